@@ -1,0 +1,24 @@
+# vorn_library(name DEPS ...): a static library from every .cpp of the current folder.
+function(vorn_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/locale)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# vorn_tests(name DEPS ...): one test program from every .cpp of the current folder, each
+# GoogleTest case registered with ctest. Tests run in their source folder so fixtures
+# beside them are found by relative path; VORN_SHARED_DIR names the shared fixtures.
+function(vorn_tests name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    VORN_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
+    VORN_SHARED_DIR="${CMAKE_SOURCE_DIR}/../shared"
+    VORN_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+    DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
