@@ -48,10 +48,11 @@ TEST(XmlDocumentParse, WellFormednessAndLoggedEvents) {
     for (const auto& c : kWellFormed) {
         CXmlDocument doc(c.text);
         EXPECT_EQ(doc.IsWellFormed(), c.wellFormed) << Narrow(c.text);
-        if (c.event)
+        if (c.event) {
             EXPECT_TRUE(LogHas(doc, c.event)) << Narrow(c.text) << " log: " << Narrow(doc.GetResult());
-        else
+        } else {
             EXPECT_TRUE(doc.GetResult().IsEmpty()) << Narrow(c.text) << " log: " << Narrow(doc.GetResult());
+        }
     }
 }
 
