@@ -430,6 +430,8 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         return ok;
     };
 
+    // The mark bits describe this file only, so all three start cleared.
+    fileFlags &= ~kMarkBits;
     std::string bytes;
     int error = 0;
     if (!ReadWholeFile(path.ToUtf8(), bytes, error)) {
@@ -439,8 +441,7 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     if (bytes.empty())
         return finish(true);
 
-    // Byte-order mark. The mark bits describe this file only, so all three start cleared.
-    fileFlags &= ~kMarkBits;
+    // Byte-order mark.
     CString found;
     std::size_t markLength = 0;
     int unitSize = 1;
@@ -482,15 +483,17 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         }
     }
 
-    // The caller's encoding name.
-    if (encoding && encoding->Compare(found) != 0) {
-        if (unitSize == 1 && !encoding->IsEmpty()) {
-            found = *encoding;
-            guessedUtf8 = false;
-        } else {
-            *encoding = found;
-        }
+    // The caller's encoding name: it decides for a byte file; otherwise it receives the name
+    // the text was decoded with.
+    const bool callerDecides = encoding && encoding->Compare(found) != 0 && unitSize == 1 && !encoding->IsEmpty();
+    if (callerDecides) {
+        found = *encoding;
+        guessedUtf8 = false;
     }
+    auto tellEncoding = [&]() {
+        if (encoding && !callerDecides)
+            *encoding = found;
+    };
 
     std::string body = bytes.substr(markLength);
     bytes.clear();
@@ -524,6 +527,7 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
                 std::swap(body[i], body[i + 1]);
             AddResult(log, L"endian_swap");
         }
+        tellEncoding();
         if (!DecodeUtf16Le(body, text)) {
             text.Empty();
             AddResult(log, L"conversion_error", found, kResultEncoding);
@@ -551,6 +555,7 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         AddResult(log, L"read", found, kResultEncoding | kResultFind);
         decoded = DecodeBytes(CP_ACP, body, wide);
     }
+    tellEncoding();
     if (!decoded) {
         AddResult(log, L"conversion_error", found, kResultEncoding);
         return finish(false);
