@@ -239,7 +239,7 @@ bool DecodeUtf16Le(const std::string& bytes, CString& text) {
     std::wstring out;
     if (!DecodeBytes(CP_UTF16LE, bytes, out))
         return false;
-    text = std::move(out);
+    text.str() = std::move(out);
     return true;
 }
 
@@ -495,8 +495,8 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
             *encoding = found;
     };
 
-    std::string body = bytes.substr(markLength);
-    bytes.clear();
+    std::string body = std::move(bytes);
+    body.erase(0, markLength);
     if (unitSize == 2 && body.size() % 2 != 0) {
         // A file cut inside a 16-bit unit: the odd byte is dropped and the cut reported.
         body.pop_back();
@@ -505,19 +505,19 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     const int units = static_cast<int>(body.size() / static_cast<std::size_t>(unitSize));
     AddResult(log, L"read", found, kResultEncoding | kResultLength, units);
 
-    // NUL units are removed.
+    // NUL units are removed (in place).
     int nulls = 0;
-    std::string kept;
-    kept.reserve(body.size());
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < body.size(); i += static_cast<std::size_t>(unitSize)) {
-        bool zero = body[i] == 0 && (unitSize == 1 || body[i + 1] == 0);
-        if (zero)
+        if (body[i] == 0 && (unitSize == 1 || body[i + 1] == 0)) {
             ++nulls;
-        else
-            kept.append(body, i, static_cast<std::size_t>(unitSize));
+            continue;
+        }
+        body[kept++] = body[i];
+        if (unitSize == 2)
+            body[kept++] = body[i + 1];
     }
-    body.swap(kept);
-    kept.clear();
+    body.resize(kept);
     if (nulls > 0)
         AddResult(log, L"nulls_removed", nullptr, kResultCount, nulls);
 
@@ -560,7 +560,7 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         AddResult(log, L"conversion_error", found, kResultEncoding);
         return finish(false);
     }
-    text = std::move(wide);
+    text.str() = std::move(wide);
     AddResult(log, L"converted_to", L"UTF-16", kResultEncoding | kResultLength, text.GetLength());
     return finish(true);
 }
