@@ -458,12 +458,12 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     }
     if (markLength == 0) {
         const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data());
-        if (bytes.size() >= 4 && b[0] == '<' && b[1] == 0 && b[2] != 0 && b[3] == 0) {
-            // UTF-16 without a mark: '<' and the next character as 16-bit units.
+        if (bytes.size() >= 4 && b[0] != 0 && b[1] == 0 && b[2] != 0 && b[3] == 0) {
+            // UTF-16 without a mark: the first two characters are ASCII in 16-bit units.
             fileFlags |= kUtf16LeFile;
             found = L"UTF-16LE";
             unitSize = 2;
-        } else if (bytes.size() >= 4 && b[0] == 0 && b[1] == '<' && b[2] == 0 && b[3] != 0) {
+        } else if (bytes.size() >= 4 && b[0] == 0 && b[1] != 0 && b[2] == 0 && b[3] != 0) {
             fileFlags |= kUtf16BeFile;
             found = L"UTF-16BE";
             unitSize = 2;
