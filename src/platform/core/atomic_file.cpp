@@ -76,6 +76,8 @@ bool CAtomicFile::Open() {
     }
     bool exists = ::stat(m_writePath.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Fail(EISDIR);
+    // A device or a pipe is written in place, never replaced by a file.
+    if (exists && !S_ISREG(st.st_mode)) return Fail(EINVAL);
 
     // Hidden beside the target; the name is cut so that it stays within the name limit.
     std::string name = NameOf(m_writePath);

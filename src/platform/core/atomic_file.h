@@ -17,6 +17,7 @@ public:
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
     // Creates the temporary file (mode of the existing target, else 0666 less the umask).
+    // A target that exists and is not a regular file (a folder, a device, a pipe) is refused.
     bool Open();
     // Writes all bytes or fails; after a failure every later call fails too.
     bool Write(const void* data, std::size_t size);

@@ -115,7 +115,10 @@ BOOL CFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* error) {
 
     UINT access = openFlags & 3;
     bool writing = access == modeWrite || access == modeReadWrite;
-    if ((openFlags & modeCreate) && !(openFlags & modeNoTruncate) && writing) {
+    struct stat st {};
+    std::string path = Narrow(m_strFileName);
+    bool special = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+    if ((openFlags & modeCreate) && !(openFlags & modeNoTruncate) && writing && !special) {
         m_replacement = std::make_unique<CAtomicFile>(m_strFileName);
         if (!m_replacement->Open()) {
             int osError = m_replacement->Error();
@@ -129,9 +132,10 @@ BOOL CFile::Open(LPCTSTR fileName, UINT openFlags, CFileException* error) {
     int flags = O_CLOEXEC;
     flags |= access == modeWrite ? O_WRONLY : access == modeReadWrite ? O_RDWR : O_RDONLY;
     if (openFlags & modeCreate) flags |= O_CREAT;
-    int fd = ::open(Narrow(m_strFileName).c_str(), flags, 0666);
+    // A device or a pipe takes the bytes as they come.
+    if ((openFlags & modeCreate) && !(openFlags & modeNoTruncate) && special) flags |= O_TRUNC;
+    int fd = ::open(path.c_str(), flags, 0666);
     if (fd < 0) return fail(errno);
-    struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         return fail(EISDIR);

@@ -6,7 +6,8 @@
 // Opening with modeCreate (without modeNoTruncate) for writing replaces the file safely:
 // the content goes to a temporary file beside it, which becomes the file only when Close
 // succeeds. A file that is destroyed without Close while an exception unwinds, or after a
-// failed write, is discarded and the old file stays as it was.
+// failed write, is discarded and the old file stays as it was. A device or a pipe is
+// written in place.
 #include <cstdint>
 #include <exception>
 #include <memory>

@@ -52,10 +52,12 @@ TEST(AtomicFile, NewFileIsCreated) {
 TEST(AtomicFile, FailedOpenReportsAndCreatesNothing) {
     TempFolder dir;
     std::filesystem::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
     struct Case { std::string target; int error; };
     const Case cases[] = {
         {dir / "missing/plan.xml", ENOENT},  // the folder does not exist
         {dir / "folder", EISDIR},            // a folder is never replaced by a file
+        {dir / "pipe", EINVAL},              // nor is a pipe or a device
         {"", ENOENT},
     };
     for (const auto& c : cases) {
@@ -63,8 +65,9 @@ TEST(AtomicFile, FailedOpenReportsAndCreatesNothing) {
         EXPECT_FALSE(WriteFileAtomically(Wide(c.target), "text", &error)) << c.target;
         EXPECT_EQ(error, c.error) << c.target;
     }
-    EXPECT_EQ(dir.Names(), std::set<std::string>{"folder"});
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"folder", "pipe"}));
     EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe"));
 }
 
 TEST(AtomicFile, FailedWriteKeepsTheOldFile) {

@@ -129,6 +129,14 @@ TEST(File, FailedWriteThrowsAndKeepsTheOldFile) {
     EXPECT_EQ(dir.Names(), std::set<std::string>{"plan.xml"});
 }
 
+TEST(File, CreateOnADeviceWritesInPlace) {
+    {
+        CFile file(L"/dev/null", CFile::modeCreate | CFile::modeWrite);
+        file.Write("discarded", 9);
+    }
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
 TEST(File, NoTruncateWritesInPlace) {
     TempFolder dir;
     std::string path = dir / "log.txt";
