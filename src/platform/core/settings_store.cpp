@@ -97,7 +97,7 @@ std::wstring Unescape(std::wstring_view s) {
                 }
             }
         }
-        // Anything else is a plain backslash, as in a hand-written path such as C:\\Data.
+        // Anything else is a plain backslash, as in a hand-written path such as C:\Data.
         out += ch;
     }
     return out;
