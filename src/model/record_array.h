@@ -6,9 +6,12 @@
 // map from key to the first position holding it. Changes of the array's shape made through its
 // own members (append, insert, erase, clear, sort, swap, assignment) mark the map stale, and the
 // next lookup rebuilds it. Records may be edited in place, their keys included: a lookup checks
-// the record it found and falls back to a walk of the array when the map is out of date, so the
-// answer is always the one a walk from the front would give. Lookups may run on two threads at
-// once (the solver's worker reads while a page paints); the map is guarded by a mutex.
+// the record it found and walks the array when the map is out of date or has no such key, so
+// the answer is the one a walk from the front gives. One case needs help: an edit in place that
+// gives a record the key of a later record (duplicate keys; the store's collections never keep
+// them) must be followed by InvalidateIndex, or the later record may still be found first.
+// Lookups may run on two threads at once (the solver's worker reads while a page paints); the
+// map is guarded by a mutex.
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
