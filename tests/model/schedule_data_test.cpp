@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/html_color.h"
 #include "model/time_values.h"
 #include "model_test_support.h"
@@ -206,6 +208,24 @@ TEST_F(ScheduleData, PlanDayHolidaysComeFromTheSettings) {
     EXPECT_FALSE(IsPlanDayHoliday(m_data, 1));
     EXPECT_TRUE(IsPlanDayHoliday(m_data, 2));
     EXPECT_FALSE(IsPlanDayHoliday(m_data, 3));
+}
+
+TEST_F(ScheduleData, EntityIdOrdersByTypeAndName) {
+    m_data.m_arrEntities.push_back(Entity(1, L"beta", 1));
+    m_data.m_arrEntities.push_back(Entity(2, L"Alpha", 1));
+    m_data.m_arrEntities.push_back(Entity(3, L"Zeta", 0));
+    m_data.m_arrEntities.push_back(Entity(4, L"Alpha", 1));  // same type and name as 2
+    m_data.m_arrEntities.push_back(Entity(5, L"ALPHA", 4));
+
+    std::vector<int> ids = {9, 1, 5, 4, 0, 3, 2};  // 9 and 0 name no entity
+    std::sort(ids.begin(), ids.end(), LessEntityByTypeName(m_data));
+    EXPECT_EQ(ids, (std::vector<int>{3, 2, 4, 1, 5, 0, 9}));
+
+    std::sort(ids.begin(), ids.end(), LessEntityByName(m_data));
+    EXPECT_EQ(ids, (std::vector<int>{2, 4, 5, 1, 3, 0, 9}));
+
+    const LessEntityByName less(m_data);
+    for (int id : ids) EXPECT_FALSE(less(id, id)) << id;
 }
 
 TEST(HtmlColor, FormatsAndParsesHashTriplets) {
