@@ -71,8 +71,22 @@ bool CRcExpression::Binary(int level, long long& value) {
     }
 }
 
+namespace {
+
+constexpr int kMaxDepth = 200;
+
+struct DepthGuard {
+    int& depth;
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+};
+
+}  // namespace
+
 bool CRcExpression::Unary(long long& value) {
+    const DepthGuard guard(m_depth);
     const CRcToken t = m_in.Next();
+    if (m_depth > kMaxDepth) return Fail(t, L"expression nested too deeply");
     if (t.kind == CRcToken::Punct) {
         if (t.text == L"(") {
             if (!Binary(0, value)) return false;

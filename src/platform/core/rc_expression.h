@@ -32,6 +32,7 @@ private:
     CRcTokenStream& m_in;
     Lookup m_lookup;
     IsDefined m_isDefined;
+    int m_depth = 0;  // nesting of parentheses and unary operators, limited against stack exhaustion
     CRcToken m_errorAt;
     std::wstring m_error;
 };

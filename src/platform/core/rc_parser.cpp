@@ -8,6 +8,7 @@
 namespace {
 
 constexpr long long kMaxId = 0xFFFF;
+constexpr int kMaxMenuDepth = 32;
 
 // Control statements other than CONTROL: the class, the styles every such control has, and
 // whether the statement starts with a text.
@@ -365,7 +366,11 @@ bool CRcParser::ParseMenuItems(std::vector<CResMenuItem>& items, bool extended) 
         }
         if (popup) {
             item.flags |= MF_POPUP;
-            if (!Begin() || !ParseMenuItems(item.items, extended)) return false;
+            if (m_menuDepth >= kMaxMenuDepth) return Fail(keyword, L"popup menus nested too deeply");
+            ++m_menuDepth;
+            const bool ok = Begin() && ParseMenuItems(item.items, extended);
+            --m_menuDepth;
+            if (!ok) return false;
         }
         items.push_back(std::move(item));
     }
@@ -463,7 +468,6 @@ bool CRcParser::ParseControl(CDialogTemplate& dialog, const CRcToken& keyword) {
                                     L"GROUPBOX, COMBOBOX, LISTBOX, ICON) or END");
         return false;
     }
-    const std::wstring name = keyword.text;
     if (generic || kind->hasText) {
         // The text is a quoted caption, or the id of an image for pictures.
         if (m_lex.Peek().kind == CRcToken::String) {
@@ -516,7 +520,6 @@ bool CRcParser::ParseControl(CDialogTemplate& dialog, const CRcToken& keyword) {
     }
     if (m_lex.Failed()) return false;
     dialog.controls.push_back(std::move(c));
-    (void)name;
     return true;
 }
 

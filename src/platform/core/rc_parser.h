@@ -43,4 +43,5 @@ private:
 
     CRcLexer& m_lex;
     CResourceSet& m_out;
+    int m_menuDepth = 0;
 };

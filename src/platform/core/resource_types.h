@@ -7,6 +7,7 @@
 
 #include "platform/core/cstring.h"
 #include "platform/core/win_types.h"
+#include "platform/core/window_styles.h"
 
 // One entry of a menu. Flags use the MF_ bits of window_styles.h for both MENU options
 // (GRAYED = MF_GRAYED, INACTIVE = MF_DISABLED, CHECKED, MENUBARBREAK, MENUBREAK, HELP) and
@@ -18,10 +19,10 @@ struct CResMenuItem {
     DWORD helpId = 0;     // MENUEX only
     std::vector<CResMenuItem> items;  // the entries of a popup
 
-    bool IsPopup() const { return (flags & 0x0010u) != 0; }
-    bool IsSeparator() const { return (flags & 0x0800u) != 0; }
-    bool IsChecked() const { return (flags & 0x0008u) != 0; }
-    bool IsGrayed() const { return (flags & 0x0003u) != 0; }
+    bool IsPopup() const { return (flags & MF_POPUP) != 0; }
+    bool IsSeparator() const { return (flags & MF_SEPARATOR) != 0; }
+    bool IsChecked() const { return (flags & MF_CHECKED) != 0; }
+    bool IsGrayed() const { return (flags & (MF_GRAYED | MF_DISABLED)) != 0; }
 };
 
 struct CResMenu {
