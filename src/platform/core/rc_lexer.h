@@ -1,8 +1,10 @@
 #pragma once
 // The tokens of a resource script. The lexer runs the preprocessor as it goes: #include
-// (relative to the including file), #define and #undef of numeric names, #if/#ifdef/#ifndef/
+// (relative to the including file; an <angle> include that is not there is skipped, since the
+// standard names are built in), #define and #undef of numeric names, #if/#ifdef/#ifndef/
 // #elif/#else/#endif, #pragma and #error. Included header files (.h) contribute only their
-// directives. The first error stops the lexer and is kept with its file and line.
+// directives. Files are UTF-8 (with or without a byte-order mark) or UTF-16LE with its mark.
+// The first error stops the lexer and is kept with its file and line.
 #include <map>
 #include <string>
 #include <vector>
