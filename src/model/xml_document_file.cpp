@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <string>
 
 #include "model/xml_document.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/code_page.h"
 
 namespace {
@@ -165,57 +165,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
     if (::close(fd) != 0) {
         error = errno;
         return false;
-    }
-    return true;
-}
-
-// Replaces the file at path with bytes: they go to a temporary file in the same folder, which is
-// flushed to disk and only then renamed over the target. On failure the old file stays as it was.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int& error) {
-    std::string temp = path + ".tmpXXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    auto fail = [&](int e) {
-        error = e;
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.c_str());
-        return false;
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0)
-        return fail(errno);
-    std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
     }
     return true;
 }
@@ -639,7 +588,7 @@ bool CXmlDocument::WriteFileText(const CString& path, const CString& text, CStri
         bytes += converted;
     }
     int error = 0;
-    if (!ReplaceFileAtomically(filePath, bytes, error)) {
+    if (!WriteFileAtomically(path, bytes, &error)) {
         LogFileError(log, error);
         return finish(false);
     }
