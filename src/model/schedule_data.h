@@ -130,6 +130,21 @@ public:
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
 
+    // Plan check and problem list
+    // The data check before a solver run: empties the problem list, deletes unused groups and
+    // lists every entity and activity whose time cannot work out. True unless the first
+    // problem (in panel order) is of kind 13.
+    bool CheckData();
+    // Counts the entities (rooms and unavailable ones left out) that take part in more
+    // entries at once than OVERLAPS allows. With report the problem list is emptied first and
+    // gets one problem per such entity, and in a dated plan the replacement records that make
+    // an entity stand in where it is busy are dropped. Without report nothing but the derived
+    // item lists changes: the solver's worker thread calls it for every candidate.
+    int CheckOverlapLimits(BOOL report);
+    // Sorts the problem list into panel order and refills the message panel from it; a long
+    // list that holds nothing worse than kind 14 is dropped.
+    void PublishProblems();
+
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
     int m_nSolverSelection = 0;
