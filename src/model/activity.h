@@ -7,6 +7,8 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CScheduleData;
+class CXmlDocument;
 class CEntity;
 
 class CActivity {
@@ -25,6 +27,14 @@ public:
     // Whether the entity belongs to the activity: a room in the room list, any other in the
     // member list.
     bool HasEntity(const CEntity& entity) const;
+
+    // Document file
+    // Adds an ACTIVITY element with its ENROLEMENT and ASSOCIATION children after the main
+    // position; members that name no entity are left out.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ACTIVITY element at the main position; ENROLEMENT children that match no
+    // entity and ASSOCIATION children that name no room or member of the activity are dropped.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
 
     CString m_strName;
     CString m_strRemark;

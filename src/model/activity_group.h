@@ -7,8 +7,13 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CXmlDocument;
+
 class CActivityGroup {
 public:
+    // Document file: adds a GROUP element after the main position.
+    void WriteXml(CXmlDocument& doc) const;
+
     std::vector<CEntityItem> m_arrWork;  // derived before a solver run
     int m_nId = 0;
     CString m_strName;

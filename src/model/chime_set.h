@@ -11,8 +11,17 @@ public:
     CString m_strBreak;       // empty for a lesson
 };
 
+class CXmlDocument;
+
 class CChimeSet {
 public:
+    // Document file
+    // Adds a CHIME element with its INTERVAL children after the main position, with the id given.
+    void WriteXml(CXmlDocument& doc, int id) const;
+    // Reads the CHIME element at the main position. Throws CDocumentFormatError for a START that
+    // cannot be a time of day.
+    void ReadXml(CXmlDocument& doc);
+
     CString m_strName;
     int m_nId = 0;
     std::vector<CChimeInterval> m_arrIntervals;
