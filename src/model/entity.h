@@ -13,6 +13,7 @@
 #include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
 
+class CXmlDocument;
 class CScheduleData;
 class CTimetableEntry;
 
@@ -37,6 +38,16 @@ public:
     // " (address)" of the entity this entity names as its default place, when it exists and has
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
+
+    // Document file
+    // Adds an ENTITY element after the document's main position (the last child when there is
+    // none) with its attributes and day windows. The windows are written as the store will hold
+    // them after saving: a day start before the document's day start counts as that day start.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ENTITY element at the document's main position. Chime sets are found by name;
+    // day windows are placed by their DAY against the document's start date. Throws
+    // CDocumentFormatError for a clock time that cannot be a time of day.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
 
     // Entry states and participation
     // Whether the entity takes part in the entry: a room by its role, anybody else as a

@@ -37,6 +37,8 @@ using CChimeSetArray = CRecordArray<CChimeSet>;
 using CActivityGroupArray = CRecordArray<CActivityGroup>;
 using CTimetableEntryArray = CRecordArray<CTimetableEntry, EntrySerialKey>;
 
+class CXmlDocument;
+
 class CScheduleData {
 public:
     static constexpr int kReportSwitches = 21;
@@ -351,6 +353,43 @@ public:
     // Links the entries in the range that lose all their people through the listed entities.
     void CancelEntriesOfAbsentEntities(const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
                                        const std::vector<int>& entityIds);
+    // Document file, loading and saving
+    // Replaces the document's text with the whole schedule. Before it writes, it settles the
+    // states of moved entries, raises day starts that lie before the document's day start and
+    // gives a single chime set the id 1 (references to it follow).
+    void WriteXml(CXmlDocument& doc);
+    // Reads the DOCUMENT element of a parsed document into the store, appending to what it
+    // holds. Records that refer to nothing are dropped or their references cleared, ids are made
+    // unique and non-zero, so that renumbering can never re-point a reference. Throws
+    // CDocumentFormatError for a value that cannot be taken (a clock time of 99:00).
+    void ReadXml(CXmlDocument& doc);
+    // Section readers, each called with the document positioned on its section element.
+    void ReadGeneralSection(CXmlDocument& doc);
+    void ReadChimesSection(CXmlDocument& doc);
+    void ReadEntitiesSection(CXmlDocument& doc);
+    void ReadAvailabilitySection(CXmlDocument& doc);
+    void ReadRewardsSection(CXmlDocument& doc);
+    void ReadGroupsSection(CXmlDocument& doc);
+    void ReadActivitiesSection(CXmlDocument& doc);
+    void ReadTimetableSection(CXmlDocument& doc);
+    void ReadReplacementsSection(CXmlDocument& doc);
+    void ReadKeysSection(CXmlDocument& doc);
+    // Reads the file into a fresh store and, only when the whole file was read, makes it the
+    // open document with the file's status; otherwise shows the load error and leaves the open
+    // document and its path as they were. An empty path does nothing. TRUE when loaded.
+    BOOL Load(const CString& path, BOOL refresh);
+    // Renumbers the ids and writes the document to the path of its file status, asking first when
+    // the file changed on disk since it was read or written. TRUE when the file was written.
+    BOOL Save(BOOL refresh);
+    // 1 when the document differs from its file, else 0; a store without entities is never
+    // modified. The store is not changed.
+    int IsModified() const;
+    // Every entry's unmoved start becomes its start.
+    void StoreOriginalStarts();
+    // Prepares a save: drops the undo snapshot and unused groups, sorts the collections and
+    // renumbers the ids of every collection from 1, rewriting every reference through the record
+    // it named. References to missing records are dropped rather than left to name another one.
+    void RenumberIds();
 
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
@@ -408,6 +447,13 @@ private:
     void ForgetActivity(int id);
     void ReplaceChimeSet(CChimeSet& target, const CChimeSet& source);
     void MoveEntityBetweenRoomAndMemberLists(int id, bool becameRoom);
+    // Document file, loading and saving
+    void BuildDocumentText(CXmlDocument& doc) const;
+    void PrepareForWrite();
+    void TakeDocumentFrom(CScheduleData& other);
+    void MakeIdsUnique(int section);
+    void DropDanglingReferences();
+    bool ShowLoadError(UINT textId);
 
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
@@ -427,3 +473,7 @@ private:
 // Store edit operations: the application's Categories list, followed by the category unless an
 // entry equals it ignoring case.
 void BuildAbsenceCategoryList(std::vector<CString>& names, IAppSettings& settings, const CString& category);
+// Document file names
+// True when the path is not empty, does not contain the default document name and has a
+// three-letter extension.
+bool HasDocumentFileName(const CString& path);
