@@ -31,6 +31,12 @@ public:
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
 
+    // Description texts
+    // "department/code" for a type-0 entity with both set; otherwise the code.
+    CString GetFullCode() const;
+    // The HTML-lite information tip with the entity's figures; rebuilds its items first.
+    CString BuildInfoTip(CScheduleData& data);
+
     COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);
     int m_nHatch = 6;
