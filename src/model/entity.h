@@ -12,6 +12,7 @@
 #include "platform/core/time64.h"
 
 class CScheduleData;
+class CXmlDocument;
 
 // Day windows an entity keeps: one per possible plan day.
 inline constexpr int kMaxPlanDays = 21;
@@ -36,6 +37,14 @@ public:
     CString GetFullCode() const;
     // The HTML-lite information tip with the entity's figures; rebuilds its items first.
     CString BuildInfoTip(CScheduleData& data);
+
+    // Clipboard fragments
+    // Reads ID, TAG and TYPE of the current element of the XML document into key; false when ID
+    // or TYPE is not a number.
+    static bool ReadXmlKey(const CXmlDocument& xml, CEntity& key);
+    // Appends a pasted entity to the store with a fresh id and no default place; asks first when
+    // an entity of that name and type exists. 0 when the user cancels, else 1.
+    int AddPasted(CScheduleData& data);
 
     COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);

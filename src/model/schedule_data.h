@@ -110,6 +110,14 @@ public:
     // The names of the type-0 entities among the ids, joined by ", ".
     CString JoinMemberNames(const std::vector<int>& ids) const;
 
+    // Clipboard fragments
+    // Gives the first chime set of the same name (ignoring case) copies of the set's intervals,
+    // or adds the set as a new one.
+    void MergeChimeSet(const CChimeSet& set);
+    // Adds a pasted activity for the current entity, offering to replace similar activities of a
+    // type-0 current entity. 0 without a current entity or when the user cancels, else 1.
+    int PasteActivity(CActivity activity);
+
     // Whole-document operations.
     // Colours and hatch (those whose flag is set) of every activity whose name contains the
     // text; broadcasts update kind 1 when any matched.
