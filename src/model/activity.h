@@ -7,6 +7,8 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CScheduleData;
+class CXmlDocument;
 class CEntity;
 
 class CActivity {
@@ -25,6 +27,39 @@ public:
     // Whether the entity belongs to the activity: a room in the room list, any other in the
     // member list.
     bool HasEntity(const CEntity& entity) const;
+
+    // Document file
+    // Adds an ACTIVITY element with its ENROLEMENT and ASSOCIATION children after the main
+    // position; members that name no entity are left out.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ACTIVITY element at the main position; ENROLEMENT children that match no
+    // entity and ASSOCIATION children that name no room or member of the activity are dropped.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
+
+    // Entry states and participation
+    // HasEntity for an id; false for 0 or an id without an entity.
+    bool HasEntityId(const CScheduleData& data, int entityId) const;
+    void AddEntity(const CScheduleData& data, int entityId);
+    // Drops the entity from the member (or room) list and from the pairs of the activity and
+    // of its entries.
+    void RemoveEntity(CScheduleData& data, int entityId);
+    // The first type-0 member, else the last member that exists; 0 for none.
+    int GetMainMemberId(const CScheduleData& data) const;
+    int CountType0Members(const CScheduleData& data) const;
+    int CountStaffMembers(const CScheduleData& data) const;  // types 1 and 2
+    // 1 for 15 minutes, 2 for 30, 3 for 10, else 0.
+    int GetMeetingLengthCode() const;
+    COLORREF GetBackgroundColour(const CScheduleData& data) const;
+    COLORREF GetForegroundColour(const CScheduleData& data) const;
+
+    // Lesson hours and chime sets
+    // Sets the derived chime set: the one all type-0 members share, else 0.
+    void DeriveChimeSet(const CScheduleData& data);
+
+    // Rooms and associations
+    // 2 the room is in the room list or strongly claimed elsewhere at an entry's time, 1 only
+    // weakly claimed, 0 free.
+    int GetRoomConflict(const CScheduleData& data, int roomId) const;
 
     CString m_strName;
     CString m_strRemark;

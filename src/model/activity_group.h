@@ -7,8 +7,23 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CXmlDocument;
+class CScheduleData;
+
 class CActivityGroup {
 public:
+    // Entry states and participation
+    // Whether some activity of the group has the entity.
+    bool HasEntity(const CScheduleData& data, int entityId) const;
+    // The members of the group's activities, each once, in order of first appearance.
+    void GetMembers(const CScheduleData& data, std::vector<int>& ids) const;
+    COleDateTimeSpan GetMaxMeetingLength(const CScheduleData& data) const;
+    // The chime set all activities of the group share; 0 when two differ.
+    int GetCommonChimeSetId(const CScheduleData& data) const;
+
+    // Document file: adds a GROUP element after the main position.
+    void WriteXml(CXmlDocument& doc) const;
+
     std::vector<CEntityItem> m_arrWork;  // derived before a solver run
     int m_nId = 0;
     CString m_strName;

@@ -9,6 +9,7 @@
 // (see CRecordArray). Timetable entries have no id; each carries a serial number instead,
 // through which work lists name their entry.
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "model/activity.h"
@@ -18,6 +19,7 @@
 #include "model/entity.h"
 #include "model/model_host.h"
 #include "model/problem.h"
+#include "model/replacement.h"
 #include "model/record_array.h"
 #include "model/timetable_entry.h"
 #include "model/work_weights.h"
@@ -32,6 +34,8 @@ using CActivityArray = CRecordArray<CActivity>;
 using CChimeSetArray = CRecordArray<CChimeSet>;
 using CActivityGroupArray = CRecordArray<CActivityGroup>;
 using CTimetableEntryArray = CRecordArray<CTimetableEntry, EntrySerialKey>;
+
+class CXmlDocument;
 
 class CScheduleData {
 public:
@@ -83,6 +87,24 @@ public:
     // The chime set that applies to an entity: the only one when there is one; a type-0
     // entity's own (or the default); otherwise the one all its activities share, else 0.
     int GetEntityChimeSetId(int entityId) const;
+
+    // Lesson hours and chime sets
+    // The default chime set; with exactly one chime set, that set's id. The id is left as it
+    // is, so every reference to the set stays valid and the solver's worker may ask.
+    int GetDefaultChimeSetId() const;
+    // The current chime set; with exactly one chime set, that set's id.
+    int GetCurrentChimeSetId() const;
+    // With exactly one chime set whose id is not 1: gives it id 1 and moves every reference
+    // (entities, activities, the default and current ids) along. For the document writer.
+    void RenumberSoleChimeSet();
+
+    // Availability, absences and replacements
+    void RebuildReplacementIndex();
+    // Whether the index has the entity standing in for another activity during the entry.
+    bool IsEntityReplacingElsewhere(const CTimetableEntry& entry, int entityId) const;
+    // Whether the caller runs on the thread that made the store (the user interface).
+    bool IsOwnerThread() const { return std::this_thread::get_id() == m_ownerThread; }
+    std::vector<CReplacementIndexRecord> m_arrReplacementIndex;
 
     // Plan days.
     // The start date; the application's default plan date while the store holds no entity.
@@ -145,6 +167,44 @@ public:
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
 
+    // Document file, loading and saving
+    // Replaces the document's text with the whole schedule. Before it writes, it settles the
+    // states of moved entries, raises day starts that lie before the document's day start and
+    // gives a single chime set the id 1 (references to it follow).
+    void WriteXml(CXmlDocument& doc);
+    // Reads the DOCUMENT element of a parsed document into the store, appending to what it
+    // holds. Records that refer to nothing are dropped or their references cleared, ids are made
+    // unique and non-zero, so that renumbering can never re-point a reference. Throws
+    // CDocumentFormatError for a value that cannot be taken (a clock time of 99:00).
+    void ReadXml(CXmlDocument& doc);
+    // Section readers, each called with the document positioned on its section element.
+    void ReadGeneralSection(CXmlDocument& doc);
+    void ReadChimesSection(CXmlDocument& doc);
+    void ReadEntitiesSection(CXmlDocument& doc);
+    void ReadAvailabilitySection(CXmlDocument& doc);
+    void ReadRewardsSection(CXmlDocument& doc);
+    void ReadGroupsSection(CXmlDocument& doc);
+    void ReadActivitiesSection(CXmlDocument& doc);
+    void ReadTimetableSection(CXmlDocument& doc);
+    void ReadReplacementsSection(CXmlDocument& doc);
+    void ReadKeysSection(CXmlDocument& doc);
+    // Reads the file into a fresh store and, only when the whole file was read, makes it the
+    // open document with the file's status; otherwise shows the load error and leaves the open
+    // document and its path as they were. An empty path does nothing. TRUE when loaded.
+    BOOL Load(const CString& path, BOOL refresh);
+    // Renumbers the ids and writes the document to the path of its file status, asking first when
+    // the file changed on disk since it was read or written. TRUE when the file was written.
+    BOOL Save(BOOL refresh);
+    // 1 when the document differs from its file, else 0; a store without entities is never
+    // modified. The store is not changed.
+    int IsModified() const;
+    // Every entry's unmoved start becomes its start.
+    void StoreOriginalStarts();
+    // Prepares a save: drops the undo snapshot and unused groups, sorts the collections and
+    // renumbers the ids of every collection from 1, rewriting every reference through the record
+    // it named. References to missing records are dropped rather than left to name another one.
+    void RenumberIds();
+
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
     int m_nSolverSelection = 0;
@@ -190,6 +250,14 @@ public:
     COleDateTime m_dtFirstWeekday;
 
 private:
+    // Document file, loading and saving
+    void BuildDocumentText(CXmlDocument& doc) const;
+    void PrepareForWrite();
+    void TakeDocumentFrom(CScheduleData& other);
+    void MakeIdsUnique(int section);
+    void DropDanglingReferences();
+    bool ShowLoadError(UINT textId);
+
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
 
@@ -202,4 +270,10 @@ private:
     CCautiousAnswerer m_defaultAnswerer;
     CMemoryClipboard m_defaultClipboard;
     bool m_bHasUndo = false;
+    std::thread::id m_ownerThread = std::this_thread::get_id();
 };
+
+// Document file names
+// True when the path is not empty, does not contain the default document name and has a
+// three-letter extension.
+bool HasDocumentFileName(const CString& path);
