@@ -39,6 +39,20 @@ public:
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
 
+    // Description texts
+    // "department/code" for a type-0 entity with both set; otherwise the code.
+    CString GetFullCode() const;
+    // The HTML-lite information tip with the entity's figures; rebuilds its items first.
+    CString BuildInfoTip(CScheduleData& data);
+
+    // Clipboard fragments
+    // Reads ID, TAG and TYPE of the current element of the XML document into key; false when ID
+    // or TYPE is not a number.
+    static bool ReadXmlKey(const CXmlDocument& xml, CEntity& key);
+    // Appends a pasted entity to the store with a fresh id and no default place; asks first when
+    // an entity of that name and type exists. 0 when the user cancels, else 1.
+    int AddPasted(CScheduleData& data);
+
     // Document file
     // Adds an ENTITY element after the document's main position (the last child when there is
     // none) with its attributes and day windows. The windows are written as the store will hold

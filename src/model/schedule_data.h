@@ -127,6 +127,21 @@ public:
     // Passes the update kind 0 to 8 to every page through the frame's broadcast.
     void NotifyAllViews(int kind);
 
+    // Description texts
+    // The one staff member (type 1 or 2) among the ids who is present for the entry (entry may
+    // be null), then among the entry's replacements; empty for none or several.
+    CString GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const;
+    // The names of the type-0 entities among the ids, joined by ", ".
+    CString JoinMemberNames(const std::vector<int>& ids) const;
+
+    // Clipboard fragments
+    // Gives the first chime set of the same name (ignoring case) copies of the set's intervals,
+    // or adds the set as a new one.
+    void MergeChimeSet(const CChimeSet& set);
+    // Adds a pasted activity for the current entity, offering to replace similar activities of a
+    // type-0 current entity. 0 without a current entity or when the user cancels, else 1.
+    int PasteActivity(CActivity activity);
+
     // Whole-document operations.
     // Colours and hatch (those whose flag is set) of every activity whose name contains the
     // text; broadcasts update kind 1 when any matched.

@@ -143,7 +143,7 @@ bool CheckEntry(CScheduleData& data, CActivity& activity, CActivityText& activit
                                FormatWhen(data, entry));
                 }
                 present = false;
-            } else if (!sameStart && data.IsEntityReplacingElsewhere(entry, entity)) {
+            } else if (!sameStart && data.IsEntityReplacingElsewhere(entry, entity.m_nId)) {
                 present = false;
             }
             if (present && IsStaffType(entity.m_nType)) staffed = true;
@@ -251,7 +251,7 @@ void ProbeFreeHours(CScheduleData& data, const CEntity& entity, const CPlanIndex
         if (windowStart.GetStatus() != COleDateTime::valid || windowEnd.GetStatus() != COleDateTime::valid) continue;
         for (COleDateTime t = windowStart; t < windowEnd - kOneHour; t += kOneHour) {
             CTimetableEntry hour(t, kOneHour);
-            if (entity.IsAbsent(data, t, t + kOneHour) || entity.TakesPartDuring(data, hour)) continue;
+            if (entity.IsAbsent(t, t + kOneHour) || entity.TakesPartDuring(data, hour)) continue;
             bool usable = false;
             for (std::size_t position : index.ActivitiesOf(entity.m_nId)) {
                 const CActivity& activity = data.m_arrActivities[position];
@@ -282,7 +282,7 @@ void CheckEntityLoad(CScheduleData& data, IProgress* progress) {
     for (const CEntity& entity : data.m_arrEntities) {
         if (progress) progress->StepIt();
         if (entity.m_nType == 5) continue;
-        const int available = WholeMinutes(entity.GetNetAvailableTime());
+        const int available = WholeMinutes(entity.GetNetAvailableTime(data));
         const CCategorySpans sums = entity.SumActivityTime(data);
         const int planned = WholeMinutes(sums.m_tsUngrouped + sums.m_tsGrouped);
         const double load = entity.m_nOverlaps != 0 ? static_cast<double>(planned) / entity.m_nOverlaps : planned;
@@ -397,7 +397,7 @@ bool CScheduleData::CheckData() {
         CCheckProgress progress(Host(), kDataCheckLabelId,
                                 static_cast<long long>(m_arrEntities.size()) + static_cast<long long>(m_arrActivities.size()));
         for (const CEntity& entity : m_arrEntities) {
-            const int net = WholeMinutes(entity.GetNetAvailableTime());
+            const int net = WholeMinutes(entity.GetNetAvailableTime(*this));
             if (net < 5 && !entity.m_bUnavailable)
                 AddProblem(*this, kSevere, entity.m_nId, COleDateTime(), kNoAvailableTimeId, entity.m_strName);
             if (entity.m_nOverlaps != 0) {
