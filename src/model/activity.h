@@ -29,6 +29,31 @@ public:
     // member list.
     bool HasEntity(const CEntity& entity) const;
 
+    // Entry states and participation
+    // HasEntity for an id; false for 0 or an id without an entity.
+    bool HasEntityId(const CScheduleData& data, int entityId) const;
+    void AddEntity(const CScheduleData& data, int entityId);
+    // Drops the entity from the member (or room) list and from the pairs of the activity and
+    // of its entries.
+    void RemoveEntity(CScheduleData& data, int entityId);
+    // The first type-0 member, else the last member that exists; 0 for none.
+    int GetMainMemberId(const CScheduleData& data) const;
+    int CountType0Members(const CScheduleData& data) const;
+    int CountStaffMembers(const CScheduleData& data) const;  // types 1 and 2
+    // 1 for 15 minutes, 2 for 30, 3 for 10, else 0.
+    int GetMeetingLengthCode() const;
+    COLORREF GetBackgroundColour(const CScheduleData& data) const;
+    COLORREF GetForegroundColour(const CScheduleData& data) const;
+
+    // Lesson hours and chime sets
+    // Sets the derived chime set: the one all type-0 members share, else 0.
+    void DeriveChimeSet(const CScheduleData& data);
+
+    // Rooms and associations
+    // 2 the room is in the room list or strongly claimed elsewhere at an entry's time, 1 only
+    // weakly claimed, 0 free.
+    int GetRoomConflict(const CScheduleData& data, int roomId) const;
+
     CString m_strName;
     CString m_strRemark;
     CString m_strLocation;

@@ -11,6 +11,15 @@ class CScheduleData;
 
 class CActivityGroup {
 public:
+    // Entry states and participation
+    // Whether some activity of the group has the entity.
+    bool HasEntity(const CScheduleData& data, int entityId) const;
+    // The members of the group's activities, each once, in order of first appearance.
+    void GetMembers(const CScheduleData& data, std::vector<int>& ids) const;
+    COleDateTimeSpan GetMaxMeetingLength(const CScheduleData& data) const;
+    // The chime set all activities of the group share; 0 when two differ.
+    int GetCommonChimeSetId(const CScheduleData& data) const;
+
     std::vector<CEntityItem> m_arrWork;  // derived before a solver run
     int m_nId = 0;
     CString m_strName;

@@ -1,9 +1,14 @@
 #pragma once
 // A bell schedule: named intervals, each a start time of day and, for a break, its label.
+#include <cstddef>
 #include <vector>
 
 #include "platform/core/cstring.h"
+#include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
+
+class CScheduleData;
+class IAppSettings;
 
 class CChimeInterval {
 public:
@@ -11,8 +16,24 @@ public:
     CString m_strBreak;       // empty for a lesson
 };
 
+// Lesson i is the i-th interval without a break label; lessons beyond the list follow the last
+// interval hour by hour. Times are 64-bit times of day on 1 January 2000.
 class CChimeSet {
 public:
+    // Lesson hours and chime sets
+    __time64_t GetLessonStart(const CScheduleData& data, int lesson) const;
+    // The start of the interval after the lesson; past the list, the next lesson's start.
+    __time64_t GetLessonEnd(const CScheduleData& data, int lesson) const;
+    // The first lesson start and last lesson end of an interval placed by its hour slot.
+    // Throws std::invalid_argument when the start has no time of day.
+    void SnapToLessons(const CScheduleData& data, const COleDateTime& start, const COleDateTimeSpan& length,
+                       __time64_t& lessonStart, __time64_t& lessonEnd) const;
+    // Rebuilds the intervals from the Lessons list, or nine hourly lessons from 07:00 when it
+    // is empty. Throws std::invalid_argument for a time that cannot be made.
+    void LoadLessonTimes(IAppSettings& settings);
+    // Index of lesson i in the intervals; the size when there is none.
+    std::size_t FindLesson(int lesson) const;
+
     CString m_strName;
     int m_nId = 0;
     std::vector<CChimeInterval> m_arrIntervals;

@@ -14,6 +14,7 @@
 #include "platform/core/time64.h"
 
 class CScheduleData;
+class CTimetableEntry;
 
 // Day windows an entity keeps: one per possible plan day.
 inline constexpr int kMaxPlanDays = 21;
@@ -36,6 +37,43 @@ public:
     // " (address)" of the entity this entity names as its default place, when it exists and has
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
+
+    // Entry states and participation
+    // Whether the entity takes part in the entry: a room by its role, anybody else as a
+    // participant or as a member that is not replaced out.
+    bool TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry) const;
+    // Unavailable, or staff (types 1 and 2) that no activity has.
+    bool HasNoActivity(const CScheduleData& data) const;
+
+    // Availability, absences and replacements
+    // Not unavailable, not absent, and (except rooms) within the day window of a plan day that
+    // is no holiday. A start outside the 21 plan days is not available.
+    bool IsAvailable(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
+    // Unavailable, or an absence overlaps the interval (or is whole-day on its start day).
+    // Unplaced times (1979 and earlier) are never absent.
+    bool IsAbsent(const COleDateTime& start, const COleDateTime& end) const;
+    bool IsFreeAt(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
+    bool CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry) const;
+    bool TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry) const;
+    // Whether a linked entry of the activity (0: of any activity) overlapping the interval
+    // names the entity as standing in for somebody.
+    bool IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end,
+                       int activityId) const;
+    bool IsReplacedOutOnDay(const CScheduleData& data, int day) const;
+    bool IsReplacingInOverlap(const CScheduleData& data, const CTimetableEntry& entry) const;
+    bool HasEntryInInterval(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
+    void RemoveAbsenceOverlapping(const CAbsence& absence);
+    bool SetWholeDayAbsence(const CScheduleData& data, int day, bool set, const CAbsence& model, bool force);
+    void DropClashingReplacements(CScheduleData& data) const;
+    // The day windows less the absences that fall on the plan days.
+    COleDateTimeSpan GetNetAvailableTime(const CScheduleData& data) const;
+    // Idle time before the first item of each day, between items, after the last, and the
+    // span from first start to last end, summed over the days of the item list.
+    void SumGapTimes(const CScheduleData& data, COleDateTimeSpan& before, COleDateTimeSpan& between,
+                     COleDateTimeSpan& after, COleDateTimeSpan& spans) const;
+
+    // Rooms and associations
+    bool IsRoomFreeFor(const CScheduleData& data, const CTimetableEntry& entry) const;
 
     COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);

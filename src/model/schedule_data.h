@@ -9,6 +9,7 @@
 // (see CRecordArray). Timetable entries have no id; each carries a serial number instead,
 // through which work lists name their entry.
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "model/activity.h"
@@ -18,6 +19,7 @@
 #include "model/entity.h"
 #include "model/model_host.h"
 #include "model/problem.h"
+#include "model/replacement.h"
 #include "model/record_array.h"
 #include "model/timetable_entry.h"
 #include "model/work_weights.h"
@@ -85,6 +87,24 @@ public:
     // The chime set that applies to an entity: the only one when there is one; a type-0
     // entity's own (or the default); otherwise the one all its activities share, else 0.
     int GetEntityChimeSetId(int entityId) const;
+
+    // Lesson hours and chime sets
+    // The default chime set; with exactly one chime set, that set's id. The id is left as it
+    // is, so every reference to the set stays valid and the solver's worker may ask.
+    int GetDefaultChimeSetId() const;
+    // The current chime set; with exactly one chime set, that set's id.
+    int GetCurrentChimeSetId() const;
+    // With exactly one chime set whose id is not 1: gives it id 1 and moves every reference
+    // (entities, activities, the default and current ids) along. For the document writer.
+    void RenumberSoleChimeSet();
+
+    // Availability, absences and replacements
+    void RebuildReplacementIndex();
+    // Whether the index has the entity standing in for another activity during the entry.
+    bool IsEntityReplacingElsewhere(const CTimetableEntry& entry, int entityId) const;
+    // Whether the caller runs on the thread that made the store (the user interface).
+    bool IsOwnerThread() const { return std::this_thread::get_id() == m_ownerThread; }
+    std::vector<CReplacementIndexRecord> m_arrReplacementIndex;
 
     // Plan days.
     // The start date; the application's default plan date while the store holds no entity.
@@ -250,4 +270,5 @@ private:
     CCautiousAnswerer m_defaultAnswerer;
     CMemoryClipboard m_defaultClipboard;
     bool m_bHasUndo = false;
+    std::thread::id m_ownerThread = std::this_thread::get_id();
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/candidate_slot.h"
+#include "platform/core/colors.h"
 #include "model/replacement.h"
 #include "model/room_pair.h"
 #include "platform/core/cstring.h"
@@ -16,6 +17,7 @@
 #include "platform/core/time64.h"
 
 class CScheduleData;
+class CEntity;
 
 class CTimetableEntry {
 public:
@@ -39,6 +41,73 @@ public:
     // 3, 6 and 7 set their flag only; any other value becomes the stored state and clears the
     // three flags.
     void SetState(int state);
+
+    // Entry states and participation
+    // The state code 0 to 9 (see the table in timetable_entry_state.cpp). A stored state
+    // outside 0..9 reads as 2; on the thread that owns the store it is also settled to 2, on any
+    // other thread (the solver's worker) nothing is written.
+    int GetState(const CScheduleData& data);
+    int GetState(const CScheduleData& data) const;
+    // GetState is 7, told mostly without lookups.
+    bool IsLinkedState(const CScheduleData& data) const { return m_bLinked || (m_nState == 7 && GetState(data) == 7); }
+    // Whether the entity is a member (or room) of the entry's activity.
+    bool HasMemberEntity(const CScheduleData& data, int entityId) const;
+    // Whether a replacement record or the own room list names the entity.
+    bool HasParticipant(int entityId) const;
+    // Whether the own room list names the entity.
+    bool HasRoom(int entityId) const;
+    // The number of replacement records whose entity is of type 1, 2 or 3.
+    int HasReplacementOfTypes1To3(const CScheduleData& data) const;
+    bool IsEntityPresent(const CScheduleData& data, int entityId) const;
+    // Members of type 1 to 3, then replacement entities of those types; empty when linked.
+    void GetStaff(const CScheduleData& data, std::vector<int>& staff) const;
+    void GetAvailableStaff(const CScheduleData& data, std::vector<int>& staff) const;
+    // Kind 0..5 one type, 6 every type, 7 types 1 and 2; kinds 4 and 6 first list the rooms
+    // by association, which the count leaves out.
+    int GetParticipantsByType(const CScheduleData& data, std::vector<int>& ids, int kind) const;
+    // The colours and hatch to draw the entry with; the arguments come in holding the defaults.
+    void GetDrawColours(const CScheduleData& data, COLORREF& background, COLORREF& foreground, int& hatch) const;
+
+    // Lesson hours and chime sets
+    // The chime set that applies: the only one when there is one, else the activity's own,
+    // else its derived one; 0 when the activity is missing.
+    int GetChimeSetId(const CScheduleData& data) const;
+    // The start and end snapped to the lessons of the entry's chime set, on the entry's date;
+    // without a chime set the entry's own start and end.
+    COleDateTime GetLessonStart(const CScheduleData& data) const;
+    COleDateTime GetLessonEnd(const CScheduleData& data) const;
+
+    // Availability, absences and replacements
+    // CEntity::IsAvailable over the entry's interval.
+    bool IsEntityAvailable(const CScheduleData& data, const CEntity& entity) const;
+    // Members that are absent during the entry or stand in elsewhere at its time.
+    void GetMissingMembers(const CScheduleData& data, std::vector<int>& ids) const;
+
+    // Rooms and associations
+    void GetRooms(const CScheduleData& data, std::vector<int>& rooms) const;
+    void GetRoomsByAssociation(const CScheduleData& data, std::vector<int>& rooms) const;
+    void GetAvailableRooms(const CScheduleData& data, std::vector<int>& rooms) const;
+    int CountRoomsByAssociation(const CScheduleData& data) const;
+    // 0 none, 1 own room, 2 paired (or the one room of a one-staff activity), 3 activity room,
+    // 4 the default room of the type-0 participant.
+    int GetRoomRole(const CScheduleData& data, int roomId) const;
+    // The strongest role the room has in an overlapping live entry of another activity; 5 free.
+    int GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId) const;
+    bool HasRoomPriority(const CScheduleData& data, int roomId) const;
+    bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId) const;
+    // 0 fine, 1 fewer free rooms than staff, 2 no free room, 3 fine with own rooms.
+    int CheckRooms(const CScheduleData& data) const;
+    // The own pairs when there are any, else the activity's when it has any, else null.
+    const std::vector<CRoomPair>* GetAssociationPairs(const CScheduleData& data) const;
+    void AssociateRoom(const CScheduleData& data, int roomId, int entityId);
+    bool HasAssociation(const CScheduleData& data, int entityId, int roomId) const;
+    void GetRoomOccupants(const CScheduleData& data, int roomId, std::vector<int>& ids) const;
+    bool IsRoomAssociatedWith(const CScheduleData& data, int entityId) const;
+    int CountRooms(const CScheduleData& data) const;
+    int CountDefaultRooms(const CScheduleData& data) const;
+    int CountAvailableStaff(const CScheduleData& data) const;
+    int CountRoomsWithoutPair() const;
+    bool DropRoomsWithoutPair();
 
     int m_nActivity = 0;
     COleDateTime m_dtStart;         // 1970-01-01 00:00 when not placed
