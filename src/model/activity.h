@@ -7,11 +7,11 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
-class CScheduleData;
+class CEntity;
 class CPlanIndex;
+class CScheduleData;
 class CTimetableEntry;
 class CXmlDocument;
-class CEntity;
 
 class CActivity {
 public:

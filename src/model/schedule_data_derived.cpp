@@ -8,6 +8,7 @@
 #include "model/merge_sort.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 
 namespace {
