@@ -61,8 +61,9 @@ TEST_F(EntityItems, GroupedItemsOfATypeZeroEntityDoNotClash) {
 }
 
 TEST_F(EntityItems, OverlapRulesLeaveTheItemListAsItIs) {
-    AddEntry(10, 0, 8, 0, 60);
+    Entry(AddEntry(10, 0, 8, 0, 60)).m_dWorkWeight = 1.0;
     const std::size_t moved = AddEntry(20, 0, 10, 0, 60);
+    Entry(moved).m_dWorkWeight = 1.0;
     m_data.RebuildEntityItems(0);
     const std::vector<CEntityItem> before = Entity(1).m_arrItems;
     // Moving the entry onto the other one: only refreshing rules see it.
