@@ -257,6 +257,10 @@ TEST_F(EntryOps, GetLatestEndTime) {
     Activity(3, L"Chem", {2});  // no shared member
     CTimetableEntry* x = &Entry(1, Mon(8, 0), 60);
     EXPECT_EQ(m_data.GetLatestEndTime(x, Mon(9, 0)), Mon(23, 59));
+    // An entry of two minutes starts "at" its own end, yet never limits itself.
+    x->m_tsLength = Minutes(2);
+    EXPECT_EQ(m_data.GetLatestEndTime(x, Mon(8, 2)), Mon(23, 59));
+    x->m_tsLength = Minutes(60);
 
     Entry(3, Mon(10, 0), 60);
     Entry(2, Mon(13, 0), 60);
@@ -272,6 +276,31 @@ TEST_F(EntryOps, GetLatestEndTime) {
 
     CTimetableEntry copy = m_data.m_arrEntries[0];
     EXPECT_EQ(m_data.GetLatestEndTime(&copy, Mon(9, 0)), Mon(23, 59));
+}
+
+TEST_F(EntryOps, GetLatestEndTimeStepsBackWhenTheOwnLessonStartsLater) {
+    // Lessons every hour from 07:00 (early) or from 07:30 (late); the limiting entry is at 13:00.
+    auto hourly = [&](int id, const wchar_t* name, int minute) {
+        CChimeSet& chimes = Chimes(id, name);
+        for (int hour = 7; hour < 16; ++hour) chimes.m_arrIntervals.push_back({MakeTimeOfDay(hour, minute), L""});
+    };
+    hourly(1, L"Early", 0);
+    hourly(2, L"Late", 30);
+    Activity(2, L"Bio", {1});
+    struct Case {
+        int own;
+        int other;
+        COleDateTime latest;
+    };
+    const Case cases[] = {{2, 1, Mon(12, 0)}, {1, 2, Mon(13, 0)}, {1, 1, Mon(13, 0)}, {2, 0, Mon(13, 0)}};
+    for (const Case& c : cases) {
+        m_data.m_arrEntries.clear();
+        m_data.FindActivity(1)->m_nChimeSet = c.own;
+        m_data.FindActivity(2)->m_nChimeSet = c.other;
+        Entry(1, Mon(8, 0), 60);
+        Entry(2, Mon(13, 0), 60);
+        EXPECT_EQ(m_data.GetLatestEndTime(&m_data.m_arrEntries[0], Mon(9, 0)), c.latest) << c.own << "/" << c.other;
+    }
 }
 
 // Unplaced entries --------------------------------------------------------------------------
