@@ -7,6 +7,7 @@
 #include "model/candidate_rules.h"
 #include "model/merge_sort.h"
 #include "model/plan_index.h"
+#include "model/time_clash.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 
