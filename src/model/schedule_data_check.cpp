@@ -283,7 +283,7 @@ void CheckEntityLoad(CScheduleData& data, IProgress* progress) {
         if (progress) progress->StepIt();
         if (entity.m_nType == 5) continue;
         const int available = WholeMinutes(entity.GetNetAvailableTime(data));
-        const CCategorySpans sums = entity.SumActivityTime(data);
+        const CCategorySpans sums = entity.SumActivityTime(data, &index);
         const int planned = WholeMinutes(sums.m_tsUngrouped + sums.m_tsGrouped);
         const double load = entity.m_nOverlaps != 0 ? static_cast<double>(planned) / entity.m_nOverlaps : planned;
         if (load > available)
@@ -396,19 +396,19 @@ bool CScheduleData::CheckData() {
         // Every entity and every activity steps the bar once.
         CCheckProgress progress(Host(), kDataCheckLabelId,
                                 static_cast<long long>(m_arrEntities.size()) + static_cast<long long>(m_arrActivities.size()));
+        const CPlanIndex index(*this);
         for (const CEntity& entity : m_arrEntities) {
             const int net = WholeMinutes(entity.GetNetAvailableTime(*this));
             if (net < 5 && !entity.m_bUnavailable)
                 AddProblem(*this, kSevere, entity.m_nId, COleDateTime(), kNoAvailableTimeId, entity.m_strName);
             if (entity.m_nOverlaps != 0) {
-                const int total = WholeMinutes(entity.SumActivityTime(*this).Total());
+                const int total = WholeMinutes(entity.SumActivityTime(*this, &index).Total());
                 if (static_cast<long long>(net) * entity.m_nOverlaps < total)
                     AddProblem(*this, kSevere, entity.m_nId, COleDateTime(), kOverloadedId, entity.m_strName,
                                FormatHoursMinutes(MinutesSpan(static_cast<long long>(total) - net)));
             }
             progress.Bar().StepIt();
         }
-        const CPlanIndex index(*this);
         std::vector<CPiece> windows;
         for (CActivity& activity : m_arrActivities) {
             if (!activity.IsTimeFilled(*this, &index)) {
