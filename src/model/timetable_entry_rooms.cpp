@@ -1,6 +1,7 @@
 // Rooms of a timetable entry, the strength of its claims on them, and the room/participant pairs.
 #include <algorithm>
 
+#include "model/entry_scan.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -98,37 +99,35 @@ int CTimetableEntry::GetRoomRole(const CScheduleData& data, int roomId) const {
     return isDefault ? 4 : 0;
 }
 
-int CTimetableEntry::GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId) const {
+int CTimetableEntry::GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     int best = 5;
-    for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this)) continue;
-        if (other.IsLinkedState(data)) continue;
+    AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
         if (role != 0 && role < best) best = role;
-    }
+        return best == 1;  // nothing is stronger
+    });
     return best;
 }
 
-bool CTimetableEntry::HasRoomPriority(const CScheduleData& data, int roomId) const {
+bool CTimetableEntry::HasRoomPriority(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     const int role = GetRoomRole(data, roomId);
     if (role == 0) return false;
-    const int elsewhere = GetBestRoomRoleElsewhere(data, roomId);
+    const int elsewhere = GetBestRoomRoleElsewhere(data, roomId, index);
     return elsewhere == 5 || elsewhere == 0 || elsewhere >= role;
 }
 
-bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId) const {
+bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     if (roomId == 0) return true;
     const auto room = data.FindEntity(roomId);
     if (room == data.m_arrEntities.end() || !room->IsAvailable(data, m_dtStart, GetEndTime())) return true;
     int here = GetRoomRole(data, roomId);
     if (here == 0) here = 2;
-    for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this)) continue;
-        if (other.IsLinkedState(data)) continue;
+    return AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
-        if (role != 0 && role <= here) return true;
-    }
-    return false;
+        return role != 0 && role <= here;
+    });
 }
 
 int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
