@@ -136,12 +136,14 @@ int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
     if (activity == data.m_arrActivities.end()) return 2;
     if (!activity->m_strLocation.IsEmpty()) return 0;
 
-    const COleDateTime unmovedEnd = m_dtUnmovedStart + m_tsLength;
+    // Staff present at the entry's time (not at its unmoved start: a moved entry, or one
+    // added to a dated plan with no unmoved start, is checked where it is now).
+    const COleDateTime end = GetEndTime();
     int staff = 0;
     const auto countStaff = [&](int id) {
         const auto entity = data.FindEntity(id);
         if (entity == data.m_arrEntities.end() || (entity->m_nType != 1 && entity->m_nType != 2)) return;
-        if (!entity->IsAbsent(m_dtUnmovedStart, unmovedEnd)) ++staff;
+        if (!entity->IsAbsent(m_dtStart, end)) ++staff;
     };
     for (int id : activity->m_arrMembers) countStaff(id);
     for (const CReplacement& replacement : m_arrReplacements) countStaff(replacement.m_nEntity);
