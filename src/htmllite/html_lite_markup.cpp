@@ -13,11 +13,6 @@ bool IsAttributeStart(wchar_t c) {
     return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'.';
 }
 
-const CString* Find(const HtmlLiteAttributes& attributes, const wchar_t* name) {
-    const auto it = attributes.find(name);
-    return it == attributes.end() ? nullptr : &it->second;
-}
-
 void ApplyFontStyleLetters(const CString& letters, CHtmlLiteStyle& s) {
     bool clear = false;
     for (wchar_t c : letters.str()) {
@@ -36,6 +31,12 @@ void ApplyFontStyleLetters(const CString& letters, CHtmlLiteStyle& s) {
 }
 
 }  // namespace
+
+const CString* HtmlLiteAttributes::Find(const wchar_t* name) const {
+    for (auto it = items.rbegin(); it != items.rend(); ++it)
+        if (it->first == name) return &it->second;
+    return nullptr;
+}
 
 CHtmlLiteMarkup::CHtmlLiteMarkup() {
     struct TagRow {
@@ -192,7 +193,7 @@ HtmlLiteAttributes CHtmlLiteMarkup::ParseAttributes(const CString& attributeText
                 pos = end;
             }
         }
-        result[name] = value;
+        result.items.emplace_back(name, value);
     }
     return result;
 }
@@ -215,33 +216,40 @@ void CHtmlLiteMarkup::ApplyOpeningTag(int kind, const CString& name, const HtmlL
     case HL_TAG_BOTTOM: s.m_vAlign = HL_VALIGN_BOTTOM; break;
     case HL_TAG_RULE: sheet.ApplyRule(name, s, values); break;
     case HL_TAG_SPAN:
-        if (const CString* cls = Find(attributes, L"class")) sheet.ApplyRule(L"." + *cls, s, values);
+        if (const CString* cls = attributes.Find(L"class")) sheet.ApplyRule(L"." + *cls, s, values);
         break;
     case HL_TAG_LINK:
         s.m_linkKind = 2;
         s.m_linkTarget.Empty();
-        // The map is ordered by name, so with both present "msg" decides the kind.
-        if (const CString* href = Find(attributes, L"href")) {
-            s.m_linkKind = 1;
-            s.m_linkTarget = *href;
-        }
-        if (const CString* msg = Find(attributes, L"msg")) {
-            s.m_linkKind = 2;
-            s.m_linkTarget = *msg;
+        for (const auto& [attr, v] : attributes.items) {
+            if (attr == L"href") {
+                s.m_linkKind = 1;
+                s.m_linkTarget = v;
+            } else if (attr == L"msg") {
+                s.m_linkKind = 2;
+                s.m_linkTarget = v;
+            }
         }
         break;
     case HL_TAG_FONT:
-        if (const CString* v = Find(attributes, L"face"); v && !v->IsEmpty()) s.m_face = *v;
-        if (const CString* v = Find(attributes, L"size")) s.m_size = values.ParseSize(*v, s.m_size, true);
-        if (const CString* v = Find(attributes, L"color")) s.m_textColor = values.ParseColor(*v, s.m_textColor);
-        if (const CString* v = Find(attributes, L"style")) ApplyFontStyleLetters(*v, s);
-        if (const CString* v = Find(attributes, L"weight")) s.m_weight = HtmlLiteWeight(*v);
-        if (const CString* v = Find(attributes, L"bkgnd")) {
-            if (v->IsEmpty() || *v == L"transparent" || !values.m_colorsEnabled) {
-                s.m_backMode = 1;
-            } else {
-                s.m_backMode = 2;
-                s.m_backColor = values.ParseColor(*v, s.m_backColor);
+        for (const auto& [attr, v] : attributes.items) {
+            if (attr == L"face") {
+                if (!v.IsEmpty()) s.m_face = v;
+            } else if (attr == L"size") {
+                s.m_size = values.ParseSize(v, s.m_size, true);
+            } else if (attr == L"color") {
+                s.m_textColor = values.ParseColor(v, s.m_textColor);
+            } else if (attr == L"style") {
+                ApplyFontStyleLetters(v, s);
+            } else if (attr == L"weight") {
+                s.m_weight = HtmlLiteWeight(v);
+            } else if (attr == L"bkgnd") {
+                if (v.IsEmpty() || v == L"transparent" || !values.m_colorsEnabled) {
+                    s.m_backMode = 1;
+                } else {
+                    s.m_backMode = 2;
+                    s.m_backColor = values.ParseColor(v, s.m_backColor);
+                }
             }
         }
         break;

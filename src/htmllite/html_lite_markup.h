@@ -3,6 +3,8 @@
 // attributes, and what opening tags do to the text style.
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/core/cstring.h"
 
@@ -52,8 +54,12 @@ struct HtmlLitePiece {
     CString rest;        // the tag text after the name, leading spaces removed
 };
 
-// Attribute name -> value; a later repetition of a name wins.
-using HtmlLiteAttributes = std::map<std::wstring, CString>;
+// Attribute names and values in the order written; a later repetition of a name wins.
+struct HtmlLiteAttributes {
+    std::vector<std::pair<std::wstring, CString>> items;
+    // The last value given for `name`, or null.
+    const CString* Find(const wchar_t* name) const;
+};
 
 class CHtmlLiteMarkup {
 public:

@@ -104,11 +104,11 @@ TEST(HtmlLiteMarkup, BreakCountComesFromTheTextAfterTheName) {
 TEST(HtmlLiteMarkup, AttributesAreNameValuePairs) {
     const HtmlLiteAttributes a =
         CHtmlLiteMarkup::ParseAttributes(L"color = red  face=\"Times New Roman\" style='b i' size=1 size=4 flag");
-    EXPECT_EQ(a.at(L"color"), CString(L"red"));
-    EXPECT_EQ(a.at(L"face"), CString(L"Times New Roman"));
-    EXPECT_EQ(a.at(L"style"), CString(L"b i"));
-    EXPECT_EQ(a.at(L"size"), CString(L"4"));  // a later repetition wins
-    EXPECT_EQ(a.at(L"flag"), CString(L""));
+    EXPECT_EQ(*a.Find(L"color"), CString(L"red"));
+    EXPECT_EQ(*a.Find(L"face"), CString(L"Times New Roman"));
+    EXPECT_EQ(*a.Find(L"style"), CString(L"b i"));
+    EXPECT_EQ(*a.Find(L"size"), CString(L"4"));  // a later repetition wins
+    EXPECT_EQ(*a.Find(L"flag"), CString(L""));
 }
 
 TEST(HtmlLiteMarkup, ColourValues) {
