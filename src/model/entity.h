@@ -80,6 +80,11 @@ public:
     // Rooms and associations
     bool IsRoomFreeFor(const CScheduleData& data, const CTimetableEntry& entry) const;
 
+    // Timetable entry operations
+    // Adds the absence; 0 for an unavailable entity, or when it overlaps another absence and
+    // split is not set. With split, the parts of other absences that it covers are taken out.
+    int AddAbsence(const CAbsence& absence, BOOL split);
+
     COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);
     int m_nHatch = 6;

@@ -190,6 +190,131 @@ public:
     // it named. References to missing records are dropped rather than left to name another one.
     void RenumberIds();
 
+    // Store edit operations: entities, chime sets, groups, activities and keys --------------
+    // Every delete also clears what referred to the erased record, so no reference dangles.
+    // A selection is a list of ids; ids that name no record are skipped.
+
+    // The largest id of the collection plus 1 (1 when empty; the smallest free id when the
+    // largest id leaves no room above it).
+    int GetNextEntityId() const;
+    int GetNextActivityId() const;
+    int GetNextGroupId() const;
+
+    // Gives the entity the next id and no default place, adds it, re-sorts the entities, makes
+    // it current and broadcasts update kind 1. Gives the new id.
+    int AddEntity(CEntity entity);
+    // Gives the entity the next id and appends it; no sort, no broadcast. Gives the new id.
+    int AppendEntity(CEntity entity);
+    // Makes an entity current; 0 when it is current already, missing, or a room.
+    BOOL SetCurrentEntity(int id);
+    // The stored entity takes the edited copy but keeps its own id and day windows; an entity
+    // that becomes a room, or stops being one, moves between the member and room lists.
+    void ApplyEntityEdit(CEntity edited, CEntity& stored);
+    BOOL CanDeleteEntity(int id) const;
+    void DeleteEntities(const std::vector<int>& selection);
+    void ResetEntityColours(const std::vector<int>& selection);
+    // Day windows from the day start for 9 hours on the plan days, empty after them.
+    void ResetEntityWeekHours(const std::vector<int>& selection);
+    void RemoveEntityFromActivities(int entityId);
+    void AddEntityToActivity(int activityId, int entityId, BOOL recheck);
+    // Makes a room for every selected entity and links it as the entity's default place,
+    // reporting what it did and refused in the problem list.
+    void CreateRoomsForEntities(const std::vector<int>& selection);
+    // The first room whose name equals the text ignoring case; 0 when none.
+    int FindRoomByName(const CString& name) const;
+    bool HasRooms() const;
+    bool IsEntityInAnyActivity(int entityId) const;
+    bool IsEntityInAnyEntry(int entityId) const;
+
+    // Appends a chime set with a new name under the next id, or replaces the set of that name
+    // (which takes the new set's id unless another set holds it); refreshes the pages. Gives
+    // the id the set ends with.
+    int AddOrReplaceChimeSet(CChimeSet chimeSet);
+    void ApplyChimeSetEdit(const CChimeSet& edited, CChimeSet& stored);
+    BOOL CanDeleteChimeSet(int id) const;
+    void DeleteChimeSets(const std::vector<int>& selection);
+
+    void DeleteGroup(int groupId);
+    void DeleteUnusedGroups();
+    void DeleteSingleUseGroups();
+    // Erases the activity with its entries and keys.
+    void DeleteActivity(int activityId);
+    void ClearActivityRooms(int activityId);
+    // The activity that can take in the imported activity for the entity; the end when none.
+    CActivityArray::iterator FindMatchingActivity(const CActivity& activity, int entityId);
+
+    // Clean-ups of the options page.
+    void DeleteActivitiesWithoutMembers();
+    void DeleteEntitiesWithoutActivities();
+    void DeleteActivitiesWithoutEntries();
+    void DeleteEntitiesWithoutEntries();
+
+    // Lookups by name and lists for the dialogs and the report filters. An empty name finds
+    // nothing.
+    CEntityArray::iterator FindKind4EntityByName(const CString& name);
+    CEntityArray::iterator FindKind0EntityByName(const CString& name);
+    CEntityArray::iterator FindKind1Or2EntityByName(const CString& name);
+    CChimeSetArray::iterator FindChimeSetByName(const CString& name);
+    CChimeSetArray::const_iterator FindChimeSetByName(const CString& name) const;
+    int FindEntityIdByNameAndCode(const CString& name, const CString& code) const;
+    void CollectKind4Names(std::vector<CString>& names, BOOL allNames) const;
+    void CollectChimeNames(std::vector<CString>& names) const;
+    void GetActivityNames(std::vector<CString>& names) const;
+    void CollectAbsenceCategories(std::vector<CString>& names) const;
+    void CollectCompanies(std::vector<CString>& names) const;
+    void CollectFunds(std::vector<CString>& names) const;
+    bool EntityHasActivityLike(int entityId, const CString& text) const;
+    int CountReportFlags() const;
+
+    // Timetable entry operations -----------------------------------------------------------
+    // Entries passed by value are found by identity: the first entry with the same activity,
+    // the same start and the same length (equal status and, when valid, equal value).
+
+    // In a dated plan the entry first gets STATUS 4 and the unplaced ORIGINAL; appended; with
+    // notify, update broadcast kind 1.
+    void AddEntry(CTimetableEntry entry, BOOL notify);
+    // Writes the new values into the stored entry (given by address; 0 when it is not one of
+    // the collection). State 4 keeps the stored state, an empty remark the stored remark. 1
+    // when the start or the whole minutes of the length changed.
+    int UpdateEntry(CTimetableEntry* entry, int activityId, const COleDateTime& start, const COleDateTimeSpan& length,
+                    int state, const CString& remark);
+    void RemoveEntry(const CTimetableEntry& entry);
+    void RemoveEntityFromEntry(int entityId, const CTimetableEntry& entry);
+    void RemoveActivityEntries(int activityId);
+    void RemoveEntryByPointer(const CTimetableEntry* entry);
+    CTimetableEntryArray::iterator FindEntryByPointer(const CTimetableEntry* entry);
+    CTimetableEntryArray::const_iterator FindEntryByPointer(const CTimetableEntry* entry) const;
+    CTimetableEntryArray::iterator FindEntryAt(int activityId, const COleDateTime& start);
+    // The first entry of the activity sharing more than 5 minutes with the interval.
+    CTimetableEntryArray::iterator FindOverlappingEntry(int activityId, const COleDateTime& start,
+                                                        const COleDateTime& end);
+    bool ActivityHasOverlappingEntry(int activityId, const COleDateTime& start, const COleDateTimeSpan& length) const;
+    // Frees the interval in the activity's timetable: removes the entries inside it, or cuts
+    // or splits the first entry it covers in part.
+    void ClearActivityInterval(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
+    // Moves the group's entries of a dragged block to the new start and length; 1 when
+    // something changed.
+    int MoveGroupEntries(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
+                         const COleDateTime& newStart, const COleDateTimeSpan& newLength);
+    void RemoveGroupEntriesInRange(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd);
+    // How far the entry (by address) may be stretched from t, its current end.
+    COleDateTime GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t) const;
+    void RemoveUnplacedEntries();
+    // In a week template, adds unplaced entries for the time each activity still lacks; false
+    // (and nothing done) in a dated plan.
+    bool CreateUnplacedEntries();
+    void RemoveUnplacedEntriesOutsideSelection();
+    void RemoveEntriesOfEntity(int entityId);
+    void RemoveEntityReplacements(int entityId);
+    bool HasAbsences() const;
+    bool HasReplacements() const;
+    void ShiftEntriesByDays(int days);
+    void RemoveEntriesOutsidePlan();
+    void ResetForNewStartDate();
+    // Links the entries in the range that lose all their people through the listed entities.
+    void CancelEntriesOfAbsentEntities(const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
+                                       const std::vector<int>& entityIds);
+
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
     int m_nSolverSelection = 0;
@@ -243,6 +368,18 @@ private:
     void DropDanglingReferences();
     bool ShowLoadError(UINT textId);
 
+    // Store edit operations: the plan check with page refresh, the page refresh alone, and
+    // the clean-up of references to erased records.
+    void RecheckAfterEdit();
+    void RefreshPagesAfterEdit();
+    void PublishEditProblems();
+    void SortEntities();
+    void ForgetEntity(int id);
+    void ForgetChimeSet(int id);
+    void ForgetActivity(int id);
+    void ReplaceChimeSet(CChimeSet& target, const CChimeSet& source);
+    void MoveEntityBetweenRoomAndMemberLists(int id, bool becameRoom);
+
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
 
@@ -262,3 +399,7 @@ private:
 // True when the path is not empty, does not contain the default document name and has a
 // three-letter extension.
 bool HasDocumentFileName(const CString& path);
+
+// Store edit operations: the application's Categories list, followed by the category unless an
+// entry equals it ignoring case.
+void BuildAbsenceCategoryList(std::vector<CString>& names, IAppSettings& settings, const CString& category);

@@ -5,7 +5,9 @@
 
 #include "model/document_values.h"
 #include "model/html_color.h"
+#include "model/record_orders.h"
 #include "model/schedule_data.h"
+#include "model/strict_order.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
 
@@ -86,10 +88,9 @@ void CScheduleData::ReadXml(CXmlDocument& doc) {
 
     if (m_arrChimeSets.empty()) {
         CChimeSet chimeSet;
-        // TODO(model-file): CChimeSet::LoadLessonTimes and AddOrReplaceChimeSet once they land.
+        chimeSet.LoadLessonTimes(Settings());
         chimeSet.m_strName = LoadText(kDefaultChimeSetNameId);
-        chimeSet.m_nId = 1;
-        m_arrChimeSets.push_back(chimeSet);
+        AddOrReplaceChimeSet(chimeSet);
     }
     DropDanglingReferences();
 }
@@ -125,18 +126,7 @@ void CScheduleData::ReadChimesSection(CXmlDocument& doc) {
         if (name != L"CHIME") return;
         CChimeSet chimeSet;
         chimeSet.ReadXml(doc);
-        // TODO(model-file): AddOrReplaceChimeSet once the store's edit operations land.
-        auto same = std::find_if(m_arrChimeSets.begin(), m_arrChimeSets.end(),
-                                 [&](const CChimeSet& c) { return c.m_strName == chimeSet.m_strName; });
-        if (same != m_arrChimeSets.end()) {
-            *same = chimeSet;
-            m_arrChimeSets.InvalidateIndex();
-        } else {
-            int largest = 0;
-            for (const CChimeSet& c : m_arrChimeSets) largest = std::max(largest, c.m_nId);
-            chimeSet.m_nId = largest + 1;
-            m_arrChimeSets.push_back(chimeSet);
-        }
+        AddOrReplaceChimeSet(chimeSet);
     });
 }
 
@@ -149,16 +139,7 @@ void CScheduleData::ReadEntitiesSection(CXmlDocument& doc) {
     });
     MakeIdsUnique(kEntityIds);
 
-    // TODO(model-file): CompareEntities once the store's edit operations land.
-    m_arrEntities.Sort([](const CEntity& a, const CEntity& b) {
-        const int classA = a.m_nType == 2 ? 1 : a.m_nType;
-        const int classB = b.m_nType == 2 ? 1 : b.m_nType;
-        if (classA != classB) return classA < classB;
-        const int byName = a.m_strName.Compare(b.m_strName);
-        if (byName != 0) return byName < 0;
-        if (a.m_nType != b.m_nType) return a.m_nType < b.m_nType;
-        return a.m_nId < b.m_nId;
-    });
+    m_arrEntities.Sort(StrictById(CompareEntities()));
     m_nCurrentEntity = m_arrEntities.empty() ? 0 : m_arrEntities.front().m_nId;
     m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
 }
@@ -266,19 +247,10 @@ void ReadReplace(const CScheduleData& data, CXmlDocument& doc, CTimetableEntry& 
     entry.m_arrReplacements.push_back(replacement);
 }
 
-// Whether the entity takes part in the entry as a member of its activity or through the
-// entry's own records.
+// Whether the entity exists and takes part in the entry.
 bool TakesPart(const CScheduleData& data, int id, const CTimetableEntry& entry) {
-    // TODO(model-file): CEntity::TakesPartIn once the participation rules land.
     const auto entity = data.FindEntity(id);
-    if (entity == data.m_arrEntities.end()) return false;
-    const auto activity = data.FindActivity(entry.m_nActivity);
-    if (activity == data.m_arrActivities.end()) return false;
-    if (std::any_of(entry.m_arrReplacements.begin(), entry.m_arrReplacements.end(),
-                    [&](const CReplacement& r) { return r.m_nEntity == id; }))
-        return true;
-    if (std::find(entry.m_arrRooms.begin(), entry.m_arrRooms.end(), id) != entry.m_arrRooms.end()) return true;
-    return activity->HasEntity(*entity);
+    return entity != data.m_arrEntities.end() && entity->TakesPartIn(data, entry);
 }
 
 }  // namespace
@@ -349,10 +321,7 @@ void CScheduleData::ReadReplacementsSection(CXmlDocument& doc) {
         const int activityId = ParseFileInt(doc.GetAttributeAt(pos, L"ACTIVITY"));
         const COleDateTime start =
             DateAtClockTime(ParseFileDate(doc.GetAttributeAt(pos, L"DAY")), doc.GetAttributeAt(pos, L"START"));
-        // TODO(model-file): FindEntryAt once the timetable entry operations land.
-        auto entry = std::find_if(m_arrEntries.begin(), m_arrEntries.end(), [&](const CTimetableEntry& e) {
-            return e.m_nActivity == activityId && e.m_dtStart == start;
-        });
+        const auto entry = FindEntryAt(activityId, start);
         if (entry != m_arrEntries.end()) ReadReplace(*this, doc, *entry);
     });
 }
