@@ -93,6 +93,10 @@ void CScheduleData::ReadXml(CXmlDocument& doc) {
         AddOrReplaceChimeSet(chimeSet);
     }
     DropDanglingReferences();
+    if (!m_arrEntities.empty()) {
+        m_nCurrentEntity = m_arrEntities.front().m_nId;
+        m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
+    }
 }
 
 void CScheduleData::ReadGeneralSection(CXmlDocument& doc) {
@@ -138,7 +142,6 @@ void CScheduleData::ReadEntitiesSection(CXmlDocument& doc) {
         m_arrEntities.push_back(std::move(entity));
     });
     MakeIdsUnique(kEntityIds);
-
     m_arrEntities.Sort(StrictById(CompareEntities()));
     m_nCurrentEntity = m_arrEntities.empty() ? 0 : m_arrEntities.front().m_nId;
     m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
@@ -281,6 +284,7 @@ void CScheduleData::ReadTimetableSection(CXmlDocument& doc) {
         entry.m_strRemark = get(L"REMARK");
 
         // Entries of no activity, or outside the plan days, are dropped.
+        if (entry.m_nActivity == 0) return;
         if (FindActivity(entry.m_nActivity) == m_arrActivities.end()) return;
         if (entry.m_dtStart.GetStatus() != COleDateTime::valid) return;
         if (CompareTimesApprox(startDate, entry.m_dtStart) == 1) return;
@@ -334,15 +338,16 @@ void CScheduleData::ReadKeysSection(CXmlDocument& doc) {
         key.m_strCode = doc.GetAttributeAt(pos, L"CODE");
         key.m_nActivity = ParseFileInt(doc.GetAttributeAt(pos, L"ACTIVITY"));
         key.m_nEntity = ParseFileInt(doc.GetAttributeAt(pos, L"ENTITY"));
-        if (FindEntity(key.m_nEntity) == m_arrEntities.end()) return;
+        if (FindEntity(key.m_nEntity) == m_arrEntities.end() || key.m_nActivity == 0) return;
         if (FindActivity(key.m_nActivity) == m_arrActivities.end()) return;
         m_arrKeys.push_back(key);
     });
 }
 
 // Gives every record of the collection that has no id of its own (0 or below), or the id of an
-// earlier record, a new id above all others, so that every reference names one record only.
-// References in the file name the first record with their id.
+// earlier record, a new id above all others, so that every reference names one record only and
+// renumbering keeps it there. Runs at the end of the section, before later sections refer to
+// the records; references by id name the first record that had the id.
 void CScheduleData::MakeIdsUnique(int section) {
     auto repair = [](auto& collection) {
         int largest = 0;
@@ -374,7 +379,7 @@ void CScheduleData::DropDanglingReferences() {
         if (!hasChimeSet(entity.m_nChimeSet)) entity.m_nChimeSet = 0;
     }
     for (CActivity& activity : m_arrActivities) {
-        if (FindGroup(activity.m_nGroup) == m_arrGroups.end()) activity.m_nGroup = 0;
+        if (activity.m_nGroup != 0 && FindGroup(activity.m_nGroup) == m_arrGroups.end()) activity.m_nGroup = 0;
         if (!hasChimeSet(activity.m_nChimeSet)) activity.m_nChimeSet = 0;
     }
     m_arrEntries.EraseIf(
