@@ -18,6 +18,7 @@
 
 class CScheduleData;
 class CEntity;
+class CPlanIndex;
 
 class CTimetableEntry {
 public:
@@ -92,9 +93,10 @@ public:
     // 4 the default room of the type-0 participant.
     int GetRoomRole(const CScheduleData& data, int roomId) const;
     // The strongest role the room has in an overlapping live entry of another activity; 5 free.
-    int GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId) const;
-    bool HasRoomPriority(const CScheduleData& data, int roomId) const;
-    bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId) const;
+    // The three walk the timetable; an index of the store makes that quicker (see CPlanIndex).
+    int GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
+    bool HasRoomPriority(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
+    bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
     // 0 fine, 1 fewer free rooms than staff, 2 no free room, 3 fine with own rooms.
     int CheckRooms(const CScheduleData& data) const;
     // The own pairs when there are any, else the activity's when it has any, else null.
@@ -126,6 +128,25 @@ public:
     int m_bState3 = 0;
     int m_bState6 = 0;
     int m_bLinked = 0;  // participants absent: stays in the timetable but does not take place
+
+    // Candidate slots
+    // One slot a full hour apart through the activity's common day window on every plan day,
+    // less those that run into a member's absence, sorted. Sets the unmoved start to the start.
+    void BuildCandidateSlots(const CScheduleData& data);
+    // Drops the slots at which the entry would overlap start to end by more than 5 minutes.
+    void RemoveOverlappingCandidates(const COleDateTime& start, const COleDateTime& end);
+    // Adds 1 / (number of other slots) to a slot's score for every slot of the other entry
+    // that it overlaps by more than 5 minutes.
+    void ScoreCandidateOverlaps(const std::vector<CCandidateSlot>& others, const COleDateTimeSpan& otherLength);
+    // Index of the first slot within 3 minutes of the start; -1 for none.
+    int FindCandidateIndex() const;
+
+    // Distances in the day plan
+    // The largest end (start) distance to the live entries of other activities of the entity
+    // on the entry's day that start no earlier (no later) than it, leaving out those of the
+    // group when the group id is not 0; zero when there is none.
+    COleDateTimeSpan GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId) const;
+    COleDateTimeSpan GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId) const;
 
 private:
     static std::uint64_t NextSerial();
