@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "model/entity.h"
-#include "model/fragment_rules.h"
 #include "model/schedule_data.h"
 #include "model/xml_document.h"
 #include "platform/core/text_scan.h"
@@ -47,7 +46,7 @@ int CEntity::AddPasted(CScheduleData& data) {
         caption.Format(kPasteEntityCaptionId, m_strName);
         switch (data.Answerer().Ask(text, caption, MessageButtons::YesNoCancel, MessageIcon::Question)) {
         case MessageAnswer::Cancel: return 0;
-        case MessageAnswer::Yes: m_nId = fragment_rules::GetNextEntityId(data); break;
+        case MessageAnswer::Yes: m_nId = data.GetNextEntityId(); break;
         default: return 1;
         }
     } else {
