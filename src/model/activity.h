@@ -7,9 +7,11 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
-class CScheduleData;
-class CXmlDocument;
 class CEntity;
+class CPlanIndex;
+class CScheduleData;
+class CTimetableEntry;
+class CXmlDocument;
 
 class CActivity {
 public:
@@ -80,4 +82,24 @@ public:
     std::vector<CRoomPair> m_arrPairs;
     COleDateTimeSpan m_tsDuration;  // total time needed in the plan
     COleDateTimeSpan m_tsMeeting;   // length of one meeting
+
+    // Time accounting and candidate slots. The rules that walk the timetable take an optional
+    // index of the store (see CPlanIndex) from callers that ask many of them at once.
+    // Whether the placed entries (any state) come within 5 minutes of DURATION.
+    bool IsTimeFilled(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
+    // DURATION less the lengths of the placed entries.
+    COleDateTimeSpan GetRemainingTime(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
+    // Meetings that still fit the candidate hours no participant is busy in.
+    COleDateTimeSpan ComputeFreeSlotTime(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
+    // The common day window of the members on plan day n, on that day's date; both at 00:00
+    // when a member has no window that day (or n is no plan day). Throws
+    // std::invalid_argument for a time of day that cannot be made.
+    void GetDayWindow(const CScheduleData& data, int day, COleDateTime& start, COleDateTime& end) const;
+    // Whether a meeting of the activity still fits some hour that does not overlap the entry.
+    bool CanPlaceElsewhere(const CScheduleData& data, const CTimetableEntry& entry,
+                           const CPlanIndex* index = nullptr) const;
+    // The slot count of the entry with the most candidate slots and the days they fall on.
+    void CountCandidateDays(const CScheduleData& data, int& slots, int& days, const CPlanIndex* index = nullptr) const;
+    // Whether every type-0 member suits the POSITION rule at the slot.
+    bool FitsType0Members(const CScheduleData& data, const COleDateTime& slotStart) const;
 };

@@ -31,4 +31,11 @@ public:
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);
     int m_nHatch = 6;
     COleDateTimeSpan m_tsLength;  // derived with the work list
+
+    // Group length before a solver run
+    // The time the entity spends in the group's activities; see ComputeLength.
+    COleDateTimeSpan GetEntityGroupTime(const CScheduleData& data, int entityId) const;
+    // Rebuilds the work list (one item per entry of the group) and the length: the longest
+    // time a limited member of the group spends in it.
+    void ComputeLength(const CScheduleData& data);
 };

@@ -1,9 +1,11 @@
 #pragma once
 // One record kind for every entity (people, classes, rooms...), told apart by its type 0 to 5:
 // types 1 and 2 are staff, type 4 a room.
+#include <cstdint>
 #include <vector>
 
 #include "model/absence.h"
+#include "model/category_spans.h"
 #include "model/entity_item.h"
 #include "model/fund.h"
 #include "platform/core/colors.h"
@@ -17,6 +19,10 @@ class CTimetableEntry;
 
 // Day windows an entity keeps: one per possible plan day.
 inline constexpr int kMaxPlanDays = 21;
+
+class CActivity;
+class CPlanIndex;
+class CTimetableEntry;
 
 class CEntity {
 public:
@@ -130,4 +136,44 @@ public:
     std::vector<CAbsence> m_arrAbsences;
     std::vector<CFund> m_arrFunds;
     int m_nType = 0;
+
+    // Clashes in time, entity items and positions
+    // The unlinked entries the entity takes part in that clash in time with the entry (a stored
+    // copy of the entry counts itself); 0 for an unavailable entity.
+    int CountClashingEntries(const CScheduleData& data, int chimeSetId, const CTimetableEntry& entry) const;
+    // The serial of the entry of the first item (in item order) that clashes with more items
+    // of its day than OVERLAPS allows; 0 when there is none or OVERLAPS is 0. With refresh the
+    // items are taken at their entries' current times. The item list itself is not changed.
+    std::uint64_t FindOverlapViolation(const CScheduleData& data, bool refresh) const;
+    // The solver's cost of the items over the limit: weight x item weight x minutes x excess,
+    // at the entries' current times. The item list itself is not changed.
+    double GetOverlapCost(const CScheduleData& data, double weight) const;
+    // Appends an item for the entry of the activity.
+    void AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity);
+    // The items of every entry the entity takes part in, sorted.
+    void RebuildItems(const CScheduleData& data);
+    // Gives each item whose entry still exists that entry's current start and end.
+    void RefreshItemTimes(const CScheduleData& data);
+    // Whether an item, at its entry's current time, overlaps the entry by more than 5 minutes.
+    bool HasItemOverlapping(const CScheduleData& data, const CTimetableEntry& entry) const;
+    // Whether a one-hour slot from the start suits the POSITION rule (1 first, 2 last, 3 at an
+    // edge, 4 inside the day; anything else always suits).
+    bool MatchesPosition(const CScheduleData& data, const COleDateTime& slotStart, int rule) const;
+
+    // Time accounting
+    CCategorySpans SumActivityTime(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
+    CCategorySpans SumItemTime(const CScheduleData& data) const;
+    CCategorySpans SumItemTimeMerged(const CScheduleData& data) const;
+    CCategorySpans SumAbsenceLoss(const CScheduleData& data) const;
+    COleDateTimeSpan SumFundTime() const;
+    // Absences that start before the first plan day or after the 21st count nothing for a
+    // whole-day absence (it has no day window there).
+    COleDateTimeSpan SumAbsenceTime(const CScheduleData& data) const;
+    int CountItemDays() const;
+    int CountWorkingDays(const CScheduleData& data) const;
+    COleDateTimeSpan GetWeeklyAvailableTime() const;
+    COleDateTimeSpan SumUncoveredTime(const CScheduleData& data) const;
+    // Whether the whole minutes of the activity time equal those of the net available time.
+    bool IsLoadBalanced(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
+    COleDateTimeSpan SumGroupHourSteps(const CScheduleData& data, int groupId) const;
 };

@@ -8,8 +8,16 @@
 
 #include "platform/core/ole_date_time.h"
 
+class CTimetableEntry;
+
 class CEntityItem {
 public:
+    CEntityItem() = default;
+    // Clashes in time, entity items and positions
+    // An item for the entry: ordering number, activity, stored state, times and weight from
+    // the entry, the rest as given.
+    CEntityItem(const CTimetableEntry& entry, int position, int group, int chimeSet, int kind, int member);
+
     int m_nPosition = 0;       // the activity's POSITION rule
     int m_nKind = 0;           // 3 linked entry, 4 entity absent, 1 several type-0 members, else 0
     int m_nOrder = 0;          // the entry's ordering work word

@@ -138,6 +138,25 @@ public:
     int m_bState6 = 0;
     int m_bLinked = 0;  // participants absent: stays in the timetable but does not take place
 
+    // Candidate slots
+    // One slot a full hour apart through the activity's common day window on every plan day,
+    // less those that run into a member's absence, sorted. Sets the unmoved start to the start.
+    void BuildCandidateSlots(const CScheduleData& data);
+    // Drops the slots at which the entry would overlap start to end by more than 5 minutes.
+    void RemoveOverlappingCandidates(const COleDateTime& start, const COleDateTime& end);
+    // Adds 1 / (number of other slots) to a slot's score for every slot of the other entry
+    // that it overlaps by more than 5 minutes.
+    void ScoreCandidateOverlaps(const std::vector<CCandidateSlot>& others, const COleDateTimeSpan& otherLength);
+    // Index of the first slot within 3 minutes of the start; -1 for none.
+    int FindCandidateIndex() const;
+
+    // Distances in the day plan
+    // The largest end (start) distance to the live entries of other activities of the entity
+    // on the entry's day that start no earlier (no later) than it, leaving out those of the
+    // group when the group id is not 0; zero when there is none.
+    COleDateTimeSpan GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId) const;
+    COleDateTimeSpan GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId) const;
+
 private:
     static std::uint64_t NextSerial();
     void CopyFieldsFrom(const CTimetableEntry& other);

@@ -1,0 +1,120 @@
+#include "model/plan_index.h"
+
+#include <algorithm>
+
+#include "model/schedule_data.h"
+#include "model/time_values.h"
+
+namespace {
+
+const CPlanIndex::Positions kNone;
+
+void AddOnce(CPlanIndex::Positions& list, std::size_t position) {
+    if (list.empty() || list.back() != position) list.push_back(position);
+}
+
+const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Positions>& map, int key) {
+    const auto hit = map.find(key);
+    return hit == map.end() ? kNone : hit->second;
+}
+
+// Ten minutes in days: wider than the 3-minute tolerance with which interval ends are matched.
+constexpr double kMargin = 10.0 / 1440.0;
+
+}  // namespace
+
+CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
+    for (std::size_t i = 0; i < data.m_arrActivities.size(); ++i) {
+        const CActivity& activity = data.m_arrActivities[i];
+        // Positions grow with i, so AddOnce drops the repeats of one list.
+        for (int id : activity.m_arrMembers) AddOnce(m_members[id], i);
+        for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
+        m_groups[activity.m_nGroup].push_back(i);
+    }
+    m_byStart.reserve(data.m_arrEntries.size());
+    for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
+        const CTimetableEntry& entry = data.m_arrEntries[i];
+        m_entriesOfActivity[entry.m_nActivity].push_back(i);
+        for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
+        for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
+        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut[entry.m_nActivity] = true;
+        const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
+                             entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
+        if (regular) {
+            m_byStart.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), i);
+            m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
+        } else {
+            m_irregular.push_back(i);
+        }
+    }
+    std::sort(m_byStart.begin(), m_byStart.end());
+}
+
+const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
+    const auto entity = m_data.FindEntity(entityId);
+    if (entity == m_data.m_arrEntities.end()) return kNone;
+    return Lookup(entity->m_nType == 4 ? m_rooms : m_members, entityId);
+}
+
+const CPlanIndex::Positions& CPlanIndex::ActivitiesListingMember(int id) const { return Lookup(m_members, id); }
+
+const CPlanIndex::Positions& CPlanIndex::ActivitiesOfGroup(int groupId) const { return Lookup(m_groups, groupId); }
+
+const CPlanIndex::Positions& CPlanIndex::EntriesOfActivity(int activityId) const {
+    return Lookup(m_entriesOfActivity, activityId);
+}
+
+const CPlanIndex::Positions& CPlanIndex::EntriesNaming(int entityId) const { return Lookup(m_naming, entityId); }
+
+void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
+    out.clear();
+    for (std::size_t a : ActivitiesOf(entityId)) {
+        const Positions& entries = EntriesOfActivity(m_data.m_arrActivities[a].m_nId);
+        out.insert(out.end(), entries.begin(), entries.end());
+    }
+    const Positions& naming = EntriesNaming(entityId);
+    out.insert(out.end(), naming.begin(), naming.end());
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+}
+
+void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
+    out.clear();
+    out.insert(out.end(), m_irregular.begin(), m_irregular.end());
+    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
+        // Unusual intervals are compared with every entry.
+        for (const auto& item : m_byStart) out.push_back(item.second);
+    } else {
+        const double s = COleDateTime::ToLinear(start.m_dt);
+        const double e = COleDateTime::ToLinear(end.m_dt);
+        const double low = std::min(s, e) - m_maxLength - kMargin;
+        const double high = std::max(s, e) + kMargin;
+        auto it = std::lower_bound(m_byStart.begin(), m_byStart.end(), std::make_pair(low, std::size_t{0}));
+        for (; it != m_byStart.end() && it->first <= high; ++it) out.push_back(it->second);
+    }
+    std::sort(out.begin(), out.end());
+}
+
+bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
+    // A member is replaced out only through a linked entry of the same activity with
+    // replacement records; without one the member simply takes part.
+    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry);
+    if (entity.m_nId == 0 || m_data.FindEntity(entity.m_nId) == m_data.m_arrEntities.end()) return false;
+    const auto activity = m_data.FindActivity(entry.m_nActivity);
+    if (activity == m_data.m_arrActivities.end()) return false;
+    return entry.HasParticipant(entity.m_nId) || activity->HasEntity(entity);
+}
+
+bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
+    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry);
+    if (entity.m_bUnavailable) return false;
+    Positions positions;
+    GetEntriesInvolving(entity.m_nId, positions);
+    const COleDateTime start = entry.m_dtStart;
+    const COleDateTime end = entry.GetEndTime();
+    return std::any_of(positions.begin(), positions.end(), [&](std::size_t e) {
+        const CTimetableEntry& other = m_data.m_arrEntries[e];
+        return !other.IsLinkedState(m_data) && IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) &&
+               TakesPartIn(entity, other);
+    });
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Lookups over a store that the heavy rules share while they run: the activities of an entity
+// and of a group, the entries of an activity, the entries that name an entity in their
+// replacement records or own room lists, and the entries near a stretch of time.
+//
+// The index is built at the start of an operation and passed down to the rules it calls; it
+// holds positions in the store's collections and the entries' times as they were then. It is
+// valid only while nothing edits the store: an operation that changes the collections, or the
+// members, rooms, groups, replacement records or times of their records, builds a new one.
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/core/ole_date_time.h"
+
+class CEntity;
+class CScheduleData;
+class CTimetableEntry;
+
+class CPlanIndex {
+public:
+    using Positions = std::vector<std::size_t>;
+
+    explicit CPlanIndex(const CScheduleData& data);
+
+    // Positions of the activities that have the entity (as CActivity::HasEntityId answers: the
+    // room list for a room, the member list otherwise), ascending, each once.
+    const Positions& ActivitiesOf(int entityId) const;
+    // Positions of the activities whose member list holds the id, whatever it names, ascending.
+    const Positions& ActivitiesListingMember(int id) const;
+    // Positions of the activities of a group, ascending.
+    const Positions& ActivitiesOfGroup(int groupId) const;
+    // Positions of the entries of an activity, in collection order.
+    const Positions& EntriesOfActivity(int activityId) const;
+    // Positions of the entries whose replacement records or own room list name the id, ascending.
+    const Positions& EntriesNaming(int entityId) const;
+    // Positions of every entry in which an entity that is not a room may take part
+    // (CEntity::TakesPartIn): the entries of its activities and those that name it, ascending,
+    // each once. Rooms take part through roles that pairs and default rooms give too; for them
+    // ask by time (GetEntriesNear).
+    void GetEntriesInvolving(int entityId, Positions& out) const;
+    // Positions, ascending, of the entries whose interval may share time with start to end: a
+    // superset of those that IntersectIntervals finds longer than zero.
+    void GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
+
+    // The answers of CEntity::TakesPartIn and CEntity::TakesPartDuring, without the walks over
+    // the whole timetable where the index shows they cannot change the answer.
+    bool TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const;
+    bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
+
+private:
+    const CScheduleData& m_data;
+    // Activities with a linked entry that has replacement records: only those can replace a
+    // member out of an entry.
+    std::unordered_map<int, bool> m_replacesOut;
+    std::unordered_map<int, Positions> m_members;  // entity id -> activities listing it as member
+    std::unordered_map<int, Positions> m_rooms;    // entity id -> activities listing it as room
+    std::unordered_map<int, Positions> m_groups;
+    std::unordered_map<int, Positions> m_entriesOfActivity;
+    std::unordered_map<int, Positions> m_naming;
+    // Entries with a valid start and a valid length of zero or more, by start; the others are
+    // always near.
+    std::vector<std::pair<double, std::size_t>> m_byStart;
+    Positions m_irregular;
+    double m_maxLength = 0.0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// When two placements of one entity collide in time, and the order of an entity's items.
+#include <vector>
+
+class CEntity;
+class CEntityItem;
+class CScheduleData;
+class CTimetableEntry;
+
+// Whether the stored entry and the tested entry share more than 3 minutes. A tested entry that
+// is not placed (a valid start in 1970) clashes with nothing. Entries that only touch never
+// clash, whatever chime sets they use; the chime set id is kept for the callers' sake.
+bool EntriesClashInTime(const CScheduleData& data, const CTimetableEntry& other, int chimeSetId,
+                        const CTimetableEntry& entry);
+// The same for two items of a sorted item list, the earlier one second.
+bool ItemsClashInTime(const CEntityItem& later, const CEntityItem& earlier);
+
+// Item order: by start (3-minute tolerance); at the same start the smaller state, then the
+// larger ordering number, then the longer item.
+bool LessEntityItem(const CEntityItem& a, const CEntityItem& b);
+// A stable sort of the entity's item list by LessEntityItem.
+void SortEntityItems(CEntity& entity);
+void SortEntityItems(std::vector<CEntityItem>& items);
