@@ -28,39 +28,23 @@ CXmlDocument StartFragment(const CString* period) {
 
 CString FormatPeriod(const CScheduleData& data) { return data.GetStartDate().Format(L"%d/%m/%Y"); }
 
-// Exactly count whole numbers separated by blanks, after the separators are turned into blanks.
-bool ReadNumbers(CString text, const wchar_t* separators, int count, int* values) {
-    for (const wchar_t* s = separators; *s; ++s) text.Replace(*s, L' ');
-    int start = 0;
-    int n = 0;
-    for (CString token = text.Tokenize(L" ", start); start >= 0; token = text.Tokenize(L" ", start)) {
-        if (n == count) return false;
-        const int first = (token[0] == L'-' || token[0] == L'+') ? 1 : 0;
-        if (first == token.GetLength() || token.GetLength() - first > 9) return false;
-        for (int i = first; i < token.GetLength(); ++i)
-            if (token[i] < L'0' || token[i] > L'9') return false;
-        values[n++] = _wtoi(token);
-    }
-    return n == count;
-}
-
 bool ReadDate(const CString& text, COleDateTime& date) {
     int v[3];
-    if (!ReadNumbers(text, L"/", 3, v)) return false;
+    if (!ReadFragmentNumbers(text, L"/", 3, v)) return false;
     date = COleDateTime(v[2], v[1], v[0], 0, 0, 0);
     return date.GetStatus() == COleDateTime::valid;
 }
 
 bool ReadStart(const CString& text, COleDateTime& start) {
     int v[5];
-    if (!ReadNumbers(text, L"/:", 5, v)) return false;
+    if (!ReadFragmentNumbers(text, L"/:", 5, v)) return false;
     start = COleDateTime(v[2], v[1], v[0], v[3], v[4], 0);
     return start.GetStatus() == COleDateTime::valid;
 }
 
 bool ReadLength(const CString& text, COleDateTimeSpan& length) {
     int v[2];
-    if (!ReadNumbers(text, L":", 2, v)) return false;
+    if (!ReadFragmentNumbers(text, L":", 2, v)) return false;
     length = COleDateTimeSpan(v[0] / 24.0 + v[1] / 1440.0);
     return length.GetStatus() == COleDateTimeSpan::valid;
 }
@@ -98,6 +82,21 @@ CEntity ReadPastedEntity(CScheduleData& data, CXmlDocument& xml, const COleDateT
 }
 
 }  // namespace
+
+bool ReadFragmentNumbers(CString text, const wchar_t* separators, int count, int* values) {
+    for (const wchar_t* s = separators; *s; ++s) text.Replace(*s, L' ');
+    int start = 0;
+    int n = 0;
+    for (CString token = text.Tokenize(L" ", start); start >= 0; token = text.Tokenize(L" ", start)) {
+        if (n == count) return false;
+        const int first = (token[0] == L'-' || token[0] == L'+') ? 1 : 0;
+        if (first == token.GetLength() || token.GetLength() - first > 9) return false;
+        for (int i = first; i < token.GetLength(); ++i)
+            if (token[i] < L'0' || token[i] > L'9') return false;
+        values[n++] = _wtoi(token);
+    }
+    return n == count;
+}
 
 void SetClipboardText(IClipboard& clipboard, const CString& text) { clipboard.SetText(text); }
 

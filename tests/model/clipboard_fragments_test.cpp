@@ -57,6 +57,16 @@ TEST_F(ClipboardFragments, EntityCardsTravelWithTheirFieldsAndPlanDays) {
     EXPECT_TRUE(m_targetAnswerer.m_asked.empty());
 }
 
+TEST_F(ClipboardFragments, PastedCardsNeverGetIdZero) {
+    CEntity odd;
+    odd.m_nId = -1;  // the largest id when ids are compared as unsigned
+    odd.m_strName = L"Odd";
+    m_target.m_arrEntities.push_back(odd);
+    SetClipboardText(m_clipboard, BuildContactsEntityFragment(m_data, {2}));
+    ASSERT_EQ(PasteContactsFragment(m_target), PasteOutcome::Done);
+    EXPECT_EQ(TargetEntity(L"Smith")->m_nId, 1);
+}
+
 TEST_F(ClipboardFragments, PastingCardsIntoTheirOwnDocumentAsksForEach) {
     SetClipboardText(m_clipboard, BuildContactsEntityFragment(m_data, {1, 3}));
     Entity(3).m_nDefaultPlace = 4;
