@@ -13,6 +13,7 @@
 #include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
 
+class CXmlDocument;
 class CScheduleData;
 class CTimetableEntry;
 
@@ -37,6 +38,30 @@ public:
     // " (address)" of the entity this entity names as its default place, when it exists and has
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
+
+    // Description texts
+    // "department/code" for a type-0 entity with both set; otherwise the code.
+    CString GetFullCode() const;
+    // The HTML-lite information tip with the entity's figures; rebuilds its items first.
+    CString BuildInfoTip(CScheduleData& data);
+
+    // Clipboard fragments
+    // Reads ID, TAG and TYPE of the current element of the XML document into key; false when ID
+    // or TYPE is not a number.
+    static bool ReadXmlKey(const CXmlDocument& xml, CEntity& key);
+    // Appends a pasted entity to the store with a fresh id and no default place; asks first when
+    // an entity of that name and type exists. 0 when the user cancels, else 1.
+    int AddPasted(CScheduleData& data);
+
+    // Document file
+    // Adds an ENTITY element after the document's main position (the last child when there is
+    // none) with its attributes and day windows. The windows are written as the store will hold
+    // them after saving: a day start before the document's day start counts as that day start.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ENTITY element at the document's main position. Chime sets are found by name;
+    // day windows are placed by their DAY against the document's start date. Throws
+    // CDocumentFormatError for a clock time that cannot be a time of day.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
 
     // Entry states and participation
     // Whether the entity takes part in the entry: a room by its role, anybody else as a
@@ -77,6 +102,11 @@ public:
 
     // Rooms and associations
     bool IsRoomFreeFor(const CScheduleData& data, const CTimetableEntry& entry) const;
+
+    // Timetable entry operations
+    // Adds the absence; 0 for an unavailable entity, or when it overlaps another absence and
+    // split is not set. With split, the parts of other absences that it covers are taken out.
+    int AddAbsence(const CAbsence& absence, BOOL split);
 
     COLORREF m_crBackground = GetSysColor(COLOR_WINDOW);
     COLORREF m_crForeground = GetSysColor(COLOR_WINDOWTEXT);

@@ -37,6 +37,8 @@ using CChimeSetArray = CRecordArray<CChimeSet>;
 using CActivityGroupArray = CRecordArray<CActivityGroup>;
 using CTimetableEntryArray = CRecordArray<CTimetableEntry, EntrySerialKey>;
 
+class CXmlDocument;
+
 class CScheduleData {
 public:
     static constexpr int kReportSwitches = 21;
@@ -125,6 +127,21 @@ public:
     // Passes the update kind 0 to 8 to every page through the frame's broadcast.
     void NotifyAllViews(int kind);
 
+    // Description texts
+    // The one staff member (type 1 or 2) among the ids who is present for the entry (entry may
+    // be null), then among the entry's replacements; empty for none or several.
+    CString GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const;
+    // The names of the type-0 entities among the ids, joined by ", ".
+    CString JoinMemberNames(const std::vector<int>& ids) const;
+
+    // Clipboard fragments
+    // Gives the first chime set of the same name (ignoring case) copies of the set's intervals,
+    // or adds the set as a new one.
+    void MergeChimeSet(const CChimeSet& set);
+    // Adds a pasted activity for the current entity, offering to replace similar activities of a
+    // type-0 current entity. 0 without a current entity or when the user cancels, else 1.
+    int PasteActivity(CActivity activity);
+
     // Whole-document operations.
     // Colours and hatch (those whose flag is set) of every activity whose name contains the
     // text; broadcasts update kind 1 when any matched.
@@ -151,6 +168,21 @@ public:
     bool HasUndoSnapshot() const { return m_bHasUndo; }
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
+
+    // Plan check and problem list
+    // The data check before a solver run: empties the problem list, deletes unused groups and
+    // lists every entity and activity whose time cannot work out. True unless the first
+    // problem (in panel order) is of kind 13.
+    bool CheckData();
+    // Counts the entities (rooms and unavailable ones left out) that take part in more
+    // entries at once than OVERLAPS allows. With report the problem list is emptied first and
+    // gets one problem per such entity, and in a dated plan the replacement records that make
+    // an entity stand in where it is busy are dropped. Without report nothing but the derived
+    // item lists changes: the solver's worker thread calls it for every candidate.
+    int CheckOverlapLimits(BOOL report);
+    // Sorts the problem list into panel order and refills the message panel from it; a long
+    // list that holds nothing worse than kind 14 is dropped.
+    void PublishProblems();
 
     // Placement and conflict tests. The tests that walk the timetable take an optional index of
     // the store (CPlanIndex) from callers that ask many of them while nothing changes.
@@ -212,6 +244,167 @@ public:
     // The free hours of every type-0 entity with the activities that could use them; the
     // progress bar, when given, steps once per entity.
     void BuildFreeSlotList(IProgress* progress);
+    // Store edit operations: entities, chime sets, groups, activities and keys --------------
+    // Every delete also clears what referred to the erased record, so no reference dangles.
+    // A selection is a list of ids; ids that name no record are skipped.
+
+    // The largest id of the collection plus 1 (1 when empty; the smallest free id when the
+    // largest id leaves no room above it).
+    int GetNextEntityId() const;
+    int GetNextActivityId() const;
+    int GetNextGroupId() const;
+
+    // Gives the entity the next id and no default place, adds it, re-sorts the entities, makes
+    // it current and broadcasts update kind 1. Gives the new id.
+    int AddEntity(CEntity entity);
+    // Gives the entity the next id and appends it; no sort, no broadcast. Gives the new id.
+    int AppendEntity(CEntity entity);
+    // Makes an entity current; 0 when it is current already, missing, or a room.
+    BOOL SetCurrentEntity(int id);
+    // The stored entity takes the edited copy but keeps its own id and day windows; an entity
+    // that becomes a room, or stops being one, moves between the member and room lists.
+    void ApplyEntityEdit(CEntity edited, CEntity& stored);
+    BOOL CanDeleteEntity(int id) const;
+    void DeleteEntities(const std::vector<int>& selection);
+    void ResetEntityColours(const std::vector<int>& selection);
+    // Day windows from the day start for 9 hours on the plan days, empty after them.
+    void ResetEntityWeekHours(const std::vector<int>& selection);
+    void RemoveEntityFromActivities(int entityId);
+    void AddEntityToActivity(int activityId, int entityId, BOOL recheck);
+    // Makes a room for every selected entity and links it as the entity's default place,
+    // reporting what it did and refused in the problem list.
+    void CreateRoomsForEntities(const std::vector<int>& selection);
+    // The first room whose name equals the text ignoring case; 0 when none.
+    int FindRoomByName(const CString& name) const;
+    bool HasRooms() const;
+    bool IsEntityInAnyActivity(int entityId) const;
+    bool IsEntityInAnyEntry(int entityId) const;
+
+    // Appends a chime set with a new name under the next id, or replaces the set of that name
+    // (which takes the new set's id unless another set holds it); refreshes the pages. Gives
+    // the id the set ends with.
+    int AddOrReplaceChimeSet(CChimeSet chimeSet);
+    void ApplyChimeSetEdit(const CChimeSet& edited, CChimeSet& stored);
+    BOOL CanDeleteChimeSet(int id) const;
+    void DeleteChimeSets(const std::vector<int>& selection);
+
+    void DeleteGroup(int groupId);
+    void DeleteUnusedGroups();
+    void DeleteSingleUseGroups();
+    // Erases the activity with its entries and keys.
+    void DeleteActivity(int activityId);
+    void ClearActivityRooms(int activityId);
+    // The activity that can take in the imported activity for the entity; the end when none.
+    CActivityArray::iterator FindMatchingActivity(const CActivity& activity, int entityId);
+
+    // Clean-ups of the options page.
+    void DeleteActivitiesWithoutMembers();
+    void DeleteEntitiesWithoutActivities();
+    void DeleteActivitiesWithoutEntries();
+    void DeleteEntitiesWithoutEntries();
+
+    // Lookups by name and lists for the dialogs and the report filters. An empty name finds
+    // nothing.
+    CEntityArray::iterator FindKind4EntityByName(const CString& name);
+    CEntityArray::iterator FindKind0EntityByName(const CString& name);
+    CEntityArray::iterator FindKind1Or2EntityByName(const CString& name);
+    CChimeSetArray::iterator FindChimeSetByName(const CString& name);
+    CChimeSetArray::const_iterator FindChimeSetByName(const CString& name) const;
+    int FindEntityIdByNameAndCode(const CString& name, const CString& code) const;
+    void CollectKind4Names(std::vector<CString>& names, BOOL allNames) const;
+    void CollectChimeNames(std::vector<CString>& names) const;
+    void GetActivityNames(std::vector<CString>& names) const;
+    void CollectAbsenceCategories(std::vector<CString>& names) const;
+    void CollectCompanies(std::vector<CString>& names) const;
+    void CollectFunds(std::vector<CString>& names) const;
+    bool EntityHasActivityLike(int entityId, const CString& text) const;
+    int CountReportFlags() const;
+
+    // Timetable entry operations -----------------------------------------------------------
+    // Entries passed by value are found by identity: the first entry with the same activity,
+    // the same start and the same length (equal status and, when valid, equal value).
+
+    // In a dated plan the entry first gets STATUS 4 and the unplaced ORIGINAL; appended; with
+    // notify, update broadcast kind 1.
+    void AddEntry(CTimetableEntry entry, BOOL notify);
+    // Writes the new values into the stored entry (given by address; 0 when it is not one of
+    // the collection). State 4 keeps the stored state, an empty remark the stored remark. 1
+    // when the start or the whole minutes of the length changed.
+    int UpdateEntry(CTimetableEntry* entry, int activityId, const COleDateTime& start, const COleDateTimeSpan& length,
+                    int state, const CString& remark);
+    void RemoveEntry(const CTimetableEntry& entry);
+    void RemoveEntityFromEntry(int entityId, const CTimetableEntry& entry);
+    void RemoveActivityEntries(int activityId);
+    void RemoveEntryByPointer(const CTimetableEntry* entry);
+    CTimetableEntryArray::iterator FindEntryByPointer(const CTimetableEntry* entry);
+    CTimetableEntryArray::const_iterator FindEntryByPointer(const CTimetableEntry* entry) const;
+    CTimetableEntryArray::iterator FindEntryAt(int activityId, const COleDateTime& start);
+    // The first entry of the activity sharing more than 5 minutes with the interval.
+    CTimetableEntryArray::iterator FindOverlappingEntry(int activityId, const COleDateTime& start,
+                                                        const COleDateTime& end);
+    bool ActivityHasOverlappingEntry(int activityId, const COleDateTime& start, const COleDateTimeSpan& length) const;
+    // Frees the interval in the activity's timetable: removes the entries inside it, or cuts
+    // or splits the first entry it covers in part.
+    void ClearActivityInterval(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
+    // Moves the group's entries of a dragged block to the new start and length; 1 when
+    // something changed.
+    int MoveGroupEntries(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
+                         const COleDateTime& newStart, const COleDateTimeSpan& newLength);
+    void RemoveGroupEntriesInRange(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd);
+    // How far the entry (by address) may be stretched from t, its current end.
+    COleDateTime GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t) const;
+    void RemoveUnplacedEntries();
+    // In a week template, adds unplaced entries for the time each activity still lacks; false
+    // (and nothing done) in a dated plan.
+    bool CreateUnplacedEntries();
+    void RemoveUnplacedEntriesOutsideSelection();
+    void RemoveEntriesOfEntity(int entityId);
+    void RemoveEntityReplacements(int entityId);
+    bool HasAbsences() const;
+    bool HasReplacements() const;
+    void ShiftEntriesByDays(int days);
+    void RemoveEntriesOutsidePlan();
+    void ResetForNewStartDate();
+    // Links the entries in the range that lose all their people through the listed entities.
+    void CancelEntriesOfAbsentEntities(const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
+                                       const std::vector<int>& entityIds);
+    // Document file, loading and saving
+    // Replaces the document's text with the whole schedule. Before it writes, it settles the
+    // states of moved entries, raises day starts that lie before the document's day start and
+    // gives a single chime set the id 1 (references to it follow).
+    void WriteXml(CXmlDocument& doc);
+    // Reads the DOCUMENT element of a parsed document into the store, appending to what it
+    // holds. Records that refer to nothing are dropped or their references cleared, ids are made
+    // unique and non-zero, so that renumbering can never re-point a reference. Throws
+    // CDocumentFormatError for a value that cannot be taken (a clock time of 99:00).
+    void ReadXml(CXmlDocument& doc);
+    // Section readers, each called with the document positioned on its section element.
+    void ReadGeneralSection(CXmlDocument& doc);
+    void ReadChimesSection(CXmlDocument& doc);
+    void ReadEntitiesSection(CXmlDocument& doc);
+    void ReadAvailabilitySection(CXmlDocument& doc);
+    void ReadRewardsSection(CXmlDocument& doc);
+    void ReadGroupsSection(CXmlDocument& doc);
+    void ReadActivitiesSection(CXmlDocument& doc);
+    void ReadTimetableSection(CXmlDocument& doc);
+    void ReadReplacementsSection(CXmlDocument& doc);
+    void ReadKeysSection(CXmlDocument& doc);
+    // Reads the file into a fresh store and, only when the whole file was read, makes it the
+    // open document with the file's status; otherwise shows the load error and leaves the open
+    // document and its path as they were. An empty path does nothing. TRUE when loaded.
+    BOOL Load(const CString& path, BOOL refresh);
+    // Renumbers the ids and writes the document to the path of its file status, asking first when
+    // the file changed on disk since it was read or written. TRUE when the file was written.
+    BOOL Save(BOOL refresh);
+    // 1 when the document differs from its file, else 0; a store without entities is never
+    // modified. The store is not changed.
+    int IsModified() const;
+    // Every entry's unmoved start becomes its start.
+    void StoreOriginalStarts();
+    // Prepares a save: drops the undo snapshot and unused groups, sorts the collections and
+    // renumbers the ids of every collection from 1, rewriting every reference through the record
+    // it named. References to missing records are dropped rather than left to name another one.
+    void RenumberIds();
 
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
@@ -258,6 +451,25 @@ public:
     COleDateTime m_dtFirstWeekday;
 
 private:
+    // Store edit operations: the plan check with page refresh, the page refresh alone, and
+    // the clean-up of references to erased records.
+    void RecheckAfterEdit();
+    void RefreshPagesAfterEdit();
+    void PublishEditProblems();
+    void SortEntities();
+    void ForgetEntity(int id);
+    void ForgetChimeSet(int id);
+    void ForgetActivity(int id);
+    void ReplaceChimeSet(CChimeSet& target, const CChimeSet& source);
+    void MoveEntityBetweenRoomAndMemberLists(int id, bool becameRoom);
+    // Document file, loading and saving
+    void BuildDocumentText(CXmlDocument& doc) const;
+    void PrepareForWrite();
+    void TakeDocumentFrom(CScheduleData& other);
+    void MakeIdsUnique(int section);
+    void DropDanglingReferences();
+    bool ShowLoadError(UINT textId);
+
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
 
@@ -272,3 +484,11 @@ private:
     bool m_bHasUndo = false;
     std::thread::id m_ownerThread = std::this_thread::get_id();
 };
+
+// Store edit operations: the application's Categories list, followed by the category unless an
+// entry equals it ignoring case.
+void BuildAbsenceCategoryList(std::vector<CString>& names, IAppSettings& settings, const CString& category);
+// Document file names
+// True when the path is not empty, does not contain the default document name and has a
+// three-letter extension.
+bool HasDocumentFileName(const CString& path);

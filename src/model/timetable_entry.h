@@ -43,6 +43,17 @@ public:
     // three flags.
     void SetState(int state);
 
+    // Description texts
+    // The hour captions of start and end slot, or of the start slot for an entry no longer than
+    // the threshold in minutes.
+    CString FormatLessonSpan(const CScheduleData& data, int thresholdMinutes) const;
+    // The plan day and the lesson or hour captions of the entry.
+    CString FormatWhenText(const CScheduleData& data, int mode, int chimeSetId) const;
+    // The entry's location, or its rooms (for an entity: those paired with it); may hold "<br>".
+    CString FormatRoomsText(const CScheduleData& data, int entityId) const;
+    // The activity with its members and the when text. Sorts the activity's members.
+    CString FormatTitle(CScheduleData& data, int mode, int chimeSetId) const;
+
     // Entry states and participation
     // The state code 0 to 9 (see the table in timetable_entry_state.cpp). A stored state
     // outside 0..9 reads as 2; on the thread that owns the store it is also settled to 2, on any
