@@ -26,8 +26,7 @@ void CActivityGroup::GetMembers(const CScheduleData& data, std::vector<int>& ids
 COleDateTimeSpan CActivityGroup::GetMaxMeetingLength(const CScheduleData& data) const {
     COleDateTimeSpan longest(0.0);
     for (const CActivity& activity : data.m_arrActivities) {
-        // TODO(rules-placement): skip activities that are time-filled once CActivity::IsTimeFilled exists.
-        if (activity.m_nGroup != m_nId) continue;
+        if (activity.m_nGroup != m_nId || activity.IsTimeFilled(data)) continue;
         if (IsSpanLonger(activity.m_tsMeeting, longest)) longest = activity.m_tsMeeting;
     }
     return longest;

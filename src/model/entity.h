@@ -65,8 +65,10 @@ public:
 
     // Entry states and participation
     // Whether the entity takes part in the entry: a room by its role, anybody else as a
-    // participant or as a member that is not replaced out.
-    bool TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry) const;
+    // participant or as a member that is not replaced out. The rules that walk the timetable
+    // take an optional index of the store from callers that ask many of them while nothing
+    // changes (see CPlanIndex); the answers are the same with or without it.
+    bool TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
     // Unavailable, or staff (types 1 and 2) that no activity has.
     bool HasNoActivity(const CScheduleData& data) const;
 
@@ -78,12 +80,13 @@ public:
     // Unplaced times (1979 and earlier) are never absent.
     bool IsAbsent(const COleDateTime& start, const COleDateTime& end) const;
     bool IsFreeAt(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
-    bool CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry) const;
-    bool TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry) const;
+    bool CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
+    bool TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry,
+                         const CPlanIndex* index = nullptr) const;
     // Whether a linked entry of the activity (0: of any activity) overlapping the interval
     // names the entity as standing in for somebody.
-    bool IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end,
-                       int activityId) const;
+    bool IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end, int activityId,
+                       const CPlanIndex* index = nullptr) const;
     bool IsReplacedOutOnDay(const CScheduleData& data, int day) const;
     bool IsReplacingInOverlap(const CScheduleData& data, const CTimetableEntry& entry) const;
     bool HasEntryInInterval(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;

@@ -49,9 +49,7 @@ bool ActivitiesClash(const CScheduleData& data, const CActivity& a, const CActiv
         }
         if (member->m_nOverlaps == 0) continue;
         if (member->m_nOverlaps == 1) return true;
-        // TODO(rules-placement): count with CScheduleData::CountEntityOverlaps once it exists.
-        (void)entry;
-        return true;
+        if (data.CountEntityOverlaps(id, a.m_nId, 0, nullptr, entry) >= member->m_nOverlaps) return true;
     }
     return false;
 }

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <string>
 
 #include "model/xml_document.h"
+#include "platform/core/atomic_file.h"
 #include "platform/core/code_page.h"
 
 namespace {
@@ -169,57 +169,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, int& error) {
     return true;
 }
 
-// Replaces the file at path with bytes: they go to a temporary file in the same folder, which is
-// flushed to disk and only then renamed over the target. On failure the old file stays as it was.
-bool ReplaceFileAtomically(const std::string& path, const std::string& bytes, int& error) {
-    std::string temp = path + ".tmpXXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    auto fail = [&](int e) {
-        error = e;
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.c_str());
-        return false;
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
-    if (::rename(temp.c_str(), path.c_str()) != 0)
-        return fail(errno);
-    std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
-}
-
 struct ByteOrderMark {
     const char* bytes;
     std::size_t length;
@@ -239,7 +188,7 @@ bool DecodeUtf16Le(const std::string& bytes, CString& text) {
     std::wstring out;
     if (!DecodeBytes(CP_UTF16LE, bytes, out))
         return false;
-    text = std::move(out);
+    text.str() = std::move(out);
     return true;
 }
 
@@ -458,12 +407,12 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     }
     if (markLength == 0) {
         const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes.data());
-        if (bytes.size() >= 4 && b[0] == '<' && b[1] == 0 && b[2] != 0 && b[3] == 0) {
-            // UTF-16 without a mark: '<' and the next character as 16-bit units.
+        if (bytes.size() >= 4 && b[0] != 0 && b[1] == 0 && b[2] != 0 && b[3] == 0) {
+            // UTF-16 without a mark: the first two characters are ASCII in 16-bit units.
             fileFlags |= kUtf16LeFile;
             found = L"UTF-16LE";
             unitSize = 2;
-        } else if (bytes.size() >= 4 && b[0] == 0 && b[1] == '<' && b[2] == 0 && b[3] != 0) {
+        } else if (bytes.size() >= 4 && b[0] == 0 && b[1] != 0 && b[2] == 0 && b[3] != 0) {
             fileFlags |= kUtf16BeFile;
             found = L"UTF-16BE";
             unitSize = 2;
@@ -495,8 +444,8 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
             *encoding = found;
     };
 
-    std::string body = bytes.substr(markLength);
-    bytes.clear();
+    std::string body = std::move(bytes);
+    body.erase(0, markLength);
     if (unitSize == 2 && body.size() % 2 != 0) {
         // A file cut inside a 16-bit unit: the odd byte is dropped and the cut reported.
         body.pop_back();
@@ -505,19 +454,19 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     const int units = static_cast<int>(body.size() / static_cast<std::size_t>(unitSize));
     AddResult(log, L"read", found, kResultEncoding | kResultLength, units);
 
-    // NUL units are removed.
+    // NUL units are removed (in place).
     int nulls = 0;
-    std::string kept;
-    kept.reserve(body.size());
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < body.size(); i += static_cast<std::size_t>(unitSize)) {
-        bool zero = body[i] == 0 && (unitSize == 1 || body[i + 1] == 0);
-        if (zero)
+        if (body[i] == 0 && (unitSize == 1 || body[i + 1] == 0)) {
             ++nulls;
-        else
-            kept.append(body, i, static_cast<std::size_t>(unitSize));
+            continue;
+        }
+        body[kept++] = body[i];
+        if (unitSize == 2)
+            body[kept++] = body[i + 1];
     }
-    body.swap(kept);
-    kept.clear();
+    body.resize(kept);
     if (nulls > 0)
         AddResult(log, L"nulls_removed", nullptr, kResultCount, nulls);
 
@@ -560,7 +509,7 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         AddResult(log, L"conversion_error", found, kResultEncoding);
         return finish(false);
     }
-    text = std::move(wide);
+    text.str() = std::move(wide);
     AddResult(log, L"converted_to", L"UTF-16", kResultEncoding | kResultLength, text.GetLength());
     return finish(true);
 }
@@ -639,7 +588,7 @@ bool CXmlDocument::WriteFileText(const CString& path, const CString& text, CStri
         bytes += converted;
     }
     int error = 0;
-    if (!ReplaceFileAtomically(filePath, bytes, error)) {
+    if (!WriteFileAtomically(path, bytes, &error)) {
         LogFileError(log, error);
         return finish(false);
     }

@@ -362,8 +362,10 @@ void CXmlDocument::CloseUnended(std::vector<uint32_t>& open, std::size_t keep, u
         e.nFlags &= ~kInnerError;
         e.nLength = e.nStartTagLen;
         e.nEndTagLen = 0;
-        std::wstring name(TagName(open[k]));
-        AddResult(m_strResult, L"unended_start_tag", name.c_str(), 0, e.nStart, closeOffset);
+        if (m_strResult.GetLength() < 1000) {
+            std::wstring name(TagName(open[k]));
+            AddResult(m_strResult, L"unended_start_tag", name.c_str(), 0, m_aPos[open[k]].nStart, closeOffset);
+        }
     }
     m_aPos[0].nFlags |= kIllFormed;
     m_aPos[iPosContainer].nFlags |= kInnerError;
@@ -459,8 +461,10 @@ uint32_t CXmlDocument::ParseElements(uint32_t iPosParent) {
             } else {
                 m_aPos[0].nFlags |= kIllFormed;
                 m_aPos[current].nFlags |= kInnerError;
-                std::wstring tagName(name);
-                AddResult(m_strResult, L"lone_end_tag", tagName.c_str(), 0, t.nStart);
+                if (m_strResult.GetLength() < 1000) {
+                    std::wstring tagName(name);
+                    AddResult(m_strResult, L"lone_end_tag", tagName.c_str(), 0, t.nStart);
+                }
             }
         } else if (t.nType == -1) {
             m_aPos[0].nFlags |= kIllFormed;

@@ -352,6 +352,39 @@ TEST_F(Clashes, ActivityAndEntryPredicatesTable) {
     }
 }
 
+TEST_F(Clashes, AMemberWithALargerLimitClashesOnlyWhenItIsFull) {
+    AddEntity(5, 1, 2);
+    AddActivity(10, {1, 5});
+    AddActivity(20, {4, 5});
+    AddActivity(30, {5});
+    // A probe of activity 10 that is not stored, as the stretch limit of an entry asks.
+    CTimetableEntry probe(At(1, 9, 0), Minutes(60));
+    probe.m_nActivity = 10;
+    AddEntry(20, 1, 9, 0, 60);
+    const std::size_t second = AddEntry(30, 2, 9, 0, 60);  // another day
+    EXPECT_FALSE(ActivitiesClash(m_data, Activity(10), Activity(20), probe));
+    Entry(second).m_dtStart = At(1, 9, 30);
+    EXPECT_TRUE(ActivitiesClash(m_data, Activity(10), Activity(20), probe));
+}
+
+TEST_F(Clashes, MaxMeetingLengthOfAGroupSkipsFilledActivities) {
+    CActivityGroup group;
+    group.m_nId = 5;
+    EXPECT_EQ(group.GetMaxMeetingLength(m_data).m_span, 0.0);
+    CActivity& a = AddActivity(10, {1}, {}, 5);
+    a.m_tsMeeting = Minutes(90);
+    a.m_tsDuration = Minutes(180);
+    CActivity& b = AddActivity(20, {4}, {}, 5);
+    b.m_tsMeeting = Minutes(94);  // not longer by more than 5 minutes
+    b.m_tsDuration = Minutes(180);
+    AddActivity(30, {4}, {}, 6).m_tsMeeting = Minutes(300);
+    EXPECT_EQ(WholeMinutes(group.GetMaxMeetingLength(m_data).m_span), 90);
+    Activity(20).m_tsMeeting = Minutes(120);
+    EXPECT_EQ(WholeMinutes(group.GetMaxMeetingLength(m_data).m_span), 120);
+    AddEntry(20, 1, 9, 0, 180);  // activity 20 is now time-filled
+    EXPECT_EQ(WholeMinutes(group.GetMaxMeetingLength(m_data).m_span), 90);
+}
+
 TEST_F(Clashes, EntriesClashAndShareParticipantEdges) {
     AddActivity(10, {1});
     AddActivity(20, {4});

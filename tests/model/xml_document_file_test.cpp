@@ -86,6 +86,7 @@ TEST_F(XmlDocumentFile, ReadDetectsMarksDeclarationsAndUtf8) {
         {"ansi after '<'", "<a>\xE9t\x80</a>", L"<a>\u00e9t\u20ac</a>", 0, L"", L"<utf8_detection encoding=\"ANSI\"/>"},
         {"nulls", B("<a>x\0y</a>"), L"<a>xy</a>", 0, L"UTF-8", L"<nulls_removed count=\"1\"/>"},
         {"utf16le without mark", B("<\0a\0/\0>\0"), L"<a/>", 1, L"UTF-16LE", L"<read encoding=\"UTF-16LE\""},
+        {"utf16le without mark, line break first", B("\r\0\n\0<\0a\0/\0>\0"), L"\r\n<a/>", 1, L"UTF-16LE", nullptr},
         {"utf16be without mark", B("\0<\0a\0/\0>"), L"<a/>", 0x80, L"UTF-16BE", L"<endian_swap/>"},
         {"odd utf16", B("\xFF\xFE<\0a\0/\0>\0\r"), L"<a/>", 1, L"UTF-16LE", L"<truncation_error"},
         {"empty", "", L"", 0, L"", nullptr},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "model/xml_document.h"
@@ -205,6 +206,45 @@ TEST(XmlDocumentParse, LongNamesKeepTheirTagLengths) {
     ASSERT_TRUE(doc.FindChildElement(name.c_str()));
     EXPECT_EQ(doc.GetTextAt(doc.GetChildPos()), L"t");
     ASSERT_TRUE(doc.FindChildElement(L"after"));
+}
+
+// Every prefix and many random mutations of a small document: the index must stay usable, with
+// every reading operation answering inside the text.
+TEST(XmlDocumentParse, DamagedTextIsIndexedSafely) {
+    const std::wstring base =
+        L"<?xml version=\"1.0\"?>\r\n<!DOCTYPE d [<!ENTITY x 'y'>]>\r\n<DOCUMENT V=\"1\">\r\n"
+        L"<A ID='1' T=\"a&amp;b\">x &lt; y<![CDATA[<z>]]><!-- c --></A>\r\n<B/><C><D E=\"&#x41;\"/></C>\r\n"
+        L"<?pi x?></DOCUMENT>\r\n";
+    auto exercise = [](const std::wstring& text) {
+        CXmlDocument doc(text.c_str());
+        int steps = 0;
+        while (doc.FindElement() && ++steps < 50) {
+            doc.GetNodeName();
+            doc.GetAttribute(L"ID");
+            doc.GetElementText();
+            while (doc.FindChildElement() && ++steps < 50)
+                doc.GetTextAt(doc.GetChildPos());
+            if (doc.EnterElement()) {
+                doc.FindElement();
+                doc.AddElement(L"N", L"t");
+                doc.SetAttributeAt(doc.GetMainPos(), L"K", L"v");
+                doc.SetTextAt(doc.GetMainPos(), L"u");
+                doc.LeaveElement();
+            }
+        }
+        return doc.IsWellFormed();
+    };
+    EXPECT_TRUE(exercise(base));
+    for (std::size_t cut = 0; cut + 2 < base.size(); ++cut)
+        EXPECT_FALSE(exercise(base.substr(0, cut))) << cut;
+    std::mt19937 random(7);
+    const wchar_t pieces[] = L"<>/!?-[]'\"=& \r\nAx;#";
+    for (int i = 0; i < 3000; ++i) {
+        std::wstring text = base;
+        for (int k = 0; k < 3; ++k)
+            text[random() % text.size()] = pieces[random() % (sizeof(pieces) / sizeof(wchar_t) - 1)];
+        exercise(text);
+    }
 }
 
 TEST(XmlDocumentParse, EmptyDocumentAndEmptyText) {

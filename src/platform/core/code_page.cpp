@@ -342,10 +342,12 @@ bool DecodeAny(UINT codePage, const unsigned char* s, size_t n, bool strict, std
         }
         return true;
     case PageKind::Utf8:
+        out.reserve(out.size() + n);
         ok = DecodeUtf8(s, n, strict, out);
         break;
     case PageKind::Utf16Le:
     case PageKind::Utf16Be:
+        out.reserve(out.size() + n / 2);
         ok = DecodeUtf16(s, n, page.kind == PageKind::Utf16Be, strict, out);
         break;
     case PageKind::Utf32Le:
