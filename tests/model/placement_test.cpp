@@ -184,6 +184,12 @@ TEST_F(Placement, CanAddEntityToActivity) {
     };
     AddEntry(30, 0, 11, 0, 60);
     for (const auto& c : cases) EXPECT_EQ(m_data.CanAddEntityToActivity(c.activity, c.entity), c.expected) << c.name;
+    EXPECT_EQ(m_data.CanEntityUseActivity(10, 5), 1);
+    EXPECT_EQ(m_data.CanEntityUseActivity(99, 5), 0);
+    Activity(10).m_arrRooms = {5};
+    EXPECT_EQ(m_data.CanAddEntityToActivity(10, 5), 0);  // already there
+    EXPECT_EQ(m_data.CanEntityUseActivity(10, 5), 0);
+    Activity(10).m_arrRooms.clear();
     Activity(10).m_strLocation = L"Outside";
     EXPECT_EQ(m_data.CanAddEntityToActivity(10, 5), 0);
 }
