@@ -285,6 +285,18 @@ TEST(DeviceContext, DibSectionsKeepTheirRowOrderAndGdiLeavesAlphaZero) {
     dc.SelectObject(old);
 }
 
+TEST(DeviceContext, StretchBltScalesAndMirrors) {
+    MemoryCanvas src(2, 1, RGB(255, 0, 0));
+    src.dc.SetPixel(1, 0, RGB(0, 0, 255));
+    MemoryCanvas dst(4, 2);
+    dst.dc.StretchBlt(0, 0, 4, 2, &src.dc, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(dst.At(1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(dst.At(2, 0), RGB(0, 0, 255));
+    dst.dc.StretchBlt(3, 0, -4, 1, &src.dc, 0, 0, 2, 1, SRCCOPY);  // a negative width mirrors
+    EXPECT_EQ(dst.At(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(dst.At(3, 0), RGB(255, 0, 0));
+}
+
 TEST(DeviceContext, TransparentBltSkipsTheMaskColour) {
     MemoryCanvas src(2, 1, RGB(255, 0, 255));
     src.dc.SetPixel(0, 0, RGB(1, 2, 3));

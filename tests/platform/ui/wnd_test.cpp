@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QThread>
+#include <QWidget>
 
 #include <memory>
 #include <thread>
@@ -269,6 +270,15 @@ TEST_F(WindowTest, MouseLeaveAfterTrackMouseEvent) {
     vorn_test::MouseMove(b.get(), CPoint(10, 10));
     vorn_test::ProcessEvents();
     EXPECT_EQ(a->Messages(WM_MOUSELEAVE, WM_MOUSELEAVE).size(), 1u);
+}
+
+TEST_F(WindowTest, MouseOverAWindowShowsItsClassCursor) {
+    auto w = std::make_unique<CRecorder>();
+    LPCTSTR cls = AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_SIZEWE), nullptr);
+    ASSERT_TRUE(w->CreateEx(0, cls, L"", WS_POPUP | WS_VISIBLE, CRect(600, 100, 700, 200), nullptr, 0));
+    vorn_test::MouseMove(w.get(), CPoint(5, 5));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZEWE));
+    EXPECT_EQ(w->GetWidget()->cursor().shape(), Qt::SizeHorCursor);
 }
 
 TEST_F(WindowTest, WindowFromPointFindsTheChildAndPopupsAboveOthers) {
