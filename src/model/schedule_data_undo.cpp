@@ -1,0 +1,51 @@
+#include <utility>
+
+#include "model/schedule_data.h"
+
+void CScheduleData::SaveUndo() {
+    m_arrEntriesCopy = m_arrEntries;
+    m_arrActivitiesCopy = m_arrActivities;
+    m_arrGroupsCopy = m_arrGroups;
+    m_arrEntitiesCopy = m_arrEntities;
+    m_arrKeysCopy = m_arrKeys;
+    m_arrChimeSetsCopy = m_arrChimeSets;
+    m_nCurrentEntityCopy = m_nCurrentEntity;
+    m_bHasUndo = true;
+}
+
+void CScheduleData::DiscardUndo() {
+    m_arrEntriesCopy.clear();
+    m_arrActivitiesCopy.clear();
+    m_arrGroupsCopy.clear();
+    m_arrEntitiesCopy.clear();
+    m_arrKeysCopy.clear();
+    m_arrChimeSetsCopy.clear();
+    m_bHasUndo = false;
+}
+
+bool CScheduleData::CanUndo() const {
+    return m_bHasUndo && (!m_arrEntriesCopy.empty() || !m_arrActivitiesCopy.empty() || !m_arrEntitiesCopy.empty());
+}
+
+void CScheduleData::Undo(BOOL refresh) {
+    // Without a snapshot there is nothing to go back to; swapping would empty the document.
+    if (!m_bHasUndo) return;
+
+    // Whole collections change places, so the document is never left half swapped and the
+    // snapshot becomes the redo of this undo.
+    m_arrEntries.swap(m_arrEntriesCopy);
+    m_arrActivities.swap(m_arrActivitiesCopy);
+    m_arrGroups.swap(m_arrGroupsCopy);
+    m_arrEntities.swap(m_arrEntitiesCopy);
+    std::swap(m_arrKeys, m_arrKeysCopy);
+    m_arrChimeSets.swap(m_arrChimeSetsCopy);
+
+    const int previous = m_nCurrentEntity;
+    std::swap(m_nCurrentEntity, m_nCurrentEntityCopy);
+    m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
+
+    if (refresh)
+        Host().RefreshPages(PageRefresh::AfterUndo);
+    else if (m_nCurrentEntity != previous)
+        NotifyAllViews(2);
+}

@@ -1,0 +1,2 @@
+#define A 1
+#include "rec_b.h"

@@ -1,0 +1,3 @@
+#define B 2
+
+#include "rec_a.h"

@@ -1,0 +1,432 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the English language pack (locale/English/*.png).
+
+Simple pictograms from rectangles, lines, circles and polygons; image strips have a magenta
+background, which the program treats as transparent. Run from anywhere:
+    python3 tools/make_locale_images.py
+Only the standard library is used (PNG written with zlib and struct).
+"""
+import os
+import struct
+import zlib
+
+MAGENTA = (255, 0, 255, 255)
+CLEAR = (0, 0, 0, 0)
+BLACK = (0, 0, 0, 255)
+WHITE = (255, 255, 255, 255)
+DARK = (64, 64, 64, 255)
+GREY = (160, 160, 160, 255)
+LIGHT = (220, 220, 220, 255)
+BLUE = (40, 90, 200, 255)
+LIGHTBLUE = (150, 190, 240, 255)
+RED = (210, 40, 40, 255)
+GREEN = (40, 150, 60, 255)
+YELLOW = (250, 210, 60, 255)
+ORANGE = (240, 140, 30, 255)
+BROWN = (150, 100, 50, 255)
+PURPLE = (140, 80, 190, 255)
+TEAL = (30, 150, 150, 255)
+
+
+class Canvas:
+    def __init__(self, width, height, background):
+        self.width = width
+        self.height = height
+        self.pixels = [[background] * width for _ in range(height)]
+        self.ox = 0  # origin of the cell being drawn
+        self.oy = 0
+
+    def cell(self, index, size):
+        self.ox = index * size
+        self.oy = 0
+
+    def put(self, x, y, colour):
+        x += self.ox
+        y += self.oy
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.pixels[y][x] = colour
+
+    def fill(self, x0, y0, x1, y1, colour):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.put(x, y, colour)
+
+    def frame(self, x0, y0, x1, y1, colour):
+        for x in range(x0, x1 + 1):
+            self.put(x, y0, colour)
+            self.put(x, y1, colour)
+        for y in range(y0, y1 + 1):
+            self.put(x0, y, colour)
+            self.put(x1, y, colour)
+
+    def box(self, x0, y0, x1, y1, inside, outline):
+        self.fill(x0, y0, x1, y1, inside)
+        self.frame(x0, y0, x1, y1, outline)
+
+    def line(self, x0, y0, x1, y1, colour, width=1):
+        dx, dy = abs(x1 - x0), -abs(y1 - y0)
+        sx = 1 if x0 < x1 else -1
+        sy = 1 if y0 < y1 else -1
+        err = dx + dy
+        while True:
+            for i in range(width):
+                for j in range(width):
+                    self.put(x0 + i - width // 2, y0 + j - width // 2, colour)
+            if x0 == x1 and y0 == y1:
+                break
+            e2 = 2 * err
+            if e2 >= dy:
+                err += dy
+                x0 += sx
+            if e2 <= dx:
+                err += dx
+                y0 += sy
+
+    def disc(self, cx, cy, r, colour, outline=None):
+        for y in range(-r, r + 1):
+            for x in range(-r, r + 1):
+                d = x * x + y * y
+                if d <= r * r + r:
+                    edge = outline is not None and d > (r - 1) * (r - 1) + (r - 1)
+                    self.put(cx + x, cy + y, outline if edge else colour)
+
+    def ring(self, cx, cy, r_out, r_in, colour, keep=lambda x, y: True):
+        for y in range(-r_out, r_out + 1):
+            for x in range(-r_out, r_out + 1):
+                d = x * x + y * y
+                if r_in * r_in <= d <= r_out * r_out + r_out and keep(x, y):
+                    self.put(cx + x, cy + y, colour)
+
+    def polygon(self, points, colour, outline=None):
+        ys = [p[1] for p in points]
+        for y in range(min(ys), max(ys) + 1):
+            xs = []
+            n = len(points)
+            for i in range(n):
+                (x0, y0), (x1, y1) = points[i], points[(i + 1) % n]
+                if y0 == y1:
+                    continue
+                if min(y0, y1) <= y < max(y0, y1) or (y == max(ys) and y == max(y0, y1)):
+                    xs.append(x0 + (y - y0) * (x1 - x0) / (y1 - y0))
+            xs.sort()
+            for i in range(0, len(xs) - 1, 2):
+                for x in range(int(round(xs[i])), int(round(xs[i + 1])) + 1):
+                    self.put(x, y, colour)
+        if outline:
+            for i in range(len(points)):
+                (x0, y0), (x1, y1) = points[i], points[(i + 1) % len(points)]
+                self.line(x0, y0, x1, y1, outline)
+
+    def save(self, path):
+        raw = b"".join(b"\x00" + b"".join(struct.pack("BBBB", *p) for p in row) for row in self.pixels)
+
+        def chunk(tag, data):
+            body = tag + data
+            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 6, 0, 0, 0)
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+                    chunk(b"IEND", b""))
+
+
+# --- 32 x 32 pictures -------------------------------------------------------------------------
+
+def page(c, x0, y0, x1, y1):
+    c.polygon([(x0, y0), (x1 - 5, y0), (x1, y0 + 5), (x1, y1), (x0, y1)], WHITE, DARK)
+    c.polygon([(x1 - 5, y0), (x1 - 5, y0 + 5), (x1, y0 + 5)], LIGHT, DARK)
+
+
+def text_lines(c, x0, x1, y0, count, colour=GREY, step=3):
+    for i in range(count):
+        c.line(x0, y0 + i * step, x1, y0 + i * step, colour)
+
+
+def draw_new(c):
+    page(c, 7, 3, 25, 28)
+    c.disc(22, 24, 5, YELLOW, ORANGE)
+
+
+def draw_open(c):
+    c.box(3, 8, 13, 12, YELLOW, BROWN)
+    c.box(3, 11, 27, 27, YELLOW, BROWN)
+    c.polygon([(7, 16), (30, 16), (26, 27), (3, 27)], (252, 230, 120, 255), BROWN)
+
+
+def draw_save(c):
+    c.box(4, 4, 27, 27, BLUE, (20, 50, 120, 255))
+    c.box(8, 4, 23, 13, WHITE, (20, 50, 120, 255))
+    c.box(10, 19, 21, 27, LIGHT, DARK)
+    c.fill(17, 21, 19, 25, DARK)
+
+
+def draw_undo(c):
+    c.ring(17, 17, 10, 6, BLUE, keep=lambda x, y: y <= 0 or x > 0)
+    c.polygon([(1, 17), (13, 17), (7, 24)], BLUE)
+
+
+def draw_copy(c):
+    page(c, 4, 3, 19, 22)
+    text_lines(c, 7, 15, 9, 4)
+    page(c, 12, 9, 27, 28)
+    text_lines(c, 15, 23, 15, 4)
+
+
+def draw_paste(c):
+    c.box(5, 5, 24, 28, BROWN, (90, 60, 30, 255))
+    c.box(10, 3, 19, 8, GREY, DARK)
+    page(c, 13, 11, 28, 29)
+    text_lines(c, 16, 24, 17, 4)
+
+
+def draw_print(c):
+    c.box(9, 3, 22, 12, WHITE, DARK)
+    c.box(3, 11, 28, 23, GREY, DARK)
+    c.fill(22, 14, 25, 15, GREEN)
+    c.box(8, 19, 23, 29, WHITE, DARK)
+    text_lines(c, 11, 20, 23, 2)
+
+
+def draw_about(c):
+    c.disc(15, 15, 12, BLUE, (20, 50, 120, 255))
+    c.fill(14, 8, 17, 11, WHITE)
+    c.fill(14, 13, 17, 22, WHITE)
+    c.fill(12, 22, 19, 23, WHITE)
+
+
+def draw_contacts(c):
+    c.box(2, 6, 29, 26, (255, 250, 230, 255), BROWN)
+    c.disc(10, 13, 4, LIGHTBLUE, BLUE)
+    c.polygon([(4, 24), (6, 19), (14, 19), (16, 24)], LIGHTBLUE, BLUE)
+    text_lines(c, 19, 26, 11, 4, DARK, 3)
+
+
+def draw_timetable(c):
+    c.box(3, 4, 28, 28, WHITE, DARK)
+    c.fill(4, 5, 27, 9, BLUE)
+    for x in (9, 15, 21):
+        c.line(x, 10, x, 27, GREY)
+    for y in (14, 19, 24):
+        c.line(4, y, 27, y, GREY)
+    c.fill(10, 15, 14, 18, ORANGE)
+    c.fill(16, 20, 20, 23, GREEN)
+
+
+def draw_tasks(c):
+    c.box(5, 3, 26, 29, WHITE, DARK)
+    for i, y in enumerate((8, 15, 22)):
+        c.box(8, y, 12, y + 4, WHITE, DARK)
+        c.line(15, y + 2, 23, y + 2, GREY)
+        if i < 2:
+            c.line(9, y + 2, 10, y + 4, GREEN, 2)
+            c.line(10, y + 4, 13, y - 1, GREEN, 2)
+
+
+def draw_reports(c):
+    page(c, 5, 3, 26, 29)
+    c.fill(9, 20, 11, 25, BLUE)
+    c.fill(13, 14, 15, 25, GREEN)
+    c.fill(17, 17, 19, 25, ORANGE)
+    c.fill(21, 11, 23, 25, RED)
+
+
+def draw_options(c):
+    for i in range(8):
+        import math
+        a = i * math.pi / 4
+        x, y = int(round(15.5 + 11 * math.cos(a))), int(round(15.5 + 11 * math.sin(a)))
+        c.disc(x, y, 3, GREY, DARK)
+    c.disc(15, 15, 10, GREY, DARK)
+    c.disc(15, 15, 4, MAGENTA if c.pixels[0][c.ox] == MAGENTA else CLEAR, DARK)
+
+
+def draw_magnet(c):
+    c.ring(15, 13, 12, 6, RED, keep=lambda x, y: y <= 0)
+    c.fill(3, 13, 9, 22, RED)
+    c.fill(21, 13, 27, 22, RED)
+    c.fill(3, 23, 9, 28, LIGHT)
+    c.fill(21, 23, 27, 28, LIGHT)
+    c.frame(3, 23, 9, 28, DARK)
+    c.frame(21, 23, 27, 28, DARK)
+
+
+def draw_app_icon(c):
+    c.box(2, 4, 29, 29, WHITE, DARK)
+    c.fill(3, 5, 28, 10, BLUE)
+    c.fill(8, 2, 10, 7, DARK)
+    c.fill(21, 2, 23, 7, DARK)
+    for x in (9, 16, 23):
+        c.line(x, 11, x, 28, LIGHT)
+    for y in (16, 22):
+        c.line(3, y, 28, y, LIGHT)
+    c.fill(10, 17, 15, 21, ORANGE)
+    c.fill(17, 12, 22, 15, GREEN)
+    c.fill(24, 23, 27, 27, RED)
+
+
+# --- 16 x 16 pictures of the message panel and the record tips ----------------------------------
+
+def person(c, colour, outline):
+    c.disc(7, 4, 3, colour, outline)
+    c.polygon([(2, 14), (3, 9), (11, 9), (12, 14)], colour, outline)
+
+
+def small_shapes():
+    """The 23 pictures of the panel strip, by index."""
+    def plain(colour):
+        return lambda c: c.box(2, 2, 13, 13, colour, DARK)
+
+    def activity(c):
+        c.box(1, 3, 14, 12, YELLOW, BROWN)
+        c.line(3, 6, 12, 6, BROWN)
+        c.line(3, 9, 10, 9, BROWN)
+
+    def group(c):
+        c.box(1, 1, 10, 9, LIGHTBLUE, BLUE)
+        c.box(5, 6, 14, 14, YELLOW, BROWN)
+
+    def chime(c):
+        c.polygon([(7, 1), (12, 11), (2, 11)], YELLOW, BROWN)
+        c.disc(7, 13, 2, BROWN)
+
+    def room(c):
+        c.polygon([(1, 7), (7, 1), (14, 7)], RED, DARK)
+        c.box(3, 7, 12, 14, LIGHT, DARK)
+        c.fill(6, 10, 8, 14, BROWN)
+
+    def equipment(c):
+        c.box(2, 5, 13, 13, GREY, DARK)
+        c.box(5, 2, 10, 5, LIGHT, DARK)
+
+    def error(c):
+        c.disc(7, 7, 7, RED, (140, 20, 20, 255))
+        c.line(4, 4, 10, 10, WHITE, 2)
+        c.line(10, 4, 4, 10, WHITE, 2)
+
+    def warning(c):
+        c.polygon([(7, 1), (14, 14), (0, 14)], YELLOW, BROWN)
+        c.fill(7, 5, 8, 10, BLACK)
+        c.fill(7, 12, 8, 13, BLACK)
+
+    def info(c):
+        c.disc(7, 7, 7, BLUE)
+        c.fill(7, 3, 8, 4, WHITE)
+        c.fill(7, 6, 8, 11, WHITE)
+
+    def unavailable(c):
+        c.disc(7, 7, 7, ORANGE, (160, 80, 10, 255))
+        c.fill(3, 6, 12, 8, WHITE)
+
+    def not_member(c):
+        c.line(3, 3, 12, 12, GREY, 2)
+        c.line(12, 3, 3, 12, GREY, 2)
+
+    def booked(c):
+        room(c)
+        c.line(8, 11, 10, 14, GREEN, 2)
+        c.line(10, 14, 14, 7, GREEN, 2)
+
+    def clock(c):
+        c.disc(7, 7, 7, WHITE, DARK)
+        c.line(7, 7, 7, 3, BLACK)
+        c.line(7, 7, 10, 9, BLACK)
+
+    def funds(c):
+        c.disc(7, 7, 6, YELLOW, BROWN)
+        c.fill(6, 4, 8, 10, BROWN)
+
+    def key(c):
+        c.disc(4, 7, 3, YELLOW, BROWN)
+        c.line(7, 7, 14, 7, BROWN, 2)
+        c.line(12, 7, 12, 10, BROWN)
+
+    def holiday(c):
+        c.disc(7, 7, 4, YELLOW, ORANGE)
+        for (x0, y0, x1, y1) in ((7, 0, 7, 2), (7, 12, 7, 14), (0, 7, 2, 7), (12, 7, 14, 7)):
+            c.line(x0, y0, x1, y1, ORANGE)
+
+    def absence(c):
+        person(c, LIGHT, GREY)
+        c.line(1, 1, 13, 13, RED, 2)
+
+    def replacement(c):
+        person(c, LIGHTBLUE, BLUE)
+        c.polygon([(9, 10), (15, 10), (12, 14)], GREEN)
+
+    def check(c):
+        c.line(2, 8, 6, 12, GREEN, 2)
+        c.line(6, 12, 13, 3, GREEN, 2)
+
+    return [
+        plain(LIGHTBLUE),                          # 0 plan
+        group,                                     # 1 activity group
+        activity,                                  # 2 activity
+        chime,                                     # 3 chime set
+        clock,                                     # 4 time
+        key,                                       # 5 key
+        lambda c: person(c, LIGHTBLUE, BLUE),      # 6 entity type 0 (class)
+        lambda c: person(c, (170, 235, 100, 255), GREEN),   # 7 entity type 1 (teacher)
+        lambda c: person(c, (120, 200, 90, 255), GREEN),    # 8 entity type 2 (teacher)
+        lambda c: person(c, YELLOW, BROWN),        # 9 entity type 3 (assistant)
+        room,                                      # 10 entity type 4 (room) and places
+        equipment,                                 # 11 entity type 5 (equipment)
+        error,                                     # 12 problem kind 12, staff heading
+        warning,                                   # 13 problem kind 13
+        info,                                      # 14 problem kind 14
+        unavailable,                               # 15 problem kind 15, absent or not available
+        holiday,                                   # 16 holiday
+        not_member,                                # 17 not a member
+        absence,                                   # 18 absence
+        replacement,                               # 19 replacement
+        booked,                                    # 20 room booked by the entry
+        funds,                                     # 21 rewards
+        check,                                     # 22 done
+    ]
+
+
+# --- cursors --------------------------------------------------------------------------------------
+
+def arrow_cursor(c, vertical):
+    """A double arrow with a bar, black with a white rim; vertical=True moves up and down."""
+    def p(x, y):
+        return (x, y) if vertical else (y, x)
+
+    shapes = [
+        [p(15, 2), p(22, 9), p(18, 9), p(18, 12), p(13, 12), p(13, 9), p(9, 9)],
+        [p(15, 29), p(22, 22), p(18, 22), p(18, 19), p(13, 19), p(13, 22), p(9, 22)],
+    ]
+    for s in shapes:
+        c.polygon(s, BLACK, WHITE)
+    a, b = p(5, 14), p(26, 17)
+    c.box(min(a[0], b[0]), min(a[1], b[1]), max(a[0], b[0]), max(a[1], b[1]), BLACK, WHITE)
+
+
+def strip(path, size, drawers):
+    c = Canvas(size * len(drawers), size, MAGENTA)
+    for i, draw in enumerate(drawers):
+        c.cell(i, size)
+        draw(c)
+    c.save(path)
+
+
+def main():
+    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
+    os.makedirs(out, exist_ok=True)
+    # Toolbar 128: one picture per button, in the toolbar's order.
+    strip(os.path.join(out, "toolbar_main.png"), 32,
+          [draw_new, draw_open, draw_save, draw_undo, draw_copy, draw_paste, draw_print, draw_about])
+    # Page tabs: contacts, timetable, tasks, reports, options, magnet board.
+    strip(os.path.join(out, "page_tabs.png"), 32,
+          [draw_contacts, draw_timetable, draw_tasks, draw_reports, draw_options, draw_magnet])
+    strip(os.path.join(out, "panel_images.png"), 16, small_shapes())
+    for name, vertical in (("split_horz.png", True), ("split_vert.png", False)):
+        c = Canvas(32, 32, CLEAR)
+        arrow_cursor(c, vertical)
+        c.save(os.path.join(out, name))
+    c = Canvas(32, 32, CLEAR)
+    draw_app_icon(c)
+    c.save(os.path.join(out, "app.png"))
+
+
+if __name__ == "__main__":
+    main()
