@@ -11,6 +11,7 @@ class CEntity;
 class CPlanIndex;
 class CScheduleData;
 class CTimetableEntry;
+class CXmlDocument;
 
 class CActivity {
 public:
@@ -28,6 +29,14 @@ public:
     // Whether the entity belongs to the activity: a room in the room list, any other in the
     // member list.
     bool HasEntity(const CEntity& entity) const;
+
+    // Document file
+    // Adds an ACTIVITY element with its ENROLEMENT and ASSOCIATION children after the main
+    // position; members that name no entity are left out.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ACTIVITY element at the main position; ENROLEMENT children that match no
+    // entity and ASSOCIATION children that name no room or member of the activity are dropped.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
 
     // Entry states and participation
     // HasEntity for an id; false for 0 or an id without an entity.

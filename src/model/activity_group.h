@@ -7,6 +7,7 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CXmlDocument;
 class CScheduleData;
 
 class CActivityGroup {
@@ -19,6 +20,9 @@ public:
     COleDateTimeSpan GetMaxMeetingLength(const CScheduleData& data) const;
     // The chime set all activities of the group share; 0 when two differ.
     int GetCommonChimeSetId(const CScheduleData& data) const;
+
+    // Document file: adds a GROUP element after the main position.
+    void WriteXml(CXmlDocument& doc) const;
 
     std::vector<CEntityItem> m_arrWork;  // derived before a solver run
     int m_nId = 0;

@@ -8,6 +8,7 @@
 #include "platform/core/time64.h"
 
 class CScheduleData;
+class CXmlDocument;
 class IAppSettings;
 
 class CChimeInterval {
@@ -33,6 +34,13 @@ public:
     void LoadLessonTimes(IAppSettings& settings);
     // Index of lesson i in the intervals; the size when there is none.
     std::size_t FindLesson(int lesson) const;
+
+    // Document file
+    // Adds a CHIME element with its INTERVAL children after the main position, with the id given.
+    void WriteXml(CXmlDocument& doc, int id) const;
+    // Reads the CHIME element at the main position. Throws CDocumentFormatError for a START that
+    // cannot be a time of day.
+    void ReadXml(CXmlDocument& doc);
 
     CString m_strName;
     int m_nId = 0;

@@ -13,6 +13,7 @@
 #include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
 
+class CXmlDocument;
 class CScheduleData;
 class CTimetableEntry;
 
@@ -38,10 +39,36 @@ public:
     // an address; otherwise empty.
     CString FormatDefaultAddress(const CScheduleData& data) const;
 
+    // Description texts
+    // "department/code" for a type-0 entity with both set; otherwise the code.
+    CString GetFullCode() const;
+    // The HTML-lite information tip with the entity's figures; rebuilds its items first.
+    CString BuildInfoTip(CScheduleData& data);
+
+    // Clipboard fragments
+    // Reads ID, TAG and TYPE of the current element of the XML document into key; false when ID
+    // or TYPE is not a number.
+    static bool ReadXmlKey(const CXmlDocument& xml, CEntity& key);
+    // Appends a pasted entity to the store with a fresh id and no default place; asks first when
+    // an entity of that name and type exists. 0 when the user cancels, else 1.
+    int AddPasted(CScheduleData& data);
+
+    // Document file
+    // Adds an ENTITY element after the document's main position (the last child when there is
+    // none) with its attributes and day windows. The windows are written as the store will hold
+    // them after saving: a day start before the document's day start counts as that day start.
+    void WriteXml(CXmlDocument& doc, const CScheduleData& data) const;
+    // Reads the ENTITY element at the document's main position. Chime sets are found by name;
+    // day windows are placed by their DAY against the document's start date. Throws
+    // CDocumentFormatError for a clock time that cannot be a time of day.
+    void ReadXml(CXmlDocument& doc, const CScheduleData& data);
+
     // Entry states and participation
     // Whether the entity takes part in the entry: a room by its role, anybody else as a
-    // participant or as a member that is not replaced out.
-    bool TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry) const;
+    // participant or as a member that is not replaced out. The rules that walk the timetable
+    // take an optional index of the store from callers that ask many of them while nothing
+    // changes (see CPlanIndex); the answers are the same with or without it.
+    bool TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
     // Unavailable, or staff (types 1 and 2) that no activity has.
     bool HasNoActivity(const CScheduleData& data) const;
 
@@ -53,12 +80,13 @@ public:
     // Unplaced times (1979 and earlier) are never absent.
     bool IsAbsent(const COleDateTime& start, const COleDateTime& end) const;
     bool IsFreeAt(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
-    bool CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry) const;
-    bool TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry) const;
+    bool CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
+    bool TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry,
+                         const CPlanIndex* index = nullptr) const;
     // Whether a linked entry of the activity (0: of any activity) overlapping the interval
     // names the entity as standing in for somebody.
-    bool IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end,
-                       int activityId) const;
+    bool IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end, int activityId,
+                       const CPlanIndex* index = nullptr) const;
     bool IsReplacedOutOnDay(const CScheduleData& data, int day) const;
     bool IsReplacingInOverlap(const CScheduleData& data, const CTimetableEntry& entry) const;
     bool HasEntryInInterval(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;

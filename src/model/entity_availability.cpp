@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/entity.h"
+#include "model/entry_scan.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -76,42 +77,48 @@ bool CEntity::IsFreeAt(const CScheduleData& data, const COleDateTime& start, con
     });
 }
 
-bool CEntity::CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry) const {
+bool CEntity::CanTakeEntry(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index) const {
     if (m_bUnavailable || !entry.IsEntityAvailable(data, *this)) return false;
     if (m_nOverlaps == 0) return true;
     int count = 1;
     if (m_nType != 4) {
         const COleDateTime end = entry.GetEndTime();
-        for (const CTimetableEntry& other : data.m_arrEntries) {
-            if (other.m_nActivity == entry.m_nActivity) continue;
-            if (!IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end)) continue;
-            if (!IsLive(data, other)) continue;
-            if (data.FindActivity(other.m_nActivity) == data.m_arrActivities.end()) return false;
-            if (TakesPartIn(data, other)) {
-                if (m_nType == 0) return false;
-                ++count;
-            }
-        }
+        const bool refused = AnyEntryNear(data, index, entry.m_dtStart, end, [&](const CTimetableEntry& other) {
+            if (other.m_nActivity == entry.m_nActivity) return false;
+            if (!IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end)) return false;
+            if (!IsLive(data, other)) return false;
+            if (data.FindActivity(other.m_nActivity) == data.m_arrActivities.end()) return true;
+            if (!TakesPartIn(data, other, index)) return false;
+            ++count;
+            return m_nType == 0;
+        });
+        if (refused) return false;
     }
     return m_nOverlaps >= count;
 }
 
-bool CEntity::TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry) const {
+bool CEntity::TakesPartDuring(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index) const {
     if (m_bUnavailable) return false;
     const COleDateTime end = entry.GetEndTime();
-    return std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), [&](const CTimetableEntry& other) {
+    return AnyEntryNear(data, index, entry.m_dtStart, end, [&](const CTimetableEntry& other) {
         return IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end) && IsLive(data, other) &&
-               TakesPartIn(data, other);
+               TakesPartIn(data, other, index);
     });
 }
 
 bool CEntity::IsReplacedOut(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end,
-                            int activityId) const {
-    return std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), [&](const CTimetableEntry& entry) {
+                            int activityId, const CPlanIndex* index) const {
+    const auto replacesOut = [&](const CTimetableEntry& entry) {
         if (!entry.m_bLinked || entry.m_arrReplacements.empty()) return false;
         if (activityId != 0 && entry.m_nActivity != activityId) return false;
         return NamesStandIn(entry, m_nId) && IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), start, end);
-    });
+    };
+    if (index && activityId != 0) {
+        const CPlanIndex::Positions& entries = index->EntriesOfActivity(activityId);
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](std::size_t position) { return replacesOut(data.m_arrEntries[position]); });
+    }
+    return std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), replacesOut);
 }
 
 bool CEntity::IsReplacedOutOnDay(const CScheduleData& data, int day) const {

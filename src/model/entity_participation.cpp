@@ -6,18 +6,18 @@
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
 
-bool CEntity::TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry) const {
+bool CEntity::TakesPartIn(const CScheduleData& data, const CTimetableEntry& entry, const CPlanIndex* index) const {
     if (m_nId == 0 || data.FindEntity(m_nId) == data.m_arrEntities.end()) return false;
     if (m_nType == 4) {
         const int role = entry.GetRoomRole(data, m_nId);
         if (role == 0) return false;
-        const int elsewhere = entry.GetBestRoomRoleElsewhere(data, m_nId);
+        const int elsewhere = entry.GetBestRoomRoleElsewhere(data, m_nId, index);
         return elsewhere == 0 || elsewhere == 5 || elsewhere >= role;
     }
     const auto activity = data.FindActivity(entry.m_nActivity);
     if (activity == data.m_arrActivities.end()) return false;
     if (entry.HasParticipant(m_nId)) return true;
-    if (activity->HasEntity(*this)) return !IsReplacedOut(data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity);
+    if (activity->HasEntity(*this)) return !IsReplacedOut(data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity, index);
     return false;
 }
 

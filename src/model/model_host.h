@@ -9,6 +9,8 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CPageContent;
+
 // The progress bar of the status bar, driven by the long-running checks.
 class IProgress {
 public:
@@ -37,6 +39,13 @@ public:
     // the title and the status text.
     virtual void BroadcastUpdate(int kind) { (void)kind; }
     virtual void RefreshPages(PageRefresh kind) { (void)kind; }
+    // The full refresh after the plan check, with what the pages show (the magnet board's rows
+    // and days, the current entity, the frame's texts). A host that builds its pages itself
+    // may take it as a plain full refresh.
+    virtual void RefreshAllPages(const CPageContent& content) {
+        (void)content;
+        RefreshPages(PageRefresh::Full);
+    }
     virtual void SetStatusText(const CString& text) { (void)text; }
     // Shows the progress bar with its label; the bar stays valid until HideProgress.
     virtual IProgress& ShowProgress(const CString& label);

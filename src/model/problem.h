@@ -3,6 +3,7 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+// A new problem has an empty text and a zero (valid) date; its creator sets kind and record.
 class CProblem {
 public:
     int m_nKind = 0;    // 13, 15, 12 or 14

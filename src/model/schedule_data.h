@@ -37,6 +37,8 @@ using CChimeSetArray = CRecordArray<CChimeSet>;
 using CActivityGroupArray = CRecordArray<CActivityGroup>;
 using CTimetableEntryArray = CRecordArray<CTimetableEntry, EntrySerialKey>;
 
+class CXmlDocument;
+
 class CScheduleData {
 public:
     static constexpr int kReportSwitches = 21;
@@ -125,6 +127,21 @@ public:
     // Passes the update kind 0 to 8 to every page through the frame's broadcast.
     void NotifyAllViews(int kind);
 
+    // Description texts
+    // The one staff member (type 1 or 2) among the ids who is present for the entry (entry may
+    // be null), then among the entry's replacements; empty for none or several.
+    CString GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const;
+    // The names of the type-0 entities among the ids, joined by ", ".
+    CString JoinMemberNames(const std::vector<int>& ids) const;
+
+    // Clipboard fragments
+    // Gives the first chime set of the same name (ignoring case) copies of the set's intervals,
+    // or adds the set as a new one.
+    void MergeChimeSet(const CChimeSet& set);
+    // Adds a pasted activity for the current entity, offering to replace similar activities of a
+    // type-0 current entity. 0 without a current entity or when the user cancels, else 1.
+    int PasteActivity(CActivity activity);
+
     // Whole-document operations.
     // Colours and hatch (those whose flag is set) of every activity whose name contains the
     // text; broadcasts update kind 1 when any matched.
@@ -152,6 +169,81 @@ public:
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
 
+    // Plan check and problem list
+    // The data check before a solver run: empties the problem list, deletes unused groups and
+    // lists every entity and activity whose time cannot work out. True unless the first
+    // problem (in panel order) is of kind 13.
+    bool CheckData();
+    // Counts the entities (rooms and unavailable ones left out) that take part in more
+    // entries at once than OVERLAPS allows. With report the problem list is emptied first and
+    // gets one problem per such entity, and in a dated plan the replacement records that make
+    // an entity stand in where it is busy are dropped. Without report nothing but the derived
+    // item lists changes: the solver's worker thread calls it for every candidate.
+    int CheckOverlapLimits(BOOL report);
+    // Sorts the problem list into panel order and refills the message panel from it; a long
+    // list that holds nothing worse than kind 14 is dropped.
+    void PublishProblems();
+
+    // Placement and conflict tests. The tests that walk the timetable take an optional index of
+    // the store (CPlanIndex) from callers that ask many of them while nothing changes.
+    // 1 when every member of the activity can take the proposed entry: it exists, is available
+    // and not absent then, and does not clash (EntityHasClash); 1 for an activity without
+    // members, 0 for a missing one.
+    int CanPlaceEntry(int activityId, int excludedId, const CTimetableEntry& entry,
+                      const CPlanIndex* index = nullptr) const;
+    // The same, with each member's clashing entries counted against its OVERLAPS (0: no limit).
+    int CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry& entry) const;
+    // 1 when the entity may join the activity.
+    int CanAddEntityToActivity(int activityId, int entityId) const;
+    // 1 when the entity would clash at the entry as a member of the activity: a type-0 entity by
+    // time against its other activities (those of the activity's group left out), any other
+    // by its count of overlaps against OVERLAPS (0: no limit).
+    int EntityHasClash(int entityId, int activityId, const CTimetableEntry& entry, int excludedId,
+                       const CPlanIndex* index = nullptr) const;
+    // The unlinked entries of the list (null: the store's entries) on the entry's day that clash
+    // with it in time and involve the entity, those of the excluded activity left out.
+    int CountEntityOverlaps(int entityId, int activityId, int excludedId,
+                            const std::vector<const CTimetableEntry*>* list, const CTimetableEntry& entry,
+                            const CPlanIndex* index = nullptr) const;
+    // The most of the entity's unlinked entries that clash with one of them, that one included.
+    int GetEntityMaxOverlap(int entityId) const;
+    // The first participant of the entry that makes it conflict with an overlapping entry; the
+    // end of the entities when there is none. Entities with OVERLAPS 0 never conflict.
+    CEntityArray::const_iterator FindConflictingEntity(const CTimetableEntry& entry) const;
+    // 1 when the entity takes part in an unlinked entry of another activity overlapping the entry.
+    int IsEntityBusyDuring(int entityId, const CTimetableEntry& entry) const;
+    // 1 when the two entities meet in an activity or an entry.
+    int AreEntitiesLinked(int entityId, int otherId) const;
+    // 1 when the activity exists and its room conflict for the entity is not 2.
+    int CanEntityUseActivity(int activityId, int entityId) const;
+    // Whether placing an entry of the activity at the entry's time leaves the rest of the plan
+    // placeable (the warning mark of the timetable's cell list).
+    bool IsPlacementSafe(int activityId, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
+
+    // Time accounting and derived tables
+    // 1 when the entries that take place cover DURATION to within 5 minutes.
+    int IsActivityComplete(int activityId) const;
+    // " (placed)duration" of the activity.
+    CString FormatActivityTime(int activityId) const;
+    // The merged time of the group's entries in which the entity takes part.
+    COleDateTimeSpan GetPlacedGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
+    // The longest DURATION total the entity shares with one limited member of the group,
+    // divided by that member's OVERLAPS.
+    COleDateTimeSpan GetRequiredGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
+    // "(placed)required" of the group for the current entity.
+    CString FormatGroupTime(int groupId) const;
+    // The entity's day windows, widened to the entries in state 6 of its activities. Entries
+    // outside the 21 plan days are left out. Throws std::invalid_argument for a time of day
+    // that cannot be made.
+    void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
+    // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
+    // every replacement entity.
+    void RebuildEntityItems(int mode);
+    void BuildActivityWeights();
+    void BuildEntityWeights();
+    // The free hours of every type-0 entity with the activities that could use them; the
+    // progress bar, when given, steps once per entity.
+    void BuildFreeSlotList(IProgress* progress);
     // Store edit operations: entities, chime sets, groups, activities and keys --------------
     // Every delete also clears what referred to the erased record, so no reference dangles.
     // A selection is a list of ids; ids that name no record are skipped.
@@ -276,67 +368,43 @@ public:
     // Links the entries in the range that lose all their people through the listed entities.
     void CancelEntriesOfAbsentEntities(const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
                                        const std::vector<int>& entityIds);
-
-    // Placement and conflict tests. The tests that walk the timetable take an optional index of
-    // the store (CPlanIndex) from callers that ask many of them while nothing changes.
-    // 1 when every member of the activity can take the proposed entry: it exists, is available
-    // and not absent then, and does not clash (EntityHasClash); 1 for an activity without
-    // members, 0 for a missing one.
-    int CanPlaceEntry(int activityId, int excludedId, const CTimetableEntry& entry,
-                      const CPlanIndex* index = nullptr) const;
-    // The same, with each member's clashing entries counted against its OVERLAPS (0: no limit).
-    int CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry& entry) const;
-    // 1 when the entity may join the activity.
-    int CanAddEntityToActivity(int activityId, int entityId) const;
-    // 1 when the entity would clash at the entry as a member of the activity: a type-0 entity by
-    // time against its other activities (those of the activity's group left out), any other
-    // by its count of overlaps against OVERLAPS (0: no limit).
-    int EntityHasClash(int entityId, int activityId, const CTimetableEntry& entry, int excludedId,
-                       const CPlanIndex* index = nullptr) const;
-    // The unlinked entries of the list (null: the store's entries) on the entry's day that clash
-    // with it in time and involve the entity, those of the excluded activity left out.
-    int CountEntityOverlaps(int entityId, int activityId, int excludedId,
-                            const std::vector<const CTimetableEntry*>* list, const CTimetableEntry& entry,
-                            const CPlanIndex* index = nullptr) const;
-    // The most of the entity's unlinked entries that clash with one of them, that one included.
-    int GetEntityMaxOverlap(int entityId) const;
-    // The first participant of the entry that makes it conflict with an overlapping entry; the
-    // end of the entities when there is none. Entities with OVERLAPS 0 never conflict.
-    CEntityArray::const_iterator FindConflictingEntity(const CTimetableEntry& entry) const;
-    // 1 when the entity takes part in an unlinked entry of another activity overlapping the entry.
-    int IsEntityBusyDuring(int entityId, const CTimetableEntry& entry) const;
-    // 1 when the two entities meet in an activity or an entry.
-    int AreEntitiesLinked(int entityId, int otherId) const;
-    // 1 when the activity exists and its room conflict for the entity is not 2.
-    int CanEntityUseActivity(int activityId, int entityId) const;
-    // Whether placing an entry of the activity at the entry's time leaves the rest of the plan
-    // placeable (the warning mark of the timetable's cell list).
-    bool IsPlacementSafe(int activityId, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
-
-    // Time accounting and derived tables
-    // 1 when the entries that take place cover DURATION to within 5 minutes.
-    int IsActivityComplete(int activityId) const;
-    // " (placed)duration" of the activity.
-    CString FormatActivityTime(int activityId) const;
-    // The merged time of the group's entries in which the entity takes part.
-    COleDateTimeSpan GetPlacedGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
-    // The longest DURATION total the entity shares with one limited member of the group,
-    // divided by that member's OVERLAPS.
-    COleDateTimeSpan GetRequiredGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
-    // "(placed)required" of the group for the current entity.
-    CString FormatGroupTime(int groupId) const;
-    // The entity's day windows, widened to the entries in state 6 of its activities. Entries
-    // outside the 21 plan days are left out. Throws std::invalid_argument for a time of day
-    // that cannot be made.
-    void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
-    // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
-    // every replacement entity.
-    void RebuildEntityItems(int mode);
-    void BuildActivityWeights();
-    void BuildEntityWeights();
-    // The free hours of every type-0 entity with the activities that could use them; the
-    // progress bar, when given, steps once per entity.
-    void BuildFreeSlotList(IProgress* progress);
+    // Document file, loading and saving
+    // Replaces the document's text with the whole schedule. Before it writes, it settles the
+    // states of moved entries, raises day starts that lie before the document's day start and
+    // gives a single chime set the id 1 (references to it follow).
+    void WriteXml(CXmlDocument& doc);
+    // Reads the DOCUMENT element of a parsed document into the store, appending to what it
+    // holds. Records that refer to nothing are dropped or their references cleared, ids are made
+    // unique and non-zero, so that renumbering can never re-point a reference. Throws
+    // CDocumentFormatError for a value that cannot be taken (a clock time of 99:00).
+    void ReadXml(CXmlDocument& doc);
+    // Section readers, each called with the document positioned on its section element.
+    void ReadGeneralSection(CXmlDocument& doc);
+    void ReadChimesSection(CXmlDocument& doc);
+    void ReadEntitiesSection(CXmlDocument& doc);
+    void ReadAvailabilitySection(CXmlDocument& doc);
+    void ReadRewardsSection(CXmlDocument& doc);
+    void ReadGroupsSection(CXmlDocument& doc);
+    void ReadActivitiesSection(CXmlDocument& doc);
+    void ReadTimetableSection(CXmlDocument& doc);
+    void ReadReplacementsSection(CXmlDocument& doc);
+    void ReadKeysSection(CXmlDocument& doc);
+    // Reads the file into a fresh store and, only when the whole file was read, makes it the
+    // open document with the file's status; otherwise shows the load error and leaves the open
+    // document and its path as they were. An empty path does nothing. TRUE when loaded.
+    BOOL Load(const CString& path, BOOL refresh);
+    // Renumbers the ids and writes the document to the path of its file status, asking first when
+    // the file changed on disk since it was read or written. TRUE when the file was written.
+    BOOL Save(BOOL refresh);
+    // 1 when the document differs from its file, else 0; a store without entities is never
+    // modified. The store is not changed.
+    int IsModified() const;
+    // Every entry's unmoved start becomes its start.
+    void StoreOriginalStarts();
+    // Prepares a save: drops the undo snapshot and unused groups, sorts the collections and
+    // renumbers the ids of every collection from 1, rewriting every reference through the record
+    // it named. References to missing records are dropped rather than left to name another one.
+    void RenumberIds();
 
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
@@ -394,6 +462,13 @@ private:
     void ForgetActivity(int id);
     void ReplaceChimeSet(CChimeSet& target, const CChimeSet& source);
     void MoveEntityBetweenRoomAndMemberLists(int id, bool becameRoom);
+    // Document file, loading and saving
+    void BuildDocumentText(CXmlDocument& doc) const;
+    void PrepareForWrite();
+    void TakeDocumentFrom(CScheduleData& other);
+    void MakeIdsUnique(int section);
+    void DropDanglingReferences();
+    bool ShowLoadError(UINT textId);
 
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
@@ -413,3 +488,7 @@ private:
 // Store edit operations: the application's Categories list, followed by the category unless an
 // entry equals it ignoring case.
 void BuildAbsenceCategoryList(std::vector<CString>& names, IAppSettings& settings, const CString& category);
+// Document file names
+// True when the path is not empty, does not contain the default document name and has a
+// three-letter extension.
+bool HasDocumentFileName(const CString& path);

@@ -9,6 +9,7 @@
 #include "model/plan_index.h"
 #include "model/time_clash.h"
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 
 namespace {

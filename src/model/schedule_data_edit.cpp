@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "model/plan_check.h"
 #include "model/record_orders.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -62,15 +63,11 @@ CProblem MakeProblem(int kind, const CString& text, int record) {
 
 // Refreshes ------------------------------------------------------------------------------------
 
-void CScheduleData::RecheckAfterEdit() {
-    m_arrProblems.clear();
-    PublishEditProblems();
-    RefreshPagesAfterEdit();
-}
+void CScheduleData::RecheckAfterEdit() { RecheckAndRefresh(*this, TRUE); }
 
-void CScheduleData::RefreshPagesAfterEdit() { Host().RefreshPages(PageRefresh::Full); }
+void CScheduleData::RefreshPagesAfterEdit() { RefreshAllPages(*this); }
 
-void CScheduleData::PublishEditProblems() { Host().FillMessagePanel(); }
+void CScheduleData::PublishEditProblems() { PublishProblems(); }
 
 // Ids ------------------------------------------------------------------------------------------
 

@@ -18,6 +18,7 @@
 
 class CScheduleData;
 class CEntity;
+class CPlanIndex;
 
 class CTimetableEntry {
 public:
@@ -41,6 +42,17 @@ public:
     // 3, 6 and 7 set their flag only; any other value becomes the stored state and clears the
     // three flags.
     void SetState(int state);
+
+    // Description texts
+    // The hour captions of start and end slot, or of the start slot for an entry no longer than
+    // the threshold in minutes.
+    CString FormatLessonSpan(const CScheduleData& data, int thresholdMinutes) const;
+    // The plan day and the lesson or hour captions of the entry.
+    CString FormatWhenText(const CScheduleData& data, int mode, int chimeSetId) const;
+    // The entry's location, or its rooms (for an entity: those paired with it); may hold "<br>".
+    CString FormatRoomsText(const CScheduleData& data, int entityId) const;
+    // The activity with its members and the when text. Sorts the activity's members.
+    CString FormatTitle(CScheduleData& data, int mode, int chimeSetId) const;
 
     // Entry states and participation
     // The state code 0 to 9 (see the table in timetable_entry_state.cpp). A stored state
@@ -92,9 +104,10 @@ public:
     // 4 the default room of the type-0 participant.
     int GetRoomRole(const CScheduleData& data, int roomId) const;
     // The strongest role the room has in an overlapping live entry of another activity; 5 free.
-    int GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId) const;
-    bool HasRoomPriority(const CScheduleData& data, int roomId) const;
-    bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId) const;
+    // The three walk the timetable; an index of the store makes that quicker (see CPlanIndex).
+    int GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
+    bool HasRoomPriority(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
+    bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
     // 0 fine, 1 fewer free rooms than staff, 2 no free room, 3 fine with own rooms.
     int CheckRooms(const CScheduleData& data) const;
     // The own pairs when there are any, else the activity's when it has any, else null.

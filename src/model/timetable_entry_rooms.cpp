@@ -1,6 +1,7 @@
 // Rooms of a timetable entry, the strength of its claims on them, and the room/participant pairs.
 #include <algorithm>
 
+#include "model/entry_scan.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -98,37 +99,35 @@ int CTimetableEntry::GetRoomRole(const CScheduleData& data, int roomId) const {
     return isDefault ? 4 : 0;
 }
 
-int CTimetableEntry::GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId) const {
+int CTimetableEntry::GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     int best = 5;
-    for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this)) continue;
-        if (other.IsLinkedState(data)) continue;
+    AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
         if (role != 0 && role < best) best = role;
-    }
+        return best == 1;  // nothing is stronger
+    });
     return best;
 }
 
-bool CTimetableEntry::HasRoomPriority(const CScheduleData& data, int roomId) const {
+bool CTimetableEntry::HasRoomPriority(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     const int role = GetRoomRole(data, roomId);
     if (role == 0) return false;
-    const int elsewhere = GetBestRoomRoleElsewhere(data, roomId);
+    const int elsewhere = GetBestRoomRoleElsewhere(data, roomId, index);
     return elsewhere == 5 || elsewhere == 0 || elsewhere >= role;
 }
 
-bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId) const {
+bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     if (roomId == 0) return true;
     const auto room = data.FindEntity(roomId);
     if (room == data.m_arrEntities.end() || !room->IsAvailable(data, m_dtStart, GetEndTime())) return true;
     int here = GetRoomRole(data, roomId);
     if (here == 0) here = 2;
-    for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this)) continue;
-        if (other.IsLinkedState(data)) continue;
+    return AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+        if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
-        if (role != 0 && role <= here) return true;
-    }
-    return false;
+        return role != 0 && role <= here;
+    });
 }
 
 int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
@@ -137,12 +136,14 @@ int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
     if (activity == data.m_arrActivities.end()) return 2;
     if (!activity->m_strLocation.IsEmpty()) return 0;
 
-    const COleDateTime unmovedEnd = m_dtUnmovedStart + m_tsLength;
+    // Staff present at the entry's time (not at its unmoved start: a moved entry, or one
+    // added to a dated plan with no unmoved start, is checked where it is now).
+    const COleDateTime end = GetEndTime();
     int staff = 0;
     const auto countStaff = [&](int id) {
         const auto entity = data.FindEntity(id);
         if (entity == data.m_arrEntities.end() || (entity->m_nType != 1 && entity->m_nType != 2)) return;
-        if (!entity->IsAbsent(m_dtUnmovedStart, unmovedEnd)) ++staff;
+        if (!entity->IsAbsent(m_dtStart, end)) ++staff;
     };
     for (int id : activity->m_arrMembers) countStaff(id);
     for (const CReplacement& replacement : m_arrReplacements) countStaff(replacement.m_nEntity);

@@ -42,10 +42,11 @@ int CTimetableEntry::GetState(const CScheduleData& data) {
     const int state = static_cast<const CTimetableEntry&>(*this).GetState(data);
     // Settle a stored state out of range only where nobody else reads the entry meanwhile;
     // the answer is the same either way.
-    if (!IsStoredStateValid(m_nState) && m_nState != 9 && data.IsOwnerThread()) {
-        const bool reached = !m_bLinked && !m_bState3 && HasReplacementOfTypes1To3(data) == 0;
-        if (reached) m_nState = 2;
-    }
+    // The reset belongs to step 5, so only when the links, the state-3 flag and staff
+    // replacements have not answered first.
+    if (!IsStoredStateValid(m_nState) && data.IsOwnerThread() && !m_bLinked && !m_bState3 &&
+        HasReplacementOfTypes1To3(data) == 0)
+        m_nState = 2;
     return state;
 }
 

@@ -15,6 +15,8 @@
 #include "platform/core/cstring.h"
 #include "platform/core/win_types.h"
 
+class IClipboard;
+
 class CXmlDocument {
 public:
     // Document flags: the byte-order bits a file was read with (and is written with), and the
@@ -98,6 +100,12 @@ public:
 
     // Reads a file (ReadFileText) into the document and parses it.
     bool LoadFile(const CString& path);
+
+    // Clipboard fragments
+    // Takes the clipboard's text as the document text (UTF-16 little-endian) and parses it; the
+    // result is 1 whatever the parse found, 0 when the clipboard could not be read (the document
+    // then stays as it was).
+    BOOL LoadFromClipboard(IClipboard& clipboard);
 
     // Escaping of text and attribute values.
     static CString EscapeText(const wchar_t* text, int flags = 0);

@@ -12,7 +12,14 @@
 
 class EditFixture : public ::testing::Test {
 protected:
-    void SetUp() override { m_data.SetServices({&m_host, &m_settings, &m_answerer, &m_clipboard}); }
+    // A week template from Monday 3 January 2000, so that the plan check keeps entries of that
+    // week.
+    void SetUp() override {
+        m_settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 3, 0, 0, 0);
+        m_data.SetServices({&m_host, &m_settings, &m_answerer, &m_clipboard});
+        m_data.m_dtStartDate = m_settings.m_dtDefaultPlanDate;
+        m_data.m_dtFirstWeekday = m_settings.m_dtDefaultPlanDate;
+    }
     void TearDown() override { EXPECT_EQ(FindStoreFaults(m_data), std::vector<std::string>{}); }
 
     CEntity& Entity(int id, const wchar_t* name, int type = 0) {

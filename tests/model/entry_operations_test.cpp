@@ -509,7 +509,8 @@ TEST_F(EntryOps, ShiftEntriesByDaysDropsAbsencesOutsideThePeriod) {
 }
 
 TEST_F(EntryOps, RemoveEntriesOutsidePlan) {
-    m_data.m_nDays = 5;  // 3 to 7 January, day start 07:00
+    m_data.m_nDays = 5;  // 3 to 7 January
+    m_data.m_tDayStart = MakeTimeOfDay(7, 30);
     struct Case {
         const char* name;
         COleDateTime start;
@@ -518,8 +519,8 @@ TEST_F(EntryOps, RemoveEntriesOutsidePlan) {
     };
     const Case cases[] = {
         {"inside", Mon(8, 0), 60, true},
-        {"at the day start, within 3 minutes", Mon(6, 58), 60, true},
-        {"before the day start", At(2000, 1, 4, 6, 50), 60, false},
+        {"at the day start, within 3 minutes", At(2000, 1, 4, 7, 28), 60, true},
+        {"before the day start", At(2000, 1, 4, 7, 20), 60, false},
         {"before the plan", At(2000, 1, 2, 8, 0), 60, false},
         {"last day until 23:00", At(2000, 1, 7, 22, 0), 60, true},
         {"last day past 23:00", At(2000, 1, 7, 22, 0), 64, false},

@@ -164,6 +164,10 @@ TEST_F(Rooms, CheckRoomsComparesFreeRoomsWithPresentStaff) {
     EXPECT_EQ(Entry(entry).CheckRooms(m_data), 1);  // one free room, two teachers
     Entity(4).m_arrAbsences.push_back(Absence(1, 9, 0, 60));
     EXPECT_EQ(Entry(entry).CheckRooms(m_data), 0);
+    // Staff are counted where the entry is now, not at its unmoved start.
+    Entry(entry).m_dtUnmovedStart = GetUnplacedDate();
+    EXPECT_EQ(Entry(entry).CheckRooms(m_data), 0);
+    Entry(entry).m_dtUnmovedStart = At(1, 9, 0);
     Entry(other).m_dtStart = At(2, 9, 0);
     Entity(4).m_arrAbsences.clear();
     EXPECT_EQ(Entry(entry).CheckRooms(m_data), 0);

@@ -332,8 +332,9 @@ TEST_F(CreateRooms, MakesLinksAndReportsEachCase) {
     EXPECT_EQ(m_data.FindEntity(2)->m_nDefaultPlace, 5);
     EXPECT_EQ(m_data.FindEntity(3)->m_nDefaultPlace, 6);
     EXPECT_FALSE(m_data.HasEntityNamed(L"Room Bob", 4));
+    // Published in panel order: kind 12 before kind 14.
     EXPECT_EQ(Problems(), (std::vector<std::pair<int, std::string>>{
-                              {14, "Bob has Lab"}, {12, "Room Cid exists"}, {14, "1 made, 2 linked"}}));
+                              {12, "Room Cid exists"}, {14, "Bob has Lab"}, {14, "1 made, 2 linked"}}));
     EXPECT_EQ(EntityIds(), (std::vector<int>{1, 2, 3, 5, 7, 6}));
     EXPECT_TRUE(Called("message panel"));
     EXPECT_TRUE(Called("refresh full"));

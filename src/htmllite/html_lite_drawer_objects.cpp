@@ -1,0 +1,195 @@
+// Objects in the flow of HTML-lite text: rules, tabs, resource strings and images.
+#include <algorithm>
+
+#include "htmllite/html_lite_drawer.h"
+#include "platform/core/mul_div.h"
+
+namespace {
+
+bool IsPercent(const CString& v) { return !v.IsEmpty() && v[v.GetLength() - 1] == L'%'; }
+
+// A drawn size: a percentage of the natural size or pixels; the natural size by default.
+int DrawnSize(const CString* value, int natural, const CHtmlLiteValues& values) {
+    if (!value || value->IsEmpty()) return natural;
+    if (IsPercent(*value)) return MulDiv(natural, static_cast<int>(HtmlLiteNumber(*value)), 100);
+    return values.ParseSize(*value, natural);
+}
+
+}  // namespace
+
+void CHtmlLiteDrawer::Rule(const HtmlLiteAttributes& attributes, const CRect& rc) {
+    int percent = 100;
+    int pixels = 0;
+    if (const CString* width = attributes.Find(L"width"); width && !width->IsEmpty()) {
+        if (IsPercent(*width)) {
+            percent = static_cast<int>(HtmlLiteNumber(*width));
+        } else {
+            percent = 0;
+            pixels = m_values.ParseSize(*width, 0);
+        }
+    }
+    int size = 1;
+    if (const CString* v = attributes.Find(L"size")) size = m_values.ParseSize(*v, 1);
+    COLORREF color = m_style.m_textColor;
+    if (const CString* v = attributes.Find(L"color")) color = m_values.ParseColor(*v, color);
+
+    if (m_measure) {
+        if (percent) {
+            m_line.percentage += percent;
+            m_x += 1;
+        } else {
+            m_x += pixels;
+        }
+        m_line.height = std::max(m_line.height, size + 8);
+        m_line.align = m_style.m_hAlign;
+        return;
+    }
+    const int width = percent ? MulDiv(rc.Width(), percent, 100) : pixels;
+    const int y = m_y + m_line.height / 2;
+    if (size > 0 && width > 0) m_dc->FillSolidRect(m_x, y - size / 2, width, size, color);
+    m_x += width;
+    m_contentLeft -= width;
+}
+
+void CHtmlLiteDrawer::Tab(int count, const CRect& rc) {
+    if (m_tabWidth <= 0) return;
+    int n = count <= 0 ? 1 : count;
+    const int offset = m_x - rc.left;
+    if (offset % m_tabWidth != 0) {
+        m_x = rc.left + (offset / m_tabWidth + 1) * m_tabWidth;
+        --n;
+    }
+    m_x += n * m_tabWidth;
+}
+
+void CHtmlLiteDrawer::StringObject(const HtmlLiteAttributes& attributes) {
+    const CString* id = attributes.Find(L"idres");
+    const UINT stringId = id ? static_cast<UINT>(HtmlLiteNumber(*id)) : 0;
+    if (stringId == 0) return;
+    CString text;
+    text.LoadString(stringId);
+    if (text.IsEmpty()) return;
+    const CSize extent = m_dc->GetTextExtent(text);
+    const int y = TextPosition(extent.cy);
+    if (!m_measure) {
+        AddLinkArea(m_x, y, extent.cx, extent.cy);
+        m_dc->TextOut(m_x, y, text);
+        m_contentLeft -= extent.cx;
+    }
+    m_x += extent.cx;
+}
+
+int CHtmlLiteDrawer::ImageFlags(const CString& letters) const {
+    int flags = 0;
+    for (wchar_t c : letters.str()) {
+        switch (c) {
+        case L'g': flags |= DE_GRAYSCALE; break;
+        case L'd': flags |= DE_DARKER; break;
+        case L'l': flags |= DE_LIGHTER; break;
+        case L's':
+            if (m_shadowX != 0 || m_shadowY != 0) flags |= m_shadowBlur ? DE_SHADOW_BLUR : DE_SHADOW;
+            break;
+        default: break;
+        }
+    }
+    return flags;
+}
+
+void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, const CRect& rc) {
+    const CString* indexText = attributes.Find(L"index");
+    const int index = indexText ? static_cast<int>(HtmlLiteNumber(*indexText)) : 0;
+    const CString* idres = attributes.Find(L"idres");
+    // Images come from the program's own resources or the owner's image strip only: library
+    // resources, files and raw handles named by the text are never loaded.
+    const bool namesOtherSource = attributes.Find(L"file") || attributes.Find(L"iddll") || attributes.Find(L"handle");
+
+    CBitmap loaded;
+    bool fromStrip = false;
+    if (idres) {
+        if (kind == HL_TAG_ICON) return;  // the program has no icon resources for text
+        if (!loaded.LoadBitmap(static_cast<UINT>(HtmlLiteNumber(*idres)))) return;
+    } else if (namesOtherSource) {
+        return;
+    } else if (kind == HL_TAG_ILST) {
+        fromStrip = true;
+    } else {
+        return;
+    }
+
+    // Natural size and, for strips, the frame size and count.
+    int naturalWidth = 0, naturalHeight = 0, frameWidth = 0, frameHeight = 0, frames = 0;
+    HBITMAP bitmap = nullptr;
+    if (fromStrip) {
+        if (!m_imageStrip || index < 0 || index >= m_imageCount) return;
+        bitmap = m_imageStrip;
+        naturalWidth = frameWidth = m_imageWidth;
+        naturalHeight = frameHeight = m_imageHeight;
+    } else {
+        bitmap = static_cast<HBITMAP>(loaded.m_hObject);
+        const CSize size = CDrawEffects::GetBitmapSize(bitmap);
+        naturalWidth = size.cx;
+        naturalHeight = size.cy;
+        if (kind == HL_TAG_ILST) {
+            const CString* cx = attributes.Find(L"cx");
+            const CString* cy = attributes.Find(L"cy");
+            frameWidth = cx ? static_cast<int>(HtmlLiteNumber(*cx)) : 0;
+            frameHeight = cy ? static_cast<int>(HtmlLiteNumber(*cy)) : 0;
+            if (cx && !cy) frameHeight = frameWidth;
+            if (cy && !cx) frameWidth = frameHeight;
+            if (!cx && !cy) frameWidth = frameHeight = std::min(size.cx, size.cy);
+            if (frameWidth <= 0 || frameHeight <= 0) return;
+            frames = (size.cy / frameHeight) * (size.cx / frameWidth);
+            naturalWidth = frameWidth;
+            naturalHeight = frameHeight;
+        }
+    }
+    const int width = DrawnSize(attributes.Find(L"width"), naturalWidth, m_values);
+    const int height = DrawnSize(attributes.Find(L"height"), naturalHeight, m_values);
+
+    const CString* style = attributes.Find(L"style");
+    const CString* hotStyle = attributes.Find(L"hotstyle");
+    const int normalFlags = style ? ImageFlags(*style) : 0;
+    const int hoverFlags = hotStyle ? ImageFlags(*hotStyle) : normalFlags;
+    const bool shadowRoom = ((normalFlags | hoverFlags) & (DE_SHADOW | DE_SHADOW_BLUR)) != 0;
+    const int roomWidth = width + (shadowRoom ? m_shadowX : 0);
+    const int roomHeight = height + (shadowRoom ? m_shadowY : 0);
+
+    const bool wrap = m_measure && m_maxWidth > 0 && m_x != m_lineStart && m_x + roomWidth > rc.right;
+    if (Decide(wrap ? 1 : 0)) EndLine(1, true, rc);
+
+    const int y = ObjectPosition(roomHeight);
+    int frame = index;
+    const CString* speed = attributes.Find(L"speed");
+    const int speedTicks = speed ? static_cast<int>(HtmlLiteNumber(*speed)) : 0;
+    if (kind == HL_TAG_ILST && !fromStrip && speedTicks > 0) {
+        if (m_measure) {
+            m_animations.push_back(CHtmlLiteAnimation{index, frames, 0, speedTicks});
+        } else if (++m_animationCounter < static_cast<int>(m_animations.size())) {
+            frame = m_animations[m_animationCounter].frame;
+        }
+    }
+    if (m_measure) {
+        m_line.align = m_style.m_hAlign;
+    } else if (width > 0 && height > 0) {
+        AddLinkArea(m_x, y, roomWidth, roomHeight);
+        const bool hovered = m_style.m_linkKind != 0 && m_linkCounter == m_hoverLink;
+        int flags = hovered ? hoverFlags : normalFlags;
+        COLORREF plain = m_shadowColor;
+        if (!m_values.m_colorsEnabled) {
+            flags = (flags & (DE_SHADOW | DE_SHADOW_BLUR)) | DE_MONOCHROME;
+            plain = m_values.m_disabledColor;
+        }
+        const CString* maskText = attributes.Find(L"mask");
+        const BOOL useMask = fromStrip || maskText ? TRUE : FALSE;
+        const COLORREF mask = fromStrip ? m_imageMask
+                                        : (maskText ? m_values.ParseColor(*maskText, RGB(255, 0, 255)) : RGB(255, 0, 255));
+        if (fromStrip || kind == HL_TAG_ILST)
+            m_effects.DrawImageStrip(m_dc, m_x, y, width, height, bitmap, frame, frameWidth, frameHeight, useMask, mask,
+                                     flags, shadowRoom, m_shadowX, m_shadowY, m_blurX, m_blurY, plain);
+        else
+            m_effects.DrawBitmap(width, height, m_dc, m_x, y, bitmap, useMask, mask, flags, shadowRoom, m_shadowX,
+                                 m_shadowY, m_blurX, m_blurY, plain);
+        m_contentLeft -= roomWidth;
+    }
+    m_x += roomWidth;
+}

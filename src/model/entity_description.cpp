@@ -1,0 +1,116 @@
+#include "model/description_rules.h"
+#include "model/description_texts.h"
+#include "model/entity.h"
+#include "model/schedule_data.h"
+#include "model/time_values.h"
+
+namespace {
+
+constexpr UINT kWorkingDaysId = 60488;
+constexpr UINT kItemDaysId = 60489;
+constexpr UINT kGapsFirstId = 60490;  // before, between, after: 60490 to 60492
+constexpr UINT kAbsencesId = 60493;
+constexpr UINT kFundTimeId = 60494;
+constexpr UINT kWeeklyAvailableId = 60495;
+constexpr UINT kDaySpansId = 60496;
+constexpr UINT kByCategoryId = 60497;
+constexpr UINT kCategorySingleId = 60498;
+constexpr UINT kCategoryWithoutClassesId = 60501;
+constexpr UINT kCategoryWithClassesId = 60502;
+constexpr UINT kTimeId = 60503;
+constexpr UINT kPlannedId = 60504;
+constexpr UINT kPlacedId = 60505;
+constexpr UINT kAbsenceLossId = 60506;
+constexpr UINT kPlacedMergedId = 60507;
+constexpr UINT kEducatorId = 60508;
+constexpr UINT kCategoryGroupedId = 60536;
+constexpr UINT kEntityHeaderId = 60841;
+
+CString LoadText(UINT id) {
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+void AddCountRow(CString& tip, int count, UINT labelId) {
+    tip.AppendFormat(L"<tr><td>%d</td><td align=\"right\">%s</td></tr>", count, LoadText(labelId));
+}
+
+void AddSpanRow(CString& tip, const COleDateTimeSpan& span, UINT labelId) {
+    tip.AppendFormat(L"<tr><td>%s</td><td align=\"right\">%s</td></tr>", FormatHoursMinutes(span), LoadText(labelId));
+}
+
+// One row of the category table: categories 3, 2 and 1, or 2 and 1 for a type-0 entity.
+void AddCategoryRow(CString& tip, bool type0, const texts_rules::CategorySums& sums, UINT labelId) {
+    if (type0)
+        tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td>%s</td></tr>",
+                         FormatHoursMinutes(sums[1]), FormatHoursMinutes(sums[0]), LoadText(labelId));
+    else
+        tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td><center>%s</center></td>"
+                         L"<td>%s</td></tr>",
+                         FormatHoursMinutes(sums[2]), FormatHoursMinutes(sums[1]), FormatHoursMinutes(sums[0]),
+                         LoadText(labelId));
+}
+
+}  // namespace
+
+CString CEntity::GetFullCode() const {
+    if (m_nType == 0 && !m_strDepartment.IsEmpty() && !m_strCode.IsEmpty()) {
+        CString text;
+        text.Format(L"%s/%s", m_strDepartment, m_strCode);
+        return text;
+    }
+    return m_strCode;
+}
+
+CString CEntity::BuildInfoTip(CScheduleData& data) {
+    texts_rules::RebuildItems(data, *this);
+
+    CString tip;
+    tip.Format(L"<center><h2>%s %s <ilst index=%d width=16 height=16></h2></center><br><hr color=green><br>"
+               L"<table border=1 bgcolor=white>",
+               LoadText(kEntityHeaderId), EscapeHtmlLiteText(m_strName), m_nType + 6);
+
+    const int workingDays = texts_rules::CountWorkingDays(data, *this);
+    AddCountRow(tip, workingDays, kWorkingDaysId);
+    const int itemDays = texts_rules::CountItemDays(data, *this);
+    if (itemDays != workingDays) AddCountRow(tip, itemDays, kItemDaysId);
+    const auto gaps = texts_rules::SumGapTimes(data, *this);
+    for (int i = 0; i < 3; ++i)
+        if (WholeMinutes(gaps[i]) != 0) AddSpanRow(tip, gaps[i], kGapsFirstId + i);
+    const COleDateTimeSpan absences = texts_rules::SumAbsenceTime(data, *this);
+    if (WholeMinutes(absences) != 0) AddSpanRow(tip, absences, kAbsencesId);
+    const COleDateTimeSpan funds = texts_rules::SumFundTime(data, *this);
+    if (WholeMinutes(funds) != 0) AddSpanRow(tip, funds, kFundTimeId);
+    const COleDateTimeSpan weekly = texts_rules::GetWeeklyAvailableTime(data, *this);
+    AddSpanRow(tip, weekly, kWeeklyAvailableId);
+    if (WholeMinutes(gaps[3]) != WholeMinutes(weekly)) AddSpanRow(tip, gaps[3], kDaySpansId);
+
+    tip.AppendFormat(L"</table><br><right><h2>%s</h2></right><br><hr color=blue><br><table border=1 bgcolor=white>",
+                     LoadText(kByCategoryId));
+    const bool type0 = m_nType == 0;
+    if (type0)
+        tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td></center><td>%s</td></tr>", LoadText(kCategoryGroupedId),
+                         LoadText(kCategorySingleId), LoadText(kTimeId));
+    else
+        tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td><td>%s</td></center><td>%s</td></tr>",
+                         LoadText(kCategoryWithoutClassesId), LoadText(kCategoryGroupedId),
+                         LoadText(kCategoryWithClassesId), LoadText(kTimeId));
+    AddCategoryRow(tip, type0, texts_rules::SumActivityTime(data, *this), kPlannedId);
+    AddCategoryRow(tip, type0, texts_rules::SumItemTime(data, *this), kPlacedId);
+    const bool dated = !data.HasDefaultStartDate();
+    if (dated && WholeMinutes(absences) != 0)
+        AddCategoryRow(tip, type0, texts_rules::SumAbsenceLoss(data, *this), kAbsenceLossId);
+    if (dated && !type0) {
+        const auto merged = texts_rules::SumItemTimeMerged(data, *this);
+        if (WholeMinutes(merged[0]) != 0 || WholeMinutes(merged[1]) != 0 || WholeMinutes(merged[2]) != 0)
+            AddCategoryRow(tip, type0, merged, kPlacedMergedId);
+    }
+    tip += L"</table>";
+
+    if (!m_strEducator.IsEmpty())
+        tip.AppendFormat(L"<br><right><h2>%s</h2><br><hr color=red><br><h1>%s <ilst index=%d width=16 height=16></h1>"
+                         L"</right>",
+                         LoadText(kEducatorId), EscapeHtmlLiteText(m_strEducator), 7);
+    return tip;
+}

@@ -1,0 +1,42 @@
+#include "model/description_rules.h"
+#include "model/schedule_data.h"
+
+CString CScheduleData::JoinMemberNames(const std::vector<int>& ids) const {
+    CString text;
+    for (int id : ids) {
+        const auto entity = FindEntity(id);
+        if (entity == m_arrEntities.end() || entity->m_nType != 0) continue;
+        text += entity->m_strName + L", ";
+    }
+    text.TrimRight(L", ");
+    return text;
+}
+
+CString CScheduleData::GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const {
+    const COleDateTime start = entry ? entry->m_dtStart : GetUnplacedDate();
+    const COleDateTime end = entry ? entry->GetEndTime() : GetUnplacedDate();
+    const CString* found = nullptr;
+    // False once a second staff member turns up: the answer is then empty.
+    auto take = [&](const CEntity& entity) {
+        if (entity.m_nType != 1 && entity.m_nType != 2) return true;
+        if (found) return false;
+        found = &entity.m_strName;
+        return true;
+    };
+    for (int id : ids) {
+        const auto entity = FindEntity(id);
+        if (entity == m_arrEntities.end()) continue;
+        if (entry && (texts_rules::IsAbsent(*this, *entity, start, end) ||
+                      texts_rules::IsReplacedOut(*this, *entity, start, end, entry->m_nActivity)))
+            continue;
+        if (!take(*entity)) return CString();
+    }
+    if (entry) {
+        for (const CReplacement& replacement : entry->m_arrReplacements) {
+            const auto entity = FindEntity(replacement.m_nEntity);
+            if (entity == m_arrEntities.end() || texts_rules::IsAbsent(*this, *entity, start, end)) continue;
+            if (!take(*entity)) return CString();
+        }
+    }
+    return found ? *found : CString();
+}

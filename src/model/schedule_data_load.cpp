@@ -1,0 +1,224 @@
+// Loading the document from its file, saving it and the modified test.
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+#include "model/document_values.h"
+#include "model/schedule_data.h"
+#include "model/xml_document.h"
+
+namespace {
+
+constexpr UINT kErrorCaptionId = 60005;
+constexpr UINT kLoadNotAPlanId = 60402;
+constexpr UINT kLoadFileErrorId = 60403;
+constexpr UINT kSaveCaptionId = 60405;
+constexpr UINT kSaveFileChangedId = 60406;
+constexpr UINT kSaveFileErrorId = 60407;
+
+CString LoadText(UINT id) {
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+// The frame as the store being loaded sees it: the progress bar only. Pages keep showing the
+// open document until the new one replaces it.
+class CProgressOnlyHost : public IModelHost {
+public:
+    explicit CProgressOnlyHost(IModelHost& host) : m_host(host) {}
+    IProgress& ShowProgress(const CString& label) override { return m_host.ShowProgress(label); }
+    void HideProgress() override { m_host.HideProgress(); }
+
+private:
+    IModelHost& m_host;
+};
+
+// The settings as the store being loaded sees them: reward names are collected apart and join
+// the application's list only when the whole file was read.
+class CLoadSettings : public IAppSettings {
+public:
+    explicit CLoadSettings(IAppSettings& settings) : m_settings(settings) {}
+    COleDateTime GetDefaultPlanDate() const override { return m_settings.GetDefaultPlanDate(); }
+    std::vector<CString>& GetWordList(WordList list) override {
+        if (list == WordList::Rewards) return m_rewards;
+        return m_settings.GetWordList(list);
+    }
+    bool IsHoliday(const COleDateTime& date) const override { return m_settings.IsHoliday(date); }
+    int GetAutoSave() const override { return m_settings.GetAutoSave(); }
+    int GetTimeAxisMode() const override { return m_settings.GetTimeAxisMode(); }
+    void SetTimeAxisMode(int mode) override { m_settings.SetTimeAxisMode(mode); }
+    int GetReportFlag() const override { return m_settings.GetReportFlag(); }
+    void SetReportFlag(int flag) override { m_settings.SetReportFlag(flag); }
+    void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) override {
+        m_settings.AddRecentDocument(name, path, isTemplate);
+    }
+
+    // Adds the reward names the file named to the application's list.
+    void Commit() {
+        std::vector<CString>& list = m_settings.GetWordList(WordList::Rewards);
+        for (const CString& name : m_rewards) {
+            bool present = false;
+            for (const CString& item : list) present = present || item.CompareNoCase(name) == 0;
+            if (!present) list.push_back(name);
+        }
+    }
+
+private:
+    IAppSettings& m_settings;
+    std::vector<CString> m_rewards;
+};
+
+}  // namespace
+
+bool CScheduleData::ShowLoadError(UINT textId) {
+    Answerer().Ask(LoadText(textId), LoadText(kErrorCaptionId), MessageButtons::Ok, MessageIcon::Stop);
+    return false;
+}
+
+BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
+    if (path.IsEmpty()) return FALSE;
+
+    CProgressOnlyHost host(Host());
+    CLoadSettings settings(Settings());
+    std::unique_ptr<CScheduleData> fresh;
+    try {
+        CXmlDocument doc;
+        CString text;
+        int flags = 0;
+        if (!CXmlDocument::ReadFileText(nullptr, path, text, nullptr, &flags)) return ShowLoadError(kLoadNotAPlanId);
+        if (!doc.SetDocumentText(text)) return ShowLoadError(kLoadNotAPlanId);
+        text.Empty();
+
+        // The file is read into a store of its own with the settings a reset keeps, so that a
+        // damaged file leaves the open document as it was.
+        fresh = std::make_unique<CScheduleData>();
+        ModelServices services;
+        services.host = &host;
+        services.settings = &settings;
+        services.answerer = m_pAnswerer;
+        services.clipboard = m_pClipboard;
+        fresh->SetServices(services);
+        fresh->m_nPopulation = m_nPopulation;
+        fresh->m_nDuration = m_nDuration;
+        fresh->m_nDispersion = m_nDispersion;
+        fresh->m_nHourIndex = m_nHourIndex;
+        fresh->m_nCurrentChimeSet = m_nCurrentChimeSet;
+        fresh->m_nDefaultChimeSet = m_nDefaultChimeSet;
+        fresh->m_tDayStart = m_tDayStart;
+        fresh->ReadXml(doc);
+    } catch (const CFileException&) {
+        return ShowLoadError(kLoadFileErrorId);
+    } catch (const std::bad_alloc&) {
+        return ShowLoadError(kLoadFileErrorId);
+    } catch (...) {
+        // A value that cannot be taken (a clock time of 99:00): the file is damaged.
+        return ShowLoadError(kLoadNotAPlanId);
+    }
+
+    TakeDocumentFrom(*fresh);
+    settings.Commit();
+    RefreshFileStatus(path);
+    if (refresh) Host().RefreshPages(PageRefresh::AfterLoad);
+    return TRUE;
+}
+
+void CScheduleData::TakeDocumentFrom(CScheduleData& other) {
+    DiscardUndo();
+    m_arrEntities.swap(other.m_arrEntities);
+    m_arrActivities.swap(other.m_arrActivities);
+    m_arrChimeSets.swap(other.m_arrChimeSets);
+    m_arrKeys.swap(other.m_arrKeys);
+    m_arrEntries.swap(other.m_arrEntries);
+    m_arrGroups.swap(other.m_arrGroups);
+    for (int i = 0; i < kStateSlots; ++i) m_nStateSlots[i] = other.m_nStateSlots[i];
+    m_arrProblems.clear();
+    m_arrSolverIds.clear();
+    m_arrUnderPlanned.clear();
+    m_arrActivityWeights.clear();
+    m_arrEntityWeights.clear();
+    m_arrFreeSlots.clear();
+    m_nPopulation = other.m_nPopulation;
+    m_nDuration = other.m_nDuration;
+    m_nHourIndex = other.m_nHourIndex;
+    m_nCurrentEntity = other.m_nCurrentEntity;
+    m_nCurrentChimeSet = other.m_nCurrentChimeSet;
+    m_nDefaultChimeSet = other.m_nDefaultChimeSet;
+    m_nDays = other.m_nDays;
+    m_nTitleFormat = other.m_nTitleFormat;
+    m_dtStartDate = other.m_dtStartDate;
+    m_dtFirstWeekday = other.m_dtFirstWeekday;
+}
+
+BOOL CScheduleData::Save(BOOL refresh) {
+    const CString path = GetFilePath();
+    RenumberIds();
+    CXmlDocument doc;
+    WriteXml(doc);
+
+    // A file that changed on disk since it was read or written is not overwritten unasked.
+    CFileStatus disk;
+    if (CFile::GetStatus(path, disk) &&
+        (disk.m_mtime != m_fileStatus.m_mtime || disk.m_mtimeNsec != m_fileStatus.m_mtimeNsec)) {
+        switch (Answerer().Ask(LoadText(kSaveFileChangedId), LoadText(kSaveCaptionId), MessageButtons::YesNoCancel,
+                               MessageIcon::Question)) {
+        case MessageAnswer::Yes: break;
+        case MessageAnswer::No:
+            // The file on disk replaces the edits in memory.
+            Load(path, TRUE);
+            return FALSE;
+        default: return FALSE;
+        }
+    }
+
+    bool written = false;
+    try {
+        int flags = CXmlDocument::kUtf16LeFile;
+        written = CXmlDocument::WriteFileText(path, doc.GetDoc(), nullptr, &flags);
+    } catch (const CFileException&) {
+        written = false;
+    }
+    if (written)
+        RefreshFileStatus(path);
+    else
+        Answerer().Ask(LoadText(kSaveFileErrorId), LoadText(kSaveCaptionId), MessageButtons::Ok, MessageIcon::Stop);
+
+    if (refresh) Host().RefreshPages(PageRefresh::AfterSave);
+    return written ? TRUE : FALSE;
+}
+
+int CScheduleData::IsModified() const {
+    if (m_arrEntities.empty()) return 0;
+    CXmlDocument doc;
+    BuildDocumentText(doc);
+
+    std::ifstream file(GetFilePath().ToUtf8(), std::ios::binary);
+    if (!file) return 1;
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) return 1;
+    const std::size_t skip = bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE' ? 2 : 0;
+
+    const std::u16string units = WideToUtf16(doc.GetDoc().str());
+    if (bytes.size() - skip != units.size() * 2) return 1;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto low = static_cast<unsigned char>(bytes[skip + 2 * i]);
+        const auto high = static_cast<unsigned char>(bytes[skip + 2 * i + 1]);
+        if (static_cast<char16_t>(low | (high << 8)) != units[i]) return 1;
+    }
+    return 0;
+}
+
+void CScheduleData::StoreOriginalStarts() {
+    for (CTimetableEntry& entry : m_arrEntries) entry.m_dtUnmovedStart = entry.m_dtStart;
+}
+
+bool HasDocumentFileName(const CString& path) {
+    if (path.IsEmpty()) return false;
+    const CString defaultName = LoadText(CScheduleData::kDefaultDocumentNameId);
+    if (!defaultName.IsEmpty() && path.Find(defaultName) >= 0) return false;
+    const int length = path.GetLength();
+    return length >= 4 && path[length - 4] == L'.';
+}

@@ -1,0 +1,261 @@
+// Writing the whole document into its XML text.
+#include <algorithm>
+
+#include "model/document_values.h"
+#include "model/schedule_data.h"
+#include "model/settle_moved_entry_states.h"
+#include "model/time_values.h"
+#include "model/xml_document.h"
+
+namespace {
+
+constexpr UINT kWritingLabelId = 60404;
+
+// A whole-day absence reads back at 01:00 for one hour unless its own start time and length
+// are written beside the older form.
+constexpr int kWholeDayStartMinutes = 60;
+constexpr int kWholeDayLengthMinutes = 60;
+
+CString LoadText(UINT id) {
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+// The state an entry is written with: its computed state, where a moved entry of a dated plan
+// counts as settled.
+int StateForFile(const CScheduleData& data, const CTimetableEntry& entry) {
+    // TODO(model-file): CTimetableEntry::GetState once the entry state rules land.
+    int state = entry.m_nState;
+    if (entry.m_bLinked)
+        state = 7;
+    else if (entry.m_bState6)
+        state = 6;
+    else if (entry.m_bState3)
+        state = 3;
+    if (state == 4 && !data.HasDefaultStartDate()) {
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        state = activity != data.m_arrActivities.end() && activity->m_nGroup != 0 ? 8 : 2;
+    }
+    return state;
+}
+
+class CSectionWriter {
+public:
+    explicit CSectionWriter(CXmlDocument& doc) : m_doc(doc) {}
+    // Adds an element after the current one; its attributes are set with Set.
+    void Add(const wchar_t* name, const wchar_t* text = nullptr) {
+        m_doc.AddElement(name, text);
+        m_pos = m_doc.GetMainPos();
+    }
+    void Set(const wchar_t* name, const CString& value) { m_doc.SetAttributeAt(m_pos, name, value); }
+    void SetInt(const wchar_t* name, int value) { Set(name, FormatFileInt(value)); }
+    void Enter() { m_doc.EnterElement(); }
+    void Leave() {
+        m_doc.LeaveElement();
+        m_pos = m_doc.GetMainPos();
+    }
+
+private:
+    CXmlDocument& m_doc;
+    int m_pos = 0;
+};
+
+}  // namespace
+
+void CScheduleData::PrepareForWrite() {
+    SettleMovedEntryStates(*this);
+
+    const int days = std::clamp(m_nDays, 0, kMaxPlanDays);
+    for (CEntity& entity : m_arrEntities) {
+        if (entity.m_nType == 4) continue;
+        for (int i = 0; i < days; ++i)
+            if (entity.m_tDayStart[i] < m_tDayStart) entity.m_tDayStart[i] = m_tDayStart;
+    }
+
+    // A single chime set is written with id 1; the references to it follow it there.
+    if (m_arrChimeSets.size() == 1 && m_arrChimeSets.front().m_nId != 1) {
+        const int old = m_arrChimeSets.front().m_nId;
+        m_arrChimeSets.front().m_nId = 1;
+        m_arrChimeSets.InvalidateIndex();
+        for (CEntity& entity : m_arrEntities)
+            if (entity.m_nChimeSet == old) entity.m_nChimeSet = 1;
+        for (CActivity& activity : m_arrActivities) {
+            if (activity.m_nChimeSet == old) activity.m_nChimeSet = 1;
+            if (activity.m_nDerivedChimeSet == old) activity.m_nDerivedChimeSet = 1;
+        }
+        if (m_nCurrentChimeSet == old) m_nCurrentChimeSet = 1;
+        if (m_nDefaultChimeSet == old) m_nDefaultChimeSet = 1;
+    }
+}
+
+void CScheduleData::WriteXml(CXmlDocument& doc) {
+    PrepareForWrite();
+    BuildDocumentText(doc);
+}
+
+void CScheduleData::BuildDocumentText(CXmlDocument& doc) const {
+    IProgress& progress = Host().ShowProgress(LoadText(kWritingLabelId));
+    progress.SetRange(0, 6);
+    progress.SetStep(1);
+
+    doc.SetDocumentText(L"<?xml version=\"1.0\" encoding=\"UTF-16LE\"?>\r\n");
+    CSectionWriter w(doc);
+    w.Add(L"DOCUMENT");
+    w.Set(L"VERSION", L"1.0");
+    w.Enter();
+    progress.StepIt();
+
+    w.Add(L"GENERAL");
+    w.Set(L"FIRST_WEEKDAY", FormatFileDate(GetFirstWeekdayDate()));
+    w.Set(L"DATE", FormatFileDate(GetStartDate()));
+    w.SetInt(L"DAYS", m_nDays);
+    w.SetInt(L"POPULATION", m_nPopulation);
+    w.SetInt(L"DURATION", m_nDuration);
+    w.SetInt(L"DISPERSION", m_nDispersion);
+    w.SetInt(L"HOUR_INDX", m_nHourIndex);
+    if (m_nTitleFormat != 0) w.Set(L"TITLE_FORMAT", m_nTitleFormat == 1 ? L"DATE" : L"DAYS");
+    progress.StepIt();
+
+    const bool singleChimeSet = m_arrChimeSets.size() == 1;
+    w.Add(L"CHIMES");
+    w.SetInt(L"DEFAULT", singleChimeSet ? 1 : m_nDefaultChimeSet);
+    w.Enter();
+    for (const CChimeSet& chimeSet : m_arrChimeSets) chimeSet.WriteXml(doc, singleChimeSet ? 1 : chimeSet.m_nId);
+    w.Leave();
+
+    w.Add(L"ENTITIES");
+    w.Enter();
+    for (const CEntity& entity : m_arrEntities) entity.WriteXml(doc, *this);
+    w.Leave();
+
+    w.Add(L"AVAILABILITY");
+    w.Enter();
+    for (const CEntity& entity : m_arrEntities) {
+        for (const CAbsence& absence : entity.m_arrAbsences) {
+            w.Add(L"ABSENCE");
+            w.SetInt(L"ENTITY", entity.m_nId);
+            w.Set(L"DAY", FormatFileDate(absence.m_dtStart));
+            if (!absence.m_bWholeDay) {
+                w.Set(L"START", absence.m_dtStart.Format(L"%H:%M"));
+                w.Set(L"DURATION", FormatHoursMinutes(absence.m_tsLength));
+            }
+            w.Set(L"CATEGORY", absence.m_strCategory);
+            w.Set(L"REASON", absence.m_strReason);
+            w.Set(L"FUND", absence.m_strFund);
+            if (absence.m_bApproved) w.Set(L"APPROVED", L"YES");
+            if (absence.m_bPaid) w.Set(L"PAID", L"YES");
+            w.Set(L"REMARK", absence.m_strRemark);
+            if (absence.m_bWholeDay && absence.m_dtStart.GetStatus() == COleDateTime::valid) {
+                // The older form keeps only the day; the time and length go beside it when they
+                // are not the ones the reader supplies.
+                const int startMinutes = absence.m_dtStart.GetHour() * 60 + absence.m_dtStart.GetMinute();
+                if (startMinutes != kWholeDayStartMinutes ||
+                    WholeMinutes(absence.m_tsLength.m_span) != kWholeDayLengthMinutes) {
+                    w.Set(L"WHOLE_DAY_START", absence.m_dtStart.Format(L"%H:%M"));
+                    w.Set(L"WHOLE_DAY_DURATION", FormatHoursMinutes(absence.m_tsLength));
+                }
+            }
+        }
+    }
+    w.Leave();
+    progress.StepIt();
+
+    w.Add(L"REWARDS");
+    w.Enter();
+    for (const CEntity& entity : m_arrEntities) {
+        for (const CFund& fund : entity.m_arrFunds) {
+            w.Add(L"FUND");
+            w.SetInt(L"ENTITY", entity.m_nId);
+            w.Set(L"TAG", fund.m_strName);
+            w.Set(L"DURATION", FormatHoursMinutes(fund.m_tsLength));
+        }
+    }
+    w.Leave();
+    progress.StepIt();
+
+    w.Add(L"GROUPS");
+    w.Enter();
+    for (const CActivityGroup& group : m_arrGroups) group.WriteXml(doc);
+    w.Leave();
+    progress.StepIt();
+
+    w.Add(L"ACTIVITIES");
+    w.Enter();
+    for (const CActivity& activity : m_arrActivities) activity.WriteXml(doc, *this);
+    w.Leave();
+    progress.StepIt();
+
+    const bool dated = !HasDefaultStartDate();
+    const COleDateTime startDate = GetStartDate();
+    w.Add(L"TIMETABLE");
+    w.Enter();
+    for (const CTimetableEntry& entry : m_arrEntries) {
+        w.Add(L"ENTRY");
+        w.SetInt(L"ACTIVITY", entry.m_nActivity);
+        w.SetInt(L"STATUS", StateForFile(*this, entry));
+        w.Set(L"DAY", FormatFileDate(entry.m_dtStart));
+        w.Set(L"START", entry.m_dtStart.Format(L"%H:%M"));
+        if (dated && CompareTimesApprox(entry.m_dtStart, entry.m_dtUnmovedStart) != 0) {
+            const COleDateTime& unmoved = entry.m_dtUnmovedStart;
+            if (unmoved.GetStatus() == COleDateTime::valid && IsUnplacedDate(unmoved))
+                w.Set(L"ORIGINAL", L"0");
+            else
+                w.SetInt(L"ORIGINAL", WholeMinutes((unmoved - startDate).m_span));
+        }
+        w.Set(L"DURATION", FormatHoursMinutes(entry.m_tsLength));
+        if (!entry.m_strRemark.IsEmpty()) w.Set(L"REMARK", entry.m_strRemark);
+
+        const bool hasReplacements = !entry.m_arrReplacements.empty() || !entry.m_arrRooms.empty();
+        if (!hasReplacements && entry.m_arrPairs.empty()) continue;
+        w.Enter();
+        if (hasReplacements) {
+            w.Add(L"REPLACEMENTS");
+            w.Enter();
+            for (const CReplacement& replacement : entry.m_arrReplacements) {
+                w.Add(L"REPLACE");
+                w.SetInt(L"ENTITY", replacement.m_nEntity);
+                if (replacement.m_nReplacing != 0) w.SetInt(L"REPLACING", replacement.m_nReplacing);
+                if (replacement.m_bPaid) w.Set(L"PAID", L"TRUE");
+                if (replacement.m_bExtending) w.Set(L"EXTENDING", L"TRUE");
+                if (!replacement.m_strFund.IsEmpty()) w.Set(L"FUND", replacement.m_strFund);
+                if (!replacement.m_strRemark.IsEmpty()) w.Set(L"REMARK", replacement.m_strRemark);
+            }
+            for (int room : entry.m_arrRooms) {
+                w.Add(L"REPLACE");
+                w.SetInt(L"ENTITY", room);
+            }
+            w.Leave();
+        }
+        if (!entry.m_arrPairs.empty()) {
+            w.Add(L"ASSOCIATIONS");
+            w.Enter();
+            for (const CRoomPair& pair : entry.m_arrPairs) {
+                w.Add(L"ASSOCIATE");
+                w.SetInt(L"ROOM", pair.m_nRoom);
+                w.SetInt(L"ENTITY", pair.m_nEntity);
+            }
+            w.Leave();
+        }
+        w.Leave();
+    }
+    w.Leave();
+
+    if (!m_arrKeys.empty()) {
+        w.Add(L"KEYS");
+        w.Enter();
+        for (const CActivityKey& key : m_arrKeys) {
+            if (FindEntity(key.m_nEntity) == m_arrEntities.end()) continue;
+            if (FindActivity(key.m_nActivity) == m_arrActivities.end()) continue;
+            w.Add(L"KEY");
+            w.SetInt(L"ENTITY", key.m_nEntity);
+            w.SetInt(L"ACTIVITY", key.m_nActivity);
+            w.Set(L"CODE", key.m_strCode);
+        }
+        w.Leave();
+    }
+    w.Leave();
+    progress.StepIt();
+
+    Host().HideProgress();
+}

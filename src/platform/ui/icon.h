@@ -1,0 +1,57 @@
+#pragma once
+// Icons and cursors: an icon is a colour picture with a transparency mask (or an alpha
+// channel); a cursor is an icon with a hot spot, or one of the standard shapes.
+#include <QImage>
+
+#include "platform/core/cstring.h"
+#include "platform/ui/gdi_defs.h"
+
+struct HICON__ {
+    QImage color;       // B, G, R, A pixels; alpha used when hasAlpha
+    QImage mask;        // white where the picture is transparent, black where opaque
+    bool hasAlpha = false;
+    POINT hotSpot{0, 0};
+    bool isCursor = false;
+    int standardShape = -1;  // a Qt::CursorShape for the standard cursors
+    bool shared = false;     // standard cursors and icons are never destroyed
+};
+
+// Standard cursor and icon ids (for LoadCursor/LoadIcon with a null instance).
+#define IDC_ARROW MAKEINTRESOURCE(32512)
+#define IDC_IBEAM MAKEINTRESOURCE(32513)
+#define IDC_WAIT MAKEINTRESOURCE(32514)
+#define IDC_CROSS MAKEINTRESOURCE(32515)
+#define IDC_UPARROW MAKEINTRESOURCE(32516)
+#define IDC_SIZENWSE MAKEINTRESOURCE(32642)
+#define IDC_SIZENESW MAKEINTRESOURCE(32643)
+#define IDC_SIZEWE MAKEINTRESOURCE(32644)
+#define IDC_SIZENS MAKEINTRESOURCE(32645)
+#define IDC_SIZEALL MAKEINTRESOURCE(32646)
+#define IDC_NO MAKEINTRESOURCE(32648)
+#define IDC_HAND MAKEINTRESOURCE(32649)
+#define IDC_APPSTARTING MAKEINTRESOURCE(32650)
+#define IDC_HELP MAKEINTRESOURCE(32651)
+#define IDI_APPLICATION MAKEINTRESOURCE(32512)
+#define IDI_ERROR MAKEINTRESOURCE(32513)
+#define IDI_QUESTION MAKEINTRESOURCE(32514)
+#define IDI_WARNING MAKEINTRESOURCE(32515)
+#define IDI_INFORMATION MAKEINTRESOURCE(32516)
+
+// A standard cursor (instance null); nullptr for an unknown id or a resource id, which the
+// application resolves through its language pack with LoadCursorFromFile.
+HCURSOR LoadCursor(HINSTANCE instance, LPCTSTR id);
+HICON LoadIcon(HINSTANCE instance, LPCTSTR id);
+// Reads an image file as an icon or cursor; magenta (255, 0, 255) pixels and transparent
+// pixels become the mask.
+HICON LoadIconFromFile(const CString& path);
+HCURSOR LoadCursorFromFile(const CString& path, POINT hotSpot);
+HICON CreateIconIndirect(const ICONINFO* info);
+BOOL GetIconInfo(HICON icon, ICONINFO* info);
+HICON CopyIcon(HICON icon);
+BOOL DestroyIcon(HICON icon);
+BOOL DestroyCursor(HCURSOR cursor);
+// Sets the mouse cursor shape; returns the previous one.
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();
+BOOL GetCursorPos(LPPOINT point);
+BOOL SetCursorPos(int x, int y);

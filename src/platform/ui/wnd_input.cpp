@@ -1,0 +1,755 @@
+// The message pump side of the layer: Qt input becomes Windows messages (mouse, keyboard,
+// wheel, focus, capture, mouse leave), posted messages, timers, thread hooks and the
+// PreTranslateMessage filter.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QThread>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/ui/icon.h"
+#include "platform/ui/window_api.h"
+#include "platform/ui/window_record.h"
+#include "platform/ui/wnd.h"
+
+using namespace vorn_ui;
+
+namespace {
+
+HWND g_focus = nullptr;
+HWND g_capture = nullptr;
+HWND g_mouseWindow = nullptr;  // the window the mouse was last over
+bool g_settingFocus = false;
+std::array<BYTE, 256> g_keys{};  // bit 7 down, bit 0 toggled
+POINT g_cursor{0, 0};
+DWORD g_messageTime = 0;
+POINT g_messagePos{0, 0};
+PreTranslateHandler g_preTranslate = nullptr;
+
+// Double clicks: the last button press, to tell a second press within the double-click
+// time and distance.
+struct LastPress {
+    HWND hwnd = nullptr;
+    UINT message = 0;
+    ulong time = 0;
+    QPoint pos;
+    bool wasDouble = false;
+} g_lastPress;
+
+QElapsedTimer& Clock() {
+    static QElapsedTimer timer;
+    if (!timer.isValid()) timer.start();
+    return timer;
+}
+
+// Posted messages travel as Qt events to one receiver on the user-interface thread, which
+// keeps their order.
+constexpr QEvent::Type kPostedMessage = static_cast<QEvent::Type>(QEvent::User + 0x57);
+
+class PostedMessageEvent : public QEvent {
+public:
+    explicit PostedMessageEvent(const MSG& m) : QEvent(kPostedMessage), msg(m) {}
+    MSG msg;
+};
+
+class Dispatcher : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() != kPostedMessage) return QObject::event(e);
+        MSG msg = static_cast<PostedMessageEvent*>(e)->msg;
+        if (msg.message == WM_QUIT) {
+            QCoreApplication::exit(static_cast<int>(msg.wParam));
+            return true;
+        }
+        if (msg.hwnd && !IsWindow(msg.hwnd)) return true;
+        DispatchThroughFilter(msg);
+        return true;
+    }
+};
+
+Dispatcher* TheDispatcher() {
+    static Dispatcher* dispatcher = [] {
+        auto* d = new Dispatcher;
+        if (QCoreApplication::instance() && d->thread() != QCoreApplication::instance()->thread())
+            d->moveToThread(QCoreApplication::instance()->thread());
+        return d;
+    }();
+    return dispatcher;
+}
+
+// Thread hooks, newest first.
+struct HookRecord {
+    int kind;
+    HOOKPROC proc;
+};
+std::vector<HookRecord*> g_hooks;
+
+LRESULT RunHooks(int kind, int code, WPARAM wParam, LPARAM lParam) {
+    for (HookRecord* h : std::vector<HookRecord*>(g_hooks))
+        if (h->kind == kind) return h->proc(code, wParam, lParam);
+    return 0;
+}
+
+bool OnUiThread() {
+    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// Virtual keys of Qt keys.
+int VirtualKey(const QKeyEvent* e) {
+    const int key = e->key();
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
+    if (keypad && key >= Qt::Key_0 && key <= Qt::Key_9) return VK_NUMPAD0 + (key - Qt::Key_0);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + (key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Clear: return VK_CLEAR;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Shift: return VK_SHIFT;
+    case Qt::Key_Control: return VK_CONTROL;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return VK_MENU;
+    case Qt::Key_Pause: return VK_PAUSE;
+    case Qt::Key_CapsLock: return VK_CAPITAL;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Print: return VK_SNAPSHOT;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Help: return VK_HELP;
+    case Qt::Key_Meta: return VK_LWIN;
+    case Qt::Key_Menu: return VK_APPS;
+    case Qt::Key_NumLock: return VK_NUMLOCK;
+    case Qt::Key_ScrollLock: return VK_SCROLL;
+    case Qt::Key_Asterisk: return keypad ? VK_MULTIPLY : '8';
+    case Qt::Key_Plus: return keypad ? VK_ADD : VK_OEM_PLUS;
+    case Qt::Key_Minus: return keypad ? VK_SUBTRACT : VK_OEM_MINUS;
+    case Qt::Key_Slash: return keypad ? VK_DIVIDE : VK_OEM_2;
+    case Qt::Key_Period: return keypad ? VK_DECIMAL : VK_OEM_PERIOD;
+    case Qt::Key_Comma: return VK_OEM_COMMA;
+    case Qt::Key_Equal: return VK_OEM_PLUS;
+    case Qt::Key_Semicolon:
+    case Qt::Key_Colon: return VK_OEM_1;
+    case Qt::Key_Question: return VK_OEM_2;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde: return VK_OEM_3;
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft: return VK_OEM_4;
+    case Qt::Key_Backslash:
+    case Qt::Key_Bar: return VK_OEM_5;
+    case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight: return VK_OEM_6;
+    case Qt::Key_Apostrophe:
+    case Qt::Key_QuoteDbl: return VK_OEM_7;
+    case Qt::Key_Less: return VK_OEM_COMMA;
+    case Qt::Key_Greater: return VK_OEM_PERIOD;
+    case Qt::Key_Underscore: return VK_OEM_MINUS;
+    // Shifted digits of the US layout.
+    case Qt::Key_Exclam: return '1';
+    case Qt::Key_At: return '2';
+    case Qt::Key_NumberSign: return '3';
+    case Qt::Key_Dollar: return '4';
+    case Qt::Key_Percent: return '5';
+    case Qt::Key_AsciiCircum: return '6';
+    case Qt::Key_Ampersand: return '7';
+    case Qt::Key_ParenLeft: return '9';
+    case Qt::Key_ParenRight: return '0';
+    default: return 0;
+    }
+}
+
+bool IsExtendedKey(int vk, const QKeyEvent* e) {
+    switch (vk) {
+    case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: case VK_DIVIDE: case VK_APPS:
+        return !(e->modifiers() & Qt::KeypadModifier) || vk == VK_DIVIDE;
+    case VK_RETURN: return (e->modifiers() & Qt::KeypadModifier) != 0;
+    default: return false;
+    }
+}
+
+// The scan code: evdev key codes (X key code - 8) are the PC scan codes for the usual keys.
+UINT ScanCode(const QKeyEvent* e, int vk) {
+    const quint32 native = e->nativeScanCode();
+    if (native > 8 && native < 0x80 + 8) return native - 8;
+    switch (vk) {
+    case VK_ESCAPE: return 0x01;
+    case VK_BACK: return 0x0E;
+    case VK_TAB: return 0x0F;
+    case VK_RETURN: return 0x1C;
+    case VK_CONTROL: return 0x1D;
+    case VK_SHIFT: return 0x2A;
+    case VK_MENU: return 0x38;
+    case VK_SPACE: return 0x39;
+    case VK_HOME: return 0x47;
+    case VK_UP: return 0x48;
+    case VK_PRIOR: return 0x49;
+    case VK_LEFT: return 0x4B;
+    case VK_RIGHT: return 0x4D;
+    case VK_END: return 0x4F;
+    case VK_DOWN: return 0x50;
+    case VK_NEXT: return 0x51;
+    case VK_INSERT: return 0x52;
+    case VK_DELETE: return 0x53;
+    default: return 0;
+    }
+}
+
+void UpdateModifierKeys(Qt::KeyboardModifiers m) {
+    auto set = [](int vk, bool down) {
+        if (down) g_keys[static_cast<std::size_t>(vk)] |= 0x80;
+        else g_keys[static_cast<std::size_t>(vk)] &= static_cast<BYTE>(~0x80);
+    };
+    set(VK_SHIFT, m & Qt::ShiftModifier);
+    set(VK_CONTROL, m & Qt::ControlModifier);
+    set(VK_MENU, m & Qt::AltModifier);
+}
+
+void UpdateButtonKeys(Qt::MouseButtons b) {
+    auto set = [](int vk, bool down) {
+        if (down) g_keys[static_cast<std::size_t>(vk)] |= 0x80;
+        else g_keys[static_cast<std::size_t>(vk)] &= static_cast<BYTE>(~0x80);
+    };
+    set(VK_LBUTTON, b & Qt::LeftButton);
+    set(VK_RBUTTON, b & Qt::RightButton);
+    set(VK_MBUTTON, b & Qt::MiddleButton);
+}
+
+WPARAM MouseKeyFlags(Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+    WPARAM f = 0;
+    if (b & Qt::LeftButton) f |= MK_LBUTTON;
+    if (b & Qt::RightButton) f |= MK_RBUTTON;
+    if (b & Qt::MiddleButton) f |= MK_MBUTTON;
+    if (b & Qt::XButton1) f |= MK_XBUTTON1;
+    if (b & Qt::XButton2) f |= MK_XBUTTON2;
+    if (m & Qt::ShiftModifier) f |= MK_SHIFT;
+    if (m & Qt::ControlModifier) f |= MK_CONTROL;
+    return f;
+}
+
+// The topmost visible, enabled window of ours at a screen point.
+HWND HitTest(const QPoint& screen) {
+    HWND best = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        HWND h = RecordOfWidget(top);
+        if (!h || !IsLive(h) || !top->isVisible() || h->parent) continue;
+        const QPoint local = top->mapFromGlobal(screen);
+        if (!top->rect().contains(local)) continue;
+        if (!top->mask().isEmpty() && !top->mask().contains(local)) continue;
+        auto rank = [](HWND w) { return std::make_pair((w->exStyle & WS_EX_TOPMOST) ? 1 : 0, w->zOrder); };
+        if (!best || rank(h) > rank(best)) best = h;
+    }
+    if (!best) return nullptr;
+    // Descend into the children, topmost first.
+    for (bool found = true; found;) {
+        found = false;
+        QWidget* w = best->widget.data();
+        const QList<QObject*> kids = w->children();
+        for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+            auto* cw = qobject_cast<QWidget*>(*it);
+            if (!cw || !cw->isVisible()) continue;
+            HWND c = RecordOfWidget(cw);
+            if (!c || c == best || c->parent != best) continue;
+            const QPoint local = cw->mapFromGlobal(screen);
+            if (!cw->rect().contains(local)) continue;
+            if (!cw->mask().isEmpty() && !cw->mask().contains(local)) continue;
+            best = c;
+            found = true;
+            break;
+        }
+    }
+    return best;
+}
+
+void SendLeave(HWND h) {
+    if (IsLive(h) && h->trackLeave) {
+        h->trackLeave = false;
+        PostMessage(h, WM_MOUSELEAVE, 0, 0);
+    }
+}
+
+// A window whose widget is a Qt control (it carries the "vornHwnd" property) rather than
+// the layer's plain window widget.
+bool IsNativeControl(const QWidget* receiver) {
+    for (const QWidget* w = receiver; w; w = w->parentWidget()) {
+        if (dynamic_cast<const CWindowWidget*>(w)) return false;
+        if (w->property("vornHwnd").isValid()) return true;
+    }
+    return false;
+}
+
+bool Dispatch(MSG& msg) {
+    g_messageTime = msg.time;
+    g_messagePos = msg.pt;
+    DispatchThroughFilter(msg);
+    return true;
+}
+
+bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
+    HWND own = RecordOfWidget(receiver);
+    const bool nonClient = receiver->property("vornNonClient").toBool();
+    const QPoint screen = e->globalPosition().toPoint();
+    g_cursor = POINT{screen.x(), screen.y()};
+    UpdateModifierKeys(e->modifiers());
+    UpdateButtonKeys(e->buttons());
+    const HWND under = HitTest(screen);
+    if (g_mouseWindow != under) {
+        SendLeave(g_mouseWindow);
+        g_mouseWindow = under;
+    }
+    HWND target = g_capture ? g_capture : under;
+    if (!g_capture && nonClient) return false;  // the window's own scroll bars handle this
+    // Outside all our windows and not captured: nobody gets the message.
+    if (!target || !IsLive(target)) return own != nullptr;
+    if (!g_capture && !IsWindowEnabled(target)) return true;
+
+    UINT message = WM_MOUSEMOVE;
+    const QEvent::Type type = e->type();
+    const Qt::MouseButton button = e->button();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        const UINT down = button == Qt::RightButton ? WM_RBUTTONDOWN : button == Qt::MiddleButton ? WM_MBUTTONDOWN : WM_LBUTTONDOWN;
+        if (type == QEvent::MouseButtonDblClick && g_lastPress.hwnd == target && g_lastPress.message == down &&
+            g_lastPress.time == e->timestamp())
+            return true;  // Qt repeats the second press of a double click; it was handled
+        const bool isDouble = (type == QEvent::MouseButtonDblClick ||
+                               (g_lastPress.hwnd == target && g_lastPress.message == down && !g_lastPress.wasDouble &&
+                                e->timestamp() - g_lastPress.time <= GetDoubleClickTime() &&
+                                std::abs(screen.x() - g_lastPress.pos.x()) <= 2 &&
+                                std::abs(screen.y() - g_lastPress.pos.y()) <= 2));
+        const bool dblClass = target->cls.style & CS_DBLCLKS;
+        message = (isDouble && dblClass) ? down + 2 : down;
+        g_lastPress = LastPress{target, down, static_cast<ulong>(e->timestamp()), screen, isDouble};
+    } else if (type == QEvent::MouseButtonRelease) {
+        message = button == Qt::RightButton ? WM_RBUTTONUP : button == Qt::MiddleButton ? WM_MBUTTONUP : WM_LBUTTONUP;
+    }
+
+    if (!g_capture && (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
+                       message == WM_MBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
+                       message == WM_MBUTTONDBLCLK)) {
+        const LRESULT hit = SendMessage(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x(), screen.y()));
+        SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(static_cast<WORD>(hit), message));
+        if (!IsLive(target)) return true;
+    }
+    POINT client{screen.x(), screen.y()};
+    ScreenToClient(target, &client);
+    MSG msg{target, message, MouseKeyFlags(e->buttons(), e->modifiers()), MAKELPARAM(client.x, client.y),
+            static_cast<DWORD>(e->timestamp()), g_cursor};
+    if (IsNativeControl(receiver) && !g_capture) {
+        // A control built on a Qt widget handles its own input after the message filter.
+        g_messageTime = msg.time;
+        return g_preTranslate ? g_preTranslate(&msg) != FALSE : CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE;
+    }
+    return Dispatch(msg);
+}
+
+bool HandleWheel(QWidget* receiver, QWheelEvent* e) {
+    const QPoint screen = e->globalPosition().toPoint();
+    g_cursor = POINT{screen.x(), screen.y()};
+    UpdateModifierKeys(e->modifiers());
+    HWND target = g_focus && IsWindowVisible(g_focus) ? g_focus : HitTest(screen);
+    if (!target) target = RecordOfWidget(receiver);
+    if (!target) return false;
+    const bool horizontal = e->angleDelta().y() == 0 && e->angleDelta().x() != 0;
+    const int delta = horizontal ? -e->angleDelta().x() : e->angleDelta().y();
+    MSG msg{target, horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
+            MAKEWPARAM(MouseKeyFlags(e->buttons(), e->modifiers()), static_cast<WORD>(static_cast<short>(delta))),
+            MAKELPARAM(screen.x(), screen.y()), static_cast<DWORD>(e->timestamp()), g_cursor};
+    return Dispatch(msg);
+}
+
+bool HandleKey(QWidget* receiver, QKeyEvent* e) {
+    const int vk = VirtualKey(e);
+    UpdateModifierKeys(e->modifiers());
+    const bool down = e->type() == QEvent::KeyPress;
+    if (vk) {
+        BYTE& state = g_keys[static_cast<std::size_t>(vk)];
+        const bool wasDown = state & 0x80;
+        if (down) {
+            if (!wasDown) state ^= 1;
+            state |= 0x80;
+        } else {
+            state &= static_cast<BYTE>(~0x80);
+        }
+        (void)wasDown;
+    }
+    HWND target = g_focus ? g_focus : RecordOfWidget(receiver);
+    if (!target || !vk) return target != nullptr && dynamic_cast<CWindowWidget*>(receiver) != nullptr;
+    const bool alt = e->modifiers() & Qt::AltModifier;
+    const UINT scan = ScanCode(e, vk);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(scan & 0xFF) << 16);
+    if (IsExtendedKey(vk, e)) lParam |= 1L << 24;
+    if (alt) lParam |= 1L << 29;
+    if (!down || e->isAutoRepeat()) lParam |= 1L << 30;
+    if (!down) lParam |= static_cast<LPARAM>(1UL << 31);
+    lParam &= 0xFFFFFFFF;
+    if (RunHooks(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(vk), lParam)) return true;
+    const bool sys = alt || vk == VK_F10;
+    MSG msg{target, down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP),
+            static_cast<WPARAM>(vk), lParam, static_cast<DWORD>(e->timestamp()), g_cursor};
+    g_messageTime = msg.time;
+    if (g_preTranslate ? g_preTranslate(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg)) return true;
+    if (IsNativeControl(receiver)) return false;  // the Qt widget takes the key itself
+    SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    // The characters of a key press follow it, as the message loop's translation makes them.
+    if (down && IsWindow(target)) {
+        const std::u32string text = e->text().toStdU32String();
+        for (char32_t c : text) {
+            HWND charTarget = g_focus ? g_focus : target;
+            if (!IsWindow(charTarget)) break;
+            MSG ch{charTarget, sys ? static_cast<UINT>(WM_SYSCHAR) : WM_CHAR, static_cast<WPARAM>(c), lParam & ~(1L << 30),
+                   msg.time, g_cursor};
+            Dispatch(ch);
+        }
+    }
+    return true;
+}
+
+// Moves our focus record (and the messages) to a window the user gave the focus in Qt.
+void HandleFocusIn(QWidget* receiver) {
+    if (g_settingFocus) return;
+    HWND h = RecordOfWidget(receiver);
+    if (h && h != g_focus && IsLive(h)) SetFocus(h);
+}
+
+class InputFilter : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* e) override {
+        if (!object->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(object);
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            if (!RecordOfWidget(widget) && !g_capture) return false;
+            return HandleMouse(widget, static_cast<QMouseEvent*>(e));
+        case QEvent::Wheel:
+            if (!RecordOfWidget(widget)) return false;
+            return HandleWheel(widget, static_cast<QWheelEvent*>(e));
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (!RecordOfWidget(widget)) return false;
+            return HandleKey(widget, static_cast<QKeyEvent*>(e));
+        case QEvent::FocusIn:
+            HandleFocusIn(widget);
+            return false;
+        case QEvent::Leave:
+            if (widget->isWindow() && RecordOfWidget(widget)) {
+                const QPoint screen(g_cursor.x, g_cursor.y);
+                if (!HitTest(screen) || !widget->geometry().contains(screen)) {
+                    SendLeave(g_mouseWindow);
+                    g_mouseWindow = nullptr;
+                }
+            }
+            return false;
+        default: return false;
+        }
+    }
+};
+
+void BroadcastActivateApp(bool active) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        HWND h = RecordOfWidget(top);
+        if (h && IsLive(h) && !h->parent) SendMessage(h, WM_ACTIVATEAPP, active ? TRUE : FALSE, 0);
+    }
+}
+
+}  // namespace
+
+namespace vorn_ui {
+
+void EnsureInputFilter() {
+    static bool installed = false;
+    if (installed || !qApp) return;
+    installed = true;
+    Clock();
+    TheDispatcher();
+    qApp->installEventFilter(new InputFilter);
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp, [](Qt::ApplicationState s) {
+        static bool active = true;
+        const bool now = s == Qt::ApplicationActive;
+        if (now != active) {
+            active = now;
+            BroadcastActivateApp(now);
+        }
+    });
+}
+
+void NoteDestroyed(HWND h) {
+    if (g_capture == h || (g_capture && IsChild(h, g_capture))) ReleaseCapture();
+    if (g_focus == h || (g_focus && IsChild(h, g_focus))) {
+        HWND old = g_focus;
+        g_focus = nullptr;
+        if (IsLive(old)) SendMessage(old, WM_KILLFOCUS, 0, 0);
+    }
+    if (g_mouseWindow == h) g_mouseWindow = nullptr;
+    if (g_lastPress.hwnd == h) g_lastPress = LastPress{};
+}
+
+}  // namespace vorn_ui
+
+// Messages
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!OnUiThread()) {
+        std::fprintf(stderr, "SendMessage(0x%04x) from a thread other than the user-interface thread\n", message);
+        return 0;
+    }
+    if (!IsLive(hwnd)) return 0;
+    if (!g_hooks.empty()) {
+        CWPSTRUCT cwp{lParam, wParam, message, hwnd};
+        RunHooks(WH_CALLWNDPROC, HC_ACTION, 1, reinterpret_cast<LPARAM>(&cwp));
+        if (!IsLive(hwnd)) return 0;
+    }
+    return CallWindow(hwnd, message, wParam, lParam);
+}
+
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd && !IsLive(hwnd)) return FALSE;
+    MSG msg{hwnd, message, wParam, lParam, static_cast<DWORD>(Clock().elapsed()), g_cursor};
+    QCoreApplication::postEvent(TheDispatcher(), new PostedMessageEvent(msg));
+    return TRUE;
+}
+
+void PostQuitMessage(int exitCode) { PostMessage(nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0); }
+
+UINT RegisterWindowMessage(LPCTSTR name) {
+    static std::mutex mutex;
+    static std::map<std::wstring, UINT> names;
+    if (!name || !*name) return 0;
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = names.find(name);
+    if (it != names.end()) return it->second;
+    const UINT id = 0xC000 + static_cast<UINT>(names.size());
+    names.emplace(name, id);
+    return id;
+}
+
+void SetPreTranslateHandler(PreTranslateHandler handler) { g_preTranslate = handler; }
+
+void DispatchThroughFilter(MSG& msg) {
+    if (g_preTranslate ? g_preTranslate(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg)) return;
+    if (msg.hwnd && IsLive(msg.hwnd)) SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+BOOL IsWindowCompositionAvailable() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? TRUE : FALSE;
+}
+
+// Focus and capture
+
+HWND SetFocus(HWND hwnd) {
+    if (hwnd && !IsLive(hwnd)) return nullptr;
+    HWND old = g_focus;
+    if (old == hwnd) return old;
+    g_focus = hwnd;
+    if (old && IsLive(old)) SendMessage(old, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (hwnd && IsLive(hwnd) && g_focus == hwnd) {
+        if (QWidget* w = hwnd->widget.data()) {
+            g_settingFocus = true;
+            w->setFocus(Qt::OtherFocusReason);
+            g_settingFocus = false;
+        }
+        SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(old && IsLive(old) ? old : nullptr), 0);
+    }
+    return old;
+}
+
+HWND GetFocus() { return g_focus; }
+
+CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+
+HWND SetCapture(HWND hwnd) {
+    HWND old = g_capture;
+    if (!IsLive(hwnd)) return old;
+    g_capture = hwnd;
+    if (old && old != hwnd && IsLive(old)) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+    if (!IsOffscreen() && hwnd->widget && hwnd->widget->isVisible()) hwnd->widget->grabMouse();
+    return old;
+}
+
+BOOL ReleaseCapture() {
+    HWND old = g_capture;
+    if (!old) return TRUE;
+    g_capture = nullptr;
+    if (IsLive(old)) {
+        if (!IsOffscreen() && old->widget) old->widget->releaseMouse();
+        SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    }
+    return TRUE;
+}
+
+HWND GetCapture() { return g_capture; }
+
+CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
+
+HWND GetActiveWindow() { return RecordOfWidget(QApplication::activeWindow()); }
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track) {
+    if (!track || !IsLive(track->hwndTrack)) return FALSE;
+    if (track->dwFlags & TME_QUERY) {
+        track->dwFlags = track->hwndTrack->trackLeave ? TME_LEAVE : 0;
+        return TRUE;
+    }
+    if (!(track->dwFlags & TME_LEAVE)) return TRUE;
+    if (track->dwFlags & TME_CANCEL) {
+        track->hwndTrack->trackLeave = false;
+        return TRUE;
+    }
+    track->hwndTrack->trackLeave = true;
+    // Asking while the mouse is already elsewhere gets the leave message at once.
+    if (HitTest(QPoint(g_cursor.x, g_cursor.y)) != track->hwndTrack && g_mouseWindow != track->hwndTrack)
+        SendLeave(track->hwndTrack);
+    return TRUE;
+}
+
+SHORT GetKeyState(int virtualKey) {
+    if (virtualKey < 0 || virtualKey > 255) return 0;
+    const BYTE s = g_keys[static_cast<std::size_t>(virtualKey)];
+    return static_cast<SHORT>(((s & 0x80) ? 0x8000 : 0) | (s & 1));
+}
+
+SHORT GetAsyncKeyState(int virtualKey) {
+    if (virtualKey < 0 || virtualKey > 255) return 0;
+    return (g_keys[static_cast<std::size_t>(virtualKey)] & 0x80) ? static_cast<SHORT>(0x8000) : 0;
+}
+
+BOOL GetCursorPos(LPPOINT point) {
+    if (!point) return FALSE;
+    if (IsOffscreen()) {
+        *point = g_cursor;
+    } else {
+        const QPoint p = QCursor::pos();
+        *point = POINT{p.x(), p.y()};
+    }
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    g_cursor = POINT{x, y};
+    if (!IsOffscreen()) QCursor::setPos(x, y);
+    return TRUE;
+}
+
+HWND WindowFromPoint(POINT point) { return HitTest(QPoint(point.x, point.y)); }
+
+CWnd* CWnd::WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+
+HWND ChildWindowFromPoint(HWND parent, POINT point) {
+    if (!IsLive(parent)) return nullptr;
+    RECT rc;
+    GetClientRect(parent, &rc);
+    if (!PtInRect(&rc, point)) return nullptr;
+    QWidget* w = parent->widget.data();
+    if (!w) return parent;
+    POINT screen = point;
+    ClientToScreen(parent, &screen);
+    const QList<QObject*> kids = w->children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        auto* cw = qobject_cast<QWidget*>(*it);
+        if (!cw) continue;
+        HWND c = RecordOfWidget(cw);
+        if (!c || c == parent || c->parent != parent || !(c->style & WS_VISIBLE)) continue;
+        if (cw->rect().contains(cw->mapFromGlobal(QPoint(screen.x, screen.y)))) return c;
+    }
+    return parent;
+}
+
+CWnd* CWnd::ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
+
+UINT GetDoubleClickTime() { return 500; }
+DWORD GetMessageTime() { return g_messageTime; }
+DWORD GetMessagePos() { return static_cast<DWORD>(MAKELONG(g_messagePos.x, g_messagePos.y)); }
+DWORD GetTickCount() { return static_cast<DWORD>(Clock().elapsed()); }
+DWORD GetCurrentThreadId() { return static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(QThread::currentThreadId())); }
+
+// Timers
+
+UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    if (!IsLive(hwnd) || !hwnd->widget) return 0;
+    QTimer*& timer = hwnd->timers[id];
+    if (!timer) {
+        timer = new QTimer(hwnd->widget.data());
+        QObject::connect(timer, &QTimer::timeout, [hwnd, id] {
+            if (!IsLive(hwnd)) return;
+            auto p = hwnd->timerProcs.find(id);
+            if (p != hwnd->timerProcs.end() && p->second) {
+                p->second(hwnd, WM_TIMER, id, GetTickCount());
+                return;
+            }
+            MSG msg{hwnd, WM_TIMER, id, 0, GetTickCount(), g_cursor};
+            DispatchThroughFilter(msg);
+        });
+    }
+    hwnd->timerProcs[id] = proc;
+    // Setting a timer again restarts it with the new interval.
+    timer->start(static_cast<int>(std::max<UINT>(elapse, 1)));
+    return id ? id : 1;
+}
+
+BOOL KillTimer(HWND hwnd, UINT_PTR id) {
+    if (!IsLive(hwnd)) return FALSE;
+    auto it = hwnd->timers.find(id);
+    if (it == hwnd->timers.end()) return FALSE;
+    it->second->stop();
+    it->second->deleteLater();
+    hwnd->timers.erase(it);
+    hwnd->timerProcs.erase(id);
+    return TRUE;
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) {
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+// Hooks
+
+HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE, DWORD) {
+    if (!proc || (idHook != WH_KEYBOARD && idHook != WH_CALLWNDPROC)) return nullptr;
+    auto* h = new HookRecord{idHook, proc};
+    g_hooks.insert(g_hooks.begin(), h);
+    return reinterpret_cast<HHOOK>(h);
+}
+
+BOOL UnhookWindowsHookEx(HHOOK hook) {
+    auto* h = reinterpret_cast<HookRecord*>(hook);
+    auto it = std::find(g_hooks.begin(), g_hooks.end(), h);
+    if (it == g_hooks.end()) return FALSE;
+    g_hooks.erase(it);
+    delete h;
+    return TRUE;
+}
+
+LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
+    auto* h = reinterpret_cast<HookRecord*>(hook);
+    auto it = std::find(g_hooks.begin(), g_hooks.end(), h);
+    if (it == g_hooks.end()) return 0;
+    for (++it; it != g_hooks.end(); ++it)
+        if ((*it)->kind == h->kind) return (*it)->proc(code, wParam, lParam);
+    return 0;
+}

@@ -1,0 +1,63 @@
+// The rules answer the same with an index of the store as without one.
+#include <random>
+
+#include "model/plan_index.h"
+#include "rules_fixture.h"
+
+namespace {
+
+class RulesWithIndex : public RulesFixture {
+protected:
+    // A mixed plan: classes, staff with various limits and rooms; grouped activities, pairs,
+    // default rooms; entries on three days with replacements, own rooms and linked ones.
+    void SetUp() override {
+        std::mt19937 random(20240304);
+        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        for (int id = 1; id <= 18; ++id) {
+            const int type = id <= 5 ? 0 : id <= 11 ? 1 + pick(3) : id <= 16 ? 4 : 5;
+            AddEntity(id, type, pick(3));
+            if (type == 0 && pick(2)) Entity(id).m_nDefaultPlace = 12 + pick(5);
+        }
+        for (int id = 100; id < 112; ++id) {
+            std::vector<int> members{1 + pick(5), 6 + pick(6)};
+            if (pick(2)) members.push_back(6 + pick(6));
+            std::vector<int> rooms;
+            for (int r = pick(3); r > 0; --r) rooms.push_back(12 + pick(5));
+            CActivity& activity = AddActivity(id, members, rooms, pick(3) == 0 ? 1 + pick(2) : 0);
+            if (!rooms.empty() && pick(2)) activity.m_arrPairs.push_back({rooms.front(), members.back()});
+        }
+        for (int i = 0; i < 70; ++i) {
+            const std::size_t e = AddEntry(100 + pick(12), pick(3), 7 + pick(8), pick(4) * 15, 30 + 15 * pick(7));
+            CTimetableEntry& entry = Entry(e);
+            if (pick(5) == 0) entry.m_bLinked = 1;
+            if (pick(3) == 0) entry.m_arrReplacements.push_back(Replacement(1 + pick(11), pick(2) == 0));
+            if (pick(6) == 0) entry.m_arrRooms.push_back(12 + pick(5));
+            if (pick(8) == 0) entry.m_arrPairs.push_back({12 + pick(5), 6 + pick(6)});
+        }
+    }
+};
+
+TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
+    const CPlanIndex index(m_data);
+    int takingPart = 0;
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        for (const CEntity& entity : m_data.m_arrEntities) {
+            const bool takes = entity.TakesPartIn(m_data, entry);
+            takingPart += takes;
+            ASSERT_EQ(entity.TakesPartIn(m_data, entry, &index), takes) << entity.m_nId;
+            ASSERT_EQ(entity.CanTakeEntry(m_data, entry, &index), entity.CanTakeEntry(m_data, entry)) << entity.m_nId;
+            ASSERT_EQ(entity.TakesPartDuring(m_data, entry, &index), entity.TakesPartDuring(m_data, entry));
+            ASSERT_EQ(entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity, &index),
+                      entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity));
+            if (entity.m_nType != 4) continue;
+            ASSERT_EQ(entry.GetBestRoomRoleElsewhere(m_data, entity.m_nId, &index),
+                      entry.GetBestRoomRoleElsewhere(m_data, entity.m_nId));
+            ASSERT_EQ(entry.IsRoomTakenElsewhere(m_data, entity.m_nId, &index),
+                      entry.IsRoomTakenElsewhere(m_data, entity.m_nId));
+            ASSERT_EQ(entry.HasRoomPriority(m_data, entity.m_nId, &index), entry.HasRoomPriority(m_data, entity.m_nId));
+        }
+    }
+    EXPECT_GT(takingPart, 70);  // the plan is not trivially empty
+}
+
+}  // namespace
