@@ -95,6 +95,15 @@ TEST_F(Placement, CountEntityOverlapsCountsParticipantsToo) {
     EXPECT_EQ(m_data.CountEntityOverlaps(2, 10, 0, nullptr, Proposed(10, 0, 11, 0, 60)), 0);
 }
 
+TEST_F(Placement, OverlapsCountOnTheCalendarDayOfTheStart) {
+    // 23:59:59.6 is taken as midnight of the next day, as the calendar parts round it.
+    const std::size_t late = AddEntry(20, 0, 23, 59, 60);
+    Entry(late).m_dtStart = At(0, 23, 59, 59) + COleDateTimeSpan(0.6 / 86400.0);
+    EXPECT_EQ(m_data.CountEntityOverlaps(2, 10, 0, nullptr, Proposed(10, 1, 0, 30, 60)), 1);
+    Entry(late).m_dtStart = At(0, 23, 59, 59) + COleDateTimeSpan(0.4 / 86400.0);  // still day 0
+    EXPECT_EQ(m_data.CountEntityOverlaps(2, 10, 0, nullptr, Proposed(10, 1, 0, 30, 60)), 0);
+}
+
 TEST_F(Placement, CanPlaceEntryByOverlapsTreatsZeroAsNoLimit) {
     AddActivity(60, {2});
     AddEntry(20, 0, 9, 0, 60);
@@ -175,6 +184,12 @@ TEST_F(Placement, CanAddEntityToActivity) {
     };
     AddEntry(30, 0, 11, 0, 60);
     for (const auto& c : cases) EXPECT_EQ(m_data.CanAddEntityToActivity(c.activity, c.entity), c.expected) << c.name;
+    EXPECT_EQ(m_data.CanEntityUseActivity(10, 5), 1);
+    EXPECT_EQ(m_data.CanEntityUseActivity(99, 5), 0);
+    Activity(10).m_arrRooms = {5};
+    EXPECT_EQ(m_data.CanAddEntityToActivity(10, 5), 0);  // already there
+    EXPECT_EQ(m_data.CanEntityUseActivity(10, 5), 0);
+    Activity(10).m_arrRooms.clear();
     Activity(10).m_strLocation = L"Outside";
     EXPECT_EQ(m_data.CanAddEntityToActivity(10, 5), 0);
 }

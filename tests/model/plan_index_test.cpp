@@ -50,6 +50,17 @@ TEST_F(PlanIndex, IndexedAnswersEqualPlainOnes) {
                 EXPECT_EQ(index.TakesPartDuring(entity, entry), entity.TakesPartDuring(m_data, entry)) << seed;
             }
             EXPECT_EQ(entity.SumActivityTime(m_data, &index).Total(), entity.SumActivityTime(m_data).Total()) << seed;
+            CEntity rebuilt = entity;
+            rebuilt.RebuildItems(m_data);
+            std::vector<std::uint64_t> expected;
+            for (const CTimetableEntry& entry : m_data.m_arrEntries)
+                if (m_data.FindActivity(entry.m_nActivity) != m_data.m_arrActivities.end() && entity.TakesPartIn(m_data, entry))
+                    expected.push_back(entry.GetSerial());
+            std::vector<std::uint64_t> got;
+            for (const CEntityItem& item : rebuilt.m_arrItems) got.push_back(item.m_nEntry);
+            std::sort(expected.begin(), expected.end());
+            std::sort(got.begin(), got.end());
+            EXPECT_EQ(got, expected) << seed << " entity " << entity.m_nId;
             for (int group : {1, 2}) {
                 EXPECT_EQ(m_data.GetRequiredGroupTime(group, entity.m_nId, &index),
                           m_data.GetRequiredGroupTime(group, entity.m_nId))

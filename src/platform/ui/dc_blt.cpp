@@ -98,6 +98,21 @@ void Transfer(HDC dst, const QRect& dstRect, Pick&& pick, Combine&& combine) {
     NoteDrawn(dst);
 }
 
+// A rectangle given by a corner and a signed size: a negative width covers the pixels from
+// x + width + 1 to x, as the mirroring idiom StretchBlt(x + w - 1, ..., -w, ...) expects.
+QRect Normalized(const QRect& r) {
+    int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    if (w < 0) {
+        x += w + 1;
+        w = -w;
+    }
+    if (h < 0) {
+        y += h + 1;
+        h = -h;
+    }
+    return QRect(x, y, w, h);
+}
+
 BOOL Blt(HDC dst, const QRect& dstRect, HDC src, const QRect& srcRect, DWORD rop, bool halftone) {
     if (!dst) return FALSE;
     const bool needSource = UsesSource(rop);
@@ -108,8 +123,8 @@ BOOL Blt(HDC dst, const QRect& dstRect, HDC src, const QRect& srcRect, DWORD rop
     const bool needPattern = UsesPattern(rop);
     const bool mirrorX = dstRect.width() * srcRect.width() < 0;
     const bool mirrorY = dstRect.height() * srcRect.height() < 0;
-    const QRect d = dstRect.normalized();
-    const QRect sr = srcRect.normalized();
+    const QRect d = Normalized(dstRect);
+    const QRect sr = Normalized(srcRect);
     if (d.isEmpty()) return TRUE;
 
     SourcePixels source;
@@ -186,8 +201,7 @@ BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int xSrc,
 
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
     if (!dc || UsesSource(rop)) return FALSE;
-    QRect d = LogicalToDevice(dc, x, y, width, height).normalized();
-    return Blt(dc, d, nullptr, QRect(), rop, false);
+    return Blt(dc, LogicalToDevice(dc, x, y, width, height), nullptr, QRect(), rop, false);
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop) {

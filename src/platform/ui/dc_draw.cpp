@@ -574,10 +574,11 @@ void Arrow(HDC dc, const QRect& r, int direction, COLORREF color) {
     for (int i = 0; i < size; ++i) {
         const int half = size - 1 - i;
         switch (direction) {
-        case 0: HLine(dc, c.x() - half, c.x() + half + 1, c.y() - size / 2 + i, color); break;
-        case 1: HLine(dc, c.x() - half, c.x() + half + 1, c.y() + size / 2 - i, color); break;
-        case 2: VLine(dc, c.x() - size / 2 + i, c.y() - half, c.y() + half + 1, color); break;
-        default: VLine(dc, c.x() + size / 2 - i, c.y() - half, c.y() + half + 1, color); break;
+        // Row i is the widest one at the arrow's base.
+        case 0: HLine(dc, c.x() - half, c.x() + half + 1, c.y() + size / 2 - i, color); break;
+        case 1: HLine(dc, c.x() - half, c.x() + half + 1, c.y() - size / 2 + i, color); break;
+        case 2: VLine(dc, c.x() + size / 2 - i, c.y() - half, c.y() + half + 1, color); break;
+        default: VLine(dc, c.x() - size / 2 + i, c.y() - half, c.y() + half + 1, color); break;
         }
     }
 }

@@ -1,6 +1,5 @@
 #include "platform/ui/rgn.h"
 
-#include <QBitmap>
 #include <QPainter>
 #include <QPolygon>
 
@@ -27,22 +26,37 @@ QRect ToQRect(int l, int t, int r, int b) {
     return QRect(l, t, r - l, b - t);
 }
 
-// Rasterises a shape (drawn by draw in coordinates relative to box) into a region.
+// Rasterises a shape (drawn by draw in the same coordinates as box) into a region, one run
+// of covered pixels per row.
 template <typename Draw>
 QRegion RegionFromShape(const QRect& box, Draw draw) {
     if (box.isEmpty()) return QRegion();
-    QImage mask(box.size(), QImage::Format_Mono);
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(0);
     {
         QPainter p(&mask);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
-        p.setBrush(Qt::color1);
+        p.setBrush(Qt::white);
         p.translate(-box.left(), -box.top());
         draw(p);
     }
-    QRegion region(QBitmap::fromImage(mask));
-    return region.translated(box.topLeft());
+    QList<QRect> runs;
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width();) {
+            if ((row[x] >> 24) < 128) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < mask.width() && (row[x] >> 24) >= 128) ++x;
+            runs.append(QRect(box.left() + start, box.top() + y, x - start, 1));
+        }
+    }
+    QRegion region;
+    region.setRects(runs.constData(), static_cast<int>(runs.size()));
+    return region;
 }
 
 }  // namespace

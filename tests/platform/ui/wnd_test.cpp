@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QThread>
+#include <QWidget>
 
 #include <memory>
 #include <thread>
@@ -238,7 +239,8 @@ TEST_F(WindowTest, TimerFiresUntilKilled) {
     w->recordAll = true;
     w->SetTimer(5, 10);
     w->SetTimer(5, 10);  // setting the same id again restarts that one timer
-    vorn_test::ProcessEvents(80);
+    // Wait for the first tick (bounded, so a slow machine cannot hang the test).
+    for (int i = 0; i < 200 && w->Messages(WM_TIMER, WM_TIMER).empty(); ++i) vorn_test::ProcessEvents(10);
     const auto ticks = w->Messages(WM_TIMER, WM_TIMER);
     ASSERT_FALSE(ticks.empty());
     for (const auto& r : w->log)
@@ -269,6 +271,15 @@ TEST_F(WindowTest, MouseLeaveAfterTrackMouseEvent) {
     vorn_test::MouseMove(b.get(), CPoint(10, 10));
     vorn_test::ProcessEvents();
     EXPECT_EQ(a->Messages(WM_MOUSELEAVE, WM_MOUSELEAVE).size(), 1u);
+}
+
+TEST_F(WindowTest, MouseOverAWindowShowsItsClassCursor) {
+    auto w = std::make_unique<CRecorder>();
+    LPCTSTR cls = AfxRegisterWndClass(0, LoadCursor(nullptr, IDC_SIZEWE), nullptr);
+    ASSERT_TRUE(w->CreateEx(0, cls, L"", WS_POPUP | WS_VISIBLE, CRect(600, 100, 700, 200), nullptr, 0));
+    vorn_test::MouseMove(w.get(), CPoint(5, 5));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZEWE));
+    EXPECT_EQ(w->GetWidget()->cursor().shape(), Qt::SizeHorCursor);
 }
 
 TEST_F(WindowTest, WindowFromPointFindsTheChildAndPopupsAboveOthers) {

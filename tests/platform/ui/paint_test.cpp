@@ -1,0 +1,279 @@
+// Painting through the backing store, message maps and the window life cycle.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+#include "platform/ui/client_dc.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/message_map.h"
+#include "platform/ui/system_metrics.h"
+#include "platform/ui/test_support.h"
+#include "platform/ui/window_api.h"
+#include "platform/ui/window_class.h"
+
+namespace {
+
+// A control that paints its whole client area in one colour and logs the paint messages.
+class CPainted : public CWnd {
+public:
+    COLORREF color = RGB(255, 0, 0);
+    std::vector<UINT> log;
+    CRect lastPaint;
+    int clicks = 0;
+    int commands = 0;
+    int updates = 0;
+    int reflected = 0;
+    LRESULT userResult = 0;
+
+protected:
+    void OnPaint() {
+        log.push_back(WM_PAINT);
+        CPaintDC dc(this);
+        lastPaint = dc.m_ps.rcPaint;
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, color);
+    }
+    BOOL OnEraseBkgnd(CDC* dc) {
+        log.push_back(WM_ERASEBKGND);
+        return CWnd::OnEraseBkgnd(dc);
+    }
+    void OnLButtonDown(UINT, CPoint point) {
+        if (point == CPoint(3, 4)) ++clicks;
+    }
+    LRESULT OnUser(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam + lParam); }
+    void OnCommand42() { ++commands; }
+    void OnUpdate42(CCmdUI* ui) {
+        ++updates;
+        ui->Enable(FALSE);
+    }
+    void OnReflectedClick(NMHDR*, LRESULT* result) {
+        ++reflected;
+        *result = 5;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPainted, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_USER + 5, &CPainted::OnUser)
+    ON_COMMAND(42, &CPainted::OnCommand42)
+    ON_UPDATE_COMMAND_UI(42, &CPainted::OnUpdate42)
+    ON_NOTIFY_REFLECT(NM_CLICK, &CPainted::OnReflectedClick)
+END_MESSAGE_MAP()
+
+// A parent that receives its child's notifications.
+class CHost : public CWnd {
+public:
+    int notified = 0;
+    UINT registeredSeen = 0;
+    static UINT s_registered;
+
+protected:
+    void OnChildDblClk(NMHDR* header, LRESULT* result) {
+        ++notified;
+        *result = static_cast<LRESULT>(header->idFrom);
+    }
+    LRESULT OnRegistered(WPARAM wParam, LPARAM) {
+        registeredSeen = static_cast<UINT>(wParam);
+        return 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+UINT CHost::s_registered = RegisterWindowMessage(L"vorn_test_message");
+
+BEGIN_MESSAGE_MAP(CHost, CWnd)
+    ON_NOTIFY(NM_DBLCLK, 77, &CHost::OnChildDblClk)
+    ON_REGISTERED_MESSAGE(CHost::s_registered, &CHost::OnRegistered)
+END_MESSAGE_MAP()
+
+LPCTSTR WhiteClass() {
+    return AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_WINDOW));
+}
+
+class PaintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.CreateEx(0, WhiteClass(), L"host", WS_POPUP | WS_VISIBLE, CRect(20, 20, 220, 180), nullptr, 0));
+        ASSERT_TRUE(child.Create(WhiteClass(), L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 90), &host, 77));
+        vorn_test::ProcessEvents();
+        child.UpdateWindow();
+        child.log.clear();
+    }
+    COLORREF StorePixel(CWnd& w, int x, int y) {
+        CClientDC dc(&w);
+        return dc.GetPixel(x, y);
+    }
+    CHost host;
+    CPainted child;
+};
+
+TEST_F(PaintTest, InvalidatedAreaIsErasedThenPaintedAndClipped) {
+    child.color = RGB(0, 0, 255);
+    const CRect part(10, 10, 30, 20);
+    child.InvalidateRect(&part, TRUE);
+    child.UpdateWindow();
+    // The erase comes from BeginPaint, inside the WM_PAINT handler.
+    EXPECT_EQ(child.log, (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+    EXPECT_EQ(child.lastPaint, part);
+    EXPECT_EQ(StorePixel(child, 15, 15), RGB(0, 0, 255));
+    EXPECT_EQ(StorePixel(child, 5, 5), RGB(255, 0, 0));  // outside the invalid part: as painted before
+    // Nothing invalid, nothing painted.
+    child.log.clear();
+    child.UpdateWindow();
+    EXPECT_TRUE(child.log.empty());
+    // Without erasing only WM_PAINT comes.
+    child.InvalidateRect(nullptr, FALSE);
+    child.UpdateWindow();
+    EXPECT_EQ(child.log, std::vector<UINT>{WM_PAINT});
+}
+
+TEST_F(PaintTest, ResizeInvalidatesTheWholeClientArea) {
+    child.MoveWindow(10, 10, 150, 100);
+    child.UpdateWindow();
+    EXPECT_EQ(child.lastPaint, CRect(0, 0, 150, 100));
+    EXPECT_EQ(StorePixel(child, 149, 99), RGB(255, 0, 0));
+}
+
+TEST_F(PaintTest, XorThroughGetDcTwiceRestoresThePictureWithoutPaintMessages) {
+    const QImage before = CClientDC(&child).GrabImage();
+    for (int pass = 0; pass < 2; ++pass) {
+        CDC* dc = child.GetDC();
+        ASSERT_NE(dc, nullptr);
+        dc->SetROP2(R2_XORPEN);
+        CPen pen(PS_SOLID, 3, RGB(255, 255, 0));
+        CPen* old = dc->SelectObject(&pen);
+        dc->MoveTo(0, 0);
+        dc->LineTo(80, 60);
+        dc->SelectStockObject(NULL_BRUSH);
+        dc->Rectangle(5, 5, 50, 40);
+        dc->SelectObject(old);
+        child.ReleaseDC(dc);
+        if (pass == 0) {
+            EXPECT_NE(CClientDC(&child).GrabImage(), before);
+        }
+    }
+    EXPECT_EQ(CClientDC(&child).GrabImage(), before);
+    vorn_test::ProcessEvents();
+    EXPECT_TRUE(child.log.empty());
+}
+
+TEST_F(PaintTest, MessageMapCracksParametersAndRoutesCommands) {
+    vorn_test::Click(&child, CPoint(3, 4));
+    EXPECT_EQ(child.clicks, 1);
+    EXPECT_EQ(child.SendMessage(WM_USER + 5, 30, 12), 42);
+    EXPECT_EQ(child.SendMessage(WM_COMMAND, MAKEWPARAM(42, 0), 0), 1);
+    EXPECT_EQ(child.commands, 1);
+    EXPECT_EQ(child.SendMessage(WM_COMMAND, MAKEWPARAM(43, 0), 0), 0);  // no handler
+
+    // An update handler runs; a command without any handler is disabled.
+    struct Probe : CCmdUI {
+        BOOL enabled = TRUE;
+        void Enable(BOOL on) override {
+            enabled = on;
+            m_bEnableChanged = TRUE;
+        }
+    } probe;
+    probe.m_nID = 42;
+    probe.DoUpdate(&child, TRUE);
+    EXPECT_EQ(child.updates, 1);
+    EXPECT_FALSE(probe.enabled);
+    probe.m_nID = 99;
+    probe.enabled = TRUE;
+    probe.DoUpdate(&child, TRUE);
+    EXPECT_FALSE(probe.enabled);
+}
+
+TEST_F(PaintTest, NotificationsReachTheParentAndReflectToTheControl) {
+    NMHDR click{child.m_hWnd, 77, static_cast<UINT>(NM_CLICK)};
+    EXPECT_EQ(host.SendMessage(WM_NOTIFY, 77, reinterpret_cast<LPARAM>(&click)), 5);
+    EXPECT_EQ(child.reflected, 1);
+    NMHDR dbl{child.m_hWnd, 77, static_cast<UINT>(NM_DBLCLK)};
+    EXPECT_EQ(host.SendMessage(WM_NOTIFY, 77, reinterpret_cast<LPARAM>(&dbl)), 77);
+    EXPECT_EQ(host.notified, 1);
+    EXPECT_EQ(host.SendMessage(CHost::s_registered, 9, 0), 1);
+    EXPECT_EQ(host.registeredSeen, 9u);
+    EXPECT_EQ(RegisterWindowMessage(L"vorn_test_message"), CHost::s_registered);
+}
+
+// A window that deletes itself when it is gone, and logs the order of destruction.
+std::vector<std::string> g_destroyLog;
+class CSelfDeleting : public CWnd {
+public:
+    explicit CSelfDeleting(std::string n, bool* gone) : name(std::move(n)), deleted(gone) {}
+    ~CSelfDeleting() override { *deleted = true; }
+    void PostNcDestroy() override { delete this; }
+    std::string name;
+    bool* deleted;
+
+protected:
+    void OnDestroy() {
+        g_destroyLog.push_back(name);
+        CWnd::OnDestroy();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSelfDeleting, CWnd)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+TEST(WindowLifetime, DestroyWindowTearsDownParentThenChildrenAndSelfDeletes) {
+    g_destroyLog.clear();
+    bool parentGone = false, childGone = false;
+    auto* parent = new CSelfDeleting("parent", &parentGone);
+    ASSERT_TRUE(parent->CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    auto* child = new CSelfDeleting("child", &childGone);
+    ASSERT_TRUE(child->Create(nullptr, L"", WS_CHILD, CRect(0, 0, 10, 10), parent, 1));
+    const HWND hp = parent->m_hWnd, hc = child->m_hWnd;
+    EXPECT_TRUE(::IsWindow(hc));
+    parent->DestroyWindow();
+    EXPECT_TRUE(parentGone);
+    EXPECT_TRUE(childGone);
+    EXPECT_FALSE(::IsWindow(hp));
+    EXPECT_FALSE(::IsWindow(hc));
+    EXPECT_EQ(g_destroyLog, (std::vector<std::string>{"parent", "child"}));
+    vorn_test::ProcessEvents();
+}
+
+class CRefuses : public CWnd {
+protected:
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CRefuses, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST(WindowLifetime, CreateFailsWhenOnCreateRefuses) {
+    CRefuses w;
+    EXPECT_FALSE(w.CreateEx(0, nullptr, L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(w.m_hWnd, nullptr);
+}
+
+TEST(ScrollBars, WindowScrollBarsTakeRoomFromTheClientArea) {
+    CPainted w;
+    ASSERT_TRUE(w.CreateEx(0, WhiteClass(), L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL, CRect(0, 0, 200, 100), nullptr, 0));
+    CRect client;
+    w.GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 200 - GetSystemMetrics(SM_CXVSCROLL));
+    SCROLLINFO si{sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, 50, 0};
+    w.SetScrollInfo(SB_VERT, &si);
+    EXPECT_EQ(w.GetScrollPos(SB_VERT), 50);
+    EXPECT_EQ(w.GetScrollLimit(SB_VERT), 90);
+    w.SetScrollPos(SB_VERT, 500);
+    EXPECT_EQ(w.GetScrollPos(SB_VERT), 90);
+    // A range that fits the page hides the bar and gives the room back.
+    SCROLLINFO fits{sizeof(si), SIF_RANGE | SIF_PAGE, 0, 5, 10, 0, 0};
+    w.SetScrollInfo(SB_VERT, &fits);
+    w.GetClientRect(&client);
+    EXPECT_EQ(client.Width(), 200);
+    EXPECT_FALSE(w.GetStyle() & WS_VSCROLL);
+}
+
+}  // namespace
