@@ -37,7 +37,7 @@ public:
 
 // Texts that show which problem was made and with what.
 const std::map<UINT, std::wstring> kTexts = {
-    {60370, L"Checking"},       {60371, L"load %s"},          {60372, L"free hour %s %s"},
+    {60370, L"Checking"},       {60371, L"load %s"},
     {60373, L"member %s|%s|%s"}, {60374, L"stand-in %s|%s|%s"}, {60375, L"short %s|%s"},
     {60376, L"unstaffed %s|%s"}, {60377, L"long %s|%s"},       {60378, L"too short %s|%s"},
     {60379, L"nobody %s"},      {60380, L"no room %s|%s"},    {60421, L"Data check"},
