@@ -96,7 +96,7 @@ void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& e
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
     // A member is replaced out only through a linked entry of the same activity with
     // replacement records; without one the member simply takes part.
-    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry);
+    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry, this);
     if (entity.m_nId == 0 || m_data.FindEntity(entity.m_nId) == m_data.m_arrEntities.end()) return false;
     const auto activity = m_data.FindActivity(entry.m_nActivity);
     if (activity == m_data.m_arrActivities.end()) return false;
@@ -104,7 +104,7 @@ bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry
 }
 
 bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
-    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry);
+    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry, this);
     if (entity.m_bUnavailable) return false;
     Positions positions;
     GetEntriesInvolving(entity.m_nId, positions);
