@@ -98,7 +98,7 @@ double CEntity::GetOverlapCost(const CScheduleData& data, double weight) const {
 
 void CEntity::AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity) {
     int kind = 0;
-    if (entry.m_bLinked)
+    if (entry.IsLinkedState(data))
         kind = 3;
     else if (IsAbsent(entry.m_dtStart, entry.GetEndTime()))
         kind = 4;
@@ -178,7 +178,7 @@ COleDateTimeSpan MaxDistance(const CScheduleData& data, const CTimetableEntry& e
     bool found = false;
     COleDateTimeSpan best(0.0);
     for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == entry.m_nActivity || other.m_bLinked) continue;
+        if (other.m_nActivity == entry.m_nActivity || other.IsLinkedState(data)) continue;
         if (!IsSameDay(other.m_dtStart, entry.m_dtStart) || !startTest(other)) continue;
         const auto activity = data.FindActivity(other.m_nActivity);
         if (activity == data.m_arrActivities.end() || !activity->HasEntityId(data, entityId)) continue;

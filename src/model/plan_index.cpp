@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/schedule_data.h"
+#include "model/time_values.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         m_entriesOfActivity[entry.m_nActivity].push_back(i);
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
+        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut[entry.m_nActivity] = true;
         const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
                              entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
         if (regular) {
@@ -91,4 +93,28 @@ void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& e
         for (; it != m_byStart.end() && it->first <= high; ++it) out.push_back(it->second);
     }
     std::sort(out.begin(), out.end());
+}
+
+bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
+    // A member is replaced out only through a linked entry of the same activity with
+    // replacement records; without one the member simply takes part.
+    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry);
+    if (entity.m_nId == 0 || m_data.FindEntity(entity.m_nId) == m_data.m_arrEntities.end()) return false;
+    const auto activity = m_data.FindActivity(entry.m_nActivity);
+    if (activity == m_data.m_arrActivities.end()) return false;
+    return entry.HasParticipant(entity.m_nId) || activity->HasEntity(entity);
+}
+
+bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
+    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry);
+    if (entity.m_bUnavailable) return false;
+    Positions positions;
+    GetEntriesInvolving(entity.m_nId, positions);
+    const COleDateTime start = entry.m_dtStart;
+    const COleDateTime end = entry.GetEndTime();
+    return std::any_of(positions.begin(), positions.end(), [&](std::size_t e) {
+        const CTimetableEntry& other = m_data.m_arrEntries[e];
+        return !other.IsLinkedState(m_data) && IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) &&
+               TakesPartIn(entity, other);
+    });
 }

@@ -13,7 +13,9 @@
 
 #include "platform/core/ole_date_time.h"
 
+class CEntity;
 class CScheduleData;
+class CTimetableEntry;
 
 class CPlanIndex {
 public:
@@ -41,8 +43,16 @@ public:
     // superset of those that IntersectIntervals finds longer than zero.
     void GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
 
+    // The answers of CEntity::TakesPartIn and CEntity::TakesPartDuring, without the walks over
+    // the whole timetable where the index shows they cannot change the answer.
+    bool TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const;
+    bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
+
 private:
     const CScheduleData& m_data;
+    // Activities with a linked entry that has replacement records: only those can replace a
+    // member out of an entry.
+    std::unordered_map<int, bool> m_replacesOut;
     std::unordered_map<int, Positions> m_members;  // entity id -> activities listing it as member
     std::unordered_map<int, Positions> m_rooms;    // entity id -> activities listing it as room
     std::unordered_map<int, Positions> m_groups;

@@ -281,7 +281,6 @@ void CScheduleData::BuildFreeSlotList(IProgress* progress) {
     const CPlanIndex index(*this);
     std::unordered_map<int, double> weightOf;  // summed in list order
     for (const CActivityWeight& record : m_arrActivityWeights) weightOf[record.m_nActivity] += record.m_dWeight;
-    CPlanIndex::Positions involving;
     const int days = std::min(m_nDays, kMaxPlanDays);
     for (const CEntity& entity : m_arrEntities) {
         if (entity.m_nType != 0) continue;
@@ -290,7 +289,6 @@ void CScheduleData::BuildFreeSlotList(IProgress* progress) {
         std::vector<const CActivity*> open;
         for (std::size_t a : index.ActivitiesOf(entity.m_nId))
             if (!m_arrActivities[a].IsTimeFilled(*this, &index)) open.push_back(&m_arrActivities[a]);
-        index.GetEntriesInvolving(entity.m_nId, involving);
         for (int d = 0; d < days; ++d) {
             if (CompareTime64Approx(entity.m_tDayStart[d], entity.m_tDayEnd[d]) == 0) continue;
             const COleDateTime date = GetDayDate(d);
@@ -301,14 +299,7 @@ void CScheduleData::BuildFreeSlotList(IProgress* progress) {
                  ++i, t += hour) {
                 CTimetableEntry slot(t, hour);
                 if (entity.IsAbsent(t, t + hour)) continue;
-                // Busy: takes part in a live entry overlapping the hour.
-                const bool busy = !entity.m_bUnavailable && std::any_of(involving.begin(), involving.end(), [&](std::size_t e) {
-                    const CTimetableEntry& entry = m_arrEntries[e];
-                    return entry.GetState(*this) != 7 &&
-                           IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), t, t + hour) &&
-                           entity.TakesPartIn(*this, entry);
-                });
-                if (busy) continue;
+                if (index.TakesPartDuring(entity, slot)) continue;
                 CFreeSlot record;
                 record.m_nEntity = entity.m_nId;
                 record.m_dtStart = t;

@@ -20,18 +20,11 @@ bool CScheduleData::IsPlacementSafe(int activityId, const CTimetableEntry& entry
 
     // A type-0 entity whose time is fully planned, and that is free at this hour, must still be
     // able to use the hour for one of its activities.
-    CPlanIndex::Positions involving;
     for (const CEntity& entity : m_arrEntities) {
         if (entity.m_nType != 0 || entity.m_bUnavailable) continue;
         if (entity.IsAbsent(start, end) || !entity.IsAvailable(*this, start, end)) continue;
         if (activity->HasEntityId(*this, entity.m_nId)) continue;
-        // Busy: takes part in a live entry overlapping the tested one.
-        index->GetEntriesInvolving(entity.m_nId, involving);
-        const bool busy = std::any_of(involving.begin(), involving.end(), [&](std::size_t e) {
-            const CTimetableEntry& other = m_arrEntries[e];
-            return other.GetState(*this) != 7 && IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) &&
-                   entity.TakesPartIn(*this, other);
-        });
+        const bool busy = index->TakesPartDuring(entity, tested);
         if (busy || !entity.IsLoadBalanced(*this, index)) continue;
         bool usable = false;
         for (std::size_t a : index->ActivitiesOf(entity.m_nId)) {
