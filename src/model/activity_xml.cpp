@@ -80,14 +80,8 @@ void CActivity::ReadXml(CXmlDocument& doc, const CScheduleData& data) {
     m_tsMeeting = ParseFileSpan(get(L"MEETING"));
     m_nPosition = ParseFileInt(get(L"POSITION"));
     m_nDispersion = ParseFileInt(get(L"DISPERSION"));
-    // TODO(model-file): FindChimeSetByName once the store's edit operations land.
-    m_nChimeSet = 0;
-    const CString chimeName = get(L"CHIME");
-    for (const CChimeSet& chimeSet : data.m_arrChimeSets)
-        if (chimeSet.m_strName == chimeName) {
-            m_nChimeSet = chimeSet.m_nId;
-            break;
-        }
+    const auto chimeSet = data.FindChimeSetByName(get(L"CHIME"));
+    m_nChimeSet = chimeSet == data.m_arrChimeSets.end() ? 0 : chimeSet->m_nId;
 
     // Children in file order; members come before the pairs that name them.
     doc.EnterElement();

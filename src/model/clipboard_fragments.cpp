@@ -3,10 +3,11 @@
 #include <stdexcept>
 #include <variant>
 
-#include "model/fragment_rules.h"
+#include "model/document_values.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
+#include "platform/core/text_scan.h"
 
 namespace {
 
@@ -27,39 +28,23 @@ CXmlDocument StartFragment(const CString* period) {
 
 CString FormatPeriod(const CScheduleData& data) { return data.GetStartDate().Format(L"%d/%m/%Y"); }
 
-// Exactly count whole numbers separated by blanks, after the separators are turned into blanks.
-bool ReadNumbers(CString text, const wchar_t* separators, int count, int* values) {
-    for (const wchar_t* s = separators; *s; ++s) text.Replace(*s, L' ');
-    int start = 0;
-    int n = 0;
-    for (CString token = text.Tokenize(L" ", start); start >= 0; token = text.Tokenize(L" ", start)) {
-        if (n == count) return false;
-        const int first = (token[0] == L'-' || token[0] == L'+') ? 1 : 0;
-        if (first == token.GetLength() || token.GetLength() - first > 9) return false;
-        for (int i = first; i < token.GetLength(); ++i)
-            if (token[i] < L'0' || token[i] > L'9') return false;
-        values[n++] = _wtoi(token);
-    }
-    return n == count;
-}
-
 bool ReadDate(const CString& text, COleDateTime& date) {
     int v[3];
-    if (!ReadNumbers(text, L"/", 3, v)) return false;
+    if (!ReadFragmentNumbers(text, L"/", 3, v)) return false;
     date = COleDateTime(v[2], v[1], v[0], 0, 0, 0);
     return date.GetStatus() == COleDateTime::valid;
 }
 
 bool ReadStart(const CString& text, COleDateTime& start) {
     int v[5];
-    if (!ReadNumbers(text, L"/:", 5, v)) return false;
+    if (!ReadFragmentNumbers(text, L"/:", 5, v)) return false;
     start = COleDateTime(v[2], v[1], v[0], v[3], v[4], 0);
     return start.GetStatus() == COleDateTime::valid;
 }
 
 bool ReadLength(const CString& text, COleDateTimeSpan& length) {
     int v[2];
-    if (!ReadNumbers(text, L":", 2, v)) return false;
+    if (!ReadFragmentNumbers(text, L":", 2, v)) return false;
     length = COleDateTimeSpan(v[0] / 24.0 + v[1] / 1440.0);
     return length.GetStatus() == COleDateTimeSpan::valid;
 }
@@ -82,7 +67,36 @@ LoadResult LoadFragment(CScheduleData& data, CXmlDocument& xml) {
     return LoadResult::Loaded;
 }
 
+// Reads an entity card against the plan start date of the document it was copied from, so that
+// its day windows fall on the same plan days as there.
+CEntity ReadPastedEntity(CScheduleData& data, CXmlDocument& xml, const COleDateTime& period) {
+    struct StartDateScope {
+        CScheduleData& data;
+        COleDateTime saved;
+        ~StartDateScope() { data.m_dtStartDate = saved; }
+    } scope{data, data.m_dtStartDate};
+    data.m_dtStartDate = period;
+    CEntity entity;
+    entity.ReadXml(xml, data);
+    return entity;
+}
+
 }  // namespace
+
+bool ReadFragmentNumbers(CString text, const wchar_t* separators, int count, int* values) {
+    for (const wchar_t* s = separators; *s; ++s) text.Replace(*s, L' ');
+    int start = 0;
+    int n = 0;
+    for (CString token = text.Tokenize(L" ", start); start >= 0; token = text.Tokenize(L" ", start)) {
+        if (n == count) return false;
+        const int first = (token[0] == L'-' || token[0] == L'+') ? 1 : 0;
+        if (first == token.GetLength() || token.GetLength() - first > 9) return false;
+        for (int i = first; i < token.GetLength(); ++i)
+            if (token[i] < L'0' || token[i] > L'9') return false;
+        values[n++] = _wtoi(token);
+    }
+    return n == count;
+}
 
 void SetClipboardText(IClipboard& clipboard, const CString& text) { clipboard.SetText(text); }
 
@@ -96,7 +110,7 @@ CString BuildContactsEntityFragment(const CScheduleData& data, const std::vector
     CXmlDocument xml = StartFragment(&period);
     for (int id : entityIds) {
         const auto entity = data.FindEntity(id);
-        if (entity != data.m_arrEntities.end()) fragment_rules::WriteEntity(data, *entity, xml);
+        if (entity != data.m_arrEntities.end()) entity->WriteXml(xml, data);
     }
     return xml.GetDoc();
 }
@@ -106,7 +120,7 @@ CString BuildContactsChimeSetFragment(const CScheduleData& data, const std::vect
     CXmlDocument xml = StartFragment(&period);
     for (int id : chimeSetIds) {
         const auto set = data.FindChimeSet(id);
-        if (set != data.m_arrChimeSets.end()) fragment_rules::WriteChimeSet(data, *set, xml);
+        if (set != data.m_arrChimeSets.end()) set->WriteXml(xml, set->m_nId);
     }
     return xml.GetDoc();
 }
@@ -115,7 +129,7 @@ CString BuildTasksActivityFragment(const CScheduleData& data, const std::vector<
     CXmlDocument xml = StartFragment(nullptr);
     for (int id : activityIds) {
         const auto activity = data.FindActivity(id);
-        if (activity != data.m_arrActivities.end()) fragment_rules::WriteActivity(data, *activity, xml);
+        if (activity != data.m_arrActivities.end()) activity->WriteXml(xml, data);
     }
     return xml.GetDoc();
 }
@@ -124,7 +138,7 @@ CString BuildTasksEntityFragment(const CScheduleData& data, const std::vector<in
     CXmlDocument xml = StartFragment(nullptr);
     for (int id : entityIds) {
         const auto entity = data.FindEntity(id);
-        if (entity != data.m_arrEntities.end()) fragment_rules::WriteEntity(data, *entity, xml);
+        if (entity != data.m_arrEntities.end()) entity->WriteXml(xml, data);
     }
     return xml.GetDoc();
 }
@@ -159,10 +173,16 @@ PasteOutcome PasteContactsFragment(CScheduleData& data) {
         while (xml.FindElement()) {
             const CString name = xml.GetNodeName();
             if (name == L"ENTITY")
-                records.emplace_back(fragment_rules::ReadEntity(data, xml, period));
+                records.emplace_back(ReadPastedEntity(data, xml, period));
             else if (name == L"CHIME")
-                records.emplace_back(fragment_rules::ReadChimeSet(xml));
+                {
+                CChimeSet set;
+                set.ReadXml(xml);
+                records.emplace_back(std::move(set));
+            }
         }
+    } catch (const CDocumentFormatError&) {
+        return Refuse(data);
     } catch (const std::invalid_argument&) {
         return Refuse(data);
     }
@@ -192,14 +212,18 @@ PasteOutcome PasteTasksFragment(CScheduleData& data, std::vector<CEntity>& entit
         while (xml.FindElement()) {
             const CString name = xml.GetNodeName();
             if (name == L"ACTIVITY") {
-                activities.push_back(fragment_rules::ReadActivity(data, xml));
-                activities.back().m_nGroup = 0;
+                CActivity activity;
+                activity.ReadXml(xml, data);
+                activity.m_nGroup = 0;
+                activities.push_back(std::move(activity));
             } else if (name == L"ENTITY") {
                 // A key whose numbers cannot be read is left out.
                 CEntity key;
                 if (CEntity::ReadXmlKey(xml, key)) keys.push_back(std::move(key));
             }
         }
+    } catch (const CDocumentFormatError&) {
+        return Refuse(data);
     } catch (const std::invalid_argument&) {
         return Refuse(data);
     }

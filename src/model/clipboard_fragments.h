@@ -24,6 +24,10 @@ void SetClipboardText(IClipboard& clipboard, const CString& text);
 // 1 when the clipboard could be read (a clipboard without text gives an empty text), else 0.
 BOOL GetClipboardText(IClipboard& clipboard, CString& text);
 
+// Reads exactly count whole decimal numbers separated by blanks, after every separator character
+// is turned into a blank; false when the text holds anything else.
+bool ReadFragmentNumbers(CString text, const wchar_t* separators, int count, int* values);
+
 // Fragments written by Copy.
 // Entity cards of the contacts page, with the plan's start date as PERIOD.
 CString BuildContactsEntityFragment(const CScheduleData& data, const std::vector<int>& entityIds);

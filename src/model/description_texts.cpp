@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/description_rules.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 
@@ -44,7 +43,7 @@ bool IsNamedInPairs(const CEntity& entity, const std::vector<CRoomPair>& pairs) 
 bool HasFreePairedRoom(const CScheduleData& data, const CEntity& entity, const std::vector<CRoomPair>& pairs,
                        const CTimetableEntry& entry) {
     for (const CRoomPair& pair : pairs)
-        if (pair.m_nEntity == entity.m_nId && !texts_rules::IsRoomTakenElsewhere(data, entry, pair.m_nRoom))
+        if (pair.m_nEntity == entity.m_nId && !entry.IsRoomTakenElsewhere(data, pair.m_nRoom))
             return true;
     return false;
 }
@@ -220,7 +219,7 @@ CString FormatActivityPlainText(const CScheduleData& data, const CActivity& acti
 CString BuildEntityKindColumn(CScheduleData& data, const CActivity& activity, const std::vector<int>& ids, int kind,
                               const CTimetableEntry* entry, bool stateFlag) {
     const bool dated = !data.HasDefaultStartDate();
-    if (stateFlag && dated) texts_rules::RebuildReplacementIndex(data);
+    if (stateFlag && dated) data.RebuildReplacementIndex();
     const COleDateTime start = IntervalStart(entry);
     const COleDateTime end = IntervalEnd(entry);
 
@@ -234,20 +233,20 @@ CString BuildEntityKindColumn(CScheduleData& data, const CActivity& activity, co
         if (kind == 4) {
             if (!entry) {
                 lines += name + Icon(type + 6) + L"<br>";
-            } else if (!texts_rules::IsRoomTakenElsewhere(data, *entry, id)) {
-                const bool ownBooking = texts_rules::GetRoomRole(data, *entry, id) == 1;
+            } else if (!entry->IsRoomTakenElsewhere(data, id)) {
+                const bool ownBooking = entry->GetRoomRole(data, id) == 1;
                 lines += name + Icon(ownBooking ? 20 : type + 6) + L"<br>";
             }
             continue;
         }
         lines += name + Icon(type + 6);
-        if (!texts_rules::HasEntityId(data, id, activity) ||
-            texts_rules::IsReplacedOut(data, *entity, start, end, activity.m_nId))
+        if (!activity.HasEntityId(data, id) ||
+            entity->IsReplacedOut(data, start, end, activity.m_nId))
             lines += Icon(17);
         if (stateFlag && entry) {
-            if (!texts_rules::TakesPartIn(data, id, *entry) || texts_rules::IsAbsent(data, *entity, start, end) ||
-                !texts_rules::IsAvailable(data, start, end, *entity) ||
-                (dated && texts_rules::IsEntityReplacingElsewhere(data, *entry, *entity)))
+            if (!entity->TakesPartIn(data, *entry) || entity->IsAbsent(start, end) ||
+                !entity->IsAvailable(data, start, end) ||
+                (dated && data.IsEntityReplacingElsewhere(*entry, entity->m_nId)))
                 lines += Icon(15);
         }
         lines += L"<br>";
@@ -267,7 +266,7 @@ CString BuildRoomPairsColumn(const CScheduleData& data, const CActivity& activit
     for (int roomId : rooms) {
         const auto room = data.FindEntity(roomId);
         if (room == data.m_arrEntities.end()) continue;
-        if (stateFlag && entry && texts_rules::IsRoomTakenElsewhere(data, *entry, roomId)) continue;
+        if (stateFlag && entry && entry->IsRoomTakenElsewhere(data, roomId)) continue;
         CString body;
         for (const CRoomPair& pair : pairs) {
             if (pair.m_nRoom != roomId) continue;
@@ -276,10 +275,10 @@ CString BuildRoomPairsColumn(const CScheduleData& data, const CActivity& activit
             if (!body.IsEmpty()) body += L"<br>";
             body += EscapeHtmlLiteText(entity->m_strName) + L" " + Icon(entity->m_nType + 6);
             if (stateFlag && entry) {
-                if (texts_rules::IsAbsent(data, *entity, start, end) ||
-                    !texts_rules::IsAvailable(data, start, end, *entity))
+                if (entity->IsAbsent(start, end) ||
+                    !entity->IsAvailable(data, start, end))
                     body += Icon(15);
-                if (!texts_rules::HasEntityId(data, entity->m_nId, activity)) body += Icon(17);
+                if (!activity.HasEntityId(data, entity->m_nId)) body += Icon(17);
             }
         }
         if (body.IsEmpty()) continue;
@@ -321,9 +320,9 @@ CString BuildStaffColumn(const CScheduleData& data, const CActivity& activity, c
     for (int id : ids) {
         const CEntity& entity = *data.FindEntity(id);
         entries += EscapeHtmlLiteText(entity.m_strName) + L" " + Icon(entity.m_nType + 6);
-        if (texts_rules::IsAbsent(data, entity, start, end) || !texts_rules::IsAvailable(data, start, end, entity))
+        if (entity.IsAbsent(start, end) || !entity.IsAvailable(data, start, end))
             entries += Icon(15);
-        if (!activity.HasEntity(entity) || texts_rules::IsReplacedOut(data, entity, start, end, activity.m_nId))
+        if (!activity.HasEntity(entity) || entity.IsReplacedOut(data, start, end, activity.m_nId))
             entries += Icon(17);
     }
     CString column;
@@ -354,8 +353,8 @@ CString BuildTimetableEntryTip(CScheduleData& data, const CActivity& activity, b
         std::vector<int> rooms;
         std::vector<CRoomPair> pairs;
         if (entry) {
-            texts_rules::GetRoomsByAssociation(data, rooms, *entry);
-            pairs = texts_rules::GetAssociationPairs(data, *entry);
+            entry->GetRoomsByAssociation(data, rooms);
+            if (const std::vector<CRoomPair>* applying = entry->GetAssociationPairs(data)) pairs = *applying;
         } else {
             rooms = activity.m_arrRooms;
             pairs = activity.m_arrPairs;

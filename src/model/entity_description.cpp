@@ -1,4 +1,4 @@
-#include "model/description_rules.h"
+#include "model/category_spans.h"
 #include "model/description_texts.h"
 #include "model/entity.h"
 #include "model/schedule_data.h"
@@ -41,14 +41,15 @@ void AddSpanRow(CString& tip, const COleDateTimeSpan& span, UINT labelId) {
 }
 
 // One row of the category table: categories 3, 2 and 1, or 2 and 1 for a type-0 entity.
-void AddCategoryRow(CString& tip, bool type0, const texts_rules::CategorySums& sums, UINT labelId) {
+void AddCategoryRow(CString& tip, bool type0, const CCategorySpans& sums, UINT labelId) {
     if (type0)
         tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td>%s</td></tr>",
-                         FormatHoursMinutes(sums[1]), FormatHoursMinutes(sums[0]), LoadText(labelId));
+                         FormatHoursMinutes(sums.m_tsGrouped), FormatHoursMinutes(sums.m_tsUngrouped), LoadText(labelId));
     else
         tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td><center>%s</center></td>"
                          L"<td>%s</td></tr>",
-                         FormatHoursMinutes(sums[2]), FormatHoursMinutes(sums[1]), FormatHoursMinutes(sums[0]),
+                         FormatHoursMinutes(sums.m_tsOther), FormatHoursMinutes(sums.m_tsGrouped),
+                         FormatHoursMinutes(sums.m_tsUngrouped),
                          LoadText(labelId));
 }
 
@@ -64,25 +65,26 @@ CString CEntity::GetFullCode() const {
 }
 
 CString CEntity::BuildInfoTip(CScheduleData& data) {
-    texts_rules::RebuildItems(data, *this);
+    RebuildItems(data);
 
     CString tip;
     tip.Format(L"<center><h2>%s %s <ilst index=%d width=16 height=16></h2></center><br><hr color=green><br>"
                L"<table border=1 bgcolor=white>",
                LoadText(kEntityHeaderId), EscapeHtmlLiteText(m_strName), m_nType + 6);
 
-    const int workingDays = texts_rules::CountWorkingDays(data, *this);
+    const int workingDays = CountWorkingDays(data);
     AddCountRow(tip, workingDays, kWorkingDaysId);
-    const int itemDays = texts_rules::CountItemDays(data, *this);
+    const int itemDays = CountItemDays();
     if (itemDays != workingDays) AddCountRow(tip, itemDays, kItemDaysId);
-    const auto gaps = texts_rules::SumGapTimes(data, *this);
+    COleDateTimeSpan gaps[4];
+    SumGapTimes(data, gaps[0], gaps[1], gaps[2], gaps[3]);
     for (int i = 0; i < 3; ++i)
         if (WholeMinutes(gaps[i]) != 0) AddSpanRow(tip, gaps[i], kGapsFirstId + i);
-    const COleDateTimeSpan absences = texts_rules::SumAbsenceTime(data, *this);
+    const COleDateTimeSpan absences = SumAbsenceTime(data);
     if (WholeMinutes(absences) != 0) AddSpanRow(tip, absences, kAbsencesId);
-    const COleDateTimeSpan funds = texts_rules::SumFundTime(data, *this);
+    const COleDateTimeSpan funds = SumFundTime();
     if (WholeMinutes(funds) != 0) AddSpanRow(tip, funds, kFundTimeId);
-    const COleDateTimeSpan weekly = texts_rules::GetWeeklyAvailableTime(data, *this);
+    const COleDateTimeSpan weekly = GetWeeklyAvailableTime();
     AddSpanRow(tip, weekly, kWeeklyAvailableId);
     if (WholeMinutes(gaps[3]) != WholeMinutes(weekly)) AddSpanRow(tip, gaps[3], kDaySpansId);
 
@@ -96,14 +98,15 @@ CString CEntity::BuildInfoTip(CScheduleData& data) {
         tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td><td>%s</td></center><td>%s</td></tr>",
                          LoadText(kCategoryWithoutClassesId), LoadText(kCategoryGroupedId),
                          LoadText(kCategoryWithClassesId), LoadText(kTimeId));
-    AddCategoryRow(tip, type0, texts_rules::SumActivityTime(data, *this), kPlannedId);
-    AddCategoryRow(tip, type0, texts_rules::SumItemTime(data, *this), kPlacedId);
+    AddCategoryRow(tip, type0, SumActivityTime(data), kPlannedId);
+    AddCategoryRow(tip, type0, SumItemTime(data), kPlacedId);
     const bool dated = !data.HasDefaultStartDate();
     if (dated && WholeMinutes(absences) != 0)
-        AddCategoryRow(tip, type0, texts_rules::SumAbsenceLoss(data, *this), kAbsenceLossId);
+        AddCategoryRow(tip, type0, SumAbsenceLoss(data), kAbsenceLossId);
     if (dated && !type0) {
-        const auto merged = texts_rules::SumItemTimeMerged(data, *this);
-        if (WholeMinutes(merged[0]) != 0 || WholeMinutes(merged[1]) != 0 || WholeMinutes(merged[2]) != 0)
+        const CCategorySpans merged = SumItemTimeMerged(data);
+        if (WholeMinutes(merged.m_tsUngrouped) != 0 || WholeMinutes(merged.m_tsGrouped) != 0 ||
+            WholeMinutes(merged.m_tsOther) != 0)
             AddCategoryRow(tip, type0, merged, kPlacedMergedId);
     }
     tip += L"</table>";

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "model/document_values.h"
@@ -95,14 +96,8 @@ void CEntity::ReadXml(CXmlDocument& doc, const CScheduleData& data) {
     m_nId = ParseFileInt(get(L"ID"));
     m_strEducator = get(L"EDUCATOR");
     m_nDefaultPlace = ParseFileInt(get(L"DEFAULT"));
-    // TODO(model-file): FindChimeSetByName once the store's edit operations land.
-    m_nChimeSet = 0;
-    const CString chimeName = get(L"CHIME");
-    for (const CChimeSet& chimeSet : data.m_arrChimeSets)
-        if (chimeSet.m_strName == chimeName) {
-            m_nChimeSet = chimeSet.m_nId;
-            break;
-        }
+    const auto chimeSet = data.FindChimeSetByName(get(L"CHIME"));
+    m_nChimeSet = chimeSet == data.m_arrChimeSets.end() ? 0 : chimeSet->m_nId;
     m_strName = get(L"TAG");
     m_nType = ParseFileInt(get(L"TYPE"));
     m_crBackground = ParseHtmlColor(get(L"BACKGROUND"), GetSysColor(COLOR_WINDOW));

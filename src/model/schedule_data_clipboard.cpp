@@ -1,5 +1,4 @@
 #include "model/description_texts.h"
-#include "model/fragment_rules.h"
 #include "model/schedule_data.h"
 
 namespace {
@@ -16,7 +15,7 @@ void CScheduleData::MergeChimeSet(const CChimeSet& set) {
             return;
         }
     }
-    fragment_rules::AddOrReplaceChimeSet(*this, set);
+    AddOrReplaceChimeSet(set);
 }
 
 int CScheduleData::PasteActivity(CActivity activity) {
@@ -40,16 +39,16 @@ int CScheduleData::PasteActivity(CActivity activity) {
             if (answer == MessageAnswer::Yes && similar->m_arrMembers.size() == 1) {
                 // The search goes on with the activity that takes the deleted one's place.
                 const auto index = similar - m_arrActivities.begin();
-                fragment_rules::DeleteActivity(*this, similar->m_nId);
+                DeleteActivity(similar->m_nId);
                 similar = FindSimilarActivity(activity, m_arrActivities.begin() + index);
                 continue;
             }
-            if (answer == MessageAnswer::Yes) fragment_rules::RemoveEntity(*this, *similar, currentId);
+            if (answer == MessageAnswer::Yes) similar->RemoveEntity(*this, currentId);
             similar = FindSimilarActivity(activity, similar + 1);
         }
     }
 
-    activity.m_nId = fragment_rules::GetNextActivityId(*this);
+    activity.m_nId = GetNextActivityId();
     std::vector<int> members;
     for (int id : activity.m_arrMembers) {
         const auto entity = FindEntity(id);
@@ -58,7 +57,7 @@ int CScheduleData::PasteActivity(CActivity activity) {
         members.push_back(id);
     }
     activity.m_arrMembers = std::move(members);
-    fragment_rules::AddEntity(*this, currentId, activity);
+    activity.AddEntity(*this, currentId);
     m_arrActivities.push_back(std::move(activity));
     return 1;
 }

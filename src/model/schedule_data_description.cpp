@@ -1,5 +1,5 @@
-#include "model/description_rules.h"
 #include "model/schedule_data.h"
+#include "model/time_values.h"
 
 CString CScheduleData::JoinMemberNames(const std::vector<int>& ids) const {
     CString text;
@@ -26,15 +26,15 @@ CString CScheduleData::GetSingleMemberName(const std::vector<int>& ids, const CT
     for (int id : ids) {
         const auto entity = FindEntity(id);
         if (entity == m_arrEntities.end()) continue;
-        if (entry && (texts_rules::IsAbsent(*this, *entity, start, end) ||
-                      texts_rules::IsReplacedOut(*this, *entity, start, end, entry->m_nActivity)))
+        if (entry && (entity->IsAbsent(start, end) ||
+                      entity->IsReplacedOut(*this, start, end, entry->m_nActivity)))
             continue;
         if (!take(*entity)) return CString();
     }
     if (entry) {
         for (const CReplacement& replacement : entry->m_arrReplacements) {
             const auto entity = FindEntity(replacement.m_nEntity);
-            if (entity == m_arrEntities.end() || texts_rules::IsAbsent(*this, *entity, start, end)) continue;
+            if (entity == m_arrEntities.end() || entity->IsAbsent(start, end)) continue;
             if (!take(*entity)) return CString();
         }
     }

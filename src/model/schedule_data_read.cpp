@@ -5,7 +5,9 @@
 
 #include "model/document_values.h"
 #include "model/html_color.h"
+#include "model/record_orders.h"
 #include "model/schedule_data.h"
+#include "model/strict_order.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
 
@@ -86,12 +88,15 @@ void CScheduleData::ReadXml(CXmlDocument& doc) {
 
     if (m_arrChimeSets.empty()) {
         CChimeSet chimeSet;
-        // TODO(model-file): CChimeSet::LoadLessonTimes and AddOrReplaceChimeSet once they land.
+        chimeSet.LoadLessonTimes(Settings());
         chimeSet.m_strName = LoadText(kDefaultChimeSetNameId);
-        chimeSet.m_nId = 1;
-        m_arrChimeSets.push_back(chimeSet);
+        AddOrReplaceChimeSet(chimeSet);
     }
     DropDanglingReferences();
+    if (!m_arrEntities.empty()) {
+        m_nCurrentEntity = m_arrEntities.front().m_nId;
+        m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
+    }
 }
 
 void CScheduleData::ReadGeneralSection(CXmlDocument& doc) {
@@ -125,18 +130,7 @@ void CScheduleData::ReadChimesSection(CXmlDocument& doc) {
         if (name != L"CHIME") return;
         CChimeSet chimeSet;
         chimeSet.ReadXml(doc);
-        // TODO(model-file): AddOrReplaceChimeSet once the store's edit operations land.
-        auto same = std::find_if(m_arrChimeSets.begin(), m_arrChimeSets.end(),
-                                 [&](const CChimeSet& c) { return c.m_strName == chimeSet.m_strName; });
-        if (same != m_arrChimeSets.end()) {
-            *same = chimeSet;
-            m_arrChimeSets.InvalidateIndex();
-        } else {
-            int largest = 0;
-            for (const CChimeSet& c : m_arrChimeSets) largest = std::max(largest, c.m_nId);
-            chimeSet.m_nId = largest + 1;
-            m_arrChimeSets.push_back(chimeSet);
-        }
+        AddOrReplaceChimeSet(chimeSet);
     });
 }
 
@@ -148,17 +142,7 @@ void CScheduleData::ReadEntitiesSection(CXmlDocument& doc) {
         m_arrEntities.push_back(std::move(entity));
     });
     MakeIdsUnique(kEntityIds);
-
-    // TODO(model-file): CompareEntities once the store's edit operations land.
-    m_arrEntities.Sort([](const CEntity& a, const CEntity& b) {
-        const int classA = a.m_nType == 2 ? 1 : a.m_nType;
-        const int classB = b.m_nType == 2 ? 1 : b.m_nType;
-        if (classA != classB) return classA < classB;
-        const int byName = a.m_strName.Compare(b.m_strName);
-        if (byName != 0) return byName < 0;
-        if (a.m_nType != b.m_nType) return a.m_nType < b.m_nType;
-        return a.m_nId < b.m_nId;
-    });
+    m_arrEntities.Sort(StrictById(CompareEntities()));
     m_nCurrentEntity = m_arrEntities.empty() ? 0 : m_arrEntities.front().m_nId;
     m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
 }
@@ -266,19 +250,10 @@ void ReadReplace(const CScheduleData& data, CXmlDocument& doc, CTimetableEntry& 
     entry.m_arrReplacements.push_back(replacement);
 }
 
-// Whether the entity takes part in the entry as a member of its activity or through the
-// entry's own records.
+// Whether the entity exists and takes part in the entry.
 bool TakesPart(const CScheduleData& data, int id, const CTimetableEntry& entry) {
-    // TODO(model-file): CEntity::TakesPartIn once the participation rules land.
     const auto entity = data.FindEntity(id);
-    if (entity == data.m_arrEntities.end()) return false;
-    const auto activity = data.FindActivity(entry.m_nActivity);
-    if (activity == data.m_arrActivities.end()) return false;
-    if (std::any_of(entry.m_arrReplacements.begin(), entry.m_arrReplacements.end(),
-                    [&](const CReplacement& r) { return r.m_nEntity == id; }))
-        return true;
-    if (std::find(entry.m_arrRooms.begin(), entry.m_arrRooms.end(), id) != entry.m_arrRooms.end()) return true;
-    return activity->HasEntity(*entity);
+    return entity != data.m_arrEntities.end() && entity->TakesPartIn(data, entry);
 }
 
 }  // namespace
@@ -309,6 +284,7 @@ void CScheduleData::ReadTimetableSection(CXmlDocument& doc) {
         entry.m_strRemark = get(L"REMARK");
 
         // Entries of no activity, or outside the plan days, are dropped.
+        if (entry.m_nActivity == 0) return;
         if (FindActivity(entry.m_nActivity) == m_arrActivities.end()) return;
         if (entry.m_dtStart.GetStatus() != COleDateTime::valid) return;
         if (CompareTimesApprox(startDate, entry.m_dtStart) == 1) return;
@@ -349,10 +325,7 @@ void CScheduleData::ReadReplacementsSection(CXmlDocument& doc) {
         const int activityId = ParseFileInt(doc.GetAttributeAt(pos, L"ACTIVITY"));
         const COleDateTime start =
             DateAtClockTime(ParseFileDate(doc.GetAttributeAt(pos, L"DAY")), doc.GetAttributeAt(pos, L"START"));
-        // TODO(model-file): FindEntryAt once the timetable entry operations land.
-        auto entry = std::find_if(m_arrEntries.begin(), m_arrEntries.end(), [&](const CTimetableEntry& e) {
-            return e.m_nActivity == activityId && e.m_dtStart == start;
-        });
+        const auto entry = FindEntryAt(activityId, start);
         if (entry != m_arrEntries.end()) ReadReplace(*this, doc, *entry);
     });
 }
@@ -365,15 +338,16 @@ void CScheduleData::ReadKeysSection(CXmlDocument& doc) {
         key.m_strCode = doc.GetAttributeAt(pos, L"CODE");
         key.m_nActivity = ParseFileInt(doc.GetAttributeAt(pos, L"ACTIVITY"));
         key.m_nEntity = ParseFileInt(doc.GetAttributeAt(pos, L"ENTITY"));
-        if (FindEntity(key.m_nEntity) == m_arrEntities.end()) return;
+        if (FindEntity(key.m_nEntity) == m_arrEntities.end() || key.m_nActivity == 0) return;
         if (FindActivity(key.m_nActivity) == m_arrActivities.end()) return;
         m_arrKeys.push_back(key);
     });
 }
 
 // Gives every record of the collection that has no id of its own (0 or below), or the id of an
-// earlier record, a new id above all others, so that every reference names one record only.
-// References in the file name the first record with their id.
+// earlier record, a new id above all others, so that every reference names one record only and
+// renumbering keeps it there. Runs at the end of the section, before later sections refer to
+// the records; references by id name the first record that had the id.
 void CScheduleData::MakeIdsUnique(int section) {
     auto repair = [](auto& collection) {
         int largest = 0;
@@ -405,7 +379,7 @@ void CScheduleData::DropDanglingReferences() {
         if (!hasChimeSet(entity.m_nChimeSet)) entity.m_nChimeSet = 0;
     }
     for (CActivity& activity : m_arrActivities) {
-        if (FindGroup(activity.m_nGroup) == m_arrGroups.end()) activity.m_nGroup = 0;
+        if (activity.m_nGroup != 0 && FindGroup(activity.m_nGroup) == m_arrGroups.end()) activity.m_nGroup = 0;
         if (!hasChimeSet(activity.m_nChimeSet)) activity.m_nChimeSet = 0;
     }
     m_arrEntries.EraseIf(

@@ -1,9 +1,10 @@
 // Renumbering the ids of every collection before a save.
 #include <algorithm>
 #include <unordered_map>
-#include <unordered_set>
 
+#include "model/record_orders.h"
 #include "model/schedule_data.h"
+#include "model/strict_order.h"
 
 namespace {
 
@@ -76,44 +77,13 @@ void CScheduleData::RenumberIds() {
 
     // 1. No undo past a save; groups that no activity names go.
     DiscardUndo();
-    // TODO(model-file): DeleteUnusedGroups once the store's edit operations land.
-    {
-        std::unordered_set<int> used;
-        for (const CActivity& activity : m_arrActivities) used.insert(activity.m_nGroup);
-        m_arrGroups.EraseIf([&](const CActivityGroup& group) { return used.count(group.m_nId) == 0; });
-    }
+    DeleteUnusedGroups();
 
     // 2. Sort orders, each made strict by its ids so that a saved file sorts the same way again.
     nextStage();
-    // TODO(model-file): CompareEntities, CompareActivities, CompareGroupNames once they land.
-    m_arrEntities.Sort([](const CEntity& a, const CEntity& b) {
-        const int classA = a.m_nType == 2 ? 1 : a.m_nType;
-        const int classB = b.m_nType == 2 ? 1 : b.m_nType;
-        if (classA != classB) return classA < classB;
-        const int byName = a.m_strName.Compare(b.m_strName);
-        if (byName != 0) return byName < 0;
-        if (a.m_nType != b.m_nType) return a.m_nType < b.m_nType;
-        return a.m_nId < b.m_nId;
-    });
-    auto groupName = [&](int id) {
-        const auto group = FindGroup(id);
-        return group == m_arrGroups.end() ? CString() : group->m_strName;
-    };
-    m_arrActivities.Sort([&](const CActivity& a, const CActivity& b) {
-        if (a.m_nGroup != b.m_nGroup) {
-            if (a.m_nGroup == 0 || b.m_nGroup == 0) return a.m_nGroup == 0;
-            const int byGroup = groupName(a.m_nGroup).Compare(groupName(b.m_nGroup));
-            if (byGroup != 0) return byGroup < 0;
-            return a.m_nGroup < b.m_nGroup;
-        }
-        const int byName = a.GetDisplayName().Compare(b.GetDisplayName());
-        if (byName != 0) return byName < 0;
-        return a.m_nId < b.m_nId;
-    });
-    m_arrGroups.Sort([](const CActivityGroup& a, const CActivityGroup& b) {
-        const int byName = a.m_strName.Compare(b.m_strName);
-        return byName != 0 ? byName < 0 : a.m_nId < b.m_nId;
-    });
+    m_arrEntities.Sort(StrictById(CompareEntities()));
+    m_arrActivities.Sort(StrictById(CompareActivities(*this)));
+    m_arrGroups.Sort(StrictById(CompareGroupNames()));
 
     // 3. Groups.
     nextStage();

@@ -25,14 +25,7 @@ CString LoadText(UINT id) {
 // The state an entry is written with: its computed state, where a moved entry of a dated plan
 // counts as settled.
 int StateForFile(const CScheduleData& data, const CTimetableEntry& entry) {
-    // TODO(model-file): CTimetableEntry::GetState once the entry state rules land.
-    int state = entry.m_nState;
-    if (entry.m_bLinked)
-        state = 7;
-    else if (entry.m_bState6)
-        state = 6;
-    else if (entry.m_bState3)
-        state = 3;
+    int state = entry.GetState(data);
     if (state == 4 && !data.HasDefaultStartDate()) {
         const auto activity = data.FindActivity(entry.m_nActivity);
         state = activity != data.m_arrActivities.end() && activity->m_nGroup != 0 ? 8 : 2;

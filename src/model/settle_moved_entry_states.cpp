@@ -6,7 +6,6 @@ void SettleMovedEntryStates(CScheduleData& data) {
     for (CTimetableEntry& entry : data.m_arrEntries) {
         const auto activity = data.FindActivity(entry.m_nActivity);
         if (activity == data.m_arrActivities.end()) continue;
-        // TODO(model-file): CTimetableEntry::GetState once the entry state rules land.
-        (void)entry;
+        if (entry.GetState(data) == 4) entry.m_nState = activity->m_nGroup != 0 ? 8 : 2;
     }
 }

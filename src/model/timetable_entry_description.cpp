@@ -1,5 +1,5 @@
-#include "model/description_rules.h"
 #include "model/description_texts.h"
+#include "model/lesson_hours.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -34,14 +34,14 @@ CString RoomLabel(const CEntity& room, bool markup) {
 }  // namespace
 
 CString CTimetableEntry::FormatLessonSpan(const CScheduleData& data, int thresholdMinutes) const {
-    const int startSlot = texts_rules::GetHourSlot(data, TimeOfDay(m_dtStart));
-    const int endSlot = texts_rules::GetHourSlot(data, TimeOfDay(GetEndTime()));
+    const int startSlot = GetHourSlot(data, TimeOfDay(m_dtStart));
+    const int endSlot = GetHourSlot(data, TimeOfDay(GetEndTime()));
     CString text;
     if (WholeMinutes(m_tsLength) > thresholdMinutes)
-        text.Format(kLessonSpanId, texts_rules::GetLessonCaption(data, 0, 0, startSlot),
-                    texts_rules::GetLessonCaption(data, 0, 0, endSlot));
+        text.Format(kLessonSpanId, GetLessonCaption(data, 0, 0, startSlot),
+                    GetLessonCaption(data, 0, 0, endSlot));
     else
-        text.Format(kLessonSingleId, texts_rules::GetLessonCaption(data, 0, 0, startSlot));
+        text.Format(kLessonSingleId, GetLessonCaption(data, 0, 0, startSlot));
     return text;
 }
 
@@ -52,10 +52,10 @@ CString CTimetableEntry::FormatWhenText(const CScheduleData& data, int mode, int
     const int b = HoursWithinDay(data.m_tDayStart, end);
     const CString day = data.FormatDayTitle(data.GetDayIndex(m_dtStart));
     const bool severalSlots = HoursWithinDay(start, end) > 1;
-    auto caption = [&](int i) { return texts_rules::GetLessonCaption(data, mode, chimeSetId, i); };
+    auto caption = [&](int i) { return GetLessonCaption(data, mode, chimeSetId, i); };
 
     CString text;
-    if (texts_rules::CountLessons(data) > 0) {
+    if (CountLessons(data.Settings()) > 0) {
         if (severalSlots && mode != 0)
             text.Format(kWhenLessonsSpanId, day, caption(a), caption(b));
         else if (severalSlots)
@@ -79,11 +79,11 @@ CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& en
     }
 
     std::vector<int> candidates;
-    texts_rules::GetRoomsByAssociation(data, candidates, entry);
+    entry.GetRoomsByAssociation(data, candidates);
     std::vector<const CEntity*> rooms;
     for (int id : candidates) {
         const auto room = data.FindEntity(id);
-        if (room != data.m_arrEntities.end() && !texts_rules::IsRoomTakenElsewhere(data, entry, id))
+        if (room != data.m_arrEntities.end() && !entry.IsRoomTakenElsewhere(data, id))
             rooms.push_back(&*room);
     }
 
@@ -92,7 +92,7 @@ CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& en
         if (data.FindEntity(entityId) == data.m_arrEntities.end()) {
             std::vector<int> occupants;
             for (const CEntity* room : rooms) {
-                texts_rules::GetRoomOccupants(data, entry, room->m_nId, occupants);
+                entry.GetRoomOccupants(data, room->m_nId, occupants);
                 CString names;
                 for (int id : occupants) {
                     const auto occupant = data.FindEntity(id);
@@ -105,7 +105,7 @@ CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& en
             }
         } else {
             for (const CEntity* room : rooms)
-                if (texts_rules::HasAssociation(data, entityId, room->m_nId, entry))
+                if (entry.HasAssociation(data, entityId, room->m_nId))
                     text += RoomLabel(*room, markup) + L", ";
         }
     }

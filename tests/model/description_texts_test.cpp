@@ -224,3 +224,108 @@ TEST_F(DescriptionTexts, StaffColumnListsParticipantsWithoutAPair) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DescriptionTexts, LessonAndWhenTexts) {
+    struct Case {
+        const char* name;
+        int entry;
+        int extraMinutes;  // added to the entry's length
+        bool lessons;      // a Lessons setting with lessons
+        int mode;
+        const wchar_t* lessonSpan;
+        const wchar_t* when;
+    } const kCases[] = {
+        {"one hour, no lessons", 0, 0, false, 0, L"08", L"Monday at 08"},
+        {"61 minutes: two captions", 0, 1, false, 0, L"08 - 09", L"Monday at 08"},
+        {"two hours, no lessons", 1, 0, false, 0, L"09 - 11", L"Tuesday, 09-10"},
+        {"two hours, lessons, hour captions", 1, 0, true, 0, L"09 - 11", L"Tuesday, 09 - 10"},
+        {"two hours, lessons, lesson captions", 1, 0, true, 1, L"09 - 11", L"Tuesday, 09:00 to 11:00"},
+        {"one hour, lessons, hour caption", 0, 0, true, 0, L"08", L"Monday, 08"},
+        {"one hour, lessons, lesson caption", 0, 0, true, 1, L"08", L"Monday, lesson 08:00"},
+    };
+    for (const Case& c : kCases) {
+        DescriptionFixture f;
+        f.m_data.m_nHourIndex = 7;  // hour slot 0 is the 07:00 hour
+        if (c.lessons) f.m_settings.GetWordList(WordList::Lessons) = {L"1", L"2", L"!Break", L"3"};
+        CTimetableEntry& entry = f.m_data.m_arrEntries[c.entry];
+        entry.m_tsLength = entry.m_tsLength + COleDateTimeSpan(0, 0, c.extraMinutes, 0);
+        EXPECT_EQ(Utf8(entry.FormatLessonSpan(f.m_data, 60)), Utf8(c.lessonSpan)) << c.name;
+        EXPECT_EQ(Utf8(entry.FormatWhenText(f.m_data, c.mode, 0)), Utf8(c.when)) << c.name;
+    }
+}
+
+TEST_F(DescriptionTexts, EntryTitle) {
+    m_data.m_nHourIndex = 7;
+    EXPECT_EQ(Utf8(m_data.m_arrEntries[0].FormatTitle(m_data, 0, 0)), "Art (Class 1A), Monday at 08");
+}
+
+TEST_F(DescriptionTexts, SupervisorOfAnEntryCountsOnlyPresentStaff) {
+    CAbsence absence;
+    absence.m_dtStart = Entry(1)->m_dtStart;
+    absence.m_tsLength = COleDateTimeSpan(0, 3, 0, 0);
+    Entity(3).m_arrAbsences.push_back(absence);
+    // Lee is away during the Tuesday entry: Smith is the one staff member left.
+    EXPECT_EQ(Utf8(GetActivitySupervisorText(m_data, Activity(12), Entry(1))), "Smith");
+    EXPECT_EQ(Utf8(GetActivitySupervisorText(m_data, Activity(12), Entry(3))), "");
+    EXPECT_EQ(Utf8(GetActivitySupervisorText(m_data, Activity(12), nullptr)), "");
+}
+
+TEST_F(DescriptionTexts, KindColumnMarksWhoCannotTakePart) {
+    CAbsence absence;
+    absence.m_dtStart = Entry(1)->m_dtStart;
+    absence.m_tsLength = COleDateTimeSpan(0, 3, 0, 0);
+    Entity(3).m_arrAbsences.push_back(absence);
+    const std::wstring lee = std::wstring(L"Lee &lt;i&gt;") + kIcon8;
+    const std::wstring absentMark = L"<ilst index=15 width=16 height=16>";
+    // The state flag marks the absent person; without it, or without an entry, nobody is marked.
+    EXPECT_EQ(Utf8(BuildEntityKindColumn(m_data, Activity(12), {2, 3}, 2, Entry(1), true)),
+              Utf8(L"<table><tr><td>Smith" + std::wstring(kIcon7) + L"<br>" + lee + absentMark + L"</td></tr></table>"));
+    EXPECT_EQ(Utf8(BuildEntityKindColumn(m_data, Activity(12), {2, 3}, 2, Entry(1), false)),
+              Utf8(L"<table><tr><td>Smith" + std::wstring(kIcon7) + L"<br>" + lee + L"</td></tr></table>"));
+    EXPECT_EQ(Utf8(BuildEntityKindColumn(m_data, Activity(12), {2, 3}, 2, Entry(3), true)),
+              Utf8(L"<table><tr><td>Smith" + std::wstring(kIcon7) + L"<br>" + lee + L"</td></tr></table>"));
+}
+
+TEST_F(DescriptionTexts, EntityInfoTips) {
+    AddEntity(8, L"Class <2C>", 0).m_strEducator = L"Mr & Mrs <Day>";
+    const std::wstring figures =
+        L"<tr><td>6</td><td align=\"right\">working days</td></tr>"
+        L"<tr><td>0</td><td align=\"right\">days with entries</td></tr>"
+        L"<tr><td>54:00</td><td align=\"right\">available per week</td></tr>"
+        L"<tr><td>0:00</td><td align=\"right\">first to last</td></tr>"
+        L"</table><br><right><h2>Time by kind</h2></right><br><hr color=blue><br><table border=1 bgcolor=white>";
+    const std::wstring equipment =
+        L"<center><h2>Details of R&amp;D <ilst index=11 width=16 height=16></h2></center><br><hr color=green><br>"
+        L"<table border=1 bgcolor=white>" + figures +
+        L"<tr><center><td>Without classes</td><td>In groups</td><td>With classes</td></center><td>Time</td></tr>"
+        L"<tr><td><center>0:00</center></td><td><center>0:00</center></td><td><center>0:00</center></td><td>planned</td></tr>"
+        L"<tr><td><center>0:00</center></td><td><center>0:00</center></td><td><center>0:00</center></td><td>placed</td></tr>"
+        L"</table>";
+    const std::wstring newClass =
+        L"<center><h2>Details of Class &lt;2C&gt; <ilst index=6 width=16 height=16></h2></center><br><hr color=green><br>"
+        L"<table border=1 bgcolor=white>" + figures +
+        L"<tr><center><td>In groups</td><td>Single</td></center><td>Time</td></tr>"
+        L"<tr><td><center>0:00</center></td><td><center>0:00</center></td><td>planned</td></tr>"
+        L"<tr><td><center>0:00</center></td><td><center>0:00</center></td><td>placed</td></tr>"
+        L"</table><br><right><h2>Class teacher</h2><br><hr color=red><br>"
+        L"<h1>Mr &amp; Mrs &lt;Day&gt; <ilst index=7 width=16 height=16></h1></right>";
+    EXPECT_EQ(Utf8(Entity(7).BuildInfoTip(m_data)), Utf8(CString(equipment)));
+    EXPECT_EQ(Utf8(Entity(8).BuildInfoTip(m_data)), Utf8(CString(newClass)));
+}
+
+TEST(DescriptionTextsDated, EntityInfoTipShowsAbsencesAndTheirLoss) {
+    DescriptionFixture f;
+    f.m_data.SetStartDate(COleDateTime(2024, 9, 2, 0, 0, 0));
+    CAbsence absence;
+    absence.m_dtStart = COleDateTime(2024, 9, 3, 9, 0, 0);
+    absence.m_tsLength = COleDateTimeSpan(0, 2, 0, 0);
+    f.Entity(7).m_arrAbsences.push_back(absence);
+    const CString tip = f.Entity(7).BuildInfoTip(f.m_data);
+    EXPECT_NE(tip.Find(L"<tr><td>2:00</td><td align=\"right\">absences</td></tr>"), -1) << Utf8(tip);
+    EXPECT_NE(tip.Find(L"<td>lost</td></tr></table>"), -1) << Utf8(tip);
+    EXPECT_EQ(tip.Find(L"merged"), -1) << Utf8(tip);
+}
+
+}  // namespace
