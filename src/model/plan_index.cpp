@@ -18,6 +18,9 @@ const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Po
     return hit == map.end() ? kNone : hit->second;
 }
 
+// Ten minutes in days: wider than the 3-minute tolerance with which interval ends are matched.
+constexpr double kMargin = 10.0 / 1440.0;
+
 }  // namespace
 
 CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
@@ -34,7 +37,16 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
         if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
+        const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
+                             entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
+        if (regular) {
+            m_byStart.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), i);
+            m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
+        } else {
+            m_irregular.push_back(i);
+        }
     }
+    std::sort(m_byStart.begin(), m_byStart.end());
 }
 
 const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
@@ -65,10 +77,26 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
     out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
+void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
+    out.assign(m_irregular.begin(), m_irregular.end());
+    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
+        // Unusual intervals are compared with every entry.
+        for (const auto& item : m_byStart) out.push_back(item.second);
+    } else {
+        const double s = COleDateTime::ToLinear(start.m_dt);
+        const double e = COleDateTime::ToLinear(end.m_dt);
+        const double low = std::min(s, e) - m_maxLength - kMargin;
+        const double high = std::max(s, e) + kMargin;
+        auto it = std::lower_bound(m_byStart.begin(), m_byStart.end(), std::make_pair(low, std::size_t{0}));
+        for (; it != m_byStart.end() && it->first <= high; ++it) out.push_back(it->second);
+    }
+    std::sort(out.begin(), out.end());
+}
+
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
     // A member is replaced out only through a linked entry of the same activity with
     // replacement records; without one the member simply takes part.
-    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry);
+    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry, this);
     if (entity.m_nId == 0 || m_data.FindEntity(entity.m_nId) == m_data.m_arrEntities.end()) return false;
     const auto activity = m_data.FindActivity(entry.m_nActivity);
     if (activity == m_data.m_arrActivities.end()) return false;
@@ -76,7 +104,7 @@ bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry
 }
 
 bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
-    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry);
+    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry, this);
     if (entity.m_bUnavailable) return false;
     Positions positions;
     GetEntriesInvolving(entity.m_nId, positions);

@@ -1,7 +1,7 @@
 #pragma once
 // Lookups over a store that the heavy rules share while they run: the activities of an entity
 // and of a group, the entries of an activity, the entries that name an entity in their
-// replacement records or own room lists.
+// replacement records or own room lists, and the entries near a stretch of time.
 //
 // The index is built at the start of an operation and passed down to the rules it calls; it
 // holds positions in the store's collections and the entries' times as they were then. It is
@@ -10,7 +10,10 @@
 #include <cstddef>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
+
+#include "platform/core/ole_date_time.h"
 
 class CEntity;
 class CScheduleData;
@@ -38,6 +41,9 @@ public:
     // each once. Rooms take part through roles that pairs and default rooms give too; for them
     // ask the rules themselves.
     void GetEntriesInvolving(int entityId, Positions& out) const;
+    // Positions, ascending, of the entries whose interval may share time with start to end: a
+    // superset of those that IntersectIntervals finds longer than zero.
+    void GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
     // The answers of CEntity::TakesPartIn and CEntity::TakesPartDuring, without the walks over
     // the whole timetable where the index shows they cannot change the answer.
     bool TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const;
@@ -53,4 +59,9 @@ private:
     std::unordered_map<int, Positions> m_groups;
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
+    // Entries with a valid start and a valid length of zero or more, by start; the others are
+    // always near.
+    std::vector<std::pair<double, std::size_t>> m_byStart;
+    Positions m_irregular;
+    double m_maxLength = 0.0;
 };
