@@ -8,8 +8,14 @@
 template <class Visit>
 bool AnyEntryNear(const CScheduleData& data, const CPlanIndex* index, const COleDateTime& start,
                   const COleDateTime& end, Visit visit) {
-    (void)index, (void)start, (void)end;
-    for (const CTimetableEntry& entry : data.m_arrEntries)
-        if (visit(entry)) return true;
+    if (!index) {
+        for (const CTimetableEntry& entry : data.m_arrEntries)
+            if (visit(entry)) return true;
+        return false;
+    }
+    CPlanIndex::Positions near;
+    index->GetEntriesNear(start, end, near);
+    for (std::size_t position : near)
+        if (visit(data.m_arrEntries[position])) return true;
     return false;
 }
