@@ -184,6 +184,66 @@ public:
     // list that holds nothing worse than kind 14 is dropped.
     void PublishProblems();
 
+    // Placement and conflict tests. The tests that walk the timetable take an optional index of
+    // the store (CPlanIndex) from callers that ask many of them while nothing changes.
+    // 1 when every member of the activity can take the proposed entry: it exists, is available
+    // and not absent then, and does not clash (EntityHasClash); 1 for an activity without
+    // members, 0 for a missing one.
+    int CanPlaceEntry(int activityId, int excludedId, const CTimetableEntry& entry,
+                      const CPlanIndex* index = nullptr) const;
+    // The same, with each member's clashing entries counted against its OVERLAPS (0: no limit).
+    int CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry& entry) const;
+    // 1 when the entity may join the activity.
+    int CanAddEntityToActivity(int activityId, int entityId) const;
+    // 1 when the entity would clash at the entry as a member of the activity: a type-0 entity by
+    // time against its other activities (those of the activity's group left out), any other
+    // by its count of overlaps against OVERLAPS (0: no limit).
+    int EntityHasClash(int entityId, int activityId, const CTimetableEntry& entry, int excludedId,
+                       const CPlanIndex* index = nullptr) const;
+    // The unlinked entries of the list (null: the store's entries) on the entry's day that clash
+    // with it in time and involve the entity, those of the excluded activity left out.
+    int CountEntityOverlaps(int entityId, int activityId, int excludedId,
+                            const std::vector<const CTimetableEntry*>* list, const CTimetableEntry& entry,
+                            const CPlanIndex* index = nullptr) const;
+    // The most of the entity's unlinked entries that clash with one of them, that one included.
+    int GetEntityMaxOverlap(int entityId) const;
+    // The first participant of the entry that makes it conflict with an overlapping entry; the
+    // end of the entities when there is none. Entities with OVERLAPS 0 never conflict.
+    CEntityArray::const_iterator FindConflictingEntity(const CTimetableEntry& entry) const;
+    // 1 when the entity takes part in an unlinked entry of another activity overlapping the entry.
+    int IsEntityBusyDuring(int entityId, const CTimetableEntry& entry) const;
+    // 1 when the two entities meet in an activity or an entry.
+    int AreEntitiesLinked(int entityId, int otherId) const;
+    // 1 when the activity exists and its room conflict for the entity is not 2.
+    int CanEntityUseActivity(int activityId, int entityId) const;
+    // Whether placing an entry of the activity at the entry's time leaves the rest of the plan
+    // placeable (the warning mark of the timetable's cell list).
+    bool IsPlacementSafe(int activityId, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
+
+    // Time accounting and derived tables
+    // 1 when the entries that take place cover DURATION to within 5 minutes.
+    int IsActivityComplete(int activityId) const;
+    // " (placed)duration" of the activity.
+    CString FormatActivityTime(int activityId) const;
+    // The merged time of the group's entries in which the entity takes part.
+    COleDateTimeSpan GetPlacedGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
+    // The longest DURATION total the entity shares with one limited member of the group,
+    // divided by that member's OVERLAPS.
+    COleDateTimeSpan GetRequiredGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
+    // "(placed)required" of the group for the current entity.
+    CString FormatGroupTime(int groupId) const;
+    // The entity's day windows, widened to the entries in state 6 of its activities. Entries
+    // outside the 21 plan days are left out. Throws std::invalid_argument for a time of day
+    // that cannot be made.
+    void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
+    // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
+    // every replacement entity.
+    void RebuildEntityItems(int mode);
+    void BuildActivityWeights();
+    void BuildEntityWeights();
+    // The free hours of every type-0 entity with the activities that could use them; the
+    // progress bar, when given, steps once per entity.
+    void BuildFreeSlotList(IProgress* progress);
     // Store edit operations: entities, chime sets, groups, activities and keys --------------
     // Every delete also clears what referred to the erased record, so no reference dangles.
     // A selection is a list of ids; ids that name no record are skipped.
@@ -345,67 +405,6 @@ public:
     // renumbers the ids of every collection from 1, rewriting every reference through the record
     // it named. References to missing records are dropped rather than left to name another one.
     void RenumberIds();
-
-    // Placement and conflict tests. The tests that walk the timetable take an optional index of
-    // the store (CPlanIndex) from callers that ask many of them while nothing changes.
-    // 1 when every member of the activity can take the proposed entry: it exists, is available
-    // and not absent then, and does not clash (EntityHasClash); 1 for an activity without
-    // members, 0 for a missing one.
-    int CanPlaceEntry(int activityId, int excludedId, const CTimetableEntry& entry,
-                      const CPlanIndex* index = nullptr) const;
-    // The same, with each member's clashing entries counted against its OVERLAPS (0: no limit).
-    int CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry& entry) const;
-    // 1 when the entity may join the activity.
-    int CanAddEntityToActivity(int activityId, int entityId) const;
-    // 1 when the entity would clash at the entry as a member of the activity: a type-0 entity by
-    // time against its other activities (those of the activity's group left out), any other
-    // by its count of overlaps against OVERLAPS (0: no limit).
-    int EntityHasClash(int entityId, int activityId, const CTimetableEntry& entry, int excludedId,
-                       const CPlanIndex* index = nullptr) const;
-    // The unlinked entries of the list (null: the store's entries) on the entry's day that clash
-    // with it in time and involve the entity, those of the excluded activity left out.
-    int CountEntityOverlaps(int entityId, int activityId, int excludedId,
-                            const std::vector<const CTimetableEntry*>* list, const CTimetableEntry& entry,
-                            const CPlanIndex* index = nullptr) const;
-    // The most of the entity's unlinked entries that clash with one of them, that one included.
-    int GetEntityMaxOverlap(int entityId) const;
-    // The first participant of the entry that makes it conflict with an overlapping entry; the
-    // end of the entities when there is none. Entities with OVERLAPS 0 never conflict.
-    CEntityArray::const_iterator FindConflictingEntity(const CTimetableEntry& entry) const;
-    // 1 when the entity takes part in an unlinked entry of another activity overlapping the entry.
-    int IsEntityBusyDuring(int entityId, const CTimetableEntry& entry) const;
-    // 1 when the two entities meet in an activity or an entry.
-    int AreEntitiesLinked(int entityId, int otherId) const;
-    // 1 when the activity exists and its room conflict for the entity is not 2.
-    int CanEntityUseActivity(int activityId, int entityId) const;
-    // Whether placing an entry of the activity at the entry's time leaves the rest of the plan
-    // placeable (the warning mark of the timetable's cell list).
-    bool IsPlacementSafe(int activityId, const CTimetableEntry& entry, const CPlanIndex* index = nullptr) const;
-
-    // Time accounting and derived tables
-    // 1 when the entries that take place cover DURATION to within 5 minutes.
-    int IsActivityComplete(int activityId) const;
-    // " (placed)duration" of the activity.
-    CString FormatActivityTime(int activityId) const;
-    // The merged time of the group's entries in which the entity takes part.
-    COleDateTimeSpan GetPlacedGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
-    // The longest DURATION total the entity shares with one limited member of the group,
-    // divided by that member's OVERLAPS.
-    COleDateTimeSpan GetRequiredGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
-    // "(placed)required" of the group for the current entity.
-    CString FormatGroupTime(int groupId) const;
-    // The entity's day windows, widened to the entries in state 6 of its activities. Entries
-    // outside the 21 plan days are left out. Throws std::invalid_argument for a time of day
-    // that cannot be made.
-    void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
-    // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
-    // every replacement entity.
-    void RebuildEntityItems(int mode);
-    void BuildActivityWeights();
-    void BuildEntityWeights();
-    // The free hours of every type-0 entity with the activities that could use them; the
-    // progress bar, when given, steps once per entity.
-    void BuildFreeSlotList(IProgress* progress);
 
     // Fields, in the order of the document's settings.
     int m_nSolverOption = 1;
