@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/core/cstring.h"
+
 namespace {
 
 thread_local DWORD g_lastError = ERROR_SUCCESS;
@@ -292,24 +294,6 @@ bool EncodeIconv(const char* name, const wchar_t* s, size_t n, std::string_view 
         }
     }
     return true;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 void AppendUnit16(std::string& out, char32_t u, bool bigEndian) {

@@ -187,6 +187,8 @@ std::string WideToUtf8(std::wstring_view s);
 std::wstring Utf8ToWide(std::string_view s);
 std::u16string WideToUtf16(std::wstring_view s);
 std::wstring Utf16ToWide(std::u16string_view s);
+// Appends one code point as UTF-8; the caller has replaced what is no code point.
+void AppendUtf8(std::string& out, char32_t c);
 
 template <>
 struct std::hash<CString> {
