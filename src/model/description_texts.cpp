@@ -4,6 +4,7 @@
 
 #include "model/schedule_data.h"
 #include "model/time_values.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -16,12 +17,6 @@ constexpr UINT kTitleRoomId = 60476;
 constexpr UINT kTitleTrimId = 60477;
 constexpr UINT kStaffHeaderId = 60478;
 constexpr UINT kActivityHeaderId = 60842;
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // An image of the owner's 16 x 16 strip.
 CString Icon(int index) {
@@ -122,7 +117,7 @@ CString FormatActivityMembersLine(const CScheduleData& data, const CActivity& ac
         text.AppendFormat(L" %s,", entity->m_strName);
     }
     text.TrimRight(L" ,");
-    text.TrimRight(LoadText(kMembersLineTrimId));
+    text.TrimRight(LoadResString(kMembersLineTrimId));
     return text;
 }
 
@@ -147,7 +142,7 @@ CString FormatActivityTitle(const CScheduleData& data, const CActivity& activity
     if (!activity.m_strLocation.IsEmpty()) room.Format(kTitleRoomId, activity.m_strLocation);
     text += room;
     text.TrimRight(L" ,");
-    text.TrimRight(LoadText(kTitleTrimId));
+    text.TrimRight(LoadResString(kTitleTrimId));
     return text;
 }
 
@@ -327,13 +322,13 @@ CString BuildStaffColumn(const CScheduleData& data, const CActivity& activity, c
     }
     CString column;
     column.Format(L"<table><tr><td>%s<ilst index=12 width=16 height=16><br><hr color=red><br>%s</td></tr></table>",
-                  LoadText(kStaffHeaderId), entries);
+                  LoadResString(kStaffHeaderId), entries);
     return column;
 }
 
 CString BuildTimetableEntryTip(CScheduleData& data, const CActivity& activity, bool namedHeader,
                                const CTimetableEntry* entry, bool type0Column) {
-    CString header = LoadText(kActivityHeaderId);
+    CString header = LoadResString(kActivityHeaderId);
     if (namedHeader) header.Format(L"%s <ilst index=2 width=16 height=16>", EscapeHtmlLiteText(activity.GetDisplayName()));
     CString tip;
     tip.Format(L"<td><center><h2>%s</h2></center><br><hr color=green></td><right>", header);

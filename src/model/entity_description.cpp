@@ -3,6 +3,7 @@
 #include "model/entity.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -26,31 +27,25 @@ constexpr UINT kEducatorId = 60508;
 constexpr UINT kCategoryGroupedId = 60536;
 constexpr UINT kEntityHeaderId = 60841;
 
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 void AddCountRow(CString& tip, int count, UINT labelId) {
-    tip.AppendFormat(L"<tr><td>%d</td><td align=\"right\">%s</td></tr>", count, LoadText(labelId));
+    tip.AppendFormat(L"<tr><td>%d</td><td align=\"right\">%s</td></tr>", count, LoadResString(labelId));
 }
 
 void AddSpanRow(CString& tip, const COleDateTimeSpan& span, UINT labelId) {
-    tip.AppendFormat(L"<tr><td>%s</td><td align=\"right\">%s</td></tr>", FormatHoursMinutes(span), LoadText(labelId));
+    tip.AppendFormat(L"<tr><td>%s</td><td align=\"right\">%s</td></tr>", FormatHoursMinutes(span), LoadResString(labelId));
 }
 
 // One row of the category table: categories 3, 2 and 1, or 2 and 1 for a type-0 entity.
 void AddCategoryRow(CString& tip, bool type0, const CCategorySpans& sums, UINT labelId) {
     if (type0)
         tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td>%s</td></tr>",
-                         FormatHoursMinutes(sums.m_tsGrouped), FormatHoursMinutes(sums.m_tsUngrouped), LoadText(labelId));
+                         FormatHoursMinutes(sums.m_tsGrouped), FormatHoursMinutes(sums.m_tsUngrouped), LoadResString(labelId));
     else
         tip.AppendFormat(L"<tr><td><center>%s</center></td><td><center>%s</center></td><td><center>%s</center></td>"
                          L"<td>%s</td></tr>",
                          FormatHoursMinutes(sums.m_tsOther), FormatHoursMinutes(sums.m_tsGrouped),
                          FormatHoursMinutes(sums.m_tsUngrouped),
-                         LoadText(labelId));
+                         LoadResString(labelId));
 }
 
 }  // namespace
@@ -70,7 +65,7 @@ CString CEntity::BuildInfoTip(CScheduleData& data) {
     CString tip;
     tip.Format(L"<center><h2>%s %s <ilst index=%d width=16 height=16></h2></center><br><hr color=green><br>"
                L"<table border=1 bgcolor=white>",
-               LoadText(kEntityHeaderId), EscapeHtmlLiteText(m_strName), m_nType + 6);
+               LoadResString(kEntityHeaderId), EscapeHtmlLiteText(m_strName), m_nType + 6);
 
     const int workingDays = CountWorkingDays(data);
     AddCountRow(tip, workingDays, kWorkingDaysId);
@@ -89,15 +84,15 @@ CString CEntity::BuildInfoTip(CScheduleData& data) {
     if (WholeMinutes(gaps[3]) != WholeMinutes(weekly)) AddSpanRow(tip, gaps[3], kDaySpansId);
 
     tip.AppendFormat(L"</table><br><right><h2>%s</h2></right><br><hr color=blue><br><table border=1 bgcolor=white>",
-                     LoadText(kByCategoryId));
+                     LoadResString(kByCategoryId));
     const bool type0 = m_nType == 0;
     if (type0)
-        tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td></center><td>%s</td></tr>", LoadText(kCategoryGroupedId),
-                         LoadText(kCategorySingleId), LoadText(kTimeId));
+        tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td></center><td>%s</td></tr>", LoadResString(kCategoryGroupedId),
+                         LoadResString(kCategorySingleId), LoadResString(kTimeId));
     else
         tip.AppendFormat(L"<tr><center><td>%s</td><td>%s</td><td>%s</td></center><td>%s</td></tr>",
-                         LoadText(kCategoryWithoutClassesId), LoadText(kCategoryGroupedId),
-                         LoadText(kCategoryWithClassesId), LoadText(kTimeId));
+                         LoadResString(kCategoryWithoutClassesId), LoadResString(kCategoryGroupedId),
+                         LoadResString(kCategoryWithClassesId), LoadResString(kTimeId));
     AddCategoryRow(tip, type0, SumActivityTime(data), kPlannedId);
     AddCategoryRow(tip, type0, SumItemTime(data), kPlacedId);
     const bool dated = !data.HasDefaultStartDate();
@@ -114,6 +109,6 @@ CString CEntity::BuildInfoTip(CScheduleData& data) {
     if (!m_strEducator.IsEmpty())
         tip.AppendFormat(L"<br><right><h2>%s</h2><br><hr color=red><br><h1>%s <ilst index=%d width=16 height=16></h1>"
                          L"</right>",
-                         LoadText(kEducatorId), EscapeHtmlLiteText(m_strEducator), 7);
+                         LoadResString(kEducatorId), EscapeHtmlLiteText(m_strEducator), 7);
     return tip;
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "model/time_values.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ __time64_t DefaultDayStart() {
     return t;
 }
 
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
-
 }  // namespace
 
 CScheduleData::CScheduleData()
@@ -42,7 +37,7 @@ CScheduleData::CScheduleData()
         m_nSlotBrushes[i] = i < kStateSlots - 1 ? i : 0;
         m_nStateSlots[i] = i;
     }
-    CFile::GetStatus(LoadText(kDefaultDocumentNameId), m_fileStatus);
+    CFile::GetStatus(LoadResString(kDefaultDocumentNameId), m_fileStatus);
     m_dtStartDate = Settings().GetDefaultPlanDate();
     m_dtFirstWeekday = Settings().GetDefaultPlanDate();
     m_tDayStart = DefaultDayStart();
@@ -62,7 +57,7 @@ void CScheduleData::SetServices(const ModelServices& services) {
 
 void CScheduleData::ReadDefaultFileStatus() {
     CFileStatus status;
-    if (CFile::GetStatus(LoadText(kDefaultDocumentNameId), status))
+    if (CFile::GetStatus(LoadResString(kDefaultDocumentNameId), status))
         m_fileStatus = status;
     else
         m_fileStatus.m_szFullName = status.m_szFullName;
@@ -235,7 +230,7 @@ CString CScheduleData::FormatDayTitle(int n) const {
     const UINT steps = n > 0 ? static_cast<UINT>(n) % span : 0;
     const UINT weekdayId = kFirstWeekdayId + (first - kFirstWeekdayId + steps) % span;
 
-    const CString weekday = LoadText(weekdayId);
+    const CString weekday = LoadResString(weekdayId);
     CString title;
     switch (m_nTitleFormat) {
     case 0: title.Format(L"%s", weekday); break;

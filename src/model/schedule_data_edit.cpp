@@ -9,6 +9,7 @@
 #include "model/record_orders.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ constexpr UINT kHasDefaultRoomId = 60440;
 constexpr UINT kRoomExistsId = 60441;
 constexpr UINT kRoomNotFoundId = 60442;
 constexpr UINT kRoomsDoneId = 60443;
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The largest id plus 1; when that would overflow, the smallest id no record holds.
 template <class Array>
@@ -260,7 +255,7 @@ void CScheduleData::CreateRoomsForEntities(const std::vector<int>& selection) {
         // Appending a room moves the entities, so the entity is looked up again after it.
         const CString entityName = FindEntity(id)->m_strName;
         CString name;
-        name.Format(LoadText(kRoomNameId), entityName);
+        name.Format(LoadResString(kRoomNameId), entityName);
         bool link = true;
         bool create = true;
 
@@ -268,14 +263,14 @@ void CScheduleData::CreateRoomsForEntities(const std::vector<int>& selection) {
         if (place != m_arrEntities.end() && place->m_nType == kRoomType) {
             link = create = false;
             CString text;
-            text.Format(LoadText(kHasDefaultRoomId), entityName, place->m_strName);
+            text.Format(LoadResString(kHasDefaultRoomId), entityName, place->m_strName);
             m_arrProblems.push_back(MakeProblem(14, text, id));
         }
 
         const auto existing = FindEntityByName(name, kRoomType);
         if (existing != m_arrEntities.end()) {
             CString text;
-            text.Format(LoadText(kRoomExistsId), name);
+            text.Format(LoadResString(kRoomExistsId), name);
             m_arrProblems.push_back(MakeProblem(12, text, existing->m_nId));
         } else if (create) {
             CEntity room(m_tDayStart, m_nDays);
@@ -291,7 +286,7 @@ void CScheduleData::CreateRoomsForEntities(const std::vector<int>& selection) {
             const auto room = FindEntityByName(name, kRoomType);
             if (room == m_arrEntities.end()) {
                 CString text;
-                text.Format(LoadText(kRoomNotFoundId), entityName);
+                text.Format(LoadResString(kRoomNotFoundId), entityName);
                 m_arrProblems.push_back(MakeProblem(13, text, id));
             } else {
                 FindEntity(id)->m_nDefaultPlace = room->m_nId;
@@ -302,7 +297,7 @@ void CScheduleData::CreateRoomsForEntities(const std::vector<int>& selection) {
 
     if (created != 0 || linked != 0) {
         CString text;
-        text.Format(LoadText(kRoomsDoneId), created, linked);
+        text.Format(LoadResString(kRoomsDoneId), created, linked);
         m_arrProblems.push_back(MakeProblem(14, text, 0));
     }
     PublishEditProblems();

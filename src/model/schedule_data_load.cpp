@@ -9,6 +9,7 @@
 #include "model/document_values.h"
 #include "model/schedule_data.h"
 #include "model/xml_document.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr UINT kLoadFileErrorId = 60403;
 constexpr UINT kSaveCaptionId = 60405;
 constexpr UINT kSaveFileChangedId = 60406;
 constexpr UINT kSaveFileErrorId = 60407;
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The frame as the store being loaded sees it: the progress bar only. Pages keep showing the
 // open document until the new one replaces it.
@@ -75,7 +70,7 @@ private:
 }  // namespace
 
 bool CScheduleData::ShowLoadError(UINT textId) {
-    Answerer().Ask(LoadText(textId), LoadText(kErrorCaptionId), MessageButtons::Ok, MessageIcon::Stop);
+    Answerer().Ask(LoadResString(textId), LoadResString(kErrorCaptionId), MessageButtons::Ok, MessageIcon::Stop);
     return false;
 }
 
@@ -163,7 +158,7 @@ BOOL CScheduleData::Save(BOOL refresh) {
     CFileStatus disk;
     if (CFile::GetStatus(path, disk) &&
         (disk.m_mtime != m_fileStatus.m_mtime || disk.m_mtimeNsec != m_fileStatus.m_mtimeNsec)) {
-        switch (Answerer().Ask(LoadText(kSaveFileChangedId), LoadText(kSaveCaptionId), MessageButtons::YesNoCancel,
+        switch (Answerer().Ask(LoadResString(kSaveFileChangedId), LoadResString(kSaveCaptionId), MessageButtons::YesNoCancel,
                                MessageIcon::Question)) {
         case MessageAnswer::Yes: break;
         case MessageAnswer::No:
@@ -184,7 +179,7 @@ BOOL CScheduleData::Save(BOOL refresh) {
     if (written)
         RefreshFileStatus(path);
     else
-        Answerer().Ask(LoadText(kSaveFileErrorId), LoadText(kSaveCaptionId), MessageButtons::Ok, MessageIcon::Stop);
+        Answerer().Ask(LoadResString(kSaveFileErrorId), LoadResString(kSaveCaptionId), MessageButtons::Ok, MessageIcon::Stop);
 
     if (refresh) Host().RefreshPages(PageRefresh::AfterSave);
     return written ? TRUE : FALSE;
@@ -217,7 +212,7 @@ void CScheduleData::StoreOriginalStarts() {
 
 bool HasDocumentFileName(const CString& path) {
     if (path.IsEmpty()) return false;
-    const CString defaultName = LoadText(CScheduleData::kDefaultDocumentNameId);
+    const CString defaultName = LoadResString(CScheduleData::kDefaultDocumentNameId);
     if (!defaultName.IsEmpty() && path.Find(defaultName) >= 0) return false;
     const int length = path.GetLength();
     return length >= 4 && path[length - 4] == L'.';

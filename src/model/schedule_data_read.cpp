@@ -10,6 +10,7 @@
 #include "model/strict_order.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ constexpr UINT kDefaultChimeSetNameId = 60409;
 
 // Collections whose ids MakeIdsUnique repairs.
 enum IdSection { kEntityIds, kGroupIds, kActivityIds };
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The date of the text at the given clock time; the clock time must be one.
 COleDateTime DateAtClockTime(const COleDateTime& day, const CString& clock) {
@@ -51,7 +46,7 @@ void AddUniqueString(const CString& text, std::vector<CString>& list) {
 }  // namespace
 
 void CScheduleData::ReadXml(CXmlDocument& doc) {
-    IProgress& progress = Host().ShowProgress(LoadText(kReadingLabelId));
+    IProgress& progress = Host().ShowProgress(LoadResString(kReadingLabelId));
     progress.SetRange(0, 9);
     progress.SetStep(1);
     // The progress bar goes away whether or not the sections were complete.
@@ -89,7 +84,7 @@ void CScheduleData::ReadXml(CXmlDocument& doc) {
     if (m_arrChimeSets.empty()) {
         CChimeSet chimeSet;
         chimeSet.LoadLessonTimes(Settings());
-        chimeSet.m_strName = LoadText(kDefaultChimeSetNameId);
+        chimeSet.m_strName = LoadResString(kDefaultChimeSetNameId);
         AddOrReplaceChimeSet(chimeSet);
     }
     DropDanglingReferences();

@@ -5,18 +5,13 @@
 #include "model/record_orders.h"
 #include "model/schedule_data.h"
 #include "model/strict_order.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
 // Labels of the renumbering stages, in order.
 constexpr UINT kFirstStageLabelId = 60428;
 constexpr int kStages = 10;
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // Old id to new id of one collection; a reference to an id it does not hold becomes 0.
 class CIdMap {
@@ -66,13 +61,13 @@ void MapPairs(std::vector<CRoomPair>& pairs, const CIdMap& map) {
 }  // namespace
 
 void CScheduleData::RenumberIds() {
-    IProgress& progress = Host().ShowProgress(LoadText(kFirstStageLabelId));
+    IProgress& progress = Host().ShowProgress(LoadResString(kFirstStageLabelId));
     progress.SetRange(0, kStages - 2);
     progress.SetStep(1);
     int stage = 0;
     auto nextStage = [&]() {
         ++stage;
-        Host().ShowProgress(LoadText(kFirstStageLabelId + stage)).StepIt();
+        Host().ShowProgress(LoadResString(kFirstStageLabelId + stage)).StepIt();
     };
 
     // 1. No undo past a save; groups that no activity names go.

@@ -6,6 +6,7 @@
 #include "model/settle_moved_entry_states.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
+#include "platform/core/load_res_string.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ constexpr UINT kWritingLabelId = 60404;
 // are written beside the older form.
 constexpr int kWholeDayStartMinutes = 60;
 constexpr int kWholeDayLengthMinutes = 60;
-
-CString LoadText(UINT id) {
-    CString text;
-    text.LoadString(id);
-    return text;
-}
 
 // The state an entry is written with: its computed state, where a moved entry of a dated plan
 // counts as settled.
@@ -88,7 +83,7 @@ void CScheduleData::WriteXml(CXmlDocument& doc) {
 }
 
 void CScheduleData::BuildDocumentText(CXmlDocument& doc) const {
-    IProgress& progress = Host().ShowProgress(LoadText(kWritingLabelId));
+    IProgress& progress = Host().ShowProgress(LoadResString(kWritingLabelId));
     progress.SetRange(0, 6);
     progress.SetStep(1);
 
