@@ -1,18 +1,12 @@
 #include "model/activity.h"
 #include "model/document_values.h"
 #include "model/entity.h"
-#include "model/html_color.h"
+#include "model/record_xml.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
 
 namespace {
-
-int ReadHatch(const CString& text) {
-    if (text.IsEmpty()) return 6;
-    const int hatch = ParseFileInt(text);
-    return hatch < 0 || hatch > 11 ? 6 : hatch;
-}
 
 void WriteEnrolement(CXmlDocument& doc, const CScheduleData& data, int id) {
     const auto entity = data.FindEntity(id);
@@ -37,17 +31,12 @@ void CActivity::WriteXml(CXmlDocument& doc, const CScheduleData& data) const {
     set(L"SUPERVISOR", m_strSupervisor);
     set(L"REMARK", m_strRemark);
     set(L"LOCATION", m_strLocation);
-    if (m_crBackground != GetSysColor(COLOR_WINDOW)) set(L"BACKGROUND", FormatHtmlColor(m_crBackground));
-    if (m_crForeground != GetSysColor(COLOR_WINDOWTEXT)) set(L"FOREGROUND", FormatHtmlColor(m_crForeground));
-    if (m_nHatch != 6) set(L"HATCH", FormatFileInt(m_nHatch));
+    WriteLookAttributes(doc, pos, m_crBackground, GetSysColor(COLOR_WINDOW), m_crForeground, m_nHatch);
     set(L"DURATION", FormatDuration());
     set(L"MEETING", FormatHoursMinutes(m_tsMeeting));
     if (m_nPosition != 0) set(L"POSITION", FormatFileInt(m_nPosition));
     if (m_nDispersion != 0) set(L"DISPERSION", FormatFileInt(m_nDispersion));
-    if (m_nChimeSet != 0) {
-        const auto chimeSet = data.FindChimeSet(m_nChimeSet);
-        if (chimeSet != data.m_arrChimeSets.end()) set(L"CHIME", chimeSet->m_strName);
-    }
+    WriteChimeSetAttribute(doc, pos, data, m_nChimeSet);
 
     if (m_arrMembers.empty() && m_arrRooms.empty() && m_arrPairs.empty()) return;
     doc.EnterElement();
@@ -73,15 +62,12 @@ void CActivity::ReadXml(CXmlDocument& doc, const CScheduleData& data) {
     m_strSupervisor = get(L"SUPERVISOR");
     m_strRemark = get(L"REMARK");
     m_strLocation = get(L"LOCATION");
-    m_crBackground = ParseHtmlColor(get(L"BACKGROUND"), GetSysColor(COLOR_WINDOW));
-    m_crForeground = ParseHtmlColor(get(L"FOREGROUND"), GetSysColor(COLOR_WINDOWTEXT));
-    m_nHatch = ReadHatch(get(L"HATCH"));
+    ReadLookAttributes(doc, pos, GetSysColor(COLOR_WINDOW), m_crBackground, m_crForeground, m_nHatch);
     m_tsDuration = ParseFileSpan(get(L"DURATION"));
     m_tsMeeting = ParseFileSpan(get(L"MEETING"));
     m_nPosition = ParseFileInt(get(L"POSITION"));
     m_nDispersion = ParseFileInt(get(L"DISPERSION"));
-    const auto chimeSet = data.FindChimeSetByName(get(L"CHIME"));
-    m_nChimeSet = chimeSet == data.m_arrChimeSets.end() ? 0 : chimeSet->m_nId;
+    m_nChimeSet = ReadChimeSetAttribute(doc, pos, data);
 
     // Children in file order; members come before the pairs that name them.
     doc.EnterElement();

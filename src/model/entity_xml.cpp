@@ -3,19 +3,12 @@
 
 #include "model/document_values.h"
 #include "model/entity.h"
-#include "model/html_color.h"
+#include "model/record_xml.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/xml_document.h"
 
 namespace {
-
-// Hatch numbers the drawing code knows; anything else reads as no hatch.
-int ReadHatch(const CString& text) {
-    if (text.IsEmpty()) return 6;
-    const int hatch = ParseFileInt(text);
-    return hatch < 0 || hatch > 11 ? 6 : hatch;
-}
 
 // Whether the date is worth writing: every valid date but the default the reader supplies.
 bool IsWrittenDate(const COleDateTime& date) {
@@ -37,15 +30,10 @@ void CEntity::WriteXml(CXmlDocument& doc, const CScheduleData& data) const {
     set(L"ID", FormatFileInt(m_nId));
     setText(L"EDUCATOR", m_strEducator);
     if (m_nDefaultPlace != 0) set(L"DEFAULT", FormatFileInt(m_nDefaultPlace));
-    if (m_nChimeSet != 0) {
-        const auto chimeSet = data.FindChimeSet(m_nChimeSet);
-        if (chimeSet != data.m_arrChimeSets.end()) set(L"CHIME", chimeSet->m_strName);
-    }
+    WriteChimeSetAttribute(doc, pos, data, m_nChimeSet);
     set(L"TAG", m_strName);
     set(L"TYPE", FormatFileInt(m_nType));
-    if (m_crBackground != GetSysColor(COLOR_WINDOW)) set(L"BACKGROUND", FormatHtmlColor(m_crBackground));
-    if (m_crForeground != GetSysColor(COLOR_WINDOWTEXT)) set(L"FOREGROUND", FormatHtmlColor(m_crForeground));
-    if (m_nHatch != 6) set(L"HATCH", FormatFileInt(m_nHatch));
+    WriteLookAttributes(doc, pos, m_crBackground, GetSysColor(COLOR_WINDOW), m_crForeground, m_nHatch);
     if (m_bUnavailable) set(L"AVAILABLE", L"FALSE");
     if (IsWrittenDate(m_dtRegistration)) set(L"REGISTRATION", FormatFileDate(m_dtRegistration));
     if (IsWrittenDate(m_dtCompletion)) set(L"COMPLETION", FormatFileDate(m_dtCompletion));
@@ -96,13 +84,10 @@ void CEntity::ReadXml(CXmlDocument& doc, const CScheduleData& data) {
     m_nId = ParseFileInt(get(L"ID"));
     m_strEducator = get(L"EDUCATOR");
     m_nDefaultPlace = ParseFileInt(get(L"DEFAULT"));
-    const auto chimeSet = data.FindChimeSetByName(get(L"CHIME"));
-    m_nChimeSet = chimeSet == data.m_arrChimeSets.end() ? 0 : chimeSet->m_nId;
+    m_nChimeSet = ReadChimeSetAttribute(doc, pos, data);
     m_strName = get(L"TAG");
     m_nType = ParseFileInt(get(L"TYPE"));
-    m_crBackground = ParseHtmlColor(get(L"BACKGROUND"), GetSysColor(COLOR_WINDOW));
-    m_crForeground = ParseHtmlColor(get(L"FOREGROUND"), GetSysColor(COLOR_WINDOWTEXT));
-    m_nHatch = ReadHatch(get(L"HATCH"));
+    ReadLookAttributes(doc, pos, GetSysColor(COLOR_WINDOW), m_crBackground, m_crForeground, m_nHatch);
     m_bUnavailable = ParseFileFlag(get(L"AVAILABLE")) ? 1 : 0;
     m_dtRegistration = ReadDateOr1970(get(L"REGISTRATION"));
     m_dtCompletion = ReadDateOr1970(get(L"COMPLETION"));

@@ -4,8 +4,8 @@
 #include <unordered_set>
 
 #include "model/document_values.h"
-#include "model/html_color.h"
 #include "model/record_orders.h"
+#include "model/record_xml.h"
 #include "model/schedule_data.h"
 #include "model/strict_order.h"
 #include "model/time_values.h"
@@ -197,11 +197,8 @@ void CScheduleData::ReadGroupsSection(CXmlDocument& doc) {
         CActivityGroup group;
         group.m_nId = ParseFileInt(get(L"ID"));
         group.m_strName = get(L"TAG");
-        group.m_crBackground = ParseHtmlColor(get(L"BACKGROUND"), GetSysColor(COLOR_BTNSHADOW));
-        group.m_crForeground = ParseHtmlColor(get(L"FOREGROUND"), GetSysColor(COLOR_WINDOWTEXT));
-        const CString hatch = get(L"HATCH");
-        group.m_nHatch = hatch.IsEmpty() ? 6 : ParseFileInt(hatch);
-        if (group.m_nHatch < 0 || group.m_nHatch > 11) group.m_nHatch = 6;
+        ReadLookAttributes(doc, pos, GetSysColor(COLOR_BTNSHADOW), group.m_crBackground, group.m_crForeground,
+                           group.m_nHatch);
         m_arrGroups.push_back(std::move(group));
     });
     MakeIdsUnique(kGroupIds);
