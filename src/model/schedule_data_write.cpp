@@ -62,19 +62,7 @@ void CScheduleData::PrepareForWrite() {
     }
 
     // A single chime set is written with id 1; the references to it follow it there.
-    if (m_arrChimeSets.size() == 1 && m_arrChimeSets.front().m_nId != 1) {
-        const int old = m_arrChimeSets.front().m_nId;
-        m_arrChimeSets.front().m_nId = 1;
-        m_arrChimeSets.InvalidateIndex();
-        for (CEntity& entity : m_arrEntities)
-            if (entity.m_nChimeSet == old) entity.m_nChimeSet = 1;
-        for (CActivity& activity : m_arrActivities) {
-            if (activity.m_nChimeSet == old) activity.m_nChimeSet = 1;
-            if (activity.m_nDerivedChimeSet == old) activity.m_nDerivedChimeSet = 1;
-        }
-        if (m_nCurrentChimeSet == old) m_nCurrentChimeSet = 1;
-        if (m_nDefaultChimeSet == old) m_nDefaultChimeSet = 1;
-    }
+    RenumberSoleChimeSet();
 }
 
 void CScheduleData::WriteXml(CXmlDocument& doc) {
