@@ -43,6 +43,19 @@ public:
         m_doc.LeaveElement();
         m_pos = m_doc.GetMainPos();
     }
+    // Adds an element and lets body write its children inside it.
+    template <class Body>
+    void Section(const wchar_t* name, Body body) {
+        Add(name);
+        Enter();
+        body();
+        Leave();
+    }
+    // Adds an element that names its entity.
+    void AddForEntity(const wchar_t* name, int entityId) {
+        Add(name);
+        SetInt(L"ENTITY", entityId);
+    }
 
 private:
     CXmlDocument& m_doc;
@@ -100,135 +113,119 @@ void CScheduleData::BuildDocumentText(CXmlDocument& doc) const {
     for (const CChimeSet& chimeSet : m_arrChimeSets) chimeSet.WriteXml(doc, singleChimeSet ? 1 : chimeSet.m_nId);
     w.Leave();
 
-    w.Add(L"ENTITIES");
-    w.Enter();
-    for (const CEntity& entity : m_arrEntities) entity.WriteXml(doc, *this);
-    w.Leave();
+    w.Section(L"ENTITIES", [&] {
+        for (const CEntity& entity : m_arrEntities) entity.WriteXml(doc, *this);
+    });
 
-    w.Add(L"AVAILABILITY");
-    w.Enter();
-    for (const CEntity& entity : m_arrEntities) {
-        for (const CAbsence& absence : entity.m_arrAbsences) {
-            w.Add(L"ABSENCE");
-            w.SetInt(L"ENTITY", entity.m_nId);
-            w.Set(L"DAY", FormatFileDate(absence.m_dtStart));
-            if (!absence.m_bWholeDay) {
-                w.Set(L"START", absence.m_dtStart.Format(L"%H:%M"));
-                w.Set(L"DURATION", FormatHoursMinutes(absence.m_tsLength));
-            }
-            w.Set(L"CATEGORY", absence.m_strCategory);
-            w.Set(L"REASON", absence.m_strReason);
-            w.Set(L"FUND", absence.m_strFund);
-            if (absence.m_bApproved) w.Set(L"APPROVED", L"YES");
-            if (absence.m_bPaid) w.Set(L"PAID", L"YES");
-            w.Set(L"REMARK", absence.m_strRemark);
-            if (absence.m_bWholeDay && absence.m_dtStart.GetStatus() == COleDateTime::valid) {
-                // The older form keeps only the day; the time and length go beside it when they
-                // are not the ones the reader supplies.
-                const int startMinutes = absence.m_dtStart.GetHour() * 60 + absence.m_dtStart.GetMinute();
-                if (startMinutes != kWholeDayStartMinutes ||
-                    WholeMinutes(absence.m_tsLength.m_span) != kWholeDayLengthMinutes) {
-                    w.Set(L"WHOLE_DAY_START", absence.m_dtStart.Format(L"%H:%M"));
-                    w.Set(L"WHOLE_DAY_DURATION", FormatHoursMinutes(absence.m_tsLength));
+    w.Section(L"AVAILABILITY", [&] {
+        for (const CEntity& entity : m_arrEntities) {
+            for (const CAbsence& absence : entity.m_arrAbsences) {
+                w.AddForEntity(L"ABSENCE", entity.m_nId);
+                w.Set(L"DAY", FormatFileDate(absence.m_dtStart));
+                if (!absence.m_bWholeDay) {
+                    w.Set(L"START", absence.m_dtStart.Format(L"%H:%M"));
+                    w.Set(L"DURATION", FormatHoursMinutes(absence.m_tsLength));
+                }
+                w.Set(L"CATEGORY", absence.m_strCategory);
+                w.Set(L"REASON", absence.m_strReason);
+                w.Set(L"FUND", absence.m_strFund);
+                if (absence.m_bApproved) w.Set(L"APPROVED", L"YES");
+                if (absence.m_bPaid) w.Set(L"PAID", L"YES");
+                w.Set(L"REMARK", absence.m_strRemark);
+                if (absence.m_bWholeDay && absence.m_dtStart.GetStatus() == COleDateTime::valid) {
+                    // The older form keeps only the day; the time and length go beside it when they
+                    // are not the ones the reader supplies.
+                    const int startMinutes = absence.m_dtStart.GetHour() * 60 + absence.m_dtStart.GetMinute();
+                    if (startMinutes != kWholeDayStartMinutes ||
+                        WholeMinutes(absence.m_tsLength.m_span) != kWholeDayLengthMinutes) {
+                        w.Set(L"WHOLE_DAY_START", absence.m_dtStart.Format(L"%H:%M"));
+                        w.Set(L"WHOLE_DAY_DURATION", FormatHoursMinutes(absence.m_tsLength));
+                    }
                 }
             }
         }
-    }
-    w.Leave();
+    });
     progress.StepIt();
 
-    w.Add(L"REWARDS");
-    w.Enter();
-    for (const CEntity& entity : m_arrEntities) {
-        for (const CFund& fund : entity.m_arrFunds) {
-            w.Add(L"FUND");
-            w.SetInt(L"ENTITY", entity.m_nId);
-            w.Set(L"TAG", fund.m_strName);
-            w.Set(L"DURATION", FormatHoursMinutes(fund.m_tsLength));
+    w.Section(L"REWARDS", [&] {
+        for (const CEntity& entity : m_arrEntities) {
+            for (const CFund& fund : entity.m_arrFunds) {
+                w.AddForEntity(L"FUND", entity.m_nId);
+                w.Set(L"TAG", fund.m_strName);
+                w.Set(L"DURATION", FormatHoursMinutes(fund.m_tsLength));
+            }
         }
-    }
-    w.Leave();
+    });
     progress.StepIt();
 
-    w.Add(L"GROUPS");
-    w.Enter();
-    for (const CActivityGroup& group : m_arrGroups) group.WriteXml(doc);
-    w.Leave();
+    w.Section(L"GROUPS", [&] {
+        for (const CActivityGroup& group : m_arrGroups) group.WriteXml(doc);
+    });
     progress.StepIt();
 
-    w.Add(L"ACTIVITIES");
-    w.Enter();
-    for (const CActivity& activity : m_arrActivities) activity.WriteXml(doc, *this);
-    w.Leave();
+    w.Section(L"ACTIVITIES", [&] {
+        for (const CActivity& activity : m_arrActivities) activity.WriteXml(doc, *this);
+    });
     progress.StepIt();
 
     const bool dated = !HasDefaultStartDate();
     const COleDateTime startDate = GetStartDate();
-    w.Add(L"TIMETABLE");
-    w.Enter();
-    for (const CTimetableEntry& entry : m_arrEntries) {
-        w.Add(L"ENTRY");
-        w.SetInt(L"ACTIVITY", entry.m_nActivity);
-        w.SetInt(L"STATUS", StateForFile(*this, entry));
-        w.Set(L"DAY", FormatFileDate(entry.m_dtStart));
-        w.Set(L"START", entry.m_dtStart.Format(L"%H:%M"));
-        if (dated && CompareTimesApprox(entry.m_dtStart, entry.m_dtUnmovedStart) != 0) {
-            const COleDateTime& unmoved = entry.m_dtUnmovedStart;
-            if (unmoved.GetStatus() == COleDateTime::valid && IsUnplacedDate(unmoved))
-                w.Set(L"ORIGINAL", L"0");
-            else
-                w.SetInt(L"ORIGINAL", WholeMinutes((unmoved - startDate).m_span));
-        }
-        w.Set(L"DURATION", FormatHoursMinutes(entry.m_tsLength));
-        if (!entry.m_strRemark.IsEmpty()) w.Set(L"REMARK", entry.m_strRemark);
+    w.Section(L"TIMETABLE", [&] {
+        for (const CTimetableEntry& entry : m_arrEntries) {
+            w.Add(L"ENTRY");
+            w.SetInt(L"ACTIVITY", entry.m_nActivity);
+            w.SetInt(L"STATUS", StateForFile(*this, entry));
+            w.Set(L"DAY", FormatFileDate(entry.m_dtStart));
+            w.Set(L"START", entry.m_dtStart.Format(L"%H:%M"));
+            if (dated && CompareTimesApprox(entry.m_dtStart, entry.m_dtUnmovedStart) != 0) {
+                const COleDateTime& unmoved = entry.m_dtUnmovedStart;
+                if (unmoved.GetStatus() == COleDateTime::valid && IsUnplacedDate(unmoved))
+                    w.Set(L"ORIGINAL", L"0");
+                else
+                    w.SetInt(L"ORIGINAL", WholeMinutes((unmoved - startDate).m_span));
+            }
+            w.Set(L"DURATION", FormatHoursMinutes(entry.m_tsLength));
+            if (!entry.m_strRemark.IsEmpty()) w.Set(L"REMARK", entry.m_strRemark);
 
-        const bool hasReplacements = !entry.m_arrReplacements.empty() || !entry.m_arrRooms.empty();
-        if (!hasReplacements && entry.m_arrPairs.empty()) continue;
-        w.Enter();
-        if (hasReplacements) {
-            w.Add(L"REPLACEMENTS");
+            const bool hasReplacements = !entry.m_arrReplacements.empty() || !entry.m_arrRooms.empty();
+            if (!hasReplacements && entry.m_arrPairs.empty()) continue;
             w.Enter();
-            for (const CReplacement& replacement : entry.m_arrReplacements) {
-                w.Add(L"REPLACE");
-                w.SetInt(L"ENTITY", replacement.m_nEntity);
-                if (replacement.m_nReplacing != 0) w.SetInt(L"REPLACING", replacement.m_nReplacing);
-                if (replacement.m_bPaid) w.Set(L"PAID", L"TRUE");
-                if (replacement.m_bExtending) w.Set(L"EXTENDING", L"TRUE");
-                if (!replacement.m_strFund.IsEmpty()) w.Set(L"FUND", replacement.m_strFund);
-                if (!replacement.m_strRemark.IsEmpty()) w.Set(L"REMARK", replacement.m_strRemark);
+            if (hasReplacements) {
+                w.Section(L"REPLACEMENTS", [&] {
+                    for (const CReplacement& replacement : entry.m_arrReplacements) {
+                        w.AddForEntity(L"REPLACE", replacement.m_nEntity);
+                        if (replacement.m_nReplacing != 0) w.SetInt(L"REPLACING", replacement.m_nReplacing);
+                        if (replacement.m_bPaid) w.Set(L"PAID", L"TRUE");
+                        if (replacement.m_bExtending) w.Set(L"EXTENDING", L"TRUE");
+                        if (!replacement.m_strFund.IsEmpty()) w.Set(L"FUND", replacement.m_strFund);
+                        if (!replacement.m_strRemark.IsEmpty()) w.Set(L"REMARK", replacement.m_strRemark);
+                    }
+                    for (int room : entry.m_arrRooms) w.AddForEntity(L"REPLACE", room);
+                });
             }
-            for (int room : entry.m_arrRooms) {
-                w.Add(L"REPLACE");
-                w.SetInt(L"ENTITY", room);
+            if (!entry.m_arrPairs.empty()) {
+                w.Section(L"ASSOCIATIONS", [&] {
+                    for (const CRoomPair& pair : entry.m_arrPairs) {
+                        w.Add(L"ASSOCIATE");
+                        w.SetInt(L"ROOM", pair.m_nRoom);
+                        w.SetInt(L"ENTITY", pair.m_nEntity);
+                    }
+                });
             }
             w.Leave();
         }
-        if (!entry.m_arrPairs.empty()) {
-            w.Add(L"ASSOCIATIONS");
-            w.Enter();
-            for (const CRoomPair& pair : entry.m_arrPairs) {
-                w.Add(L"ASSOCIATE");
-                w.SetInt(L"ROOM", pair.m_nRoom);
-                w.SetInt(L"ENTITY", pair.m_nEntity);
-            }
-            w.Leave();
-        }
-        w.Leave();
-    }
-    w.Leave();
+    });
 
     if (!m_arrKeys.empty()) {
-        w.Add(L"KEYS");
-        w.Enter();
-        for (const CActivityKey& key : m_arrKeys) {
-            if (FindEntity(key.m_nEntity) == m_arrEntities.end()) continue;
-            if (FindActivity(key.m_nActivity) == m_arrActivities.end()) continue;
-            w.Add(L"KEY");
-            w.SetInt(L"ENTITY", key.m_nEntity);
-            w.SetInt(L"ACTIVITY", key.m_nActivity);
-            w.Set(L"CODE", key.m_strCode);
-        }
-        w.Leave();
+        w.Section(L"KEYS", [&] {
+            for (const CActivityKey& key : m_arrKeys) {
+                if (FindEntity(key.m_nEntity) == m_arrEntities.end()) continue;
+                if (FindActivity(key.m_nActivity) == m_arrActivities.end()) continue;
+                w.AddForEntity(L"KEY", key.m_nEntity);
+                w.SetInt(L"ACTIVITY", key.m_nActivity);
+                w.Set(L"CODE", key.m_strCode);
+            }
+        });
     }
     w.Leave();
     progress.StepIt();
