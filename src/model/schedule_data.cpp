@@ -92,14 +92,18 @@ void CScheduleData::ResetToNew(BOOL refresh) {
     m_arrKeys.clear();
     m_arrEntries.clear();
     m_arrGroups.clear();
+    ClearDerivedLists();
+
+    if (refresh) Host().RefreshPages(PageRefresh::AfterReset);
+}
+
+void CScheduleData::ClearDerivedLists() {
     m_arrProblems.clear();
     m_arrSolverIds.clear();
     m_arrUnderPlanned.clear();
     m_arrActivityWeights.clear();
     m_arrEntityWeights.clear();
     m_arrFreeSlots.clear();
-
-    if (refresh) Host().RefreshPages(PageRefresh::AfterReset);
 }
 
 // Lookups ------------------------------------------------------------------------------------

@@ -472,6 +472,8 @@ private:
 
     void ReadDefaultFileStatus();
     void ResetDisplayScheme();
+    // Empties the problem list and the lists derived from the plan.
+    void ClearDerivedLists();
 
     IModelHost* m_pHost;
     IAppSettings* m_pSettings;

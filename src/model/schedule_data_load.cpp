@@ -130,12 +130,7 @@ void CScheduleData::TakeDocumentFrom(CScheduleData& other) {
     m_arrEntries.swap(other.m_arrEntries);
     m_arrGroups.swap(other.m_arrGroups);
     for (int i = 0; i < kStateSlots; ++i) m_nStateSlots[i] = other.m_nStateSlots[i];
-    m_arrProblems.clear();
-    m_arrSolverIds.clear();
-    m_arrUnderPlanned.clear();
-    m_arrActivityWeights.clear();
-    m_arrEntityWeights.clear();
-    m_arrFreeSlots.clear();
+    ClearDerivedLists();
     m_nPopulation = other.m_nPopulation;
     m_nDuration = other.m_nDuration;
     m_nHourIndex = other.m_nHourIndex;
