@@ -37,6 +37,15 @@ bool OnSameDay(const COleDateTime& a, const COleDateTime& b) {
     return IsSameDay(a, b);
 }
 
+// The member when it exists, is available from start to end and is not absent then; else null.
+const CEntity* AttendingMember(const CScheduleData& data, int id, const COleDateTime& start, const COleDateTime& end) {
+    const auto entity = data.FindEntity(id);
+    if (entity == data.m_arrEntities.end()) return nullptr;
+    if (!entity->IsAvailable(data, start, end)) return nullptr;
+    if (entity->IsAbsent(start, end)) return nullptr;
+    return &*entity;
+}
+
 }  // namespace
 
 int CScheduleData::CanPlaceEntry(int activityId, int excludedId, const CTimetableEntry& entry,
@@ -47,10 +56,7 @@ int CScheduleData::CanPlaceEntry(int activityId, int excludedId, const CTimetabl
     const COleDateTime start = entry.m_dtStart;
     const COleDateTime end = entry.GetEndTime();
     for (int id : activity->m_arrMembers) {
-        const auto entity = FindEntity(id);
-        if (entity == m_arrEntities.end()) return 0;
-        if (!entity->IsAvailable(*this, start, end)) return 0;
-        if (entity->IsAbsent(start, end)) return 0;
+        if (!AttendingMember(*this, id, start, end)) return 0;
         if (EntityHasClash(id, activityId, entry, excludedId, index)) return 0;
     }
     return 1;
@@ -64,10 +70,8 @@ int CScheduleData::CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry
     const COleDateTime start = entry.m_dtStart;
     const COleDateTime end = entry.GetEndTime();
     for (int id : activity->m_arrMembers) {
-        const auto entity = FindEntity(id);
-        if (entity == m_arrEntities.end()) return 0;
-        if (!entity->IsAvailable(*this, start, end)) return 0;
-        if (entity->IsAbsent(start, end)) return 0;
+        const CEntity* entity = AttendingMember(*this, id, start, end);
+        if (!entity) return 0;
         // OVERLAPS 0 sets no limit. A stored copy of the entry counts itself, hence the - 1.
         if (entity->m_nOverlaps == 0) continue;
         if (entity->CountClashingEntries(*this, chimeSet, entry) - 1 > entity->m_nOverlaps) return 0;
