@@ -1,6 +1,7 @@
 #include "model/time_values.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
@@ -62,6 +63,20 @@ int CompareDates(const COleDateTime& a, const COleDateTime& b) {
 }
 
 bool IsSameDay(const COleDateTime& a, const COleDateTime& b) {
+    // Well inside the calendar's range the same day is the same count of whole days after
+    // rounding to the second, as the calendar parts are taken; that needs no calendar at all.
+    // The placement rules ask this for every stored entry.
+    auto dayNumber = [](const COleDateTime& t, std::int64_t& day) {
+        if (t.GetStatus() != COleDateTime::valid) return false;
+        const double linear = COleDateTime::ToLinear(t.m_dt);
+        if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
+        const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
+        day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+        return true;
+    };
+    std::int64_t dayA = 0, dayB = 0;
+    if (dayNumber(a, dayA) && dayNumber(b, dayB)) return dayA == dayB;
+
     int ya, ma, da, yb, mb, db;
     a.GetDateParts(ya, ma, da);
     b.GetDateParts(yb, mb, db);

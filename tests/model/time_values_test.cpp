@@ -73,6 +73,20 @@ TEST(TimeValues, IsSameDayCountsTwoInvalidValuesAsOneDay) {
     EXPECT_FALSE(IsSameDay(Invalid(), At(10, 0)));
 }
 
+// The day is taken after rounding to the whole second; before 30 December 1899 the fraction
+// still counts forward from the day's midnight.
+TEST(TimeValues, IsSameDayRoundsToTheSecondAndReadsDatesBefore1900) {
+    struct Case { COleDateTime a, b; bool same; const char* what; };
+    const Case cases[] = {
+        {At(23, 59, 59.6), COleDateTime(2024, 9, 3, 0, 0, 0), true, "rounds up to the next midnight"},
+        {At(23, 59, 59.4), COleDateTime(2024, 9, 3, 0, 0, 0), false, "stays on its day"},
+        {COleDateTime(-1.25), COleDateTime(-1.75), true, "29 December 1899, 06:00 and 18:00"},
+        {COleDateTime(-1.25), COleDateTime(-0.25), false, "29 and 30 December 1899"},
+        {COleDateTime(0.25), COleDateTime(-0.25), true, "30 December 1899 either side of zero"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsSameDay(c.a, c.b), c.same) << c.what;
+}
+
 TEST(TimeValues, IsSameDay64ComparesLocalDays) {
     CPinnedTimeZone zone("Europe/Berlin");
     // 22:30 and 23:30 UTC on 2 September 2024 are 00:30 and 01:30 on 3 September in Berlin;
