@@ -18,9 +18,6 @@ void Generate(CScheduleData& data, const benchmark::State& state) {
     PlanOptions options = state.range(0) == 0 ? SchoolPlanOptions() : LargePlanOptions();
     options.dated = state.range(1) != 0;
     GeneratePlan(data, options);
-    // A document keeps its first weekday in the first week of January 2000; a dated plan starts
-    // elsewhere, which is what selects the dated checks.
-    data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);
 }
 
 // The steps of RecheckAndRefresh up to publishing the problems.

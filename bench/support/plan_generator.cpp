@@ -85,8 +85,10 @@ void GeneratePlan(CScheduleData& data, const PlanOptions& options) {
     data.m_arrKeys.clear();
     data.m_arrProblems.clear();
     data.m_nDays = days;
-    data.m_dtStartDate = options.dated ? COleDateTime(2024, 9, 2, 0, 0, 0) : COleDateTime(2000, 1, 3, 0, 0, 0);
-    data.m_dtFirstWeekday = data.m_dtStartDate;
+    // The first weekday is a reference date in the first days of January 2000 (here a Monday);
+    // a plan whose start date is that day is a week template, any other start makes it dated.
+    data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);
+    data.m_dtStartDate = options.dated ? COleDateTime(2024, 9, 2, 0, 0, 0) : data.m_dtFirstWeekday;
     data.m_tDayStart = TimeOfDay(7, 0);
 
     // Chime sets: an hourly one and one of 50-minute lessons with two breaks.

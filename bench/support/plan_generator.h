@@ -17,7 +17,8 @@ struct PlanOptions {
     int activities = 1200;
     int entries = 4000;
     int days = 5;              // plan days, at most 21
-    bool dated = true;         // a dated plan (Monday 2 September 2024); else a week template (January 2000)
+    bool dated = true;         // a dated plan (Monday 2 September 2024); else a week template
+                               // (starting on the first weekday, Monday 3 January 2000)
     std::uint32_t seed = 1;
     double absenceShare = 0.05;      // entities with an absence
     double replacementShare = 0.02;  // entries with a replacement record
