@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/participation_rules.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 
@@ -56,6 +58,23 @@ CString Numbered(const wchar_t* stem, int n) {
     CString text;
     text.Format(L"%s %d", stem, n);
     return text;
+}
+
+// Positions, ascending and each once, of the entries that can share a participant with an entry
+// of the activity: those of the activities listing one of its members and those naming one.
+void GetEntriesNearActivity(const CScheduleData& data, const CPlanIndex& index, const CActivity& activity,
+                            CPlanIndex::Positions& out) {
+    out.clear();
+    for (int id : activity.m_arrMembers) {
+        for (std::size_t a : index.ActivitiesListingMember(id)) {
+            const auto& entries = index.EntriesOfActivity(data.m_arrActivities[a].m_nId);
+            out.insert(out.end(), entries.begin(), entries.end());
+        }
+        const auto& naming = index.EntriesNaming(id);
+        out.insert(out.end(), naming.begin(), naming.end());
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 }  // namespace
@@ -226,5 +245,47 @@ void GeneratePlan(CScheduleData& data, const PlanOptions& options) {
         }
         absence.m_strReason = L"Course";
         entity.m_arrAbsences.push_back(absence);
+    }
+}
+
+void PrepareCandidateSlots(CScheduleData& data) {
+    data.CreateUnplacedEntries();
+
+    // A movable entry (neither fixed, cancelled nor linked, and without replacement records) gets
+    // its candidate slots; every other entry keeps none and stays where it is.
+    for (CTimetableEntry& entry : data.m_arrEntries) {
+        const int state = entry.GetState(data);
+        if (state != 0 && state != 5 && state != 7 && entry.m_arrReplacements.empty())
+            entry.BuildCandidateSlots(data);
+        else
+            entry.m_arrSlots.clear();
+    }
+
+    const CPlanIndex index(data);
+    CPlanIndex::Positions near;
+    // Slots that run into an entry staying where it is are no candidates.
+    for (CTimetableEntry& entry : data.m_arrEntries) {
+        if (entry.m_arrSlots.empty()) continue;
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity == data.m_arrActivities.end()) continue;
+        GetEntriesNearActivity(data, index, *activity, near);
+        for (std::size_t f : near) {
+            const CTimetableEntry& fixed = data.m_arrEntries[f];
+            if (fixed.m_arrSlots.empty() && EntriesShareParticipant(data, fixed, entry))
+                entry.RemoveOverlappingCandidates(fixed.m_dtStart, fixed.GetEndTime());
+        }
+    }
+    // Each slot scores the slots of the entries sharing a participant (itself included) it overlaps.
+    for (CTimetableEntry& entry : data.m_arrEntries) {
+        if (entry.m_arrSlots.empty()) continue;
+        for (CCandidateSlot& slot : entry.m_arrSlots) slot.m_dScore = 0.0;
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity == data.m_arrActivities.end()) continue;
+        GetEntriesNearActivity(data, index, *activity, near);
+        for (std::size_t f : near) {
+            const CTimetableEntry& other = data.m_arrEntries[f];
+            if (!other.m_arrSlots.empty() && EntriesShareParticipant(data, other, entry))
+                entry.ScoreCandidateOverlaps(other.m_arrSlots, other.m_tsLength);
+        }
     }
 }

@@ -33,3 +33,9 @@ PlanOptions LargePlanOptions();   // 1,500 entities, 5,000 activities, 20,000 en
 
 // Empties the store's collections and fills them as the options say.
 void GeneratePlan(CScheduleData& data, const PlanOptions& options);
+
+// Readies a week template as the solver does before it weighs the activities: unplaced entries
+// for the time the activities still lack, candidate slots for every movable entry (thinned by
+// the entries that stay where they are), and the slots' conflict scores against the slots of
+// the entries that share a participant. The activity weights are built from these.
+void PrepareCandidateSlots(CScheduleData& data);
