@@ -28,6 +28,36 @@ int StateForFile(const CScheduleData& data, const CTimetableEntry& entry) {
     return state;
 }
 
+// Makes room in the document for about the text the store will give, so that a large plan is
+// not copied again and again while it grows. The sizes are those of plain records; long
+// names and remarks only make the text grow once more.
+void ReserveDocumentText(const CScheduleData& data, CXmlDocument& doc) {
+    const std::size_t days = static_cast<std::size_t>(std::clamp(data.m_nDays, 0, kMaxPlanDays));
+    std::size_t length = 400 + 150 * data.m_arrChimeSets.size() + 80 * data.m_arrGroups.size() +
+                         60 * data.m_arrKeys.size();
+    std::size_t elements = 12 + data.m_arrChimeSets.size() + data.m_arrGroups.size() + data.m_arrKeys.size();
+    for (const CChimeSet& chimeSet : data.m_arrChimeSets) {
+        length += 60 * chimeSet.m_arrIntervals.size();
+        elements += chimeSet.m_arrIntervals.size();
+    }
+    for (const CEntity& entity : data.m_arrEntities) {
+        const std::size_t children = entity.m_arrAbsences.size() + entity.m_arrFunds.size();
+        length += 100 + 50 * days + 150 * children;
+        elements += 1 + days + children;
+    }
+    for (const CActivity& activity : data.m_arrActivities) {
+        const std::size_t children = activity.m_arrMembers.size() + activity.m_arrRooms.size() + activity.m_arrPairs.size();
+        length += 150 + 60 * children;
+        elements += 1 + children;
+    }
+    for (const CTimetableEntry& entry : data.m_arrEntries) {
+        const std::size_t children = entry.m_arrReplacements.size() + entry.m_arrRooms.size() + entry.m_arrPairs.size();
+        length += 100 + 80 * children;
+        elements += 1 + (children ? 2 + children : 0);
+    }
+    doc.Reserve(length, elements);
+}
+
 class CSectionWriter {
 public:
     explicit CSectionWriter(CXmlDocument& doc) : m_doc(doc) {}
@@ -89,6 +119,7 @@ void CScheduleData::BuildDocumentText(CXmlDocument& doc) const {
     progress.SetStep(1);
 
     doc.SetDocumentText(L"<?xml version=\"1.0\" encoding=\"UTF-16LE\"?>\r\n");
+    ReserveDocumentText(*this, doc);
     CSectionWriter w(doc);
     w.Add(L"DOCUMENT");
     w.Set(L"VERSION", L"1.0");

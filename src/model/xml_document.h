@@ -67,6 +67,10 @@ public:
 
     // Whole document. SetDocumentText with no text empties the document and frees the index.
     bool SetDocumentText(const wchar_t* text = nullptr);
+    // Makes room for a text of textLength characters and an index of elements, so that a
+    // document built element by element does not copy its text again each time it outgrows
+    // it. Changes nothing else.
+    void Reserve(std::size_t textLength, std::size_t elements = 0);
     bool ParseDocument();
     bool IsWellFormed() const;
     const CString& GetDoc() const { return m_strDoc; }

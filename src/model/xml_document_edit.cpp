@@ -12,6 +12,12 @@ bool IsSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L
 
 }  // namespace
 
+void CXmlDocument::Reserve(std::size_t textLength, std::size_t elements) {
+    m_strDoc.str().reserve(textLength);
+    // Element 0 stands for the document itself.
+    m_aPos.reserve(elements + 1);
+}
+
 void CXmlDocument::Splice(int offset, int removeLength, const std::wstring& insert) {
     m_strDoc.str().replace(static_cast<std::size_t>(offset), static_cast<std::size_t>(removeLength), insert);
 }
