@@ -569,6 +569,7 @@ bool CXmlDocument::WriteFileText(const CString& path, const CString& text, CStri
         std::string converted;
         bool lost = false;
         if (unitSize == 2) {
+            converted.reserve(bytes.size() + static_cast<std::size_t>(text.GetLength()) * 2);
             const bool bigEndian = (mark->flag & kUtf16BeFile) != 0;
             EncodeText(bigEndian ? CP_UTF16BE : CP_UTF16LE, text.str(), converted, &lost);
             if (bigEndian)
@@ -585,7 +586,14 @@ bool CXmlDocument::WriteFileText(const CString& path, const CString& text, CStri
                 AddResult(log, L"conversion_loss");
         }
         units = static_cast<int>(converted.size() / static_cast<std::size_t>(unitSize));
-        bytes += converted;
+        // One buffer for the whole file where the converted text has room for what comes
+        // before it (the mark, an appended file's bytes): a large document is not copied again.
+        if (converted.capacity() >= bytes.size() + converted.size()) {
+            converted.insert(0, bytes);
+            bytes = std::move(converted);
+        } else {
+            bytes += converted;
+        }
     }
     int error = 0;
     if (!WriteFileAtomically(path, bytes, &error)) {
