@@ -1,10 +1,10 @@
 // Loading the document from its file, saving it and the modified test.
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "model/document_values.h"
 #include "model/schedule_data.h"
@@ -185,20 +185,31 @@ int CScheduleData::IsModified() const {
     CXmlDocument doc;
     BuildDocumentText(doc);
 
-    std::ifstream file(GetFilePath().ToUtf8(), std::ios::binary);
+    std::ifstream file(GetFilePath().ToUtf8(), std::ios::binary | std::ios::ate);
     if (!file) return 1;
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return 1;
+    const std::streamoff size = file.tellg();
+    if (size < 0) return 1;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    file.seekg(0);
+    if (!file.read(bytes.data(), size)) return 1;
     const std::size_t skip = bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE' ? 2 : 0;
 
-    const std::u16string units = WideToUtf16(doc.GetDoc().str());
-    if (bytes.size() - skip != units.size() * 2) return 1;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto low = static_cast<unsigned char>(bytes[skip + 2 * i]);
-        const auto high = static_cast<unsigned char>(bytes[skip + 2 * i + 1]);
-        if (static_cast<char16_t>(low | (high << 8)) != units[i]) return 1;
+    // The text as UTF-16 little-endian against the file, a slice at a time: a large document
+    // is not copied whole once more.
+    const std::wstring_view text = doc.GetDoc().str();
+    constexpr std::size_t kSlice = 65536;
+    std::size_t at = skip;
+    for (std::size_t from = 0; from < text.size(); from += kSlice) {
+        const std::u16string units = WideToUtf16(text.substr(from, kSlice));
+        if (bytes.size() - at < units.size() * 2) return 1;
+        for (char16_t unit : units) {
+            const auto low = static_cast<unsigned char>(bytes[at]);
+            const auto high = static_cast<unsigned char>(bytes[at + 1]);
+            if (static_cast<char16_t>(low | (high << 8)) != unit) return 1;
+            at += 2;
+        }
     }
-    return 0;
+    return at == bytes.size() ? 0 : 1;
 }
 
 void CScheduleData::StoreOriginalStarts() {
