@@ -138,4 +138,20 @@ void BM_GetLatestEndTime(benchmark::State& state) {
 }
 BENCHMARK(BM_GetLatestEndTime)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The same with one index for the whole drag, as the store does not change while it lasts.
+void BM_GetLatestEndTimeIndexed(benchmark::State& state) {
+    const CScheduleData& data = Plan(state);
+    std::vector<const CTimetableEntry*> entries;
+    const std::size_t step = data.m_arrEntries.size() / kProposals;
+    for (std::size_t i = 0; i < data.m_arrEntries.size() && entries.size() < kProposals; i += step)
+        entries.push_back(&data.m_arrEntries[i]);
+    const CPlanIndex index(data);
+    for (auto _ : state) {
+        for (const CTimetableEntry* entry : entries)
+            benchmark::DoNotOptimize(data.GetLatestEndTime(entry, entry->GetEndTime(), &index));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(entries.size()));
+}
+BENCHMARK(BM_GetLatestEndTimeIndexed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

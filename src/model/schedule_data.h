@@ -351,8 +351,10 @@ public:
     int MoveGroupEntries(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd,
                          const COleDateTime& newStart, const COleDateTimeSpan& newLength);
     void RemoveGroupEntriesInRange(int groupId, const COleDateTime& rangeStart, const COleDateTime& rangeEnd);
-    // How far the entry (by address) may be stretched from t, its current end.
-    COleDateTime GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t) const;
+    // How far the entry (by address) may be stretched from t, its current end. With an index of
+    // the unchanged store only the entries near the stretch are looked at.
+    COleDateTime GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t,
+                                  const CPlanIndex* index = nullptr) const;
     void RemoveUnplacedEntries();
     // In a week template, adds unplaced entries for the time each activity still lacks; false
     // (and nothing done) in a dated plan.

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "model/participation_rules.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 
@@ -208,7 +209,8 @@ void CScheduleData::RemoveGroupEntriesInRange(int groupId, const COleDateTime& r
     });
 }
 
-COleDateTime CScheduleData::GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t) const {
+COleDateTime CScheduleData::GetLatestEndTime(const CTimetableEntry* entry, const COleDateTime& t,
+                                             const CPlanIndex* index) const {
     COleDateTime latest(t.GetYear(), t.GetMonth(), t.GetDay(), 23, 59, 0);
     const auto x = FindEntryByPointer(entry);
     if (x == m_arrEntries.end()) return latest;
@@ -220,16 +222,25 @@ COleDateTime CScheduleData::GetLatestEndTime(const CTimetableEntry* entry, const
     probe.m_nActivity = a->m_nId;
     int otherChimeSet = 0;
     COleDateTimeSpan otherLength;
-    for (const CTimetableEntry& q : m_arrEntries) {
+    auto visit = [&](const CTimetableEntry& q) {
         // The stretched entry never limits itself.
-        if (&q == &*x || q.m_bLinked || !IsSameDay(q.m_dtStart, x->m_dtStart)) continue;
+        if (&q == &*x || q.m_bLinked || !IsSameDay(q.m_dtStart, x->m_dtStart)) return;
         const auto b = FindActivity(q.m_nActivity);
-        if (b == m_arrActivities.end() || Earlier(q.m_dtStart, t) || !Earlier(q.m_dtStart, latest)) continue;
+        if (b == m_arrActivities.end() || Earlier(q.m_dtStart, t) || !Earlier(q.m_dtStart, latest)) return;
         if (ActivitiesClash(*this, *b, *a, probe) || EntriesShareReplacement(q, *x)) {
             latest = q.m_dtStart;
             otherChimeSet = b->m_nChimeSet != 0 ? b->m_nChimeSet : b->m_nDerivedChimeSet;
             otherLength = q.m_tsLength;
         }
+    };
+    if (index) {
+        // Only entries starting from t to the end of its day can limit the stretch; they are
+        // visited in collection order, as the walk over every entry meets them.
+        CPlanIndex::Positions near;
+        index->GetEntriesNear(t, latest, near);
+        for (std::size_t p : near) visit(m_arrEntries[p]);
+    } else {
+        for (const CTimetableEntry& q : m_arrEntries) visit(q);
     }
 
     if (ownChimeSet != 0 && otherChimeSet != 0 && ownChimeSet != otherChimeSet) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "edit_fixture.h"
+#include "model/plan_index.h"
 #include "model/time_values.h"
 
 namespace {
@@ -301,6 +302,38 @@ TEST_F(EntryOps, GetLatestEndTimeStepsBackWhenTheOwnLessonStartsLater) {
         Entry(2, Mon(13, 0), 60);
         EXPECT_EQ(m_data.GetLatestEndTime(&m_data.m_arrEntries[0], Mon(9, 0)), c.latest) << c.own << "/" << c.other;
     }
+}
+
+// The index only narrows the walk: every entry stretched from several ends gets the same limit.
+// Among the entries: two clashing ones three minutes apart (the first met in collection order
+// wins), one of no length, a linked one, one on another day and one without a valid start.
+TEST_F(EntryOps, GetLatestEndTimeGivesTheSameWithAnIndex) {
+    Entity(2, L"Bob");
+    Activity(2, L"Bio", {1});
+    Activity(3, L"Chem", {2});
+    Activity(4, L"Drama", {1, 2});
+    Entry(1, Mon(8, 0), 60);
+    Entry(2, Mon(11, 2), 60);
+    Entry(4, Mon(11, 0), 60);
+    Entry(2, Mon(10, 0), 0);
+    Entry(3, Mon(9, 0), 120);
+    Entry(4, Mon(14, 0), 60).m_bLinked = 1;
+    Entry(2, At(2000, 1, 4, 10, 0), 60);
+    Entry(2, Mon(15, 0), 60).m_dtStart.SetStatus(COleDateTime::invalid);
+    Entry(3, Mon(16, 0), 30).m_arrReplacements = {CReplacement{1, 0, 0, 1, {}, {}}};
+    const CPlanIndex index(m_data);
+    const COleDateTime ends[] = {Mon(8, 30), Mon(9, 0), Mon(10, 58), Mon(11, 1), Mon(12, 0), Mon(23, 59)};
+    int limited = 0;
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        for (const COleDateTime& end : ends) {
+            const COleDateTime plain = m_data.GetLatestEndTime(&entry, end);
+            EXPECT_EQ(m_data.GetLatestEndTime(&entry, end, &index), plain)
+                << entry.m_nActivity << " " << entry.m_dtStart.Format(L"%H:%M").ToUtf8() << " to "
+                << end.Format(L"%H:%M").ToUtf8();
+            if (plain != Mon(23, 59)) ++limited;
+        }
+    }
+    EXPECT_GT(limited, 0);
 }
 
 // Unplaced entries --------------------------------------------------------------------------
