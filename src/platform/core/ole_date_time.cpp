@@ -76,6 +76,21 @@ bool Split(DATE dt, Parts& p) {
     return true;
 }
 
+// The calendar parts as the C library's broken-down time, daylight saving left to it.
+struct tm ToTm(const Parts& p) {
+    struct tm t = {};
+    t.tm_year = p.year - 1900;
+    t.tm_mon = p.month - 1;
+    t.tm_mday = p.day;
+    t.tm_hour = p.hour;
+    t.tm_min = p.minute;
+    t.tm_sec = p.second;
+    t.tm_wday = p.dayOfWeek - 1;
+    t.tm_yday = p.dayOfYear - 1;
+    t.tm_isdst = -1;
+    return t;
+}
+
 int SplitPart(const COleDateTime& d, int Parts::*field) {
     Parts p;
     if (d.m_status != COleDateTime::valid || !Split(d.m_dt, p)) return -1;
@@ -279,14 +294,7 @@ bool COleDateTime::GetDateParts(int& year, int& month, int& day) const {
 bool COleDateTime::GetAsTime64(__time64_t& time) const {
     Parts p;
     if (m_status != valid || !Split(m_dt, p)) return false;
-    struct tm t = {};
-    t.tm_year = p.year - 1900;
-    t.tm_mon = p.month - 1;
-    t.tm_mday = p.day;
-    t.tm_hour = p.hour;
-    t.tm_min = p.minute;
-    t.tm_sec = p.second;
-    t.tm_isdst = -1;
+    struct tm t = ToTm(p);
     const __time64_t made = _mktime64(&t);
     if (made == -1) return false;
     time = made;
@@ -327,15 +335,5 @@ bool COleDateTime::operator<(const COleDateTime& o) const { return ToLinear(m_dt
 CString COleDateTime::Format(const wchar_t* format) const {
     Parts p;
     if (m_status != valid || !format || !Split(m_dt, p)) return CString();
-    struct tm t = {};
-    t.tm_year = p.year - 1900;
-    t.tm_mon = p.month - 1;
-    t.tm_mday = p.day;
-    t.tm_hour = p.hour;
-    t.tm_min = p.minute;
-    t.tm_sec = p.second;
-    t.tm_wday = p.dayOfWeek - 1;
-    t.tm_yday = p.dayOfYear - 1;
-    t.tm_isdst = -1;
-    return FormatTm(format, t);
+    return FormatTm(format, ToTm(p));
 }
