@@ -225,20 +225,7 @@ COleDateTimeSpan CEntity::GetNetAvailableTime(const CScheduleData& data) const {
     }
     std::stable_sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.start < b.start; });
 
-    COleDateTimeSpan lost(0.0);
-    COleDateTime covered = GetUnplacedDate();
-    for (const Span& span : spans) {
-        if (CompareTimesApprox(covered, span.start) == 1) {
-            if (CompareTimesApprox(covered, span.end) == -1) {
-                lost += span.end - covered;
-                covered = span.end;
-            }
-        } else {
-            lost += span.end - span.start;
-            covered = span.end;
-        }
-    }
-    return total - lost;
+    return total - CoveredLength(spans);
 }
 
 void CEntity::SumGapTimes(const CScheduleData& data, COleDateTimeSpan& before, COleDateTimeSpan& between,

@@ -259,20 +259,7 @@ struct CPiece {
 // left off.
 COleDateTimeSpan MergedLength(std::vector<CPiece>& pieces) {
     StableMergeSort(pieces, [](const CPiece& a, const CPiece& b) { return CompareTimesApprox(b.start, a.start) == 1; });
-    COleDateTimeSpan lost;
-    COleDateTime covered = GetUnplacedDate();
-    for (const CPiece& piece : pieces) {
-        if (CompareTimesApprox(covered, piece.start) == 1) {
-            if (CompareTimesApprox(covered, piece.end) == -1) {
-                lost += piece.end - covered;
-                covered = piece.end;
-            }
-        } else {
-            lost += piece.end - piece.start;
-            covered = piece.end;
-        }
-    }
-    return lost;
+    return CoveredLength(pieces);
 }
 
 // The activity's common day windows of its members, one per plan day (empty windows start where

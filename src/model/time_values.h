@@ -98,3 +98,23 @@ struct LessEntityByName {
     bool operator()(int a, int b) const;
     const CScheduleData& m_data;
 };
+
+// The time that intervals (with members start and end), sorted by start, cover together: each
+// counts from where the earlier ones left off, with the 3-minute tolerance.
+template <class Interval>
+COleDateTimeSpan CoveredLength(const std::vector<Interval>& sorted) {
+    COleDateTimeSpan length(0.0);
+    COleDateTime covered = GetUnplacedDate();
+    for (const Interval& interval : sorted) {
+        if (CompareTimesApprox(covered, interval.start) == 1) {
+            if (CompareTimesApprox(covered, interval.end) == -1) {
+                length += interval.end - covered;
+                covered = interval.end;
+            }
+        } else {
+            length += interval.end - interval.start;
+            covered = interval.end;
+        }
+    }
+    return length;
+}
