@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "model/activity.h"
+#include "model/participation_rules.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -95,23 +96,7 @@ COLORREF CActivity::GetForegroundColour(const CScheduleData& data) const {
                                  [](const CEntity& e) { return e.m_crForeground; });
 }
 
-void CActivity::DeriveChimeSet(const CScheduleData& data) {
-    const int fallback = data.GetDefaultChimeSetId();
-    int shared = 0;
-    bool found = false;
-    for (int id : m_arrMembers) {
-        const auto entity = data.FindEntity(id);
-        if (entity == data.m_arrEntities.end() || entity->m_nType != 0) continue;
-        const int chimeSet = entity->m_nChimeSet != 0 ? entity->m_nChimeSet : fallback;
-        if (found && chimeSet != shared) {
-            shared = 0;
-            break;
-        }
-        shared = chimeSet;
-        found = true;
-    }
-    m_nDerivedChimeSet = shared;
-}
+void CActivity::DeriveChimeSet(const CScheduleData& data) { m_nDerivedChimeSet = GetCommonChimeSetId(data, m_arrMembers); }
 
 int CActivity::GetRoomConflict(const CScheduleData& data, int roomId) const {
     if (std::find(m_arrRooms.begin(), m_arrRooms.end(), roomId) != m_arrRooms.end()) return 2;
