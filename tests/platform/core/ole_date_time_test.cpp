@@ -7,6 +7,8 @@
 #include <ctime>
 #include <string>
 
+#include "pinned_time_zone.h"
+
 namespace {
 
 constexpr double kSecond = 1.0 / 86400.0;
@@ -231,23 +233,8 @@ TEST(COleDateTime, FormatCodesInAFixedEnglishForm) {
 
 // Pins the process's time zone for one test and restores it afterwards.
 class ZoneFixture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* old = std::getenv("TZ");
-        m_hadZone = old != nullptr;
-        if (old) m_oldZone = old;
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-    }
-    void TearDown() override {
-        if (m_hadZone) setenv("TZ", m_oldZone.c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
 private:
-    bool m_hadZone = false;
-    std::string m_oldZone;
+    CPinnedTimeZone m_zone{"Europe/Berlin"};
 };
 
 using COleDateTimeLocal = ZoneFixture;

@@ -7,24 +7,13 @@
 #include <ctime>
 #include <string>
 
+#include "pinned_time_zone.h"
+
 namespace {
 
 // Pins the process's time zone to one with daylight saving and restores it afterwards.
 class Time64 : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("TZ");
-        m_hadZone = old != nullptr;
-        if (old) m_oldZone = old;
-        setenv("TZ", "Europe/Berlin", 1);
-        tzset();
-    }
-    void TearDown() override {
-        if (m_hadZone) setenv("TZ", m_oldZone.c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
     static struct tm Local(int y, int mo, int d, int h, int mi, int s, int dst) {
         struct tm t = {};
         t.tm_year = y - 1900;
@@ -38,8 +27,7 @@ protected:
     }
 
 private:
-    bool m_hadZone = false;
-    std::string m_oldZone;
+    CPinnedTimeZone m_zone{"Europe/Berlin"};
 };
 
 struct MakeCase {
