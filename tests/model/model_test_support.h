@@ -1,8 +1,6 @@
 #pragma once
 // Recording stand-ins for the services the document store calls, a pinned time zone and a
 // string table, for the model's tests.
-#include <cstdlib>
-#include <ctime>
 #include <deque>
 #include <map>
 #include <string>
@@ -10,6 +8,9 @@
 
 #include "model/model_host.h"
 #include "platform/core/string_source.h"
+
+// CPinnedTimeZone, shared with the tests of the core layer.
+#include "../platform/core/pinned_time_zone.h"
 
 // Records every call the store makes into the frame and pages, as short lines.
 class CRecordingHost : public IModelHost {
@@ -47,31 +48,6 @@ public:
 
     std::deque<MessageAnswer> m_script;
     std::vector<CString> m_asked;
-};
-
-// Pins the process's time zone for the lifetime of the object.
-class CPinnedTimeZone {
-public:
-    explicit CPinnedTimeZone(const char* zone) {
-        const char* old = std::getenv("TZ");
-        m_hadZone = old != nullptr;
-        if (old) m_oldZone = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~CPinnedTimeZone() {
-        if (m_hadZone)
-            setenv("TZ", m_oldZone.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    CPinnedTimeZone(const CPinnedTimeZone&) = delete;
-    CPinnedTimeZone& operator=(const CPinnedTimeZone&) = delete;
-
-private:
-    bool m_hadZone = false;
-    std::string m_oldZone;
 };
 
 // A string table installed as the program's string source for the lifetime of the object.
