@@ -124,13 +124,19 @@ void BM_IsPlacementSafeDay(benchmark::State& state) {
 }
 BENCHMARK(BM_IsPlacementSafeDay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The stretch limit of entries while dragging their end, for a spread of stored entries.
-void BM_GetLatestEndTime(benchmark::State& state) {
-    const CScheduleData& data = Plan(state);
+// A spread of kProposals stored entries.
+std::vector<const CTimetableEntry*> SpreadOfEntries(const CScheduleData& data) {
     std::vector<const CTimetableEntry*> entries;
     const std::size_t step = data.m_arrEntries.size() / kProposals;
     for (std::size_t i = 0; i < data.m_arrEntries.size() && entries.size() < kProposals; i += step)
         entries.push_back(&data.m_arrEntries[i]);
+    return entries;
+}
+
+// The stretch limit of entries while dragging their end, for a spread of stored entries.
+void BM_GetLatestEndTime(benchmark::State& state) {
+    const CScheduleData& data = Plan(state);
+    const std::vector<const CTimetableEntry*> entries = SpreadOfEntries(data);
     for (auto _ : state) {
         for (const CTimetableEntry* entry : entries) benchmark::DoNotOptimize(data.GetLatestEndTime(entry, entry->GetEndTime()));
     }
@@ -141,10 +147,7 @@ BENCHMARK(BM_GetLatestEndTime)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // The same with one index for the whole drag, as the store does not change while it lasts.
 void BM_GetLatestEndTimeIndexed(benchmark::State& state) {
     const CScheduleData& data = Plan(state);
-    std::vector<const CTimetableEntry*> entries;
-    const std::size_t step = data.m_arrEntries.size() / kProposals;
-    for (std::size_t i = 0; i < data.m_arrEntries.size() && entries.size() < kProposals; i += step)
-        entries.push_back(&data.m_arrEntries[i]);
+    const std::vector<const CTimetableEntry*> entries = SpreadOfEntries(data);
     const CPlanIndex index(data);
     for (auto _ : state) {
         for (const CTimetableEntry* entry : entries)

@@ -20,6 +20,11 @@ void Generate(CScheduleData& data, const benchmark::State& state) {
     GeneratePlan(data, options);
 }
 
+// Every size with every kind.
+void SizesAndKinds(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"large", "dated"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+}
+
 // The steps of RecheckAndRefresh up to publishing the problems.
 void RunPlanCheck(CScheduleData& data) {
     data.m_arrProblems.clear();
@@ -40,13 +45,7 @@ void BM_PlanCheck(benchmark::State& state) {
     state.counters["entries"] = static_cast<double>(data.m_arrEntries.size());
     state.counters["problems"] = static_cast<double>(data.m_arrProblems.size());
 }
-BENCHMARK(BM_PlanCheck)
-    ->ArgNames({"large", "dated"})
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlanCheck)->Apply(SizesAndKinds)->Unit(benchmark::kMillisecond);
 
 void BM_CheckOverlapLimits(benchmark::State& state) {
     CScheduleData data;
@@ -59,12 +58,6 @@ void BM_CheckOverlapLimits(benchmark::State& state) {
     }
     state.counters["over_limit"] = count;
 }
-BENCHMARK(BM_CheckOverlapLimits)
-    ->ArgNames({"large", "dated"})
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckOverlapLimits)->Apply(SizesAndKinds)->Unit(benchmark::kMillisecond);
 
 }  // namespace
