@@ -4,74 +4,9 @@
 #include "platform/core/geometry.h"
 #include "platform/core/win_types.h"
 
-// Window and control styles are shared with the language pack reader when it provides them.
-#if __has_include("platform/core/window_styles.h")
-#include "platform/core/window_styles.h"
-#else
-inline constexpr DWORD WS_OVERLAPPED = 0x00000000u;
-inline constexpr DWORD WS_POPUP = 0x80000000u;
-inline constexpr DWORD WS_CHILD = 0x40000000u;
-inline constexpr DWORD WS_MINIMIZE = 0x20000000u;
-inline constexpr DWORD WS_VISIBLE = 0x10000000u;
-inline constexpr DWORD WS_DISABLED = 0x08000000u;
-inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000u;
-inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000u;
-inline constexpr DWORD WS_MAXIMIZE = 0x01000000u;
-inline constexpr DWORD WS_CAPTION = 0x00C00000u;
-inline constexpr DWORD WS_BORDER = 0x00800000u;
-inline constexpr DWORD WS_DLGFRAME = 0x00400000u;
-inline constexpr DWORD WS_VSCROLL = 0x00200000u;
-inline constexpr DWORD WS_HSCROLL = 0x00100000u;
-inline constexpr DWORD WS_SYSMENU = 0x00080000u;
-inline constexpr DWORD WS_THICKFRAME = 0x00040000u;
-inline constexpr DWORD WS_GROUP = 0x00020000u;
-inline constexpr DWORD WS_TABSTOP = 0x00010000u;
-inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000u;
-inline constexpr DWORD WS_MAXIMIZEBOX = 0x00010000u;
-inline constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000u;
-inline constexpr DWORD WS_POPUPWINDOW = 0x80880000u;
-inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001u;
-inline constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004u;
-inline constexpr DWORD WS_EX_TOPMOST = 0x00000008u;
-inline constexpr DWORD WS_EX_TRANSPARENT = 0x00000020u;
-inline constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080u;
-inline constexpr DWORD WS_EX_WINDOWEDGE = 0x00000100u;
-inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200u;
-inline constexpr DWORD WS_EX_LEFTSCROLLBAR = 0x00004000u;
-inline constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000u;
-inline constexpr DWORD WS_EX_STATICEDGE = 0x00020000u;
-inline constexpr DWORD WS_EX_APPWINDOW = 0x00040000u;
-inline constexpr DWORD WS_EX_LAYERED = 0x00080000u;
-inline constexpr DWORD WS_EX_LAYOUTRTL = 0x00400000u;
-inline constexpr DWORD WS_EX_NOACTIVATE = 0x08000000u;
-#endif
-
-#if __has_include("platform/core/virtual_keys.h")
+// Window and control styles and the virtual keys are shared with the language pack reader.
 #include "platform/core/virtual_keys.h"
-#else
-inline constexpr int VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04;
-inline constexpr int VK_BACK = 0x08, VK_TAB = 0x09, VK_CLEAR = 0x0C, VK_RETURN = 0x0D;
-inline constexpr int VK_SHIFT = 0x10, VK_CONTROL = 0x11, VK_MENU = 0x12, VK_PAUSE = 0x13;
-inline constexpr int VK_CAPITAL = 0x14, VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21;
-inline constexpr int VK_NEXT = 0x22, VK_END = 0x23, VK_HOME = 0x24, VK_LEFT = 0x25, VK_UP = 0x26;
-inline constexpr int VK_RIGHT = 0x27, VK_DOWN = 0x28, VK_SELECT = 0x29, VK_PRINT = 0x2A;
-inline constexpr int VK_EXECUTE = 0x2B, VK_SNAPSHOT = 0x2C, VK_INSERT = 0x2D, VK_DELETE = 0x2E;
-inline constexpr int VK_HELP = 0x2F, VK_LWIN = 0x5B, VK_RWIN = 0x5C, VK_APPS = 0x5D;
-inline constexpr int VK_NUMPAD0 = 0x60, VK_NUMPAD1 = 0x61, VK_NUMPAD2 = 0x62, VK_NUMPAD3 = 0x63;
-inline constexpr int VK_NUMPAD4 = 0x64, VK_NUMPAD5 = 0x65, VK_NUMPAD6 = 0x66, VK_NUMPAD7 = 0x67;
-inline constexpr int VK_NUMPAD8 = 0x68, VK_NUMPAD9 = 0x69, VK_MULTIPLY = 0x6A, VK_ADD = 0x6B;
-inline constexpr int VK_SEPARATOR = 0x6C, VK_SUBTRACT = 0x6D, VK_DECIMAL = 0x6E, VK_DIVIDE = 0x6F;
-inline constexpr int VK_F1 = 0x70, VK_F2 = 0x71, VK_F3 = 0x72, VK_F4 = 0x73, VK_F5 = 0x74;
-inline constexpr int VK_F6 = 0x75, VK_F7 = 0x76, VK_F8 = 0x77, VK_F9 = 0x78, VK_F10 = 0x79;
-inline constexpr int VK_F11 = 0x7A, VK_F12 = 0x7B, VK_F13 = 0x7C, VK_F14 = 0x7D, VK_F15 = 0x7E;
-inline constexpr int VK_F16 = 0x7F, VK_F17 = 0x80, VK_F18 = 0x81, VK_F19 = 0x82, VK_F20 = 0x83;
-inline constexpr int VK_F21 = 0x84, VK_F22 = 0x85, VK_F23 = 0x86, VK_F24 = 0x87;
-inline constexpr int VK_NUMLOCK = 0x90, VK_SCROLL = 0x91, VK_LSHIFT = 0xA0, VK_RSHIFT = 0xA1;
-inline constexpr int VK_LCONTROL = 0xA2, VK_RCONTROL = 0xA3, VK_LMENU = 0xA4, VK_RMENU = 0xA5;
-inline constexpr int VK_OEM_1 = 0xBA, VK_OEM_PLUS = 0xBB, VK_OEM_COMMA = 0xBC, VK_OEM_MINUS = 0xBD;
-inline constexpr int VK_OEM_PERIOD = 0xBE, VK_OEM_2 = 0xBF, VK_OEM_3 = 0xC0, VK_OEM_4 = 0xDB;
-inline constexpr int VK_OEM_5 = 0xDC, VK_OEM_6 = 0xDD, VK_OEM_7 = 0xDE;
-#endif
+#include "platform/core/window_styles.h"
 
 using LPINT = int*;
 

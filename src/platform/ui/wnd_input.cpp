@@ -291,6 +291,16 @@ void SendLeave(HWND h) {
     }
 }
 
+// A window whose widget is a Qt control (it carries the "vornHwnd" property) rather than
+// the layer's plain window widget.
+bool IsNativeControl(const QWidget* receiver) {
+    for (const QWidget* w = receiver; w; w = w->parentWidget()) {
+        if (dynamic_cast<const CWindowWidget*>(w)) return false;
+        if (w->property("vornHwnd").isValid()) return true;
+    }
+    return false;
+}
+
 bool Dispatch(MSG& msg) {
     g_messageTime = msg.time;
     g_messagePos = msg.pt;
@@ -347,6 +357,11 @@ bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
     ScreenToClient(target, &client);
     MSG msg{target, message, MouseKeyFlags(e->buttons(), e->modifiers()), MAKELPARAM(client.x, client.y),
             static_cast<DWORD>(e->timestamp()), g_cursor};
+    if (IsNativeControl(receiver) && !g_capture) {
+        // A control built on a Qt widget handles its own input after the message filter.
+        g_messageTime = msg.time;
+        return g_preTranslate ? g_preTranslate(&msg) != FALSE : CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE;
+    }
     return Dispatch(msg);
 }
 
@@ -396,6 +411,7 @@ bool HandleKey(QWidget* receiver, QKeyEvent* e) {
             static_cast<WPARAM>(vk), lParam, static_cast<DWORD>(e->timestamp()), g_cursor};
     g_messageTime = msg.time;
     if (g_preTranslate ? g_preTranslate(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg)) return true;
+    if (IsNativeControl(receiver)) return false;  // the Qt widget takes the key itself
     SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
     // The characters of a key press follow it, as the message loop's translation makes them.
     if (down && IsWindow(target)) {

@@ -239,7 +239,8 @@ TEST_F(WindowTest, TimerFiresUntilKilled) {
     w->recordAll = true;
     w->SetTimer(5, 10);
     w->SetTimer(5, 10);  // setting the same id again restarts that one timer
-    vorn_test::ProcessEvents(80);
+    // Wait for the first tick (bounded, so a slow machine cannot hang the test).
+    for (int i = 0; i < 200 && w->Messages(WM_TIMER, WM_TIMER).empty(); ++i) vorn_test::ProcessEvents(10);
     const auto ticks = w->Messages(WM_TIMER, WM_TIMER);
     ASSERT_FALSE(ticks.empty());
     for (const auto& r : w->log)
