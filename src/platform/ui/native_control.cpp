@@ -277,6 +277,13 @@ LRESULT CNativeControl::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MBUTTONUP: type = QEvent::MouseButtonRelease; button = Qt::MiddleButton; break;
     default: break;
     }
+    // A press gives the control the focus, as clicking a control does.
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+        (m_widget->focusPolicy() & Qt::ClickFocus) && GetFocus() != m_hwnd) {
+        QPointer<CNativeControl> alive(this);
+        SetFocus(m_hwnd);
+        if (!alive || !m_widget) return 0;
+    }
     QWidget* target = nullptr;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && m_mouseGrab) target = m_mouseGrab.data();
     if (!target) {
