@@ -74,8 +74,12 @@ public:
         m_tree->setSelectionMode((Style() & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
                                                            : QAbstractItemView::ExtendedSelection);
         m_tree->setItemDelegate(new ListDelegate(this, m_tree));
-        QObject::connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] { SyncStatesFromQt(); });
-        QObject::connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { SyncStatesFromQt(); });
+        QObject::connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+            if (!m_inInput) SyncStatesFromQt();
+        });
+        QObject::connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
+            if (!m_inInput) SyncStatesFromQt();
+        });
         QObject::connect(m_tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
             if (!m_updating && column == 0) CheckChangedByUser(item);
         });
@@ -149,6 +153,19 @@ public:
     int RowOf(const QModelIndex& index) const {
         QTreeWidgetItem* item = m_tree->itemFromIndex(index.sibling(index.row(), 0));
         return item ? IndexOfItem(item) : -1;
+    }
+
+    // Input the Qt widget handles: the states it changes are told once it is done, so that
+    // an item's loss of selection and focus comes as one change.
+    LRESULT Forward(UINT message, WPARAM wParam, LPARAM lParam) {
+        const bool outer = !m_inInput;
+        m_inInput = true;
+        const LRESULT r = CNativeControl::WndProc(message, wParam, lParam);
+        if (outer) {
+            m_inInput = false;
+            SyncStatesFromQt();
+        }
+        return r;
     }
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -405,7 +422,7 @@ public:
         }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN: {
-            const LRESULT r = CNativeControl::WndProc(message, wParam, lParam);
+            const LRESULT r = Forward(message, wParam, lParam);
             const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             if (message == WM_LBUTTONDOWN) {
                 m_dragStart = pt;
@@ -417,7 +434,7 @@ public:
         }
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK: {
-            const LRESULT r = CNativeControl::WndProc(message, wParam, lParam);
+            const LRESULT r = Forward(message, wParam, lParam);
             SendClick(message == WM_LBUTTONDBLCLK ? NM_DBLCLK : NM_RDBLCLK, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return r;
         }
@@ -435,7 +452,7 @@ public:
                 return 0;  // the owner runs the drag from here
             }
             if (m_dragSent) return 0;
-            return CNativeControl::WndProc(message, wParam, lParam);
+            return Forward(message, wParam, lParam);
         }
         case WM_LBUTTONUP:
             m_dragItem = -1;
@@ -443,13 +460,18 @@ public:
                 m_dragSent = false;
                 return 0;
             }
-            return CNativeControl::WndProc(message, wParam, lParam);
+            return Forward(message, wParam, lParam);
         case WM_KEYDOWN: {
             NMLVKEYDOWN nm{};
             nm.wVKey = static_cast<WORD>(wParam);
             Notify(&nm.hdr, LVN_KEYDOWN);
-            return CNativeControl::WndProc(message, wParam, lParam);
+            return Forward(message, wParam, lParam);
         }
+        case WM_KEYUP:
+        case WM_CHAR:
+        case WM_MBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: return Forward(message, wParam, lParam);
         default: return CNativeControl::WndProc(message, wParam, lParam);
         }
     }
@@ -846,6 +868,7 @@ private:
     POINT m_dragStart{0, 0};
     int m_dragItem = -1;
     bool m_dragSent = false;
+    bool m_inInput = false;
 };
 
 void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
