@@ -144,6 +144,9 @@ BOOL CDialog::CreateFromTemplate(const CDialogTemplate& t, CWnd* pParentWnd, boo
         if (first && (!child || (t.style & WS_VISIBLE))) GotoDlgCtrl(CWnd::FromHandle(first));
     }
     if (!m_hWnd) return FALSE;
+    // The colour hooks are ready now that the dialog has set itself up.
+    for (HWND c = ::GetWindow(m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        if (vorn_ui::CNativeControl* control = vorn_ui::CNativeControl::Of(c)) control->UpdateColors();
     if (t.style & WS_VISIBLE) ShowWindow(SW_SHOW);
     return TRUE;
 }

@@ -145,6 +145,12 @@ CNativeControl::CNativeControl(HWND h) : m_hwnd(h) {
     QWidget* container = h->widget.data();
     setParent(container);
     container->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(this)));
+    // WS_VSCROLL and WS_HSCROLL of a control ask for the Qt widget's own scroll bars, not
+    // for the window's: the style keeps the bits, the window loses its bars.
+    for (auto& bar : h->scroll) {
+        delete bar.bar;
+        bar.bar = nullptr;
+    }
 }
 
 CNativeControl::~CNativeControl() = default;
@@ -391,6 +397,8 @@ void CNativeControl::UpdateColors() {
     palette.setColor(QPalette::ButtonText, QColorOf(text));
     if (face) {
         palette.setColor(QPalette::Window, QColorOf(back));
+        // Check boxes and radio buttons fill their label with the button colour.
+        if (kind == WM_CTLCOLORSTATIC) palette.setColor(QPalette::Button, QColorOf(back));
         m_widget->setAutoFillBackground(!hollow);
     } else {
         palette.setColor(QPalette::Base, QColorOf(back));
@@ -406,7 +414,7 @@ void CNativeControl::UpdateColors() {
 }
 
 bool CNativeControl::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Paint && IsLive(m_hwnd)) UpdateColors();
+    if ((e->type() == QEvent::Paint || e->type() == QEvent::Show) && IsLive(m_hwnd)) UpdateColors();
     return QObject::eventFilter(watched, e);
 }
 

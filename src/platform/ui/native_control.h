@@ -36,6 +36,9 @@ public:
 
     // The control's message handling; what it leaves goes to the window default.
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Asks the parent for colours now (WM_CTLCOLOR...); done before each paint of the Qt
+    // widget, and by a dialog once it has set itself up.
+    void UpdateColors();
 
 protected:
     // Shows w (a new widget without parent) as the control's face and keeps it filling the
@@ -66,8 +69,6 @@ protected:
     LRESULT ForwardKey(UINT message, WPARAM wParam, LPARAM lParam);
     // The widget's picture into a device context (WM_PRINTCLIENT, WM_PAINT with a DC).
     void PrintTo(HDC dc);
-    // Asks the parent for colours now; called before each paint of the Qt widget.
-    void UpdateColors();
     bool eventFilter(QObject* watched, QEvent* e) override;
 
     // Set while the program changes the control, so that Qt's signals do not notify.
