@@ -52,7 +52,7 @@ public:
             if (m_updating) return;
             NMDATETIMECHANGE change{};
             change.dwFlags = GDT_VALID;
-            change.st = SystemTimeFromQDateTime(m_edit->dateTime());
+            change.st = SystemTimeFromQDateTime(Value());
             Notify(&change.nmhdr, DTN_DATETIMECHANGE);
         });
         SetQtWidget(m_edit);
@@ -61,7 +61,7 @@ public:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case DTM_GETSYSTEMTIME:
-            if (auto* st = reinterpret_cast<SYSTEMTIME*>(lParam)) *st = SystemTimeFromQDateTime(m_edit->dateTime());
+            if (auto* st = reinterpret_cast<SYSTEMTIME*>(lParam)) *st = SystemTimeFromQDateTime(Value());
             return GDT_VALID;
         case DTM_SETSYSTEMTIME: {
             if (wParam != GDT_VALID) return TRUE;
@@ -69,11 +69,17 @@ public:
             const QDateTime dt = st ? QDateTimeFromSystemTime(*st) : QDateTime();
             if (!dt.isValid()) return FALSE;
             UpdatingScope scope(m_updating);
+            m_time = dt.time();
             m_edit->setDateTime(dt);
             return TRUE;
         }
         case DTM_SETFORMAT:
-            if (lParam) m_edit->setDisplayFormat(QtFormat(reinterpret_cast<LPCTSTR>(lParam)));
+            if (lParam) {
+                const QDateTime value = Value();
+                UpdatingScope scope(m_updating);
+                m_edit->setDisplayFormat(QtFormat(reinterpret_cast<LPCTSTR>(lParam)));
+                m_edit->setDateTime(value);
+            }
             return TRUE;
         case DTM_SETRANGE: {
             const auto* range = reinterpret_cast<const SYSTEMTIME*>(lParam);
@@ -102,7 +108,15 @@ protected:
     UINT DlgCode(const MSG*) const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
 private:
+    // A format without the time of day keeps the time the program set.
+    QDateTime Value() const {
+        QDateTime value = m_edit->dateTime();
+        if (!(m_edit->displayedSections() & QDateTimeEdit::TimeSections_Mask)) value.setTime(m_time);
+        return value;
+    }
+
     QDateTimeEdit* m_edit = nullptr;
+    QTime m_time = QTime::currentTime();
 };
 
 class MonthCalControl : public CNativeControl {
