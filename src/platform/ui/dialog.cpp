@@ -196,7 +196,11 @@ INT_PTR CDialog::DoModalIndirect(const CDialogTemplate& dialogTemplate) {
     CWnd* owner = m_pParentWnd ? m_pParentWnd->GetTopLevelParent() : nullptr;
     const bool ownerWasEnabled = owner && owner->IsWindowEnabled();
     if (!CreateFromTemplate(dialogTemplate, owner, true)) return -1;
-    if (owner && ownerWasEnabled) owner->EnableWindow(FALSE);
+    if (owner && ownerWasEnabled) {
+        owner->EnableWindow(FALSE);
+        // Qt passes the owner's state on to the windows it owns; the dialog stays usable.
+        if (QWidget* w = GetWidget(); w && !(GetStyle() & WS_DISABLED)) w->setEnabled(true);
+    }
     const INT_PTR result = RunModal();
     if (owner && ownerWasEnabled && ::IsWindow(owner->m_hWnd)) owner->EnableWindow(TRUE);
     if (m_hWnd) DestroyWindow();

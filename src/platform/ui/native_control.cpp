@@ -445,6 +445,12 @@ COLORREF ColorOfBrush(HBRUSH brush, bool* hollow) {
 QImage ImageOfIcon(HICON icon) {
     if (!icon || icon->color.isNull()) return QImage();
     QImage out(icon->color.size(), QImage::Format_ARGB32);
+    // A picture whose alpha bytes are all zero has no alpha: its mask decides.
+    bool alpha = false;
+    for (int y = 0; icon->hasAlpha && !alpha && y < icon->color.height(); ++y) {
+        const auto* c = reinterpret_cast<const std::uint32_t*>(icon->color.constScanLine(y));
+        for (int x = 0; x < icon->color.width() && !alpha; ++x) alpha = (c[x] >> 24) != 0;
+    }
     for (int y = 0; y < out.height(); ++y) {
         const auto* c = reinterpret_cast<const std::uint32_t*>(icon->color.constScanLine(y));
         const bool hasMask = !icon->mask.isNull() && y < icon->mask.height();
@@ -452,10 +458,10 @@ QImage ImageOfIcon(HICON icon) {
         auto* o = reinterpret_cast<std::uint32_t*>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x) {
             const std::uint32_t rgb = c[x] & 0x00FFFFFFu;
-            std::uint32_t alpha = 0xFF;
-            if (icon->hasAlpha) alpha = c[x] >> 24;
-            else if (m && x < icon->mask.width() && (m[x] & 0xFFFFFFu) != 0) alpha = 0;
-            o[x] = (alpha << 24) | rgb;
+            std::uint32_t a = 0xFF;
+            if (alpha) a = c[x] >> 24;
+            else if (m && x < icon->mask.width() && (m[x] & 0xFFFFFFu) != 0) a = 0;
+            o[x] = (a << 24) | rgb;
         }
     }
     return out;

@@ -149,6 +149,5 @@ private:
     HGDIOBJ m_oldBitmap = nullptr;
 };
 
-// SYSTEMTIME <-> QDate/QDateTime helpers live with the date controls.
 
 }  // namespace vorn_ui

@@ -174,6 +174,25 @@ TEST_F(DialogTemplates, ModalDialogEndsWithEscapeAsCancelAndWithEndDialog) {
     }
 }
 
+TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
+    dlg.m_pParentWnd = &owner;
+    bool ownerEnabled = true, dialogEnabled = false;
+    QTimer::singleShot(0, [&] {
+        ownerEnabled = owner.IsWindowEnabled();
+        dialogEnabled = dlg.IsWindowEnabled() && dlg.GetWidget()->isEnabled();
+        vorn_test::Click(dlg.GetDlgItem(IDCANCEL), CPoint(10, 10));  // the mouse works in the dialog
+    });
+    QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_TRUE(dialogEnabled);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    owner.DestroyWindow();
+}
+
 TEST_F(DialogTemplates, MissingTemplateFailsWithoutAWindow) {
     CDialog dlg(4242);
     EXPECT_EQ(dlg.DoModal(), -1);

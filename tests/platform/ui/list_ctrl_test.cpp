@@ -10,6 +10,8 @@
 #include <map>
 
 #include "notify_host.h"
+#include "platform/ui/bitmap.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/list_ctrl.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
@@ -177,4 +179,38 @@ TEST_F(ListFixture, TextsDataAndDeletion) {
     EXPECT_FALSE(list.DeleteItem(3));
     list.DeleteAllItems();
     EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST_F(ListFixture, SmallImagesShowBesideTheText) {
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 1));
+    std::vector<std::uint32_t> pixels(32 * 16, 0x00FF0000u);  // red, then magenta (the mask colour)
+    for (int y = 0; y < 16; ++y)
+        for (int x = 16; x < 32; ++x) pixels[static_cast<std::size_t>(y * 32 + x)] = 0x00FF00FFu;
+    CBitmap strip;
+    ASSERT_TRUE(strip.CreateBitmap(32, 16, 1, 32, pixels.data()));
+    ASSERT_EQ(images.Add(&strip, RGB(255, 0, 255)), 0);
+    list.SetImageList(&images, LVSIL_SMALL);
+    LVITEM item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.pszText = const_cast<LPTSTR>(L"with image");
+    item.iImage = 0;
+    list.InsertItem(&item);
+    item.iItem = 1;
+    item.iImage = 1;  // the transparent image
+    list.InsertItem(&item);
+    vorn_test::ProcessEvents();
+    const QImage face = list.GetWidget()->grab().toImage();
+    CRect first, second;
+    list.GetItemRect(0, &first, LVIR_BOUNDS);
+    list.GetItemRect(1, &second, LVIR_BOUNDS);
+    // Red, perhaps under the tint of the current row.
+    auto isRed = [](const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+    int red = 0, redInSecond = 0;
+    for (int x = first.left; x < first.left + 30; ++x) {
+        if (isRed(face.pixelColor(x, first.CenterPoint().y))) ++red;
+        if (isRed(face.pixelColor(x, second.CenterPoint().y))) ++redInSecond;
+    }
+    EXPECT_GT(red, 8);
+    EXPECT_EQ(redInSecond, 0);
 }
