@@ -51,8 +51,8 @@ void CWindowWidget::paintEvent(QPaintEvent*) {
     if (!h || !IsLive(h)) return;
     RunPaintCycle(h);
     if (!IsLive(h) || !h->widget) return;
+    DrawNonClient(h, this);  // paints with its own painter, before this one begins
     QPainter p(this);
-    DrawNonClient(h, this);
     const QRect client = ClientRectInWidget(h);
     if (!h->store.isNull()) {
         // Bitmaps of this layer leave the alpha byte of stores opaque, so the picture is shown as it is.
