@@ -3,6 +3,7 @@
 // boxes, file, folder and colour dialogs. The program answers with the real Qt dialogs; a test
 // installs a scripted answerer that gives the answers it was told and records every question,
 // so no test ever waits on a dialog.
+#include <functional>
 #include <vector>
 
 #include "platform/core/cstring.h"
@@ -47,6 +48,21 @@ struct CColorDialogQuestion {
     DWORD flags = 0;
 };
 
+// A print dialog (and the print preview): the PD_* flags, the page range offered and chosen,
+// the number of copies and the name of the document.
+struct CPrintQuestion {
+    HWND owner = nullptr;
+    DWORD flags = 0;
+    int minPage = 1;
+    int maxPage = 0xFFFF;
+    int fromPage = 1;
+    int toPage = 0xFFFF;
+    int copies = 1;
+    CString documentName;
+};
+
+class QPrinter;
+
 class IDialogAnswerer {
 public:
     virtual ~IDialogAnswerer() = default;
@@ -59,6 +75,11 @@ public:
     virtual int AskFolder(const CFolderDialogQuestion& question, CString& folder) = 0;
     // IDOK with the chosen colour, or IDCANCEL.
     virtual int AskColor(const CColorDialogQuestion& question, COLORREF& color) = 0;
+    // IDOK with the printer set up (printer, output file, page range, copies), or IDCANCEL.
+    virtual int AskPrint(const CPrintQuestion& question, QPrinter& printer) = 0;
+    // Shows the pages that render draws on the printer it is given; IDOK when the user
+    // printed from the preview, IDCANCEL when it was closed.
+    virtual int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) = 0;
 };
 
 // The answerer in use: the one installed, else the Qt dialogs. Never null.

@@ -4,6 +4,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 #include "platform/ui/color_dialog.h"
@@ -141,4 +144,23 @@ int CQtDialogAnswerer::AskColor(const CColorDialogQuestion& question, COLORREF& 
     if (!chosen.isValid()) return IDCANCEL;
     color = RGB(chosen.red(), chosen.green(), chosen.blue());
     return IDOK;
+}
+
+int CQtDialogAnswerer::AskPrint(const CPrintQuestion& question, QPrinter& printer) {
+    QPrintDialog dialog(&printer, OwnerWidget(question.owner));
+    if (question.maxPage >= question.minPage) dialog.setMinMax(question.minPage, question.maxPage);
+    if (question.fromPage >= question.minPage && question.toPage <= question.maxPage &&
+        question.fromPage <= question.toPage && question.toPage != 0xFFFF)
+        printer.setFromTo(question.fromPage, question.toPage);
+    printer.setCopyCount(question.copies > 0 ? question.copies : 1);
+    if (!question.documentName.IsEmpty()) printer.setDocName(ToQt(question.documentName));
+    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}
+
+int CQtDialogAnswerer::ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!question.documentName.IsEmpty()) printer.setDocName(ToQt(question.documentName));
+    QPrintPreviewDialog dialog(&printer, OwnerWidget(question.owner));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&render](QPrinter* p) { render(*p); });
+    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }

@@ -10,6 +10,8 @@ public:
     int AskFile(const CFileDialogQuestion& question, std::vector<CString>& paths, int& filterIndex) override;
     int AskFolder(const CFolderDialogQuestion& question, CString& folder) override;
     int AskColor(const CColorDialogQuestion& question, COLORREF& color) override;
+    int AskPrint(const CPrintQuestion& question, QPrinter& printer) override;
+    int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) override;
 
     // The Qt widget that owns a dialog for a window (its top-level window), or the active
     // window when there is none.

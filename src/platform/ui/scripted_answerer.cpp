@@ -1,5 +1,7 @@
 #include "platform/ui/scripted_answerer.h"
 
+#include <QPrinter>
+
 #include "platform/ui/message_box.h"
 
 CScriptedAnswerer::CScriptedAnswerer() : m_previous(SetDialogAnswerer(this)) {}
@@ -54,4 +56,33 @@ int CScriptedAnswerer::AskColor(const CColorDialogQuestion& question, COLORREF& 
     m_colorAnswers.pop_front();
     if (answer.result == IDOK) color = answer.color;
     return answer.result;
+}
+
+int CScriptedAnswerer::AskPrint(const CPrintQuestion& question, QPrinter& printer) {
+    m_printDialogs.push_back(question);
+    if (m_printAnswers.empty()) {
+        ++m_unanswered;
+        return IDCANCEL;
+    }
+    FolderAnswer answer = m_printAnswers.front();
+    m_printAnswers.pop_front();
+    if (answer.result != IDOK) return answer.result;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdWString(answer.folder.GetString()));
+    return IDOK;
+}
+
+int CScriptedAnswerer::ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) {
+    m_previews.push_back(question);
+    if (m_previewAnswers.empty()) {
+        ++m_unanswered;
+        return IDCANCEL;
+    }
+    const CString path = m_previewAnswers.front();
+    m_previewAnswers.pop_front();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdWString(path.GetString()));
+    render(printer);
+    return IDCANCEL;
 }

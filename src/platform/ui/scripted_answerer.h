@@ -30,17 +30,26 @@ public:
     void CancelFolder() { m_folderAnswers.push_back({IDCANCEL, CString()}); }
     void AnswerColor(COLORREF color) { m_colorAnswers.push_back({IDOK, color}); }
     void CancelColor() { m_colorAnswers.push_back({IDCANCEL, 0}); }
+    // The print dialog answers OK with the printer writing a PDF file there.
+    void AnswerPrintToPdf(const CString& pdfPath) { m_printAnswers.push_back({IDOK, pdfPath}); }
+    void CancelPrint() { m_printAnswers.push_back({IDCANCEL, CString()}); }
+    // The preview renders its pages into a PDF file there and is closed (IDCANCEL).
+    void AnswerPreviewToPdf(const CString& pdfPath) { m_previewAnswers.push_back(pdfPath); }
 
     int AskMessageBox(const CMessageBoxQuestion& question) override;
     int AskFile(const CFileDialogQuestion& question, std::vector<CString>& paths, int& filterIndex) override;
     int AskFolder(const CFolderDialogQuestion& question, CString& folder) override;
     int AskColor(const CColorDialogQuestion& question, COLORREF& color) override;
+    int AskPrint(const CPrintQuestion& question, QPrinter& printer) override;
+    int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) override;
 
     // What was asked, in order.
     std::vector<CMessageBoxQuestion> m_messageBoxes;
     std::vector<CFileDialogQuestion> m_fileDialogs;
     std::vector<CFolderDialogQuestion> m_folderDialogs;
     std::vector<CColorDialogQuestion> m_colorDialogs;
+    std::vector<CPrintQuestion> m_printDialogs;
+    std::vector<CPrintQuestion> m_previews;
     // Questions that found no queued answer.
     int m_unanswered = 0;
 
@@ -61,5 +70,7 @@ private:
     std::deque<FileAnswer> m_fileAnswers;
     std::deque<FolderAnswer> m_folderAnswers;
     std::deque<ColorAnswer> m_colorAnswers;
+    std::deque<FolderAnswer> m_printAnswers;
+    std::deque<CString> m_previewAnswers;
     IDialogAnswerer* m_previous = nullptr;
 };
