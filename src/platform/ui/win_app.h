@@ -41,7 +41,8 @@ public:
     virtual int Run();
     // Called while the event queue is empty, with a count that starts at 0 and grows with each
     // call; returning FALSE stops the calls until new input or a posted message arrives. The
-    // base sends WM_IDLEUPDATECMDUI to the main window and its descendants at count 0.
+    // base sends WM_IDLEUPDATECMDUI to the main window and runs the idle hooks (idle_hooks.h)
+    // at count 0.
     virtual BOOL OnIdle(LONG lCount);
     // The application's message filter: PreTranslateMessage of the message's window and its
     // parents up to the main window, then of the main window for windows outside it.

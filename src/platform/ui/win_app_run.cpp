@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "platform/ui/idle_hooks.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/wnd.h"
@@ -100,11 +101,9 @@ int CWinApp::Run() {
 
 BOOL CWinApp::OnIdle(LONG lCount) {
     if (lCount <= 0) {
-        // Command-UI updates of the main window's bars and controls.
-        if (m_pMainWnd && ::IsWindow(m_pMainWnd->m_hWnd)) {
-            m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-            m_pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
-        }
+        // Command-UI updates: the main window's own, then the registered idle work (the bars).
+        if (m_pMainWnd && ::IsWindow(m_pMainWnd->m_hWnd)) m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+        RunIdleHooks();
     }
     return lCount < 1;
 }

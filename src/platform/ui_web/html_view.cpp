@@ -284,7 +284,7 @@ BOOL CHtmlView::PrintOn(QPrinter& printer) {
             state->done = true;
         });
     m_view->print(&printer);
-    SpinUntil([state] { return state->done; }, 30000);
+    SpinUntil([state] { return state->done; }, 60000);
     QObject::disconnect(c);
     return state->ok ? TRUE : FALSE;
 }

@@ -62,20 +62,20 @@ public:
     void Navigate2(LPCTSTR lpszURL) { Navigate(lpszURL); }
     // Replaces the page with the HTML text and waits until it is shown (at most timeoutMs).
     // Files named in the text by "file:" addresses may be loaded. S_OK when the page loaded.
-    HRESULT WriteHtml(const CString& html, int timeoutMs = 10000);
+    HRESULT WriteHtml(const CString& html, int timeoutMs = 30000);
     // True once a page has finished loading (and until the next load starts).
     BOOL HasDocument() const { return m_documentReady ? TRUE : FALSE; }
     // Waits for a load under way; FALSE when none finishes within the time.
-    BOOL WaitForDocument(int timeoutMs = 10000);
+    BOOL WaitForDocument(int timeoutMs = 30000);
     // Calls the page's script function with the strings as arguments and waits for its value
     // (its text form, at most timeoutMs). FALSE when there is no page, no such function, the
     // call failed or took too long.
     BOOL CallScript(const CString& function, const std::vector<CString>& args, CString* result = nullptr,
-                    int timeoutMs = 5000);
+                    int timeoutMs = 15000);
     // Print, print preview, copy, select all, clear selection.
     void ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt);
     // The page as a PDF file (waits at most timeoutMs); FALSE on failure.
-    BOOL PrintToPdf(const CString& path, int timeoutMs = 20000);
+    BOOL PrintToPdf(const CString& path, int timeoutMs = 60000);
 
     // The table of "app:" links (not owned; null: every such link is dropped).
     const AppCommand* m_commandMap = nullptr;

@@ -20,6 +20,7 @@
 #include "platform/core/settings_store.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/command_line_info.h"
+#include "platform/ui/idle_hooks.h"
 #include "platform/ui/recent_file_list.h"
 #include "platform/ui/shell_execute.h"
 #include "platform/ui/test_support.h"
@@ -117,6 +118,16 @@ TEST(WinAppRunTest, IdleCountsUpStopsAndRestartsOnNewMessages) {
     QuitLater();
     EXPECT_EQ(app.Run(), 7);
     EXPECT_EQ(app.counts, (std::vector<LONG>{0, 1, 2, 0}));
+}
+
+TEST(WinAppRunTest, FirstIdleCallRunsTheIdleHooksAndAsksForMore) {
+    CWinApp app;
+    int runs = 0;
+    const int cookie = AddIdleHook([&] { ++runs; });
+    EXPECT_TRUE(app.OnIdle(0));
+    EXPECT_FALSE(app.OnIdle(1));
+    RemoveIdleHook(cookie);
+    EXPECT_EQ(runs, 1);
 }
 
 class CQuietApp : public CWinApp {
