@@ -744,7 +744,7 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); 
 // Hooks
 
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE, DWORD) {
-    if (!proc || (idHook != WH_KEYBOARD && idHook != WH_CALLWNDPROC)) return nullptr;
+    if (!proc || (idHook != WH_KEYBOARD && idHook != WH_CALLWNDPROC && idHook != WH_MSGFILTER)) return nullptr;
     auto* h = new HookRecord{idHook, proc};
     g_hooks.insert(g_hooks.begin(), h);
     return reinterpret_cast<HHOOK>(h);
@@ -757,6 +757,11 @@ BOOL UnhookWindowsHookEx(HHOOK hook) {
     g_hooks.erase(it);
     delete h;
     return TRUE;
+}
+
+BOOL CallMsgFilter(LPMSG msg, int code) {
+    if (!msg) return FALSE;
+    return RunHooks(WH_MSGFILTER, code, 0, reinterpret_cast<LPARAM>(msg)) != 0 ? TRUE : FALSE;
 }
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
