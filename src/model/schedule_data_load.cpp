@@ -167,8 +167,9 @@ BOOL CScheduleData::Save(BOOL refresh) {
                                MessageIcon::Question)) {
         case MessageAnswer::Yes: break;
         case MessageAnswer::No:
-            // The file on disk replaces the edits in memory.
+            // The file on disk replaces the edits in memory; the pages then show it as after a save.
             Load(path, TRUE);
+            if (refresh) Host().RefreshPages(PageRefresh::AfterSave);
             return FALSE;
         default: return FALSE;
         }

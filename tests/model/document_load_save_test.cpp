@@ -194,12 +194,13 @@ struct ChangedOnDiskCase {
     BOOL result;
     bool written;   // the store's text is in the file
     bool reloaded;  // the store holds the file's content
+    int refreshes;  // page refreshes as after a save (none after Cancel)
 };
 TEST_F(LoadSave, AFileChangedOnDiskIsNotOverwrittenUnasked) {
     static const ChangedOnDiskCase kCases[] = {
-        {MessageAnswer::Yes, TRUE, true, false},
-        {MessageAnswer::No, FALSE, false, true},
-        {MessageAnswer::Cancel, FALSE, false, false},
+        {MessageAnswer::Yes, TRUE, true, false, 1},
+        {MessageAnswer::No, FALSE, false, true, 1},
+        {MessageAnswer::Cancel, FALSE, false, false, 0},
     };
     for (const ChangedOnDiskCase& c : kCases) {
         const fs::path path = PathOf("doc.xml");
@@ -214,8 +215,10 @@ TEST_F(LoadSave, AFileChangedOnDiskIsNotOverwrittenUnasked) {
         m_data.m_arrActivities.front().m_strRemark = L"edited";
         m_answerer.m_asked.clear();
         m_answerer.m_script = {c.answer};
+        m_host.m_calls.clear();
 
-        EXPECT_EQ(m_data.Save(FALSE), c.result);
+        EXPECT_EQ(m_data.Save(TRUE), c.result);
+        EXPECT_EQ(std::count(m_host.m_calls.begin(), m_host.m_calls.end(), "refresh save"), c.refreshes);
         ASSERT_EQ(m_answerer.m_asked.size(), 1u);
         EXPECT_EQ(m_answerer.m_asked.front(), L"changed on disk");
         EXPECT_EQ(ReadBytes(path) != other, c.written);
