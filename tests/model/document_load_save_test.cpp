@@ -179,6 +179,26 @@ TEST_F(LoadSave, ModifiedTestLeavesTheStoreAlone) {
     EXPECT_EQ(m_data.m_arrEntries.front().m_nState, 4);
 }
 
+TEST_F(LoadSave, LoadingKeepsWhatTheFileLeavesOutAsTheResetMadeIt) {
+    const std::string entity = "<ENTITIES><ENTITY ID=\"1\" TAG=\"A\" TYPE=\"1\"/></ENTITIES>\r\n";
+    m_data.ResetToNew(FALSE);
+    m_data.m_nStateSlots[3] = 7;
+    m_data.m_nStateSlots[8] = 2;
+    ASSERT_TRUE(LoadText(Document(entity)));
+    EXPECT_EQ(m_data.m_nStateSlots[3], 3);  // GENERAL resets the first eight
+    EXPECT_EQ(m_data.m_nStateSlots[8], 2);
+    EXPECT_EQ(m_data.m_nStateSlots[9], 5);
+
+    // Without GENERAL the calendar of the new document stays.
+    m_settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 2, 0, 0, 0);
+    m_data.ResetToNew(FALSE);
+    ASSERT_TRUE(LoadText(Document(entity, "")));
+    EXPECT_TRUE(m_data.m_dtStartDate == COleDateTime(2000, 1, 2, 0, 0, 0));
+    EXPECT_TRUE(m_data.m_dtFirstWeekday == COleDateTime(2000, 1, 2, 0, 0, 0));
+    EXPECT_EQ(m_data.m_nDays, 6);
+    EXPECT_EQ(m_data.m_nStateSlots[9], 5);
+}
+
 TEST_F(LoadSave, SavingTwiceAsksNothing) {
     const fs::path path = PathOf("doc.xml");
     fs::copy_file(Hostile("valid_tiny.xml"), path);
