@@ -51,8 +51,9 @@ void CWindowWidget::paintEvent(QPaintEvent*) {
     if (!h || !IsLive(h)) return;
     RunPaintCycle(h);
     if (!IsLive(h) || !h->widget) return;
-    QPainter p(this);
+    // The border has its own painter; a second one on the same widget at once would fail.
     DrawNonClient(h, this);
+    QPainter p(this);
     const QRect client = ClientRectInWidget(h);
     if (!h->store.isNull()) {
         // Bitmaps of this layer leave the alpha byte of stores opaque, so the picture is shown as it is.
