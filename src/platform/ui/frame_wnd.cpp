@@ -107,7 +107,7 @@ void CFrameWnd::OnSize(UINT nType, int, int) {
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu) {
     if (bSysMenu || !pPopupMenu) return;
-    CMenuCmdUI::UpdatePopup(pPopupMenu, this, m_bAutoMenuEnable);
+    UpdateMenuCmdUI(pPopupMenu, this, m_bAutoMenuEnable);
 }
 
 CMenu* CFrameWnd::GetMenu() const { return CMenu::FromHandle(m_hMenuDefault); }
