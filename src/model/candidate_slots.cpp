@@ -6,6 +6,7 @@
 #include "model/merge_sort.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 
 namespace {
@@ -94,7 +95,9 @@ void CTimetableEntry::BuildCandidateSlots(const CScheduleData& data) {
         for (const CAbsence& absence : member->m_arrAbsences) {
             const COleDateTime absenceEnd = absence.m_dtStart + absence.m_tsLength;
             std::erase_if(m_arrSlots, [&](const CCandidateSlot& slot) {
-                return IntervalsOverlap(slot.m_dtStart, slot.m_dtStart + probe, absence.m_dtStart, absenceEnd);
+                const COleDateTime probeEnd = slot.m_dtStart + probe;
+                return !IntervalsLieApart(slot.m_dtStart, probeEnd, absence.m_dtStart, absenceEnd) &&
+                       IntervalsOverlap(slot.m_dtStart, probeEnd, absence.m_dtStart, absenceEnd);
             });
         }
     }
@@ -103,7 +106,8 @@ void CTimetableEntry::BuildCandidateSlots(const CScheduleData& data) {
 
 void CTimetableEntry::RemoveOverlappingCandidates(const COleDateTime& start, const COleDateTime& end) {
     std::erase_if(m_arrSlots, [&](const CCandidateSlot& slot) {
-        return IntervalsOverlap(slot.m_dtStart, slot.m_dtStart + m_tsLength, start, end);
+        const COleDateTime slotEnd = slot.m_dtStart + m_tsLength;
+        return !IntervalsLieApart(slot.m_dtStart, slotEnd, start, end) && IntervalsOverlap(slot.m_dtStart, slotEnd, start, end);
     });
 }
 

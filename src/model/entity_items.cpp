@@ -4,6 +4,7 @@
 #include "model/activity.h"
 #include "model/entity.h"
 #include "model/entity_item.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_clash.h"
 #include "model/time_values.h"
@@ -110,10 +111,22 @@ void CEntity::AddEntityItem(const CScheduleData& data, const CTimetableEntry& en
 
 void CEntity::RebuildItems(const CScheduleData& data) {
     m_arrItems.clear();
-    for (const CTimetableEntry& entry : data.m_arrEntries) {
+    auto add = [&](const CTimetableEntry& entry, bool takesPart) {
         const auto activity = data.FindActivity(entry.m_nActivity);
-        if (activity == data.m_arrActivities.end() || !TakesPartIn(data, entry)) continue;
-        AddEntityItem(data, entry, *activity);
+        if (activity != data.m_arrActivities.end() && takesPart) AddEntityItem(data, entry, *activity);
+    };
+    if (m_nType == 4) {
+        for (const CTimetableEntry& entry : data.m_arrEntries) add(entry, TakesPartIn(data, entry));
+    } else {
+        // Anybody but a room takes part only in the entries of its activities and those that
+        // name it.
+        const CPlanIndex index(data);
+        CPlanIndex::Positions positions;
+        index.GetEntriesInvolving(m_nId, positions);
+        for (std::size_t e : positions) {
+            const CTimetableEntry& entry = data.m_arrEntries[e];
+            add(entry, index.TakesPartIn(*this, entry));
+        }
     }
     SortEntityItems(*this);
 }

@@ -31,13 +31,12 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
         m_groups[activity.m_nGroup].push_back(i);
     }
-    m_byStart.reserve(data.m_arrEntries.size());
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
         const CTimetableEntry& entry = data.m_arrEntries[i];
         m_entriesOfActivity[entry.m_nActivity].push_back(i);
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
-        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut[entry.m_nActivity] = true;
+        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
         const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
                              entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
         if (regular) {
@@ -79,8 +78,7 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    out.clear();
-    out.insert(out.end(), m_irregular.begin(), m_irregular.end());
+    out.assign(m_irregular.begin(), m_irregular.end());
     if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
         // Unusual intervals are compared with every entry.
         for (const auto& item : m_byStart) out.push_back(item.second);
@@ -98,7 +96,7 @@ void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& e
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
     // A member is replaced out only through a linked entry of the same activity with
     // replacement records; without one the member simply takes part.
-    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry);
+    if (entity.m_nType == 4 || m_replacesOut.count(entry.m_nActivity)) return entity.TakesPartIn(m_data, entry, this);
     if (entity.m_nId == 0 || m_data.FindEntity(entity.m_nId) == m_data.m_arrEntities.end()) return false;
     const auto activity = m_data.FindActivity(entry.m_nActivity);
     if (activity == m_data.m_arrActivities.end()) return false;
@@ -106,7 +104,7 @@ bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry
 }
 
 bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
-    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry);
+    if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry, this);
     if (entity.m_bUnavailable) return false;
     Positions positions;
     GetEntriesInvolving(entity.m_nId, positions);

@@ -9,6 +9,8 @@
 // members, rooms, groups, replacement records or times of their records, builds a new one.
 #include <cstddef>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "platform/core/ole_date_time.h"
@@ -37,12 +39,11 @@ public:
     // Positions of every entry in which an entity that is not a room may take part
     // (CEntity::TakesPartIn): the entries of its activities and those that name it, ascending,
     // each once. Rooms take part through roles that pairs and default rooms give too; for them
-    // ask by time (GetEntriesNear).
+    // ask the rules themselves.
     void GetEntriesInvolving(int entityId, Positions& out) const;
     // Positions, ascending, of the entries whose interval may share time with start to end: a
     // superset of those that IntersectIntervals finds longer than zero.
     void GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
-
     // The answers of CEntity::TakesPartIn and CEntity::TakesPartDuring, without the walks over
     // the whole timetable where the index shows they cannot change the answer.
     bool TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const;
@@ -52,7 +53,7 @@ private:
     const CScheduleData& m_data;
     // Activities with a linked entry that has replacement records: only those can replace a
     // member out of an entry.
-    std::unordered_map<int, bool> m_replacesOut;
+    std::unordered_set<int> m_replacesOut;
     std::unordered_map<int, Positions> m_members;  // entity id -> activities listing it as member
     std::unordered_map<int, Positions> m_rooms;    // entity id -> activities listing it as room
     std::unordered_map<int, Positions> m_groups;

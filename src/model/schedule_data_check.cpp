@@ -23,7 +23,6 @@
 namespace {
 
 constexpr UINT kLoadExceededId = 60371;
-constexpr UINT kFreeHourUnusableId = 60372;
 constexpr UINT kMemberUnavailableId = 60373;
 constexpr UINT kReplacementUnavailableId = 60374;
 constexpr UINT kEntryTooShortId = 60375;
@@ -235,63 +234,17 @@ void CheckTimetableEntries(CScheduleData& data, IProgress* progress, bool sameSt
     }
 }
 
-namespace {
-
-// The free hours of a type-0 entity whose planned time falls short of its available time while
-// all its activities together would fill it: an hour that none of its unfinished activities can
-// use is time the plan can never fill.
-void ProbeFreeHours(CScheduleData& data, const CEntity& entity, const CPlanIndex& index,
-                    const std::vector<char>& timeFilled) {
-    const int days = std::min(data.m_nDays, kMaxPlanDays);
-    for (int day = 0; day < days; ++day) {
-        if (CompareTime64Approx(entity.m_tDayStart[day], entity.m_tDayEnd[day]) == 0) continue;
-        const COleDateTime date = DateOnly(data.GetDayDate(day));
-        const COleDateTime windowStart = AtTimeOfDay(date, entity.m_tDayStart[day]);
-        const COleDateTime windowEnd = AtTimeOfDay(date, entity.m_tDayEnd[day]);
-        if (windowStart.GetStatus() != COleDateTime::valid || windowEnd.GetStatus() != COleDateTime::valid) continue;
-        for (COleDateTime t = windowStart; t < windowEnd - kOneHour; t += kOneHour) {
-            CTimetableEntry hour(t, kOneHour);
-            if (entity.IsAbsent(t, t + kOneHour) || entity.TakesPartDuring(data, hour)) continue;
-            bool usable = false;
-            for (std::size_t position : index.ActivitiesOf(entity.m_nId)) {
-                const CActivity& activity = data.m_arrActivities[position];
-                if (timeFilled[position]) continue;
-                hour.m_nActivity = activity.m_nId;
-                if (data.CanPlaceEntry(activity.m_nId, 0, hour, &index)) {
-                    usable = true;
-                    break;
-                }
-            }
-            if (!usable)
-                AddProblem(data, kNoRoom, entity.m_nId, t, kFreeHourUnusableId, entity.m_strName, FormatWhen(data, hour));
-        }
-    }
-}
-
-std::vector<char> FindTimeFilledActivities(const CScheduleData& data, const CPlanIndex& index) {
-    std::vector<char> filled(data.m_arrActivities.size());
-    for (std::size_t i = 0; i < filled.size(); ++i) filled[i] = data.m_arrActivities[i].IsTimeFilled(data, &index);
-    return filled;
-}
-
-}  // namespace
-
 void CheckEntityLoad(CScheduleData& data, IProgress* progress) {
     const CPlanIndex index(data);
-    std::vector<char> timeFilled;
     for (const CEntity& entity : data.m_arrEntities) {
         if (progress) progress->StepIt();
         if (entity.m_nType == 5) continue;
         const int available = WholeMinutes(entity.GetNetAvailableTime(data));
-        const CCategorySpans sums = entity.SumActivityTime(data);
+        const CCategorySpans sums = entity.SumActivityTime(data, &index);
         const int planned = WholeMinutes(sums.m_tsUngrouped + sums.m_tsGrouped);
         const double load = entity.m_nOverlaps != 0 ? static_cast<double>(planned) / entity.m_nOverlaps : planned;
         if (load > available)
             AddProblem(data, kSevere, entity.m_nId, COleDateTime(), kLoadExceededId, entity.m_strName);
-        if (entity.m_nType == 0 && planned != available && WholeMinutes(sums.Total()) == available) {
-            if (timeFilled.empty()) timeFilled = FindTimeFilledActivities(data, index);
-            ProbeFreeHours(data, entity, index, timeFilled);
-        }
     }
 }
 
@@ -396,19 +349,19 @@ bool CScheduleData::CheckData() {
         // Every entity and every activity steps the bar once.
         CCheckProgress progress(Host(), kDataCheckLabelId,
                                 static_cast<long long>(m_arrEntities.size()) + static_cast<long long>(m_arrActivities.size()));
+        const CPlanIndex index(*this);
         for (const CEntity& entity : m_arrEntities) {
             const int net = WholeMinutes(entity.GetNetAvailableTime(*this));
             if (net < 5 && !entity.m_bUnavailable)
                 AddProblem(*this, kSevere, entity.m_nId, COleDateTime(), kNoAvailableTimeId, entity.m_strName);
             if (entity.m_nOverlaps != 0) {
-                const int total = WholeMinutes(entity.SumActivityTime(*this).Total());
+                const int total = WholeMinutes(entity.SumActivityTime(*this, &index).Total());
                 if (static_cast<long long>(net) * entity.m_nOverlaps < total)
                     AddProblem(*this, kSevere, entity.m_nId, COleDateTime(), kOverloadedId, entity.m_strName,
                                FormatHoursMinutes(MinutesSpan(static_cast<long long>(total) - net)));
             }
             progress.Bar().StepIt();
         }
-        const CPlanIndex index(*this);
         std::vector<CPiece> windows;
         for (CActivity& activity : m_arrActivities) {
             if (!activity.IsTimeFilled(*this, &index)) {

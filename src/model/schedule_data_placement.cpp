@@ -1,6 +1,8 @@
 // Whether an entry may be placed, whether an entity may join an activity, and which entity
 // makes an entry conflict. Read-only: the solver's worker asks these too.
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "model/participation_rules.h"
@@ -16,6 +18,23 @@ CTimetableEntry WithActivity(const CTimetableEntry& entry, int activityId) {
     CTimetableEntry copy(entry);
     copy.m_nActivity = activityId;
     return copy;
+}
+
+// IsSameDay without splitting the dates into calendar parts: for valid dates well inside the
+// calendar's range, the same day is the same count of whole days after rounding to the second,
+// as the calendar parts are taken.
+bool OnSameDay(const COleDateTime& a, const COleDateTime& b) {
+    auto dayNumber = [](const COleDateTime& t, std::int64_t& day) {
+        if (t.GetStatus() != COleDateTime::valid) return false;
+        const double linear = COleDateTime::ToLinear(t.m_dt);
+        if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
+        const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
+        day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+        return true;
+    };
+    std::int64_t dayA = 0, dayB = 0;
+    if (dayNumber(a, dayA) && dayNumber(b, dayB)) return dayA == dayB;
+    return IsSameDay(a, b);
 }
 
 }  // namespace
@@ -76,7 +95,7 @@ int CScheduleData::EntityHasClash(int entityId, int activityId, const CTimetable
         return std::find(other.m_arrMembers.begin(), other.m_arrMembers.end(), entityId) != other.m_arrMembers.end();
     };
     auto clashes = [&](const CTimetableEntry& stored) {
-        return !stored.m_bLinked && IsSameDay(stored.m_dtStart, entry.m_dtStart) &&
+        return !stored.m_bLinked && OnSameDay(stored.m_dtStart, entry.m_dtStart) &&
                EntriesClashInTime(*this, stored, chimeSet, tested);
     };
     if (index) {
@@ -103,7 +122,7 @@ int CScheduleData::CountEntityOverlaps(int entityId, int activityId, int exclude
     const int chimeSet = tested.GetChimeSetId(*this);
     int count = 0;
     auto visit = [&](const CTimetableEntry& stored) {
-        if (stored.m_bLinked || !IsSameDay(stored.m_dtStart, entry.m_dtStart)) return;
+        if (stored.m_bLinked || !OnSameDay(stored.m_dtStart, entry.m_dtStart)) return;
         if (!EntriesClashInTime(*this, stored, chimeSet, tested)) return;
         const auto activity = FindActivity(stored.m_nActivity);
         if (activity == m_arrActivities.end() || activity->m_nId == excludedId) return;

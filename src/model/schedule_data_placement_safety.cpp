@@ -24,8 +24,8 @@ bool CScheduleData::IsPlacementSafe(int activityId, const CTimetableEntry& entry
         if (entity.m_nType != 0 || entity.m_bUnavailable) continue;
         if (entity.IsAbsent(start, end) || !entity.IsAvailable(*this, start, end)) continue;
         if (activity->HasEntityId(*this, entity.m_nId)) continue;
-        const bool busy = index->TakesPartDuring(entity, tested);
-        if (busy || !entity.IsLoadBalanced(*this, index)) continue;
+        // Every test here is a plain question; the cheaper ones go first.
+        if (!entity.IsLoadBalanced(*this, index) || index->TakesPartDuring(entity, tested)) continue;
         bool usable = false;
         for (std::size_t a : index->ActivitiesOf(entity.m_nId)) {
             const CActivity& other = m_arrActivities[a];

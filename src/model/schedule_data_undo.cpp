@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "model/plan_check.h"
 #include "model/schedule_data.h"
 
 void CScheduleData::SaveUndo() {
@@ -39,13 +40,16 @@ void CScheduleData::Undo(BOOL refresh) {
     m_arrEntities.swap(m_arrEntitiesCopy);
     std::swap(m_arrKeys, m_arrKeysCopy);
     m_arrChimeSets.swap(m_arrChimeSetsCopy);
+    RebuildEntityItems(1);
 
     const int previous = m_nCurrentEntity;
     std::swap(m_nCurrentEntity, m_nCurrentEntityCopy);
     m_nCurrentChimeSet = GetEntityChimeSetId(m_nCurrentEntity);
 
-    if (refresh)
+    if (refresh) {
+        RecheckAndRefresh(*this, TRUE);
         Host().RefreshPages(PageRefresh::AfterUndo);
+    }
     else if (m_nCurrentEntity != previous)
         NotifyAllViews(2);
 }

@@ -3,9 +3,15 @@
 #include <vector>
 
 class CEntity;
+class COleDateTime;
 class CEntityItem;
 class CScheduleData;
 class CTimetableEntry;
+
+// Whether two intervals lie more than ten minutes apart, so that they share nothing; false
+// when that cannot be told at once (an interval that is not valid or runs backwards). A quick
+// test before the tolerant comparisons of IntersectIntervals.
+bool IntervalsLieApart(const COleDateTime& s1, const COleDateTime& e1, const COleDateTime& s2, const COleDateTime& e2);
 
 // Whether the stored entry and the tested entry share more than 3 minutes. A tested entry that
 // is not placed (a valid start in 1970) clashes with nothing. Entries that only touch never

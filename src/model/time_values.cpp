@@ -62,7 +62,10 @@ int CompareDates(const COleDateTime& a, const COleDateTime& b) {
 }
 
 bool IsSameDay(const COleDateTime& a, const COleDateTime& b) {
-    return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
+    int ya, ma, da, yb, mb, db;
+    a.GetDateParts(ya, ma, da);
+    b.GetDateParts(yb, mb, db);
+    return ya == yb && ma == mb && da == db;
 }
 
 bool IsSameDay64(__time64_t a, __time64_t b) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "model/schedule_data.h"
@@ -108,7 +109,10 @@ TEST_F(Undo, RefreshesThePagesOrTellsThemOfANewCurrentEntity) {
     m_data.SaveUndo();
     Edit();
     m_data.Undo(TRUE);
-    EXPECT_EQ(m_host.m_calls, (std::vector<std::string>{"refresh undo"}));
+    // The plan check publishes its problems and refreshes, then the pages get the undo refresh.
+    ASSERT_FALSE(m_host.m_calls.empty());
+    EXPECT_NE(std::find(m_host.m_calls.begin(), m_host.m_calls.end(), "message panel"), m_host.m_calls.end());
+    EXPECT_EQ(m_host.m_calls.back(), "refresh undo");
 
     m_host.m_calls.clear();
     m_data.Undo(FALSE);

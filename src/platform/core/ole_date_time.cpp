@@ -264,6 +264,18 @@ int COleDateTime::GetSecond() const { return SplitPart(*this, &Parts::second); }
 int COleDateTime::GetDayOfWeek() const { return SplitPart(*this, &Parts::dayOfWeek); }
 int COleDateTime::GetDayOfYear() const { return SplitPart(*this, &Parts::dayOfYear); }
 
+bool COleDateTime::GetDateParts(int& year, int& month, int& day) const {
+    Parts p;
+    if (m_status != valid || !Split(m_dt, p)) {
+        year = month = day = -1;
+        return false;
+    }
+    year = p.year;
+    month = p.month;
+    day = p.day;
+    return true;
+}
+
 bool COleDateTime::GetAsTime64(__time64_t& time) const {
     Parts p;
     if (m_status != valid || !Split(m_dt, p)) return false;

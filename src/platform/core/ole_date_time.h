@@ -119,6 +119,8 @@ public:
     int GetSecond() const;
     int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
     int GetDayOfYear() const;  // 1 = 1 January
+    // Year, month and day from one split; all -1 (and false) when the value cannot be split.
+    bool GetDateParts(int& year, int& month, int& day) const;
 
     // The local 64-bit time of this clock time (daylight saving decided by the time-zone
     // rules); false when the value is not valid or the moment cannot be made.

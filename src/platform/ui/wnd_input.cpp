@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/ui/icon.h"
+#include "platform/ui/native_control.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -438,6 +439,19 @@ public:
     bool eventFilter(QObject* object, QEvent* e) override {
         if (!object->isWidgetType()) return false;
         auto* widget = static_cast<QWidget*>(object);
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // Native controls hand their input on to their Qt widgets; Qt's popups keep theirs.
+            if (QtHandlesInput(widget)) return false;
+            break;
+        default: break;
+        }
         switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

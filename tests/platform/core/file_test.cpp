@@ -171,8 +171,9 @@ TEST(FileStatus, ExistingFile) {
     ::chmod(path.c_str(), 0444);
     ASSERT_TRUE(CFile::GetStatus(Wide(path), status));
     EXPECT_EQ(status.m_attribute, CFile::readOnly);
-    ASSERT_TRUE(CFile::GetStatus(Wide(dir.path()), status));
-    EXPECT_EQ(status.m_attribute & CFile::directory, CFile::directory);
+    CFileStatus folder;
+    ASSERT_TRUE(CFile::GetStatus(Wide(dir.path()), folder));
+    EXPECT_EQ(folder.m_attribute & CFile::directory, CFile::directory);
 
     CFile file(Wide(path), CFile::modeRead);
     CFileStatus open;
