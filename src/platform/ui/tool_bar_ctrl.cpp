@@ -16,6 +16,7 @@
 #include "platform/core/load_res_string.h"
 #include "platform/ui/bar_procs.h"
 #include "platform/ui/client_dc.h"
+#include "platform/ui/common_control_defs.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/font.h"
 #include "platform/ui/gdi_object.h"
@@ -186,6 +187,16 @@ void DrawImage(HDC dc, const ToolBarState& s, const Button& b, int x, int y, boo
     ImageList_Draw(list, b.image, dc, x, y, ILD_TRANSPARENT);
 }
 
+// NM_CUSTOMDRAW to the notify window (which reflects it to the toolbar's own class first).
+LRESULT CustomDraw(HWND h, const ToolBarState& s, DWORD stage, HDC hdc, const RECT& rc, DWORD_PTR item = 0,
+                   UINT itemState = 0, LPARAM itemData = 0) {
+    HWND notify = IsWindow(s.notify) ? s.notify : GetParent(h);
+    if (!notify) return CDRF_DODEFAULT;
+    NMCUSTOMDRAW cd{NMHDR{h, static_cast<UINT_PTR>(GetDlgCtrlID(h)), static_cast<UINT>(NM_CUSTOMDRAW)}, stage, hdc, rc,
+                    item, itemState, itemData};
+    return SendMessage(notify, WM_NOTIFY, cd.hdr.idFrom, reinterpret_cast<LPARAM>(&cd));
+}
+
 void Paint(HWND h, ToolBarState& s) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(h, &ps);
@@ -193,6 +204,12 @@ void Paint(HWND h, ToolBarState& s) {
     CRect client;
     GetClientRect(h, &client);
     dc->FillSolidRect(&client, GetSysColor(COLOR_BTNFACE));
+    // The owner may draw the whole bar or single buttons itself.
+    const LRESULT pre = CustomDraw(h, s, CDDS_PREPAINT, hdc, client);
+    if (pre & CDRF_SKIPDEFAULT) {
+        EndPaint(h, &ps);
+        return;
+    }
     const DWORD style = static_cast<DWORD>(GetWindowLong(h, GWL_STYLE));
     const bool flat = (style & TBSTYLE_FLAT) != 0;
     const bool list = (style & TBSTYLE_LIST) != 0;
@@ -217,6 +234,15 @@ void Paint(HWND h, ToolBarState& s) {
         const bool enabled = (b.state & TBSTATE_ENABLED) != 0;
         const bool down = (b.state & (TBSTATE_PRESSED | TBSTATE_CHECKED)) != 0;
         const bool hot = enabled && static_cast<int>(i) == s.hot;
+        if (pre & CDRF_NOTIFYITEMDRAW) {
+            const UINT itemState = (hot ? CDIS_HOT : 0) | ((b.state & TBSTATE_PRESSED) ? CDIS_SELECTED : 0) |
+                                   ((b.state & TBSTATE_CHECKED) ? CDIS_CHECKED : 0) | (enabled ? 0 : CDIS_DISABLED);
+            const int saved = dc->SaveDC();
+            const LRESULT item = CustomDraw(h, s, CDDS_ITEMPREPAINT, hdc, rc, static_cast<DWORD_PTR>(b.command), itemState,
+                                            static_cast<LPARAM>(b.data));
+            dc->RestoreDC(saved);
+            if (item & CDRF_SKIPDEFAULT) continue;
+        }
         if ((b.state & TBSTATE_CHECKED) && !(b.state & TBSTATE_PRESSED) && !hot) {
             // A checked button shows a lighter face.
             const COLORREF face = GetSysColor(COLOR_BTNFACE), light = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -261,16 +287,19 @@ void Paint(HWND h, ToolBarState& s) {
         }
     }
     dc->SelectObject(oldFont);
+    if (pre & CDRF_NOTIFYPOSTPAINT) CustomDraw(h, s, CDDS_POSTPAINT, hdc, client);
     EndPaint(h, &ps);
 }
 
-void SetHot(HWND h, ToolBarState& s, int hot) {
+// A hot item the mouse made goes when the mouse leaves; one set by the program (the keyboard
+// of a menu bar) stays while the mouse is elsewhere.
+void SetHot(HWND h, ToolBarState& s, int hot, bool byMouse) {
     if (hot == s.hot) return;
     s.hot = hot;
     InvalidateRect(h, nullptr, TRUE);
     KillTimer(h, kTipTimer);
     QToolTip::hideText();
-    if (hot >= 0) {
+    if (hot >= 0 && byMouse) {
         TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, h, 0};
         TrackMouseEvent(&track);
         if (GetWindowLong(h, GWL_STYLE) & TBSTYLE_TOOLTIPS) SetTimer(h, kTipTimer, kTipDelay, nullptr);
@@ -369,7 +398,7 @@ LRESULT ToolBarWindowProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
-        SetHot(h, s, i >= 0 && (s.buttons[static_cast<std::size_t>(i)].state & TBSTATE_ENABLED) ? i : -1);
+        SetHot(h, s, i >= 0 && (s.buttons[static_cast<std::size_t>(i)].state & TBSTATE_ENABLED) ? i : -1, true);
         return 0;
     }
     case WM_LBUTTONUP: {
@@ -391,7 +420,7 @@ LRESULT ToolBarWindowProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_MOUSELEAVE:
-        if (s.pressed < 0) SetHot(h, s, -1);
+        if (s.pressed < 0) SetHot(h, s, -1, true);
         return 0;
     case WM_TIMER:
         if (wParam != kTipTimer) return DefWindowProc(h, message, wParam, lParam);
@@ -565,7 +594,7 @@ LRESULT ToolBarWindowProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     case TB_SETHOTITEM: {
         const int old = s.hot;
         const int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        SetHot(h, s, i >= 0 && static_cast<std::size_t>(i) < s.buttons.size() ? i : -1);
+        SetHot(h, s, i >= 0 && static_cast<std::size_t>(i) < s.buttons.size() ? i : -1, false);
         return old;
     }
     case TB_GETHOTITEM: return s.hot;

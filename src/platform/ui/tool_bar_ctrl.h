@@ -2,7 +2,9 @@
 // The toolbar control (window class "ToolbarWindow32"): a row of buttons with images from
 // image lists and optional texts, separators, check and check-group buttons, hot tracking in
 // the flat style and tooltips from the commands' strings ("prompt\ntooltip"). A click sends
-// WM_COMMAND (the button's command, the toolbar as lParam) to the toolbar's parent. Everything
+// WM_COMMAND (the button's command, the toolbar as lParam) to the toolbar's parent; the owner
+// may draw the bar or single buttons itself through NM_CUSTOMDRAW (item stages give the
+// button's command in dwItemSpec and CDIS_HOT/SELECTED/CHECKED/DISABLED). Everything
 // is reached through TB_* messages, so any CWnd on such a window (CToolBarCtrl, CToolBar, a
 // menu bar built on the control) drives it the same way; CToolBarCtrl wraps the messages.
 #include "platform/core/cstring.h"

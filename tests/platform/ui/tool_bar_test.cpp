@@ -1,5 +1,8 @@
 #include "platform/ui/tool_bar.h"
 
+#include "platform/ui/common_control_defs.h"
+#include "platform/ui/dc.h"
+
 #include <gtest/gtest.h>
 
 #include <QToolTip>
@@ -198,6 +201,60 @@ TEST(ToolBarCtrl, TextButtonsInTheListStyleSizeToTheirText) {
     EXPECT_EQ(bar.HitTest(&inside), 1);
     POINT outside{399, 2};
     EXPECT_EQ(bar.HitTest(&outside), -1);
+    parent.DestroyWindow();
+}
+
+}  // namespace
+
+namespace {
+
+// A bar that draws its hot button itself and leaves the others to the control.
+class CSelfDrawnBar : public CToolBarCtrl {
+public:
+    std::vector<UINT> itemStates;
+    void OnCustomDraw(NMHDR* header, LRESULT* result) {
+        auto* cd = reinterpret_cast<NMCUSTOMDRAW*>(header);
+        if (cd->dwDrawStage == CDDS_PREPAINT) {
+            *result = CDRF_NOTIFYITEMDRAW;
+            return;
+        }
+        itemStates.push_back(cd->uItemState);
+        if (cd->uItemState & CDIS_HOT) {
+            CDC::FromHandle(cd->hdc)->FillSolidRect(&cd->rc, RGB(255, 0, 0));
+            *result = CDRF_SKIPDEFAULT;
+        } else {
+            *result = CDRF_DODEFAULT;
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSelfDrawnBar, CToolBarCtrl)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CSelfDrawnBar::OnCustomDraw)
+END_MESSAGE_MAP()
+
+TEST(ToolBarCtrl, CustomDrawLetsTheOwnerDrawSingleButtons) {
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 40), nullptr, 0));
+    CSelfDrawnBar bar;
+    ASSERT_TRUE(bar.Create(WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE, CRect(0, 0, 200, 30), &parent, 1));
+    TBBUTTON buttons[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        buttons[i].iBitmap = -1;
+        buttons[i].idCommand = 10 + i;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].iString = -1;
+    }
+    bar.AddButtons(2, buttons);
+    bar.SetHotItem(1);
+    const QImage picture = SaveWindowPicture(&bar, "toolbar_custom_draw.png");
+    CRect first, second;
+    bar.GetItemRect(0, &first);
+    bar.GetItemRect(1, &second);
+    EXPECT_EQ(QColor(picture.pixel(second.CenterPoint().x, second.CenterPoint().y)), QColor(255, 0, 0));
+    EXPECT_NE(QColor(picture.pixel(first.CenterPoint().x, first.CenterPoint().y)), QColor(255, 0, 0));
+    ASSERT_GE(bar.itemStates.size(), 2u);
+    EXPECT_EQ(bar.itemStates[0] & CDIS_HOT, 0u);
+    EXPECT_EQ(bar.itemStates[1] & CDIS_HOT, CDIS_HOT);
     parent.DestroyWindow();
 }
 
