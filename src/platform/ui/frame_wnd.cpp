@@ -6,6 +6,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/menu_cmd_ui.h"
 #include "platform/ui/menu_message_map.h"
+#include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 
 namespace {
@@ -45,7 +46,7 @@ CFrameWnd::~CFrameWnd() {
 }
 
 void CFrameWnd::SetApplicationTarget(CCmdTarget* pApp) { g_application = pApp; }
-CCmdTarget* CFrameWnd::GetApplicationTarget() { return g_application; }
+CCmdTarget* CFrameWnd::GetApplicationTarget() { return g_application ? g_application : AfxGetApp(); }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
 
@@ -83,7 +84,8 @@ BOOL CFrameWnd::LoadAccelTable(UINT nIDResource) {
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
-    return g_application ? g_application->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) : FALSE;
+    CCmdTarget* app = GetApplicationTarget();
+    return app ? app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) : FALSE;
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg) {
@@ -107,7 +109,7 @@ void CFrameWnd::OnSize(UINT nType, int, int) {
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu) {
     if (bSysMenu || !pPopupMenu) return;
-    CMenuCmdUI::UpdatePopup(pPopupMenu, this, m_bAutoMenuEnable);
+    UpdateMenuCmdUI(pPopupMenu, this, m_bAutoMenuEnable);
 }
 
 CMenu* CFrameWnd::GetMenu() const { return CMenu::FromHandle(m_hMenuDefault); }

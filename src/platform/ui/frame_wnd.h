@@ -1,6 +1,7 @@
 #pragma once
 // CFrameWnd: a top-level window that carries bars and routes commands. Its command route is
-// its own message map, then the application object (SetApplicationTarget); a frame that
+// its own message map, then the application object (AfxGetApp, or the target given to
+// SetApplicationTarget); a frame that
 // routes to its pages first overrides OnCmdMsg and calls this one last. Before a popup of
 // its menus opens (WM_INITMENUPOPUP, also forwarded by a menu bar) every item is updated
 // through that route, and an item without a handler is grayed. Key messages for the frame
@@ -62,7 +63,8 @@ public:
     // The Caps Lock, Num Lock and Scroll Lock panes follow the keys' toggle state.
     void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
-    // The application object: the last target of every frame's command route.
+    // The last target of every frame's command route: the one set here, else the application
+    // object (AfxGetApp). Setting null goes back to the application object.
     static void SetApplicationTarget(CCmdTarget* pApp);
     static CCmdTarget* GetApplicationTarget();
 

@@ -2,38 +2,33 @@
 
 #include "platform/ui/menu.h"
 
-void CMenuCmdUI::Enable(BOOL on) {
-    if (m_pMenu) m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (on ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
-    m_bEnableChanged = TRUE;
+void SetMenuItemEnabled(CMenu* menu, UINT index, BOOL on) {
+    if (menu) menu->EnableMenuItem(index, MF_BYPOSITION | (on ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
 }
 
-void CMenuCmdUI::SetCheck(int check) {
-    if (m_pMenu) m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (check ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void CMenuCmdUI::SetRadio(BOOL on) {
-    if (!m_pMenu) return;
+void SetMenuItemChecked(CMenu* menu, UINT index, int check, BOOL radio) {
+    if (!menu) return;
     MENUITEMINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_STATE;
-    if (!m_pMenu->GetMenuItemInfo(m_nIndex, &info, TRUE)) return;
-    info.fType = on ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
-    info.fState = on ? (info.fState | MF_CHECKED) : (info.fState & ~MF_CHECKED);
-    m_pMenu->SetMenuItemInfo(m_nIndex, &info, TRUE);
+    if (!menu->GetMenuItemInfo(index, &info, TRUE)) return;
+    info.fType = radio ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
+    info.fState = check ? (info.fState | MF_CHECKED) : (info.fState & ~MF_CHECKED);
+    menu->SetMenuItemInfo(index, &info, TRUE);
 }
 
-void CMenuCmdUI::SetText(LPCTSTR text) {
-    if (!m_pMenu) return;
+void SetMenuItemText(CMenu* menu, UINT index, LPCTSTR text) {
+    if (!menu) return;
     MENUITEMINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_STRING;
     info.dwTypeData = const_cast<LPTSTR>(text ? text : L"");
-    m_pMenu->SetMenuItemInfo(m_nIndex, &info, TRUE);
+    menu->SetMenuItemInfo(index, &info, TRUE);
 }
 
-void CMenuCmdUI::UpdatePopup(CMenu* popup, CCmdTarget* target, BOOL disableIfNoHandler) {
+void UpdateMenuCmdUI(CMenu* popup, CCmdTarget* target, BOOL disableIfNoHandler) {
     if (!popup || !target) return;
-    CMenuCmdUI state;
+    CCmdUI state;
     state.m_pMenu = popup;
     // The count is read again each time: an update handler may remove items.
     for (int i = 0; i < popup->GetMenuItemCount(); ++i) {

@@ -1,18 +1,15 @@
 #pragma once
-// CMenuCmdUI: the command-update state of one menu item. Updating a popup before it opens
-// runs every item's update through a command target's route (OnCmdMsg with
-// CN_UPDATE_COMMAND_UI); an item whose command has no handler on the route is grayed.
+// Command updating of menu items: the state a CCmdUI with m_pMenu set gives an item (by
+// position), and the update of a whole popup before it opens: every command item is updated
+// through a command target's route (OnCmdMsg with CN_UPDATE_COMMAND_UI), and an item whose
+// command has no handler on the route is grayed when disableIfNoHandler.
 #include "platform/ui/cmd_target.h"
 
 class CMenu;
 
-class CMenuCmdUI : public CCmdUI {
-public:
-    void Enable(BOOL on = TRUE) override;
-    void SetCheck(int check = 1) override;
-    void SetRadio(BOOL on = TRUE) override;
-    void SetText(LPCTSTR text) override;
-
-    // Updates every command item of the popup (submenus are updated when they open).
-    static void UpdatePopup(CMenu* popup, CCmdTarget* target, BOOL disableIfNoHandler);
-};
+void SetMenuItemEnabled(CMenu* menu, UINT index, BOOL on);
+// check: 0 clears, anything else sets the check mark; radio shows it as a bullet.
+void SetMenuItemChecked(CMenu* menu, UINT index, int check, BOOL radio);
+void SetMenuItemText(CMenu* menu, UINT index, LPCTSTR text);
+// Updates the command items of the popup (submenus are updated when they open).
+void UpdateMenuCmdUI(CMenu* popup, CCmdTarget* target, BOOL disableIfNoHandler);

@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "platform/core/colors.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/gdi_object.h"
+#include "platform/ui/message_map.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/wnd.h"
@@ -380,6 +382,99 @@ TEST_F(MenuTest, OwnerDrawnItemsAreMeasuredAndDrawnByTheMenuUnlessTheOwnerDoes) 
     EXPECT_EQ(swatches.TrackPopupMenu(TPM_RETURNCMD, 60, 60, &owner), 0);
     EXPECT_TRUE(swatches.drawnStates.empty());
     EXPECT_EQ(QColor(picture.pixel(firstItem.center())), QColor(0, 0, 255));
+}
+
+}  // namespace
+
+namespace {
+
+// The context-menu pattern of the program: a popup made owner-drawn item by item, its states
+// brought up to date through the receiving window's command route, then tracked.
+struct CItemRecord {
+    UINT id;
+    CString text;
+};
+
+class CConvertedMenu : public CMenu {
+public:
+    std::vector<std::unique_ptr<CItemRecord>> records;
+    std::map<UINT, UINT> drawnStates;
+
+    void ConvertToOwnerDraw() {
+        for (int i = GetMenuItemCount() - 1; i >= 0; --i) {
+            const UINT id = GetMenuItemID(i);
+            const UINT state = GetMenuState(static_cast<UINT>(i), MF_BYPOSITION);
+            CString text;
+            GetMenuString(static_cast<UINT>(i), text, MF_BYPOSITION);
+            records.push_back(std::make_unique<CItemRecord>(CItemRecord{id, text}));
+            ModifyMenu(static_cast<UINT>(i), MF_BYPOSITION | MF_OWNERDRAW | (state & (MF_CHECKED | MF_GRAYED | MF_DISABLED)),
+                       id, reinterpret_cast<LPCTSTR>(records.back().get()));
+        }
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT mis) override {
+        mis->itemWidth = 120;
+        mis->itemHeight = 22;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT dis) override {
+        auto* record = reinterpret_cast<CItemRecord*>(dis->itemData);
+        if (!record) return;
+        drawnStates[record->id] = dis->itemState;
+        CDC* dc = CDC::FromHandle(dis->hDC);
+        dc->FillSolidRect(&dis->rcItem, GetSysColor((dis->itemState & ODS_SELECTED) ? COLOR_HIGHLIGHT : COLOR_MENU));
+        CRect text = dis->rcItem;
+        text.left += 24;
+        dc->SetBkMode(TRANSPARENT);
+        dc->SetTextColor(GetSysColor((dis->itemState & ODS_GRAYED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
+        dc->DrawText(record->text, &text, DT_SINGLELINE | DT_VCENTER);
+        if (dis->itemState & ODS_CHECKED) dc->FillSolidRect(6, dis->rcItem.top + 7, 8, 8, RGB(0, 0, 0));
+    }
+};
+
+class CReceiver : public CCmdTarget {
+public:
+    void OnAlpha() {}
+    void OnBeta() {}
+    void OnUpdateAlpha(CCmdUI* pCmdUI) { pCmdUI->SetCheck(0); }
+    void OnUpdateBeta(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CReceiver, CCmdTarget)
+    ON_COMMAND(ID_CTX_ALPHA, &CReceiver::OnAlpha)
+    ON_COMMAND(ID_CTX_BETA, &CReceiver::OnBeta)
+    ON_UPDATE_COMMAND_UI(ID_CTX_ALPHA, &CReceiver::OnUpdateAlpha)
+    ON_UPDATE_COMMAND_UI(ID_CTX_BETA, &CReceiver::OnUpdateBeta)
+END_MESSAGE_MAP()
+
+TEST_F(MenuTest, UpdatedStatesOfConvertedItemsAreWhatTheyDraw) {
+    CConvertedMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING | MF_CHECKED, ID_CTX_ALPHA, L"Alpha");  // appended checked
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_CTX_BETA, L"Beta");
+    menu.AppendMenu(MF_STRING, ID_CTX_ORPHAN, L"Orphan");
+    menu.ConvertToOwnerDraw();
+    CReceiver receiver;
+    for (int i = menu.GetMenuItemCount() - 1; i >= 0; --i) {
+        const UINT id = menu.GetMenuItemID(i);
+        if (id == 0 || id == static_cast<UINT>(-1)) continue;
+        CCmdUI state;
+        state.m_pMenu = &menu;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_nIndexMax = static_cast<UINT>(menu.GetMenuItemCount());
+        state.m_nID = id;
+        state.DoUpdate(&receiver, TRUE);
+    }
+    QImage picture;
+    ScopedChooser chooser([&](CMenuTrackRequest& request) {
+        return DriveMenu(request, [&](QMenu* shown) { picture = shown->grab().toImage(); });
+    });
+    EXPECT_EQ(menu.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_RETURNCMD, 80, 80, &owner), 0);
+    picture.save(QString::fromStdWString(vorn_test::PicturePath("menu_converted.png").GetString()));
+    ASSERT_EQ(menu.drawnStates.count(ID_CTX_ALPHA), 1u);
+    EXPECT_EQ(menu.drawnStates[ID_CTX_ALPHA] & ODS_CHECKED, 0u);  // the handler's state, not the appended one
+    EXPECT_EQ(menu.drawnStates[ID_CTX_BETA] & ODS_CHECKED, ODS_CHECKED);
+    EXPECT_EQ(menu.drawnStates[ID_CTX_ORPHAN] & ODS_GRAYED, ODS_GRAYED);  // no handler
+    EXPECT_EQ(menu.drawnStates[ID_CTX_BETA] & ODS_GRAYED, 0u);
 }
 
 }  // namespace

@@ -20,3 +20,7 @@
 #define ID_CTX_BETA         404
 #define ID_CTX_ORPHAN       405
 #define ID_CTX_REFRESH      406
+
+#define ID_INDICATOR_CAPS   0xE701
+#define ID_INDICATOR_NUM    0xE702
+#define ID_INDICATOR_SCRL   0xE703
