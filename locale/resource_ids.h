@@ -163,3 +163,15 @@
 #define IDS_LESSON                      60697
 #define IDS_TIP_ENTITY_HEADER           60841
 #define IDS_TIP_ACTIVITY_HEADER         60842
+
+// ---- Wizards: the new-project wizard host and its pages ---------------------------------------
+#define IDD_NEW_PROJECT_WIZARD          272
+#define IDD_WZD_RECENT                  273
+#define IDD_WZD_TEMPLATE_START          274
+#define IDS_RECENT_COLUMN_NAME          61063
+#define IDS_RECENT_COLUMN_CHANGED       61064
+#define IDS_RECENT_GROUP_TODAY          61065
+#define IDS_RECENT_GROUP_WEEK           61066
+#define IDS_RECENT_GROUP_MONTH          61067
+#define IDS_RECENT_GROUP_OLDER          61068
+

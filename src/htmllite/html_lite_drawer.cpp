@@ -258,6 +258,7 @@ void CHtmlLiteDrawer::BeginLine(const CRect& rc) {
     m_x = rc.left;
     m_freeWidth = 0;
     m_spacesLeft = 0;
+    m_ruleExtra = 0;
     if (m_measure) {
         m_line.align = m_style.m_hAlign;
     } else {

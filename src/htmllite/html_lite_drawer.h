@@ -155,6 +155,7 @@ private:
     int m_freeWidth = 0;       // render: justification pixels still to spread on the line
     int m_spacesLeft = 0;      // render: spaces still to come on the line
     int m_contentLeft = 0;     // render: content width still to come on the line
+    int m_ruleExtra = 0;       // render: pixels percentage rules took beyond the one they measured
 
     std::vector<int> m_decisions;
     size_t m_decisionIndex = 0;

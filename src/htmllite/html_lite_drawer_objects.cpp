@@ -44,7 +44,16 @@ void CHtmlLiteDrawer::Rule(const HtmlLiteAttributes& attributes, const CRect& rc
         m_line.align = m_style.m_hAlign;
         return;
     }
-    const int width = percent ? MulDiv(rc.Width(), percent, 100) : pixels;
+    int width = pixels;
+    if (percent) {
+        // A share of the rectangle, but never past its right edge: after text on the same line
+        // the rule only fills what the line leaves, as the measure reserved it.
+        width = MulDiv(rc.Width(), percent, 100);
+        const int drawnSoFar = m_x - m_lineStart - m_ruleExtra;
+        const int restOfLine = std::max(0, m_line.width - drawnSoFar - 1);
+        width = std::clamp(rc.right - m_x - restOfLine, 0, std::max(width, 0));
+        m_ruleExtra += width - 1;
+    }
     const int y = m_y + m_line.height / 2;
     if (size > 0 && width > 0) m_dc->FillSolidRect(m_x, y - size / 2, width, size, color);
     m_x += width;

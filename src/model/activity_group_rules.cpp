@@ -19,7 +19,8 @@ void CActivityGroup::GetMembers(const CScheduleData& data, std::vector<int>& ids
     for (const CActivity& activity : data.m_arrActivities) {
         if (activity.m_nGroup != m_nId) continue;
         for (int id : activity.m_arrMembers)
-            if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(id);
+            if (data.FindEntity(id) != data.m_arrEntities.end() && std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
     }
 }
 

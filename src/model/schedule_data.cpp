@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
+#include "model/participation_rules.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 
@@ -276,6 +278,50 @@ COleDateTimeSpan CScheduleData::GetActivityTotalDuration(int activityId) const {
     for (const CTimetableEntry& entry : m_arrEntries)
         if (entry.m_nActivity == activityId && !entry.m_bLinked) total += entry.m_tsLength;
     return total;
+}
+
+namespace {
+
+bool CountsForSolver(const CScheduleData& data, const CTimetableEntry& entry) {
+    const int state = entry.GetState(data);
+    return state != 0 && state != 5 && state != 7 && entry.m_arrReplacements.empty() && !entry.m_arrSlots.empty();
+}
+
+}  // namespace
+
+int CScheduleData::CountEntriesToPlace() const {
+    int count = 0;
+    for (const CTimetableEntry& entry : m_arrEntries)
+        if (CountsForSolver(*this, entry)) ++count;
+    return count;
+}
+
+double CScheduleData::GetClashRatio(int n) const {
+    if (n == 0) return 0.0;
+    std::vector<const CTimetableEntry*> counted;
+    for (const CTimetableEntry& entry : m_arrEntries)
+        if (CountsForSolver(*this, entry)) counted.push_back(&entry);
+    long long pairs = 0;
+    for (const CTimetableEntry* e : counted) {
+        const auto a = FindActivity(e->m_nActivity);
+        for (const CTimetableEntry* r : counted) {
+            if (e == r) continue;
+            if (e->m_nActivity == r->m_nActivity) {
+                ++pairs;
+                continue;
+            }
+            const auto b = FindActivity(r->m_nActivity);
+            if (a == m_arrActivities.end() || b == m_arrActivities.end()) continue;
+            const bool sameGroup = a->m_nGroup != 0 && a->m_nGroup == b->m_nGroup;
+            if (!sameGroup && ActivitiesShareLimitedMember(*this, *a, *b)) ++pairs;
+        }
+    }
+    return static_cast<double>(pairs) * 0.5 / n;
+}
+
+bool CScheduleData::HasEntryInStateOne() const {
+    return std::any_of(m_arrEntries.begin(), m_arrEntries.end(),
+                       [&](const CTimetableEntry& entry) { return entry.GetState(*this) == 1; });
 }
 
 void CScheduleData::RefreshFileStatus(const CString& path) {

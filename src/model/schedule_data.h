@@ -152,6 +152,15 @@ public:
     // The summed lengths of the activity's entries that are not linked.
     COleDateTimeSpan GetActivityTotalDuration(int activityId) const;
 
+    // Counts for the solver. An entry counts when its computed state is not 0, 5 or 7, it has
+    // no replacements and it has candidate slots.
+    int CountEntriesToPlace() const;
+    // Half the ordered pairs of distinct counted entries that share the activity, or whose
+    // activities are not in one group and share a member with an overlap limit, per n; 0 for n 0.
+    double GetClashRatio(int n) const;
+    // Whether any entry's computed state is 1.
+    bool HasEntryInStateOne() const;
+
     // The document file.
     CString GetFilePath() const { return m_fileStatus.m_szFullName; }
     void RefreshFileStatus(const CString& path);

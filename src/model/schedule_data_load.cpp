@@ -1,4 +1,5 @@
 // Loading the document from its file, saving it and the modified test.
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <new>
@@ -104,6 +105,13 @@ BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
         fresh->m_nCurrentChimeSet = m_nCurrentChimeSet;
         fresh->m_nDefaultChimeSet = m_nDefaultChimeSet;
         fresh->m_tDayStart = m_tDayStart;
+        // What a file leaves out (a missing GENERAL, the state slots it does not reset) stays
+        // as the caller's reset made it.
+        fresh->m_nDays = m_nDays;
+        fresh->m_nTitleFormat = m_nTitleFormat;
+        fresh->m_dtStartDate = m_dtStartDate;
+        fresh->m_dtFirstWeekday = m_dtFirstWeekday;
+        std::copy(std::begin(m_nStateSlots), std::end(m_nStateSlots), std::begin(fresh->m_nStateSlots));
         fresh->ReadXml(doc);
     } catch (const CFileException&) {
         return ShowLoadError(kLoadFileErrorId);
@@ -157,8 +165,9 @@ BOOL CScheduleData::Save(BOOL refresh) {
                                MessageIcon::Question)) {
         case MessageAnswer::Yes: break;
         case MessageAnswer::No:
-            // The file on disk replaces the edits in memory.
+            // The file on disk replaces the edits in memory; the pages then show it as after a save.
             Load(path, TRUE);
+            if (refresh) Host().RefreshPages(PageRefresh::AfterSave);
             return FALSE;
         default: return FALSE;
         }

@@ -43,6 +43,7 @@ CChimeSetArray::const_iterator CScheduleData::FindChimeSetByName(const CString& 
 }
 
 int CScheduleData::FindEntityIdByNameAndCode(const CString& name, const CString& code) const {
+    if (name.IsEmpty()) return 0;
     int lastByName = 0;
     for (const CEntity& entity : m_arrEntities) {
         if (entity.m_strName.CompareNoCase(name) != 0) continue;

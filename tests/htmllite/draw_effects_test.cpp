@@ -171,7 +171,6 @@ TEST(DrawEffects, StripImagesWithMaskAndShadowRoom) {
 }
 
 TEST(DrawEffects, PictureOfTextWithTableImagesColoursAndRule) {
-    CTestCanvas canvas(340, 230);
     HBITMAP strip = MakeStrip();
     CHtmlLiteDrawer drawer;
     drawer.SetImageStrip(16, 16, strip, 4, RGB(255, 0, 255));
@@ -184,7 +183,10 @@ TEST(DrawEffects, PictureOfTextWithTableImagesColoursAndRule) {
         L"<tr><td colspan=2 bgeffect=vgradient bgcolor=white bgendcolor=#a0c0ff align=center>"
         L"<ilst index=1><ilst index=2><ilst index=3 style=s></td></tr>"
         L"</table><hr width=50% size=1 color=gray><i>More</i> after the rule";
-    const CSize size = drawer.Measure(canvas.dc(), text);
+    // The picture holds the whole text with a 10-pixel frame.
+    CSize size = drawer.Measure(CTestCanvas(1, 1).dc(), text);
+    CTestCanvas canvas(size.cx + 20, size.cy + 20);
+    size = drawer.Measure(canvas.dc(), text);
     drawer.Render(CRect(10, 10, 10 + size.cx, 10 + size.cy), canvas.dc());
     EXPECT_TRUE(canvas.Save("htmllite_text.png"));
     ASSERT_EQ(drawer.Tables().size(), 1u);

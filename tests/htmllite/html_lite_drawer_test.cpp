@@ -1,6 +1,7 @@
 // Line layout, objects in the flow, links and measured sizes of the HTML-lite drawer.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "htmllite/html_lite_drawer.h"
@@ -97,6 +98,32 @@ TEST_F(HtmlLiteDrawerTest, TabsAndAlignmentPlaceText) {
         drawer.Render(CRect(0, 0, wide, 50), canvas.dc());
         ASSERT_EQ(drawer.Links().size(), 1u) << CString(c.html).ToUtf8();
         EXPECT_EQ(drawer.Links()[0].rect.left, c.left) << CString(c.html).ToUtf8();
+    }
+}
+
+// A rule given in percent after text on its line fills what the line leaves and stops at
+// the rectangle's right edge; alone on its line it is as wide as the rectangle.
+TEST_F(HtmlLiteDrawerTest, PercentRulesStayInsideTheRectangle) {
+    struct RuleCase { const wchar_t* html; const wchar_t* after; int extra; };
+    const RuleCase cases[] = {
+        {L"ab<hr color=#ff0000 size=2>", L"", 0},
+        {L"ab<hr color=#ff0000 size=2>cd", L"cd", 0},
+        {L"ab<br><hr color=#ff0000 size=2>", L"", 30},
+        {L"Room 12<hr color=#ff0000 size=2 width=50%>", L"", 0},
+    };
+    for (const auto& c : cases) {
+        const std::string what = CString(c.html).ToUtf8();
+        canvas.dc()->FillSolidRect(0, 0, 400, 300, RGB(255, 255, 255));
+        const CSize size = Draw(c.html, c.extra);
+        const int right = size.cx + c.extra;
+        const int ruleEnd = right - (*c.after ? TextExtent(canvas.dc(), c.after).cx : 0);
+        bool ruleReachesItsEnd = false, outside = false;
+        for (int y = 0; y < size.cy; ++y) {
+            ruleReachesItsEnd = ruleReachesItsEnd || canvas.Pixel(ruleEnd - 1, y) == RGB(255, 0, 0);
+            for (int x = right; x < 400; ++x) outside = outside || canvas.Pixel(x, y) != RGB(255, 255, 255);
+        }
+        EXPECT_TRUE(ruleReachesItsEnd) << what;
+        EXPECT_FALSE(outside) << what;
     }
 }
 

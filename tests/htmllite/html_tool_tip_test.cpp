@@ -1,6 +1,8 @@
 // The tooltip over an owner window: asking for the text, showing, placing, hiding.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "htmllite/html_tool_tip.h"
 #include "htmllite/pixel_block.h"
 #include "platform/ui/icon.h"
@@ -216,17 +218,53 @@ TEST_F(HtmlToolTipTest, PlacementFlipsAtTheScreenEdges) {
     }
 }
 
+// The saved picture shows the balloon as the screen does: the rounded body and its tail in
+// the tip's colour, nothing outside the window region, even where an earlier, larger tip
+// left its pixels in the window.
 TEST_F(HtmlToolTipTest, PictureOfATipWithTableImagesColoursAndRule) {
-    owner.text =
+    const CString sample =
         L"<h2>Room 12</h2><font color=navy>Monday,</font> <b>period 3</b> &bull; <font color=#c00000>changed</font>"
         L"<hr color=#ff9900 size=2>"
         L"<table border=1 cellspacing=0 cellpadding=3 bordercolor=gray>"
         L"<tr><td bgcolor=lightyellow><ilst index=0> Maths</td><td bgcolor=#d0e8ff>Year 7 &amp; 8</td></tr>"
         L"<tr><td colspan=2 bgcolor=honeydew align=center><ilst index=1><ilst index=2><ilst index=3></td></tr>"
         L"</table><hr width=50% size=1 color=gray><i>More</i> after the rule";
+    const COLORREF info = ::GetSysColor(COLOR_INFOBK);
+    auto check = [&](const char* name) {
+        const CString path = CString(VORN_BIN_DIR "/") + CString(name);
+        ASSERT_TRUE(owner.tip.SavePicture(path));
+        const QImage picture(QString::fromStdWString(path.str()));
+        const CRect body = owner.tip.BodyRect();
+        ASSERT_EQ(owner.tip.Placement(), HTTP_ABOVE) << name;
+        ASSERT_EQ(picture.size(), QSize(body.Width(), body.Height() + owner.tip.m_tailHeight)) << name;
+        const int tail = body.left + owner.tip.m_tailOffset;
+        struct PixelCase { int x; int y; bool shown; const char* what; };
+        const PixelCase cases[] = {
+            {body.right - 3, body.bottom - 8, true, "body"},
+            {0, 0, false, "top left corner"},
+            {body.right - 1, body.bottom - 1, false, "bottom right corner"},
+            {tail + 2, body.bottom + 4, true, "tail"},
+            {tail + 1, picture.height() - 5, true, "near the tail's tip"},
+            {tail + owner.tip.m_tailBase + 6, body.bottom + 4, false, "beside the tail"},
+        };
+        for (const auto& c : cases) {
+            const QRgb pixel = picture.pixel(c.x, c.y);
+            EXPECT_EQ(qAlpha(pixel), c.shown ? 255 : 0) << name << ": " << c.what;
+            if (c.shown) {
+                EXPECT_EQ(RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)), info) << name << ": " << c.what;
+            }
+        }
+    };
+
+    owner.text = sample;
     MoveTo(50, 60);
     Rest();
     ASSERT_TRUE(owner.tip.IsWindowVisible());
-    EXPECT_TRUE(owner.tip.SavePicture(CString(VORN_BIN_DIR "/htmllite_tooltip.png")));
+    check("htmllite_tooltip.png");
 
+    owner.text = L"<b>Room</b> 12";
+    MoveTo(51, 60);
+    Rest();
+    ASSERT_TRUE(owner.tip.IsWindowVisible());
+    check("htmllite_tooltip_small.png");
 }

@@ -179,6 +179,26 @@ TEST_F(LoadSave, ModifiedTestLeavesTheStoreAlone) {
     EXPECT_EQ(m_data.m_arrEntries.front().m_nState, 4);
 }
 
+TEST_F(LoadSave, LoadingKeepsWhatTheFileLeavesOutAsTheResetMadeIt) {
+    const std::string entity = "<ENTITIES><ENTITY ID=\"1\" TAG=\"A\" TYPE=\"1\"/></ENTITIES>\r\n";
+    m_data.ResetToNew(FALSE);
+    m_data.m_nStateSlots[3] = 7;
+    m_data.m_nStateSlots[8] = 2;
+    ASSERT_TRUE(LoadText(Document(entity)));
+    EXPECT_EQ(m_data.m_nStateSlots[3], 3);  // GENERAL resets the first eight
+    EXPECT_EQ(m_data.m_nStateSlots[8], 2);
+    EXPECT_EQ(m_data.m_nStateSlots[9], 5);
+
+    // Without GENERAL the calendar of the new document stays.
+    m_settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 2, 0, 0, 0);
+    m_data.ResetToNew(FALSE);
+    ASSERT_TRUE(LoadText(Document(entity, "")));
+    EXPECT_TRUE(m_data.m_dtStartDate == COleDateTime(2000, 1, 2, 0, 0, 0));
+    EXPECT_TRUE(m_data.m_dtFirstWeekday == COleDateTime(2000, 1, 2, 0, 0, 0));
+    EXPECT_EQ(m_data.m_nDays, 6);
+    EXPECT_EQ(m_data.m_nStateSlots[9], 5);
+}
+
 TEST_F(LoadSave, SavingTwiceAsksNothing) {
     const fs::path path = PathOf("doc.xml");
     fs::copy_file(Hostile("valid_tiny.xml"), path);
@@ -194,12 +214,13 @@ struct ChangedOnDiskCase {
     BOOL result;
     bool written;   // the store's text is in the file
     bool reloaded;  // the store holds the file's content
+    int refreshes;  // page refreshes as after a save (none after Cancel)
 };
 TEST_F(LoadSave, AFileChangedOnDiskIsNotOverwrittenUnasked) {
     static const ChangedOnDiskCase kCases[] = {
-        {MessageAnswer::Yes, TRUE, true, false},
-        {MessageAnswer::No, FALSE, false, true},
-        {MessageAnswer::Cancel, FALSE, false, false},
+        {MessageAnswer::Yes, TRUE, true, false, 1},
+        {MessageAnswer::No, FALSE, false, true, 1},
+        {MessageAnswer::Cancel, FALSE, false, false, 0},
     };
     for (const ChangedOnDiskCase& c : kCases) {
         const fs::path path = PathOf("doc.xml");
@@ -214,8 +235,10 @@ TEST_F(LoadSave, AFileChangedOnDiskIsNotOverwrittenUnasked) {
         m_data.m_arrActivities.front().m_strRemark = L"edited";
         m_answerer.m_asked.clear();
         m_answerer.m_script = {c.answer};
+        m_host.m_calls.clear();
 
-        EXPECT_EQ(m_data.Save(FALSE), c.result);
+        EXPECT_EQ(m_data.Save(TRUE), c.result);
+        EXPECT_EQ(std::count(m_host.m_calls.begin(), m_host.m_calls.end(), "refresh save"), c.refreshes);
         ASSERT_EQ(m_answerer.m_asked.size(), 1u);
         EXPECT_EQ(m_answerer.m_asked.front(), L"changed on disk");
         EXPECT_EQ(ReadBytes(path) != other, c.written);

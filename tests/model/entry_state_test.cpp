@@ -412,7 +412,7 @@ TEST_F(Clashes, EntriesClashAndShareParticipantEdges) {
 
 TEST_F(Clashes, GroupsAndCommonChimeSets) {
     AddActivity(10, {1, 2}, {}, 5).m_nChimeSet = 7;
-    AddActivity(11, {2, 3, 1}, {}, 5);
+    AddActivity(11, {2, 3, 77, 1}, {}, 5);  // 77 names no entity
     AddActivity(12, {4}, {}, 6);
     CActivityGroup group;
     group.m_nId = 5;

@@ -1,5 +1,8 @@
 // The rules answer the same with an index of the store as without one.
+#include <algorithm>
+#include <cstdint>
 #include <random>
+#include <vector>
 
 #include "model/plan_index.h"
 #include "rules_fixture.h"
@@ -58,6 +61,67 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
         }
     }
     EXPECT_GT(takingPart, 70);  // the plan is not trivially empty
+}
+
+// The placement tests and the time figures take the index's short cuts; they must answer as
+// the walks over the whole store do.
+TEST_F(RulesWithIndex, PlacementAndTimeFiguresMatchTheFullWalk) {
+    int minutes = 45;
+    for (CActivity& activity : m_data.m_arrActivities) {
+        activity.m_tsDuration = Minutes(minutes * 2);
+        activity.m_tsMeeting = Minutes(minutes);
+        minutes = minutes % 120 + 15;
+    }
+    Entity(1).m_arrAbsences.push_back(Absence(1, 9, 0, 90));
+    const CPlanIndex index(m_data);
+    int placeable = 0;
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        const CTimetableEntry proposed(entry);
+        for (const CActivity& activity : m_data.m_arrActivities) {
+            for (int excluded : {0, 100, 105}) {
+                const int answer = m_data.CanPlaceEntry(activity.m_nId, excluded, proposed);
+                placeable += answer;
+                ASSERT_EQ(m_data.CanPlaceEntry(activity.m_nId, excluded, proposed, &index), answer) << activity.m_nId;
+            }
+        }
+        for (const CEntity& entity : m_data.m_arrEntities) {
+            for (int activity : {100, 103, 107}) {
+                for (int excluded : {0, 100, 104}) {
+                    ASSERT_EQ(m_data.EntityHasClash(entity.m_nId, activity, proposed, excluded, &index),
+                              m_data.EntityHasClash(entity.m_nId, activity, proposed, excluded))
+                        << entity.m_nId;
+                    ASSERT_EQ(m_data.CountEntityOverlaps(entity.m_nId, activity, excluded, nullptr, proposed, &index),
+                              m_data.CountEntityOverlaps(entity.m_nId, activity, excluded, nullptr, proposed))
+                        << entity.m_nId;
+                }
+            }
+        }
+    }
+    EXPECT_GT(placeable, 0);
+    for (const CActivity& activity : m_data.m_arrActivities) {
+        ASSERT_EQ(activity.IsTimeFilled(m_data, &index), activity.IsTimeFilled(m_data)) << activity.m_nId;
+        ASSERT_EQ(activity.ComputeFreeSlotTime(m_data, &index), activity.ComputeFreeSlotTime(m_data)) << activity.m_nId;
+        ASSERT_EQ(m_data.IsPlacementSafe(activity.m_nId, m_data.m_arrEntries.front(), &index),
+                  m_data.IsPlacementSafe(activity.m_nId, m_data.m_arrEntries.front()))
+            << activity.m_nId;
+    }
+    for (CEntity& entity : m_data.m_arrEntities) {
+        for (int group : {1, 2}) {
+            ASSERT_EQ(m_data.GetPlacedGroupTime(group, entity.m_nId, &index), m_data.GetPlacedGroupTime(group, entity.m_nId));
+            ASSERT_EQ(m_data.GetRequiredGroupTime(group, entity.m_nId, &index),
+                      m_data.GetRequiredGroupTime(group, entity.m_nId));
+        }
+        ASSERT_EQ(entity.SumActivityTime(m_data, &index).Total(), entity.SumActivityTime(m_data).Total()) << entity.m_nId;
+        // The item list holds an item for every entry the entity takes part in.
+        entity.RebuildItems(m_data);
+        std::vector<std::uint64_t> items, expected;
+        for (const CEntityItem& item : entity.m_arrItems) items.push_back(item.m_nEntry);
+        for (const CTimetableEntry& entry : m_data.m_arrEntries)
+            if (entity.TakesPartIn(m_data, entry)) expected.push_back(entry.GetSerial());
+        std::sort(items.begin(), items.end());
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(items, expected) << entity.m_nId;
+    }
 }
 
 }  // namespace

@@ -292,6 +292,50 @@ TEST_F(ScheduleData, ActivityTotalDurationLeavesLinkedEntriesOut) {
     EXPECT_EQ(WholeMinutes(m_data.GetActivityTotalDuration(5).m_span), 0);
 }
 
+TEST_F(ScheduleData, SolverCountsTakeUnreplacedEntriesWithCandidateSlots) {
+    m_data.m_dtStartDate = COleDateTime(2000, 1, 3, 0, 0, 0);
+    m_data.m_arrEntities.push_back(Entity(1, L"Limited", 1));
+    m_data.m_arrEntities.push_back(Entity(2, L"Unlimited", 1));
+    m_data.m_arrEntities.push_back(Entity(3, L"Substitute", 1));
+    m_data.m_arrEntities[1].m_nOverlaps = 0;
+    m_data.m_arrActivities.push_back(Activity(1, L"Art", {1}));
+    m_data.m_arrActivities.push_back(Activity(2, L"Biology", {1}));
+    m_data.m_arrActivities.push_back(Activity(3, L"Chemistry", {2}));
+    m_data.m_arrActivities.push_back(Activity(4, L"Drama", {2}));
+
+    const COleDateTime start(2000, 1, 3, 8, 0, 0);
+    auto add = [&](int activity) -> CTimetableEntry& {
+        m_data.m_arrEntries.push_back(CTimetableEntry(start, COleDateTimeSpan(1.0 / 24)));
+        CTimetableEntry& entry = m_data.m_arrEntries.back();
+        entry.m_nActivity = activity;
+        entry.m_nState = 2;
+        entry.m_arrSlots.push_back(CCandidateSlot{start, 0.0});
+        return entry;
+    };
+    add(1);
+    add(1);  // the same activity
+    add(2);  // shares the limited member
+    add(3);
+    add(4);  // shares only the member without a limit
+    add(1).m_nState = 0;
+    add(1).m_bLinked = 1;
+    CTimetableEntry& replaced = add(1);
+    replaced.m_arrReplacements.push_back(CReplacement{});
+    replaced.m_arrReplacements.back().m_nEntity = 3;  // state 5
+    add(1).m_arrSlots.clear();
+
+    EXPECT_EQ(m_data.CountEntriesToPlace(), 5);
+    EXPECT_DOUBLE_EQ(m_data.GetClashRatio(0), 0.0);
+    EXPECT_DOUBLE_EQ(m_data.GetClashRatio(2), 1.5);
+    EXPECT_FALSE(m_data.HasEntryInStateOne());
+
+    // Within one group a shared member is no clash; the same activity still is.
+    m_data.m_arrActivities[0].m_nGroup = m_data.m_arrActivities[1].m_nGroup = 5;
+    EXPECT_DOUBLE_EQ(m_data.GetClashRatio(1), 1.0);
+    m_data.m_arrEntries[3].m_nState = 1;
+    EXPECT_TRUE(m_data.HasEntryInStateOne());
+}
+
 TEST_F(ScheduleData, EntityChimeSetId) {
     CChimeSet a, b;
     a.m_nId = 1;

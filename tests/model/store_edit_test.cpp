@@ -715,6 +715,8 @@ TEST_F(StoreEdit, FindEntityIdByNameAndCode) {
     EXPECT_EQ(m_data.FindEntityIdByNameAndCode(L"Sam", L"y2"), 2);
     EXPECT_EQ(m_data.FindEntityIdByNameAndCode(L"Sam", L"none"), 3);  // the last by name
     EXPECT_EQ(m_data.FindEntityIdByNameAndCode(L"Pat", L"X1"), 0);
+    Entity(4, L"").m_strCode = L"E4";
+    EXPECT_EQ(m_data.FindEntityIdByNameAndCode(L"", L"E4"), 0);  // an empty name finds nothing
 }
 
 TEST_F(StoreEdit, NameLists) {

@@ -1,5 +1,6 @@
 #include "platform/ui/cmd_target.h"
 
+#include "platform/ui/menu_cmd_ui.h"
 #include "platform/ui/wnd.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
@@ -49,16 +50,23 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 }
 
 void CCmdUI::Enable(BOOL on) {
-    if (m_pOther) m_pOther->EnableWindow(on);
+    if (m_pMenu) SetMenuItemEnabled(m_pMenu, m_nIndex, on);
+    else if (m_pOther) m_pOther->EnableWindow(on);
     m_bEnableChanged = TRUE;
 }
 
-void CCmdUI::SetCheck(int) {}
+void CCmdUI::SetCheck(int check) {
+    if (m_pMenu) SetMenuItemChecked(m_pMenu, m_nIndex, check, FALSE);
+}
 
-void CCmdUI::SetRadio(BOOL on) { SetCheck(on ? 1 : 0); }
+void CCmdUI::SetRadio(BOOL on) {
+    if (m_pMenu) SetMenuItemChecked(m_pMenu, m_nIndex, on ? 1 : 0, TRUE);
+    else SetCheck(on ? 1 : 0);
+}
 
 void CCmdUI::SetText(LPCTSTR text) {
-    if (m_pOther) m_pOther->SetWindowText(text);
+    if (m_pMenu) SetMenuItemText(m_pMenu, m_nIndex, text);
+    else if (m_pOther) m_pOther->SetWindowText(text);
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler) {

@@ -58,6 +58,11 @@ public:
     // map chain and calls it; FALSE when there is none.
     BOOL DispatchToMap(AfxMessageCall& call, UINT message, UINT code, UINT id, bool matchId);
 
+    // The hourglass while a long step runs; the calls nest (wait_cursor.h).
+    void BeginWaitCursor();
+    void EndWaitCursor();
+    void RestoreWaitCursor();
+
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;

@@ -79,6 +79,8 @@ DWORD GetTickCount();
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE module, DWORD threadId);
 BOOL UnhookWindowsHookEx(HHOOK hook);
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
+// Offers a message of a modal loop (a menu: MSGF_MENU) to the WH_MSGFILTER hooks; TRUE when one took it.
+BOOL CallMsgFilter(LPMSG msg, int code);
 DWORD GetCurrentThreadId();
 BOOL SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);

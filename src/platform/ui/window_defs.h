@@ -162,7 +162,9 @@ inline constexpr int NM_CUSTOMDRAW = NM_FIRST - 12, NM_HOVER = NM_FIRST - 13;
 inline constexpr UINT KF_EXTENDED = 0x0100, KF_ALTDOWN = 0x2000, KF_REPEAT = 0x4000, KF_UP = 0x8000;
 
 // Thread hooks
-inline constexpr int WH_KEYBOARD = 2, WH_CALLWNDPROC = 4, WH_GETMESSAGE = 3;
+inline constexpr int WH_KEYBOARD = 2, WH_CALLWNDPROC = 4, WH_GETMESSAGE = 3, WH_MSGFILTER = -1;
+// Codes of WH_MSGFILTER hooks: where the message was seen.
+inline constexpr int MSGF_DIALOGBOX = 0, MSGF_MENU = 2;
 inline constexpr int HC_ACTION = 0;
 
 struct MSG {

@@ -110,6 +110,9 @@ public:
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
     int GetWindowRgn(HRGN hRgn) const;
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // A message box owned by this window (message_box.h; nType 0 is MB_OK); a null caption
+    // shows the application's name.
+    int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = 0);
 
     // Painting
     void Invalidate(BOOL bErase = TRUE);

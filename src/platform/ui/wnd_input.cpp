@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/ui/icon.h"
+#include "platform/ui/native_control.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -443,6 +444,19 @@ public:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            // Native controls hand their input on to their Qt widgets; Qt's popups keep theirs.
+            if (QtHandlesInput(widget)) return false;
+            break;
+        default: break;
+        }
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
             if (!RecordOfWidget(widget) && !g_capture) return false;
             return HandleMouse(widget, static_cast<QMouseEvent*>(e));
         case QEvent::Wheel:
@@ -730,7 +744,7 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); 
 // Hooks
 
 HHOOK SetWindowsHookEx(int idHook, HOOKPROC proc, HINSTANCE, DWORD) {
-    if (!proc || (idHook != WH_KEYBOARD && idHook != WH_CALLWNDPROC)) return nullptr;
+    if (!proc || (idHook != WH_KEYBOARD && idHook != WH_CALLWNDPROC && idHook != WH_MSGFILTER)) return nullptr;
     auto* h = new HookRecord{idHook, proc};
     g_hooks.insert(g_hooks.begin(), h);
     return reinterpret_cast<HHOOK>(h);
@@ -743,6 +757,11 @@ BOOL UnhookWindowsHookEx(HHOOK hook) {
     g_hooks.erase(it);
     delete h;
     return TRUE;
+}
+
+BOOL CallMsgFilter(LPMSG msg, int code) {
+    if (!msg) return FALSE;
+    return RunHooks(WH_MSGFILTER, code, 0, reinterpret_cast<LPARAM>(msg)) != 0 ? TRUE : FALSE;
 }
 
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {

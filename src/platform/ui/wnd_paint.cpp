@@ -51,8 +51,8 @@ void CWindowWidget::paintEvent(QPaintEvent*) {
     if (!h || !IsLive(h)) return;
     RunPaintCycle(h);
     if (!IsLive(h) || !h->widget) return;
+    DrawNonClient(h, this);  // paints with its own painter, before this one begins
     QPainter p(this);
-    DrawNonClient(h, this);
     const QRect client = ClientRectInWidget(h);
     if (!h->store.isNull()) {
         // Bitmaps of this layer leave the alpha byte of stores opaque, so the picture is shown as it is.
@@ -322,7 +322,19 @@ bool CWnd::SavePicture(const CString& path) const {
     if (!m_hWnd || !IsLive(m_hWnd)) return false;
     RunPaintCycle(m_hWnd);
     if (m_hWnd->store.isNull()) return false;
-    return m_hWnd->store.convertToFormat(QImage::Format_RGB32).save(QString::fromStdWString(path.str()), "PNG");
+    const RgnRecord* shape = ToRgn(m_hWnd->windowRgn);
+    if (!shape) return m_hWnd->store.convertToFormat(QImage::Format_RGB32).save(QString::fromStdWString(path.str()), "PNG");
+    // The screen shows nothing of the window outside its region (window coordinates), so
+    // neither does the picture: those pixels are transparent (white where alpha is ignored).
+    QImage picture(m_hWnd->store.size(), QImage::Format_ARGB32);
+    picture.fill(qRgba(255, 255, 255, 0));
+    {
+        QPainter p(&picture);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setClipRegion(shape->region.translated(-ClientRectInWidget(m_hWnd).topLeft()));
+        p.drawImage(0, 0, m_hWnd->store.convertToFormat(QImage::Format_ARGB32));
+    }
+    return picture.save(QString::fromStdWString(path.str()), "PNG");
 }
 
 // Window DCs

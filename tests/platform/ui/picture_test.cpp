@@ -2,6 +2,7 @@
 // look at (build/test-pictures/window_drawing.png); also checks popups and window regions.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QWidget>
 
 #include "platform/ui/client_dc.h"
@@ -171,6 +172,46 @@ TEST(Popups, ShowWithoutTakingTheFocusAndClipToTheirRegion) {
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(512, 452)), &tip);      // inside the tail
     owner.DestroyWindow();
     EXPECT_FALSE(::IsWindow(tip.m_hWnd));  // owned windows go with their owner
+}
+
+// The saved picture of a window with a region shows what the screen shows: nothing outside
+// the region, whatever the window's store still holds there.
+TEST(Popups, PictureLeavesOutTheOutsideOfTheirRegion) {
+    CWnd tip;
+    ASSERT_TRUE(tip.CreateEx(WS_EX_TOOLWINDOW, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(40, 40, 160, 100), nullptr, 0));
+    {
+        CClientDC dc(&tip);
+        dc.FillSolidRect(0, 0, 120, 60, RGB(200, 40, 40));
+    }
+    CRgn balloon;
+    balloon.CreateRoundRectRgn(0, 0, 120, 50, 16, 16);
+    CRgn tail;
+    const POINT tri[] = {{10, 49}, {30, 49}, {10, 60}};
+    tail.CreatePolygonRgn(tri, 3, ALTERNATE);
+    balloon.CombineRgn(&balloon, &tail, RGN_OR);
+
+    struct PixelCase { QPoint at; bool shown; const char* what; };
+    const PixelCase cases[] = {
+        {QPoint(60, 25), true, "body"},           {QPoint(0, 0), false, "rounded corner"},
+        {QPoint(12, 55), true, "tail"},           {QPoint(60, 55), false, "beside the tail"},
+        {QPoint(119, 59), false, "bottom right"},
+    };
+    const CString path = vorn_test::PicturePath("region_picture.png");
+    for (bool withRegion : {false, true}) {
+        if (withRegion) tip.SetWindowRgn(static_cast<HRGN>(balloon.Detach()), TRUE);
+        ASSERT_TRUE(tip.SavePicture(path));
+        const QImage picture(QString::fromStdWString(path.str()));
+        ASSERT_EQ(picture.size(), QSize(120, 60));
+        for (const auto& c : cases) {
+            const QRgb pixel = picture.pixel(c.at);
+            const bool shown = !withRegion || c.shown;
+            EXPECT_EQ(qAlpha(pixel), shown ? 255 : 0) << c.what << " region " << withRegion;
+            if (shown) {
+                EXPECT_EQ(pixel & 0xFFFFFFu, 0xC82828u) << c.what << " region " << withRegion;
+            }
+        }
+    }
+    tip.DestroyWindow();
 }
 
 }  // namespace

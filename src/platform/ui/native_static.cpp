@@ -1,0 +1,157 @@
+// The "STATIC" control: text (QLabel with the SS_ alignment), an icon or a bitmap, and the
+// rectangles, frames and etched lines.
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+
+#include "platform/ui/control_defs.h"
+#include "platform/ui/gdi_records.h"
+#include "platform/ui/native_control.h"
+#include "platform/ui/window_api.h"
+#include "platform/ui/window_record.h"
+
+namespace vorn_ui {
+
+namespace {
+
+// "&&" shows one ampersand, a single "&" marks the mnemonic and is not shown.
+QString WithoutMnemonics(const std::wstring& text) {
+    QString out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&') {
+            if (i + 1 < text.size() && text[i + 1] == L'&') {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += QChar(static_cast<char16_t>(text[i]));
+    }
+    return out;
+}
+
+QImage ImageOfBitmap(HBITMAP bitmap) {
+    BitmapRecord* b = ToBitmap(bitmap);
+    if (!b) return QImage();
+    return DisplayImage(SurfaceOfBitmap(b));
+}
+
+class StaticControl : public CNativeControl {
+public:
+    explicit StaticControl(HWND h) : CNativeControl(h) {
+        const UINT kind = Style() & SS_TYPEMASK;
+        if (kind >= SS_BLACKRECT && kind <= SS_WHITEFRAME) {
+            auto* frame = new QFrame;
+            const bool filled = kind <= SS_WHITERECT;
+            const COLORREF colors[] = {GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNSHADOW),
+                                       GetSysColor(COLOR_BTNHIGHLIGHT)};
+            const COLORREF c = colors[filled ? kind - SS_BLACKRECT : kind - SS_BLACKFRAME];
+            QPalette p = frame->palette();
+            p.setColor(QPalette::Window, QColorOf(c));
+            p.setColor(QPalette::WindowText, QColorOf(c));
+            frame->setPalette(p);
+            frame->setAutoFillBackground(filled);
+            if (!filled) frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+            m_frameOnly = true;
+            SetQtWidget(frame);
+        } else if (kind == SS_ETCHEDHORZ || kind == SS_ETCHEDVERT || kind == SS_ETCHEDFRAME) {
+            auto* frame = new QFrame;
+            frame->setFrameStyle((kind == SS_ETCHEDHORZ ? QFrame::HLine : kind == SS_ETCHEDVERT ? QFrame::VLine : QFrame::Box) |
+                                 QFrame::Sunken);
+            m_frameOnly = true;
+            SetQtWidget(frame);
+        } else {
+            m_label = new QLabel;
+            m_label->setFocusPolicy(Qt::NoFocus);
+            SetQtWidget(m_label);
+            ApplyLayout();
+            SetText(h->text);
+        }
+    }
+
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case STM_SETICON: {
+            HICON old = m_icon;
+            m_icon = reinterpret_cast<HICON>(wParam);
+            ShowImage();
+            return reinterpret_cast<LRESULT>(old);
+        }
+        case STM_GETICON: return reinterpret_cast<LRESULT>(m_icon);
+        case STM_SETIMAGE: {
+            LRESULT old = 0;
+            if (wParam == IMAGE_BITMAP) {
+                old = reinterpret_cast<LRESULT>(m_bitmap);
+                m_bitmap = reinterpret_cast<HBITMAP>(lParam);
+            } else {
+                old = reinterpret_cast<LRESULT>(m_icon);
+                m_icon = reinterpret_cast<HICON>(lParam);
+            }
+            ShowImage();
+            return old;
+        }
+        case STM_GETIMAGE:
+            return wParam == IMAGE_BITMAP ? reinterpret_cast<LRESULT>(m_bitmap) : reinterpret_cast<LRESULT>(m_icon);
+        case WM_LBUTTONDOWN:
+            if (Style() & SS_NOTIFY) Command(STN_CLICKED);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (Style() & SS_NOTIFY) Command(STN_DBLCLK);
+            return 0;
+        case WM_NCHITTEST: return (Style() & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
+        case WM_STYLECHANGED:
+            ApplyLayout();
+            return 0;
+        default: return CNativeControl::WndProc(message, wParam, lParam);
+        }
+    }
+
+protected:
+    void SetText(const std::wstring& text) override {
+        if (!m_label || IsImageKind()) return;
+        m_label->setText((Style() & SS_NOPREFIX) ? QString::fromStdWString(text) : WithoutMnemonics(text));
+    }
+
+    UINT CtlColorMessage() const override { return m_frameOnly ? 0 : WM_CTLCOLORSTATIC; }
+    UINT DlgCode(const MSG*) const override { return DLGC_STATIC; }
+
+private:
+    bool IsImageKind() const {
+        const UINT kind = Style() & SS_TYPEMASK;
+        return kind == SS_ICON || kind == SS_BITMAP;
+    }
+
+    void ApplyLayout() {
+        if (!m_label) return;
+        const DWORD style = Style();
+        const UINT kind = style & SS_TYPEMASK;
+        Qt::Alignment align = Qt::AlignTop;
+        if (style & SS_CENTERIMAGE) align = Qt::AlignVCenter;
+        if (kind == SS_CENTER) align |= Qt::AlignHCenter;
+        else if (kind == SS_RIGHT) align |= Qt::AlignRight;
+        else align |= Qt::AlignLeft;
+        if (IsImageKind()) align = (style & SS_CENTERIMAGE) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
+        m_label->setAlignment(align);
+        // Left, centred and right text wraps at words; the simple kinds keep one line.
+        m_label->setWordWrap(kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT);
+        if (style & SS_SUNKEN) m_label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+
+    void ShowImage() {
+        if (!m_label) return;
+        QImage image = m_bitmap ? ImageOfBitmap(m_bitmap) : ImageOfIcon(m_icon);
+        m_label->setPixmap(QPixmap::fromImage(image));
+        ApplyLayout();
+    }
+
+    QLabel* m_label = nullptr;
+    bool m_frameOnly = false;
+    HICON m_icon = nullptr;
+    HBITMAP m_bitmap = nullptr;
+};
+
+}  // namespace
+
+CNativeControl* CreateStaticControl(HWND h) { return new StaticControl(h); }
+
+}  // namespace vorn_ui

@@ -1,0 +1,341 @@
+#include "platform/ui_web/html_view.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QPrinter>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/ui/dialog_answerer.h"
+#include "platform/ui/window_api.h"
+#include "platform/ui/window_class.h"
+
+namespace vorn_web {
+
+namespace {
+
+// Pages written by WriteHtml are served from memory under this scheme, so that their size is
+// not limited the way data: addresses are, and so that they may show local image files.
+constexpr char kPageScheme[] = "vornpage";
+constexpr char kAppScheme[] = "app";
+
+// The text of the page each view shows, by view.
+std::map<QString, QByteArray>& Pages() {
+    static std::map<QString, QByteArray> pages;
+    return pages;
+}
+
+QString ToQt(const CString& s) { return QString::fromStdWString(s.GetString()); }
+
+// Runs the event loop until done() holds or the time is up; returns done().
+bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    tick.start();
+    deadline.start(timeoutMs);
+    loop.exec();
+    return done();
+}
+
+}  // namespace
+
+// Serves written pages; requests for "app:" addresses that get past the navigation check
+// (frames, scripts) are refused.
+class CHtmlPageHandler : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob* job) override {
+        const QUrl url = job->requestUrl();
+        if (url.scheme() != QLatin1String(kPageScheme)) {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        }
+        auto it = Pages().find(url.path());
+        if (it == Pages().end()) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        auto* buffer = new QBuffer(job);
+        buffer->setData(it->second);
+        buffer->open(QIODevice::ReadOnly);
+        job->reply(QByteArrayLiteral("text/html;charset=utf-8"), buffer);
+    }
+};
+
+class CHtmlPage : public QWebEnginePage {
+public:
+    CHtmlPage(CHtmlView* owner, QObject* parent) : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent), m_owner(owner) {}
+
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+        BOOL cancel = FALSE;
+        const std::wstring address = url.toString(QUrl::FullyEncoded).toStdWString();
+        m_owner->OnBeforeNavigate2(address.c_str(), &cancel);
+        if (cancel) return false;
+        if (isMainFrame) m_owner->NavigationAccepted();
+        return true;
+    }
+
+private:
+    CHtmlView* m_owner;
+};
+
+namespace {
+
+void InstallHandlers() {
+    static CHtmlPageHandler* handler = nullptr;
+    if (handler) return;
+    handler = new CHtmlPageHandler(QCoreApplication::instance());
+    QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
+    profile->installUrlSchemeHandler(kPageScheme, handler);
+    profile->installUrlSchemeHandler(kAppScheme, handler);
+}
+
+void RegisterBrowserClass() {
+    WNDCLASS wc{};
+    if (GetClassInfo(nullptr, HTMLVIEW_BROWSER_CLASS, &wc)) return;
+    wc.lpszClassName = HTMLVIEW_BROWSER_CLASS;
+    wc.hInstance = AfxGetInstanceHandle();
+    RegisterClass(&wc);
+}
+
+}  // namespace
+}  // namespace vorn_web
+
+using namespace vorn_web;
+
+void CHtmlView::PrepareEngine() {
+    static bool prepared = false;
+    if (prepared) return;
+    prepared = true;
+    // The engine's sandbox refuses to run as root; only then it is switched off.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QWebEngineUrlScheme app(kAppScheme);
+    app.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    QWebEngineUrlScheme::registerScheme(app);
+    QWebEngineUrlScheme page(kPageScheme);
+    page.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    page.setFlags(QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(page);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+CHtmlView::CHtmlView() = default;
+
+CHtmlView::~CHtmlView() {
+    Pages().erase(QString::number(reinterpret_cast<quintptr>(this)));
+    if (m_hWnd && ::IsWindow(m_hWnd)) DestroyWindow();
+}
+
+BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, UINT nID, void* pContext) {
+    if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext)) return FALSE;
+    InstallHandlers();
+    RegisterBrowserClass();
+    CRect rc;
+    GetClientRect(&rc);
+    if (!m_browserWnd.CreateEx(0, HTMLVIEW_BROWSER_CLASS, L"", WS_CHILD | WS_VISIBLE, rc, this, 0)) return FALSE;
+    m_view = new QWebEngineView(m_browserWnd.GetWidget());
+    m_page = new CHtmlPage(this, m_view);
+    m_view->setPage(m_page);
+    // The engine's own menu never shows; the owner decides what a right click does.
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // Input to the engine's widgets counts as input of the browser window.
+    m_view->setProperty("vornHwnd", QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(m_browserWnd.m_hWnd)));
+    m_view->setGeometry(0, 0, rc.Width(), rc.Height());
+    QObject::connect(m_page.data(), &QWebEnginePage::loadFinished, m_page.data(), [this](bool ok) { LoadFinished(ok); });
+    m_view->show();
+    return TRUE;
+}
+
+LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (::IsWindow(m_browserWnd.m_hWnd)) m_browserWnd.MoveWindow(0, 0, LOWORD(lParam), HIWORD(lParam));
+        if (m_view) m_view->setGeometry(0, 0, LOWORD(lParam), HIWORD(lParam));
+        break;
+    case WM_SETFOCUS:
+        if (m_view) m_view->setFocus();
+        break;
+    case WM_DESTROY:
+        m_documentReady = false;
+        m_loading = false;
+        break;
+    default: break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void CHtmlView::NavigationAccepted() {
+    m_loading = true;
+    m_documentReady = false;
+}
+
+void CHtmlView::LoadFinished(bool ok) {
+    // A load that ends without an accepted navigation (a cancelled "app:" link) leaves the
+    // page as it was.
+    if (!m_loading) return;
+    m_loading = false;
+    m_lastLoadOk = ok;
+    m_documentReady = ok;
+    if (ok && m_page) {
+        const std::wstring url = m_page->url().toString().toStdWString();
+        OnDocumentComplete(url.c_str());
+    }
+}
+
+void CHtmlView::Navigate(LPCTSTR lpszURL) {
+    if (!m_page || !lpszURL) return;
+    m_page->load(QUrl(QString::fromStdWString(lpszURL)));
+}
+
+HRESULT CHtmlView::WriteHtml(const CString& html, int timeoutMs) {
+    if (!m_page) return E_FAIL;
+    const QString key = QString::number(reinterpret_cast<quintptr>(this));
+    Pages()[key] = ToQt(html).toUtf8();
+    // A new address each time, so that the engine never shows a cached page.
+    QUrl url;
+    url.setScheme(QLatin1String(kPageScheme));
+    url.setPath(key);
+    url.setQuery(QStringLiteral("n=%1").arg(++m_documentSerial));
+    NavigationAccepted();
+    m_page->load(url);
+    if (!WaitForDocument(timeoutMs)) return E_FAIL;
+    return m_lastLoadOk ? S_OK : E_FAIL;
+}
+
+BOOL CHtmlView::WaitForDocument(int timeoutMs) {
+    return SpinUntil([this] { return !m_loading || !m_page; }, timeoutMs) ? TRUE : FALSE;
+}
+
+BOOL CHtmlView::CallScript(const CString& function, const std::vector<CString>& args, CString* result, int timeoutMs) {
+    if (!m_page || !m_documentReady || function.IsEmpty()) return FALSE;
+    QJsonArray list;
+    for (const CString& a : args) list.append(ToQt(a));
+    const QString name = QString::fromUtf8(QJsonDocument(QJsonArray{ToQt(function)}).toJson(QJsonDocument::Compact));
+    const QString argText = QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+    // name is the one-element array [name]; the call reports failure instead of throwing.
+    const QString script = QStringLiteral(
+                               "(function(){try{var f=window[%1[0]];if(typeof f!=='function')return [false,''];"
+                               "var r=f.apply(window,%2);return [true,(r===undefined||r===null)?'':String(r)];}"
+                               "catch(e){return [false,String(e)];}})()")
+                               .arg(name, argText);
+    struct State {
+        bool done = false;
+        QVariant value;
+    };
+    auto state = std::make_shared<State>();
+    m_page->runJavaScript(script, [state](const QVariant& v) {
+        state->value = v;
+        state->done = true;
+    });
+    if (!SpinUntil([state] { return state->done; }, timeoutMs)) return FALSE;
+    const QVariantList answer = state->value.toList();
+    if (answer.size() != 2 || !answer[0].toBool()) return FALSE;
+    if (result) *result = CString(answer[1].toString().toStdWString());
+    return TRUE;
+}
+
+void CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt) {
+    if (!m_page) return;
+    switch (cmdID) {
+    case OLECMDID_SELECTALL: m_page->triggerAction(QWebEnginePage::SelectAll); break;
+    case OLECMDID_COPY: m_page->triggerAction(QWebEnginePage::Copy); break;
+    case OLECMDID_CLEARSELECTION: m_page->triggerAction(QWebEnginePage::Unselect); break;
+    case OLECMDID_PRINT: RunPrint(false, cmdexecopt != OLECMDEXECOPT_DONTPROMPTUSER); break;
+    case OLECMDID_PRINTPREVIEW: RunPrint(true, true); break;
+    }
+}
+
+BOOL CHtmlView::PrintOn(QPrinter& printer) {
+    if (!m_view) return FALSE;
+    struct State {
+        bool done = false;
+        bool ok = false;
+    };
+    auto state = std::make_shared<State>();
+    const QMetaObject::Connection c =
+        QObject::connect(m_view.data(), &QWebEngineView::printFinished, m_view.data(), [state](bool ok) {
+            state->ok = ok;
+            state->done = true;
+        });
+    m_view->print(&printer);
+    SpinUntil([state] { return state->done; }, 60000);
+    QObject::disconnect(c);
+    return state->ok ? TRUE : FALSE;
+}
+
+BOOL CHtmlView::RunPrint(bool preview, bool prompt) {
+    CPrintQuestion q;
+    q.owner = m_hWnd;
+    q.documentName = m_page ? CString(m_page->title().toStdWString()) : CString();
+    IDialogAnswerer& answerer = GetDialogAnswerer();
+    if (preview) return answerer.ShowPrintPreview(q, [this](QPrinter& p) { PrintOn(p); }) == IDOK;
+    QPrinter printer(QPrinter::HighResolution);
+    if (prompt && answerer.AskPrint(q, printer) != IDOK) return FALSE;
+    return PrintOn(printer);
+}
+
+BOOL CHtmlView::PrintToPdf(const CString& path, int timeoutMs) {
+    if (!m_page) return FALSE;
+    struct State {
+        bool done = false;
+        bool ok = false;
+    };
+    auto state = std::make_shared<State>();
+    const QMetaObject::Connection c = QObject::connect(
+        m_page.data(), &QWebEnginePage::pdfPrintingFinished, m_page.data(), [state](const QString&, bool ok) {
+            state->ok = ok;
+            state->done = true;
+        });
+    m_page->printToPdf(ToQt(path));
+    SpinUntil([state] { return state->done; }, timeoutMs);
+    QObject::disconnect(c);
+    return state->ok ? TRUE : FALSE;
+}
+
+void CHtmlView::OnBeforeNavigate2(LPCTSTR lpszURL, BOOL* pbCancel) {
+    const CString url(lpszURL ? lpszURL : L"");
+    if (url.Left(4).CompareNoCase(L"app:") == 0) {
+        *pbCancel = TRUE;
+        const QString name = QUrl::fromPercentEncoding(ToQt(url.Mid(4)).toUtf8());
+        const std::wstring text = name.toStdWString();
+        OnAppCmd(text.c_str());
+    }
+}
+
+void CHtmlView::OnDocumentComplete(LPCTSTR) {}
+
+void CHtmlView::OnAppCmd(LPCTSTR lpszName) {
+    if (!m_commandMap || !lpszName) return;
+    CWnd* parent = GetParent();
+    if (!parent) return;
+    for (const AppCommand* e = m_commandMap; e->name; ++e)
+        if (CString(e->name).CompareNoCase(lpszName) == 0) parent->PostMessage(WM_COMMAND, static_cast<WPARAM>(e->command), 0);
+}
+
+QWebEngineView* CHtmlView::GetBrowser() const { return m_view.data(); }

@@ -1,0 +1,111 @@
+#pragma once
+// CHtmlView: a child window that shows HTML in the browser engine (Qt WebEngine, Chromium).
+// It writes HTML text into its page, calls script functions of the page and waits for their
+// value, turns links with the scheme "app:" (any letter case) into commands of its parent,
+// prints the page (to a printer or a PDF file) and shows a print preview. The engine's own
+// context menu never shows; right-button input goes through the message filter first, as
+// messages of the inner browser window (class HTMLVIEW_BROWSER_CLASS).
+//
+// CHtmlView::PrepareEngine() must run before the Qt application is made.
+#include <QPointer>
+
+#include <vector>
+
+#include "platform/core/cstring.h"
+#include "platform/ui/wnd.h"
+
+class QPrinter;
+class QWebEngineView;
+
+namespace vorn_web {
+class CHtmlPage;
+class CHtmlPageHandler;
+}  // namespace vorn_web
+
+// The class name of the window that receives the browser's input.
+inline constexpr const wchar_t* HTMLVIEW_BROWSER_CLASS = L"Internet Explorer_Server";
+
+// Commands of ExecWB and how they ask the user.
+enum OLECMDID {
+    OLECMDID_PRINT = 6,
+    OLECMDID_PRINTPREVIEW = 7,
+    OLECMDID_COPY = 12,
+    OLECMDID_SELECTALL = 17,
+    OLECMDID_CLEARSELECTION = 18,
+};
+enum OLECMDEXECOPT {
+    OLECMDEXECOPT_DODEFAULT = 0,
+    OLECMDEXECOPT_PROMPTUSER = 1,
+    OLECMDEXECOPT_DONTPROMPTUSER = 2,
+};
+
+class CHtmlView : public CWnd {
+public:
+    // One "app:" link name and the command it posts to the parent; a table ends with a null name.
+    struct AppCommand {
+        LPCTSTR name;
+        int command;
+    };
+
+    CHtmlView();
+    ~CHtmlView() override;
+
+    // Registers the engine's URL schemes, and switches its sandbox off when the program runs
+    // as root (which the engine refuses otherwise). Call once before the QApplication exists.
+    static void PrepareEngine();
+
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID, void* pContext = nullptr) override;
+
+    // Loads an address ("about:blank" for the empty page) and returns at once.
+    void Navigate(LPCTSTR lpszURL);
+    void Navigate2(LPCTSTR lpszURL) { Navigate(lpszURL); }
+    // Replaces the page with the HTML text and waits until it is shown (at most timeoutMs).
+    // Files named in the text by "file:" addresses may be loaded. S_OK when the page loaded.
+    HRESULT WriteHtml(const CString& html, int timeoutMs = 30000);
+    // True once a page has finished loading (and until the next load starts).
+    BOOL HasDocument() const { return m_documentReady ? TRUE : FALSE; }
+    // Waits for a load under way; FALSE when none finishes within the time.
+    BOOL WaitForDocument(int timeoutMs = 30000);
+    // Calls the page's script function with the strings as arguments and waits for its value
+    // (its text form, at most timeoutMs). FALSE when there is no page, no such function, the
+    // call failed or took too long.
+    BOOL CallScript(const CString& function, const std::vector<CString>& args, CString* result = nullptr,
+                    int timeoutMs = 15000);
+    // Print, print preview, copy, select all, clear selection.
+    void ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt);
+    // The page as a PDF file (waits at most timeoutMs); FALSE on failure.
+    BOOL PrintToPdf(const CString& path, int timeoutMs = 60000);
+
+    // The table of "app:" links (not owned; null: every such link is dropped).
+    const AppCommand* m_commandMap = nullptr;
+
+    // Before a navigation: set *pbCancel to stop it. The default cancels "app:" addresses
+    // and hands their name to OnAppCmd.
+    virtual void OnBeforeNavigate2(LPCTSTR lpszURL, BOOL* pbCancel);
+    virtual void OnDocumentComplete(LPCTSTR lpszURL);
+    // An "app:" link with the text after "app:": posts WM_COMMAND to the parent for each entry
+    // of m_commandMap whose name equals it without regard to case.
+    virtual void OnAppCmd(LPCTSTR lpszName);
+
+    // The engine's widget (tests and printing).
+    QWebEngineView* GetBrowser() const;
+    CWnd* GetBrowserWindow() { return &m_browserWnd; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    friend class vorn_web::CHtmlPage;
+    void LoadFinished(bool ok);
+    void NavigationAccepted();
+    BOOL RunPrint(bool preview, bool prompt);
+    BOOL PrintOn(QPrinter& printer);
+
+    CWnd m_browserWnd;
+    QPointer<QWebEngineView> m_view;
+    QPointer<vorn_web::CHtmlPage> m_page;
+    bool m_documentReady = false;
+    bool m_loading = false;
+    bool m_lastLoadOk = false;
+    int m_documentSerial = 0;
+};
