@@ -8,6 +8,16 @@
 
 namespace {
 
+// a laid over b with weight p (0 to 1) in each colour channel; b keeps its alpha byte.
+std::uint32_t MixPixel(std::uint32_t a, std::uint32_t b, double p) {
+    std::uint32_t out = b & 0xFF000000u;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const double v = ((a >> shift) & 0xFF) * p + ((b >> shift) & 0xFF) * (1 - p);
+        out |= static_cast<std::uint32_t>(v) << shift;
+    }
+    return out;
+}
+
 const wchar_t* const kEffectNames[] = {
     L"solid", L"hgradient", L"vgradient", L"hcgradient", L"vcgradient", L"3hgradient", L"3vgradient", L"noise",
     L"diagshade", L"hshade", L"vshade", L"hbump", L"vbump", L"softbump", L"hardbump", L"metal",
@@ -201,25 +211,22 @@ void CDrawEffects::FillBackground(CDC* dc, const RECT& rc, int kind, COLORREF s,
     const int w = rc.right - rc.left, h = rc.bottom - rc.top;
     if (w <= 0 || h <= 0) return;
     const CRect r(rc);
+    // Two gradients, a to b then b to c, side by side (horizontal) or one above the other.
+    auto halves = [&](COLORREF a, COLORREF b, COLORREF c, BOOL horizontal) {
+        const CRect first = horizontal ? CRect(r.left, r.top, r.left + w / 2, r.bottom)
+                                       : CRect(r.left, r.top, r.right, r.top + h / 2);
+        const CRect second = horizontal ? CRect(r.left + w / 2, r.top, r.right, r.bottom)
+                                        : CRect(r.left, r.top + h / 2, r.right, r.bottom);
+        DrawGradient(a, b, first, dc, horizontal);
+        DrawGradient(b, c, second, dc, horizontal);
+    };
     switch (kind) {
     case DE_BACK_HGRADIENT: DrawGradient(s, e, r, dc, TRUE); break;
     case DE_BACK_VGRADIENT: DrawGradient(s, e, r, dc, FALSE); break;
-    case DE_BACK_HCGRADIENT:
-        DrawGradient(s, e, CRect(r.left, r.top, r.left + w / 2, r.bottom), dc, TRUE);
-        DrawGradient(e, s, CRect(r.left + w / 2, r.top, r.right, r.bottom), dc, TRUE);
-        break;
-    case DE_BACK_VCGRADIENT:
-        DrawGradient(s, e, CRect(r.left, r.top, r.right, r.top + h / 2), dc, FALSE);
-        DrawGradient(e, s, CRect(r.left, r.top + h / 2, r.right, r.bottom), dc, FALSE);
-        break;
-    case DE_BACK_3HGRADIENT:
-        DrawGradient(s, m, CRect(r.left, r.top, r.left + w / 2, r.bottom), dc, TRUE);
-        DrawGradient(m, e, CRect(r.left + w / 2, r.top, r.right, r.bottom), dc, TRUE);
-        break;
-    case DE_BACK_3VGRADIENT:
-        DrawGradient(s, m, CRect(r.left, r.top, r.right, r.top + h / 2), dc, FALSE);
-        DrawGradient(m, e, CRect(r.left, r.top + h / 2, r.right, r.bottom), dc, FALSE);
-        break;
+    case DE_BACK_HCGRADIENT: halves(s, e, s, TRUE); break;
+    case DE_BACK_VCGRADIENT: halves(s, e, s, FALSE); break;
+    case DE_BACK_3HGRADIENT: halves(s, m, e, TRUE); break;
+    case DE_BACK_3VGRADIENT: halves(s, m, e, FALSE); break;
     default:
         if (kind >= DE_BACK_NOISE && kind <= DE_BACK_METAL)
             FillTexture(dc, rc, kind, s, m, e, noiseAmplitude, tintPercent);
@@ -389,12 +396,7 @@ void CDrawEffects::BlendImage(CDC* src, CDC* dst, int x, int y, int width, int h
         for (int i = 0; i < width; ++i) {
             const std::uint32_t a = s.At(i, j);
             std::uint32_t& b = d.At(i, j);
-            std::uint32_t out = b & 0xFF000000u;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const double v = ((a >> shift) & 0xFF) * p + ((b >> shift) & 0xFF) * (1 - p);
-                out |= static_cast<std::uint32_t>(v) << shift;
-            }
-            b = out;
+            b = MixPixel(a, b, p);
         }
     d.WriteDC(dst, x, y);
 }
@@ -407,13 +409,7 @@ void CDrawEffects::BlendPerPixel(CDC* src, CDC* dst, int x, int y, int width, in
         for (int i = 0; i < width; ++i) {
             const std::uint32_t a = s.At(i, j);
             std::uint32_t& b = d.At(i, j);
-            const double p = ((a >> 24) & 0xFF) / 255.0;
-            std::uint32_t out = b & 0xFF000000u;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const double v = ((a >> shift) & 0xFF) * p + ((b >> shift) & 0xFF) * (1 - p);
-                out |= static_cast<std::uint32_t>(v) << shift;
-            }
-            b = out;
+            b = MixPixel(a, b, ((a >> 24) & 0xFF) / 255.0);
         }
     d.WriteDC(dst, x, y);
 }

@@ -61,6 +61,25 @@ BitmapRecord* NewBitmap(int width, int height, int bits) {
     return bm;
 }
 
+// Calls copyRow(i, picRow) for each of the scan lines startScan .. startScan + lines - 1 of the
+// DIB that falls on a row of a picture pictureHeight rows high; returns how many did. Scan
+// lines are counted from the bottom of a bottom-up DIB, from the top otherwise.
+template <class CopyRow>
+int ForEachScanLine(const BITMAPINFOHEADER& hdr, int pictureHeight, UINT startScan, UINT lines, CopyRow copyRow) {
+    const bool bottomUp = hdr.biHeight > 0;
+    const int height = std::abs(hdr.biHeight);
+    int copied = 0;
+    for (UINT i = 0; i < lines; ++i) {
+        const int dibRow = static_cast<int>(startScan + i);
+        if (dibRow >= height) break;
+        const int picRow = bottomUp ? height - 1 - dibRow : dibRow;
+        if (picRow < 0 || picRow >= pictureHeight) continue;
+        copyRow(i, picRow);
+        ++copied;
+    }
+    return copied;
+}
+
 }  // namespace
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
@@ -172,22 +191,12 @@ int GetDIBits(HDC, HBITMAP h, UINT startScan, UINT lines, void* bits, BITMAPINFO
     if (hdr.biBitCount != 32) return 0;
     Surface s = SurfaceOfBitmap(bm);
     const int width = std::min<int>(hdr.biWidth, s.width());
-    const bool bottomUp = hdr.biHeight > 0;
-    const int height = std::abs(hdr.biHeight);
     auto* out = static_cast<std::uint32_t*>(bits);
-    int copied = 0;
-    for (UINT i = 0; i < lines; ++i) {
-        // Scan lines are counted from the bottom of a bottom-up DIB, from the top otherwise.
-        const int dibRow = static_cast<int>(startScan + i);
-        if (dibRow >= height) break;
-        const int picRow = bottomUp ? height - 1 - dibRow : dibRow;
-        if (picRow < 0 || picRow >= s.height()) continue;
+    return ForEachScanLine(hdr, s.height(), startScan, lines, [&](UINT i, int picRow) {
         std::uint32_t* dst = out + static_cast<std::size_t>(i) * hdr.biWidth;
         const std::uint32_t* src = s.bitsPerPixel == 8 ? nullptr : s.row(picRow);
         for (int x = 0; x < width; ++x) dst[x] = src ? src[x] : s.pixel(x, picRow);
-        ++copied;
-    }
-    return copied;
+    });
 }
 
 int SetDIBits(HDC, HBITMAP h, UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info, UINT) {
@@ -197,15 +206,8 @@ int SetDIBits(HDC, HBITMAP h, UINT startScan, UINT lines, const void* bits, cons
     if (hdr.biBitCount != 32) return 0;
     Surface s = SurfaceOfBitmap(bm);
     const int width = std::min<int>(hdr.biWidth, s.width());
-    const bool bottomUp = hdr.biHeight > 0;
-    const int height = std::abs(hdr.biHeight);
     const auto* in = static_cast<const std::uint32_t*>(bits);
-    int copied = 0;
-    for (UINT i = 0; i < lines; ++i) {
-        const int dibRow = static_cast<int>(startScan + i);
-        if (dibRow >= height) break;
-        const int picRow = bottomUp ? height - 1 - dibRow : dibRow;
-        if (picRow < 0 || picRow >= s.height()) continue;
+    return ForEachScanLine(hdr, s.height(), startScan, lines, [&](UINT i, int picRow) {
         const std::uint32_t* src = in + static_cast<std::size_t>(i) * hdr.biWidth;
         std::uint32_t* dst = s.row(picRow);
         for (int x = 0; x < width; ++x) {
@@ -213,9 +215,7 @@ int SetDIBits(HDC, HBITMAP h, UINT startScan, UINT lines, const void* bits, cons
             if (bm->bitsPerPixel == 1) p = MonoPixel(p);
             dst[x] = p;
         }
-        ++copied;
-    }
-    return copied;
+    });
 }
 
 void SetBitmapResourceLoader(BitmapResourceLoader loader) { g_loader = loader; }

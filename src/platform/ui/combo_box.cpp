@@ -1,7 +1,6 @@
 #include "platform/ui/combo_box.h"
 
-#include <vector>
-
+#include "platform/ui/item_control_helpers.h"
 #include "platform/ui/native_control.h"
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -24,14 +23,7 @@ int CComboBox::GetLBText(int nIndex, LPTSTR lpszText) const {
     return static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszText)));
 }
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
-    const int length = GetLBTextLen(nIndex);
-    if (length < 0) {
-        rString.Empty();
-        return;
-    }
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
-    GetLBText(nIndex, buffer.data());
-    rString = buffer.data();
+    vorn_ui::ReadItemText(GetLBTextLen(nIndex), rString, [&](LPTSTR buffer) { GetLBText(nIndex, buffer); });
 }
 int CComboBox::GetLBTextLen(int nIndex) const {
     return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
@@ -71,15 +63,6 @@ void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message == WM_DRAWITEM) {
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
-    if (message == WM_MEASUREITEM) {
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
+    if (vorn_ui::RouteOwnerDrawNotify(*this, message, lParam, pResult)) return TRUE;
     return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -55,6 +55,17 @@ struct SourcePixels {
     bool contains(int x, int y) const { return box.contains(x, y); }
 };
 
+// Maps a pixel of the destination rectangle d to the source pixel at the centre of what it
+// covers when sr is stretched over d; false when that pixel lies outside the copied source.
+auto StretchPick(const QRect& d, const QRect& sr, const SourcePixels& source) {
+    return [d, sr, &source](int dx, int dy, int& sx, int& sy) {
+        const int ox = dx - d.left(), oy = dy - d.top();
+        sx = sr.left() + static_cast<int>((2LL * ox + 1) * sr.width() / (2LL * d.width()));
+        sy = sr.top() + static_cast<int>((2LL * oy + 1) * sr.height() / (2LL * d.height()));
+        return source.contains(sx, sy);
+    };
+}
+
 SourcePixels ReadSource(const HDC__* src, const QRect& deviceBox) {
     SourcePixels out;
     Surface s = SurfaceOf(src);
@@ -267,12 +278,7 @@ BOOL TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int x
     const SourceMapper mapper = MapperFor(dst, src, SurfaceOf(src), SurfaceOf(dst));
     const std::uint32_t key = PixelFromColor(transparentColor);
     Transfer(dst, d,
-             [&](int dx, int dy, int& sx, int& sy) {
-                 const int ox = dx - d.left(), oy = dy - d.top();
-                 sx = sr.left() + static_cast<int>((2LL * ox + 1) * srcWidth / (2LL * width));
-                 sy = sr.top() + static_cast<int>((2LL * oy + 1) * srcHeight / (2LL * height));
-                 return source.contains(sx, sy);
-             },
+             StretchPick(d, sr, source),
              [&](const Surface& s, std::uint32_t* at, int, int, int sx, int sy) {
                  const std::uint32_t p = source.raw(sx, sy) & 0xFFFFFF;
                  if (p == key) return;
@@ -298,12 +304,7 @@ BOOL AlphaBlend(HDC dst, int x, int y, int width, int height, HDC src, int xSrc,
     const unsigned constant = blend.SourceConstantAlpha;
     const bool perPixel = blend.AlphaFormat & AC_SRC_ALPHA;
     Transfer(dst, d,
-             [&](int dx, int dy, int& sx, int& sy) {
-                 const int ox = dx - d.left(), oy = dy - d.top();
-                 sx = sr.left() + static_cast<int>((2LL * ox + 1) * srcWidth / (2LL * width));
-                 sy = sr.top() + static_cast<int>((2LL * oy + 1) * srcHeight / (2LL * height));
-                 return source.contains(sx, sy);
-             },
+             StretchPick(d, sr, source),
              [&](const Surface& s, std::uint32_t* at, int, int, int sx, int sy) {
                  const std::uint32_t sp = source.raw(sx, sy);
                  const std::uint32_t old = *at;

@@ -1,7 +1,6 @@
 #include "platform/ui/list_box.h"
 
-#include <vector>
-
+#include "platform/ui/item_control_helpers.h"
 #include "platform/ui/native_control.h"
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
@@ -32,14 +31,7 @@ int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const {
     return static_cast<int>(SendMessage(LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
 }
 void CListBox::GetText(int nIndex, CString& rString) const {
-    const int length = GetTextLen(nIndex);
-    if (length < 0) {
-        rString.Empty();
-        return;
-    }
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
-    GetText(nIndex, buffer.data());
-    rString = buffer.data();
+    vorn_ui::ReadItemText(GetTextLen(nIndex), rString, [&](LPTSTR buffer) { GetText(nIndex, buffer); });
 }
 int CListBox::GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
 int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const {
@@ -80,15 +72,6 @@ void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message == WM_DRAWITEM) {
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
-    if (message == WM_MEASUREITEM) {
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
+    if (vorn_ui::RouteOwnerDrawNotify(*this, message, lParam, pResult)) return TRUE;
     return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

@@ -146,6 +146,17 @@ TEST(Picture, DrawingSampleIsSavedAsPng) {
     EXPECT_EQ(dc.GetPixel(11, 191), GetSysColor(COLOR_BTNFACE));  // its magenta corner is transparent
 }
 
+// The region of a 120 x 50 rounded balloon with a tail at its bottom left down to y 60.
+HRGN BalloonRegion() {
+    CRgn balloon;
+    balloon.CreateRoundRectRgn(0, 0, 120, 50, 16, 16);
+    CRgn tail;
+    const POINT tri[] = {{10, 49}, {30, 49}, {10, 60}};
+    tail.CreatePolygonRgn(tri, 3, ALTERNATE);
+    balloon.CombineRgn(&balloon, &tail, RGN_OR);
+    return static_cast<HRGN>(balloon.Detach());
+}
+
 TEST(Popups, ShowWithoutTakingTheFocusAndClipToTheirRegion) {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
@@ -160,13 +171,7 @@ TEST(Popups, ShowWithoutTakingTheFocusAndClipToTheirRegion) {
     tip.GetWindowRect(&placed);
     EXPECT_EQ(placed, CRect(500, 400, 620, 460));
 
-    CRgn balloon;
-    balloon.CreateRoundRectRgn(0, 0, 120, 50, 16, 16);
-    CRgn tail;
-    const POINT tri[] = {{10, 49}, {30, 49}, {10, 60}};
-    tail.CreatePolygonRgn(tri, 3, ALTERNATE);
-    balloon.CombineRgn(&balloon, &tail, RGN_OR);
-    tip.SetWindowRgn(static_cast<HRGN>(balloon.Detach()), TRUE);
+    tip.SetWindowRgn(BalloonRegion(), TRUE);
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(560, 420)), &tip);
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(618, 458)), nullptr);  // outside the rounded body and tail
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(512, 452)), &tip);      // inside the tail
@@ -183,12 +188,6 @@ TEST(Popups, PictureLeavesOutTheOutsideOfTheirRegion) {
         CClientDC dc(&tip);
         dc.FillSolidRect(0, 0, 120, 60, RGB(200, 40, 40));
     }
-    CRgn balloon;
-    balloon.CreateRoundRectRgn(0, 0, 120, 50, 16, 16);
-    CRgn tail;
-    const POINT tri[] = {{10, 49}, {30, 49}, {10, 60}};
-    tail.CreatePolygonRgn(tri, 3, ALTERNATE);
-    balloon.CombineRgn(&balloon, &tail, RGN_OR);
 
     struct PixelCase { QPoint at; bool shown; const char* what; };
     const PixelCase cases[] = {
@@ -198,7 +197,7 @@ TEST(Popups, PictureLeavesOutTheOutsideOfTheirRegion) {
     };
     const CString path = vorn_test::PicturePath("region_picture.png");
     for (bool withRegion : {false, true}) {
-        if (withRegion) tip.SetWindowRgn(static_cast<HRGN>(balloon.Detach()), TRUE);
+        if (withRegion) tip.SetWindowRgn(BalloonRegion(), TRUE);
         ASSERT_TRUE(tip.SavePicture(path));
         const QImage picture(QString::fromStdWString(path.str()));
         ASSERT_EQ(picture.size(), QSize(120, 60));
