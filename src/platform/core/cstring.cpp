@@ -14,7 +14,7 @@ bool IsTrimSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c 
 
 bool Contains(const wchar_t* chars, wchar_t c) { return chars && c != L'\0' && std::wcschr(chars, c) != nullptr; }
 
-// One parsed conversion specification.
+// One parsed conversion of a format string.
 struct Spec {
     std::string flags;
     int width = -1;
