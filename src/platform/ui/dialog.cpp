@@ -19,6 +19,7 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/native_control.h"
+#include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui/window_record.h"
@@ -192,8 +193,11 @@ INT_PTR CDialog::DoModal() {
 INT_PTR CDialog::DoModalIndirect(const CDialogTemplate& dialogTemplate) {
     m_nModalResult = -1;
     m_ending = false;
-    // The owner is the parent's top-level window; it takes no input while the dialog runs.
-    CWnd* owner = m_pParentWnd ? m_pParentWnd->GetTopLevelParent() : nullptr;
+    // The owner is the parent's top-level window, or the main window for a dialog without a
+    // parent; it takes no input while the dialog runs.
+    CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    if (parent && !::IsWindow(parent->m_hWnd)) parent = nullptr;
+    CWnd* owner = parent ? parent->GetTopLevelParent() : nullptr;
     const bool ownerWasEnabled = owner && owner->IsWindowEnabled();
     if (!CreateFromTemplate(dialogTemplate, owner, true)) return -1;
     if (owner && ownerWasEnabled) {
@@ -201,6 +205,8 @@ INT_PTR CDialog::DoModalIndirect(const CDialogTemplate& dialogTemplate) {
         // Qt passes the owner's state on to the windows it owns; the dialog stays usable.
         if (QWidget* w = GetWidget(); w && !(GetStyle() & WS_DISABLED)) w->setEnabled(true);
     }
+    // The dialog blocks its owner and stays above it.
+    if (QWidget* w = GetWidget(); w && owner) w->setWindowModality(Qt::WindowModal);
     const INT_PTR result = RunModal();
     if (owner && ownerWasEnabled && ::IsWindow(owner->m_hWnd)) owner->EnableWindow(TRUE);
     if (m_hWnd) DestroyWindow();

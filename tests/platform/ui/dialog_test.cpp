@@ -11,6 +11,7 @@
 #include "platform/ui/common_control_defs.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/test_support.h"
+#include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 
@@ -175,22 +176,32 @@ TEST_F(DialogTemplates, ModalDialogEndsWithEscapeAsCancelAndWithEndDialog) {
 }
 
 TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
-    RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
-    dlg.m_pParentWnd = &owner;
-    bool ownerEnabled = true, dialogEnabled = false;
-    QTimer::singleShot(0, [&] {
-        ownerEnabled = owner.IsWindowEnabled();
-        dialogEnabled = dlg.IsWindowEnabled() && dlg.GetWidget()->isEnabled();
-        vorn_test::Click(dlg.GetDlgItem(IDCANCEL), CPoint(10, 10));  // the mouse works in the dialog
-    });
-    QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_FALSE(ownerEnabled);
-    EXPECT_TRUE(dialogEnabled);
-    EXPECT_TRUE(owner.IsWindowEnabled());
-    owner.DestroyWindow();
+    // With a parent the dialog is owned by the parent's window; without one by the main window.
+    for (const bool withParent : {true, false}) {
+        CWinApp app(L"Planner");
+        CWnd owner;
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+        app.m_pMainWnd = &owner;
+        RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
+        if (withParent) dlg.m_pParentWnd = &owner;
+        bool ownerEnabled = true, dialogEnabled = false, blocksOwner = false;
+        HWND dialogOwner = nullptr;
+        QTimer::singleShot(0, [&] {
+            ownerEnabled = owner.IsWindowEnabled();
+            dialogEnabled = dlg.IsWindowEnabled() && dlg.GetWidget()->isEnabled();
+            dialogOwner = ::GetWindow(dlg.m_hWnd, GW_OWNER);
+            blocksOwner = dlg.GetWidget()->isModal() && dlg.GetWidget()->parentWidget() == owner.GetWidget();
+            vorn_test::Click(dlg.GetDlgItem(IDCANCEL), CPoint(10, 10));  // the mouse works in the dialog
+        });
+        QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL) << withParent;
+        EXPECT_FALSE(ownerEnabled) << withParent;
+        EXPECT_TRUE(dialogEnabled) << withParent;
+        EXPECT_EQ(dialogOwner, owner.m_hWnd) << withParent;
+        EXPECT_TRUE(blocksOwner) << withParent;
+        EXPECT_TRUE(owner.IsWindowEnabled()) << withParent;
+        owner.DestroyWindow();
+    }
 }
 
 TEST_F(DialogTemplates, MissingTemplateFailsWithoutAWindow) {
