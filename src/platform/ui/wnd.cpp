@@ -62,6 +62,25 @@ void Raise(QWidget* w) {
     if (!w->isWindow() || !IsOffscreen()) w->raise();
 }
 
+bool IsGroupBox(HWND h) {
+    return (h->style & BS_TYPEMASK) == BS_GROUPBOX && CString(h->className.c_str()).CompareNoCase(L"BUTTON") == 0;
+}
+
+// A new child goes below its siblings, so the first control of a template lies on top.
+// Group boxes stay beneath the controls they frame.
+void StackAtBottom(HWND h, QWidget* widget) {
+    QWidget* parentWidget = widget->parentWidget();
+    if (!parentWidget) return;
+    for (QObject* o : parentWidget->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w == widget) continue;
+        HWND sibling = RecordOfWidget(w);
+        if (!sibling || sibling == h->parent || sibling->parent != h->parent || IsGroupBox(sibling)) continue;
+        widget->stackUnder(w);
+        return;
+    }
+}
+
 }  // namespace
 
 namespace vorn_ui {
@@ -267,6 +286,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (IsChildStyle(style)) {
         QWidget* parentWidget = parent->widget.data();
         widget = new CWindowWidget(h, parentWidget, Qt::Widget);
+        StackAtBottom(h, widget);
         const QPoint origin = ClientRectInWidget(parent).topLeft();
         widget->setGeometry(origin.x() + cx, origin.y() + cy, std::max(0, width), std::max(0, height));
     } else {

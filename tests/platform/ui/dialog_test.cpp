@@ -10,6 +10,7 @@
 #include "platform/core/language_pack.h"
 #include "platform/ui/common_control_defs.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/list_box.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
@@ -84,6 +85,32 @@ TEST_F(DialogTemplates, EveryControlOfTheTemplateIsThereWhereItsDialogUnitsSay) 
         EXPECT_EQ(text, CString(L"&Next >"));
         dlg.DestroyWindow();
     }
+}
+
+TEST_F(DialogTemplates, TemplateButtonsLieOverAChildCreatedLater) {
+    RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
+    ASSERT_TRUE(dlg.Create(IDD_NEW_PROJECT_WIZARD, nullptr));
+    dlg.ShowWindow(SW_SHOW);
+    CRect button;
+    dlg.GetDlgItem(IDCANCEL)->GetWindowRect(&button);
+    dlg.ScreenToClient(&button);
+    // A list created after the template covers the button.
+    CListBox list;
+    CRect cover = button;
+    cover.InflateRect(20, 20);
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, cover, &dlg, 4001));
+    // The stacking walk runs from the first template control down to the newest child.
+    EXPECT_EQ(::GetDlgCtrlID(::GetWindow(dlg.m_hWnd, GW_CHILD)), pack.FindDialog(IDD_NEW_PROJECT_WIZARD)->controls.front().id);
+    HWND last = nullptr;
+    for (HWND c = ::GetWindow(dlg.m_hWnd, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) last = c;
+    EXPECT_EQ(last, list.m_hWnd);
+    // The button, lying on top, takes the click.
+    POINT onScreen = button.CenterPoint();
+    dlg.ClientToScreen(&onScreen);
+    EXPECT_EQ(::WindowFromPoint(onScreen), dlg.GetDlgItem(IDCANCEL)->m_hWnd);
+    vorn_test::Click(&dlg, button.CenterPoint());
+    EXPECT_EQ(dlg.commands, std::vector<int>{IDCANCEL});
+    dlg.DestroyWindow();
 }
 
 TEST_F(DialogTemplates, TabWalksTheTabStopsInTemplateOrderAndShiftTabBack) {
