@@ -38,7 +38,8 @@ struct CurrentMessage {
 };
 std::vector<CurrentMessage> g_messageStack;
 
-bool IsChildStyle(DWORD style) { return (style & WS_CHILD) != 0; }
+// WS_POPUP together with WS_CHILD makes an owned popup, not a child.
+bool IsChildStyle(DWORD style) { return (style & WS_CHILD) != 0 && !(style & WS_POPUP); }
 
 Qt::WindowFlags TopLevelFlags(DWORD style, DWORD exStyle) {
     Qt::WindowFlags flags;

@@ -296,4 +296,20 @@ TEST_F(WindowTest, WindowFromPointFindsTheChildAndPopupsAboveOthers) {
     EXPECT_EQ(child.GetParent(), back.get());
 }
 
+TEST_F(WindowTest, PopupChildStyleMakesAnOwnedPopupAtScreenCoordinates) {
+    auto back = MakeWindow(0, CRect(100, 100, 300, 300));
+    CRecorder pane;
+    ASSERT_TRUE(pane.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 100, 100), back.get(), 3));
+    // Placed partly outside the owner: a child would be clipped and offset by the pane's origin.
+    CRecorder tip;
+    ASSERT_TRUE(tip.CreateEx(0, nullptr, L"", WS_POPUP | WS_CHILD | WS_VISIBLE, CRect(250, 280, 350, 320), &pane, 0));
+    EXPECT_EQ(::GetWindow(tip.m_hWnd, GW_OWNER), back->m_hWnd);
+    EXPECT_TRUE(tip.GetWidget()->isWindow());
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(250, 280, 350, 320));
+    EXPECT_EQ(CWnd::WindowFromPoint(CPoint(340, 310)), &tip);
+    EXPECT_EQ(::GetDlgItem(pane.m_hWnd, 0), nullptr);
+}
+
 }  // namespace
