@@ -236,11 +236,19 @@ LRESULT CNativeControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         OnFocus(message == WM_SETFOCUS);
         return 0;
+    case WM_RBUTTONUP:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN: {
+        // The control takes the input, then the default processing asks for the context menu.
+        QPointer<CNativeControl> alive(this);
+        if (message == WM_RBUTTONUP) ForwardMouse(message, wParam, lParam);
+        else ForwardKey(message, wParam, lParam);
+        return alive ? ::DefWindowProc(h, message, wParam, lParam) : 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
@@ -248,8 +256,6 @@ LRESULT CNativeControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL: return ForwardWheel(message, wParam, lParam);
     case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
     case WM_SYSKEYUP:
     case WM_CHAR: return ForwardKey(message, wParam, lParam);
     case WM_PRINTCLIENT:

@@ -1029,6 +1029,20 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEHWHEEL:
     case WM_CONTEXTMENU:
         return hwnd->parent ? SendMessage(hwnd->parent, message, wParam, lParam) : 0;
+    case WM_RBUTTONUP: {
+        // A right click asks for the context menu at the pointer, in screen coordinates.
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hwnd, &p);
+        SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(p.x, p.y));
+        return 0;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+        // The menu key and Shift+F10 ask for it from the keyboard: the point is (-1, -1).
+        if ((message == WM_KEYUP && wParam == VK_APPS) ||
+            (message == WM_SYSKEYDOWN && wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000)))
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+        return 0;
     case WM_MOUSEACTIVATE:
         if (hwnd->parent) {
             const LRESULT r = SendMessage(hwnd->parent, message, wParam, lParam);

@@ -469,6 +469,9 @@ public:
         case QEvent::FocusIn:
             HandleFocusIn(widget);
             return false;
+        case QEvent::ContextMenu:
+            // Our windows ask for context menus with WM_CONTEXTMENU; Qt's own menus stay away.
+            return RecordOfWidget(widget) != nullptr && !QtHandlesInput(widget);
         case QEvent::Leave:
             if (widget->isWindow() && RecordOfWidget(widget)) {
                 const QPoint screen(g_cursor.x, g_cursor.y);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QThread>
 #include <QWidget>
 
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/client_dc.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/test_support.h"
@@ -310,6 +313,52 @@ TEST_F(WindowTest, PopupChildStyleMakesAnOwnedPopupAtScreenCoordinates) {
     EXPECT_EQ(rc, CRect(250, 280, 350, 320));
     EXPECT_EQ(CWnd::WindowFromPoint(CPoint(340, 310)), &tip);
     EXPECT_EQ(::GetDlgItem(pane.m_hWnd, 0), nullptr);
+}
+
+TEST_F(WindowTest, RightClickAndMenuKeyAskTheParentForTheContextMenu) {
+    auto top = MakeWindow(0, CRect(100, 100, 300, 250));
+    CRecorder pane;
+    ASSERT_TRUE(pane.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 60), top.get(), 3));
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 80, 150, 100), top.get(), 4));
+    struct Case {
+        const char* name;
+        CWnd* target;
+        bool key;
+    };
+    const Case cases[] = {
+        {"own window, right click", &pane, false},
+        {"own window, menu key", &pane, true},
+        {"edit control, right click", &edit, false},
+        {"edit control, menu key", &edit, true},
+    };
+    top->recordAll = true;
+    for (const Case& c : cases) {
+        top->log.clear();
+        POINT expected{-1, -1};
+        if (c.key) {
+            c.target->SetFocus();
+            vorn_test::KeyPress(c.target, Qt::Key_Menu);
+        } else {
+            expected = POINT{5, 6};
+            c.target->ClientToScreen(&expected);
+            vorn_test::Click(c.target, CPoint(5, 6), Qt::RightButton);
+        }
+        std::vector<Received> menus;
+        for (const Received& r : top->log)
+            if (r.message == WM_CONTEXTMENU) menus.push_back(r);
+        ASSERT_EQ(menus.size(), 1u) << c.name;
+        EXPECT_EQ(reinterpret_cast<HWND>(menus[0].wParam), c.target->m_hWnd) << c.name;
+        EXPECT_EQ(GET_X_LPARAM(menus[0].lParam), expected.x) << c.name;
+        EXPECT_EQ(GET_Y_LPARAM(menus[0].lParam), expected.y) << c.name;
+    }
+    // The toolkit's own edit menu never opens.
+    QWidget* inner = edit.GetWidget()->focusProxy();
+    ASSERT_NE(inner, nullptr);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(5, 5), inner->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(inner, &e);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 
 }  // namespace
