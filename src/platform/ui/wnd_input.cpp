@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
@@ -218,6 +219,29 @@ UINT ScanCode(const QKeyEvent* e, int vk) {
     }
 }
 
+// The letter or digit key at a scan code, as a US keyboard names it. Keys that type letters of
+// other scripts (Hebrew, accented letters) keep the virtual key of their position.
+int LetterKeyOfScanCode(UINT scan) {
+    static const char* const kRows[] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static const UINT kFirst[] = {0x02, 0x10, 0x1E, 0x2C};
+    for (int row = 0; row < 4; ++row) {
+        const UINT length = static_cast<UINT>(std::char_traits<char>::length(kRows[row]));
+        if (scan >= kFirst[row] && scan < kFirst[row] + length) return kRows[row][scan - kFirst[row]];
+    }
+    return 0;
+}
+
+// The virtual key of a key press: a key the table does not know that still types a character
+// takes its position's key, or VK_PACKET when it has none (input methods, synthetic keys).
+int VirtualKeyOfTypingKey(const QKeyEvent* e) {
+    const int vk = VirtualKey(e);
+    if (vk) return vk;
+    const QString text = e->text();
+    if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) return 0;
+    const int position = LetterKeyOfScanCode(ScanCode(e, 0));
+    return position ? position : VK_PACKET;
+}
+
 void UpdateModifierKeys(Qt::KeyboardModifiers m) {
     auto set = [](int vk, bool down) {
         if (down) g_keys[static_cast<std::size_t>(vk)] |= 0x80;
@@ -381,7 +405,7 @@ bool HandleWheel(QWidget* receiver, QWheelEvent* e) {
 }
 
 bool HandleKey(QWidget* receiver, QKeyEvent* e) {
-    const int vk = VirtualKey(e);
+    const int vk = VirtualKeyOfTypingKey(e);
     UpdateModifierKeys(e->modifiers());
     const bool down = e->type() == QEvent::KeyPress;
     if (vk) {
@@ -423,6 +447,24 @@ bool HandleKey(QWidget* receiver, QKeyEvent* e) {
                    msg.time, g_cursor};
             Dispatch(ch);
         }
+    }
+    return true;
+}
+
+// Text an input method commits arrives as WM_CHAR messages, one per character, as typed
+// characters do; the composition shown meanwhile stays the Qt widget's.
+bool HandleInputMethod(QWidget* receiver, QInputMethodEvent* e) {
+    if (e->commitString().isEmpty()) return false;
+    HWND target = g_focus ? g_focus : RecordOfWidget(receiver);
+    if (!target) return false;
+    // The widget drops its composition; the characters come back to it through the messages.
+    QInputMethodEvent clear;
+    QCoreApplication::sendEvent(receiver, &clear);
+    for (char32_t c : e->commitString().toStdU32String()) {
+        HWND charTarget = g_focus ? g_focus : target;
+        if (!IsWindow(charTarget)) break;
+        MSG ch{charTarget, WM_CHAR, static_cast<WPARAM>(c), 1, GetMessageTime(), g_cursor};
+        Dispatch(ch);
     }
     return true;
 }
@@ -469,6 +511,9 @@ public:
         case QEvent::FocusIn:
             HandleFocusIn(widget);
             return false;
+        case QEvent::InputMethod:
+            if (!RecordOfWidget(widget) || QtHandlesInput(widget)) return false;
+            return HandleInputMethod(widget, static_cast<QInputMethodEvent*>(e));
         case QEvent::ContextMenu:
             // Our windows ask for context menus with WM_CONTEXTMENU; Qt's own menus stay away.
             return RecordOfWidget(widget) != nullptr && !QtHandlesInput(widget);

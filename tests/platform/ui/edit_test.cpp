@@ -3,6 +3,12 @@
 // positions as the program does (a line break is two characters).
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QWidget>
+
+#include <string>
+
 #include "notify_host.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/message_map.h"
@@ -31,7 +37,63 @@ BEGIN_MESSAGE_MAP(NoXEdit, CEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
+// Records the characters it is given and drops the Hebrew letter alef, as a character filter does.
+class CharLogEdit : public CEdit {
+public:
+    std::u32string chars;
+
+protected:
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+        chars.push_back(static_cast<char32_t>(nChar));
+        if (nChar == 0x05D0) return;
+        CEdit::OnChar(nChar, nRepCnt, nFlags);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CharLogEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
 }  // namespace
+
+TEST(EditControl, EveryTypedCharacterPassesThroughWmChar) {
+    // Keys the virtual-key table does not name and text an input method commits.
+    struct Case {
+        const char* name;
+        int qtKey;             // 0: committed by an input method
+        const char16_t* typed;
+        const char32_t* chars;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {"Hebrew letter", 0x05E9, u"\u05E9", U"\u05E9", L"\u05E9"},
+        {"filtered Hebrew letter", 0x05D0, u"\u05D0", U"\u05D0", L""},
+        {"accented letter", Qt::Key_Eacute, u"\u00E9", U"\u00E9", L"\u00E9"},
+        {"input method", 0, u"\u05E9\u05DC\u05D5\u05DD", U"\u05E9\u05DC\u05D5\u05DD", L"\u05E9\u05DC\u05D5\u05DD"},
+        {"input method with a filtered letter", 0, u"a\u05D0b", U"a\u05D0b", L"ab"},
+    };
+    for (const Case& c : cases) {
+        NotifyHost host;
+        CharLogEdit edit;
+        ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(10, 10, 200, 32), &host, kEdit));
+        edit.SetFocus();
+        const QString typed = QString::fromUtf16(c.typed);
+        if (c.qtKey) {
+            vorn_test::KeyPress(&edit, c.qtKey, typed);
+        } else {
+            QInputMethodEvent compose(typed, {});
+            QCoreApplication::sendEvent(edit.GetWidget()->focusProxy(), &compose);
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QCoreApplication::sendEvent(edit.GetWidget()->focusProxy(), &commit);
+        }
+        EXPECT_EQ(edit.chars, std::u32string(c.chars)) << c.name;
+        CString text;
+        edit.GetWindowText(text);
+        EXPECT_EQ(text, CString(c.text)) << c.name;
+    }
+}
 
 TEST(EditControl, TypingChangesTheTextAndTellsTheParent) {
     NotifyHost host;
