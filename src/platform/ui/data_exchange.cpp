@@ -30,7 +30,7 @@ void CDataExchange::Fail() {
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (rControl.m_hWnd) return;
     HWND control = pDX->PrepareCtrl(nIDC);
-    if (!rControl.Attach(control)) pDX->Fail();
+    if (!rControl.SubclassWindow(control)) pDX->Fail();
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {

@@ -29,37 +29,7 @@ bool IsRadioKind(UINT kind) { return kind == BS_RADIOBUTTON || kind == BS_AUTORA
 
 class ButtonControl : public CNativeControl {
 public:
-    explicit ButtonControl(HWND h) : CNativeControl(h) {
-        const UINT kind = Kind(Style());
-        const QString text = QString::fromStdWString(h->text);
-        if (kind == BS_OWNERDRAW) {
-            // Drawn by the owner into the window's own picture.
-        } else if (kind == BS_GROUPBOX) {
-            auto* box = new QGroupBox(text);
-            box->setAttribute(Qt::WA_TransparentForMouseEvents);
-            box->setFocusPolicy(Qt::NoFocus);
-            SetQtWidget(box);
-            // Group boxes lie under the controls they frame.
-            h->widget->lower();
-        } else if (IsCheckKind(kind) || IsRadioKind(kind)) {
-            QAbstractButton* button = IsRadioKind(kind) ? static_cast<QAbstractButton*>(new QRadioButton(text))
-                                                        : static_cast<QAbstractButton*>(new QCheckBox(text));
-            if (auto* check = qobject_cast<QCheckBox*>(button)) check->setTristate(kind == BS_3STATE || kind == BS_AUTO3STATE);
-            button->setAutoExclusive(false);
-            m_button = button;
-            // The state is ours: Qt's own toggling is undone, the click decides.
-            QObject::connect(button, &QAbstractButton::clicked, this, [this] { Clicked(); });
-            SetQtWidget(button);
-        } else {
-            auto* push = new QPushButton(text);
-            push->setAutoDefault(false);
-            push->setDefault(kind == BS_DEFPUSHBUTTON);
-            m_button = push;
-            QObject::connect(push, &QAbstractButton::clicked, this, [this] { Clicked(); });
-            SetQtWidget(push);
-        }
-        ApplyImage();
-    }
+    explicit ButtonControl(HWND h) : CNativeControl(h) { BuildFace(); }
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const UINT kind = Kind(Style());
@@ -79,11 +49,16 @@ public:
             return 0;
         case BM_SETSTYLE: {
             HWND h = Window();
-            h->style = (h->style & ~0xFFFFu) | (static_cast<DWORD>(wParam) & 0xFFFFu);
-            if (auto* push = qobject_cast<QPushButton*>(m_button)) push->setDefault(Kind(h->style) == BS_DEFPUSHBUTTON);
-            if (lParam) InvalidateRect(h, nullptr, TRUE);
+            SetWindowLongPtr(h, GWL_STYLE, static_cast<LONG_PTR>((h->style & ~0xFFFFu) | (static_cast<DWORD>(wParam) & 0xFFFFu)));
+            if (lParam && IsLive(h)) InvalidateRect(h, nullptr, TRUE);
             return 0;
         }
+        case WM_STYLECHANGED:
+            if (wParam == static_cast<WPARAM>(GWL_STYLE)) {
+                if (auto* push = qobject_cast<QPushButton*>(m_button)) push->setDefault(Kind(Style()) == BS_DEFPUSHBUTTON);
+                if ((Kind(Style()) == BS_OWNERDRAW) != (m_builtKind == BS_OWNERDRAW)) Rebuild();
+            }
+            return 0;
         case BM_CLICK:
             if (m_button) m_button->click();
             else if (IsWindowEnabled(Window())) Command(BN_CLICKED);
@@ -136,6 +111,51 @@ protected:
     }
 
 private:
+    // The Qt widget that shows the button's kind; an owner-drawn button has none.
+    void BuildFace() {
+        HWND h = Window();
+        m_builtKind = Kind(Style());
+        m_button = nullptr;
+        const UINT kind = m_builtKind;
+        const QString text = QString::fromStdWString(h->text);
+        if (kind == BS_OWNERDRAW) {
+            // Drawn by the owner into the window's own picture.
+        } else if (kind == BS_GROUPBOX) {
+            auto* box = new QGroupBox(text);
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            box->setFocusPolicy(Qt::NoFocus);
+            SetQtWidget(box);
+            // Group boxes lie under the controls they frame.
+            h->widget->lower();
+        } else if (IsCheckKind(kind) || IsRadioKind(kind)) {
+            QAbstractButton* button = IsRadioKind(kind) ? static_cast<QAbstractButton*>(new QRadioButton(text))
+                                                        : static_cast<QAbstractButton*>(new QCheckBox(text));
+            if (auto* check = qobject_cast<QCheckBox*>(button)) check->setTristate(kind == BS_3STATE || kind == BS_AUTO3STATE);
+            button->setAutoExclusive(false);
+            m_button = button;
+            // The state is ours: Qt's own toggling is undone, the click decides.
+            QObject::connect(button, &QAbstractButton::clicked, this, [this] { Clicked(); });
+            SetQtWidget(button);
+        } else {
+            auto* push = new QPushButton(text);
+            push->setAutoDefault(false);
+            push->setDefault(kind == BS_DEFPUSHBUTTON);
+            m_button = push;
+            QObject::connect(push, &QAbstractButton::clicked, this, [this] { Clicked(); });
+            SetQtWidget(push);
+        }
+        ApplyImage();
+    }
+
+    // A change of kind after creation rebuilds the face: a button its owner draws from now
+    // on shows nothing of the toolkit's button.
+    void Rebuild() {
+        DropQtWidget();
+        BuildFace();
+        SetCheck(m_check);
+        InvalidateRect(Window(), nullptr, TRUE);
+    }
+
     void SetCheck(UINT check) {
         m_check = check;
         if (!m_button) {
@@ -281,6 +301,7 @@ private:
     }
 
     QAbstractButton* m_button = nullptr;
+    UINT m_builtKind = 0;
     UINT m_check = BST_UNCHECKED;
     bool m_pushed = false;
     bool m_tracking = false;

@@ -177,6 +177,20 @@ void CNativeControl::SetQtWidget(QWidget* w) {
     w->show();
 }
 
+void CNativeControl::DropQtWidget() {
+    QWidget* w = m_widget.data();
+    if (!w) return;
+    m_widget = nullptr;
+    m_mouseGrab = nullptr;
+    if (QWidget* container = m_hwnd->widget.data(); container && container->focusProxy() == w)
+        container->setFocusProxy(nullptr);
+    w->removeEventFilter(this);
+    w->hide();
+    // Later: the face may be the sender of the signal that got here.
+    w->deleteLater();
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 void CNativeControl::Command(UINT code) {
     HWND parent = Parent();
     if (!parent) parent = IsLive(m_hwnd) ? m_hwnd->owner : nullptr;

@@ -44,6 +44,8 @@ protected:
     // Shows w (a new widget without parent) as the control's face and keeps it filling the
     // client area, with the window's font and its parent's colours.
     void SetQtWidget(QWidget* w);
+    // Removes the Qt face, for a control that its owner draws from now on.
+    void DropQtWidget();
     DWORD Style() const;
     HWND Parent() const;
     UINT Id() const;

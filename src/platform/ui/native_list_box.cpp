@@ -33,10 +33,7 @@ public:
                                            : (style & WS_VSCROLL)        ? Qt::ScrollBarAsNeeded
                                                                          : Qt::ScrollBarAlwaysOff);
         m_list->setHorizontalScrollBarPolicy((style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-        if (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) {
-            m_delegate = new OwnerDrawDelegate(h, ODT_LISTBOX, (style & LBS_OWNERDRAWVARIABLE) != 0, m_list);
-            m_list->setItemDelegate(m_delegate);
-        }
+        ApplyOwnerDraw();
         QObject::connect(m_list, &QListWidget::itemSelectionChanged, this, [this] {
             if (!m_updating && (Style() & LBS_NOTIFY)) Command(LBN_SELCHANGE);
         });
@@ -186,6 +183,9 @@ public:
             m_list->setCurrentRow(index, QItemSelectionModel::NoUpdate);
             return 0;
         }
+        case WM_STYLECHANGED:
+            if (wParam == static_cast<WPARAM>(GWL_STYLE)) ApplyOwnerDraw();
+            return 0;
         default: return CNativeControl::WndProc(message, wParam, lParam);
         }
     }
@@ -196,6 +196,27 @@ protected:
     void OnFocus(bool gained) override { Command(gained ? LBN_SETFOCUS : LBN_KILLFOCUS); }
 
 private:
+    // Owner-drawn items draw through the owner, whether the style came at creation or later
+    // (a class that subclasses a template list box may add it).
+    void ApplyOwnerDraw() {
+        const DWORD style = Style();
+        const bool owner = (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
+        const bool variable = (style & LBS_OWNERDRAWVARIABLE) != 0;
+        if (m_delegate && (!owner || variable != m_delegateVariable)) {
+            m_delegate->Forget();
+            m_list->setItemDelegate(nullptr);
+            m_delegate->deleteLater();
+            m_delegate = nullptr;
+        }
+        if (owner && !m_delegate) {
+            m_delegate = new OwnerDrawDelegate(Window(), ODT_LISTBOX, variable, m_list);
+            m_delegateVariable = variable;
+            m_list->setItemDelegate(m_delegate);
+        }
+        m_list->setUniformItemSizes(!variable);
+        m_list->viewport()->update();
+    }
+
     bool IsMulti() const { return (Style() & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
     bool HasStrings() const {
         const DWORD style = Style();
@@ -257,6 +278,7 @@ private:
 
     QListWidget* m_list = nullptr;
     OwnerDrawDelegate* m_delegate = nullptr;
+    bool m_delegateVariable = false;
 };
 
 }  // namespace

@@ -216,6 +216,21 @@ HWND CWnd::Detach() {
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
 
+void CWnd::PreSubclassWindow() {}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+    if (!Attach(hWnd)) return FALSE;
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+    HWND control = pParent ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
+    return control ? SubclassWindow(control) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow() { return Detach(); }
+
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, void*) {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
@@ -305,6 +320,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         if (style & WS_HSCROLL) ShowScrollBar(SB_HORZ, TRUE);
     }
 
+    PreSubclassWindow();
+    if (!IsLive(h)) return FALSE;
     if (!SendMessage(WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs)) ||
         SendMessage(WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow();
@@ -693,7 +710,10 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
     const LONG_PTR old = GetWindowLongPtr(hwnd, index);
     switch (index) {
     case GWL_STYLE: {
-        const DWORD next = static_cast<DWORD>(value);
+        STYLESTRUCT styles{hwnd->style, static_cast<DWORD>(value)};
+        CallWindow(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(GWL_STYLE), reinterpret_cast<LPARAM>(&styles));
+        if (!IsLive(hwnd)) return old;
+        const DWORD next = styles.styleNew;
         const DWORD changed = hwnd->style ^ next;
         hwnd->style = (next & ~(WS_VISIBLE | WS_DISABLED | WS_VSCROLL | WS_HSCROLL)) |
                       (hwnd->style & (WS_VISIBLE | WS_DISABLED | WS_VSCROLL | WS_HSCROLL));
@@ -703,12 +723,18 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
         if (changed & WS_DISABLED) w->EnableWindow(!(next & WS_DISABLED));
         if (changed & WS_VISIBLE) w->ShowWindow((next & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
         if (changed & (WS_BORDER | WS_DLGFRAME)) NoteGeometry(hwnd);
+        styles.styleNew = hwnd->style;
+        if (IsLive(hwnd)) CallWindow(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(GWL_STYLE), reinterpret_cast<LPARAM>(&styles));
         break;
     }
     case GWL_EXSTYLE: {
-        const DWORD changed = hwnd->exStyle ^ static_cast<DWORD>(value);
-        hwnd->exStyle = static_cast<DWORD>(value);
+        STYLESTRUCT styles{hwnd->exStyle, static_cast<DWORD>(value)};
+        CallWindow(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(GWL_EXSTYLE), reinterpret_cast<LPARAM>(&styles));
+        if (!IsLive(hwnd)) return old;
+        const DWORD changed = hwnd->exStyle ^ styles.styleNew;
+        hwnd->exStyle = styles.styleNew;
         if (changed & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_LEFTSCROLLBAR)) NoteGeometry(hwnd);
+        CallWindow(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(GWL_EXSTYLE), reinterpret_cast<LPARAM>(&styles));
         break;
     }
     case GWLP_ID: hwnd->id = static_cast<UINT>(value); break;

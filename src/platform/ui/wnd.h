@@ -28,6 +28,11 @@ public:
     static CWnd* FromHandle(HWND h);
     static CWnd* FromHandlePermanent(HWND h);
     BOOL Attach(HWND h);
+    // Attaches an existing window to this object, whose message map handles it from now on;
+    // PreSubclassWindow runs first, as it does before a window this object creates.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
     HWND Detach();
 
     // Creation. lpszClassName names a registered class (AfxRegisterWndClass, RegisterClass)
@@ -39,6 +44,7 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual void PreSubclassWindow();
     virtual BOOL DestroyWindow();
     // Called after the window is gone (WM_NCDESTROY); a window that deletes itself does it here.
     virtual void PostNcDestroy();

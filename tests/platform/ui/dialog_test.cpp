@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <QImage>
 #include <QWidget>
 
 #include <vector>
 
 #include "platform/core/language_pack.h"
 #include "platform/ui/common_control_defs.h"
+#include "platform/ui/button.h"
+#include "platform/ui/data_exchange.h"
+#include "platform/ui/dc.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/test_support.h"
@@ -48,6 +52,44 @@ public:
 };
 
 int FocusId() { return GetFocus() ? GetDlgCtrlID(GetFocus()) : 0; }
+
+constexpr COLORREF kFlatFace = RGB(40, 120, 200), kFlatFrame = RGB(200, 40, 40);
+
+// A button class that draws itself flat: it makes any button it takes over owner-drawn.
+class FlatButton : public CButton {
+public:
+    std::vector<STYLESTRUCT> styleChanges;
+
+protected:
+    void PreSubclassWindow() override {
+        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+        CButton::PreSubclassWindow();
+    }
+    void DrawItem(LPDRAWITEMSTRUCT dis) override {
+        CDC* dc = CDC::FromHandle(dis->hDC);
+        dc->FillSolidRect(&dis->rcItem, kFlatFace);
+        CBrush frame(kFlatFrame);
+        dc->FrameRect(&dis->rcItem, &frame);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_STYLECHANGED && wParam == static_cast<WPARAM>(GWL_STYLE))
+            styleChanges.push_back(*reinterpret_cast<STYLESTRUCT*>(lParam));
+        return CButton::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Takes the template's Cancel button over through data exchange.
+class FlatCancelDialog : public RecordingDialog {
+public:
+    FlatCancelDialog() : RecordingDialog(IDD_NEW_PROJECT_WIZARD) {}
+    FlatButton cancel;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        RecordingDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, IDCANCEL, cancel);
+    }
+};
 
 }  // namespace
 
@@ -109,6 +151,33 @@ TEST_F(DialogTemplates, TemplateButtonsLieOverAChildCreatedLater) {
     dlg.ClientToScreen(&onScreen);
     EXPECT_EQ(::WindowFromPoint(onScreen), dlg.GetDlgItem(IDCANCEL)->m_hWnd);
     vorn_test::Click(&dlg, button.CenterPoint());
+    EXPECT_EQ(dlg.commands, std::vector<int>{IDCANCEL});
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTemplates, TemplateButtonTakenOverAsOwnerDrawnShowsOnlyItsOwnersDrawing) {
+    FlatCancelDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_NEW_PROJECT_WIZARD, nullptr));
+    dlg.ShowWindow(SW_SHOW);
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(dlg.cancel.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    ASSERT_EQ(dlg.cancel.styleChanges.size(), 1u);
+    EXPECT_EQ(dlg.cancel.styleChanges[0].styleNew & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+    // What the user sees of the button: the owner's face and frame, nothing of the toolkit's button.
+    const QImage seen = dlg.cancel.GetWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dlg.GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath("flat_cancel_button.png").str()));
+    ASSERT_FALSE(seen.isNull());
+    int wrong = 0;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const bool edge = x == 0 || y == 0 || x == seen.width() - 1 || y == seen.height() - 1;
+            const COLORREF want = edge ? kFlatFrame : kFlatFace;
+            const QRgb p = seen.pixel(x, y);
+            if (qRed(p) != GetRValue(want) || qGreen(p) != GetGValue(want) || qBlue(p) != GetBValue(want)) ++wrong;
+        }
+    EXPECT_EQ(wrong, 0);
+    // Still a button: a click reaches the dialog.
+    vorn_test::Click(&dlg.cancel, CPoint(5, 5));
     EXPECT_EQ(dlg.commands, std::vector<int>{IDCANCEL});
     dlg.DestroyWindow();
 }

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <set>
+
 #include "notify_host.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/test_support.h"
@@ -101,3 +103,23 @@ TEST(ListBoxControl, OwnerDrawnVariableItemsAskTheirHeights) {
     EXPECT_EQ(third.Height(), 30);
     EXPECT_GE(drawn.size(), 3u);
 }
+
+TEST(ListBoxControl, OwnerDrawStyleAddedAfterCreationDrawsThroughTheOwner) {
+    NotifyHost host;
+    std::vector<UINT> drawn;
+    host.onItemMessage = [&](UINT message, LPARAM lParam) -> LRESULT {
+        if (message == WM_DRAWITEM) drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID);
+        return TRUE;
+    };
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_HASSTRINGS, CRect(10, 10, 200, 200), &host, kList));
+    for (const wchar_t* s : {L"a", L"b"}) list.AddString(s);
+    vorn_test::ProcessEvents();
+    list.GetWidget()->grab();
+    EXPECT_TRUE(drawn.empty());
+    list.ModifyStyle(0, LBS_OWNERDRAWFIXED);
+    vorn_test::ProcessEvents();
+    list.GetWidget()->grab();
+    EXPECT_EQ(std::set<UINT>(drawn.begin(), drawn.end()), (std::set<UINT>{0, 1}));
+}
+
