@@ -61,6 +61,10 @@ struct HWND__ {
     HRGN windowRgn = nullptr;
     bool trackLeave = false;
     long long zOrder = 0;           // top-level stacking: larger is higher
+    // Drawing through GetDC over the children: the picture it is measured against and the
+    // widget that shows it above them.
+    QImage overlayBase;
+    QPointer<QWidget> overlay;
 };
 
 namespace vorn_ui {

@@ -19,6 +19,7 @@
 #include "platform/ui/rgn.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
+#include "platform/ui/window_overlay.h"
 #include "platform/ui/window_record.h"
 
 using namespace vorn_ui;
@@ -802,6 +803,7 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         if (::GetFocus() && (::GetFocus() == h || ::IsChild(h, ::GetFocus()))) ::SetFocus(h->parent);
         if (w) w->hide();
         // A hidden window gives its picture up; showing it again repaints it whole.
+        CWindowOverlay::Drop(h);
         h->store = QImage();
         h->invalid = QRegion();
     }

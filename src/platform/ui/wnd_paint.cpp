@@ -8,6 +8,7 @@
 #include "platform/ui/dc_record.h"
 #include "platform/ui/rgn.h"
 #include "platform/ui/window_api.h"
+#include "platform/ui/window_overlay.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
 
@@ -159,7 +160,9 @@ Surface WindowStoreSurface(HWND hwnd, QPoint* clientOffset) {
 }
 
 void WindowStoreChanged(HWND hwnd) {
-    if (IsLive(hwnd) && hwnd->widget) hwnd->widget->update();
+    if (!IsLive(hwnd) || !hwnd->widget) return;
+    hwnd->widget->update();
+    CWindowOverlay::DrawingChanged(hwnd);
 }
 
 }  // namespace vorn_ui
@@ -232,6 +235,7 @@ BOOL RedrawWindow(HWND hwnd, LPCRECT rc, HRGN rgn, UINT flags) {
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     if (!IsLive(hwnd) || !ps) return nullptr;
     EnsureStore(hwnd);
+    CWindowOverlay::Drop(hwnd);
     HDC dc = NewWindowDC(hwnd, false);
     dc->paintDC = true;
     hwnd->beganPaint = true;
@@ -258,6 +262,7 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
 HDC GetDC(HWND hwnd) {
     if (!IsLive(hwnd)) return nullptr;
     EnsureStore(hwnd);
+    CWindowOverlay::BeginDrawing(hwnd);
     return NewWindowDC(hwnd, false);
 }
 

@@ -1,6 +1,7 @@
 // Painting through the backing store, message maps and the window life cycle.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -161,6 +162,37 @@ TEST_F(PaintTest, XorThroughGetDcTwiceRestoresThePictureWithoutPaintMessages) {
     }
     EXPECT_EQ(CClientDC(&child).GrabImage(), before);
     vorn_test::ProcessEvents();
+    EXPECT_TRUE(child.log.empty());
+}
+
+TEST_F(PaintTest, InvertedLineThroughTheParentsDcShowsOverItsChildAndGoesWhenDrawnAgain) {
+    // What the user sees of the host, children included, in the host's client coordinates.
+    auto seen = [&](int x, int y) {
+        const QImage picture = host.GetWidget()->grab().toImage();
+        const QRgb p = picture.pixel(x, y);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    };
+    const COLORREF childColor = seen(60, 50);
+    ASSERT_EQ(childColor, RGB(255, 0, 0));
+    for (int pass = 0; pass < 2; ++pass) {
+        CClientDC dc(&host);
+        dc.PatBlt(58, 0, 4, 160, DSTINVERT);  // a splitter's tracking line, across the child
+        if (pass == 0) {
+            host.GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath("inverted_line_over_child.png").str()));
+            EXPECT_NE(seen(60, 50), childColor) << "over the child";
+            EXPECT_EQ(seen(60, 5), RGB(0, 0, 0)) << "over the host";
+            EXPECT_EQ(seen(70, 50), childColor) << "beside the line";
+        }
+    }
+    EXPECT_EQ(seen(60, 50), childColor);
+    EXPECT_EQ(seen(60, 5), RGB(255, 255, 255));
+    // Drawing over a child that the window clips away stays under the child.
+    host.ModifyStyle(0, WS_CLIPCHILDREN);
+    {
+        CClientDC dc(&host);
+        dc.PatBlt(58, 0, 4, 160, DSTINVERT);
+    }
+    EXPECT_EQ(seen(60, 50), childColor);
     EXPECT_TRUE(child.log.empty());
 }
 

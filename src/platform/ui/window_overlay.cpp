@@ -1,0 +1,103 @@
+#include "platform/ui/window_overlay.h"
+
+#include <QPainter>
+
+#include "platform/ui/window_record.h"
+#include "platform/ui/wnd.h"
+
+namespace vorn_ui {
+
+namespace {
+
+// The client areas of h's visible children, in h's client coordinates.
+QRegion ChildrenArea(HWND h) {
+    QRegion area;
+    QWidget* w = h->widget.data();
+    if (!w) return area;
+    const QPoint client = ClientRectInWidget(h).topLeft();
+    for (QObject* o : w->children()) {
+        auto* cw = qobject_cast<QWidget*>(o);
+        if (!cw || !cw->isVisible() || dynamic_cast<CWindowOverlay*>(cw)) continue;
+        HWND c = RecordOfWidget(cw);
+        if (!c || c == h || c->parent != h) continue;
+        area |= cw->geometry().translated(-client);
+    }
+    return area;
+}
+
+bool DrawsOverChildren(HWND h) { return IsLive(h) && h->widget && !(h->style & WS_CLIPCHILDREN); }
+
+}  // namespace
+
+CWindowOverlay::CWindowOverlay(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CWindowOverlay::SetPicture(const QImage& picture, QPoint at) {
+    m_picture = picture;
+    m_at = at;
+    update();
+}
+
+void CWindowOverlay::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(m_at, m_picture);
+}
+
+void CWindowOverlay::BeginDrawing(HWND h) {
+    if (!DrawsOverChildren(h) || !h->overlayBase.isNull() || h->store.isNull()) return;
+    if (ChildrenArea(h).isEmpty()) return;
+    h->overlayBase = h->store.copy();
+}
+
+void CWindowOverlay::DrawingChanged(HWND h) {
+    if (!DrawsOverChildren(h) || h->overlayBase.isNull()) return;
+    if (h->overlayBase.size() != h->store.size()) {
+        Drop(h);
+        return;
+    }
+    const QRegion area = ChildrenArea(h) & h->store.rect();
+    const QRect bounds = area.boundingRect();
+    QImage picture(bounds.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    bool any = false;
+    for (const QRect& r : area) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const auto* now = reinterpret_cast<const QRgb*>(h->store.constScanLine(y));
+            const auto* was = reinterpret_cast<const QRgb*>(h->overlayBase.constScanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y - bounds.top()));
+            for (int x = r.left(); x <= r.right(); ++x) {
+                if ((now[x] & 0xFFFFFFu) == (was[x] & 0xFFFFFFu)) continue;
+                out[x - bounds.left()] = now[x] | 0xFF000000u;
+                any = true;
+            }
+        }
+    }
+    if (!any) {
+        Drop(h);
+        return;
+    }
+    auto* overlay = dynamic_cast<CWindowOverlay*>(h->overlay.data());
+    if (!overlay) {
+        overlay = new CWindowOverlay(h->widget.data());
+        h->overlay = overlay;
+    }
+    overlay->setGeometry(ClientRectInWidget(h));
+    overlay->SetPicture(picture, bounds.topLeft());
+    overlay->show();
+    overlay->raise();
+}
+
+void CWindowOverlay::Drop(HWND h) {
+    if (!IsLive(h)) return;
+    h->overlayBase = QImage();
+    if (QWidget* overlay = h->overlay.data()) {
+        h->overlay = nullptr;
+        overlay->hide();
+        overlay->deleteLater();
+    }
+}
+
+}  // namespace vorn_ui

@@ -1,0 +1,36 @@
+#pragma once
+// Layer-private: what a window draws through GetDC over its child windows. Windows draw on the
+// screen over their children unless they clip them (WS_CLIPCHILDREN), so inverted splitter and
+// drag lines show across the panes. Here the drawing goes into the window's picture, which its
+// children cover; the overlay, a see-through widget above the children, shows the pixels of that
+// drawing that fall on children. A pixel the drawing has brought back to what it was (an inverted
+// line drawn again) shows the child again.
+#include <QImage>
+#include <QWidget>
+
+#include "platform/ui/window_defs.h"
+
+namespace vorn_ui {
+
+class CWindowOverlay : public QWidget {
+public:
+    explicit CWindowOverlay(QWidget* parent);
+    void SetPicture(const QImage& picture, QPoint at);
+
+    // A DC from GetDC is about to draw on h: the picture as it is now is what the drawing is
+    // measured against.
+    static void BeginDrawing(HWND h);
+    // h's picture changed through such a DC: the overlay shows what changed over the children.
+    static void DrawingChanged(HWND h);
+    // The window repaints or hides: what was drawn over the children goes.
+    static void Drop(HWND h);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage m_picture;
+    QPoint m_at;
+};
+
+}  // namespace vorn_ui
