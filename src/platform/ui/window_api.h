@@ -40,6 +40,10 @@ inline LONG SetWindowLong(HWND hwnd, int index, LONG value) { return static_cast
 BOOL ShowWindow(HWND hwnd, int cmdShow);
 BOOL IsWindowVisible(HWND hwnd);
 BOOL IsWindowEnabled(HWND hwnd);
+BOOL IsIconic(HWND hwnd);
+BOOL IsZoomed(HWND hwnd);
+// Locks hwnd's drawing, or unlocks the locked window when hwnd is null.
+BOOL LockWindowUpdate(HWND hwnd);
 BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);

@@ -754,6 +754,34 @@ BOOL IsWindowVisible(HWND hwnd) {
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 
 BOOL IsWindowEnabled(HWND hwnd) { return IsLive(hwnd) && !(hwnd->style & WS_DISABLED); }
+
+BOOL IsIconic(HWND hwnd) { return IsLive(hwnd) && !hwnd->parent && hwnd->widget && hwnd->widget->isMinimized(); }
+BOOL IsZoomed(HWND hwnd) { return IsLive(hwnd) && !hwnd->parent && hwnd->widget && hwnd->widget->isMaximized(); }
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+
+namespace {
+HWND g_lockedWindow = nullptr;
+}
+
+BOOL LockWindowUpdate(HWND hwnd) {
+    if (g_lockedWindow && !IsLive(g_lockedWindow)) g_lockedWindow = nullptr;
+    if (!hwnd) {
+        HWND locked = g_lockedWindow;
+        g_lockedWindow = nullptr;
+        if (!locked) return FALSE;
+        if (QWidget* w = locked->widget.data()) w->setUpdatesEnabled(true);
+        // What was drawn meanwhile shows now.
+        RedrawWindow(locked, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return TRUE;
+    }
+    if (!IsLive(hwnd) || g_lockedWindow) return FALSE;
+    g_lockedWindow = hwnd;
+    if (QWidget* w = hwnd->widget.data()) w->setUpdatesEnabled(false);
+    return TRUE;
+}
+BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
@@ -775,6 +803,13 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
     HWND h = m_hWnd;
     const BOOL wasVisible = (h->style & WS_VISIBLE) != 0;
     const bool show = nCmdShow != SW_HIDE;
+    if (show && wasVisible && !h->parent && h->widget) {
+        // A shown top-level window changes its state.
+        QWidget* w = h->widget.data();
+        if (nCmdShow == SW_SHOWMAXIMIZED) w->showMaximized();
+        else if (nCmdShow == SW_MINIMIZE || nCmdShow == SW_SHOWMINIMIZED || nCmdShow == SW_SHOWMINNOACTIVE) w->showMinimized();
+        else if (nCmdShow == SW_RESTORE && (w->isMinimized() || w->isMaximized())) w->showNormal();
+    }
     if (show == static_cast<bool>(wasVisible)) {
         if (show && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE && !h->parent && h->widget) Raise(h->widget.data());
         return wasVisible;
@@ -791,6 +826,7 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
                                     (h->exStyle & WS_EX_NOACTIVATE));
             w->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
             if (nCmdShow == SW_SHOWMAXIMIZED) w->showMaximized();
+            else if (nCmdShow == SW_RESTORE && (w->isMinimized() || w->isMaximized())) w->showNormal();
             else if (nCmdShow == SW_MINIMIZE || nCmdShow == SW_SHOWMINIMIZED || nCmdShow == SW_SHOWMINNOACTIVE) w->showMinimized();
             else w->show();
             if (!h->parent) Raise(w);

@@ -90,6 +90,11 @@ public:
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL IsWindowVisible() const;
     BOOL IsWindowEnabled() const;
+    BOOL IsIconic() const;
+    BOOL IsZoomed() const;
+    // Stops all drawing of this window until UnlockWindowUpdate; one window at a time.
+    BOOL LockWindowUpdate();
+    void UnlockWindowUpdate();
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL ShowWindow(int nCmdShow);
     void SetWindowText(LPCTSTR lpszString);

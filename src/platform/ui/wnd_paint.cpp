@@ -19,6 +19,16 @@ namespace vorn_ui {
 HDC NewWindowDC(HWND hwnd, bool wholeWindow);
 HDC NewImageDC(QImage* image);
 
+namespace {
+
+WPARAM SizeKind(HWND h) {
+    if (IsIconic(h)) return SIZE_MINIMIZED;
+    if (IsZoomed(h)) return SIZE_MAXIMIZED;
+    return SIZE_RESTORED;
+}
+
+}  // namespace
+
 CWindowWidget::CWindowWidget(HWND hwnd, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), m_hwnd(hwnd) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -35,6 +45,13 @@ bool CWindowWidget::event(QEvent* e) {
         case QEvent::Move:
             LayoutScrollBars(h);
             NoteGeometry(h);
+            break;
+        case QEvent::WindowStateChange:
+            if (isWindow()) {
+                // Minimising leaves no client area; maximising and restoring tell the new state.
+                const QSize client = isMinimized() ? QSize(0, 0) : ClientRectInWidget(h).size();
+                SendMessage(h, WM_SIZE, SizeKind(h), MAKELPARAM(client.width(), client.height()));
+            }
             break;
         case QEvent::Close:
             // The window decides: WM_CLOSE destroys it by default.
@@ -108,7 +125,7 @@ void NoteGeometry(HWND h) {
         h->lastClientSize = client;
         EnsureStore(h);
         InvalidateAll(h, true);
-        SendMessage(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.width(), client.height()));
+        SendMessage(h, WM_SIZE, SizeKind(h), MAKELPARAM(client.width(), client.height()));
         if (!IsLive(h)) return;
     }
     if (pos != h->lastPosition) {

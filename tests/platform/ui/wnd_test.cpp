@@ -361,4 +361,47 @@ TEST_F(WindowTest, RightClickAndMenuKeyAskTheParentForTheContextMenu) {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
 }
 
+TEST_F(WindowTest, MaximisingAndMinimisingTellTheStateInWmSize) {
+    CRecorder frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, L"frame", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, CRect(50, 50, 350, 250), nullptr, 0));
+    vorn_test::ProcessEvents();
+    frame.recordAll = true;
+    struct Case {
+        int show;
+        WPARAM kind;
+        BOOL iconic, zoomed;
+    };
+    const Case cases[] = {
+        {SW_SHOWMAXIMIZED, SIZE_MAXIMIZED, FALSE, TRUE},
+        {SW_RESTORE, SIZE_RESTORED, FALSE, FALSE},
+        {SW_MINIMIZE, SIZE_MINIMIZED, TRUE, FALSE},
+        {SW_RESTORE, SIZE_RESTORED, FALSE, FALSE},
+    };
+    for (const Case& c : cases) {
+        frame.log.clear();
+        frame.ShowWindow(c.show);
+        vorn_test::ProcessEvents();
+        std::vector<WPARAM> kinds;
+        for (const Received& r : frame.log)
+            if (r.message == WM_SIZE) kinds.push_back(r.wParam);
+        ASSERT_FALSE(kinds.empty()) << c.show;
+        EXPECT_EQ(kinds.back(), c.kind) << c.show;
+        EXPECT_EQ(frame.IsIconic(), c.iconic) << c.show;
+        EXPECT_EQ(frame.IsZoomed(), c.zoomed) << c.show;
+    }
+}
+
+TEST_F(WindowTest, LockWindowUpdateHoldsOneWindowAtATime) {
+    auto a = MakeWindow(0);
+    auto b = MakeWindow(0);
+    EXPECT_TRUE(a->LockWindowUpdate());
+    EXPECT_FALSE(a->GetWidget()->updatesEnabled());
+    EXPECT_FALSE(b->LockWindowUpdate());
+    a->UnlockWindowUpdate();
+    EXPECT_TRUE(a->GetWidget()->updatesEnabled());
+    EXPECT_TRUE(b->LockWindowUpdate());
+    b->UnlockWindowUpdate();
+}
+
 }  // namespace
+
