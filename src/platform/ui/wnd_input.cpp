@@ -470,8 +470,18 @@ bool HandleInputMethod(QWidget* receiver, QInputMethodEvent* e) {
 }
 
 // Moves our focus record (and the messages) to a window the user gave the focus in Qt.
+// Focus that moves into a toolkit window (a file, colour or message dialog) leaves ours: the
+// window that had it hears so. The drop-downs of our controls are popups and keep it.
 void HandleFocusIn(QWidget* receiver) {
     if (g_settingFocus) return;
+    const QWidget* window = receiver->window();
+    if (!dynamic_cast<const CWindowWidget*>(window) && window->windowType() != Qt::Popup &&
+        window->windowType() != Qt::ToolTip) {
+        HWND old = g_focus;
+        g_focus = nullptr;
+        if (IsLive(old)) SendMessage(old, WM_KILLFOCUS, 0, 0);
+        return;
+    }
     HWND h = RecordOfWidget(receiver);
     if (h && h != g_focus && IsLive(h)) SetFocus(h);
 }

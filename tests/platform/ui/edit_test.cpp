@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QInputMethodEvent>
 #include <QWidget>
 
@@ -194,6 +197,25 @@ TEST(EditControl, FocusChangesAreTold) {
     EXPECT_EQ(host.CommandCodes(kEdit), std::vector<int>{EN_KILLFOCUS});
     EXPECT_EQ(host.CommandCodes(kOther), std::vector<int>{EN_SETFOCUS});
     // A click gives the focus too.
+    vorn_test::Click(&edit, CPoint(5, 5));
+    EXPECT_EQ(GetFocus(), edit.m_hWnd);
+}
+
+TEST(EditControl, FocusMovingIntoAToolkitDialogIsTold) {
+    NotifyHost host;
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(10, 10, 200, 32), &host, kEdit));
+    edit.SetFocus();
+    host.Clear();
+    QDialog dialog;
+    auto* field = new QLineEdit(&dialog);
+    dialog.show();
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(field, &in);
+    EXPECT_EQ(host.CommandCodes(kEdit), std::vector<int>{EN_KILLFOCUS});
+    EXPECT_EQ(GetFocus(), nullptr);
+    dialog.hide();
+    // Coming back gives the focus to the window again.
     vorn_test::Click(&edit, CPoint(5, 5));
     EXPECT_EQ(GetFocus(), edit.m_hWnd);
 }
