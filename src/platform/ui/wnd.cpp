@@ -792,6 +792,9 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     else m_hWnd->style |= WS_DISABLED;
     if (QWidget* w = m_hWnd->widget.data()) w->setEnabled(bEnable != FALSE);
     if (!bEnable && ::GetFocus() && (::GetFocus() == m_hWnd || ::IsChild(m_hWnd, ::GetFocus()))) ::SetFocus(nullptr);
+    // A window that stops taking input ends what it was tracking, as a modal dialog over it asks.
+    if (!bEnable && ::GetCapture() && (::GetCapture() == m_hWnd || ::IsChild(m_hWnd, ::GetCapture())))
+        ::SendMessage(::GetCapture(), WM_CANCELMODE, 0, 0);
     if (!bEnable && ::GetCapture() == m_hWnd) ::ReleaseCapture();
     SendMessage(WM_ENABLE, bEnable ? TRUE : FALSE, 0);
     return wasDisabled;
@@ -1114,6 +1117,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return MA_ACTIVATE;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_CANCELMODE:
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return 0;
     case WM_SETTEXT: {
         hwnd->text = lParam ? reinterpret_cast<LPCTSTR>(lParam) : L"";
         if (hwnd->widget && !hwnd->parent) hwnd->widget->setWindowTitle(QString::fromStdWString(hwnd->text));

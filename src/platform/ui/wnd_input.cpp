@@ -325,6 +325,22 @@ bool IsNativeControl(const QWidget* receiver) {
     return false;
 }
 
+// A press in a window whose top-level window is not the active one asks it first whether to
+// activate and whether the click counts; false eats the click.
+bool MouseActivate(HWND target, LRESULT hit, UINT message) {
+    HWND top = target;
+    while (top->parent) top = top->parent;
+    QWidget* topWidget = top->widget.data();
+    if (!topWidget || QApplication::activeWindow() == topWidget) return true;
+    const LRESULT r = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top),
+                                  MAKELPARAM(static_cast<WORD>(hit), message));
+    if (!IsLive(target) || !IsLive(top)) return false;
+    const bool activate = r == MA_ACTIVATE || r == MA_ACTIVATEANDEAT;
+    if (activate && !(top->style & WS_POPUP) && !(top->exStyle & WS_EX_NOACTIVATE) && top->widget)
+        top->widget->activateWindow();
+    return r != MA_ACTIVATEANDEAT && r != MA_NOACTIVATEANDEAT;
+}
+
 bool Dispatch(MSG& msg) {
     g_messageTime = msg.time;
     g_messagePos = msg.pt;
@@ -376,6 +392,7 @@ bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
         const LRESULT hit = SendMessage(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x(), screen.y()));
         SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(static_cast<WORD>(hit), message));
         if (!IsLive(target)) return true;
+        if (message != WM_MOUSEMOVE && !MouseActivate(target, hit, message)) return true;
     }
     POINT client{screen.x(), screen.y()};
     ScreenToClient(target, &client);

@@ -46,6 +46,17 @@ bool CWindowWidget::event(QEvent* e) {
             LayoutScrollBars(h);
             NoteGeometry(h);
             break;
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            if (isWindow()) {
+                const bool active = e->type() == QEvent::WindowActivate;
+                // A window losing the activation ends what its mouse capture was doing.
+                HWND capture = GetCapture();
+                if (!active && capture && (capture == h || IsChild(h, capture))) SendMessage(capture, WM_CANCELMODE, 0, 0);
+                if (IsLive(h)) SendMessage(h, WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
+                if (!IsLive(h)) return true;
+            }
+            break;
         case QEvent::WindowStateChange:
             if (isWindow()) {
                 // Minimising leaves no client area; maximising and restoring tell the new state.

@@ -34,12 +34,14 @@ public:
     bool captureOnPress = false;
     bool recordAll = false;
     HWND ownerOfLastCapture = nullptr;
+    LRESULT mouseActivateAnswer = 0;  // 0: the default answer
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const bool input = (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
                            (message >= WM_KEYFIRST && message <= WM_KEYLAST) || message == WM_CAPTURECHANGED ||
                            message == WM_MOUSELEAVE || message == WM_SETFOCUS || message == WM_KILLFOCUS;
         if (input || recordAll) log.push_back({message, wParam, lParam});
+        if (message == WM_MOUSEACTIVATE && mouseActivateAnswer) return mouseActivateAnswer;
         if (message == WM_LBUTTONDOWN && captureOnPress) SetCapture();
         if (message == WM_LBUTTONUP && captureOnPress && GetCapture() == this) ReleaseCapture();
         return CWnd::WindowProc(message, wParam, lParam);
@@ -401,6 +403,55 @@ TEST_F(WindowTest, LockWindowUpdateHoldsOneWindowAtATime) {
     EXPECT_TRUE(a->GetWidget()->updatesEnabled());
     EXPECT_TRUE(b->LockWindowUpdate());
     b->UnlockWindowUpdate();
+}
+
+TEST_F(WindowTest, ActivationIsToldAndEndsTheMouseCapture) {
+    auto a = MakeWindow(0, CRect(100, 100, 300, 250));
+    auto b = MakeWindow(0, CRect(400, 100, 600, 250));
+    CRecorder pane;
+    ASSERT_TRUE(pane.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 100, 100), a.get(), 3));
+    a->recordAll = b->recordAll = pane.recordAll = true;
+    QApplication::setActiveWindow(a->GetWidget());
+    EXPECT_EQ(a->Messages(WM_ACTIVATE, WM_ACTIVATE).size(), 1u);
+    pane.SetCapture();
+    a->log.clear();
+    pane.log.clear();
+    QApplication::setActiveWindow(b->GetWidget());
+    EXPECT_EQ(pane.Messages(WM_CANCELMODE, WM_CANCELMODE).size(), 1u);
+    EXPECT_EQ(GetCapture(), nullptr);
+    ASSERT_EQ(a->Messages(WM_ACTIVATE, WM_ACTIVATE).size(), 1u);
+    for (const Received& r : a->log)
+        if (r.message == WM_ACTIVATE) EXPECT_EQ(LOWORD(r.wParam), WA_INACTIVE);
+    QApplication::setActiveWindow(nullptr);
+}
+
+TEST_F(WindowTest, AClickInAnInactiveWindowAsksWhetherItActivatesAndCounts) {
+    struct Case {
+        LRESULT answer;
+        bool clickArrives;
+    };
+    const Case cases[] = {{0, true}, {MA_NOACTIVATE, true}, {MA_ACTIVATEANDEAT, false}, {MA_NOACTIVATEANDEAT, false}};
+    for (const Case& c : cases) {
+        auto other = MakeWindow(0, CRect(400, 100, 600, 250));
+        auto w = MakeWindow(0, CRect(100, 100, 300, 250));
+        CRecorder pane;
+        ASSERT_TRUE(pane.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 100, 100), w.get(), 3));
+        pane.recordAll = true;
+        pane.mouseActivateAnswer = c.answer;
+        QApplication::setActiveWindow(other->GetWidget());
+        pane.log.clear();
+        vorn_test::Click(&pane, CPoint(5, 5));
+        const std::vector<UINT> activates = pane.Messages(WM_MOUSEACTIVATE, WM_MOUSEACTIVATE);
+        ASSERT_EQ(activates.size(), 1u) << c.answer;
+        for (const Received& r : pane.log)
+            if (r.message == WM_MOUSEACTIVATE) {
+                EXPECT_EQ(reinterpret_cast<HWND>(r.wParam), w->m_hWnd) << c.answer;
+                EXPECT_EQ(LOWORD(r.lParam), static_cast<WORD>(HTCLIENT)) << c.answer;
+                EXPECT_EQ(HIWORD(r.lParam), static_cast<WORD>(WM_LBUTTONDOWN)) << c.answer;
+            }
+        EXPECT_EQ(pane.Messages(WM_LBUTTONDOWN, WM_LBUTTONDOWN).size(), c.clickArrives ? 1u : 0u) << c.answer;
+        QApplication::setActiveWindow(nullptr);
+    }
 }
 
 }  // namespace
