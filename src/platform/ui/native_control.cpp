@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -19,6 +20,7 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
+#include "platform/ui/window_overlay.h"
 #include "platform/ui/window_record.h"
 
 namespace vorn_ui {
@@ -48,6 +50,7 @@ std::wstring Lower(std::wstring s) {
 constexpr const char* kControlProperty = "vornNativeControl";
 
 LRESULT NativeClassProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT && !wParam) h->paintReachedControl = true;
     CNativeControl* control = CNativeControl::Of(h);
     if (!control && message == WM_NCCREATE) {
         auto it = Factories().find(Lower(h->className));
@@ -435,6 +438,14 @@ void CNativeControl::UpdateColors() {
 
 bool CNativeControl::eventFilter(QObject* watched, QEvent* e) {
     if ((e->type() == QEvent::Paint || e->type() == QEvent::Show) && IsLive(m_hwnd)) UpdateColors();
+    // The face may hide the window's own picture from Qt's painting; a class that paints the
+    // control itself still gets its WM_PAINT, after this paint of the face.
+    if (e->type() == QEvent::Paint && IsLive(m_hwnd) && !m_hwnd->invalid.isEmpty() && CWindowOverlay::PaintsItself(m_hwnd)) {
+        QPointer<CNativeControl> self(this);
+        QTimer::singleShot(0, this, [self] {
+            if (self && IsLive(self->m_hwnd)) RunPaintCycle(self->m_hwnd);
+        });
+    }
     return QObject::eventFilter(watched, e);
 }
 

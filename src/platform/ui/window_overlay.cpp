@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "platform/ui/native_control.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
 
@@ -93,11 +94,39 @@ void CWindowOverlay::DrawingChanged(HWND h) {
 void CWindowOverlay::Drop(HWND h) {
     if (!IsLive(h)) return;
     h->overlayBase = QImage();
+    if (CNativeControl* control = CNativeControl::Of(h); control && control->QtWidget() && !h->ownPaint)
+        control->QtWidget()->show();
     if (QWidget* overlay = h->overlay.data()) {
         h->overlay = nullptr;
         overlay->hide();
         overlay->deleteLater();
     }
+}
+
+bool CWindowOverlay::PaintsItself(HWND h) {
+    if (!IsLive(h) || !CNativeControl::Of(h)) return false;
+    const CWnd* wnd = CWnd::FromHandlePermanent(h);
+    if (!wnd) return false;
+    return wnd->MapsMessage(WM_PAINT);
+}
+
+void CWindowOverlay::ShowOwnPaint(HWND h) {
+    CNativeControl* control = CNativeControl::Of(h);
+    QWidget* container = h->widget.data();
+    if (!control || !container || h->store.isNull()) return;
+    if (QWidget* face = control->QtWidget()) face->setVisible(h->paintReachedControl);
+    // The cleared picture keeps alpha 0 where nothing was drawn: the control or the parent
+    // shows through there.
+    if (h->store.format() != QImage::Format_ARGB32) return;
+    auto* overlay = dynamic_cast<CWindowOverlay*>(h->overlay.data());
+    if (!overlay) {
+        overlay = new CWindowOverlay(container);
+        h->overlay = overlay;
+    }
+    overlay->setGeometry(ClientRectInWidget(h));
+    overlay->SetPicture(h->store.copy(), QPoint(0, 0));
+    overlay->show();
+    overlay->raise();
 }
 
 }  // namespace vorn_ui

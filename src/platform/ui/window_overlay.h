@@ -24,6 +24,11 @@ public:
     static void DrawingChanged(HWND h);
     // The window repaints or hides: what was drawn over the children goes.
     static void Drop(HWND h);
+    // Whether the class of native control h paints it (a WM_PAINT handler in its message map).
+    static bool PaintsItself(HWND h);
+    // After a paint of such a control into its cleared picture: the drawn pixels show above
+    // the Qt face, which stays only when the handler let the control paint too.
+    static void ShowOwnPaint(HWND h);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -65,6 +65,11 @@ struct HWND__ {
     // widget that shows it above them.
     QImage overlayBase;
     QPointer<QWidget> overlay;
+    // A native control whose class paints it itself (its own WM_PAINT): what that painting
+    // draws shows above the Qt face, or in its place when the control's own painting is not
+    // asked for.
+    bool ownPaint = false;
+    bool paintReachedControl = false;
 };
 
 namespace vorn_ui {

@@ -163,6 +163,14 @@ const AFX_MSGMAP* CWnd::GetThisMessageMap() {
 }
 const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
+bool CWnd::MapsMessage(UINT message) const {
+    const AFX_MSGMAP* own = GetThisMessageMap();
+    for (const AFX_MSGMAP* map = GetMessageMap(); map && map != own; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
+        for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e && e->nMessage; ++e)
+            if (e->nMessage == message) return true;
+    return false;
+}
+
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {

@@ -45,6 +45,8 @@ public:
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual void PreSubclassWindow();
+    // Whether the message map of this window's class (below CWnd) has an entry for message.
+    bool MapsMessage(UINT message) const;
     virtual BOOL DestroyWindow();
     // Called after the window is gone (WM_NCDESTROY); a window that deletes itself does it here.
     virtual void PostNcDestroy();

@@ -83,7 +83,7 @@ void CWindowWidget::paintEvent(QPaintEvent*) {
     DrawNonClient(h, this);  // paints with its own painter, before this one begins
     QPainter p(this);
     const QRect client = ClientRectInWidget(h);
-    if (!h->store.isNull()) {
+    if (!h->store.isNull() && !h->ownPaint) {
         // Bitmaps of this layer leave the alpha byte of stores opaque, so the picture is shown as it is.
         p.drawImage(client.topLeft(), h->store);
     }
@@ -118,7 +118,22 @@ void RunPaintCycle(HWND h) {
     if (!IsLive(h) || h->invalid.isEmpty() || !IsWindowVisible(h)) return;
     EnsureStore(h);
     h->beganPaint = false;
+    const bool ownPaint = CWindowOverlay::PaintsItself(h);
+    if (ownPaint != h->ownPaint && h->widget) {
+        // The parent shows through where such a control's painting leaves pixels untouched.
+        h->ownPaint = ownPaint;
+        h->widget->setAttribute(Qt::WA_OpaquePaintEvent, !ownPaint);
+        if (!ownPaint) CWindowOverlay::Drop(h);
+    }
+    if (ownPaint) {
+        // A clear picture with alpha: what the painting leaves untouched stays see-through.
+        if (h->store.format() != QImage::Format_ARGB32) h->store = QImage(h->store.size(), QImage::Format_ARGB32);
+        h->store.fill(Qt::transparent);
+        h->invalid = QRegion(h->store.rect());
+    }
+    h->paintReachedControl = false;
     SendMessage(h, WM_PAINT, 0, 0);
+    if (ownPaint && IsLive(h)) CWindowOverlay::ShowOwnPaint(h);
     // A WM_PAINT handler that painted nothing must not bring the same region back forever.
     if (IsLive(h) && !h->beganPaint) {
         h->invalid = QRegion();
@@ -263,7 +278,7 @@ BOOL RedrawWindow(HWND hwnd, LPCRECT rc, HRGN rgn, UINT flags) {
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
     if (!IsLive(hwnd) || !ps) return nullptr;
     EnsureStore(hwnd);
-    CWindowOverlay::Drop(hwnd);
+    if (!hwnd->ownPaint) CWindowOverlay::Drop(hwnd);
     HDC dc = NewWindowDC(hwnd, false);
     dc->paintDC = true;
     hwnd->beganPaint = true;

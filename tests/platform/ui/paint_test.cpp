@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/ui/client_dc.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/static.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_map.h"
@@ -92,6 +94,40 @@ UINT CHost::s_registered = RegisterWindowMessage(L"vorn_test_message");
 BEGIN_MESSAGE_MAP(CHost, CWnd)
     ON_NOTIFY(NM_DBLCLK, 77, &CHost::OnChildDblClk)
     ON_REGISTERED_MESSAGE(CHost::s_registered, &CHost::OnRegistered)
+END_MESSAGE_MAP()
+
+// A static that paints its text itself, leaving its background to the parent.
+class OwnTextStatic : public CStatic {
+protected:
+    void OnPaint() {
+        CPaintDC dc(this);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(RGB(0, 0, 255));
+        dc.TextOut(2, 2, L"Own");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(OwnTextStatic, CStatic)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// An edit that lets the control paint, then frames it.
+class FramedEdit : public CEdit {
+protected:
+    void OnPaint() {
+        Default();
+        CClientDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        CBrush frame(RGB(255, 0, 255));
+        dc.FrameRect(&rc, &frame);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FramedEdit, CEdit)
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 LPCTSTR WhiteClass() {
@@ -194,6 +230,40 @@ TEST_F(PaintTest, InvertedLineThroughTheParentsDcShowsOverItsChildAndGoesWhenDra
     }
     EXPECT_EQ(seen(60, 50), childColor);
     EXPECT_TRUE(child.log.empty());
+}
+
+TEST_F(PaintTest, AControlClassThatPaintsItselfIsSeenOverOrInPlaceOfTheControl) {
+    OwnTextStatic label;
+    ASSERT_TRUE(label.Create(L"XXXXXXXXXX", WS_CHILD | WS_VISIBLE, CRect(120, 10, 190, 40), &host));
+    FramedEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(120, 60, 190, 90), &host, 5));
+    edit.SetWindowText(L"Text");
+    vorn_test::ProcessEvents();
+    const QImage seen = host.GetWidget()->grab().toImage();
+    seen.save(QString::fromStdWString(vorn_test::PicturePath("controls_painting_themselves.png").str()));
+    auto color = [&](int x, int y) {
+        const QRgb p = seen.pixel(x, y);
+        return RGB(qRed(p), qGreen(p), qBlue(p));
+    };
+    // The static shows only its own blue text on the host's white: nothing of the label's own text.
+    int blue = 0, other = 0;
+    for (int y = 10; y < 40; ++y)
+        for (int x = 120; x < 190; ++x) {
+            const COLORREF c = color(x, y);
+            if (c == RGB(255, 255, 255)) continue;
+            if (GetBValue(c) > GetRValue(c) && GetBValue(c) > GetGValue(c)) ++blue;
+            else ++other;
+        }
+    EXPECT_GT(blue, 0);
+    EXPECT_EQ(other, 0);
+    // The edit shows its text with the frame drawn over it.
+    EXPECT_EQ(color(120, 60), RGB(255, 0, 255));
+    EXPECT_EQ(color(189, 89), RGB(255, 0, 255));
+    int dark = 0;
+    for (int y = 62; y < 88; ++y)
+        for (int x = 122; x < 188; ++x)
+            if (GetRValue(color(x, y)) < 100 && GetGValue(color(x, y)) < 100) ++dark;
+    EXPECT_GT(dark, 0);
 }
 
 TEST_F(PaintTest, MessageMapCracksParametersAndRoutesCommands) {
