@@ -3,6 +3,9 @@
 // the state to the program; owner-drawn buttons are drawn by their owner or their class.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+
 #include "notify_host.h"
 #include "platform/ui/button.h"
 #include "platform/ui/client_dc.h"
@@ -88,6 +91,43 @@ TEST(ButtonControl, OwnerDrawnButtonIsDrawnByItsClassAndClicksOnReleaseInside) {
     EXPECT_TRUE(host.CommandCodes(9).empty());
     vorn_test::Click(&button, CPoint(10, 10));
     EXPECT_EQ(host.CommandCodes(9), std::vector<int>{BN_CLICKED});
+}
+
+TEST(ButtonControl, ButtonMadeOwnerDrawnAfterCreationShowsOnlyItsDrawing) {
+    // What the user sees of the button is red all over: nothing of the toolkit's button face.
+    auto allRed = [](CWnd& w) {
+        const QImage seen = w.GetWidget()->grab().toImage();
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                if (seen.pixel(x, y) != qRgb(255, 0, 0)) return false;
+        return true;
+    };
+    struct Case {
+        const char* name;
+        void (*makeOwnerDrawn)(CButton&);
+        void (*makePush)(CButton&);
+    };
+    const Case cases[] = {
+        {"BM_SETSTYLE", [](CButton& b) { b.SendMessage(BM_SETSTYLE, BS_OWNERDRAW, TRUE); },
+         [](CButton& b) { b.SendMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE); }},
+        {"ModifyStyle", [](CButton& b) { b.ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW); },
+         [](CButton& b) { b.ModifyStyle(BS_TYPEMASK, BS_PUSHBUTTON); }},
+    };
+    for (const Case& c : cases) {
+        NotifyHost host;
+        RedButton button;
+        ASSERT_TRUE(button.Create(L"Push", WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 90, 40), &host, 9));
+        vorn_test::ProcessEvents();
+        EXPECT_FALSE(allRed(button)) << c.name;
+        c.makeOwnerDrawn(button);
+        vorn_test::ProcessEvents();
+        EXPECT_TRUE(allRed(button)) << c.name;
+        vorn_test::Click(&button, CPoint(10, 10));
+        EXPECT_EQ(host.CommandCodes(9), std::vector<int>{BN_CLICKED}) << c.name;
+        c.makePush(button);
+        vorn_test::ProcessEvents();
+        EXPECT_FALSE(allRed(button)) << c.name;
+    }
 }
 
 TEST(ButtonControl, ParentThatDrawsGetsWmDrawItem) {
