@@ -2,6 +2,8 @@
 // rectangles, frames and etched lines.
 #include <QFrame>
 #include <QLabel>
+
+#include <algorithm>
 #include <QPainter>
 
 #include "platform/ui/control_defs.h"
@@ -101,7 +103,15 @@ public:
         case WM_NCHITTEST: return (Style() & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
         case WM_STYLECHANGED:
             ApplyLayout();
+            SetText(Window()->text);
             return 0;
+        case WM_SIZE:
+        case WM_WINDOWPOSCHANGED: {
+            const LRESULT r = CNativeControl::WndProc(message, wParam, lParam);
+            // Shortened text is shortened again for the new width.
+            if (IsLive(Window()) && (Style() & SS_ELLIPSISMASK)) SetText(Window()->text);
+            return r;
+        }
         default: return CNativeControl::WndProc(message, wParam, lParam);
         }
     }
@@ -109,7 +119,15 @@ public:
 protected:
     void SetText(const std::wstring& text) override {
         if (!m_label || IsImageKind()) return;
-        m_label->setText((Style() & SS_NOPREFIX) ? QString::fromStdWString(text) : WithoutMnemonics(text));
+        QString shown = (Style() & SS_NOPREFIX) ? QString::fromStdWString(text) : WithoutMnemonics(text);
+        // The ellipsis styles keep one line and end what does not fit with "...": a path
+        // loses its middle, other text its end.
+        if (const DWORD ellipsis = Style() & SS_ELLIPSISMASK) {
+            const int width = std::max(0, m_label->contentsRect().width());
+            shown = ellipsis == SS_PATHELLIPSIS ? ShortenedPath(shown, width)
+                                                : m_label->fontMetrics().elidedText(shown, Qt::ElideRight, width);
+        }
+        m_label->setText(shown);
     }
 
     UINT CtlColorMessage() const override { return m_frameOnly ? 0 : WM_CTLCOLORSTATIC; }
@@ -119,6 +137,18 @@ private:
     bool IsImageKind() const {
         const UINT kind = Style() & SS_TYPEMASK;
         return kind == SS_ICON || kind == SS_BITMAP;
+    }
+
+    // A path that does not fit keeps its last part whole and loses what comes before it.
+    QString ShortenedPath(const QString& path, int width) const {
+        const QFontMetrics metrics = m_label->fontMetrics();
+        if (metrics.horizontalAdvance(path) <= width) return path;
+        const int separator = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+        if (separator < 0) return metrics.elidedText(path, Qt::ElideRight, width);
+        const QString last = path.mid(separator);
+        const int room = width - metrics.horizontalAdvance(last);
+        if (room <= metrics.horizontalAdvance(QChar(0x2026))) return metrics.elidedText(last, Qt::ElideRight, width);
+        return metrics.elidedText(path.left(separator), Qt::ElideRight, room) + last;
     }
 
     void ApplyLayout() {
@@ -133,7 +163,7 @@ private:
         if (IsImageKind()) align = (style & SS_CENTERIMAGE) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
         m_label->setAlignment(align);
         // Left, centred and right text wraps at words; the simple kinds keep one line.
-        m_label->setWordWrap(kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT);
+        m_label->setWordWrap((kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT) && !(style & SS_ELLIPSISMASK));
         if (style & SS_SUNKEN) m_label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
 
