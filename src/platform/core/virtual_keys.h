@@ -24,7 +24,7 @@
     X(VK_RSHIFT, 0xA1) X(VK_LCONTROL, 0xA2) X(VK_RCONTROL, 0xA3) X(VK_LMENU, 0xA4)                  \
     X(VK_RMENU, 0xA5) X(VK_OEM_1, 0xBA) X(VK_OEM_PLUS, 0xBB) X(VK_OEM_COMMA, 0xBC)                  \
     X(VK_OEM_MINUS, 0xBD) X(VK_OEM_PERIOD, 0xBE) X(VK_OEM_2, 0xBF) X(VK_OEM_3, 0xC0)                \
-    X(VK_OEM_4, 0xDB) X(VK_OEM_5, 0xDC) X(VK_OEM_6, 0xDD) X(VK_OEM_7, 0xDE)                \
+    X(VK_OEM_4, 0xDB) X(VK_OEM_5, 0xDC) X(VK_OEM_6, 0xDD) X(VK_OEM_7, 0xDE)                         \
     X(VK_PACKET, 0xE7)
 
 #define VORN_DEFINE_VIRTUAL_KEY(name, value) inline constexpr int name = value;

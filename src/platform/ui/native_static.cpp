@@ -2,9 +2,9 @@
 // rectangles, frames and etched lines.
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 
 #include <algorithm>
-#include <QPainter>
 
 #include "platform/ui/control_defs.h"
 #include "platform/ui/gdi_records.h"
