@@ -10,12 +10,15 @@ namespace vorn_ui {
 
 namespace {
 
-// The client areas of h's visible children, in h's client coordinates.
+// What covers h's own picture: the client areas of its visible children and, for a native
+// control, its Qt face; in h's client coordinates.
 QRegion ChildrenArea(HWND h) {
     QRegion area;
     QWidget* w = h->widget.data();
     if (!w) return area;
     const QPoint client = ClientRectInWidget(h).topLeft();
+    if (CNativeControl* control = CNativeControl::Of(h); control && control->QtWidget() && control->QtWidget()->isVisible() && !h->ownPaint)
+        area |= control->QtWidget()->geometry().translated(-client);
     for (QObject* o : w->children()) {
         auto* cw = qobject_cast<QWidget*>(o);
         if (!cw || !cw->isVisible() || dynamic_cast<CWindowOverlay*>(cw)) continue;

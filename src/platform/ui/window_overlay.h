@@ -1,7 +1,7 @@
 #pragma once
 // Layer-private: what a window draws through GetDC over its child windows. Windows draw on the
 // screen over their children unless they clip them (WS_CLIPCHILDREN), so inverted splitter and
-// drag lines show across the panes. Here the drawing goes into the window's picture, which its
+// drag lines show across the panes; drawing on a native control shows over its Qt face. Here the drawing goes into the window's picture, which its
 // children cover; the overlay, a see-through widget above the children, shows the pixels of that
 // drawing that fall on children. A pixel the drawing has brought back to what it was (an inverted
 // line drawn again) shows the child again.

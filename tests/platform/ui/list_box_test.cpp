@@ -2,11 +2,13 @@
 // owner-drawn items.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QWidget>
 
 #include <set>
 
 #include "notify_host.h"
+#include "platform/ui/client_dc.h"
 #include "platform/ui/list_box.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
@@ -121,5 +123,25 @@ TEST(ListBoxControl, OwnerDrawStyleAddedAfterCreationDrawsThroughTheOwner) {
     vorn_test::ProcessEvents();
     list.GetWidget()->grab();
     EXPECT_EQ(std::set<UINT>(drawn.begin(), drawn.end()), (std::set<UINT>{0, 1}));
+}
+
+TEST(ListBoxControl, LineDrawnThroughGetDcShowsOverTheItemsUntilDrawnAgain) {
+    NotifyHost host;
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_HASSTRINGS, CRect(10, 10, 200, 200), &host, kList));
+    for (const wchar_t* s : {L"a", L"b", L"c"}) list.AddString(s);
+    vorn_test::ProcessEvents();
+    auto seen = [&](int x, int y) { return list.GetWidget()->grab().toImage().pixel(x, y); };
+    const QRgb before = seen(100, 31);
+    for (int pass = 0; pass < 2; ++pass) {
+        // An insertion mark between two items, inverted so that a second drawing takes it away.
+        CClientDC dc(&list);
+        dc.PatBlt(0, 30, 180, 2, DSTINVERT);
+        if (pass == 0) {
+            EXPECT_NE(seen(100, 31), before);
+            list.GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath("list_box_insert_mark.png").str()));
+        }
+    }
+    EXPECT_EQ(seen(100, 31), before);
 }
 
