@@ -173,6 +173,30 @@ TEST_F(WindowTest, KeyPressGivesKeyDownCharAndKeyUp) {
     EXPECT_EQ(w->log[1].wParam, 27u);
 }
 
+TEST_F(WindowTest, KeysOfOtherScriptsGiveKeyDownAndCharacter) {
+    struct Case {
+        const char* name;
+        int qtKey;
+        char16_t typed;
+        Qt::KeyboardModifiers modifiers;
+        std::vector<UINT> messages;
+    };
+    const Case cases[] = {
+        {"Hebrew letter", 0x05E9, u'\u05E9', Qt::NoModifier, {WM_KEYDOWN, WM_CHAR, WM_KEYUP}},
+        {"accented letter", Qt::Key_Eacute, u'\u00E9', Qt::NoModifier, {WM_KEYDOWN, WM_CHAR, WM_KEYUP}},
+        {"Alt with a Hebrew letter", 0x05E9, u'\u05E9', Qt::AltModifier, {WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP}},
+    };
+    auto w = MakeWindow(0);
+    w->SetFocus();
+    for (const Case& c : cases) {
+        w->log.clear();
+        vorn_test::KeyPress(w.get(), c.qtKey, QString(QChar(c.typed)), c.modifiers);
+        ASSERT_EQ(w->Messages(WM_KEYFIRST, WM_KEYLAST), c.messages) << c.name;
+        EXPECT_NE(w->log[0].wParam, 0u) << c.name;  // a virtual key, though no table names it
+        EXPECT_EQ(w->log[1].wParam, static_cast<WPARAM>(c.typed)) << c.name;
+    }
+}
+
 TEST_F(WindowTest, FocusMessagesNameTheOtherWindow) {
     auto a = MakeWindow(0);
     auto b = MakeWindow(0, CRect(400, 100, 500, 200));
