@@ -1027,9 +1027,9 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     CRect mine, area;
     GetWindowRect(&mine);
     CWnd* owner = pAlternateOwner ? pAlternateOwner : GetOwner();
-    if (owner && !(GetStyle() & WS_CHILD)) {
+    if (owner && !IsChildStyle(GetStyle())) {
         owner->GetWindowRect(&area);
-    } else if (GetStyle() & WS_CHILD) {
+    } else if (IsChildStyle(GetStyle())) {
         GetParent()->GetClientRect(&area);
         GetParent()->ClientToScreen(&area);
     } else {
@@ -1037,7 +1037,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
         area = CRect(s.left(), s.top(), s.left() + s.width(), s.top() + s.height());
     }
     CPoint p(area.left + (area.Width() - mine.Width()) / 2, area.top + (area.Height() - mine.Height()) / 2);
-    if (GetStyle() & WS_CHILD) GetParent()->ScreenToClient(&p);
+    if (IsChildStyle(GetStyle())) GetParent()->ScreenToClient(&p);
     SetWindowPos(nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
