@@ -259,7 +259,7 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
 HDC GetDC(HWND hwnd) {
     if (!RequireUiThread("GetDC")) return nullptr;
     // The screen: for measuring text and asking device capabilities; what is drawn shows nowhere.
-    if (!hwnd) return CreateCompatibleDC(nullptr);
+    if (!hwnd) return NewScreenDC();
     if (!IsLive(hwnd)) return nullptr;
     EnsureStore(hwnd);
     return NewWindowDC(hwnd, false);

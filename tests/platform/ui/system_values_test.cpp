@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/font.h"
 #include "platform/ui/font_enum.h"
@@ -130,6 +131,12 @@ TEST(ScreenDcTest, ScreenDcMeasuresTextAndIsGivenBack) {
     CDC* cdc = CDC::FromHandle(dc);
     EXPECT_EQ(cdc->GetDeviceCaps(LOGPIXELSY), 96);
     EXPECT_GT(cdc->GetTextExtent(L"Screen").cx, 0);
+    // Bitmaps made to match it are in colour.
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(cdc, 4, 4));
+    BITMAP info{};
+    bitmap.GetBitmap(&info);
+    EXPECT_EQ(info.bmBitsPixel, 32);
     EXPECT_EQ(::ReleaseDC(nullptr, dc), 1);
 }
 
