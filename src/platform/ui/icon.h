@@ -55,3 +55,8 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 BOOL GetCursorPos(LPPOINT point);
 BOOL SetCursorPos(int x, int y);
+// Keeps the pointer inside a screen rectangle; null lets it go. The window system gives programs
+// no way to hold the pointer, so this only moves it inside once and remembers the rectangle for
+// GetClipCursor: callers that confine a drag also clamp the positions they use.
+BOOL ClipCursor(const RECT* lpRect);
+BOOL GetClipCursor(LPRECT lpRect);
