@@ -91,7 +91,6 @@ HINSTANCE AfxGetInstanceHandle() {
     return reinterpret_cast<HINSTANCE>(&instance);
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 namespace {
 

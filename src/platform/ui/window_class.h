@@ -16,6 +16,8 @@ LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH ba
                             HICON icon = nullptr);
 BOOL AfxRegisterClass(WNDCLASS* wc);
 HINSTANCE AfxGetInstanceHandle();
+// The handle resources come from: the one AfxSetResourceHandle set (resources.h), else the
+// program's instance.
 HINSTANCE AfxGetResourceHandle();
 // The class style, cursor and brush of a class; false for an unknown name. The empty name
 // is the layer's plain class (CS_DBLCLKS, arrow cursor, no background brush).
