@@ -35,6 +35,9 @@ public:
         return passNotify ? FALSE : TRUE;
     }
     void OnSecondClick(NMHDR*, LRESULT*) { calls.push_back("notify"); }
+    std::vector<UINT> rangeIds;
+    void OnCommandInRange(UINT id) { rangeIds.push_back(id); }
+    void OnClickInRange(UINT id, NMHDR*, LRESULT*) { rangeIds.push_back(id); }
     // Draws list kList itself and leaves the others to their classes.
     void OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* dis) {
         drawnIds.push_back(nIDCtl);
@@ -49,6 +52,8 @@ BEGIN_MESSAGE_MAP(CMapHost, CWnd)
     ON_NOTIFY_EX(NM_CLICK, 5, &CMapHost::OnFirstClick)
     ON_NOTIFY(NM_CLICK, 5, &CMapHost::OnSecondClick)
     ON_WM_DRAWITEM()
+    ON_COMMAND_RANGE(200, 209, &CMapHost::OnCommandInRange)
+    ON_NOTIFY_RANGE(NM_DBLCLK, 300, 309, &CMapHost::OnClickInRange)
 END_MESSAGE_MAP()
 
 TEST(MessageMapEntries, ControlNotificationsReachTheirHandlers) {
@@ -76,6 +81,16 @@ TEST(MessageMapEntries, NotifyExHandlerThatReturnsFalsePassesTheNotificationOn) 
     host.passNotify = false;
     host.SendMessage(WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&hdr));
     EXPECT_EQ(host.calls, (std::vector<const char*>{"notify ex"}));
+}
+
+TEST(MessageMapEntries, RangeEntriesGiveTheHandlerTheId) {
+    CMapHost host;
+    for (UINT id : {199u, 200u, 205u, 209u, 210u}) host.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    for (UINT id : {300u, 311u}) {
+        NMHDR hdr{nullptr, id, static_cast<UINT>(NM_DBLCLK)};
+        host.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&hdr));
+    }
+    EXPECT_EQ(host.rangeIds, (std::vector<UINT>{200, 205, 209, 300}));
 }
 
 // An owner-drawn list that paints its items itself when its parent hands them back.
