@@ -17,6 +17,7 @@
 #include "platform/ui/gdi_records.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/rgn.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui/window_overlay.h"
@@ -137,7 +138,7 @@ QPoint ClientOriginOnScreen(HWND h) {
 }
 
 LRESULT CallWindow(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsLive(h)) return 0;
+    if (!IsLive(h) || !RequireUiThread("a window procedure")) return 0;
     CWnd* wnd = CWnd::FromHandle(h);
     if (!wnd) return 0;
     CurrentMessage current{wnd, MSG{h, message, wParam, lParam, 0, POINT{0, 0}}};
@@ -255,10 +256,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
     if (m_hWnd) return FALSE;
-    if (QThread::currentThread() != qApp->thread()) {
-        std::fprintf(stderr, "CWnd::CreateEx called outside the user-interface thread\n");
-        return FALSE;
-    }
+    if (!RequireUiThread("CWnd::CreateEx")) return FALSE;
     EnsureInputFilter();
     CREATESTRUCT cs{};
     cs.lpCreateParams = lpParam;
@@ -394,7 +392,7 @@ void DestroyTree(HWND h) {
 }  // namespace
 
 BOOL CWnd::DestroyWindow() {
-    if (!m_hWnd || !IsLive(m_hWnd)) return FALSE;
+    if (!m_hWnd || !IsLive(m_hWnd) || !RequireUiThread("DestroyWindow")) return FALSE;
     DestroyTree(m_hWnd);
     return TRUE;
 }
@@ -793,7 +791,7 @@ void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(nullptr); }
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd || !RequireUiThread("EnableWindow")) return FALSE;
     const BOOL wasDisabled = (m_hWnd->style & WS_DISABLED) != 0;
     if (bEnable == !wasDisabled) return wasDisabled;
     if (bEnable) m_hWnd->style &= ~WS_DISABLED;
@@ -810,7 +808,7 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
 BOOL EnableWindow(HWND hwnd, BOOL enable) { return IsLive(hwnd) && CWnd::FromHandle(hwnd)->EnableWindow(enable); }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd || !RequireUiThread("ShowWindow")) return FALSE;
     HWND h = m_hWnd;
     const BOOL wasVisible = (h->style & WS_VISIBLE) != 0;
     const bool show = nCmdShow != SW_HIDE;
@@ -976,6 +974,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 }
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    if (!RequireUiThread("SetWindowPos")) return FALSE;
     QWidget* w = WidgetOf(hwnd);
     if (!w) return FALSE;
     const QSize oldSize = w->size();
@@ -1171,6 +1170,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: {
+        // A control that chooses its own colours (ON_WM_CTLCOLOR_REFLECT) answers first.
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (CWnd* child = control != hwnd ? CWnd::FromHandlePermanent(control) : nullptr) {
+            LRESULT brush = 0;
+            if (child->OnChildNotify(message, wParam, lParam, &brush) && brush) return brush;
+        }
         HDC dc = reinterpret_cast<HDC>(wParam);
         const bool face = message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN ||
                           message == WM_CTLCOLORMSGBOX;

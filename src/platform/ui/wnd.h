@@ -8,6 +8,8 @@
 #include "platform/ui/gdi_defs.h"
 
 class CDC;
+struct DRAWITEMSTRUCT;
+struct MEASUREITEMSTRUCT;
 class CFont;
 class CRgn;
 class CScrollBar;
@@ -65,6 +67,8 @@ public:
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // SendMessage that is refused from other threads (thread_messages.h).
+    BOOL SendNotifyMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // The default handling of the message being processed.
     LRESULT Default();
@@ -216,6 +220,13 @@ public:
     void OnTimeChange();
     LRESULT OnThemeChanged();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, MEASUREITEMSTRUCT* lpMeasureItemStruct);
+    void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    void OnPaletteChanged(CWnd* pFocusWnd);
+    BOOL OnQueryNewPalette();
+    void OnDevModeChange(LPTSTR lpDeviceName);
+    void OnFontChange();
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -20,6 +20,7 @@
 
 #include "platform/ui/icon.h"
 #include "platform/ui/native_control.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -100,10 +101,6 @@ LRESULT RunHooks(int kind, int code, WPARAM wParam, LPARAM lParam) {
     for (HookRecord* h : std::vector<HookRecord*>(g_hooks))
         if (h->kind == kind) return h->proc(code, wParam, lParam);
     return 0;
-}
-
-bool OnUiThread() {
-    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
 // Virtual keys of Qt keys.
@@ -602,10 +599,7 @@ void NoteDestroyed(HWND h) {
 // Messages
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!OnUiThread()) {
-        std::fprintf(stderr, "SendMessage(0x%04x) from a thread other than the user-interface thread\n", message);
-        return 0;
-    }
+    if (!RequireUiThread("SendMessage")) return 0;
     if (!IsLive(hwnd)) return 0;
     if (!g_hooks.empty()) {
         CWPSTRUCT cwp{lParam, wParam, message, hwnd};
@@ -650,6 +644,7 @@ BOOL IsWindowCompositionAvailable() {
 // Focus and capture
 
 HWND SetFocus(HWND hwnd) {
+    if (!RequireUiThread("SetFocus")) return nullptr;
     if (hwnd && !IsLive(hwnd)) return nullptr;
     HWND old = g_focus;
     if (old == hwnd) return old;
@@ -673,7 +668,7 @@ CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 
 HWND SetCapture(HWND hwnd) {
     HWND old = g_capture;
-    if (!IsLive(hwnd)) return old;
+    if (!IsLive(hwnd) || !RequireUiThread("SetCapture")) return old;
     g_capture = hwnd;
     if (old && old != hwnd && IsLive(old)) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     if (!IsOffscreen() && hwnd->widget && hwnd->widget->isVisible()) hwnd->widget->grabMouse();
@@ -683,6 +678,7 @@ HWND SetCapture(HWND hwnd) {
 BOOL ReleaseCapture() {
     HWND old = g_capture;
     if (!old) return TRUE;
+    if (!RequireUiThread("ReleaseCapture")) return FALSE;
     g_capture = nullptr;
     if (IsLive(old)) {
         if (!IsOffscreen() && old->widget) old->widget->releaseMouse();
@@ -779,6 +775,7 @@ DWORD GetCurrentThreadId() { return static_cast<DWORD>(reinterpret_cast<std::uin
 // Timers
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    if (!RequireUiThread("SetTimer")) return 0;
     if (!IsLive(hwnd) || !hwnd->widget) return 0;
     QTimer*& timer = hwnd->timers[id];
     if (!timer) {
@@ -801,7 +798,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
-    if (!IsLive(hwnd)) return FALSE;
+    if (!IsLive(hwnd) || !RequireUiThread("KillTimer")) return FALSE;
     auto it = hwnd->timers.find(id);
     if (it == hwnd->timers.end()) return FALSE;
     it->second->stop();
