@@ -4,6 +4,7 @@
 
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 #include "solver_engine/solver_work.h"
 
@@ -36,6 +37,13 @@ bool IsLeftUnplaceable(const COleDateTimeSpan& remaining) {
 }
 
 }  // namespace
+
+void RefreshEntityItems(CScheduleData& data) {
+    for (CEntity& entity : data.m_arrEntities) {
+        entity.RefreshItemTimes(data);
+        SortEntityItems(entity);
+    }
+}
 
 double CostEntityOverlaps(double weight, const CScheduleData& data) {
     double cost = 0.0;

@@ -7,6 +7,10 @@ class CScheduleData;
 class CSolverWork;
 class CTimetableEntry;
 
+// Gives every entity's items its entries' current times and sorts the lists again, as the gap
+// and day sums expect them.
+void RefreshEntityItems(CScheduleData& data);
+
 // The entities' overlap costs (CEntity::GetOverlapCost); unavailable entities add nothing.
 double CostEntityOverlaps(double weight, const CScheduleData& data);
 // The minutes of the underplanned activities sharing a member that no free hour of the plan

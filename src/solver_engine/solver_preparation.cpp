@@ -21,6 +21,32 @@ bool IsOpenEntry(const CScheduleData& data, const CTimetableEntry& entry) {
     return !entry.m_arrSlots.empty() && IsMovableEntry(data, entry);
 }
 
+void KeepRunToSelection(CScheduleData& data, CSolverWork& work) {
+    const int kind = data.m_nSolverSelection;
+    if (kind != 1 && kind != 2) return;
+    const std::unordered_set<int> selected(data.m_arrSolverIds.begin(), data.m_arrSolverIds.end());
+    std::unordered_set<int> inside;
+    for (const CActivity& activity : data.m_arrActivities) {
+        bool in = false;
+        if (kind == 1) {
+            in = selected.count(activity.m_nId) != 0;
+        } else {
+            for (int id : data.m_arrSolverIds) {
+                const auto entity = data.FindEntity(id);
+                in = in || (entity != data.m_arrEntities.end() && activity.HasEntity(*entity));
+            }
+        }
+        if (in) inside.insert(activity.m_nId);
+    }
+    const std::unordered_set<std::uint64_t> created(work.m_arrCreated.begin(), work.m_arrCreated.end());
+    data.m_arrEntries.EraseIf([&](const CTimetableEntry& entry) {
+        if (inside.count(entry.m_nActivity) != 0) return false;
+        if (created.count(entry.GetSerial()) != 0) return true;
+        work.m_arrExcluded.push_back(entry.GetSerial());
+        return false;
+    });
+}
+
 void CollectUnderplannedActivities(const CScheduleData& data, CSolverWork& work, const CPlanIndex& index) {
     work.m_arrUnderplanned.clear();
     for (const CActivity& activity : data.m_arrActivities) {
@@ -87,7 +113,12 @@ void CollectSlotOptions(CScheduleData& data, const CActivity* filter, CSolverWor
     const bool weekTemplate = data.HasDefaultStartDate();
     std::unordered_set<std::uint64_t> remembered;
     for (const CEntryBefore& before : work.m_arrBefore) remembered.insert(before.m_nSerial);
+    const std::unordered_set<std::uint64_t> excluded(work.m_arrExcluded.begin(), work.m_arrExcluded.end());
     for (CTimetableEntry& entry : data.m_arrEntries) {
+        if (excluded.count(entry.GetSerial()) != 0) {
+            entry.m_arrSlots.clear();
+            continue;
+        }
         if (!IsMovableEntry(data, entry)) {
             entry.m_arrSlots.clear();
             if (weekTemplate) entry.m_dtUnmovedStart = entry.m_dtStart;
@@ -100,10 +131,18 @@ void CollectSlotOptions(CScheduleData& data, const CActivity* filter, CSolverWor
                 work.m_arrBefore.push_back({entry.GetSerial(), entry.m_dtStart, entry.m_dtUnmovedStart});
             entry.BuildCandidateSlots(data);
         }
-        // An entry no time suits stays as it is; the run reports it.
-        if (entry.m_arrSlots.empty() && filter == nullptr) work.m_arrWithoutSlots.push_back(entry.GetSerial());
     }
     PruneAgainstEntriesWithoutOptions(data);
+}
+
+void ListEntriesWithoutSlots(const CScheduleData& data, CSolverWork& work) {
+    work.m_arrWithoutSlots.clear();
+    const std::unordered_set<std::uint64_t> excluded(work.m_arrExcluded.begin(), work.m_arrExcluded.end());
+    for (const CTimetableEntry& entry : data.m_arrEntries) {
+        if (entry.m_arrSlots.empty() && IsUnplacedDate(entry.m_dtStart) && excluded.count(entry.GetSerial()) == 0 &&
+            IsMovableEntry(data, entry))
+            work.m_arrWithoutSlots.push_back(entry.GetSerial());
+    }
 }
 
 void FixPlacedEntries(CScheduleData& data) {

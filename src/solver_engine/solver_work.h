@@ -35,11 +35,12 @@ class CSolverWork {
 public:
     std::vector<CUnderplannedActivity> m_arrUnderplanned;
     std::vector<CGroupHourLimit> m_arrGroupHourLimits;
-    // Movable entries that got no slot option: they stay where they are (unplaced ones stay
-    // unplaced) and are reported.
+    // Unplaced movable entries that got no slot option: they stay unplaced and are reported.
     std::vector<std::uint64_t> m_arrWithoutSlots;
     // Every entry whose options were rebuilt, with its start and unmoved start before that.
     std::vector<CEntryBefore> m_arrBefore;
     // Entries the run itself added (the unplaced entries of a week template).
     std::vector<std::uint64_t> m_arrCreated;
+    // Entries outside the run's selection: they stay as they are and get no options.
+    std::vector<std::uint64_t> m_arrExcluded;
 };
