@@ -1,0 +1,44 @@
+#include "solver_engine/candidate_set.h"
+
+#include <gtest/gtest.h>
+
+#include "solver_fixture.h"
+
+class CandidateSetTest : public SolverFixture {};
+
+// Two entries of one activity whose options come in different orders: fixing the first at 09:00
+// takes 09:00 from the second, whichever index it has there.
+TEST_F(CandidateSetTest, FixCandidateKeepsEntriesOfOneActivityApartByTime) {
+    AddEntity(1, 0);
+    AddActivity(10, {1}, 2);
+    CTimetableEntry& a = AddOpenEntry(10);
+    a.m_arrSlots = {{At(0, 9), 0.0}, {At(0, 10), 0.0}};
+    CTimetableEntry& b = AddOpenEntry(10);
+    b.m_arrSlots = {{At(0, 10), 0.0}, {At(0, 9), 0.0}, {At(0, 11), 0.0}};
+    const CCandidateSet root = BuildSlotCandidates(m_data);
+    ASSERT_EQ(root.m_arrRecords.size(), 5u);
+    EXPECT_EQ(root.m_nEntryCount, 2);
+    const CCandidateSet child = FixCandidate(root, root.m_arrRecords[0]);
+    std::vector<std::pair<int, int>> left;
+    for (const CCandidateRecord& r : child.m_arrRecords) left.emplace_back(r.m_nEntryIndex, r.m_nOption);
+    EXPECT_EQ(left, (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {1, 2}}));
+    EXPECT_EQ(child.m_nNextEntryIndex, 1);
+}
+
+TEST_F(CandidateSetTest, ApplyPlacesDecidedEntriesOnly) {
+    AddEntity(1, 0);
+    AddActivity(10, {1}, 2);
+    CTimetableEntry& a = AddOpenEntry(10);
+    a.m_arrSlots = {{At(0, 9), 0.0}, {At(0, 10), 0.0}};
+    CTimetableEntry& b = AddOpenEntry(10);
+    b.m_arrSlots = {{At(0, 11), 0.0}, {At(0, 12), 0.0}};
+    const CCandidateSet root = BuildSlotCandidates(m_data);
+    const CCandidateSet child = FixCandidate(root, root.m_arrRecords[1]);
+    EXPECT_TRUE(ApplyCandidateSet(child));
+    EXPECT_EQ(m_data.m_arrEntries[0].m_dtStart, At(0, 10));
+    EXPECT_TRUE(IsUnplacedDate(m_data.m_arrEntries[1].m_dtStart));
+    EXPECT_FALSE(IsCandidateSetComplete(child));
+    const CCandidateSet leaf = FixCandidate(child, child.m_arrRecords[1]);
+    EXPECT_TRUE(ApplyCandidateSet(leaf));
+    EXPECT_TRUE(IsCandidateSetComplete(leaf));
+}
