@@ -116,6 +116,7 @@ void CGeneticSolver::EvaluateAll(CSolverGenome& genome, CSolverFitness& fitness,
         if (progress) m_control.SetProgress(static_cast<int>(acc));
         genome.Apply(individual);
         individual.m_dFitness = fitness.Evaluate();
+        m_control.m_nEvaluations.fetch_add(1, std::memory_order_relaxed);
     }
 }
 

@@ -3,7 +3,11 @@
 // and group-hour terms, each with weight 1.
 //
 // Only the open entries move during a run, so the overlap cost of every entity that takes part in
-// none of them is taken once, when the fitness is made; an evaluation recomputes the others.
+// none of them is taken once, when the fitness is made. The cost of any other entity depends only
+// on the starts of its open entries: it is kept per combination of those starts, so a population
+// that shares most of its genes costs little more than the lookups.
+#include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 class CChromosome;
@@ -12,6 +16,7 @@ class CPlanIndex;
 class CScheduleData;
 class CSolverGenome;
 class CSolverWork;
+class CTimetableEntry;
 
 class CSolverFitness {
 public:
@@ -27,10 +32,22 @@ public:
     virtual int ApplyAndCheckOverlaps(const CSolverGenome& genome, const CChromosome& chromosome);
 
 private:
+    struct StartsHash {
+        std::size_t operator()(const std::vector<double>& starts) const;
+    };
+    // An entity with items of open entries, and its overlap costs by the starts of those entries.
+    struct MovingEntity {
+        CEntity* m_pEntity = nullptr;
+        std::vector<const CTimetableEntry*> m_arrOpen;
+        std::unordered_map<std::vector<double>, double, StartsHash> m_costs;
+    };
+    double OverlapCost(MovingEntity& moving);
+
     CScheduleData& m_data;
     const CSolverWork& m_work;
     const CPlanIndex* m_pIndex;
-    std::vector<CEntity*> m_arrMoving;       // available entities with an item of an open entry
+    std::vector<MovingEntity> m_arrMoving;   // available entities with an item of an open entry
+    std::vector<double> m_key;
     std::vector<CEntity*> m_arrLimited;      // entities of the group hour limits
     double m_dFixedOverlapCost = 0.0;
 };
