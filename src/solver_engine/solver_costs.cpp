@@ -53,13 +53,16 @@ double CostEntityOverlaps(double weight, const CScheduleData& data) {
     return cost;
 }
 
+double CostUnplaceableTimeOf(const CScheduleData& data, const CUnderplannedActivity& activity, double weight,
+                             const CPlanIndex* index) {
+    const COleDateTimeSpan remaining = RemainingAfterFreeHours(data, activity, index);
+    return IsLeftUnplaceable(remaining) ? weight * WholeMinutes(remaining.m_span) : 0.0;
+}
+
 double CostUnplaceableTime(const CScheduleData& data, const CSolverWork& work, double weight, const CPlanIndex* index) {
     double cost = 0.0;
-    for (const CUnderplannedActivity& activity : work.m_arrUnderplanned) {
-        if (activity.m_nShares == 0) continue;
-        const COleDateTimeSpan remaining = RemainingAfterFreeHours(data, activity, index);
-        if (IsLeftUnplaceable(remaining)) cost += weight * WholeMinutes(remaining.m_span);
-    }
+    for (const CUnderplannedActivity& activity : work.m_arrUnderplanned)
+        if (activity.m_nShares != 0) cost += CostUnplaceableTimeOf(data, activity, weight, index);
     return cost;
 }
 
@@ -71,15 +74,17 @@ bool HasUnplaceableTime(const CScheduleData& data, const CSolverWork& work, cons
                        });
 }
 
+double CostGroupHoursOverLimitOf(const CScheduleData& data, const CGroupHourLimit& limit, double weight) {
+    const auto entity = data.FindEntity(limit.m_nEntity);
+    if (entity == data.m_arrEntities.end()) return 0.0;
+    const COleDateTimeSpan steps = entity->SumGroupHourSteps(data, limit.m_nGroup);
+    if (WholeMinutes(steps.m_span) <= WholeMinutes(limit.m_tsRequired.m_span)) return 0.0;
+    return weight * WholeMinutes((steps - limit.m_tsRequired).m_span);
+}
+
 double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& work, double weight) {
     double cost = 0.0;
-    for (const CGroupHourLimit& limit : work.m_arrGroupHourLimits) {
-        const auto entity = data.FindEntity(limit.m_nEntity);
-        if (entity == data.m_arrEntities.end()) continue;
-        const COleDateTimeSpan steps = entity->SumGroupHourSteps(data, limit.m_nGroup);
-        if (WholeMinutes(steps.m_span) > WholeMinutes(limit.m_tsRequired.m_span))
-            cost += weight * WholeMinutes((steps - limit.m_tsRequired).m_span);
-    }
+    for (const CGroupHourLimit& limit : work.m_arrGroupHourLimits) cost += CostGroupHoursOverLimitOf(data, limit, weight);
     return cost;
 }
 

@@ -6,6 +6,8 @@ class CPlanIndex;
 class CScheduleData;
 class CSolverWork;
 class CTimetableEntry;
+class CUnderplannedActivity;
+class CGroupHourLimit;
 
 // Gives every entity's items its entries' current times and sorts the lists again, as the gap
 // and day sums expect them.
@@ -19,9 +21,14 @@ double CostUnplaceableTime(const CScheduleData& data, const CSolverWork& work, d
                            const CPlanIndex* index = nullptr);
 // The minutes of group hours beyond each limit's required time.
 double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& work, double weight);
+// The same for one limit.
+double CostGroupHoursOverLimitOf(const CScheduleData& data, const CGroupHourLimit& limit, double weight);
 // Idle gaps of staff beyond their allowed windows and days beyond their DAYS.
 double CostEntityHours(const CScheduleData& data, double weight);
 
+// The same for one underplanned activity, whatever its shares.
+double CostUnplaceableTimeOf(const CScheduleData& data, const CUnderplannedActivity& activity, double weight,
+                             const CPlanIndex* index = nullptr);
 // Whether an underplanned activity sharing a member is left with more than 5 minutes that no
 // free hour can take.
 bool HasUnplaceableTime(const CScheduleData& data, const CSolverWork& work, const CPlanIndex* index = nullptr);

@@ -1,5 +1,6 @@
 #include "solver_engine/solver_fitness.h"
 
+#include <algorithm>
 #include <functional>
 #include <unordered_set>
 
@@ -19,7 +20,7 @@ CSolverFitness::CSolverFitness(CScheduleData& data, const CSolverWork& work, con
     for (const CTimetableEntry* entry : genome.Entries()) open.emplace(entry->GetSerial(), entry);
     for (CEntity& entity : data.m_arrEntities) {
         if (entity.m_bUnavailable) continue;
-        MovingEntity moving;
+        MovingTerm moving;
         moving.m_pEntity = &entity;
         for (const CEntityItem& item : entity.m_arrItems) {
             const auto found = open.find(item.m_nEntry);
@@ -28,12 +29,43 @@ CSolverFitness::CSolverFitness(CScheduleData& data, const CSolverWork& work, con
         if (!moving.m_arrOpen.empty())
             m_arrMoving.push_back(std::move(moving));
         else
-            m_dFixedOverlapCost += entity.GetOverlapCost(data, 1.0);
+            m_dFixedCost += entity.GetOverlapCost(data, 1.0);
     }
-    std::unordered_set<int> limited;
+    for (const CUnderplannedActivity& underplanned : work.m_arrUnderplanned) {
+        if (underplanned.m_nShares == 0) continue;
+        const auto activity = data.FindActivity(underplanned.m_nActivity);
+        MovingTerm term;
+        term.m_pActivity = &underplanned;
+        if (activity != data.m_arrActivities.end()) {
+            for (const CTimetableEntry* entry : genome.Entries()) {
+                const auto other = data.FindActivity(entry->m_nActivity);
+                if (other == data.m_arrActivities.end()) continue;
+                const bool shares = std::any_of(activity->m_arrMembers.begin(), activity->m_arrMembers.end(), [&](int id) {
+                    return std::find(other->m_arrMembers.begin(), other->m_arrMembers.end(), id) != other->m_arrMembers.end();
+                });
+                if (shares) term.m_arrOpen.push_back(entry);
+            }
+        }
+        if (!term.m_arrOpen.empty())
+            m_arrUnplaceable.push_back(std::move(term));
+        else
+            m_dFixedCost += CostUnplaceableTimeOf(data, underplanned, 1.0, index);
+    }
     for (const CGroupHourLimit& limit : work.m_arrGroupHourLimits) {
         const auto entity = data.FindEntity(limit.m_nEntity);
-        if (entity != data.m_arrEntities.end() && limited.insert(limit.m_nEntity).second) m_arrLimited.push_back(&*entity);
+        MovingTerm term;
+        term.m_pLimit = &limit;
+        if (entity != data.m_arrEntities.end()) {
+            term.m_pEntity = &*entity;
+            for (const CEntityItem& item : entity->m_arrItems) {
+                const auto found = open.find(item.m_nEntry);
+                if (found != open.end()) term.m_arrOpen.push_back(found->second);
+            }
+        }
+        if (!term.m_arrOpen.empty())
+            m_arrLimits.push_back(std::move(term));
+        else
+            m_dFixedCost += CostGroupHoursOverLimitOf(data, limit, 1.0);
     }
 }
 
@@ -43,23 +75,33 @@ std::size_t CSolverFitness::StartsHash::operator()(const std::vector<double>& st
     return h;
 }
 
-double CSolverFitness::OverlapCost(MovingEntity& moving) {
+double CSolverFitness::TermCost(MovingTerm& term) {
     m_key.clear();
-    for (const CTimetableEntry* entry : moving.m_arrOpen) m_key.push_back(entry->m_dtStart.m_dt);
-    const auto found = moving.m_costs.find(m_key);
-    if (found != moving.m_costs.end()) return found->second;
+    for (const CTimetableEntry* entry : term.m_arrOpen) m_key.push_back(entry->m_dtStart.m_dt);
+    const auto found = term.m_costs.find(m_key);
+    if (found != term.m_costs.end()) return found->second;
     // Bounded memory: a long run starts its table afresh now and then.
-    if (moving.m_costs.size() >= kMaxKeptCosts) moving.m_costs.clear();
-    const double cost = moving.m_pEntity->GetOverlapCost(m_data, 1.0);
-    moving.m_costs.emplace(m_key, cost);
+    if (term.m_costs.size() >= kMaxKeptCosts) term.m_costs.clear();
+    double cost = 0.0;
+    if (term.m_pLimit) {
+        // The group hours read the items' own times.
+        term.m_pEntity->RefreshItemTimes(m_data);
+        cost = CostGroupHoursOverLimitOf(m_data, *term.m_pLimit, 1.0);
+    } else if (term.m_pEntity) {
+        cost = term.m_pEntity->GetOverlapCost(m_data, 1.0);
+    } else {
+        cost = CostUnplaceableTimeOf(m_data, *term.m_pActivity, 1.0, m_pIndex);
+    }
+    term.m_costs.emplace(m_key, cost);
     return cost;
 }
 
 double CSolverFitness::Evaluate() {
-    double overlaps = m_dFixedOverlapCost;
-    for (MovingEntity& moving : m_arrMoving) overlaps += OverlapCost(moving);
-    for (CEntity* entity : m_arrLimited) entity->RefreshItemTimes(m_data);
-    return overlaps + CostUnplaceableTime(m_data, m_work, 1.0, m_pIndex) + CostGroupHoursOverLimit(m_data, m_work, 1.0);
+    double cost = m_dFixedCost;
+    for (MovingTerm& term : m_arrMoving) cost += TermCost(term);
+    for (MovingTerm& term : m_arrUnplaceable) cost += TermCost(term);
+    for (MovingTerm& term : m_arrLimits) cost += TermCost(term);
+    return cost;
 }
 
 int CSolverFitness::ApplyAndCheckOverlaps(const CSolverGenome& genome, const CChromosome& chromosome) {
@@ -69,6 +111,7 @@ int CSolverFitness::ApplyAndCheckOverlaps(const CSolverGenome& genome, const CCh
     // were made for. A rebuilt list may hold its items in another order, which can move the
     // charge among items that start together: the kept costs are taken afresh.
     m_data.RebuildEntityItems(0);
-    for (MovingEntity& moving : m_arrMoving) moving.m_costs.clear();
+    for (MovingTerm& moving : m_arrMoving) moving.m_costs.clear();
+    for (MovingTerm& limit : m_arrLimits) limit.m_costs.clear();
     return over;
 }

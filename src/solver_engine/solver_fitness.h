@@ -4,19 +4,22 @@
 //
 // Only the open entries move during a run, so the overlap cost of every entity that takes part in
 // none of them is taken once, when the fitness is made. The cost of any other entity depends only
-// on the starts of its open entries: it is kept per combination of those starts, so a population
-// that shares most of its genes costs little more than the lookups.
+// on the starts of its open entries (so do its group hours), and the unplaceable time of an
+// activity only on the starts of the open entries that share a member with it: each is kept per
+// combination of those starts, so a population that shares most of its genes costs little more than the lookups.
 #include <cstddef>
 #include <unordered_map>
 #include <vector>
 
 class CChromosome;
 class CEntity;
+class CGroupHourLimit;
 class CPlanIndex;
 class CScheduleData;
 class CSolverGenome;
 class CSolverWork;
 class CTimetableEntry;
+class CUnderplannedActivity;
 
 class CSolverFitness {
 public:
@@ -35,19 +38,24 @@ private:
     struct StartsHash {
         std::size_t operator()(const std::vector<double>& starts) const;
     };
-    // An entity with items of open entries, and its overlap costs by the starts of those entries.
-    struct MovingEntity {
+    using KeptCosts = std::unordered_map<std::vector<double>, double, StartsHash>;
+    // An entity with items of open entries, or an underplanned activity with members in open
+    // entries, and its costs by the starts of those entries.
+    struct MovingTerm {
         CEntity* m_pEntity = nullptr;
+        const CUnderplannedActivity* m_pActivity = nullptr;
+        const CGroupHourLimit* m_pLimit = nullptr;  // with the entity
         std::vector<const CTimetableEntry*> m_arrOpen;
-        std::unordered_map<std::vector<double>, double, StartsHash> m_costs;
+        KeptCosts m_costs;
     };
-    double OverlapCost(MovingEntity& moving);
+    double TermCost(MovingTerm& term);
 
     CScheduleData& m_data;
     const CSolverWork& m_work;
     const CPlanIndex* m_pIndex;
-    std::vector<MovingEntity> m_arrMoving;   // available entities with an item of an open entry
+    std::vector<MovingTerm> m_arrMoving;     // available entities with an item of an open entry
+    std::vector<MovingTerm> m_arrUnplaceable;  // underplanned activities sharing a member
+    std::vector<MovingTerm> m_arrLimits;       // group hour limits of entities in open entries
     std::vector<double> m_key;
-    std::vector<CEntity*> m_arrLimited;      // entities of the group hour limits
-    double m_dFixedOverlapCost = 0.0;
+    double m_dFixedCost = 0.0;  // of the entities and activities no open entry touches
 };

@@ -76,7 +76,12 @@ TEST_F(GeneticSolverTest, ShortLimitsEndTheRun) {
 // of the terms over the whole document.
 TEST_F(GeneticSolverTest, FitnessEqualsTheSumOfItsTerms) {
     PlantTimetable(3, 2, 14);
+    AddActivity(999, {1}, 2);         // two hours more for class 1: unplaceable time
+    AddActivity(998, {2}, 2, 7);      // group hours of class 2
+    AddEntry(998, 0, 7, 60, 2);
+    AddEntry(998, 1, 7, 60, 2);
     Prepare(1);
+    ASSERT_FALSE(m_work.m_arrUnderplanned.empty());
     CSolverGenome genome(m_data);
     CSolverFitness fitness(m_data, m_work, genome);
     for (int i = 0; i < 20; ++i) {
@@ -84,6 +89,7 @@ TEST_F(GeneticSolverTest, FitnessEqualsTheSumOfItsTerms) {
         genome.RandomChromosome(m_generator, c);
         genome.Apply(c);
         const double evaluated = fitness.Evaluate();
+        for (CEntity& entity : m_data.m_arrEntities) entity.RefreshItemTimes(m_data);
         const double reference = CostEntityOverlaps(1.0, m_data) + CostUnplaceableTime(m_data, m_work, 1.0) +
                                  CostGroupHoursOverLimit(m_data, m_work, 1.0);
         EXPECT_DOUBLE_EQ(evaluated, reference) << i;
