@@ -126,10 +126,15 @@ void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWo
     {
         // Nothing adds, removes or regroups records during the search; only starts change.
         const CPlanIndex index(data);
-        if (params.m_nMode == 0)
+        if (params.m_nMode == 0) {
+            const CCandidateSet all = BuildSlotCandidates(data);
+            control.m_nProgressRange.store(
+                std::min(static_cast<int>(all.m_arrRecords.size()) - all.m_nEntryCount, 0xFFFF));
             RunExhaustiveSearch(data, work, control, sink, params.m_nDuration, &index);
-        else
+        } else {
+            control.m_nProgressRange.store(params.m_nDuration);
             RunGeneticSearch(data, params, work, control, sink, index);
+        }
     }
     KeepHistoryOfUnmovedEntries(data, work);
     control.m_bRunning.store(0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resource_ids.h"
+#include "solver_engine/exhaustive_search.h"
 #include "solver_engine/solver_work.h"
 #include "solver_fixture.h"
 
@@ -89,6 +90,28 @@ TEST_F(SolverRunTest, FailedExhaustiveSearchLeavesEntriesWhereTheyWere) {
     Run(Params(0));
     EXPECT_EQ(m_data.m_arrEntries.size(), entries);
     EXPECT_EQ(CountUnplaced(), 2);
+    EXPECT_EQ(m_sink.m_nEnded, 1);
+}
+
+// Ten lessons for the nine hours of a class's only day: no leaf of the search is feasible, and
+// the search ends by its node limit instead of walking all 9! orders.
+TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
+    m_data.m_nDays = 1;
+    AddEntity(1, 0);
+    for (int i = 0; i < 10; ++i) {
+        AddActivity(10 + i, {1}, 1);
+        AddOpenEntry(10 + i);
+    }
+    const CSolverParams params = Params(0, 100, 5);
+    m_control.m_bRunning.store(1);
+    PrepareSolverRun(m_data, params, m_work, m_control, m_sink);
+    CExhaustiveSearch search(m_data, m_work, m_control, m_sink, params.m_nDuration);
+    CCandidateSet root = BuildSlotCandidates(m_data);
+    EXPECT_EQ(search.SolverBranchAndBound(root), CExhaustiveSearch::kNoCost);
+    // The levels above the last node each look once more at the limits on the way back.
+    EXPECT_LT(search.m_nNodes, 2 * CExhaustiveSearch::kNodesPerLimit * params.m_nDuration);
+    RunSolverSearch(m_data, params, m_work, m_control, m_sink);
+    EXPECT_EQ(CountUnplaced(), 10);
     EXPECT_EQ(m_sink.m_nEnded, 1);
 }
 
