@@ -4,17 +4,21 @@
 
 #include "solver_fixture.h"
 
-class CandidateSetTest : public SolverFixture {};
+class CandidateSetTest : public SolverFixture {
+protected:
+    // Two open entries of one class's activity with the given options.
+    void AddTwoOpenEntries(std::vector<CCandidateSlot> a, std::vector<CCandidateSlot> b) {
+        AddEntity(1, 0);
+        AddActivity(10, {1}, 2);
+        AddOpenEntry(10).m_arrSlots = std::move(a);
+        AddOpenEntry(10).m_arrSlots = std::move(b);
+    }
+};
 
 // Two entries of one activity whose options come in different orders: fixing the first at 09:00
 // takes 09:00 from the second, whichever index it has there.
 TEST_F(CandidateSetTest, FixCandidateKeepsEntriesOfOneActivityApartByTime) {
-    AddEntity(1, 0);
-    AddActivity(10, {1}, 2);
-    CTimetableEntry& a = AddOpenEntry(10);
-    a.m_arrSlots = {{At(0, 9), 0.0}, {At(0, 10), 0.0}};
-    CTimetableEntry& b = AddOpenEntry(10);
-    b.m_arrSlots = {{At(0, 10), 0.0}, {At(0, 9), 0.0}, {At(0, 11), 0.0}};
+    AddTwoOpenEntries({{At(0, 9), 0.0}, {At(0, 10), 0.0}}, {{At(0, 10), 0.0}, {At(0, 9), 0.0}, {At(0, 11), 0.0}});
     const CCandidateSet root = BuildSlotCandidates(m_data);
     ASSERT_EQ(root.m_arrRecords.size(), 5u);
     EXPECT_EQ(root.m_nEntryCount, 2);
@@ -26,12 +30,7 @@ TEST_F(CandidateSetTest, FixCandidateKeepsEntriesOfOneActivityApartByTime) {
 }
 
 TEST_F(CandidateSetTest, ApplyPlacesDecidedEntriesOnly) {
-    AddEntity(1, 0);
-    AddActivity(10, {1}, 2);
-    CTimetableEntry& a = AddOpenEntry(10);
-    a.m_arrSlots = {{At(0, 9), 0.0}, {At(0, 10), 0.0}};
-    CTimetableEntry& b = AddOpenEntry(10);
-    b.m_arrSlots = {{At(0, 11), 0.0}, {At(0, 12), 0.0}};
+    AddTwoOpenEntries({{At(0, 9), 0.0}, {At(0, 10), 0.0}}, {{At(0, 11), 0.0}, {At(0, 12), 0.0}});
     const CCandidateSet root = BuildSlotCandidates(m_data);
     const CCandidateSet child = FixCandidate(root, root.m_arrRecords[1]);
     EXPECT_TRUE(ApplyCandidateSet(child));
