@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "resource_ids.h"
 #include "solver_engine/exhaustive_search.h"
 #include "solver_engine/solver_work.h"
@@ -78,6 +80,23 @@ TEST_F(SolverRunTest, StoppedGeneticRunAppliesTheStoredBest) {
     EXPECT_EQ(sink.m_nEnded, 1);
 }
 
+// The wizard's shape: the search runs on a worker thread and the user's Stop clears the flag.
+TEST_F(SolverRunTest, WorkerThreadStopsOnTheRunningFlag) {
+    PlantTimetable(6, 5, 150);
+    // The first 300 evaluations make the first population; 3,000 are several generations.
+    const CSolverParams params = Params(1, 100, 1000);
+    m_control.m_bRunning.store(1);
+    PrepareSolverRun(m_data, params, m_work, m_control, m_sink);
+    std::thread worker([&] { RunSolverSearch(m_data, params, m_work, m_control, m_sink); });
+    while (m_control.m_nEvaluations.load() < 3000 && m_control.IsRunning()) std::this_thread::yield();
+    m_control.m_bRunning.store(0);
+    worker.join();
+    EXPECT_EQ(m_sink.m_nEnded, 1);
+    EXPECT_EQ(CountUnplaced(), 0);
+    ASSERT_FALSE(m_sink.m_improvements.empty());
+    EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), m_sink.m_improvements.back().first);
+}
+
 // Two open entries of one class with a single free hour between them: no complete placement
 // exists, so both stay unplaced, in the plan.
 TEST_F(SolverRunTest, FailedExhaustiveSearchLeavesEntriesWhereTheyWere) {
@@ -115,15 +134,23 @@ TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
     EXPECT_EQ(m_sink.m_nEnded, 1);
 }
 
-TEST_F(SolverRunTest, StoppedExhaustiveSearchRestoresTheEntries) {
-    PlantTimetable(3, 2, 12);
-    const CSolverParams params = Params(0);
-    m_control.m_bRunning.store(1);
-    PrepareSolverRun(m_data, params, m_work, m_control, m_sink);
-    m_control.m_bRunning.store(0);
-    RunSolverSearch(m_data, params, m_work, m_control, m_sink);
-    EXPECT_EQ(CountUnplaced(), 12);
-    EXPECT_EQ(m_sink.m_nEnded, 1);
+// A stop before the run stored any placement leaves every entry where it was, in every mode.
+TEST_F(SolverRunTest, RunStoppedAtOnceRestoresTheEntries) {
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        m_data.ResetToNew(FALSE);
+        m_data.m_dtStartDate = COleDateTime(2024, 3, 4, 0, 0, 0);
+        m_work = CSolverWork();
+        m_sink = CRecordingSink();
+        PlantTimetable(3, 2, 12);
+        const CSolverParams params = Params(mode);
+        m_control.m_bRunning.store(1);
+        PrepareSolverRun(m_data, params, m_work, m_control, m_sink);
+        m_control.m_bRunning.store(0);
+        RunSolverSearch(m_data, params, m_work, m_control, m_sink);
+        EXPECT_EQ(CountUnplaced(), 12);
+        EXPECT_EQ(m_sink.m_nEnded, 1);
+    }
 }
 
 // An entry that no hour suits is neither erased nor moved; the log names how many there are.
