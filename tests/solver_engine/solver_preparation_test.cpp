@@ -1,0 +1,96 @@
+#include "solver_engine/solver_preparation.h"
+
+#include <gtest/gtest.h>
+
+#include "model/participation_rules.h"
+#include "model/plan_index.h"
+#include "solver_engine/solver_work.h"
+#include "solver_fixture.h"
+
+class SolverPreparationTest : public SolverFixture {
+protected:
+    CSolverWork m_work;
+};
+
+TEST_F(SolverPreparationTest, EntryPressureFollowsClashingTimeAndOptions) {
+    AddEntity(1, 0);
+    AddActivity(10, {1}, 10);
+    AddActivity(11, {1}, 10);
+    CTimetableEntry& open = AddOpenEntry(10);
+    open.m_arrSlots.resize(4);
+    AddEntry(11, 0, 8, 420);  // 420 clashing minutes and the entry's own 60
+    AddActivity(12, {}, 1);
+    AddEntry(12, 1, 8);       // no options
+    ComputeEntryPressure(m_data);
+    EXPECT_NEAR(m_data.m_arrEntries[0].m_dWorkWeight, 24.389, 1e-9);
+    EXPECT_DOUBLE_EQ(m_data.m_arrEntries[2].m_dWorkWeight, 1.5);
+}
+
+TEST_F(SolverPreparationTest, ActivitiesPlannedInFullAreNotUnderplanned) {
+    AddEntity(1, 0);
+    AddActivity(10, {1}, 2);
+    AddEntry(10, 0, 8);
+    AddOpenEntry(10, 57);           // placed or not, 117 minutes are planned: within 5 of 120
+    AddActivity(11, {1}, 3);
+    AddEntry(11, 0, 10);            // one hour planned, two remain; shares the class
+    AddActivity(12, {}, 2);         // nothing planned, shares nothing
+    const CPlanIndex index(m_data);
+    CollectUnderplannedActivities(m_data, m_work, index);
+    ASSERT_EQ(m_work.m_arrUnderplanned.size(), 2u);
+    EXPECT_EQ(m_work.m_arrUnderplanned[0].m_nActivity, 11);
+    EXPECT_EQ(m_work.m_arrUnderplanned[0].m_nShares, 1);
+    EXPECT_EQ(WholeMinutes(m_work.m_arrUnderplanned[0].m_tsRemaining.m_span), 120);
+    EXPECT_EQ(m_work.m_arrUnderplanned[1].m_nActivity, 12);
+    EXPECT_EQ(m_work.m_arrUnderplanned[1].m_nShares, 0);
+}
+
+TEST_F(SolverPreparationTest, FixPlacedEntriesKeepsOptionsOfUnplacedAndOpenStates) {
+    AddEntity(1, 0);
+    AddActivity(10, {1}, 10);
+    struct Case { bool placed; int state; bool keeps; };
+    const Case cases[] = {{false, 2, true}, {true, 2, false}, {true, 3, true}, {true, 6, true}, {true, 0, false}};
+    for (const Case& c : cases) {
+        CTimetableEntry& entry = c.placed ? AddEntry(10, 5, 15, 60, c.state) : AddOpenEntry(10);
+        entry.SetState(c.state);
+        entry.m_arrSlots.push_back({At(4, 9), 0.0});
+    }
+    FixPlacedEntries(m_data);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(!m_data.m_arrEntries[i].m_arrSlots.empty(), cases[i].keeps) << i;
+}
+
+// The neighbour index must give the same weights as testing every pair of entries.
+TEST_F(SolverPreparationTest, ConflictWeightsMatchTheWalkOverAllPairs) {
+    PlantTimetable(3, 2, 14);
+    for (CTimetableEntry& entry : m_data.m_arrEntries)
+        if (IsUnplacedDate(entry.m_dtStart)) entry.BuildCandidateSlots(m_data);
+    WeighSlotConflicts(nullptr, m_data);
+    for (CTimetableEntry& e : m_data.m_arrEntries) {
+        if (e.m_arrSlots.empty()) continue;
+        CTimetableEntry reference = e;
+        for (CCandidateSlot& slot : reference.m_arrSlots) slot.m_dScore = 0.0;
+        for (const CTimetableEntry& f : m_data.m_arrEntries)
+            if (!f.m_arrSlots.empty() && EntriesShareParticipant(m_data, f, e))
+                reference.ScoreCandidateOverlaps(f.m_arrSlots, f.m_tsLength);
+        for (std::size_t i = 0; i < e.m_arrSlots.size(); ++i)
+            EXPECT_DOUBLE_EQ(e.m_arrSlots[i].m_dScore, reference.m_arrSlots[i].m_dScore);
+    }
+}
+
+TEST_F(SolverPreparationTest, OptionsAreRemovedWhereAFixedEntryOfAParticipantLies) {
+    m_data.m_nDays = 1;
+    AddEntity(1, 0);
+    AddEntity(2, 1);
+    AddActivity(10, {1}, 10);
+    AddActivity(11, {1, 2}, 1);
+    AddActivity(12, {2}, 1);
+    AddOpenEntry(10);
+    AddEntry(11, 0, 8, 60, 0);
+    AddEntry(12, 0, 9, 60, 0);  // shares nothing with the class's activity
+    CollectSlotOptions(m_data, nullptr, m_work);
+    const auto& slots = m_data.m_arrEntries[0].m_arrSlots;
+    EXPECT_EQ(slots.size(), 8u);
+    for (const CCandidateSlot& slot : slots) EXPECT_NE(slot.m_dtStart, At(0, 8));
+    ASSERT_EQ(m_work.m_arrBefore.size(), 1u);
+    EXPECT_TRUE(IsUnplacedDate(m_work.m_arrBefore[0].m_dtStart));
+}
