@@ -1,0 +1,27 @@
+#pragma once
+// The cost terms and feasibility tests that judge a placement written into the live entries.
+// Each term is 0 when nothing is charged and is scaled by the weight its caller passes. The terms
+// that read the entities' item lists take them at their entries' current times.
+class CPlanIndex;
+class CScheduleData;
+class CSolverWork;
+class CTimetableEntry;
+
+// The entities' overlap costs (CEntity::GetOverlapCost); unavailable entities add nothing.
+double CostEntityOverlaps(double weight, const CScheduleData& data);
+// The minutes of the underplanned activities sharing a member that no free hour of the plan
+// days can take any more.
+double CostUnplaceableTime(const CScheduleData& data, const CSolverWork& work, double weight,
+                           const CPlanIndex* index = nullptr);
+// The minutes of group hours beyond each limit's required time.
+double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& work, double weight);
+// Idle gaps of staff beyond their allowed windows and days beyond their DAYS.
+double CostEntityHours(const CScheduleData& data, double weight);
+
+// Whether an underplanned activity sharing a member is left with more than 5 minutes that no
+// free hour can take.
+bool HasUnplaceableTime(const CScheduleData& data, const CSolverWork& work, const CPlanIndex* index = nullptr);
+// With the rule switch on: whether the candidate's activity has fewer live entries on the
+// candidate's day than its DISPERSION (0: no limit).
+bool IsWithinDailyLimit(const CScheduleData& data, const CTimetableEntry& candidate,
+                        const CPlanIndex* index = nullptr);

@@ -1,0 +1,182 @@
+#include "solver_engine/solver_preparation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "model/participation_rules.h"
+#include "model/plan_index.h"
+#include "model/schedule_data.h"
+#include "model/time_values.h"
+#include "solver_engine/entry_neighbours.h"
+#include "solver_engine/solver_sink.h"
+#include "solver_engine/solver_work.h"
+
+bool IsMovableEntry(const CScheduleData& data, const CTimetableEntry& entry) {
+    const int state = entry.GetState(data);
+    return state != 0 && state != 5 && state != 7 && entry.m_arrReplacements.empty();
+}
+
+bool IsOpenEntry(const CScheduleData& data, const CTimetableEntry& entry) {
+    return !entry.m_arrSlots.empty() && IsMovableEntry(data, entry);
+}
+
+void CollectUnderplannedActivities(const CScheduleData& data, CSolverWork& work, const CPlanIndex& index) {
+    work.m_arrUnderplanned.clear();
+    for (const CActivity& activity : data.m_arrActivities) {
+        COleDateTimeSpan planned(0.0);
+        for (std::size_t e : index.EntriesOfActivity(activity.m_nId)) planned += data.m_arrEntries[e].m_tsLength;
+        if (!IsSpanLonger(activity.m_tsDuration, planned)) continue;
+        const COleDateTimeSpan remaining = activity.GetRemainingTime(data, &index);
+        if (WholeMinutes(remaining.m_span) <= 5) continue;
+        // Only activities listing one of its members (or itself) can share a member with it.
+        bool shares = !index.EntriesOfActivity(activity.m_nId).empty();
+        for (std::size_t i = 0; i < activity.m_arrMembers.size() && !shares; ++i) {
+            for (std::size_t a : index.ActivitiesListingMember(activity.m_arrMembers[i])) {
+                const CActivity& other = data.m_arrActivities[a];
+                if (!index.EntriesOfActivity(other.m_nId).empty() && ActivitiesShareMember(data, other, activity)) {
+                    shares = true;
+                    break;
+                }
+            }
+        }
+        work.m_arrUnderplanned.push_back({shares ? 1 : 0, activity.m_nId, remaining, activity.m_tsMeeting});
+    }
+}
+
+void CollectGroupHourLimits(const CScheduleData& data, CSolverWork& work, const CPlanIndex& index) {
+    work.m_arrGroupHourLimits.clear();
+    for (const CEntity& entity : data.m_arrEntities) {
+        if (entity.m_nType != 0) continue;
+        // Only the groups of the entity's activities can give it placed time.
+        std::unordered_set<int> groups;
+        for (std::size_t a : index.ActivitiesOf(entity.m_nId)) groups.insert(data.m_arrActivities[a].m_nGroup);
+        for (const CActivityGroup& group : data.m_arrGroups) {
+            if (groups.count(group.m_nId) == 0) continue;
+            if (WholeMinutes(data.GetPlacedGroupTime(group.m_nId, entity.m_nId, &index).m_span) <= 5) continue;
+            const COleDateTimeSpan required = data.GetRequiredGroupTime(group.m_nId, entity.m_nId, &index);
+            if (WholeMinutes(required.m_span) <= 5) continue;
+            work.m_arrGroupHourLimits.push_back({entity.m_nId, group.m_nId, required});
+        }
+    }
+}
+
+namespace {
+
+// Step 2 of the slot collection: options that overlap an entry without options sharing a
+// participant go.
+void PruneAgainstEntriesWithoutOptions(CScheduleData& data) {
+    const CEntryNeighbours neighbours(data);
+    std::vector<std::size_t> near;
+    for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
+        const CTimetableEntry& fixed = data.m_arrEntries[p];
+        if (!fixed.m_arrSlots.empty()) continue;
+        neighbours.Collect(p, near);
+        const COleDateTime end = fixed.GetEndTime();
+        for (std::size_t q : near) {
+            CTimetableEntry& entry = data.m_arrEntries[q];
+            if (q == p || entry.m_arrSlots.empty() || !EntriesShareParticipant(data, fixed, entry)) continue;
+            entry.RemoveOverlappingCandidates(fixed.m_dtStart, end);
+        }
+    }
+}
+
+}  // namespace
+
+void CollectSlotOptions(CScheduleData& data, const CActivity* filter, CSolverWork& work) {
+    const bool weekTemplate = data.HasDefaultStartDate();
+    std::unordered_set<std::uint64_t> remembered;
+    for (const CEntryBefore& before : work.m_arrBefore) remembered.insert(before.m_nSerial);
+    for (CTimetableEntry& entry : data.m_arrEntries) {
+        if (!IsMovableEntry(data, entry)) {
+            entry.m_arrSlots.clear();
+            if (weekTemplate) entry.m_dtUnmovedStart = entry.m_dtStart;
+            continue;
+        }
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity != data.m_arrActivities.end() &&
+            (filter == nullptr || ActivitiesShareLimitedMember(data, *activity, *filter))) {
+            if (remembered.insert(entry.GetSerial()).second)
+                work.m_arrBefore.push_back({entry.GetSerial(), entry.m_dtStart, entry.m_dtUnmovedStart});
+            entry.BuildCandidateSlots(data);
+        }
+        // An entry no time suits stays as it is; the run reports it.
+        if (entry.m_arrSlots.empty() && filter == nullptr) work.m_arrWithoutSlots.push_back(entry.GetSerial());
+    }
+    PruneAgainstEntriesWithoutOptions(data);
+}
+
+void FixPlacedEntries(CScheduleData& data) {
+    for (CTimetableEntry& entry : data.m_arrEntries) {
+        if (IsUnplacedDate(entry.m_dtStart) && entry.m_dtStart.GetStatus() == COleDateTime::valid) continue;
+        const int state = entry.GetState(data);
+        if (state != 3 && state != 4 && state != 6) entry.m_arrSlots.clear();
+    }
+    PruneAgainstEntriesWithoutOptions(data);
+}
+
+void PrunePositionSlots(CScheduleData& data) {
+    for (const CActivity& activity : data.m_arrActivities) {
+        if (activity.m_nPosition == 0) continue;
+        for (CTimetableEntry& entry : data.m_arrEntries) {
+            if (entry.m_nActivity != activity.m_nId || entry.m_arrSlots.empty()) continue;
+            std::erase_if(entry.m_arrSlots,
+                          [&](const CCandidateSlot& slot) { return !activity.FitsType0Members(data, slot.m_dtStart); });
+        }
+    }
+}
+
+void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data) {
+    int oldRange = 0;
+    int oldPosition = 0;
+    if (progress) {
+        oldRange = progress->m_nProgressRange.load();
+        oldPosition = progress->m_nProgress.load();
+        progress->m_nProgressRange.store(static_cast<int>(std::min<std::size_t>(data.m_arrEntries.size(), 0xFFFF)));
+        progress->SetProgress(0);
+    }
+    const CEntryNeighbours neighbours(data);
+    std::vector<std::size_t> near;
+    for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
+        CTimetableEntry& entry = data.m_arrEntries[p];
+        if (!entry.m_arrSlots.empty()) {
+            for (CCandidateSlot& slot : entry.m_arrSlots) slot.m_dScore = 0.0;
+            neighbours.Collect(p, near);
+            for (std::size_t q : near) {
+                const CTimetableEntry& other = data.m_arrEntries[q];
+                if (other.m_arrSlots.empty() || !EntriesShareParticipant(data, other, entry)) continue;
+                entry.ScoreCandidateOverlaps(other.m_arrSlots, other.m_tsLength);
+            }
+        }
+        if (progress) progress->SetProgress(static_cast<int>(p + 1));
+    }
+    if (progress) {
+        progress->m_nProgressRange.store(oldRange);
+        progress->SetProgress(oldPosition);
+    }
+}
+
+void ComputeEntryPressure(CScheduleData& data) {
+    const CEntryNeighbours neighbours(data);
+    std::vector<std::size_t> near;
+    for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
+        CTimetableEntry& entry = data.m_arrEntries[p];
+        const std::size_t n = entry.m_arrSlots.size();
+        if (n == 0) {
+            entry.m_dWorkWeight = 1.5;
+            continue;
+        }
+        COleDateTimeSpan total(0.0);
+        neighbours.Collect(p, near);
+        for (std::size_t q : near) {
+            const CTimetableEntry& other = data.m_arrEntries[q];
+            if (EntriesClash(data, entry, other)) total += other.m_tsLength;
+        }
+        entry.m_dWorkWeight = std::pow(WholeMinutes(total.m_span) / (60.0 * static_cast<double>(n)) + 0.9, 3);
+    }
+}
+
+void FreeSolverWork(CSolverWork& work) {
+    work.m_arrGroupHourLimits.clear();
+    work.m_arrUnderplanned.clear();
+}
