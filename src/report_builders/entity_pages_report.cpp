@@ -181,44 +181,47 @@ CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions
         grouped = grouped || t.groupId != 0;
     }
     if (memberTotal == 0 && standInTotal == 0 && roomTotal == 0) return CString();
+    // Rewards count as member time.
+    std::vector<std::int64_t> fundSeconds;
+    for (const CFund& fund : entity->m_arrFunds) {
+        fundSeconds.push_back(static_cast<std::int64_t>(WholeMinutes(static_cast<double>(fund.m_tsLength))) * 60);
+        memberTotal += fundSeconds.back();
+    }
     const bool coloured = options.m_useColours != 0;
+    const bool shown[3] = {memberTotal != 0, standInTotal != 0, roomTotal != 0};
+    const UINT labels[3] = {IDS_REPORT_AS_MEMBER, IDS_REPORT_AS_STAND_IN, IDS_REPORT_AS_ROOM};
+    // A row of the table: the first cell, then the values of the columns shown.
+    auto valueCells = [&](std::int64_t member, std::int64_t standIn, std::int64_t room) {
+        const std::int64_t values[3] = {member, standIn, room};
+        CString cells;
+        for (int c = 0; c < 3; ++c)
+            if (shown[c]) cells += FormatDurationCell(values[c]);
+        return cells;
+    };
     CString table = OpenReportTable(options, L"align=\"center\" width=\"100%\"");
     table.AppendFormat(L"<tr style=\"font-weight:bold;\"><td>%s</td>", ResText(IDS_REPORT_ACTIVITY).GetString());
     int columns = 1;
-    const struct {
-        std::int64_t total;
-        UINT label;
-    } columnsOf[] = {{memberTotal, IDS_REPORT_AS_MEMBER}, {standInTotal, IDS_REPORT_AS_STAND_IN}, {roomTotal, IDS_REPORT_AS_ROOM}};
-    for (const auto& c : columnsOf)
-        if (c.total != 0) {
-            table.AppendFormat(L"<td>%s</td>", ResText(c.label).GetString());
+    for (int c = 0; c < 3; ++c)
+        if (shown[c]) {
+            table.AppendFormat(L"<td>%s</td>", ResText(labels[c]).GetString());
             ++columns;
         }
     table += L"</tr>";
-    for (const CActivityTotal& t : totals) {
-        table.AppendFormat(L"<tr bgcolor=\"white\"><td bgcolor=\"%s\">%s</td>",
+    for (const CActivityTotal& t : totals)
+        table.AppendFormat(L"<tr bgcolor=\"white\"><td bgcolor=\"%s\">%s</td>%s</tr>",
                            FormatHtmlColor(coloured ? t.background : GetSysColor(COLOR_WINDOW)).GetString(),
-                           EscapeHtml(t.title).GetString());
-        if (memberTotal > 0) table += FormatDurationCell(t.memberSeconds);
-        if (standInTotal > 0) table += FormatDurationCell(t.standInSeconds);
-        if (roomTotal > 0) table += FormatDurationCell(t.roomSeconds);
-        table += L"</tr>";
-    }
+                           EscapeHtml(t.title).GetString(),
+                           valueCells(t.memberSeconds, t.standInSeconds, t.roomSeconds).GetString());
     if (!entity->m_arrFunds.empty()) {
         table.AppendFormat(L"<tr><td colspan=\"%d\"><b>%s</b></td></tr>", columns,
                            ResText(IDS_REPORT_REWARDS_HEADER).GetString());
-        for (const CFund& fund : entity->m_arrFunds) {
-            const std::int64_t seconds = static_cast<std::int64_t>(WholeMinutes(static_cast<double>(fund.m_tsLength))) * 60;
+        for (std::size_t f = 0; f < entity->m_arrFunds.size(); ++f)
             table.AppendFormat(L"<tr bgcolor=\"white\"><td bgcolor=\"white\">%s</td>%s</tr>",
-                               EscapeHtml(fund.m_strName).GetString(), FormatDurationCell(seconds).GetString());
-            memberTotal += seconds;
-        }
+                               EscapeHtml(entity->m_arrFunds[f].m_strName).GetString(),
+                               valueCells(fundSeconds[f], 0, 0).GetString());
     }
-    if (!(entity->m_nType == 0 && grouped)) {
-        table.AppendFormat(L"<tr><td><b>%s</b></td>", ResText(IDS_REPORT_TOTAL).GetString());
-        for (std::int64_t total : {memberTotal, standInTotal, roomTotal})
-            if (total != 0) table += FormatDurationCell(total);
-        table += L"</tr>";
-    }
+    if (!(entity->m_nType == 0 && grouped))
+        table.AppendFormat(L"<tr><td><b>%s</b></td>%s</tr>", ResText(IDS_REPORT_TOTAL).GetString(),
+                           valueCells(memberTotal, standInTotal, roomTotal).GetString());
     return table + L"</table>";
 }
