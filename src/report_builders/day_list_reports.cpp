@@ -77,7 +77,7 @@ void BuildDayEndReport(const CScheduleData& data, const CReportOptions& options,
         CCheckProgress progress(data.Host(), IDS_PROGRESS_DAY_ENDS, static_cast<long long>(data.m_arrEntries.size()));
         const CPlanIndex index(data);
         for (const CTimetableEntry& entry : data.m_arrEntries) {
-            if (entry.m_nState == 7) continue;
+            if (entry.m_bLinked || entry.m_nState == 7) continue;
             progress.Bar().StepIt();
             const int d = data.GetDayIndex(entry.m_dtStart);
             if (d < 0 || d >= kMaxPlanDays) continue;
