@@ -71,7 +71,7 @@ TEST_F(GridReportTest, GroupBlocksOfRowsAreWhiteWithoutColours) {
     CReportOptions options = Options(3, {1}, {0});
     options.m_useColours = 0;
     const auto page = Page(options);
-    const CHtmlNode* block = Grid(*page).FindAll(L"font")[0]->parent;
+    const CHtmlNode* block = Grid(*page).FindAll(L"font").at(0)->parent;
     EXPECT_EQ(block->Attr(L"bgcolor"), L"White");
     EXPECT_EQ(block->Text(), L"Sports");
 }

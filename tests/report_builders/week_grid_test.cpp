@@ -19,7 +19,7 @@ public:
     }
     // The grid's rows below its header, as day cells (the hour column dropped).
     static std::vector<const CHtmlNode*> DayRows(const CHtmlNode& grid) {
-        std::vector<const CHtmlNode*> rows = grid.FindAll(L"table")[0]->Rows();
+        std::vector<const CHtmlNode*> rows = grid.FindAll(L"table").at(0)->Rows();
         rows.erase(rows.begin());
         return rows;
     }
@@ -27,7 +27,7 @@ public:
 
 TEST_F(WeekGridTest, HourRowsRunFromTheEarliestStartToTheLatestEnd) {
     const auto grid = Parse(BuildWeekGrid(m_data, 1, true));
-    const auto table = grid->FindAll(L"table")[0];
+    const auto table = grid->FindAll(L"table").at(0);
     const auto rows = table->Rows();
     ASSERT_EQ(rows.size(), 7u);  // header and 08:00 to 13:00
     EXPECT_EQ(rows[0]->Cells().size(), 6u);  // corner and five days
@@ -105,7 +105,7 @@ TEST_F(WeekGridTest, GridTableArrangesGridsInRows) {
         for (int i = 0; i < c.count; ++i) ids.push_back(20 + i);
         const auto table = Parse(BuildWeekGridTable(m_data, 1, ids), false);  // the last row may be short
         std::vector<std::size_t> cells;
-        for (const CHtmlNode* row : table->FindAll(L"table")[0]->Rows()) cells.push_back(row->Cells().size());
+        for (const CHtmlNode* row : table->FindAll(L"table").at(0)->Rows()) cells.push_back(row->Cells().size());
         EXPECT_EQ(cells, c.cellsPerRow) << c.count;
     }
 }
@@ -130,7 +130,7 @@ TEST_F(WeekGridTest, LongListKeepsTheEntitiesOfOtherTypes) {
 TEST_F(WeekGridTest, NamesAreEscaped) {
     std::vector<int> ids{1};
     const auto table = Parse(BuildWeekGridTable(m_data, 2, ids));
-    EXPECT_EQ(table->FindAll(L"h1")[0]->Text(), L"7a <b>&\"x\"");
+    EXPECT_EQ(table->FindAll(L"h1").at(0)->Text(), L"7a <b>&\"x\"");
 }
 
 }  // namespace
