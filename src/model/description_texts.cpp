@@ -161,13 +161,13 @@ CString FormatActivityMembersOfType(const CScheduleData& data, const CActivityWe
 }
 
 CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
-                          bool showRooms, int entityId, int layout) {
+                          bool showRooms, int entityId, int layout, const CPlanIndex* index) {
     CString html;
     html.Format(L"<b>%s</b> ", EscapeHtmlLiteText(activity.GetDisplayName()));
 
     const CString supervisor = EscapeHtmlLiteText(GetActivitySupervisorText(data, activity, entry));
     const CString remark = EscapeHtmlLiteText(GetActivityRemarkText(data, activity));
-    const CString rooms = entry ? BuildEntryRoomsText(data, *entry, layout == 0 ? 0 : entityId, true) : CString();
+    const CString rooms = entry ? BuildEntryRoomsText(data, *entry, layout == 0 ? 0 : entityId, true, index) : CString();
     auto add = [&html](const CString& part) {
         if (!part.IsEmpty()) html += L"<br>" + part;
     };

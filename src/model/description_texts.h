@@ -12,6 +12,7 @@
 
 class CActivity;
 class CActivityWeight;
+class CPlanIndex;
 class CScheduleData;
 class CTimetableEntry;
 
@@ -37,7 +38,8 @@ CString GetActivityRemarkText(const CScheduleData& data, const CActivity& activi
 
 // The display name in bold, then by layout 0 to 4 the supervisor, remark and rooms lines.
 CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
-                          bool showRooms, int entityId, int layout);
+                          bool showRooms, int entityId, int layout,
+                          const CPlanIndex* index = nullptr);
 // BuildActivityHtml with rooms, as one plain line.
 CString FormatActivityEntryPlainText(const CScheduleData& data, const CActivity& activity, int entityId,
                                      const CTimetableEntry* entry, int layout);
@@ -59,4 +61,6 @@ CString BuildStaffColumn(const CScheduleData& data, const CActivity& activity, c
                          const CTimetableEntry* entry, bool stateFlag);
 
 // The rooms text of an entry; with markup set, record texts are escaped for HTML-lite.
-CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup);
+// The index, when given, must describe the unchanged store; it only speeds up the walks.
+CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup,
+                            const CPlanIndex* index = nullptr);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/plan_index.h"
+#include "report_builders/day_plan_index.h"
 #include "model/lesson_hours.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -22,12 +22,12 @@ COleDateTime AtTimeOfDay(const COleDateTime& day, __time64_t timeOfDay) {
 }
 
 CDayPlanCell::CDayPlanCell(const CScheduleData& data, int entityId_, int dayIndex, __time64_t timeOfDay,
-                           const CPlanIndex* index)
+                           const CDayPlanIndex* index)
     : CDayPlanCell(data, entityId_, data.GetStartDate() + COleDateTimeSpan(static_cast<double>(dayIndex)),
                    timeOfDay, index) {}
 
 CDayPlanCell::CDayPlanCell(const CScheduleData& data, int entityId_, const COleDateTime& day, __time64_t timeOfDay,
-                           const CPlanIndex* index)
+                           const CDayPlanIndex* index)
     : entityId(entityId_), time(AtTimeOfDay(day, timeOfDay)), length(0.0), m_data(data), m_index(index) {}
 
 void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COleDateTime& start,
@@ -45,15 +45,17 @@ void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COle
             block.m_nActivity = entry.m_nActivity;
             block.m_nState = entry.GetState(m_data);
             list.assign(1, std::move(block));
-        } else if (entry.IsEntityPresent(m_data, entityId)) {
+        } else if (entry.IsEntityPresent(m_data, entityId, m_index ? &m_index->Plan() : nullptr)) {
             CTimetableEntry copy(entry);
             copy.m_nState = entry.GetState(m_data);
             list.push_back(std::move(copy));
         }
     };
-    if (m_index != nullptr) {
+    if (m_index != nullptr && entityType != 4) {
+        for (std::size_t position : m_index->EntriesInvolving(entityId)) consider(m_data.m_arrEntries[position]);
+    } else if (m_index != nullptr) {
         CPlanIndex::Positions near;
-        m_index->GetEntriesNear(start, end, near);
+        m_index->Plan().GetEntriesNear(start, end, near);
         for (std::size_t position : near) consider(m_data.m_arrEntries[position]);
     } else {
         for (const CTimetableEntry& entry : m_data.m_arrEntries) consider(entry);

@@ -8,7 +8,7 @@
 #include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
 
-class CPlanIndex;
+class CDayPlanIndex;
 class CScheduleData;
 
 class CDayPlanCell {
@@ -19,10 +19,10 @@ public:
     // of timeOfDay. The index, when given, must describe the unchanged store; it only speeds
     // up the walks over the timetable.
     CDayPlanCell(const CScheduleData& data, int entityId, int dayIndex, __time64_t timeOfDay,
-                 const CPlanIndex* index = nullptr);
+                 const CDayPlanIndex* index = nullptr);
     // The same from a day given by its date.
     CDayPlanCell(const CScheduleData& data, int entityId, const COleDateTime& day, __time64_t timeOfDay,
-                 const CPlanIndex* index = nullptr);
+                 const CDayPlanIndex* index = nullptr);
 
     // Fills kind, entries, groupId and length. activityBlocks: blocks follow activities rather
     // than groups; lessonAxis: blocks stop at breaks between lessons. firstRow: the hour is the
@@ -50,7 +50,7 @@ public:
 
 private:
     const CScheduleData& m_data;
-    const CPlanIndex* m_index;
+    const CDayPlanIndex* m_index;
 };
 
 // Some entry starts 3 minutes or more before the time (an entry without a valid start counts).

@@ -10,6 +10,7 @@
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/day_hour_layout.h"
+#include "report_builders/day_plan_index.h"
 #include "report_builders/report_cell_markup.h"
 #include "report_builders/report_markup.h"
 #include "report_builders/report_options.h"
@@ -47,7 +48,7 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
     for (int d = 0; d < CScheduleData::kReportSwitches; ++d) flags += data.m_bReportSwitches[d] != 0;
     if (flags == 0) return;
     const bool coloured = options.m_useColours != 0;
-    const CPlanIndex index(data);
+    const CDayPlanIndex index(data);
     std::vector<int> ids;
     for (int id : options.m_entityIds)
         if (data.FindEntity(id) != data.m_arrEntities.end()) ids.push_back(id);
@@ -86,7 +87,7 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
 }
 
 CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                             const CPlanIndex* index) {
+                             const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     CDayHourLayout layout;
@@ -106,7 +107,7 @@ CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& o
 }
 
 CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
-                            const CDayHourLayout& layout, const CPlanIndex* index) {
+                            const CDayHourLayout& layout, const CDayPlanIndex* index) {
     if (data.FindEntity(entityId) == data.m_arrEntities.end() || layout.hours.empty()) return CString();
     const int chime = data.GetEntityChimeSetId(entityId);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;

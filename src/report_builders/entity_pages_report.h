@@ -7,7 +7,7 @@
 #include "platform/core/colors.h"
 #include "platform/core/cstring.h"
 
-class CPlanIndex;
+class CDayPlanIndex;
 class CScheduleData;
 struct CDayHourLayout;
 struct CReportOptions;
@@ -27,10 +27,10 @@ struct CActivityTotal {
 void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& options, CString& out);
 // The day-plan table of one entity over the days whose report flag is set.
 CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                             const CPlanIndex* index = nullptr);
+                             const CDayPlanIndex* index = nullptr);
 CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
 CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
-                            const CDayHourLayout& layout, const CPlanIndex* index = nullptr);
+                            const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);
 // The time table of one entity; empty without any time.
 CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId);
 void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals);

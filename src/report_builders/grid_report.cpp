@@ -10,6 +10,7 @@
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/day_plan_cell.h"
+#include "report_builders/day_plan_index.h"
 #include "report_builders/report_cell_markup.h"
 #include "report_builders/report_markup.h"
 #include "report_builders/report_options.h"
@@ -160,14 +161,14 @@ private:
         if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(entry.m_dtStart);
         const CEntity& entity = *m_data.FindEntity(cell.entityId);
         const CString text = BuildActivityHtml(m_data, *activity, &entry, m_options.m_detailChoice != 0, entity.m_nId,
-                                               entity.m_nType);
+                                               entity.m_nType, &m_index.Plan());
         return FormatBlockCell(m_data, hatch, text, background, foreground, entry.m_nState, span, caption, coloured,
                                useRowSpan);
     }
 
     const CScheduleData& m_data;
     const CReportOptions& m_options;
-    const CPlanIndex m_index;
+    const CDayPlanIndex m_index;
     std::vector<int> m_ids;  // the selected ids that name an entity
     std::vector<__time64_t> m_hours[kMaxPlanDays];
 };

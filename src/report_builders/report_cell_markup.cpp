@@ -6,6 +6,7 @@
 #include "model/time_values.h"
 #include "resource_ids.h"
 #include "report_builders/day_plan_cell.h"
+#include "report_builders/day_plan_index.h"
 #include "report_builders/report_markup.h"
 #include "report_builders/report_options.h"
 
@@ -20,7 +21,7 @@ CString CaptionOf(__time64_t captionTime, const CString& text) {
 
 // The cell of one entry of the hour: its activity described for the entity, in its colours.
 CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, const CTimetableEntry& entry,
-                  const CEntity& entity, int chime, int detail, bool coloured, int span) {
+                  const CEntity& entity, int chime, int detail, bool coloured, int span, const CDayPlanIndex* index) {
     const auto activity = data.FindActivity(entry.m_nActivity);
     if (activity == data.m_arrActivities.end()) return FormatEmptyBlockCell(span, true);
     COLORREF background = GetSysColor(COLOR_WINDOW), text = GetSysColor(COLOR_WINDOWTEXT);
@@ -29,7 +30,8 @@ CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, const CTi
     __time64_t caption = MakeTimeOfDay(0, 0);
     if (chime == 0 && CompareTimesApprox(entry.m_dtStart, cell.time) == 0)
         caption = TimeOfDayOf(entry.GetLessonStart(data));
-    const CString html = BuildActivityHtml(data, *activity, &entry, detail != 0, entity.m_nId, entity.m_nType);
+    const CString html = BuildActivityHtml(data, *activity, &entry, detail != 0, entity.m_nId, entity.m_nType,
+                                           index ? &index->Plan() : nullptr);
     return FormatBlockCell(data, hatch, html, background, text, entry.m_nState, span, caption, coloured, true);
 }
 
@@ -96,7 +98,7 @@ CString FormatEmptyBlockCell(int span, bool useRowSpan) {
 }
 
 CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& options, int entityId, int dayIndex,
-                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CPlanIndex* index) {
+                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     const int detail = options.m_detailChoice;
@@ -123,15 +125,17 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
         if (detail == 2) {
             CString cells;
             for (const CTimetableEntry& entry : cell.entries)
-                cells += EntryCell(data, cell, entry, *entity, chime, 1, coloured, 1);
+                cells += EntryCell(data, cell, entry, *entity, chime, 1, coloured, 1, index);
             text = InnerTable(options, L"Silver", cells);
         }
         return FormatBlockCell(data, hatch, text, background, foreground, 8, span, MakeTimeOfDay(0, 0), coloured,
                                true);
     }
-    if (cell.entries.size() == 1) return EntryCell(data, cell, cell.entries[0], *entity, chime, detail, coloured, span);
+    if (cell.entries.size() == 1)
+        return EntryCell(data, cell, cell.entries[0], *entity, chime, detail, coloured, span, index);
     CString cells;
-    for (const CTimetableEntry& entry : cell.entries) cells += EntryCell(data, cell, entry, *entity, chime, detail, coloured, 1);
+    for (const CTimetableEntry& entry : cell.entries)
+        cells += EntryCell(data, cell, entry, *entity, chime, detail, coloured, 1, index);
     return FormatBlockCell(data, 6, InnerTable(options, L"White", cells), GetSysColor(COLOR_WINDOW),
                            GetSysColor(COLOR_WINDOWTEXT), 0, span, MakeTimeOfDay(0, 0), coloured, true);
 }

@@ -9,7 +9,7 @@
 
 class CDayPlanCell;
 class CEntity;
-class CPlanIndex;
+class CDayPlanIndex;
 class CScheduleData;
 struct CReportOptions;
 
@@ -33,7 +33,7 @@ CString SpanAttribute(int span, bool useRowSpan);
 // table's first row (a block that began earlier starts there). Blocks span the rows before
 // tableEnd (a time of day) that they continue into.
 CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& options, int entityId, int dayIndex,
-                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CPlanIndex* index = nullptr);
+                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CDayPlanIndex* index = nullptr);
 
 // The code and date cells of a type-0 entity; empty for other types.
 CString BuildReportDateCells(const CEntity& entity);

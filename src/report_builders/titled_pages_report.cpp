@@ -9,6 +9,7 @@
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/day_hour_layout.h"
+#include "report_builders/day_plan_index.h"
 #include "report_builders/report_cell_markup.h"
 #include "report_builders/report_markup.h"
 #include "report_builders/report_options.h"
@@ -34,7 +35,7 @@ void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& opt
         if (data.m_bReportSwitches[d]) days.push_back(d);
     if (days.empty()) return;
     const bool coloured = options.m_useColours != 0;
-    const CPlanIndex index(data);
+    const CDayPlanIndex index(data);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_DAY_PAGES, dayCount);
     for (std::size_t i = 0; i < days.size(); ++i) {
         const int d = days[i];
@@ -52,7 +53,7 @@ void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& opt
 }
 
 CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                      const std::vector<int>& entityIds, const CPlanIndex* index) {
+                      const std::vector<int>& entityIds, const CDayPlanIndex* index) {
     CDayHourLayout layout;
     __time64_t latest = data.m_tDayStart;
     if (dayIndex < 0 || dayIndex >= kMaxPlanDays) return CString();
@@ -82,7 +83,7 @@ CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& opt
 }
 
 CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                          const CDayHourLayout& layout, const CPlanIndex* index) {
+                          const CDayHourLayout& layout, const CDayPlanIndex* index) {
     const int chime = GetCommonChimeSetId(data, layout.days);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int columns = CountIdsInList(layout);

@@ -5,7 +5,7 @@
 
 #include "platform/core/cstring.h"
 
-class CPlanIndex;
+class CDayPlanIndex;
 class CScheduleData;
 struct CDayHourLayout;
 struct CReportOptions;
@@ -13,7 +13,7 @@ struct CReportOptions;
 void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& options, CString& out);
 // The table of one plan day; its columns are the entities (in name order) with a window that day.
 CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                      const std::vector<int>& entityIds, const CPlanIndex* index = nullptr);
+                      const std::vector<int>& entityIds, const CDayPlanIndex* index = nullptr);
 CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
 CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                          const CDayHourLayout& layout, const CPlanIndex* index = nullptr);
+                          const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);

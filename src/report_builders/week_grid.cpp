@@ -11,6 +11,7 @@
 #include "platform/core/load_res_string.h"
 #include "report_builders/day_hour_layout.h"
 #include "report_builders/day_plan_cell.h"
+#include "report_builders/day_plan_index.h"
 #include "report_builders/report_cell_markup.h"
 #include "report_builders/report_markup.h"
 #include "resource_ids.h"
@@ -29,7 +30,7 @@ CString DayTitle(const CScheduleData& data, int d, bool fullText) {
 
 // The cell of a block in the grid: the group, else the first entry's activity.
 CString BlockCell(const CScheduleData& data, const CDayPlanCell& cell, const CEntity& entity, int span,
-                  bool fullText) {
+                  bool fullText, const CDayPlanIndex& index) {
     const CString spanText = SpanAttribute(span, true);
     CString markup;
     if (cell.groupId != 0) {
@@ -50,7 +51,7 @@ CString BlockCell(const CScheduleData& data, const CDayPlanCell& cell, const CEn
     int hatch = 6;
     entry.GetDrawColours(data, background, text, hatch);
     const CString description = fullText
-                                    ? BuildActivityHtml(data, *activity, &entry, false, entity.m_nId, entity.m_nType)
+                                    ? BuildActivityHtml(data, *activity, &entry, false, entity.m_nId, entity.m_nType, &index.Plan())
                                     : EscapeHtmlLiteText(activity->m_strName.Left(5));
     markup.Format(L"<td%s bordercolor=\"%s\" bgcolor=\"%s\"><font color=\"%s\">%s</font></td>", spanText.GetString(),
                   FormatHtmlColor(GetStateColour(data, entry.m_nState)).GetString(),
@@ -97,7 +98,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end() || layout.hours.size() < 2) return CString();
     const bool rtl = IsRightToLeft();
-    const CPlanIndex index(data);
+    const CDayPlanIndex index(data);
     const __time64_t tableEnd = layout.hours.back();
     CString rows;
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
@@ -115,7 +116,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
                                  ? cell.GetRowSpan(false, false, AtTimeOfDay(day, tableEnd))
                                  : 1;
             if (cell.kind == CDayPlanCell::Busy)
-                rows += BlockCell(data, cell, *entity, span, fullText);
+                rows += BlockCell(data, cell, *entity, span, fullText, index);
             else
                 rows += FormatFixedCell(cell.kind, true, span);
         }

@@ -1,0 +1,24 @@
+#pragma once
+// Lookups for the day-plan cells of one build: the store's plan index and, per entity, the
+// entries it may take part in, so that a cell looks at a handful of entries instead of every
+// entry of its hour. Valid only while nothing edits the store.
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+#include "model/plan_index.h"
+
+class CScheduleData;
+
+class CDayPlanIndex {
+public:
+    explicit CDayPlanIndex(const CScheduleData& data) : m_plan(data) {}
+
+    const CPlanIndex& Plan() const { return m_plan; }
+    // Positions, ascending, of the entries in which an entity that is not a room may take part.
+    const std::vector<std::size_t>& EntriesInvolving(int entityId) const;
+
+private:
+    CPlanIndex m_plan;
+    mutable std::unordered_map<int, std::vector<std::size_t>> m_involving;
+};
