@@ -34,7 +34,7 @@ CString ReportFont(const CReportOptions& options, int sizeDelta) {
 }
 
 CString ReportTableStyle(const CReportOptions& options) {
-    return ReportFont(options) + L" background-color:Silver;";
+    return ReportFont(options) + L" background-color:Silver; color:black;";
 }
 
 CString OpenReportTable(const CReportOptions& options, const wchar_t* extraAttributes) {
