@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "report_builders/day_plan_index.h"
+#include "model/description_texts.h"
 #include "model/lesson_hours.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -63,6 +64,15 @@ void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COle
     std::stable_sort(list.begin(), list.end(), [](const CTimetableEntry& a, const CTimetableEntry& b) {
         return a.m_nActivity < b.m_nActivity;
     });
+}
+
+CString CDayPlanCell::DescribeEntry(std::size_t i, bool participants) const {
+    const CTimetableEntry& entry = entries.at(i);
+    const auto entity = m_data.FindEntity(entityId);
+    const auto activity = m_data.FindActivity(entry.m_nActivity);
+    if (entity == m_data.m_arrEntities.end() || activity == m_data.m_arrActivities.end()) return CString();
+    return BuildActivityHtml(m_data, *activity, &entry, participants, entityId, entity->m_nType,
+                             m_index ? &m_index->Plan() : nullptr);
 }
 
 void CDayPlanCell::Compute(bool activityBlocks, bool lessonAxis, bool firstRow) {

@@ -40,6 +40,9 @@ public:
     // hour, up to (not including) tableEnd, that continues it. Unlike GetLengthHours this
     // counts an hour the block only partly fills.
     int GetRowSpan(bool activityBlocks, bool lessonAxis, const COleDateTime& tableEnd) const;
+    // The HTML-lite description of entry i of the hour for the cell's entity: BuildActivityHtml in
+    // the layout of the entity's type.
+    CString DescribeEntry(std::size_t i, bool participants) const;
 
     int kind = Free;
     std::vector<CTimetableEntry> entries;

@@ -159,9 +159,7 @@ private:
         if (coloured) entry.GetDrawColours(m_data, background, foreground, hatch);
         __time64_t caption = MakeTimeOfDay(0, 0);
         if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(entry.m_dtStart);
-        const CEntity& entity = *m_data.FindEntity(cell.entityId);
-        const CString text = BuildActivityHtml(m_data, *activity, &entry, m_options.m_detailChoice != 0, entity.m_nId,
-                                               entity.m_nType, &m_index.Plan());
+        const CString text = cell.DescribeEntry(0, m_options.m_detailChoice != 0);
         return FormatBlockCell(m_data, hatch, text, background, foreground, entry.m_nState, span, caption, coloured,
                                useRowSpan);
     }

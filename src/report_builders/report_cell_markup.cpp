@@ -19,9 +19,10 @@ CString CaptionOf(__time64_t captionTime, const CString& text) {
     return caption;
 }
 
-// The cell of one entry of the hour: its activity described for the entity, in its colours.
-CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, const CTimetableEntry& entry,
-                  const CEntity& entity, int chime, int detail, bool coloured, int span, const CDayPlanIndex* index) {
+// The cell of entry i of the hour: its activity described for the entity, in its colours.
+CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, std::size_t i, int chime, int detail,
+                  bool coloured, int span) {
+    const CTimetableEntry& entry = cell.entries[i];
     const auto activity = data.FindActivity(entry.m_nActivity);
     if (activity == data.m_arrActivities.end()) return FormatEmptyBlockCell(span, true);
     COLORREF background = GetSysColor(COLOR_WINDOW), text = GetSysColor(COLOR_WINDOWTEXT);
@@ -30,9 +31,8 @@ CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, const CTi
     __time64_t caption = MakeTimeOfDay(0, 0);
     if (chime == 0 && CompareTimesApprox(entry.m_dtStart, cell.time) == 0)
         caption = TimeOfDayOf(entry.GetLessonStart(data));
-    const CString html = BuildActivityHtml(data, *activity, &entry, detail != 0, entity.m_nId, entity.m_nType,
-                                           index ? &index->Plan() : nullptr);
-    return FormatBlockCell(data, hatch, html, background, text, entry.m_nState, span, caption, coloured, true);
+    return FormatBlockCell(data, hatch, cell.DescribeEntry(i, detail != 0), background, text, entry.m_nState, span,
+                           caption, coloured, true);
 }
 
 CString InnerTable(const CReportOptions& options, const wchar_t* background, const CString& cells) {
@@ -124,18 +124,15 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
         CString text = EscapeHtml(group->m_strName);
         if (detail == 2) {
             CString cells;
-            for (const CTimetableEntry& entry : cell.entries)
-                cells += EntryCell(data, cell, entry, *entity, chime, 1, coloured, 1, index);
+            for (std::size_t i = 0; i < cell.entries.size(); ++i) cells += EntryCell(data, cell, i, chime, 1, coloured, 1);
             text = InnerTable(options, L"Silver", cells);
         }
         return FormatBlockCell(data, hatch, text, background, foreground, 8, span, MakeTimeOfDay(0, 0), coloured,
                                true);
     }
-    if (cell.entries.size() == 1)
-        return EntryCell(data, cell, cell.entries[0], *entity, chime, detail, coloured, span, index);
+    if (cell.entries.size() == 1) return EntryCell(data, cell, 0, chime, detail, coloured, span);
     CString cells;
-    for (const CTimetableEntry& entry : cell.entries)
-        cells += EntryCell(data, cell, entry, *entity, chime, detail, coloured, 1, index);
+    for (std::size_t i = 0; i < cell.entries.size(); ++i) cells += EntryCell(data, cell, i, chime, detail, coloured, 1);
     return FormatBlockCell(data, 6, InnerTable(options, L"White", cells), GetSysColor(COLOR_WINDOW),
                            GetSysColor(COLOR_WINDOWTEXT), 0, span, MakeTimeOfDay(0, 0), coloured, true);
 }

@@ -29,8 +29,7 @@ CString DayTitle(const CScheduleData& data, int d, bool fullText) {
 }
 
 // The cell of a block in the grid: the group, else the first entry's activity.
-CString BlockCell(const CScheduleData& data, const CDayPlanCell& cell, const CEntity& entity, int span,
-                  bool fullText, const CDayPlanIndex& index) {
+CString BlockCell(const CScheduleData& data, const CDayPlanCell& cell, int span, bool fullText) {
     const CString spanText = SpanAttribute(span, true);
     CString markup;
     if (cell.groupId != 0) {
@@ -51,7 +50,7 @@ CString BlockCell(const CScheduleData& data, const CDayPlanCell& cell, const CEn
     int hatch = 6;
     entry.GetDrawColours(data, background, text, hatch);
     const CString description = fullText
-                                    ? BuildActivityHtml(data, *activity, &entry, false, entity.m_nId, entity.m_nType, &index.Plan())
+                                    ? cell.DescribeEntry(0, false)
                                     : EscapeHtmlLiteText(activity->m_strName.Left(5));
     markup.Format(L"<td%s bordercolor=\"%s\" bgcolor=\"%s\"><font color=\"%s\">%s</font></td>", spanText.GetString(),
                   FormatHtmlColor(GetStateColour(data, entry.m_nState)).GetString(),
@@ -116,7 +115,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
                                  ? cell.GetRowSpan(false, false, AtTimeOfDay(day, tableEnd))
                                  : 1;
             if (cell.kind == CDayPlanCell::Busy)
-                rows += BlockCell(data, cell, *entity, span, fullText, index);
+                rows += BlockCell(data, cell, span, fullText);
             else
                 rows += FormatFixedCell(cell.kind, true, span);
         }
