@@ -49,12 +49,16 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
     if (flags == 0) return;
     const bool coloured = options.m_useColours != 0;
     const CDayPlanIndex index(data);
-    std::vector<int> ids;
-    for (int id : options.m_entityIds)
-        if (data.FindEntity(id) != data.m_arrEntities.end()) ids.push_back(id);
+    // The last page that is written ends without a page break.
+    std::size_t last = options.m_entityIds.size();
+    for (std::size_t i = 0; i < options.m_entityIds.size(); ++i)
+        if (data.FindEntity(options.m_entityIds[i]) != data.m_arrEntities.end()) last = i;
     CCheckProgress progress(data.Host(), IDS_PROGRESS_ENTITY_PAGES, static_cast<long long>(options.m_entityIds.size()));
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        const CEntity& entity = *data.FindEntity(ids[i]);
+    for (std::size_t i = 0; i < options.m_entityIds.size(); ++i) {
+        progress.Bar().StepIt();
+        const auto found = data.FindEntity(options.m_entityIds[i]);
+        if (found == data.m_arrEntities.end()) continue;
+        const CEntity& entity = *found;
         CString name = EscapeHtml(entity.m_strName);
         if (!entity.m_strEducator.IsEmpty())
             name.AppendFormat(L" %s: %s", ResText(IDS_TIP_EDUCATOR).GetString(), EscapeHtml(entity.m_strEducator).GetString());
@@ -66,7 +70,7 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
                               L"style=\"%s background-color:%s; color:White;\"><tr>%s</tr></table></td></tr>",
                               ReportFont(options).GetString(), coloured ? L"DarkGreen" : L"Gray", dateCells.GetString());
         rows += L"<tr><td align=\"right\">" + BuildEntityPlanTable(data, options, entity.m_nId, &index) + L"</td></tr>";
-        const wchar_t* pageBreak = PageBreakStyle(i + 1 == ids.size());
+        const wchar_t* pageBreak = PageBreakStyle(i == last);
         out += L"<div>";
         if (!options.m_activityTotals) {
             out += PageTable(options, pageBreak, coloured ? L"Navy" : L"Gray", heading, rows);
@@ -83,7 +87,6 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
         }
         out += L"</div>";
     }
-    for (std::size_t i = 0; i < options.m_entityIds.size(); ++i) progress.Bar().StepIt();
 }
 
 CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId,
