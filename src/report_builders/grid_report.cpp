@@ -151,17 +151,10 @@ private:
                                    true);
         }
         if (cell.entries.empty()) return FormatEmptyBlockCell(span, useRowSpan);
-        const CTimetableEntry& entry = cell.entries[0];
-        const auto activity = m_data.FindActivity(entry.m_nActivity);
-        if (activity == m_data.m_arrActivities.end()) return FormatEmptyBlockCell(span, useRowSpan);
-        COLORREF background = GetSysColor(COLOR_WINDOW), foreground = GetSysColor(COLOR_WINDOWTEXT);
-        int hatch = 6;
-        if (coloured) entry.GetDrawColours(m_data, background, foreground, hatch);
+        // Without a chime set the entity's blocks show when their first entry starts.
         __time64_t caption = MakeTimeOfDay(0, 0);
-        if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(entry.m_dtStart);
-        const CString text = cell.DescribeEntry(0, m_options.m_detailChoice != 0);
-        return FormatBlockCell(m_data, hatch, text, background, foreground, entry.m_nState, span, caption, coloured,
-                               useRowSpan);
+        if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(cell.entries[0].m_dtStart);
+        return FormatEntryBlockCell(m_data, cell, 0, m_options.m_detailChoice != 0, coloured, span, useRowSpan, caption);
     }
 
     const CScheduleData& m_data;

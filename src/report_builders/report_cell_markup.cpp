@@ -19,20 +19,15 @@ CString CaptionOf(__time64_t captionTime, const CString& text) {
     return caption;
 }
 
-// The cell of entry i of the hour: its activity described for the entity, in its colours.
+// The cell of entry i of the hour with its caption time for an entity without a chime set: the
+// start of its lesson when it starts in the row's hour.
 CString EntryCell(const CScheduleData& data, const CDayPlanCell& cell, std::size_t i, int chime, int detail,
                   bool coloured, int span) {
     const CTimetableEntry& entry = cell.entries[i];
-    const auto activity = data.FindActivity(entry.m_nActivity);
-    if (activity == data.m_arrActivities.end()) return FormatEmptyBlockCell(span, true);
-    COLORREF background = GetSysColor(COLOR_WINDOW), text = GetSysColor(COLOR_WINDOWTEXT);
-    int hatch = 6;
-    if (coloured) entry.GetDrawColours(data, background, text, hatch);
     __time64_t caption = MakeTimeOfDay(0, 0);
     if (chime == 0 && CompareTimesApprox(entry.m_dtStart, cell.time) == 0)
         caption = TimeOfDayOf(entry.GetLessonStart(data));
-    return FormatBlockCell(data, hatch, cell.DescribeEntry(i, detail != 0), background, text, entry.m_nState, span,
-                           caption, coloured, true);
+    return FormatEntryBlockCell(data, cell, i, detail != 0, coloured, span, true, caption);
 }
 
 CString InnerTable(const CReportOptions& options, const wchar_t* background, const CString& cells) {
@@ -75,6 +70,17 @@ CString FormatBlockCell(const CScheduleData& data, int hatch, const CString& tex
                 SpanAttribute(span, useRowSpan).GetString(), backgroundText.GetString(), borderStyle.GetString(),
                 horizontal ? L"to right" : L"to bottom", from.GetString(), to.GetString(), caption.GetString());
     return cell;
+}
+
+CString FormatEntryBlockCell(const CScheduleData& data, const CDayPlanCell& cell, std::size_t i, bool participants,
+                             bool coloured, int span, bool useRowSpan, __time64_t captionTime) {
+    const CTimetableEntry& entry = cell.entries.at(i);
+    if (data.FindActivity(entry.m_nActivity) == data.m_arrActivities.end()) return FormatEmptyBlockCell(span, useRowSpan);
+    COLORREF background = GetSysColor(COLOR_WINDOW), text = GetSysColor(COLOR_WINDOWTEXT);
+    int hatch = 6;
+    if (coloured) entry.GetDrawColours(data, background, text, hatch);
+    return FormatBlockCell(data, hatch, cell.DescribeEntry(i, participants), background, text, entry.m_nState, span,
+                           captionTime, coloured, useRowSpan);
 }
 
 CString FormatFixedCell(int kind, bool coloured, int span) {

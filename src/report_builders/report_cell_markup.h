@@ -2,6 +2,8 @@
 // The table cells that the reports make of day-plan cells: fixed coloured cells for free,
 // absent, unavailable and linked hours, and block cells that span the hours of a block and
 // show its group, its activity or an inner table of several activities.
+#include <cstddef>
+
 #include "platform/core/colors.h"
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
@@ -21,6 +23,10 @@ CString FormatBlockCell(const CScheduleData& data, int hatch, const CString& tex
                         COLORREF textColour, int border, int span, __time64_t captionTime, bool coloured,
                         bool useRowSpan);
 
+// The block cell of entry i of a day-plan cell: its activity described for the cell's entity, in
+// the entry's colours (the colour switch on) and framed in the colour of its state.
+CString FormatEntryBlockCell(const CScheduleData& data, const CDayPlanCell& cell, std::size_t i, bool participants,
+                             bool coloured, int span, bool useRowSpan, __time64_t captionTime);
 // The fixed cell of a free, absent, unavailable or linked hour, spanning span rows.
 CString FormatFixedCell(int kind, bool coloured, int span);
 // The cell of a busy hour with nothing to show.

@@ -1,5 +1,6 @@
 #include "report_builders/report_markup.h"
 
+#include "model/description_texts.h"
 #include "model/html_color.h"
 #include "model/lesson_hours.h"
 #include "model/time_values.h"
@@ -9,19 +10,11 @@
 #include "resource_ids.h"
 
 CString EscapeHtml(const CString& text) {
-    std::wstring out;
-    out.reserve(text.GetLength());
-    for (wchar_t c : text.str()) {
-        switch (c) {
-        case L'&': out += L"&amp;"; break;
-        case L'<': out += L"&lt;"; break;
-        case L'>': out += L"&gt;"; break;
-        case L'"': out += L"&quot;"; break;
-        case L'\'': out += L"&#39;"; break;
-        default: out += c;
-        }
-    }
-    return CString(std::move(out));
+    // The HTML-lite escape, whose blanks for line breaks the browser shows alike, and the quotes.
+    CString out = EscapeHtmlLiteText(text);
+    out.Replace(L"\"", L"&quot;");
+    out.Replace(L"'", L"&#39;");
+    return out;
 }
 
 CString ReportFont(const CReportOptions& options, int sizeDelta) {

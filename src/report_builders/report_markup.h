@@ -10,7 +10,7 @@ class CScheduleData;
 struct CReportOptions;
 
 // Text made safe for an HTML element or a quoted attribute: "&", "<", ">", the double and the
-// single quote become character references.
+// single quote become character references; line breaks and tabs become blanks.
 CString EscapeHtml(const CString& text);
 // The report font as a CSS declaration: font:16px "Tahoma" (the face escaped and quoted).
 CString ReportFont(const CReportOptions& options, int sizeDelta = 0);

@@ -14,12 +14,7 @@ public:
         AddEntity(2, 1, L"Ms Grey", 8, 14);
     }
     // Rows of the report table as (first cell, second cell) texts.
-    std::vector<std::vector<std::wstring>> Rows() {
-        const auto page = Page(Options(10, {}));
-        std::vector<std::vector<std::wstring>> rows;
-        for (const CHtmlNode* row : TopTables(*page)[0]->Rows()) rows.push_back(CellTexts(*row));
-        return rows;
-    }
+    std::vector<std::vector<std::wstring>> Rows() { return FirstTableTexts(Options(10, {})); }
     static std::wstring Text(UINT id) { return LoadResString(id).str(); }
 };
 

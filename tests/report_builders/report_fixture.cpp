@@ -97,3 +97,12 @@ std::vector<std::wstring> ReportFixture::CellTexts(const CHtmlNode& row) {
     for (const CHtmlNode* cell : row.Cells()) texts.push_back(cell->Text());
     return texts;
 }
+
+std::vector<std::vector<std::wstring>> ReportFixture::FirstTableTexts(const CReportOptions& options) {
+    const auto page = Page(options);
+    std::vector<std::vector<std::wstring>> rows;
+    const auto tables = page ? TopTables(*page) : std::vector<const CHtmlNode*>();
+    if (tables.empty()) return rows;
+    for (const CHtmlNode* row : tables[0]->Rows()) rows.push_back(CellTexts(*row));
+    return rows;
+}

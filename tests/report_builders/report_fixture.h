@@ -41,6 +41,8 @@ public:
     static std::unique_ptr<CHtmlNode> Parse(const CString& markup, bool rectangular = true);
     // Fails the test when a table below the node has rows of different widths.
     static void ExpectRectangularTables(const CHtmlNode& node);
+    // The cell texts of the rows of the page's first table.
+    std::vector<std::vector<std::wstring>> FirstTableTexts(const CReportOptions& options);
     // The texts of the cells of a row.
     static std::vector<std::wstring> CellTexts(const CHtmlNode& row);
 
