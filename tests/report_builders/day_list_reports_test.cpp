@@ -17,10 +17,7 @@ public:
     }
     // Row caption -> names per report day.
     std::vector<std::vector<std::wstring>> Rows(std::vector<int> ids) {
-        const auto page = Page(Options(12, std::move(ids)));
-        std::vector<std::vector<std::wstring>> rows;
-        for (const CHtmlNode* row : TopTables(*page)[0]->Rows()) rows.push_back(CellTexts(*row));
-        return rows;
+        return FirstTableTexts(Options(12, std::move(ids)));
     }
 };
 

@@ -15,10 +15,7 @@ public:
         AddEntity(6, 4, L"Room 1");
     }
     std::vector<std::vector<std::wstring>> Rows(int kind, std::vector<int> ids) {
-        const auto page = Page(Options(kind, std::move(ids)));
-        std::vector<std::vector<std::wstring>> rows;
-        for (const CHtmlNode* row : TopTables(*page).at(0)->Rows()) rows.push_back(CellTexts(*row));
-        return rows;
+        return FirstTableTexts(Options(kind, std::move(ids)));
     }
 };
 
