@@ -1,6 +1,7 @@
 #include "report_builders/entity_pages_report.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/check_progress.h"
 #include "model/description_texts.h"
@@ -82,7 +83,7 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
                           L"<br>%s</td></tr></table>",
                           pageBreak, ReportFont(options, 2).GetString(), coloured ? L"DarkRed" : L"Gray",
                           ResText(IDS_REPORT_TIME_PER_ACTIVITY).GetString(),
-                          BuildActivityTotalsTable(data, options, entity.m_nId).GetString());
+                          BuildActivityTotalsTable(data, options, entity.m_nId, &index.Plan()).GetString());
             out += totals;
         }
         out += L"</div>";
@@ -131,10 +132,12 @@ CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& opt
     return rows;
 }
 
-void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals) {
+void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals,
+                           const CPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return;
-    const CPlanIndex index(data);
+    std::optional<CPlanIndex> ownIndex;
+    if (index == nullptr && entity->m_nType == 4) index = &ownIndex.emplace(data);
     for (const CTimetableEntry& entry : data.m_arrEntries) {
         const std::int64_t seconds = WholeSeconds(static_cast<double>(entry.m_tsLength)) % 86400;
         const auto activity = data.FindActivity(entry.m_nActivity);
@@ -142,7 +145,7 @@ void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<
         if (entity->m_nType == 4) {
             const int role = entry.GetRoomRole(data, entityId);
             if (role != 0) {
-                const int elsewhere = entry.GetBestRoomRoleElsewhere(data, entityId, &index);
+                const int elsewhere = entry.GetBestRoomRoleElsewhere(data, entityId, index);
                 if (elsewhere == 0 || elsewhere == 5 || elsewhere >= role) room = seconds;
             }
         }
@@ -171,11 +174,12 @@ void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<
     });
 }
 
-CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId) {
+CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId,
+                                 const CPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     std::vector<CActivityTotal> totals;
-    CollectActivityTotals(data, entityId, totals);
+    CollectActivityTotals(data, entityId, totals, index);
     std::int64_t memberTotal = 0, standInTotal = 0, roomTotal = 0;
     bool grouped = false;
     for (const CActivityTotal& t : totals) {

@@ -8,6 +8,7 @@
 #include "platform/core/cstring.h"
 
 class CDayPlanIndex;
+class CPlanIndex;
 class CScheduleData;
 struct CDayHourLayout;
 struct CReportOptions;
@@ -31,8 +32,11 @@ CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& op
 CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
 CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
                             const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);
-// The time table of one entity; empty without any time.
-CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId);
-void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals);
+// The time table of one entity; empty without any time. The index, when given, must describe the
+// unchanged store.
+CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId,
+                                 const CPlanIndex* index = nullptr);
+void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals,
+                           const CPlanIndex* index = nullptr);
 // A cell with whole hours and minutes, two digits each: 9000 seconds show as 02:30.
 CString FormatDurationCell(std::int64_t seconds);

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "model/check_progress.h"
-#include "model/description_texts.h"
 #include "model/lesson_hours.h"
-#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/day_plan_cell.h"

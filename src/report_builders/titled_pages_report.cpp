@@ -5,7 +5,6 @@
 #include "model/check_progress.h"
 #include "model/lesson_hours.h"
 #include "model/participation_rules.h"
-#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/day_hour_layout.h"

@@ -4,7 +4,6 @@
 
 #include "model/description_texts.h"
 #include "model/html_color.h"
-#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/lesson_hours.h"
 #include "model/time_values.h"
