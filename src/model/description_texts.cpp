@@ -92,9 +92,10 @@ CString GetActivityRemarkText(const CScheduleData& data, const CActivity& activi
     return data.JoinMemberNames(activity.m_arrMembers);
 }
 
-CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry) {
+CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
+                                  const CPlanIndex* index) {
     if (!activity.m_strSupervisor.IsEmpty()) return activity.m_strSupervisor;
-    return data.GetSingleMemberName(activity.m_arrMembers, entry);
+    return data.GetSingleMemberName(activity.m_arrMembers, entry, index);
 }
 
 CString FormatActivityWithMembers(const CScheduleData& data, CActivity& activity) {
@@ -165,7 +166,7 @@ CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, 
     CString html;
     html.Format(L"<b>%s</b> ", EscapeHtmlLiteText(activity.GetDisplayName()));
 
-    const CString supervisor = EscapeHtmlLiteText(GetActivitySupervisorText(data, activity, entry));
+    const CString supervisor = EscapeHtmlLiteText(GetActivitySupervisorText(data, activity, entry, index));
     const CString remark = EscapeHtmlLiteText(GetActivityRemarkText(data, activity));
     const CString rooms = entry ? BuildEntryRoomsText(data, *entry, layout == 0 ? 0 : entityId, true, index) : CString();
     auto add = [&html](const CString& part) {

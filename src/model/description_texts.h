@@ -32,7 +32,8 @@ CString FormatActivityTitle(const CScheduleData& data, const CActivity& activity
 // The names of the weight record's activity's members that match the type.
 CString FormatActivityMembersOfType(const CScheduleData& data, const CActivityWeight& record, int type);
 // The supervisor, else the one staff member who is present for the entry (entry may be null).
-CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry);
+CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
+                                  const CPlanIndex* index = nullptr);
 // The remark, else the names of the type-0 members.
 CString GetActivityRemarkText(const CScheduleData& data, const CActivity& activity);
 

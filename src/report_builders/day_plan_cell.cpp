@@ -55,9 +55,7 @@ void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COle
     if (m_index != nullptr && entityType != 4) {
         for (std::size_t position : m_index->EntriesInvolving(entityId)) consider(m_data.m_arrEntries[position]);
     } else if (m_index != nullptr) {
-        CPlanIndex::Positions near;
-        m_index->Plan().GetEntriesNear(start, end, near);
-        for (std::size_t position : near) consider(m_data.m_arrEntries[position]);
+        for (std::size_t position : m_index->EntriesNamingRoom(entityId)) consider(m_data.m_arrEntries[position]);
     } else {
         for (const CTimetableEntry& entry : m_data.m_arrEntries) consider(entry);
     }

@@ -1,8 +1,10 @@
 // Day-plan cells: what an entity does in one hour, and how many rows a block takes.
 #include "report_builders/day_plan_cell.h"
 
+#include <filesystem>
 #include <functional>
 
+#include "report_builders/day_plan_index.h"
 #include "report_fixture.h"
 
 namespace {
@@ -127,6 +129,36 @@ TEST_F(DayPlanCellTest, CellOfNoEntityStaysFree) {
     cell.Compute(false, false);
     EXPECT_EQ(cell.kind, CDayPlanCell::Free);
     EXPECT_TRUE(cell.entries.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The index only speeds the cells up: with and without it every cell of the school document
+// holds the same.
+TEST_F(ReportFixture, CellsAreTheSameWithAndWithoutTheIndex) {
+    const std::filesystem::path path =
+        std::filesystem::path(VORN_SHARED_DIR) / "fixtures/documents/school-template.xml";
+    ASSERT_TRUE(m_data.Load(CString(path.c_str()), FALSE));
+    const CDayPlanIndex index(m_data);
+    int compared = 0;
+    for (std::size_t e = 0; e < m_data.m_arrEntities.size(); e += 7) {
+        const int id = m_data.m_arrEntities[e].m_nId;
+        for (int day : {0, 3})
+            for (int hour = 7; hour < 17; ++hour) {
+                CDayPlanCell plain(m_data, id, day, Clock(hour));
+                CDayPlanCell indexed(m_data, id, day, Clock(hour), &index);
+                plain.Compute(false, false);
+                indexed.Compute(false, false);
+                ASSERT_EQ(indexed.kind, plain.kind) << id << " " << day << " " << hour;
+                ASSERT_EQ(indexed.groupId, plain.groupId);
+                ASSERT_TRUE(HaveSameActivities(indexed.entries, plain.entries)) << id << " " << day << " " << hour;
+                ASSERT_EQ(indexed.GetLengthHours(), plain.GetLengthHours());
+                compared += plain.kind == CDayPlanCell::Busy;
+            }
+    }
+    EXPECT_GT(compared, 50);
 }
 
 }  // namespace
