@@ -4,6 +4,7 @@
 
 #include "platform/core/time64.h"
 
+class CDayPlanIndex;
 class CEntity;
 class CScheduleData;
 
@@ -19,4 +20,6 @@ int CountIdsInList(const CDayHourLayout& layout);
 
 // The hour rows of an entity's week: a room's from its bookings, anybody else's from the day
 // windows of the plan days; steps of an hour from the earliest start through the latest end.
-void FindEntityHours(const CScheduleData& data, const CEntity& entity, std::vector<__time64_t>& hours);
+// The index, when given, must describe the unchanged store.
+void FindEntityHours(const CScheduleData& data, const CEntity& entity, std::vector<__time64_t>& hours,
+                     const CDayPlanIndex* index = nullptr);

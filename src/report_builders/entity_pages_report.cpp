@@ -83,7 +83,7 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
                           L"<br>%s</td></tr></table>",
                           pageBreak, ReportFont(options, 2).GetString(), coloured ? L"DarkRed" : L"Gray",
                           ResText(IDS_REPORT_TIME_PER_ACTIVITY).GetString(),
-                          BuildActivityTotalsTable(data, options, entity.m_nId, &index.Plan()).GetString());
+                          BuildActivityTotalsTable(data, options, entity.m_nId, &index).GetString());
             out += totals;
         }
         out += L"</div>";
@@ -95,7 +95,7 @@ CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& op
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     CDayHourLayout layout;
-    FindEntityHours(data, *entity, layout.hours);
+    FindEntityHours(data, *entity, layout.hours, index);
     for (int d = 0; d < std::min(data.m_nDays, kMaxPlanDays); ++d)
         if (data.m_bReportSwitches[d]) layout.days.push_back(d);
     return OpenReportTable(options) + BuildEntityPlanHeader(data, options, layout) +
@@ -133,19 +133,23 @@ CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& opt
 }
 
 void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals,
-                           const CPlanIndex* index) {
+                           const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return;
-    std::optional<CPlanIndex> ownIndex;
-    if (index == nullptr && entity->m_nType == 4) index = &ownIndex.emplace(data);
-    for (const CTimetableEntry& entry : data.m_arrEntries) {
+    std::optional<CDayPlanIndex> ownIndex;
+    if (index == nullptr) index = &ownIndex.emplace(data);
+    // Only the entries in which the entity may count, in store order.
+    const std::vector<std::size_t>& positions =
+        entity->m_nType == 4 ? index->EntriesNamingRoom(entityId) : index->EntriesInvolving(entityId);
+    for (std::size_t position : positions) {
+        const CTimetableEntry& entry = data.m_arrEntries[position];
         const std::int64_t seconds = WholeSeconds(static_cast<double>(entry.m_tsLength)) % 86400;
         const auto activity = data.FindActivity(entry.m_nActivity);
         std::int64_t room = 0, member = 0, standIn = 0;
         if (entity->m_nType == 4) {
             const int role = entry.GetRoomRole(data, entityId);
             if (role != 0) {
-                const int elsewhere = entry.GetBestRoomRoleElsewhere(data, entityId, index);
+                const int elsewhere = entry.GetBestRoomRoleElsewhere(data, entityId, &index->Plan());
                 if (elsewhere == 0 || elsewhere == 5 || elsewhere >= role) room = seconds;
             }
         }
@@ -175,7 +179,7 @@ void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<
 }
 
 CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                                 const CPlanIndex* index) {
+                                 const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     std::vector<CActivityTotal> totals;

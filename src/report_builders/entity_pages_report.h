@@ -8,7 +8,6 @@
 #include "platform/core/cstring.h"
 
 class CDayPlanIndex;
-class CPlanIndex;
 class CScheduleData;
 struct CDayHourLayout;
 struct CReportOptions;
@@ -35,8 +34,8 @@ CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& opt
 // The time table of one entity; empty without any time. The index, when given, must describe the
 // unchanged store.
 CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                                 const CPlanIndex* index = nullptr);
+                                 const CDayPlanIndex* index = nullptr);
 void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals,
-                           const CPlanIndex* index = nullptr);
+                           const CDayPlanIndex* index = nullptr);
 // A cell with whole hours and minutes, two digits each: 9000 seconds show as 02:30.
 CString FormatDurationCell(std::int64_t seconds);

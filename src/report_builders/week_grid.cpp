@@ -1,6 +1,7 @@
 #include "report_builders/week_grid.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/description_texts.h"
 #include "model/html_color.h"
@@ -73,12 +74,13 @@ bool IsRightToLeft() { return LoadResString(IDS_RTL_LAYOUT) == L"Y"; }
 CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end() || entity->m_nOverlaps != 1) return CString();
+    const CDayPlanIndex index(data);
     CDayHourLayout layout;
-    FindEntityHours(data, *entity, layout.hours);
+    FindEntityHours(data, *entity, layout.hours, &index);
     for (int d = 0; d < std::min(data.m_nDays, kMaxPlanDays); ++d) layout.days.push_back(d);
     if (IsRightToLeft()) std::reverse(layout.days.begin(), layout.days.end());
     return L"<table align=\"center\" border=\"1\" bordercolor=\"black\" bgcolor=\"#E0E0E0\" cellspacing=\"0\">" +
-           BuildWeekGridHeader(data, layout, fullText) + BuildWeekGridRows(data, entityId, layout, fullText) +
+           BuildWeekGridHeader(data, layout, fullText) + BuildWeekGridRows(data, entityId, layout, fullText, &index) +
            L"</table>";
 }
 
@@ -92,11 +94,13 @@ CString BuildWeekGridHeader(const CScheduleData& data, const CDayHourLayout& lay
     return header + L"</tr>";
 }
 
-CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHourLayout& layout, bool fullText) {
+CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHourLayout& layout, bool fullText,
+                          const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end() || layout.hours.size() < 2) return CString();
     const bool rtl = IsRightToLeft();
-    const CDayPlanIndex index(data);
+    std::optional<CDayPlanIndex> ownIndex;
+    if (index == nullptr) index = &ownIndex.emplace(data);
     const __time64_t tableEnd = layout.hours.back();
     CString rows;
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
@@ -107,7 +111,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
         if (!rtl) rows += hourCell;
         for (int d : layout.days) {
             const COleDateTime day = data.m_dtStartDate + COleDateTimeSpan(static_cast<double>(d));
-            CDayPlanCell cell(data, entityId, day, h, &index);
+            CDayPlanCell cell(data, entityId, day, h, index);
             cell.Compute(false, false, i == 0);
             if (cell.kind == CDayPlanCell::Covered) continue;
             const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked

@@ -6,6 +6,7 @@
 #include "platform/core/cstring.h"
 
 class CScheduleData;
+class CDayPlanIndex;
 struct CDayHourLayout;
 
 // The grid of one entity; empty when the entity is missing or its OVERLAPS is not 1. fullText:
@@ -15,6 +16,8 @@ CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText);
 // entities whose type differs from the current entity's; empty when more than 16 remain.
 CString BuildWeekGridTable(const CScheduleData& data, int currentEntityId, std::vector<int>& ids);
 CString BuildWeekGridHeader(const CScheduleData& data, const CDayHourLayout& layout, bool fullText);
-CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHourLayout& layout, bool fullText);
+// The index, when given, must describe the unchanged store.
+CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHourLayout& layout, bool fullText,
+                          const CDayPlanIndex* index = nullptr);
 // Whether the language pack lays pages out from right to left.
 bool IsRightToLeft();
