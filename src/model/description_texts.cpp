@@ -92,9 +92,10 @@ CString GetActivityRemarkText(const CScheduleData& data, const CActivity& activi
     return data.JoinMemberNames(activity.m_arrMembers);
 }
 
-CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry) {
+CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
+                                  const CPlanIndex* index) {
     if (!activity.m_strSupervisor.IsEmpty()) return activity.m_strSupervisor;
-    return data.GetSingleMemberName(activity.m_arrMembers, entry);
+    return data.GetSingleMemberName(activity.m_arrMembers, entry, index);
 }
 
 CString FormatActivityWithMembers(const CScheduleData& data, CActivity& activity) {
@@ -161,13 +162,13 @@ CString FormatActivityMembersOfType(const CScheduleData& data, const CActivityWe
 }
 
 CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
-                          bool showRooms, int entityId, int layout) {
+                          bool showRooms, int entityId, int layout, const CPlanIndex* index) {
     CString html;
     html.Format(L"<b>%s</b> ", EscapeHtmlLiteText(activity.GetDisplayName()));
 
-    const CString supervisor = EscapeHtmlLiteText(GetActivitySupervisorText(data, activity, entry));
+    const CString supervisor = EscapeHtmlLiteText(GetActivitySupervisorText(data, activity, entry, index));
     const CString remark = EscapeHtmlLiteText(GetActivityRemarkText(data, activity));
-    const CString rooms = entry ? BuildEntryRoomsText(data, *entry, layout == 0 ? 0 : entityId, true) : CString();
+    const CString rooms = entry ? BuildEntryRoomsText(data, *entry, layout == 0 ? 0 : entityId, true, index) : CString();
     auto add = [&html](const CString& part) {
         if (!part.IsEmpty()) html += L"<br>" + part;
     };

@@ -12,6 +12,7 @@
 
 class CActivity;
 class CActivityWeight;
+class CPlanIndex;
 class CScheduleData;
 class CTimetableEntry;
 
@@ -31,13 +32,15 @@ CString FormatActivityTitle(const CScheduleData& data, const CActivity& activity
 // The names of the weight record's activity's members that match the type.
 CString FormatActivityMembersOfType(const CScheduleData& data, const CActivityWeight& record, int type);
 // The supervisor, else the one staff member who is present for the entry (entry may be null).
-CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry);
+CString GetActivitySupervisorText(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
+                                  const CPlanIndex* index = nullptr);
 // The remark, else the names of the type-0 members.
 CString GetActivityRemarkText(const CScheduleData& data, const CActivity& activity);
 
 // The display name in bold, then by layout 0 to 4 the supervisor, remark and rooms lines.
 CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, const CTimetableEntry* entry,
-                          bool showRooms, int entityId, int layout);
+                          bool showRooms, int entityId, int layout,
+                          const CPlanIndex* index = nullptr);
 // BuildActivityHtml with rooms, as one plain line.
 CString FormatActivityEntryPlainText(const CScheduleData& data, const CActivity& activity, int entityId,
                                      const CTimetableEntry* entry, int layout);
@@ -59,4 +62,6 @@ CString BuildStaffColumn(const CScheduleData& data, const CActivity& activity, c
                          const CTimetableEntry* entry, bool stateFlag);
 
 // The rooms text of an entry; with markup set, record texts are escaped for HTML-lite.
-CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup);
+// The index, when given, must describe the unchanged store; it only speeds up the walks.
+CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup,
+                            const CPlanIndex* index = nullptr);

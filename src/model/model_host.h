@@ -75,6 +75,11 @@ public:
     virtual std::vector<CString>& GetWordList(WordList list) = 0;
     // Whether the calendar day of the date (the time of day does not count) is a holiday.
     virtual bool IsHoliday(const COleDateTime& date) const = 0;
+    // The name of the date's holiday; empty when it is none or has no name.
+    virtual CString GetHolidayName(const COleDateTime& date) const {
+        (void)date;
+        return CString();
+    }
     // Index 0 to 3 of the AutoSave setting (off, 5, 10, 15 minutes).
     virtual int GetAutoSave() const = 0;
     // Mode 0, 1 or 2 of the timetable's hour column.

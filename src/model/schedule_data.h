@@ -130,7 +130,9 @@ public:
     // Description texts
     // The one staff member (type 1 or 2) among the ids who is present for the entry (entry may
     // be null), then among the entry's replacements; empty for none or several.
-    CString GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const;
+    // The index, when given, must describe the unchanged store; it only speeds up the walk.
+    CString GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry,
+                                const CPlanIndex* index = nullptr) const;
     // The names of the type-0 entities among the ids, joined by ", ".
     CString JoinMemberNames(const std::vector<int>& ids) const;
 

@@ -12,7 +12,8 @@ CString CScheduleData::JoinMemberNames(const std::vector<int>& ids) const {
     return text;
 }
 
-CString CScheduleData::GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry) const {
+CString CScheduleData::GetSingleMemberName(const std::vector<int>& ids, const CTimetableEntry* entry,
+                                           const CPlanIndex* index) const {
     const COleDateTime start = entry ? entry->m_dtStart : GetUnplacedDate();
     const COleDateTime end = entry ? entry->GetEndTime() : GetUnplacedDate();
     const CString* found = nullptr;
@@ -27,7 +28,7 @@ CString CScheduleData::GetSingleMemberName(const std::vector<int>& ids, const CT
         const auto entity = FindEntity(id);
         if (entity == m_arrEntities.end()) continue;
         if (entry && (entity->IsAbsent(start, end) ||
-                      entity->IsReplacedOut(*this, start, end, entry->m_nActivity)))
+                      entity->IsReplacedOut(*this, start, end, entry->m_nActivity, index)))
             continue;
         if (!take(*entity)) return CString();
     }

@@ -70,7 +70,8 @@ public:
     bool HasRoom(int entityId) const;
     // The number of replacement records whose entity is of type 1, 2 or 3.
     int HasReplacementOfTypes1To3(const CScheduleData& data) const;
-    bool IsEntityPresent(const CScheduleData& data, int entityId) const;
+    // The index, when given, must describe the unchanged store; it only speeds up the walk.
+    bool IsEntityPresent(const CScheduleData& data, int entityId, const CPlanIndex* index = nullptr) const;
     // Members of type 1 to 3, then replacement entities of those types; empty when linked.
     void GetStaff(const CScheduleData& data, std::vector<int>& staff) const;
     void GetAvailableStaff(const CScheduleData& data, std::vector<int>& staff) const;
@@ -96,8 +97,10 @@ public:
     void GetMissingMembers(const CScheduleData& data, std::vector<int>& ids) const;
 
     // Rooms and associations
-    void GetRooms(const CScheduleData& data, std::vector<int>& rooms) const;
-    void GetRoomsByAssociation(const CScheduleData& data, std::vector<int>& rooms) const;
+    // The index, when given, must describe the unchanged store; it only speeds up the walks.
+    void GetRooms(const CScheduleData& data, std::vector<int>& rooms, const CPlanIndex* index = nullptr) const;
+    void GetRoomsByAssociation(const CScheduleData& data, std::vector<int>& rooms,
+                               const CPlanIndex* index = nullptr) const;
     void GetAvailableRooms(const CScheduleData& data, std::vector<int>& rooms) const;
     int CountRoomsByAssociation(const CScheduleData& data) const;
     // 0 none, 1 own room, 2 paired (or the one room of a one-staff activity), 3 activity room,

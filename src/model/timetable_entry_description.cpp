@@ -70,7 +70,8 @@ CString CTimetableEntry::FormatWhenText(const CScheduleData& data, int mode, int
     return text;
 }
 
-CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup) {
+CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& entry, int entityId, bool markup,
+                            const CPlanIndex* index) {
     const auto activity = data.FindActivity(entry.m_nActivity);
     if (activity != data.m_arrActivities.end() && !activity->m_strLocation.IsEmpty()) {
         CString text;
@@ -79,11 +80,11 @@ CString BuildEntryRoomsText(const CScheduleData& data, const CTimetableEntry& en
     }
 
     std::vector<int> candidates;
-    entry.GetRoomsByAssociation(data, candidates);
+    entry.GetRoomsByAssociation(data, candidates, index);
     std::vector<const CEntity*> rooms;
     for (int id : candidates) {
         const auto room = data.FindEntity(id);
-        if (room != data.m_arrEntities.end() && !entry.IsRoomTakenElsewhere(data, id))
+        if (room != data.m_arrEntities.end() && !entry.IsRoomTakenElsewhere(data, id, index))
             rooms.push_back(&*room);
     }
 

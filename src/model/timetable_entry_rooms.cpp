@@ -34,7 +34,7 @@ void ForEachType0Participant(const CScheduleData& data, const CActivity& activit
 
 }  // namespace
 
-void CTimetableEntry::GetRooms(const CScheduleData& data, std::vector<int>& rooms) const {
+void CTimetableEntry::GetRooms(const CScheduleData& data, std::vector<int>& rooms, const CPlanIndex* index) const {
     rooms.clear();
     if (m_bLinked) return;
     const auto activity = data.FindActivity(m_nActivity);
@@ -45,7 +45,7 @@ void CTimetableEntry::GetRooms(const CScheduleData& data, std::vector<int>& room
             const auto entity = data.FindEntity(id);
             if (entity == data.m_arrEntities.end() || entity->m_nType != 0) continue;
             if (data.FindEntity(entity->m_nDefaultPlace) == data.m_arrEntities.end()) continue;
-            if (!IsRoomTakenElsewhere(data, entity->m_nDefaultPlace)) rooms.push_back(entity->m_nDefaultPlace);
+            if (!IsRoomTakenElsewhere(data, entity->m_nDefaultPlace, index)) rooms.push_back(entity->m_nDefaultPlace);
         }
         if (rooms.size() > 1) rooms.clear();
         return;
@@ -60,8 +60,9 @@ void CTimetableEntry::GetRooms(const CScheduleData& data, std::vector<int>& room
     }
 }
 
-void CTimetableEntry::GetRoomsByAssociation(const CScheduleData& data, std::vector<int>& rooms) const {
-    GetRooms(data, rooms);
+void CTimetableEntry::GetRoomsByAssociation(const CScheduleData& data, std::vector<int>& rooms,
+                                            const CPlanIndex* index) const {
+    GetRooms(data, rooms, index);
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end() || (activity->m_arrRooms.empty() && m_arrRooms.empty())) return;
     const std::vector<CRoomPair>* pairs = GetAssociationPairs(data);

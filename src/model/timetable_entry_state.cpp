@@ -74,7 +74,7 @@ int CTimetableEntry::HasReplacementOfTypes1To3(const CScheduleData& data) const 
     return count;
 }
 
-bool CTimetableEntry::IsEntityPresent(const CScheduleData& data, int entityId) const {
+bool CTimetableEntry::IsEntityPresent(const CScheduleData& data, int entityId, const CPlanIndex* index) const {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return false;
     if (entity->IsAbsent(m_dtStart, GetEndTime())) return false;
@@ -83,7 +83,7 @@ bool CTimetableEntry::IsEntityPresent(const CScheduleData& data, int entityId) c
     for (const CReplacement& replacement : m_arrReplacements)
         if (replacement.m_nEntity == entityId) return true;
     if (!activity->HasEntity(*entity)) return false;
-    return !entity->IsReplacedOut(data, m_dtStart, GetEndTime(), m_nActivity);
+    return !entity->IsReplacedOut(data, m_dtStart, GetEndTime(), m_nActivity, index);
 }
 
 void CTimetableEntry::GetStaff(const CScheduleData& data, std::vector<int>& staff) const {

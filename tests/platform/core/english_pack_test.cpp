@@ -145,7 +145,7 @@ TEST_F(EnglishPack, FormatTextsTakeTheirArguments) {
         {IDS_ACTIVITY_TITLE, "s"}, {IDS_ACTIVITY_TITLE_ROOM, "s"}, {IDS_LESSON_SPAN, "ss"},
         {IDS_LESSON_SINGLE, "s"}, {IDS_WHEN_HOURS_SPAN, "sss"}, {IDS_WHEN_LESSONS_SPAN, "sss"},
         {IDS_WHEN_HOUR, "ss"}, {IDS_WHEN_LESSON, "ss"}, {IDS_WHEN_PLAIN_SPAN, "sss"}, {IDS_WHEN_PLAIN, "ss"},
-        {IDS_ROOMS_LOCATION, "s"}, {IDS_ENTRY_TITLE, "ss"},
+        {IDS_ROOMS_LOCATION, "s"}, {IDS_ENTRY_TITLE, "ss"}, {IDS_REPORT_OVERPLANNED, "s"},
     };
     for (const Case& c : cases) EXPECT_EQ(Markers(pack.GetString(c.id)), c.markers) << c.id;
 }

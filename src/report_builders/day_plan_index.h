@@ -1,0 +1,31 @@
+#pragma once
+// Lookups for the day-plan cells of one build: the store's plan index and, per entity, the
+// entries it may take part in, so that a cell looks at a handful of entries instead of every
+// entry of its hour. Valid only while nothing edits the store.
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+#include "model/plan_index.h"
+
+class CScheduleData;
+
+class CDayPlanIndex {
+public:
+    explicit CDayPlanIndex(const CScheduleData& data) : m_data(data), m_plan(data) {}
+
+    const CPlanIndex& Plan() const { return m_plan; }
+    // Positions, ascending, of the entries in which an entity that is not a room may take part.
+    const std::vector<std::size_t>& EntriesInvolving(int entityId) const;
+    // Positions, ascending, of the entries in which a room may have a role: its own rooms, the
+    // rooms of its or its activity's pairs, the activity's rooms and the default rooms of its
+    // type-0 participants.
+    const std::vector<std::size_t>& EntriesNamingRoom(int roomId) const;
+
+private:
+    const CScheduleData& m_data;
+    CPlanIndex m_plan;
+    mutable std::unordered_map<int, std::vector<std::size_t>> m_involving;
+    mutable std::unordered_map<int, std::vector<std::size_t>> m_roomEntries;
+    mutable bool m_roomsIndexed = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// Small pieces of report markup that every builder shares: escaping of record texts, the
+// report font and the table style, state colours and page breaks.
+#include <cstddef>
+
+#include "platform/core/colors.h"
+#include "platform/core/cstring.h"
+
+class CScheduleData;
+struct CReportOptions;
+
+// Text made safe for an HTML element or a quoted attribute: "&", "<", ">", the double and the
+// single quote become character references; line breaks and tabs become blanks.
+CString EscapeHtml(const CString& text);
+// The report font as a CSS declaration: font:16px "Tahoma" (the face escaped and quoted).
+CString ReportFont(const CReportOptions& options, int sizeDelta = 0);
+// The style of a report table: the report font and a silver background.
+CString ReportTableStyle(const CReportOptions& options);
+// "<table style=... " opener of a report table with the attributes that follow the style;
+// cell padding 3, no spacing, a border of one pixel.
+CString OpenReportTable(const CReportOptions& options, const wchar_t* extraAttributes = L"align=\"center\"");
+// The document's colour of an entry state: the palette colour the state-to-colour map names.
+COLORREF GetStateColour(const CScheduleData& data, int state);
+// The colour of a block's frame as a style declaration.
+CString BorderStyle(const CString& colourText);
+// The style that starts a new printed page after an element; empty for the last page.
+const wchar_t* PageBreakStyle(bool last);
+// A language-pack text that a cell shows as it is.
+CString ResText(unsigned id);
+// The caption of hour slot i in a report's hour column: mode 1 the lesson start, mode 2 the
+// lesson number and its start on two lines, otherwise the hour.
+CString ReportHourCaption(const CScheduleData& data, int mode, int chimeSetId, int slot);
+// The break row that the chime set puts at position (an index into its intervals), or empty
+// when there is no break there: its start and label across the table's columns.
+CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t position, int columns, bool coloured);

@@ -1,0 +1,19 @@
+#pragma once
+// The titled pages report: a printed page per selected plan day with a column per selected
+// entity that works that day; equal cells of neighbouring columns are merged into one.
+#include <vector>
+
+#include "platform/core/cstring.h"
+
+class CDayPlanIndex;
+class CScheduleData;
+struct CDayHourLayout;
+struct CReportOptions;
+
+void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& options, CString& out);
+// The table of one plan day; its columns are the entities (in name order) with a window that day.
+CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                      const std::vector<int>& entityIds, const CDayPlanIndex* index = nullptr);
+CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
+CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                          const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);
