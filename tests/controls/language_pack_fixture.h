@@ -1,0 +1,18 @@
+#pragma once
+// Tests that load pictures, strings or templates by id run with the English pack current.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/core/language_pack.h"
+
+class EnglishPackTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const CPackResult r = pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
+        ASSERT_TRUE(r.ok) << r.Describe().ToUtf8();
+        CLanguagePack::SetCurrent(&pack);
+    }
+    void TearDown() override { CLanguagePack::SetCurrent(nullptr); }
+    CLanguagePack pack;
+};
