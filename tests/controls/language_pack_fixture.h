@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/core/language_pack.h"
+#include "platform/ui/win_app.h"
 
 class EnglishPackTest : public ::testing::Test {
 protected:
@@ -12,7 +13,11 @@ protected:
         const CPackResult r = pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
         ASSERT_TRUE(r.ok) << r.Describe().ToUtf8();
         CLanguagePack::SetCurrent(&pack);
+        AfxSetResourcePack(&pack);
     }
-    void TearDown() override { CLanguagePack::SetCurrent(nullptr); }
+    void TearDown() override {
+        AfxSetResourcePack(nullptr);
+        CLanguagePack::SetCurrent(nullptr);
+    }
     CLanguagePack pack;
 };
