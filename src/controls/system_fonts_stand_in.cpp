@@ -15,3 +15,12 @@ BOOL SystemParametersInfo(UINT action, UINT, void* data, UINT) {
 }
 
 }  // namespace controls_stand_in
+
+namespace controls_stand_in {
+
+BOOL FontFamilyExists(LPCTSTR face) {
+    // Every face the program asks for is mapped to an installed one by the layer.
+    return face && *face;
+}
+
+}  // namespace controls_stand_in

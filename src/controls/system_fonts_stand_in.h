@@ -16,3 +16,11 @@ inline constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
 BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni);
 
 }  // namespace controls_stand_in
+
+namespace controls_stand_in {
+
+// Whether a font family of that name can be had (case-insensitive); the layer's face table
+// answers for the faces the program names.
+BOOL FontFamilyExists(LPCTSTR face);
+
+}  // namespace controls_stand_in

@@ -1,0 +1,31 @@
+#pragma once
+// COptionTreeItemCheckBox: a check-box row.
+#include "controls/option_tree_check_button.h"
+#include "controls/option_tree_item.h"
+
+class COptionTreeItemCheckBox : public COptionTreeCheckButton, public COptionTreeItem {
+public:
+    COptionTreeItemCheckBox();
+    ~COptionTreeItemCheckBox() override;
+    BOOL CreateCheckWindow(BOOL bChecked, DWORD dwOptions);
+
+    void DrawValue(CDC* pDC, const RECT& rcValue) override;
+    void Activate() override;
+    void LayoutChanged() override;
+    void MoveEditor() override;
+    void EndEdit() override;
+    void DestroyEditor() override;
+    void OnDeselect() override;
+    void OnSelect() override;
+
+protected:
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    UINT OnGetDlgCode();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL m_bFocus = FALSE;
+};

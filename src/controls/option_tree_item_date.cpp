@@ -1,0 +1,74 @@
+#include "controls/option_tree_item_date.h"
+
+#include "controls/option_tree.h"
+#include "platform/core/virtual_keys.h"
+#include "platform/core/window_styles.h"
+#include "platform/ui/common_control_defs.h"
+#include "platform/ui/dc.h"
+
+BEGIN_MESSAGE_MAP(COptionTreeItemDate, CDateTimeCtrl)
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+COptionTreeItemDate::COptionTreeItemDate() { m_kind = kDate; }
+
+BOOL COptionTreeItemDate::CreateDateWindow(const CString& format, DWORD dwStyle) {
+    if (!m_pTree || m_hWnd) return FALSE;
+    if (!CDateTimeCtrl::Create(dwStyle | WS_CHILD | WS_VISIBLE, m_rcValue, &m_pTree->GetList(),
+                               static_cast<UINT>(m_id)))
+        return FALSE;
+    SetFont(COptionTree::NormalFont());
+    SendMessage(DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.GetString()));
+    ShowWindow(SW_HIDE);
+    return TRUE;
+}
+
+void COptionTreeItemDate::DrawValue(CDC* pDC, const RECT& rcValue) {
+    if (!BeginValueDrawing(pDC, m_bFocus, m_hWnd != nullptr)) return;
+    CString text;
+    GetWindowText(text);
+    CRect rect = rcValue;
+    pDC->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void COptionTreeItemDate::Activate() { PlaceEditor(this, true); }
+
+void COptionTreeItemDate::LayoutChanged() {
+    PlaceEditor(this, false);
+    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
+}
+
+void COptionTreeItemDate::MoveEditor() { PlaceEditor(this, false); }
+
+void COptionTreeItemDate::EndEdit() {
+    if (m_hWnd) ShowWindow(SW_HIDE);
+}
+
+void COptionTreeItemDate::DestroyEditor() {
+    if (m_hWnd) DestroyWindow();
+}
+
+void COptionTreeItemDate::OnDeselect() { EndEdit(); }
+
+void COptionTreeItemDate::OnSetFocus(CWnd* pOldWnd) {
+    CDateTimeCtrl::OnSetFocus(pOldWnd);
+    m_bFocus = TRUE;
+}
+
+void COptionTreeItemDate::OnKillFocus(CWnd* pNewWnd) {
+    CDateTimeCtrl::OnKillFocus(pNewWnd);
+    HWND calendar = reinterpret_cast<HWND>(SendMessage(DTM_GETMONTHCAL));
+    if (IsInside(pNewWnd, m_pTree) && !(calendar && pNewWnd && pNewWnd->m_hWnd == calendar)) {
+        m_bFocus = FALSE;
+        CommitChanges();
+    }
+}
+
+BOOL COptionTreeItemDate::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB)) {
+        ForwardKey(VK_TAB);
+        return TRUE;
+    }
+    return CDateTimeCtrl::PreTranslateMessage(pMsg);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// COptionTreeItemDate: a row with a date picker.
+#include "controls/option_tree_item.h"
+#include "platform/ui/date_time_ctrl.h"
+#include "platform/ui/message_map.h"
+
+class COptionTreeItemDate : public CDateTimeCtrl, public COptionTreeItem {
+public:
+    COptionTreeItemDate();
+    BOOL CreateDateWindow(const CString& format, DWORD dwStyle);
+
+    void DrawValue(CDC* pDC, const RECT& rcValue) override;
+    void Activate() override;
+    void LayoutChanged() override;
+    void MoveEditor() override;
+    void EndEdit() override;
+    void DestroyEditor() override;
+    void OnDeselect() override;
+
+protected:
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL m_bFocus = FALSE;
+};
