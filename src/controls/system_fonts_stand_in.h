@@ -24,3 +24,11 @@ namespace controls_stand_in {
 BOOL FontFamilyExists(LPCTSTR face);
 
 }  // namespace controls_stand_in
+
+namespace controls_stand_in {
+
+// The keyboard repeat settings the layer does not answer yet; asking for them fails, and the
+// callers take their fallbacks.
+inline constexpr UINT SPI_GETKEYBOARDSPEED = 0x000A, SPI_GETKEYBOARDDELAY = 0x0016;
+
+}  // namespace controls_stand_in

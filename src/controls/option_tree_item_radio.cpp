@@ -1,0 +1,89 @@
+#include "controls/option_tree_item_radio.h"
+
+#include "controls/option_tree.h"
+#include "platform/ui/dc.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/window_class.h"
+
+BEGIN_MESSAGE_MAP(COptionTreeItemRadio, COptionTreeRadioWnd)
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+COptionTreeItemRadio::COptionTreeItemRadio() { m_kind = kRadio; }
+
+BOOL COptionTreeItemRadio::CreateRadioWindow() {
+    if (!m_pTree || m_hWnd) return FALSE;
+    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
+    if (!CWnd::Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcValue,
+                      &m_pTree->GetList(), static_cast<UINT>(m_id)))
+        return FALSE;
+    SetFont(COptionTree::NormalFont());
+    ShowWindow(SW_HIDE);
+    m_bLabelOffset = TRUE;
+    m_pRadioTree = m_pTree;
+    return TRUE;
+}
+
+void COptionTreeItemRadio::AddOption(BOOL bChecked, const CString& text) {
+    if (bChecked)
+        for (Option& o : m_options) o.checked = FALSE;
+    m_options.push_back(Option{text, bChecked, CRect()});
+    UpdateRowHeight();
+}
+
+BOOL COptionTreeItemRadio::SetCheckedIndex(int index) {
+    if (index < 0 || index >= static_cast<int>(m_options.size())) {
+        CheckOnly(m_options.size());
+        return FALSE;
+    }
+    CheckOnly(static_cast<size_t>(index));
+    if (m_hWnd) Invalidate(FALSE);
+    return TRUE;
+}
+
+int COptionTreeItemRadio::GetCheckedIndex() const {
+    for (size_t k = 0; k < m_options.size(); ++k)
+        if (m_options[k].checked) return static_cast<int>(k);
+    return -1;
+}
+
+void COptionTreeItemRadio::DrawValue(CDC* pDC, const RECT& rcValue) {
+    if (!BeginValueDrawing(pDC, m_bFocus, m_hWnd != nullptr)) return;
+    DrawOptions(pDC, rcValue, true, false);
+}
+
+void COptionTreeItemRadio::Activate() { PlaceEditor(this, true); }
+
+void COptionTreeItemRadio::LayoutChanged() {
+    PlaceEditor(this, false);
+    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
+    UpdateRowHeight();
+}
+
+void COptionTreeItemRadio::MoveEditor() { PlaceEditor(this, false); }
+
+void COptionTreeItemRadio::EndEdit() {
+    if (m_hWnd) ShowWindow(SW_HIDE);
+}
+
+void COptionTreeItemRadio::DestroyEditor() {
+    if (m_hWnd) DestroyWindow();
+}
+
+void COptionTreeItemRadio::OnDeselect() { CommitChanges(); }
+
+void COptionTreeItemRadio::OnSelect() { CommitChanges(); }
+
+void COptionTreeItemRadio::OnSetFocus(CWnd* pOldWnd) {
+    COptionTreeRadioWnd::OnSetFocus(pOldWnd);
+    m_bFocus = TRUE;
+}
+
+void COptionTreeItemRadio::OnKillFocus(CWnd* pNewWnd) {
+    COptionTreeRadioWnd::OnKillFocus(pNewWnd);
+    if (IsInside(pNewWnd, TreeOwner())) {
+        m_bFocus = FALSE;
+        CommitChanges();
+    }
+}

@@ -1,0 +1,58 @@
+#include "controls/option_tree_radio_wnd.h"
+
+#include "controls/option_tree.h"
+#include "platform/core/colors.h"
+#include "platform/ui/client_dc.h"
+
+BEGIN_MESSAGE_MAP(COptionTreeRadioWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+void COptionTreeRadioWnd::DrawOptions(CDC* pDC, const CRect& cell, bool flat, bool storeHits) {
+    for (size_t k = 0; k < m_options.size(); ++k) {
+        const int top = cell.top + 16 * static_cast<int>(k);
+        CRect glyph(cell.left, top + 2, cell.left + 14, top + 16);
+        UINT state = DFCS_BUTTONRADIO | (m_options[k].checked ? DFCS_CHECKED : 0) | (flat ? DFCS_FLAT : 0);
+        pDC->DrawFrameControl(&glyph, DFC_BUTTON, state);
+        CRect text(cell.left + 19, top + 2, cell.right, top + 16);
+        pDC->DrawText(m_options[k].text, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        if (storeHits) m_options[k].hit = CRect(cell.left, top + 2, cell.right, top + 16);
+    }
+}
+
+void COptionTreeRadioWnd::CheckOnly(size_t index) {
+    for (size_t k = 0; k < m_options.size(); ++k) m_options[k].checked = k == index;
+}
+
+BOOL COptionTreeRadioWnd::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void COptionTreeRadioWnd::OnPaint() {
+    CPaintDC paint(this);
+    if (!m_pRadioTree) return;
+    CRect client;
+    GetClientRect(&client);
+    CDC dc;
+    dc.CreateCompatibleDC(&paint);
+    CBitmap buffer;
+    buffer.CreateBitmap(std::max(1, client.Width()), std::max(1, client.Height()), 1, 32, nullptr);
+    CBitmap* old = dc.SelectObject(&buffer);
+    dc.FillSolidRect(&client, ::GetSysColor(m_pRadioTree->IsWindowEnabled() ? COLOR_WINDOW : COLOR_BTNFACE));
+    CFont* oldFont = dc.SelectObject(COptionTree::NormalFont());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+    DrawOptions(&dc, client, false, true);
+    dc.SelectObject(oldFont);
+    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
+    dc.SelectObject(old);
+}
+
+void COptionTreeRadioWnd::OnLButtonUp(UINT, CPoint point) {
+    for (size_t k = 0; k < m_options.size(); ++k)
+        if (m_options[k].hit.PtInRect(point)) {
+            CheckOnly(k);
+            Invalidate(FALSE);
+            return;
+        }
+}
