@@ -78,7 +78,7 @@ int COptionTree::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_images.Create(IDB_OPTION_TREE_IMAGES, 16, 1, RGB(255, 0, 255));
     CRect client;
     GetClientRect(&client);
-    if (!m_info.Create(L"", WS_CHILD | WS_VISIBLE, client, this, 0xFFFF)) return -1;
+    if (!m_info.Create(client, this, 0xFFFF)) return -1;
     LPCTSTR cls = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
     if (!m_list.Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL, client, this,
                        OT_LIST_ID))

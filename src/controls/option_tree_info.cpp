@@ -6,10 +6,14 @@
 #include "platform/ui/client_dc.h"
 #include "resource_ids.h"
 
-BEGIN_MESSAGE_MAP(COptionTreeInfo, CStatic)
+BEGIN_MESSAGE_MAP(COptionTreeInfo, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
+
+BOOL COptionTreeInfo::Create(const RECT& rect, CWnd* pParent, UINT nID) {
+    return CWnd::Create(nullptr, L"", WS_CHILD | WS_VISIBLE, rect, pParent, nID);
+}
 
 void COptionTreeInfo::GetTexts(CString& title, CString& body) const {
     title.Empty();
