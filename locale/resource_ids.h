@@ -182,8 +182,6 @@
 #define IDB_OPTION_TREE_IMAGES          228
 #define IDI_BUTTON_OK                   247
 #define IDI_BUTTON_CANCEL               309
-#define IDS_BUTTON_OK                   60000
-#define IDS_BUTTON_CANCEL               60001
 #define IDS_OPTION_TREE_NO_SELECTION_TITLE 61300
 #define IDS_OPTION_TREE_NO_SELECTION_TEXT  61301
 #define IDS_OPTION_TREE_CHECKED         61302
