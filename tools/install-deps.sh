@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
+  tango-icon-theme
 )
 missing=()
 for p in "${packages[@]}"; do

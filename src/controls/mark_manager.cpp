@@ -29,6 +29,7 @@ void CMarkManager::AddMark(CWnd* pControl, const CString& text, int kind) {
     if (!mark->Create(text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | SS_BITMAP, rect, m_pOwner,
                       kFirstMarkId + static_cast<UINT>(m_nMarkCount)))
         return;
+    mark->SetWindowText(text);  // the message the tip shows, kept beside the picture
     CBitmap& picture = kind ? m_second : m_first;
     mark->SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.GetSafeHandle()));
     mark->m_nKind = kind;

@@ -77,6 +77,9 @@ COptionTreeColorPopup::COptionTreeColorPopup(COLORREF initial, int x, int y, COL
     }
     // 4. Hold the mouse.
     SetCapture();
+    // The keyboard works the popup: it takes the focus (the cell it came from does not commit
+    // on that loss, only on the popup's answer).
+    SetFocus();
 }
 
 void COptionTreeColorPopup::Layout() {

@@ -48,6 +48,9 @@ COptionTreeImagePopup::COptionTreeImagePopup(int x, int y, int imageWidth, int i
     m_toolTip.Activate(TRUE);
     // 6. Hold the mouse.
     SetCapture();
+    // The keyboard works the popup: it takes the focus (the cell it came from does not commit
+    // on that loss, only on the popup's answer).
+    SetFocus();
 }
 
 int COptionTreeImagePopup::ImageCount() const { return m_pImages ? m_pImages->GetImageCount() : 0; }

@@ -91,10 +91,11 @@ void COptionTreeItemColor::OnKillFocus(CWnd* pNewWnd) {
 }
 
 void COptionTreeItemColor::OnLButtonUp(UINT, CPoint) {
+    // Marked first: hiding the focused cell moves the focus, which must not commit a half-chosen value.
+    m_bPopupOpen = TRUE;
     ShowWindow(SW_HIDE);
     CPoint cursor;
     ::GetCursorPos(&cursor);
-    m_bPopupOpen = TRUE;
     new COptionTreeColorPopup(m_crColor, cursor.x, cursor.y, m_crAutomatic, this,
                               LoadResString(IDS_OPTION_TREE_AUTOMATIC), LoadResString(IDS_OPTION_TREE_MORE_COLORS));
     if (m_pTree) m_pTree->Repaint();

@@ -142,10 +142,11 @@ void COptionTreeItemImage::OnKillFocus(CWnd* pNewWnd) {
 }
 
 void COptionTreeItemImage::OnLButtonUp(UINT, CPoint) {
+    // Marked first: hiding the focused cell moves the focus, which must not commit a half-chosen value.
+    m_bPopupOpen = TRUE;
     ShowWindow(SW_HIDE);
     CPoint cursor;
     ::GetCursorPos(&cursor);
-    m_bPopupOpen = TRUE;
     new COptionTreeImagePopup(cursor.x, cursor.y, m_nImageWidth, m_nImageHeight, m_nColumns, &m_images, m_pTree, m_tips,
                               m_nSelected, this);
     if (m_pTree) m_pTree->Repaint();

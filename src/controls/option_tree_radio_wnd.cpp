@@ -48,11 +48,20 @@ void COptionTreeRadioWnd::OnPaint() {
     dc.SelectObject(old);
 }
 
+int COptionTreeRadioWnd::OptionAt(CPoint point) const {
+    // The bands as DrawOptions lays them out on the client area.
+    CRect client;
+    GetClientRect(&client);
+    for (size_t k = 0; k < m_options.size(); ++k) {
+        const int top = 16 * static_cast<int>(k);
+        if (CRect(client.left, top + 2, client.right, top + 16).PtInRect(point)) return static_cast<int>(k);
+    }
+    return -1;
+}
+
 void COptionTreeRadioWnd::OnLButtonUp(UINT, CPoint point) {
-    for (size_t k = 0; k < m_options.size(); ++k)
-        if (m_options[k].hit.PtInRect(point)) {
-            CheckOnly(k);
-            Invalidate(FALSE);
-            return;
-        }
+    const int k = OptionAt(point);
+    if (k < 0) return;
+    CheckOnly(static_cast<size_t>(k));
+    Invalidate(FALSE);
 }

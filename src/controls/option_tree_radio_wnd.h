@@ -23,6 +23,8 @@ protected:
     // Draws the options into a value cell: glyph k at (left, top + 16k + 2), text from left + 19.
     void DrawOptions(CDC* pDC, const CRect& cell, bool flat, bool storeHits);
     void CheckOnly(size_t index);
+    // The option whose band holds a client point, -1 when none.
+    int OptionAt(CPoint point) const;
 
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
