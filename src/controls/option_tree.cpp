@@ -12,6 +12,7 @@
 int COptionTree::s_instances = 0;
 CFont* COptionTree::s_normalFont = nullptr;
 CFont* COptionTree::s_boldFont = nullptr;
+int COptionTree::s_fontGeneration = 0;
 
 BEGIN_MESSAGE_MAP(COptionTree, CWnd)
     ON_WM_CREATE()
@@ -62,6 +63,7 @@ void COptionTree::BuildFonts() {
     font.lfWeight = 700;
     s_boldFont = new CFont;
     s_boldFont->CreateFontIndirect(&font);
+    ++s_fontGeneration;
 }
 
 BOOL COptionTree::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwOptions) {

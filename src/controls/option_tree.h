@@ -79,6 +79,8 @@ public:
     // The shared fonts (built with the first tree, rebuilt on a system colour change).
     static CFont* NormalFont();
     static CFont* BoldFont();
+    // Changes whenever the shared fonts are built again (measurements made before are stale).
+    static int FontGeneration() { return s_fontGeneration; }
 
     CMarkManager m_markManager;
 
@@ -113,4 +115,5 @@ private:
     static int s_instances;
     static CFont* s_normalFont;
     static CFont* s_boldFont;
+    static int s_fontGeneration;
 };

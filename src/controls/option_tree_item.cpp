@@ -84,7 +84,18 @@ void COptionTreeItem::ForwardKey(UINT vk) const {
 
 void COptionTreeItem::PlaceEditor(CWnd* pEditor, bool show, int extraHeight) const {
     if (!pEditor || !pEditor->m_hWnd) return;
-    pEditor->MoveWindow(m_rcValue.left, m_rcValue.top, m_rcValue.Width(), m_rcValue.Height() + extraHeight);
+    const CRect target(m_rcValue.left, m_rcValue.top, m_rcValue.right, m_rcValue.bottom + extraHeight);
+    // A hidden editor of a row out of view is put on its cell when the row comes into view.
+    bool inView = true;
+    if (!show && m_pTree && m_pTree->GetList().m_hWnd) {
+        CRect client;
+        m_pTree->GetList().GetClientRect(&client);
+        inView = target.bottom > client.top && target.top < client.bottom;
+    }
+    if ((show || inView || pEditor->IsWindowVisible()) && target != m_rcPlaced) {
+        pEditor->MoveWindow(target.left, target.top, target.Width(), target.Height());
+        m_rcPlaced = target;
+    }
     if (show) {
         pEditor->ShowWindow(SW_SHOW);
         pEditor->SetFocus();

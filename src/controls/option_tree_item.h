@@ -25,7 +25,10 @@ public:
     COptionTreeItem(const COptionTreeItem&) = delete;
     COptionTreeItem& operator=(const COptionTreeItem&) = delete;
 
-    void SetLabel(const CString& label) { m_label = label; }
+    void SetLabel(const CString& label) {
+        m_label = label;
+        m_nLabelFontGeneration = -1;
+    }
     void SetInfoText(const CString& text) { m_infoText = text; }
     CString GetLabel() const { return m_label; }
     CString GetInfoText() const { return m_infoText; }
@@ -114,4 +117,10 @@ protected:
     BOOL m_bExpanded = FALSE;
     BOOL m_bEditing = FALSE;
     int m_kind = kPlain;
+
+    // The label's measured size, kept until the label or the tree's fonts change.
+    CSize m_labelExtent;
+    int m_nLabelFontGeneration = -1;
+    // Where the editor was last put, so that an unchanged cell moves no window.
+    mutable CRect m_rcPlaced;
 };

@@ -110,11 +110,15 @@ int COptionTreeList::LayoutRow(COptionTreeItem* item, CDC* measure, const CRect&
     if (!IsBlank(item->m_label)) {
         const int left = x + kGutter + (item->m_bShowImage ? 15 : 5);
         const int top = y + (item->m_bLabelOffset ? 5 : 0);
-        CFont* old = measure->SelectObject(category ? COptionTree::BoldFont() : COptionTree::NormalFont());
-        CRect text(left, top, left, top);
-        measure->DrawText(item->m_label, &text, DT_SINGLELINE | DT_CALCRECT);
-        measure->SelectObject(old);
-        item->m_rcLabelText = text;
+        if (item->m_nLabelFontGeneration != COptionTree::FontGeneration()) {
+            CFont* old = measure->SelectObject(category ? COptionTree::BoldFont() : COptionTree::NormalFont());
+            CRect text(0, 0, 0, 0);
+            measure->DrawText(item->m_label, &text, DT_SINGLELINE | DT_CALCRECT);
+            measure->SelectObject(old);
+            item->m_labelExtent = text.Size();
+            item->m_nLabelFontGeneration = COptionTree::FontGeneration();
+        }
+        item->m_rcLabelText = CRect(CPoint(left, top), item->m_labelExtent);
     }
     // 9. The children of an open row.
     int height = item->m_nRowHeight;
@@ -143,9 +147,14 @@ void COptionTreeList::OnPaint() {
     const DWORD options = m_pTree->m_dwOptions;
 
     // 2. and 3. Background and gutter.
-    dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
+    // A 2-pixel face border around the window-coloured inside (filled as strips, not twice).
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     CRect inner = client;
     inner.DeflateRect(2, 2);
+    dc.FillSolidRect(client.left, client.top, client.Width(), 2, face);
+    dc.FillSolidRect(client.left, client.bottom - 2, client.Width(), 2, face);
+    dc.FillSolidRect(client.left, client.top, 2, client.Height(), face);
+    dc.FillSolidRect(client.right - 2, client.top, 2, client.Height(), face);
     dc.FillSolidRect(&inner, ::GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
     const bool shade = (options & OT_OPTIONS_SHADEEXPANDCOLUMN) || !enabled;
     dc.FillSolidRect(0, 0, kGutter, client.Height(), ::GetSysColor(shade ? COLOR_BTNFACE : COLOR_WINDOW));
