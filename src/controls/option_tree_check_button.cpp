@@ -3,7 +3,7 @@
 #include "controls/option_tree.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 #include "resource_ids.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeCheckButton, CWnd)
@@ -23,15 +23,9 @@ void COptionTreeCheckButton::SetCheck(BOOL bChecked) {
 BOOL COptionTreeCheckButton::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeCheckButton::OnPaint() {
-    CPaintDC paint(this);
+    CBufferedPaintDC dc(this);
     if (!m_pButtonTree) return;
-    CRect client;
-    GetClientRect(&client);
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(std::max(1, client.Width()), std::max(1, client.Height()), 1, 32, nullptr);
-    CBitmap* old = dc.SelectObject(&buffer);
+    const CRect client = dc.Client();
     dc.FillSolidRect(&client, ::GetSysColor(m_pButtonTree->IsWindowEnabled() ? COLOR_WINDOW : COLOR_BTNFACE));
     CRect box(0, 3, 14, 17);
     UINT state = DFCS_BUTTONCHECK | (m_bChecked ? DFCS_CHECKED : 0);
@@ -47,8 +41,6 @@ void COptionTreeCheckButton::OnPaint() {
         dc.SelectObject(oldFont);
         m_rcHit.right = client.right;
     }
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(old);
 }
 
 void COptionTreeCheckButton::OnLButtonUp(UINT, CPoint point) {

@@ -4,7 +4,7 @@
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
 #include "platform/core/virtual_keys.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
@@ -77,15 +77,9 @@ void COptionTreeImagePopup::Close() {
 BOOL COptionTreeImagePopup::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeImagePopup::OnPaint() {
-    CPaintDC paint(this);
-    CRect client;
-    GetClientRect(&client);
+    CBufferedPaintDC dc(this);
+    CRect client = dc.Client();
     if (!m_pTree) return;
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
-    CBitmap* old = dc.SelectObject(&buffer);
     dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
     const int n = ImageCount();
     for (int i = 0; i < n && i < static_cast<int>(m_cells.size()); ++i) {
@@ -114,8 +108,6 @@ void COptionTreeImagePopup::OnPaint() {
     }
     CRect edge = client;
     dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(old);
 }
 
 void COptionTreeImagePopup::OnMouseMove(UINT, CPoint point) {

@@ -3,7 +3,7 @@
 #include "controls/option_tree.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 #include "resource_ids.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeInfo, CWnd)
@@ -31,14 +31,8 @@ void COptionTreeInfo::GetTexts(CString& title, CString& body) const {
 BOOL COptionTreeInfo::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeInfo::OnPaint() {
-    CPaintDC paint(this);
-    CRect client;
-    GetClientRect(&client);
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
-    CBitmap* oldBitmap = dc.SelectObject(&buffer);
+    CBufferedPaintDC dc(this);
+    const CRect client = dc.Client();
 
     dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
     CRect edge = client;
@@ -58,7 +52,4 @@ void COptionTreeInfo::OnPaint() {
     CRect bodyRect(text.left, titleRect.bottom, text.right, text.bottom);
     dc.DrawText(body, &bodyRect, DT_WORDBREAK);
     dc.SelectObject(oldFont);
-
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(oldBitmap);
 }

@@ -3,8 +3,6 @@
 #include "controls/option_tree.h"
 #include "platform/core/virtual_keys.h"
 #include "platform/ui/dc.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/window_class.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemCheckBox, COptionTreeCheckButton)
     ON_WM_SETFOCUS()
@@ -22,10 +20,7 @@ BOOL COptionTreeItemCheckBox::CreateCheckWindow(BOOL bChecked, DWORD dwOptions) 
     if (!m_pTree || m_hWnd) return FALSE;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if (!(dwOptions & OT_CHECKBOX_3D)) style |= 0x8000;  // flat box
-    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CWnd::Create(cls, L"", style, m_rcValue, &m_pTree->GetList(), static_cast<UINT>(m_id))) return FALSE;
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    if (!CreateOwnEditor(style)) return FALSE;
     m_pButtonTree = m_pTree;
     m_bChecked = bChecked;
     m_dwCheckOptions = dwOptions;
@@ -44,23 +39,6 @@ void COptionTreeItemCheckBox::DrawValue(CDC* pDC, const RECT& rcValue) {
     }
     if (m_dwCheckOptions & OT_CHECKBOX_SHOWTEXT)
         pDC->DrawText(m_bChecked ? m_checkedText : m_uncheckedText, &text, DT_SINGLELINE | DT_VCENTER);
-}
-
-void COptionTreeItemCheckBox::Activate() { PlaceEditor(this, true); }
-
-void COptionTreeItemCheckBox::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemCheckBox::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemCheckBox::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemCheckBox::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
 }
 
 void COptionTreeItemCheckBox::OnDeselect() { CommitChanges(); }

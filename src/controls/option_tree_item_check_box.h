@@ -1,20 +1,15 @@
 #pragma once
 // COptionTreeItemCheckBox: a check-box row.
 #include "controls/option_tree_check_button.h"
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 
-class COptionTreeItemCheckBox : public COptionTreeCheckButton, public COptionTreeItem {
+class COptionTreeItemCheckBox : public COptionTreeEditorItem<COptionTreeCheckButton> {
 public:
     COptionTreeItemCheckBox();
     ~COptionTreeItemCheckBox() override;
     BOOL CreateCheckWindow(BOOL bChecked, DWORD dwOptions);
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
     void OnDeselect() override;
     void OnSelect() override;
 
@@ -26,6 +21,4 @@ protected:
     UINT OnGetDlgCode();
     DECLARE_MESSAGE_MAP()
 
-private:
-    BOOL m_bFocus = FALSE;
 };

@@ -5,8 +5,6 @@
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/client_dc.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemColor, CWnd)
@@ -25,12 +23,7 @@ COptionTreeItemColor::COptionTreeItemColor() { m_kind = kColor; }
 
 BOOL COptionTreeItemColor::CreateColorWindow(DWORD dwOptions, COLORREF color, COLORREF automatic) {
     if (!m_pTree || m_hWnd) return FALSE;
-    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CWnd::Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcValue,
-                      &m_pTree->GetList(), static_cast<UINT>(m_id)))
-        return FALSE;
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    if (!CreateOwnEditor(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN)) return FALSE;
     m_dwOptions = dwOptions;
     m_crColor = color;
     m_crAutomatic = automatic;
@@ -59,25 +52,6 @@ void COptionTreeItemColor::OnPaint() {
     if (m_bFocus) DrawSwatch(&dc, 0, 2);
 }
 
-void COptionTreeItemColor::Activate() { PlaceEditor(this, true); }
-
-void COptionTreeItemColor::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemColor::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemColor::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemColor::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
-}
-
-void COptionTreeItemColor::OnDeselect() { EndEdit(); }
-
 void COptionTreeItemColor::OnSetFocus(CWnd* pOldWnd) {
     CWnd::OnSetFocus(pOldWnd);
     m_bFocus = TRUE;
@@ -93,7 +67,7 @@ void COptionTreeItemColor::OnKillFocus(CWnd* pNewWnd) {
 void COptionTreeItemColor::OnLButtonUp(UINT, CPoint) {
     // Marked first: hiding the focused cell moves the focus, which must not commit a half-chosen value.
     m_bPopupOpen = TRUE;
-    ShowWindow(SW_HIDE);
+    HideEditor();
     CPoint cursor;
     ::GetCursorPos(&cursor);
     new COptionTreeColorPopup(m_crColor, cursor.x, cursor.y, m_crAutomatic, this,
@@ -103,7 +77,7 @@ void COptionTreeItemColor::OnLButtonUp(UINT, CPoint) {
 
 LRESULT COptionTreeItemColor::OnSelChange(WPARAM wParam, LPARAM) {
     if (m_dwOptions & OT_COLOR_LIVEUPDATE) m_crColor = static_cast<COLORREF>(wParam);
-    ShowWindow(SW_HIDE);
+    HideEditor();
     if (m_pTree) {
         m_pTree->UpdateScrollRange();
         m_pTree->Repaint();
@@ -113,7 +87,7 @@ LRESULT COptionTreeItemColor::OnSelChange(WPARAM wParam, LPARAM) {
 
 LRESULT COptionTreeItemColor::OnSetColor(WPARAM wParam, LPARAM) {
     m_crColor = static_cast<COLORREF>(wParam);
-    ShowWindow(SW_HIDE);
+    HideEditor();
     if (m_pTree) m_pTree->Repaint();
     return 0;
 }
@@ -130,7 +104,7 @@ LRESULT COptionTreeItemColor::OnSelEndOk(WPARAM wParam, LPARAM) {
 LRESULT COptionTreeItemColor::OnSelEndCancel(WPARAM wParam, LPARAM) {
     m_bPopupOpen = FALSE;
     m_crColor = static_cast<COLORREF>(wParam);
-    ShowWindow(SW_HIDE);
+    HideEditor();
     if (m_pTree) m_pTree->Repaint();
     return 0;
 }

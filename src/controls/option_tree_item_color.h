@@ -1,13 +1,13 @@
 #pragma once
 // COptionTreeItemColor: a colour row; a click on its cell opens the colour popup, whose final
 // message alone commits the row.
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/wnd.h"
 
 inline constexpr DWORD OT_COLOR_LIVEUPDATE = 0x400;
 
-class COptionTreeItemColor : public CWnd, public COptionTreeItem {
+class COptionTreeItemColor : public COptionTreeEditorItem<CWnd> {
 public:
     COptionTreeItemColor();
     BOOL CreateColorWindow(DWORD dwOptions, COLORREF color, COLORREF automatic);
@@ -15,12 +15,6 @@ public:
     void SetColor(COLORREF color) { m_crColor = color; }
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
-    void OnDeselect() override;
 
 protected:
     void OnPaint();
@@ -37,7 +31,6 @@ protected:
 private:
     void DrawSwatch(CDC* pDC, int left, int top) const;
 
-    BOOL m_bFocus = FALSE;
     COLORREF m_crColor = 0;
     COLORREF m_crAutomatic = 0;
     DWORD m_dwOptions = 0;

@@ -16,8 +16,7 @@ BOOL COptionTreeItemComboBox::CreateComboWindow(DWORD dwStyle) {
     if (!CComboBox::Create(dwStyle | WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, m_rcValue, &m_pTree->GetList(),
                            static_cast<UINT>(m_id)))
         return FALSE;
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    FinishEditor();
     return TRUE;
 }
 
@@ -29,31 +28,18 @@ void COptionTreeItemComboBox::DrawValue(CDC* pDC, const RECT& rcValue) {
     pDC->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void COptionTreeItemComboBox::Activate() { PlaceEditor(this, true, m_nDropHeight); }
-
-void COptionTreeItemComboBox::LayoutChanged() {
-    PlaceEditor(this, false, m_nDropHeight);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemComboBox::MoveEditor() { PlaceEditor(this, false, m_nDropHeight); }
-
 void COptionTreeItemComboBox::EndEdit() {
     if (!m_hWnd) return;
     CString text;
     GetWindowText(text);
     if (FindStringExact(-1, text) == CB_ERR) SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.GetString()));
-    ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemComboBox::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
+    HideEditor();
 }
 
 void COptionTreeItemComboBox::OnDeselect() {
     m_bFocus = FALSE;
     CommitChanges();
-    if (m_hWnd) ShowWindow(SW_HIDE);
+    HideEditor();
 }
 
 void COptionTreeItemComboBox::OnSetFocus(CWnd* pOldWnd) {

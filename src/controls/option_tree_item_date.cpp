@@ -18,9 +18,8 @@ BOOL COptionTreeItemDate::CreateDateWindow(const CString& format, DWORD dwStyle)
     if (!CDateTimeCtrl::Create(dwStyle | WS_CHILD | WS_VISIBLE, m_rcValue, &m_pTree->GetList(),
                                static_cast<UINT>(m_id)))
         return FALSE;
-    SetFont(COptionTree::NormalFont());
     SendMessage(DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format.GetString()));
-    ShowWindow(SW_HIDE);
+    FinishEditor();
     return TRUE;
 }
 
@@ -31,25 +30,6 @@ void COptionTreeItemDate::DrawValue(CDC* pDC, const RECT& rcValue) {
     CRect rect = rcValue;
     pDC->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
-
-void COptionTreeItemDate::Activate() { PlaceEditor(this, true); }
-
-void COptionTreeItemDate::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemDate::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemDate::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemDate::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
-}
-
-void COptionTreeItemDate::OnDeselect() { EndEdit(); }
 
 void COptionTreeItemDate::OnSetFocus(CWnd* pOldWnd) {
     CDateTimeCtrl::OnSetFocus(pOldWnd);

@@ -1,21 +1,15 @@
 #pragma once
 // COptionTreeItemDate: a row with a date picker.
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "platform/ui/date_time_ctrl.h"
 #include "platform/ui/message_map.h"
 
-class COptionTreeItemDate : public CDateTimeCtrl, public COptionTreeItem {
+class COptionTreeItemDate : public COptionTreeEditorItem<CDateTimeCtrl> {
 public:
     COptionTreeItemDate();
     BOOL CreateDateWindow(const CString& format, DWORD dwStyle);
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
-    void OnDeselect() override;
 
 protected:
     void OnSetFocus(CWnd* pOldWnd);
@@ -23,6 +17,4 @@ protected:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     DECLARE_MESSAGE_MAP()
 
-private:
-    BOOL m_bFocus = FALSE;
 };

@@ -28,8 +28,7 @@ BOOL COptionTreeItemEdit::CreateEditWindow(DWORD dwStyle, DWORD dwOptions) {
     if (dwOptions & OT_EDIT_NUMERICAL) style |= ES_NUMBER;
     if (!CEdit::Create(style, m_rcValue, &m_pTree->GetList(), static_cast<UINT>(m_id))) return FALSE;
     ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    FinishEditor();
     m_dwOptions = dwOptions;
     SetSel(0, 0);
     return TRUE;
@@ -44,29 +43,6 @@ void COptionTreeItemEdit::DrawValue(CDC* pDC, const RECT& rcValue) {
     if (m_dwOptions & OT_EDIT_MULTILINE) pDC->DrawText(text, &rect, DT_WORDBREAK | DT_TOP | DT_NOPREFIX);
     else pDC->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
-
-void COptionTreeItemEdit::Activate() {
-    PlaceEditor(this, true);
-    SetSel(0, 0);
-    SendMessage(EM_SCROLLCARET);
-}
-
-void COptionTreeItemEdit::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemEdit::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemEdit::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemEdit::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
-}
-
-void COptionTreeItemEdit::OnDeselect() { EndEdit(); }
 
 void COptionTreeItemEdit::OnSetFocus(CWnd* pOldWnd) {
     CEdit::OnSetFocus(pOldWnd);

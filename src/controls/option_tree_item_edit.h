@@ -1,24 +1,18 @@
 #pragma once
 // COptionTreeItemEdit: a text row, one line or (option 0x40000) several, a password row with
 // option 0x400, digits only with 0x200.
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/message_map.h"
 
 inline constexpr DWORD OT_EDIT_NUMERICAL = 0x200, OT_EDIT_PASSWORD = 0x400, OT_EDIT_MULTILINE = 0x40000;
 
-class COptionTreeItemEdit : public CEdit, public COptionTreeItem {
+class COptionTreeItemEdit : public COptionTreeEditorItem<CEdit> {
 public:
     COptionTreeItemEdit();
     BOOL CreateEditWindow(DWORD dwStyle, DWORD dwOptions);
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
-    void OnDeselect() override;
 
 protected:
     void OnSetFocus(CWnd* pOldWnd);
@@ -30,5 +24,4 @@ protected:
 
 private:
     DWORD m_dwOptions = 0;
-    BOOL m_bFocus = FALSE;
 };

@@ -7,7 +7,6 @@
 #include "platform/ui/client_dc.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/win_app.h"
-#include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemImage, CWnd)
@@ -29,12 +28,7 @@ BOOL COptionTreeItemImage::CreateImageWindow(DWORD dwOptions, int imageWidth, in
     if (!m_pTree || m_hWnd) return FALSE;
     m_images.DeleteImageList();
     if (!m_images.Create(imageWidth, imageHeight, ILC_COLORDDB | ILC_MASK, 1, 100)) return FALSE;
-    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CWnd::Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcValue,
-                      &m_pTree->GetList(), static_cast<UINT>(m_id)))
-        return FALSE;
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    if (!CreateOwnEditor(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN)) return FALSE;
     m_dwOptions = dwOptions;
     m_nImageWidth = imageWidth;
     m_nImageHeight = imageHeight;
@@ -111,25 +105,6 @@ void COptionTreeItemImage::OnPaint() {
     DrawImage(&dc, client);
 }
 
-void COptionTreeItemImage::Activate() { PlaceEditor(this, true); }
-
-void COptionTreeItemImage::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemImage::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemImage::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemImage::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
-}
-
-void COptionTreeItemImage::OnDeselect() { EndEdit(); }
-
 void COptionTreeItemImage::OnSetFocus(CWnd* pOldWnd) {
     CWnd::OnSetFocus(pOldWnd);
     m_bFocus = TRUE;
@@ -144,7 +119,7 @@ void COptionTreeItemImage::OnKillFocus(CWnd* pNewWnd) {
 void COptionTreeItemImage::OnLButtonUp(UINT, CPoint) {
     // Marked first: hiding the focused cell moves the focus, which must not commit a half-chosen value.
     m_bPopupOpen = TRUE;
-    ShowWindow(SW_HIDE);
+    HideEditor();
     CPoint cursor;
     ::GetCursorPos(&cursor);
     new COptionTreeImagePopup(cursor.x, cursor.y, m_nImageWidth, m_nImageHeight, m_nColumns, &m_images, m_pTree, m_tips,
@@ -154,7 +129,7 @@ void COptionTreeItemImage::OnLButtonUp(UINT, CPoint) {
 
 LRESULT COptionTreeItemImage::OnPopupSelect(WPARAM wParam, LPARAM lParam) {
     m_nSelected = static_cast<int>(lParam);
-    ShowWindow(SW_HIDE);
+    HideEditor();
     m_bFocus = FALSE;
     // The popup's last report ends the edit: only then is the choice committed.
     if (wParam == 1 && m_bPopupOpen) {

@@ -3,14 +3,14 @@
 // click on the cell opens the image popup, whose report sets the selection.
 #include <vector>
 
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/wnd.h"
 
 inline constexpr DWORD OT_IMAGE_SHOWTEXT = 0x40000;
 
-class COptionTreeItemImage : public CWnd, public COptionTreeItem {
+class COptionTreeItemImage : public COptionTreeEditorItem<CWnd> {
 public:
     COptionTreeItemImage();
     ~COptionTreeItemImage() override;
@@ -26,12 +26,6 @@ public:
     const std::vector<CString>& Tips() const { return m_tips; }
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
-    void OnDeselect() override;
 
 protected:
     void OnPaint();
@@ -45,7 +39,6 @@ protected:
 private:
     void DrawImage(CDC* pDC, const CRect& cell);
 
-    BOOL m_bFocus = FALSE;
     int m_nColumns = 3;
     int m_nImageWidth = 16, m_nImageHeight = 16;
     int m_nSelected = -1;

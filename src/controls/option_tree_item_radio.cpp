@@ -2,8 +2,6 @@
 
 #include "controls/option_tree.h"
 #include "platform/ui/dc.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/window_class.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemRadio, COptionTreeRadioWnd)
     ON_WM_SETFOCUS()
@@ -14,12 +12,7 @@ COptionTreeItemRadio::COptionTreeItemRadio() { m_kind = kRadio; }
 
 BOOL COptionTreeItemRadio::CreateRadioWindow() {
     if (!m_pTree || m_hWnd) return FALSE;
-    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CWnd::Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcValue,
-                      &m_pTree->GetList(), static_cast<UINT>(m_id)))
-        return FALSE;
-    SetFont(COptionTree::NormalFont());
-    ShowWindow(SW_HIDE);
+    if (!CreateOwnEditor(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN)) return FALSE;
     m_bLabelOffset = TRUE;
     m_pRadioTree = m_pTree;
     return TRUE;
@@ -53,22 +46,9 @@ void COptionTreeItemRadio::DrawValue(CDC* pDC, const RECT& rcValue) {
     DrawOptions(pDC, rcValue, true, false);
 }
 
-void COptionTreeItemRadio::Activate() { PlaceEditor(this, true); }
-
 void COptionTreeItemRadio::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
+    COptionTreeEditorItem::LayoutChanged();
     UpdateRowHeight();
-}
-
-void COptionTreeItemRadio::MoveEditor() { PlaceEditor(this, false); }
-
-void COptionTreeItemRadio::EndEdit() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemRadio::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
 }
 
 void COptionTreeItemRadio::OnDeselect() { CommitChanges(); }

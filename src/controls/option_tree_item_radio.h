@@ -1,9 +1,9 @@
 #pragma once
 // COptionTreeItemRadio: a row with a column of options, one of which is checked.
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "controls/option_tree_radio_wnd.h"
 
-class COptionTreeItemRadio : public COptionTreeRadioWnd, public COptionTreeItem {
+class COptionTreeItemRadio : public COptionTreeEditorItem<COptionTreeRadioWnd> {
 public:
     COptionTreeItemRadio();
     BOOL CreateRadioWindow();
@@ -12,11 +12,7 @@ public:
     int GetCheckedIndex() const;
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
     void LayoutChanged() override;
-    void MoveEditor() override;
-    void EndEdit() override;
-    void DestroyEditor() override;
     void OnDeselect() override;
     void OnSelect() override;
 
@@ -28,5 +24,4 @@ protected:
 private:
     void UpdateRowHeight() { m_nRowHeight = 16 * static_cast<int>(m_options.size()) + 2; }
 
-    BOOL m_bFocus = FALSE;
 };

@@ -5,8 +5,6 @@
 
 #include "controls/option_tree.h"
 #include "platform/ui/dc.h"
-#include "platform/ui/icon.h"
-#include "platform/ui/window_class.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemSpinner, COptionTreeSpinnerWnd)
     ON_WM_SETFOCUS()
@@ -18,18 +16,12 @@ COptionTreeItemSpinner::COptionTreeItemSpinner() { m_kind = kSpinner; }
 
 BOOL COptionTreeItemSpinner::CreateSpinnerWindow(DWORD dwOptions, double value, double minimum, double maximum) {
     if (!m_pTree || m_hWnd) return FALSE;
-    LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW));
-    if (!CWnd::Create(cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcValue,
-                      &m_pTree->GetList(), static_cast<UINT>(m_id)))
-        return FALSE;
+    if (!CreateOwnEditor(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN)) return FALSE;
     m_dMin = minimum;
     m_dwOptions = dwOptions;
     m_dMax = maximum;
     SetValue(value);
     m_pSpinTree = m_pTree;
-    SetFont(COptionTree::NormalFont());
-    PlaceEditor(this, false);
-    ShowWindow(SW_HIDE);
     return TRUE;
 }
 
@@ -54,15 +46,6 @@ void COptionTreeItemSpinner::DrawValue(CDC* pDC, const RECT& rcValue) {
     pDC->DrawText(GetText(), &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void COptionTreeItemSpinner::Activate() { PlaceEditor(this, true); }
-
-void COptionTreeItemSpinner::LayoutChanged() {
-    PlaceEditor(this, false);
-    if (!m_bFocus && m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemSpinner::MoveEditor() { PlaceEditor(this, false); }
-
 void COptionTreeItemSpinner::EndEdit() {
     // A typed value beyond the range is brought back into it when the edit ends.
     double value = 0.0;
@@ -70,15 +53,7 @@ void COptionTreeItemSpinner::EndEdit() {
         const double clamped = std::clamp(value, m_dMin, m_dMax);
         if (clamped != value || GetText().IsEmpty()) SetValue(clamped);
     }
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
-
-void COptionTreeItemSpinner::DestroyEditor() {
-    if (m_hWnd) DestroyWindow();
-}
-
-void COptionTreeItemSpinner::OnDeselect() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
+    HideEditor();
 }
 
 void COptionTreeItemSpinner::OnSetFocus(CWnd* pOldWnd) {

@@ -1,10 +1,10 @@
 #pragma once
 // COptionTreeItemSpinner: a number row; the value is clamped to the range when the row is
 // committed.
-#include "controls/option_tree_item.h"
+#include "controls/option_tree_editor_item.h"
 #include "controls/option_tree_spinner_wnd.h"
 
-class COptionTreeItemSpinner : public COptionTreeSpinnerWnd, public COptionTreeItem {
+class COptionTreeItemSpinner : public COptionTreeEditorItem<COptionTreeSpinnerWnd> {
 public:
     COptionTreeItemSpinner();
     BOOL CreateSpinnerWindow(DWORD dwOptions, double value, double minimum, double maximum);
@@ -12,12 +12,7 @@ public:
     BOOL GetIntValue(int& value) const;
 
     void DrawValue(CDC* pDC, const RECT& rcValue) override;
-    void Activate() override;
-    void LayoutChanged() override;
-    void MoveEditor() override;
     void EndEdit() override;
-    void DestroyEditor() override;
-    void OnDeselect() override;
 
 protected:
     void OnSetFocus(CWnd* pOldWnd);
@@ -25,6 +20,4 @@ protected:
     LRESULT OnEditKillFocus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-private:
-    BOOL m_bFocus = FALSE;
 };

@@ -5,7 +5,7 @@
 #include "controls/option_tree.h"
 #include "platform/core/colors.h"
 #include "platform/core/virtual_keys.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/window_api.h"
 
@@ -133,16 +133,9 @@ int COptionTreeList::LayoutRow(COptionTreeItem* item, CDC* measure, const CRect&
 BOOL COptionTreeList::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeList::OnPaint() {
-    CPaintDC paint(this);
-    if (!m_pTree) return;
-    CRect client;
-    GetClientRect(&client);
-    if (client.IsRectEmpty()) return;
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(client.Width(), client.Height(), 1, 32, nullptr);
-    CBitmap* oldBitmap = dc.SelectObject(&buffer);
+    CBufferedPaintDC dc(this);
+    const CRect client = dc.Client();
+    if (!m_pTree || client.IsRectEmpty()) return;
     const bool enabled = m_pTree->IsWindowEnabled() != FALSE;
     const DWORD options = m_pTree->m_dwOptions;
 
@@ -184,9 +177,7 @@ void COptionTreeList::OnPaint() {
         dc.PatBlt(m_nDragPos - 2, 0, 4, client.Height(), PATINVERT);
         dc.SelectObject(oldBrush);
     }
-    // 7. To the screen.
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(oldBitmap);
+    // 7. To the screen as the buffer goes.
 }
 
 void COptionTreeList::PaintRow(CDC* dc, COptionTreeItem* item, const CRect& client) {

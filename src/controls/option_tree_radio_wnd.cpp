@@ -2,7 +2,7 @@
 
 #include "controls/option_tree.h"
 #include "platform/core/colors.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeRadioWnd, CWnd)
     ON_WM_PAINT()
@@ -29,23 +29,15 @@ void COptionTreeRadioWnd::CheckOnly(size_t index) {
 BOOL COptionTreeRadioWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeRadioWnd::OnPaint() {
-    CPaintDC paint(this);
+    CBufferedPaintDC dc(this);
     if (!m_pRadioTree) return;
-    CRect client;
-    GetClientRect(&client);
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(std::max(1, client.Width()), std::max(1, client.Height()), 1, 32, nullptr);
-    CBitmap* old = dc.SelectObject(&buffer);
+    const CRect client = dc.Client();
     dc.FillSolidRect(&client, ::GetSysColor(m_pRadioTree->IsWindowEnabled() ? COLOR_WINDOW : COLOR_BTNFACE));
     CFont* oldFont = dc.SelectObject(COptionTree::NormalFont());
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
     DrawOptions(&dc, client, false, true);
     dc.SelectObject(oldFont);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(old);
 }
 
 int COptionTreeRadioWnd::OptionAt(CPoint point) const {

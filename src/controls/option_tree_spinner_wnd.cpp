@@ -6,7 +6,7 @@
 #include "controls/system_fonts_stand_in.h"
 #include "platform/core/colors.h"
 #include "platform/core/window_styles.h"
-#include "platform/ui/client_dc.h"
+#include "controls/buffered_paint_dc.h"
 #include "platform/ui/system_metrics.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeSpinnerWnd, CWnd)
@@ -118,15 +118,9 @@ void COptionTreeSpinnerWnd::LayoutButtons() {
 BOOL COptionTreeSpinnerWnd::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void COptionTreeSpinnerWnd::OnPaint() {
-    CPaintDC paint(this);
+    CBufferedPaintDC dc(this);
     if (!m_pSpinTree) return;
-    CRect client;
-    GetClientRect(&client);
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap buffer;
-    buffer.CreateBitmap(std::max(1, client.Width()), std::max(1, client.Height()), 1, 32, nullptr);
-    CBitmap* old = dc.SelectObject(&buffer);
+    const CRect client = dc.Client();
     dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
     LayoutButtons();
     double value = 0.0;
@@ -142,8 +136,6 @@ void COptionTreeSpinnerWnd::OnPaint() {
     CRect upRect = m_rcUp, downRect = m_rcDown;
     dc.DrawFrameControl(&upRect, DFC_SCROLL, up);
     dc.DrawFrameControl(&downRect, DFC_SCROLL, down);
-    paint.BitBlt(0, 0, client.Width(), client.Height(), &dc, 0, 0, SRCCOPY);
-    dc.SelectObject(old);
 }
 
 void COptionTreeSpinnerWnd::StepAt(CPoint point) {

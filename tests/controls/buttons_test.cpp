@@ -17,7 +17,7 @@
 #include "resource_ids.h"
 #include "test_host.h"
 #include "test_icons.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 

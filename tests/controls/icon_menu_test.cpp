@@ -11,6 +11,7 @@
 #include "platform/ui/dc.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/test_support.h"
+#include "memory_canvas.h"
 #include "strip_pack.h"
 
 namespace {
@@ -165,15 +166,9 @@ TEST(IconMenu, ItemsMeasureByKind) {
 namespace {
 
 // Draws the menu's items one under another into a memory picture, as the open menu would.
-class MenuPicture {
+class MenuPicture : public MemoryCanvas {
 public:
-    MenuPicture(int width, int height) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateBitmap(width, height, 1, 32, nullptr);
-        old = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, width, height, RGB(255, 255, 255));
-    }
-    ~MenuPicture() { dc.SelectObject(old); }
+    MenuPicture(int width, int height) : MemoryCanvas(width, height, RGB(255, 255, 255)) {}
     CRect Draw(CIconMenu& menu, const CIconMenu::Item* item, int top, int width, UINT state) {
         MEASUREITEMSTRUCT mis{ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(item)};
         menu.MeasureItem(&mis);
@@ -190,9 +185,6 @@ public:
                 if (dc.GetPixel(x, y) != background) return x;
         return -1;
     }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* old = nullptr;
 };
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "option_tree_fixture.h"
 #include "platform/core/ole_date_time.h"
 #include "test_icons.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 

@@ -6,27 +6,19 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/test_support.h"
+#include "memory_canvas.h"
 #include "strip_pack.h"
 #include "test_host.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 
 constexpr UINT kBar = 310;
 constexpr COLORREF kBackground = RGB(0, 128, 0);
 
-class Canvas {
+class Canvas : public MemoryCanvas {
 public:
-    Canvas(int width, int height) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateBitmap(width, height, 1, 32, nullptr);
-        old = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, width, height, kBackground);
-    }
-    ~Canvas() { dc.SelectObject(old); }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* old = nullptr;
+    Canvas(int width, int height) : MemoryCanvas(width, height, kBackground) {}
 };
 
 // An image set that sees an older common-controls library.

@@ -11,6 +11,7 @@
 #include "controls/theme_library.h"
 #include "controls/transparent_static.h"
 #include "language_pack_fixture.h"
+#include "memory_canvas.h"
 #include "platform/core/window_styles.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
@@ -28,18 +29,10 @@ struct GradientProbe {
     COLORREF expected;
 };
 
-class Canvas {
+// A canvas filled red, so that what a fill leaves alone shows.
+class Canvas : public MemoryCanvas {
 public:
-    Canvas(int width, int height) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateBitmap(width, height, 1, 32, nullptr);
-        old = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, width, height, RGB(255, 0, 0));
-    }
-    ~Canvas() { dc.SelectObject(old); }
-    CDC dc;
-    CBitmap bitmap;
-    CBitmap* old = nullptr;
+    Canvas(int width, int height) : MemoryCanvas(width, height, RGB(255, 0, 0)) {}
 };
 
 }  // namespace
