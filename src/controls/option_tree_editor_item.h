@@ -42,6 +42,15 @@ protected:
         return TRUE;
     }
 
+    // The editor took the focus.
+    void EditorGotFocus() { m_bFocus = TRUE; }
+    // The editor lost the focus to a window inside the container: the edit ends there.
+    void CommitWhenFocusMovesInside(CWnd* pNewWnd, CWnd* pContainer) {
+        if (!IsInside(pNewWnd, pContainer)) return;
+        m_bFocus = FALSE;
+        CommitChanges();
+    }
+
     // Set while the editor has the focus: the visible editor then shows the value itself.
     BOOL m_bFocus = FALSE;
 };

@@ -47,15 +47,12 @@ void COptionTreeItemCheckBox::OnSelect() { CommitChanges(); }
 
 void COptionTreeItemCheckBox::OnSetFocus(CWnd* pOldWnd) {
     COptionTreeCheckButton::OnSetFocus(pOldWnd);
-    m_bFocus = TRUE;
+    EditorGotFocus();
 }
 
 void COptionTreeItemCheckBox::OnKillFocus(CWnd* pNewWnd) {
     COptionTreeCheckButton::OnKillFocus(pNewWnd);
-    if (IsInside(pNewWnd, TreeOwner())) {
-        m_bFocus = FALSE;
-        CommitChanges();
-    }
+    CommitWhenFocusMovesInside(pNewWnd, TreeOwner());
 }
 
 UINT COptionTreeItemCheckBox::OnGetDlgCode() { return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS; }

@@ -39,10 +39,7 @@ void COptionTreeItemDate::OnSetFocus(CWnd* pOldWnd) {
 void COptionTreeItemDate::OnKillFocus(CWnd* pNewWnd) {
     CDateTimeCtrl::OnKillFocus(pNewWnd);
     HWND calendar = reinterpret_cast<HWND>(SendMessage(DTM_GETMONTHCAL));
-    if (IsInside(pNewWnd, m_pTree) && !(calendar && pNewWnd && pNewWnd->m_hWnd == calendar)) {
-        m_bFocus = FALSE;
-        CommitChanges();
-    }
+    if (!(calendar && pNewWnd && pNewWnd->m_hWnd == calendar)) CommitWhenFocusMovesInside(pNewWnd, m_pTree);
 }
 
 BOOL COptionTreeItemDate::PreTranslateMessage(MSG* pMsg) {

@@ -46,15 +46,12 @@ void COptionTreeItemEdit::DrawValue(CDC* pDC, const RECT& rcValue) {
 
 void COptionTreeItemEdit::OnSetFocus(CWnd* pOldWnd) {
     CEdit::OnSetFocus(pOldWnd);
-    m_bFocus = TRUE;
+    EditorGotFocus();
 }
 
 void COptionTreeItemEdit::OnKillFocus(CWnd* pNewWnd) {
     CEdit::OnKillFocus(pNewWnd);
-    if (IsInside(pNewWnd, TreeOwner())) {
-        m_bFocus = FALSE;
-        CommitChanges();
-    }
+    CommitWhenFocusMovesInside(pNewWnd, TreeOwner());
 }
 
 UINT COptionTreeItemEdit::OnGetDlgCode() { return static_cast<UINT>(Default()) | DLGC_WANTALLKEYS; }

@@ -1,6 +1,7 @@
 #include "controls/option_tree_item_image.h"
 
 #include "controls/option_tree.h"
+#include "controls/grayscale_icon.h"
 #include "controls/option_tree_image_popup.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
@@ -65,16 +66,7 @@ void COptionTreeItemImage::DrawImage(CDC* pDC, const CRect& cell) {
     const bool grey = m_bReadOnly || (m_pTree && !m_pTree->IsWindowEnabled());
     if (grey && m_nSelected < static_cast<int>(m_icons.size())) {
         // A grey copy: every non-black pixel becomes its grey level.
-        HICON copy = ::CopyIcon(m_icons[static_cast<size_t>(m_nSelected)]);
-        QImage& image = copy->color;
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                if ((line[x] & 0xFFFFFF) == 0) continue;
-                const int g = static_cast<int>(0.299 * qRed(line[x]) + 0.587 * qGreen(line[x]) + 0.114 * qBlue(line[x]));
-                line[x] = qRgba(g, g, g, qAlpha(line[x]));
-            }
-        }
+        HICON copy = CreateGrayscaleIcon(m_icons[static_cast<size_t>(m_nSelected)]);
         pDC->DrawState(at, CSize(m_nImageWidth, m_nImageHeight), copy, DST_ICON | DSS_NORMAL);
         ::DestroyIcon(copy);
     } else {

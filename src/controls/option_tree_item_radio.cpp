@@ -57,13 +57,10 @@ void COptionTreeItemRadio::OnSelect() { CommitChanges(); }
 
 void COptionTreeItemRadio::OnSetFocus(CWnd* pOldWnd) {
     COptionTreeRadioWnd::OnSetFocus(pOldWnd);
-    m_bFocus = TRUE;
+    EditorGotFocus();
 }
 
 void COptionTreeItemRadio::OnKillFocus(CWnd* pNewWnd) {
     COptionTreeRadioWnd::OnKillFocus(pNewWnd);
-    if (IsInside(pNewWnd, TreeOwner())) {
-        m_bFocus = FALSE;
-        CommitChanges();
-    }
+    CommitWhenFocusMovesInside(pNewWnd, TreeOwner());
 }
