@@ -17,7 +17,6 @@ BEGIN_MESSAGE_MAP(COptionTreeSpinnerEdit, CEdit)
     ON_WM_CONTEXTMENU()
     ON_CONTROL_REFLECT(EN_CHANGE, &COptionTreeSpinnerEdit::OnChange)
     ON_MESSAGE(WM_PASTE, &COptionTreeSpinnerEdit::OnPaste)
-    ON_MESSAGE(WM_COMMAND, &COptionTreeSpinnerEdit::OnEditCommand)
 END_MESSAGE_MAP()
 
 namespace {
@@ -95,12 +94,12 @@ void COptionTreeSpinnerEdit::OnContextMenu(CWnd*, CPoint point) {
     if (command) SendMessage(WM_COMMAND, command);
 }
 
-LRESULT COptionTreeSpinnerEdit::OnEditCommand(WPARAM wParam, LPARAM) {
+BOOL COptionTreeSpinnerEdit::OnCommand(WPARAM wParam, LPARAM) {
     // Without the editable option every command is ignored, Copy included.
-    if (!m_pSpinner || !(m_pSpinner->GetOptions() & OT_SPINNER_EDITABLE)) return 0;
+    if (!m_pSpinner || !(m_pSpinner->GetOptions() & OT_SPINNER_EDITABLE)) return TRUE;
     const UINT command = LOWORD(wParam);
     if (command == kSelectAll) SetSel(0, -1);
     else if (command == EM_UNDO || command == WM_CUT || command == WM_COPY || command == WM_PASTE || command == WM_CLEAR)
         SendMessage(command);
-    return 0;
+    return TRUE;
 }

@@ -16,6 +16,8 @@ public:
 
     // Whether a text may be pasted: digits only, and something to paste.
     static bool IsPastable(const CString& text);
+    // The commands of the edit menu.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -24,7 +26,6 @@ protected:
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnChange();
     LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
-    LRESULT OnEditCommand(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

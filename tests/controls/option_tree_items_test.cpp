@@ -19,6 +19,9 @@
 #include "platform/ui/scripted_answerer.h"
 #include "platform/ui/window_api.h"
 #include "test_icons.h"
+#include "../platform/ui/frame_picture.h"
+#include "platform/core/colors.h"
+#include "platform/ui/menu.h"
 
 #include <filesystem>
 #include <fstream>
@@ -349,4 +352,59 @@ TEST_F(OptionTreeTest, MarksSitBesideTheirControlAndAreNumberedFromAClear) {
     EXPECT_EQ(marks.GetMarkCount(), 0);
     marks.AddMark(&control, L"Again", 0);
     EXPECT_EQ(marks.Marks()[0]->GetDlgCtrlID(), 90001);
+}
+
+TEST_F(OptionTreeTest, SpinnerEditMenuFollowsTheEditableOption) {
+    CInMemoryClipboard clipboard;
+    IClipboardBackend* previous = SetClipboardBackend(&clipboard);
+    clipboard.SetText(L"7");
+    COptionTreeItem* group = Add<COptionTreeItem>(nullptr, L"Group");
+    struct Case { DWORD options; std::vector<bool> enabled; UINT choose; const wchar_t* after; };
+    // Undo, Cut, Copy, Paste, Delete, Select All (separators left out); the whole text selected.
+    const Case cases[] = {
+        {0x40400, {false, true, true, true, true, true}, WM_CLEAR, L""},
+        {0x40000, {false, false, true, false, false, true}, WM_CLEAR, L"12"},  // no command works, Copy included
+    };
+    for (const Case& c : cases) {
+        auto* spinner = Add<COptionTreeItemSpinner>(group, L"Hours");
+        spinner->CreateSpinnerWindow(c.options, 12, 0, 100);
+        spinner->Edit().SetSel(0, -1);
+        std::vector<bool> seen;
+        MenuChooser old = SetMenuChooser([&](CMenuTrackRequest& request) -> UINT {
+            for (int i = 0; i < ::GetMenuItemCount(request.hMenu); ++i) {
+                if (::GetMenuItemID(request.hMenu, i) == 0) continue;
+                seen.push_back((::GetMenuState(request.hMenu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0);
+            }
+            return c.choose;
+        });
+        spinner->Edit().SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(spinner->Edit().m_hWnd), MAKELPARAM(5, 5));
+        SetMenuChooser(old);
+        EXPECT_EQ(seen, c.enabled) << std::hex << c.options;
+        EXPECT_EQ(spinner->GetText(), CString(c.after)) << std::hex << c.options;
+    }
+    SetClipboardBackend(previous);
+}
+
+TEST_F(OptionTreeTest, DisabledTreeDrawsValuesGrey) {
+    COptionTreeItem* group = Add<COptionTreeItem>(nullptr, L"Group");
+    auto* edit = Add<COptionTreeItemEdit>(group, L"Name");
+    edit->CreateEditWindow(0, 0);
+    edit->SetWindowText(L"WWWWWWWW");
+    tree->ExpandAllItems();
+    // The darkest channel drawn in the value cell.
+    auto darkestInValue = [&]() {
+        List().Invalidate(FALSE);
+        List().UpdateWindow();
+        CDC* dc = List().GetDC();
+        const CRect cell = edit->GetValueRect();
+        int darkest = 255;
+        for (int x = cell.left + 1; x < cell.right - 4; ++x)
+            for (int y = cell.top + 1; y < cell.bottom - 1; ++y) darkest = std::min(darkest, int(GetRValue(dc->GetPixel(x, y))));
+        List().ReleaseDC(dc);
+        return darkest;
+    };
+    EXPECT_LT(darkestInValue(), 60);  // black text
+    tree->EnableWindow(FALSE);
+    EXPECT_GE(darkestInValue(), GetRValue(::GetSysColor(COLOR_GRAYTEXT)));  // nothing darker than the grey text
+    SaveWindowPicture(host.get(), "option_tree_disabled.png");
 }
