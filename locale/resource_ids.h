@@ -303,3 +303,26 @@
 #define IDS_PROGRESS_GRID_DAYS          60781
 #define IDS_REPORT_ACTIVITY             61111
 #define IDS_REPORT_DAY_ENDS             61112
+// ---- Common controls: buttons, icon menu, toolbar, option tree ---------------------------------
+#define IDB_MARK_FIRST                  136
+#define IDB_MARK_SECOND                 137
+#define IDB_OPTION_TREE_IMAGES          228
+#define IDI_BUTTON_OK                   247
+#define IDI_BUTTON_CANCEL               309
+#define IDS_OPTION_TREE_NO_SELECTION_TITLE 61300
+#define IDS_OPTION_TREE_NO_SELECTION_TEXT  61301
+#define IDS_OPTION_TREE_CHECKED         61302
+#define IDS_OPTION_TREE_UNCHECKED       61303
+#define IDS_OPTION_TREE_AUTOMATIC       61304
+#define IDS_OPTION_TREE_MORE_COLORS     61305
+#define IDS_OPTION_TREE_NO_VALUE        61306
+#define IDS_OPTION_TREE_NO_IMAGES       61307
+#define IDS_OPTION_TREE_SELECT_FOLDER   61308
+#define IDS_SPINNER_MENU_UNDO           61309
+#define IDS_SPINNER_MENU_CUT            61310
+#define IDS_SPINNER_MENU_COPY           61311
+#define IDS_SPINNER_MENU_PASTE          61312
+#define IDS_SPINNER_MENU_DELETE         61313
+#define IDS_SPINNER_MENU_SELECT_ALL     61314
+// The names of the colour popup's 40 colours, in its order.
+#define IDS_COLOR_NAME_FIRST            61320

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
+  tango-icon-theme
 )
 missing=()
 for p in "${packages[@]}"; do

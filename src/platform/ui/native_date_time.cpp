@@ -105,6 +105,8 @@ public:
 
 protected:
     UINT CtlColorMessage() const override { return 0; }
+    // The window text is the date as the picker shows it.
+    std::wstring GetText() const override { return m_edit->text().toStdWString(); }
     UINT DlgCode(const MSG*) const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
 private:

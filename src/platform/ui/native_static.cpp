@@ -69,6 +69,11 @@ public:
             ApplyLayout();
             SetText(h->text);
         }
+        // Without SS_NOTIFY a static is transparent to the mouse: the window beneath it gets the input.
+        if (!(Style() & SS_NOTIFY)) {
+            if (QWidget* w = QtWidget()) w->setAttribute(Qt::WA_TransparentForMouseEvents);
+            if (h->widget) h->widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
     }
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {

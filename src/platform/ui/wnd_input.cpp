@@ -291,7 +291,8 @@ HWND HitTest(const QPoint& screen) {
         const QList<QObject*> kids = w->children();
         for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
             auto* cw = qobject_cast<QWidget*>(*it);
-            if (!cw || !cw->isVisible()) continue;
+            // A window transparent to the mouse (a static without SS_NOTIFY) lets it through.
+            if (!cw || !cw->isVisible() || cw->testAttribute(Qt::WA_TransparentForMouseEvents)) continue;
             HWND c = RecordOfWidget(cw);
             if (!c || c == best || c->parent != best) continue;
             const QPoint local = cw->mapFromGlobal(screen);

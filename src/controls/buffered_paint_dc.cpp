@@ -1,0 +1,17 @@
+#include "controls/buffered_paint_dc.h"
+
+#include <algorithm>
+
+#include "platform/ui/wnd.h"
+
+CBufferedPaintDC::CBufferedPaintDC(CWnd* pWnd) : m_paint(pWnd) {
+    pWnd->GetClientRect(&m_client);
+    CreateCompatibleDC(&m_paint);
+    m_buffer.CreateBitmap(std::max(1, m_client.Width()), std::max(1, m_client.Height()), 1, 32, nullptr);
+    m_pOldBitmap = SelectObject(&m_buffer);
+}
+
+CBufferedPaintDC::~CBufferedPaintDC() {
+    m_paint.BitBlt(0, 0, m_client.Width(), m_client.Height(), this, 0, 0, SRCCOPY);
+    SelectObject(m_pOldBitmap);
+}

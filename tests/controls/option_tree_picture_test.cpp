@@ -1,0 +1,132 @@
+// The option tree as a user sees it: a category with one row of every kind, one row being
+// edited, a mark beside a row and the info pane; and the two popups open.
+#include <gtest/gtest.h>
+
+#include "controls/option_tree_color_popup.h"
+#include "controls/option_tree_image_popup.h"
+#include "controls/option_tree_item_check_box.h"
+#include "controls/option_tree_item_color.h"
+#include "controls/option_tree_item_combo_box.h"
+#include "controls/option_tree_item_date.h"
+#include "controls/option_tree_item_edit.h"
+#include "controls/option_tree_item_file.h"
+#include "controls/option_tree_item_image.h"
+#include "controls/option_tree_item_radio.h"
+#include "controls/option_tree_item_spinner.h"
+#include "controls/option_tree_item_static.h"
+#include "option_tree_fixture.h"
+#include "platform/core/ole_date_time.h"
+#include "test_icons.h"
+#include "../platform/ui/frame_picture.h"
+
+namespace {
+
+struct AllKinds {
+    COptionTreeItem* group;
+    COptionTreeItemStatic* text;
+    COptionTreeItemCheckBox* check;
+    COptionTreeItemColor* colour;
+    COptionTreeItemComboBox* combo;
+    COptionTreeItemDate* date;
+    COptionTreeItemEdit* edit;
+    COptionTreeItemImage* image;
+    COptionTreeItemRadio* radio;
+    COptionTreeItemSpinner* spinner;
+    COptionTreeItemFile* file;
+};
+
+}  // namespace
+
+class OptionTreePicture : public OptionTreeTest {
+protected:
+    AllKinds Fill() {
+        AllKinds k{};
+        k.group = Add<COptionTreeItem>(nullptr, L"Teacher", L"The teacher's record.");
+        k.text = Add<COptionTreeItemStatic>(k.group, L"Code", L"A fixed code.");
+        k.text->SetStaticText(L"T-017");
+        k.check = Add<COptionTreeItemCheckBox>(k.group, L"Available", L"Whether the teacher can be planned.");
+        k.check->CreateCheckWindow(TRUE, 0x400);
+        k.colour = Add<COptionTreeItemColor>(k.group, L"Colour", L"The colour of the teacher's lessons.");
+        k.colour->CreateColorWindow(0x40000, RGB(60, 179, 113), 0);
+        k.combo = Add<COptionTreeItemComboBox>(k.group, L"Department", L"Where the teacher works.");
+        k.combo->CreateComboWindow(0);
+        k.combo->AddString(L"Sciences");
+        k.combo->AddString(L"Languages");
+        k.combo->SetCurSel(0);
+        k.date = Add<COptionTreeItemDate>(k.group, L"Start", L"The first working day.");
+        k.date->CreateDateWindow(L"yyyy, MMM d, ddd", 4);
+        k.date->SetTime(COleDateTime(2026, 9, 1, 0, 0, 0));
+        k.edit = Add<COptionTreeItemEdit>(k.group, L"Name", L"The teacher's full name.");
+        k.edit->CreateEditWindow(0, 0);
+        k.edit->SetWindowText(L"Ada Lovelace");
+        k.image = Add<COptionTreeItemImage>(k.group, L"Pattern", L"The hatch of the teacher's bars.");
+        k.image->CreateImageWindow(0x40000, 16, 16, 3);
+        k.image->AddImage(MakeTestIcon(16, RGB(200, 60, 40), RGB(255, 255, 255)), L"Half red");
+        k.image->AddImage(MakeTestIcon(16, RGB(40, 90, 200)), L"Blue");
+        k.image->SetSelected(0);
+        k.radio = Add<COptionTreeItemRadio>(k.group, L"Contract", L"How the teacher is employed.");
+        k.radio->CreateRadioWindow();
+        k.radio->AddOption(TRUE, L"Full time");
+        k.radio->AddOption(FALSE, L"Part time");
+        k.radio->AddOption(FALSE, L"Substitute");
+        k.spinner = Add<COptionTreeItemSpinner>(k.group, L"Hours", L"Lessons a week.");
+        k.spinner->CreateSpinnerWindow(0x40400, 24, 0, 40);
+        k.file = Add<COptionTreeItemFile>(k.group, L"Photo", L"A picture of the teacher.");
+        k.file->SetDialogOptions(L"/home/school/photos/ada.png", L"png", L"Pictures|*.png|", 0x60000, 2);
+        tree->ExpandAllItems();
+        return k;
+    }
+};
+
+TEST_F(OptionTreePicture, EveryKindOfRowWithOneBeingEditedAndAMark) {
+    AllKinds k = Fill();
+    // Select the name row and edit it; put a mark beside the hours.
+    vorn_test::Click(&List(), ValuePoint(k.edit));
+    ASSERT_TRUE(k.edit->IsEditing());
+    tree->m_markManager.AddMark(k.spinner, L"Too many hours.", 0);
+    const QImage picture = SaveWindowPicture(host.get(), "option_tree.png");
+    ASSERT_FALSE(picture.isNull());
+    // The editor lies exactly over its cell.
+    CRect editor;
+    k.edit->GetWindowRect(&editor);
+    List().ScreenToClient(&editor);
+    EXPECT_EQ(editor, k.edit->GetValueRect());
+    EXPECT_TRUE(k.edit->IsWindowVisible());
+    // The hidden editors stay on their cells too.
+    CRect spinner;
+    k.spinner->GetWindowRect(&spinner);
+    List().ScreenToClient(&spinner);
+    EXPECT_EQ(spinner, k.spinner->GetValueRect());
+    EXPECT_FALSE(k.spinner->IsWindowVisible());
+}
+
+TEST_F(OptionTreePicture, ColourPopupOpen) {
+    AllKinds k = Fill();
+    CPoint at(200, 100);
+    host->ClientToScreen(&at);
+    auto* popup = new COptionTreeColorPopup(RGB(60, 179, 113), at.x, at.y, 0, k.colour, L"Automatic", L"More Colors...");
+    vorn_test::MouseMove(popup, popup->CellRect(12).CenterPoint());
+    SaveWindowPicture(popup, "option_tree_colour_popup.png");
+    EXPECT_EQ(popup->ChosenIndex(), 19);  // Sea Green
+    vorn_test::KeyPress(popup, Qt::Key_Escape);
+}
+
+TEST_F(OptionTreePicture, ImagePopupOpen) {
+    AllKinds k = Fill();
+    CImageList images;
+    images.Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 100);
+    const COLORREF colours[] = {RGB(200, 60, 40), RGB(40, 90, 200), RGB(30, 160, 60), RGB(230, 180, 0), RGB(120, 60, 160)};
+    std::vector<CString> tips;
+    for (COLORREF c : colours) {
+        HICON icon = MakeTestIcon(16, c, RGB(255, 255, 255));
+        images.Add(icon);
+        ::DestroyIcon(icon);
+        tips.push_back(L"tip");
+    }
+    CPoint at(200, 100);
+    host->ClientToScreen(&at);
+    auto* popup = new COptionTreeImagePopup(at.x, at.y, 16, 16, 3, &images, tree.get(), tips, 1, k.image);
+    vorn_test::MouseMove(popup, popup->Cells()[3].CenterPoint());
+    SaveWindowPicture(popup, "option_tree_image_popup.png");
+    vorn_test::KeyPress(popup, Qt::Key_Escape);
+}
