@@ -175,3 +175,12 @@
 #define IDS_RECENT_GROUP_MONTH          61067
 #define IDS_RECENT_GROUP_OLDER          61068
 
+
+// ---- Common controls: tab controls, folder tabs, vertical tabs ----------------------------------
+#define IDS_TAB_CLOSE                   61300
+#define IDS_TAB_MENU                    61301
+#define IDS_TAB_SCROLL_LEFT             61302
+#define IDS_TAB_SCROLL_RIGHT            61303
+#define IDS_FOLDER_TAB_CLOSE            60851
+#define IDS_FOLDER_TAB_PIN              60852
+#define IDS_FOLDER_TAB_UNPIN            60853
