@@ -184,3 +184,5 @@
 #define IDS_FOLDER_TAB_CLOSE            60851
 #define IDS_FOLDER_TAB_PIN              60852
 #define IDS_FOLDER_TAB_UNPIN            60853
+#define IDB_FOLDER_TABS                 251
+#define IDB_ENTITY_TYPES                182
