@@ -185,4 +185,5 @@
 #define IDS_FOLDER_TAB_PIN              60852
 #define IDS_FOLDER_TAB_UNPIN            60853
 #define IDB_FOLDER_TABS                 251
+#define IDR_FOLDER_TAB_MENU             273
 #define IDB_ENTITY_TYPES                182

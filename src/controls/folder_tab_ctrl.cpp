@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "controls/app_document.h"
+#include "controls/icon_menu.h"
 #include "model/schedule_data.h"
 #include "platform/core/colors.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/gdi_object.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/menu.h"
-#include "platform/ui/menu_cmd_ui.h"
-#include "platform/ui/menu_message_map.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
@@ -29,7 +28,6 @@ BEGIN_MESSAGE_MAP(CFolderTabCtrl, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
-    ON_WM_INITMENUPOPUP()
     ON_COMMAND(ID_TAB_CLOSE, &CFolderTabCtrl::OnCloseTab)
     ON_COMMAND(ID_TAB_PIN, &CFolderTabCtrl::OnPinTab)
     ON_COMMAND(ID_TAB_UNPIN, &CFolderTabCtrl::OnUnpinTab)
@@ -328,7 +326,7 @@ void CFolderTabCtrl::OnRButtonDown(UINT, CPoint point) {
         SelectTab(hit);
         SendSelection(hit);  // the owner shows what is now selected
     }
-    CMenu menu;
+    CIconMenu menu;
     menu.CreatePopupMenu();
     const std::pair<UINT, UINT> items[] = {
         {IDS_FOLDER_TAB_CLOSE, ID_TAB_CLOSE}, {IDS_FOLDER_TAB_PIN, ID_TAB_PIN}, {IDS_FOLDER_TAB_UNPIN, ID_TAB_UNPIN}};
@@ -337,11 +335,12 @@ void CFolderTabCtrl::OnRButtonDown(UINT, CPoint point) {
         label.LoadString(text);
         menu.AppendMenu(MF_STRING, command, label);
     }
+    menu.LoadToolBarImages(IDR_FOLDER_TAB_MENU);
+    menu.ConvertToOwnerDraw(&menu);
+    menu.UpdateCommandUI(&menu, this);
     ClientToScreen(&point);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
-
-void CFolderTabCtrl::OnInitMenuPopup(CMenu* popup, UINT, BOOL) { UpdateMenuCmdUI(popup, this, FALSE); }
 
 void CFolderTabCtrl::OnCloseTab() {
     if (m_selected >= 0 && m_selected < static_cast<int>(m_tabs.size())) m_tabs.erase(m_tabs.begin() + m_selected);

@@ -67,7 +67,6 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonDblClk(UINT, CPoint) {}
     void OnRButtonDown(UINT flags, CPoint point);
-    void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
     void OnCloseTab();
     void OnPinTab();
     void OnUnpinTab();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/fill_gradient_rect.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/gdi_object.h"
 
@@ -13,12 +14,7 @@ COLORREF Blend(COLORREF a, COLORREF b, int percent) {
 }
 
 void VerticalGradient(CDC* dc, COLORREF top, COLORREF bottom, const CRect& rect) {
-    TRIVERTEX v[2] = {{rect.left, rect.top, static_cast<COLOR16>(GetRValue(top) << 8),
-                       static_cast<COLOR16>(GetGValue(top) << 8), static_cast<COLOR16>(GetBValue(top) << 8), 0},
-                      {rect.right, rect.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
-                       static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
-    GRADIENT_RECT mesh{0, 1};
-    dc->GradientFill(v, 2, &mesh, 1, GRADIENT_FILL_RECT_V);
+    FillGradientRect(dc, rect, top, bottom, 1);
 }
 
 void Line(CDC* dc, CPoint from, CPoint to, COLORREF color) {

@@ -101,7 +101,9 @@ TEST_F(FolderFixture, PinningTellsTheOwnersOwnerWhichEntityToShow) {
     EXPECT_TRUE(strip->GetTabs()[1].pinned);
     ASSERT_EQ(Count(CFolderTabCtrl::kShowEntity), 1);
     for (const auto& m : host.messages)
-        if (m.message == CFolderTabCtrl::kShowEntity) EXPECT_EQ(m.wParam, 2u);
+        if (m.message == CFolderTabCtrl::kShowEntity) {
+            EXPECT_EQ(m.wParam, 2u);
+        }
 }
 
 TEST_F(FolderFixture, RemovingUnpinnedTabsKeepsPinnedAndSelectedTabs) {
