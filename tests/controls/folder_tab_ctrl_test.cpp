@@ -14,6 +14,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/test_support.h"
+#include "language_pack_fixture.h"
 #include "recording_wnd.h"
 
 namespace {
@@ -26,12 +27,16 @@ public:
 
 // The strip lies on the host, owned by a window inside the host (as the timetable control
 // owns it), so the owner's owner is the host.
-struct FolderFixture : ::testing::Test {
+struct FolderFixture : EnglishPackTest {
     RecordingWnd host;
     CWnd owner;
     std::unique_ptr<CFolderTabCtrl> strip;
     int secondView = 0;
     void SetUp() override {
+        EnglishPackTest::SetUp();
+        MakeStrip();
+    }
+    void MakeStrip() {
         if (!owner.GetSafeHwnd()) owner.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 1, 1), &host, 50);
         host.messages.clear();
         strip = std::make_unique<CFolderTabCtrl>();
@@ -85,7 +90,7 @@ TEST_F(FolderFixture, ContextCommandsKeepTheIndexesInsideTheTabs) {
         {"pinning keeps the tabs", 0, CFolderTabCtrl::ID_TAB_PIN, 0, {L"Ada", L"Ben", L"Cy"}, 0, 1},
     };
     for (const auto& c : cases) {
-        SetUp();
+        MakeStrip();
         secondView = c.second;
         Add({{L"Ada", false}, {L"Ben", false}, {L"Cy", false}});
         Choose(c.tab, c.command);

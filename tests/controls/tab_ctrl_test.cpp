@@ -12,6 +12,7 @@
 #include "platform/ui/client_dc.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
+#include "language_pack_fixture.h"
 #include "recording_wnd.h"
 
 namespace {
@@ -30,7 +31,7 @@ public:
     }
 };
 
-struct TabFixture : ::testing::Test {
+struct TabFixture : EnglishPackTest {
     RecordingWnd host;
     std::vector<std::unique_ptr<CWnd>> pages;
 

@@ -10,6 +10,7 @@
 #include "controls/new_project_wzd.h"
 #include "controls/wizard_page.h"
 #include "platform/ui/test_support.h"
+#include "language_pack_fixture.h"
 #include "resource_ids.h"
 
 namespace {
@@ -80,7 +81,7 @@ struct WizardRig {
     bool Ended() const { return !wizard.IsWindowVisible(); }
 };
 
-struct WizardFixture : ::testing::Test, WizardRig {};
+struct WizardFixture : EnglishPackTest, WizardRig {};
 
 struct Step {
     UINT button;  // 0: the start
