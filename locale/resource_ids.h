@@ -186,4 +186,17 @@
 #define IDS_FOLDER_TAB_UNPIN            60853
 #define IDB_FOLDER_TABS                 251
 #define IDR_FOLDER_TAB_MENU             273
+#define IDR_VERTICAL_TAB_MENU           185
+#define IDS_CONTACTS_CLASSES            60654
+#define IDS_CONTACTS_STAFF              60655
+#define IDS_CONTACTS_ASSISTANTS         60656
+#define IDS_CONTACTS_ROOMS              60657
+#define IDS_CONTACTS_EQUIPMENT          60658
+#define IDS_CONTACTS_CHIME_SETS         60659
+#define ID_CONTACTS_SHOW_CLASSES        32789
+#define ID_CONTACTS_SHOW_STAFF          32796
+#define ID_CONTACTS_SHOW_ASSISTANTS     32791
+#define ID_CONTACTS_SHOW_ROOMS          32792
+#define ID_CONTACTS_SHOW_EQUIPMENT      32799
+#define ID_CONTACTS_SHOW_CHIME_SETS     32800
 #define IDB_ENTITY_TYPES                182

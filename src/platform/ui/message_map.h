@@ -138,8 +138,8 @@ protected:                                                  \
 
 // Commands: void OnX(); ranges: void OnX(UINT id); updates: void OnUpdateX(CCmdUI*)
 #define ON_COMMAND(id, memberFxn) VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, (self->*(memberFxn))())
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, (self->*(memberFxn))(vornCall.id))
+#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn) \
+    VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, idFirst, idLast, (self->*(memberFxn))(vornCall.id))
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     VORN_MAP_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, (self->*(memberFxn))(static_cast<CCmdUI*>(vornCall.extra)))
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)          \
@@ -147,15 +147,15 @@ protected:                                                  \
                    (self->*(memberFxn))(static_cast<CCmdUI*>(vornCall.extra)))
 // A control notification sent with WM_COMMAND: void OnX()
 #define ON_CONTROL(code, id, memberFxn) VORN_MAP_ENTRY(WM_COMMAND, code, id, id, (self->*(memberFxn))())
-#define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
-    VORN_MAP_ENTRY(WM_COMMAND, code, id, idLast, (self->*(memberFxn))(vornCall.id))
+#define ON_CONTROL_RANGE(code, idFirst, idLast, memberFxn) \
+    VORN_MAP_ENTRY(WM_COMMAND, code, idFirst, idLast, (self->*(memberFxn))(vornCall.id))
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 // WM_NOTIFY from a child: void OnX(NMHDR*, LRESULT*)
 #define ON_NOTIFY(code, id, memberFxn)                                                              \
     VORN_MAP_ENTRY(WM_NOTIFY, code, id, id,                                                         \
                    (self->*(memberFxn))(static_cast<NMHDR*>(vornCall.extra), &vornCall.result))
-#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn)                                                \
-    VORN_MAP_ENTRY(WM_NOTIFY, code, id, idLast,                                                     \
+#define ON_NOTIFY_RANGE(code, idFirst, idLast, memberFxn)                                           \
+    VORN_MAP_ENTRY(WM_NOTIFY, code, idFirst, idLast,                                                \
                    (self->*(memberFxn))(vornCall.id, static_cast<NMHDR*>(vornCall.extra), &vornCall.result))
 // Notifications a control handles itself, reflected back from its parent.
 #define ON_NOTIFY_REFLECT(code, memberFxn)                                                          \
