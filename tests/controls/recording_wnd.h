@@ -21,9 +21,11 @@ public:
     }
     std::vector<RecordedMessage> messages;
 
+    // The private messages (WM_USER and above) in the order they came.
     std::vector<UINT> Ids() const {
         std::vector<UINT> ids;
-        for (const auto& m : messages) ids.push_back(m.message);
+        for (const auto& m : messages)
+            if (m.message >= WM_USER) ids.push_back(m.message);
         return ids;
     }
 
