@@ -56,6 +56,25 @@ struct NMCUSTOMDRAW {
 };
 using LPNMCUSTOMDRAW = NMCUSTOMDRAW*;
 
+// The toolbar's custom draw record: the common part and the colours the bar draws with.
+struct NMTBCUSTOMDRAW {
+    NMCUSTOMDRAW nmcd;
+    HBRUSH hbrMonoDither;
+    HBRUSH hbrLines;
+    HPEN hpenLines;
+    COLORREF clrText;
+    COLORREF clrMark;
+    COLORREF clrTextHighlight;
+    COLORREF clrBtnFace;
+    COLORREF clrBtnHighlight;
+    COLORREF clrHighlightHotTrack;
+    RECT rcText;
+    int nStringBkMode;
+    int nHLStringBkMode;
+    int iListGap;
+};
+using LPNMTBCUSTOMDRAW = NMTBCUSTOMDRAW*;
+
 // List view
 inline constexpr UINT LVM_FIRST = 0x1000;
 inline constexpr UINT LVM_GETBKCOLOR = LVM_FIRST + 0, LVM_SETBKCOLOR = LVM_FIRST + 1, LVM_GETIMAGELIST = LVM_FIRST + 2;

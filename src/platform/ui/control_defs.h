@@ -61,7 +61,9 @@ inline constexpr UINT LBN_SELCANCEL = 3, LBN_SETFOCUS = 4, LBN_KILLFOCUS = 5;
 
 // Scroll bar control
 inline constexpr UINT SBM_SETPOS = 0x00E0, SBM_GETPOS = 0x00E1, SBM_SETRANGE = 0x00E2;
-inline constexpr UINT SBM_GETRANGE = 0x00E4, SBM_SETSCROLLINFO = 0x00E9, SBM_GETSCROLLINFO = 0x00EA;
+inline constexpr UINT SBM_GETRANGE = 0x00E3, SBM_SETSCROLLINFO = 0x00E9, SBM_GETSCROLLINFO = 0x00EA;
+// wParam: ESB_* arrows to disable; a bar with both disabled takes no input.
+inline constexpr UINT SBM_ENABLE_ARROWS = 0x00E4;
 
 // Owner drawing
 inline constexpr UINT ODT_MENU = 1, ODT_LISTBOX = 2, ODT_COMBOBOX = 3, ODT_BUTTON = 4, ODT_STATIC = 5;

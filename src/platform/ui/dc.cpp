@@ -159,10 +159,10 @@ void ApplyCoverage(const HDC__* dc, const QImage& coverage, QPoint origin, int r
 
 namespace {
 
-HDC NewMemoryDC() {
+HDC NewMemoryDC(int bitsPerPixel = 1) {
     auto* dc = new HDC__;
     dc->kind = HDC__::Memory;
-    dc->defaultBitmap = CreateBitmap(1, 1, 1, 1, nullptr);
+    dc->defaultBitmap = CreateBitmap(1, 1, 1, static_cast<UINT>(bitsPerPixel), nullptr);
     dc->st.bitmap = dc->defaultBitmap;
     dc->st.pen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     dc->st.brush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -191,6 +191,14 @@ HDC CreateCompatibleDC(HDC) {
     RetainState(dc->st);
     return dc;
 }
+
+namespace vorn_ui {
+HDC NewScreenDC() {
+    HDC dc = NewMemoryDC(32);
+    RetainState(dc->st);
+    return dc;
+}
+}  // namespace vorn_ui
 
 BOOL DeleteDC(HDC dc) {
     if (!dc) return FALSE;

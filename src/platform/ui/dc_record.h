@@ -62,6 +62,10 @@ struct HDC__ {
 
 namespace vorn_ui {
 
+// A DC for the screen as a whole: colour, for measuring and for making compatible bitmaps;
+// what is drawn on it shows nowhere. Given back with DeleteDC.
+HDC NewScreenDC();
+
 // The surface a DC draws on; the device origin of a window DC is its client area (or the
 // window's corner for GetWindowDC, given by deviceShift).
 Surface SurfaceOf(const HDC__* dc);

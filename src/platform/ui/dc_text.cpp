@@ -2,7 +2,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <QTransform>
+#include <QtMath>
+
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/dc.h"
 #include "platform/ui/dc_record.h"
@@ -44,8 +48,25 @@ int JustifiedWidth(const HDC__* dc, const QFontMetrics& m, const QString& s) {
     return w;
 }
 
+// The selected font's escapement in degrees, counter-clockwise; 0 for upright text.
+double EscapementDegrees(const HDC__* dc) {
+    const FontRecord* f = ToFont(dc->st.font);
+    const int tenths = f ? static_cast<int>(f->log.lfEscapement % 3600) : 0;
+    return tenths / 10.0;
+}
+
+// The point reached from `origin` by going `along` pixels in the writing direction and `down`
+// pixels towards the glyphs' bottom, for text turned by `degrees` counter-clockwise.
+QPoint AlongText(QPoint origin, double along, double down, double degrees) {
+    if (degrees == 0) return origin + QPoint(static_cast<int>(along), static_cast<int>(down));
+    const double a = qDegreesToRadians(degrees);
+    return origin + QPoint(static_cast<int>(std::lround(along * std::cos(a) + down * std::sin(a))),
+                           static_cast<int>(std::lround(-along * std::sin(a) + down * std::cos(a))));
+}
+
 // Draws a run of text with its top-left at (x, y) in device coordinates, in the text colour,
-// with the background box filled in opaque mode. Returns the width drawn.
+// with the background box filled in opaque mode. Returns the width drawn. A font with an
+// escapement turns the run about (x, y), as GDI turns it about the reference point.
 int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bool opaqueBackground) {
     const QFont& font = FontOf(dc);
     QFontMetrics m(font);
@@ -60,7 +81,13 @@ int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bo
         dc->st.clip = dc->st.hasClip ? (dc->st.clip & *extraClip) : *extraClip;
         dc->st.hasClip = true;
     }
-    if (opaqueBackground) ApplyRegion(dc, QRegion(x, y, width, height), R2_COPYPEN, SolidSource(dc->st.bkColor));
+    const double degrees = EscapementDegrees(dc);
+    const QTransform turn = QTransform().rotate(-degrees);  // Qt turns clockwise on a y-down surface
+    if (opaqueBackground) {
+        const QRegion box = degrees == 0 ? QRegion(x, y, width, height)
+                                         : QRegion(turn.map(QPolygon(QRect(0, 0, width, height))).translated(x, y));
+        ApplyRegion(dc, box, R2_COPYPEN, SolidSource(dc->st.bkColor));
+    }
     // Glyphs may reach outside the advance box (italics, overhangs): render with a margin.
     const int margin = height / 2 + 2;
     QImage coverage(width + 2 * margin, height + 2 * margin, QImage::Format_ARGB32_Premultiplied);
@@ -81,7 +108,14 @@ int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bo
             }
         }
     }
-    ApplyCoverage(dc, coverage, QPoint(x - margin, y - margin), R2_COPYPEN);
+    if (degrees == 0) {
+        ApplyCoverage(dc, coverage, QPoint(x - margin, y - margin), R2_COPYPEN);
+    } else {
+        // The run's top-left corner inside the coverage lands on (x, y) after turning.
+        const QImage turned = coverage.transformed(turn, Qt::SmoothTransformation);
+        const QPointF corner = QImage::trueMatrix(turn, coverage.width(), coverage.height()).map(QPointF(margin, margin));
+        ApplyCoverage(dc, turned, QPoint(x, y) - corner.toPoint(), R2_COPYPEN);
+    }
     if (dc->st.justifyCount > 0)
         for (QChar c : s)
             if (c == QLatin1Char(' ')) ++dc->st.justifyUsed;
@@ -222,19 +256,23 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rc, LPCTSTR text, UINT 
     if (dx)
         for (UINT i = 0; i < count; ++i) total += dx[i];
     const UINT align = dc->st.textAlign;
-    QPoint p = (align & TA_UPDATECP) ? ToDevice(dc, dc->st.current.x, dc->st.current.y) : ToDevice(dc, x, y);
+    const QPoint reference = (align & TA_UPDATECP) ? ToDevice(dc, dc->st.current.x, dc->st.current.y) : ToDevice(dc, x, y);
     const UINT h = align & TA_CENTER;
-    if (h == TA_CENTER) p.rx() -= total / 2;
-    else if (h == TA_RIGHT) p.rx() -= total;
-    if ((align & TA_BASELINE) == TA_BASELINE) p.ry() -= m.ascent();
-    else if (align & TA_BOTTOM) p.ry() -= m.ascent() + m.descent();
+    int along = 0, down = 0;
+    if (h == TA_CENTER) along = -total / 2;
+    else if (h == TA_RIGHT) along = -total;
+    if ((align & TA_BASELINE) == TA_BASELINE) down = -m.ascent();
+    else if (align & TA_BOTTOM) down = -(m.ascent() + m.descent());
+    const double degrees = EscapementDegrees(dc);
+    const QPoint p = AlongText(reference, along, down, degrees);
     const QRegion clipRegion(box);
     const QRegion* clip = (rc && (options & ETO_CLIPPED)) ? &clipRegion : nullptr;
     const bool opaque = dc->st.bkMode == OPAQUE && !(rc && (options & ETO_OPAQUE));
     if (dx) {
-        int cx = p.x();
+        int cx = 0;
         for (UINT i = 0; i < count; ++i) {
-            DrawRun(dc, cx, p.y(), s.mid(static_cast<int>(i), 1), clip, opaque);
+            const QPoint at = AlongText(p, cx, 0, degrees);
+            DrawRun(dc, at.x(), at.y(), s.mid(static_cast<int>(i), 1), clip, opaque);
             cx += dx[i];
         }
     } else {

@@ -293,3 +293,23 @@ HICON CImageList::ExtractIcon(int index) {
     if (!(m_hImageList->flags & ILC_MASK)) icon->mask.fill(0);
     return icon;
 }
+
+namespace vorn_ui {
+
+QImage ImageListPicture(HIMAGELIST list, int index) {
+    if (!list || index < 0 || index >= static_cast<int>(list->images.size())) return QImage();
+    const IMAGELIST__::Image& img = list->images[static_cast<std::size_t>(index)];
+    QImage out(img.color.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* c = reinterpret_cast<const std::uint32_t*>(img.color.constScanLine(y));
+        const auto* m = img.mask.isNull() ? nullptr : reinterpret_cast<const std::uint32_t*>(img.mask.constScanLine(y));
+        auto* o = reinterpret_cast<std::uint32_t*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if (m && (m[x] & 0x00FFFFFFu)) o[x] = 0;
+            else o[x] = img.alpha ? c[x] : (c[x] | 0xFF000000u);
+        }
+    }
+    return out;
+}
+
+}  // namespace vorn_ui

@@ -6,6 +6,7 @@
 #include "platform/ui/object.h"
 
 class CDC;
+class CWnd;
 struct IMAGELIST__;
 using HIMAGELIST = IMAGELIST__*;
 
@@ -58,6 +59,14 @@ public:
     BOOL Draw(CDC* dc, int index, POINT pt, UINT style);
     BOOL DrawEx(CDC* dc, int index, POINT pt, SIZE size, COLORREF background, COLORREF foreground, UINT style);
     HICON ExtractIcon(int index);
+
+    // The drag image (image_list_drag.h).
+    BOOL BeginDrag(int nImage, CPoint ptHotSpot);
+    static BOOL DragEnter(CWnd* pWndLock, CPoint point);
+    static BOOL DragMove(CPoint pt);
+    static BOOL DragShowNolock(BOOL bShow);
+    static BOOL DragLeave(CWnd* pWndLock);
+    static void EndDrag();
 };
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);

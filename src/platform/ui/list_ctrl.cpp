@@ -1,9 +1,11 @@
 #include "platform/ui/list_ctrl.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/ui/image_list.h"
 #include "platform/ui/native_control.h"
+#include "platform/ui/window_api.h"
 
 namespace {
 
@@ -168,3 +170,24 @@ int CListCtrl::RemoveGroup(int iGroupId) { return static_cast<int>(SendMessage(L
 void CListCtrl::RemoveAllGroups() { SendMessage(LVM_REMOVEALLGROUPS); }
 BOOL CListCtrl::HasGroup(int iGroupId) const { return static_cast<BOOL>(SendMessage(LVM_HASGROUP, static_cast<WPARAM>(iGroupId))); }
 int CListCtrl::GetGroupCount() const { return static_cast<int>(SendMessage(LVM_GETGROUPCOUNT)); }
+
+namespace {
+POSITION PositionOf(int index) { return index < 0 ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(index) + 1); }
+}  // namespace
+
+POSITION CListCtrl::GetFirstSelectedItemPosition() const { return PositionOf(GetNextItem(-1, LVNI_SELECTED)); }
+
+int CListCtrl::GetNextSelectedItem(POSITION& pos) const {
+    const int index = static_cast<int>(reinterpret_cast<std::uintptr_t>(pos)) - 1;
+    pos = PositionOf(GetNextItem(index, LVNI_SELECTED));
+    return index;
+}
+
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() {
+    if (!::IsWindow(m_header.m_hWnd)) {
+        m_header.Detach();
+        HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+        if (!header || !m_header.Attach(header)) return nullptr;
+    }
+    return &m_header;
+}

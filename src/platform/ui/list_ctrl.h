@@ -2,9 +2,14 @@
 // CListCtrl: the "SysListView32" control (report mode with columns and groups).
 #include "platform/core/cstring.h"
 #include "platform/ui/common_control_defs.h"
+#include "platform/ui/header_ctrl.h"
 #include "platform/ui/wnd.h"
 
 class CImageList;
+
+// A place in a walk over the selected items: null at the end.
+struct VornPosition;
+using POSITION = VornPosition*;
 
 class CListCtrl : public CWnd {
 public:
@@ -39,6 +44,11 @@ public:
     int GetNextItem(int nItem, int nFlags) const;
     UINT GetSelectedCount() const;
     int GetSelectionMark() const;
+    // The selected items in order:
+    //   for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;) { int i = list.GetNextSelectedItem(pos); }
+    POSITION GetFirstSelectedItemPosition() const;
+    int GetNextSelectedItem(POSITION& pos) const;
+    CHeaderCtrl* GetHeaderCtrl();
     int SetSelectionMark(int iIndex);
     CImageList* SetImageList(CImageList* pImageList, int nImageListType);
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
@@ -61,4 +71,7 @@ public:
     void RemoveAllGroups();
     BOOL HasGroup(int iGroupId) const;
     int GetGroupCount() const;
+
+private:
+    CHeaderCtrl m_header;
 };

@@ -16,6 +16,7 @@
 
 #include "platform/ui/common_control_defs.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/header_ctrl.h"
 #include "platform/ui/native_control.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/window_api.h"
@@ -183,6 +184,7 @@ public:
             Rebuild();
             return TRUE;
         }
+        case LVM_GETHEADER: return reinterpret_cast<LRESULT>(HeaderOfListView(Window()));
         case LVM_GETCOLUMN: {
             auto* col = reinterpret_cast<LVCOLUMN*>(lParam);
             if (!col || index < 0 || index >= static_cast<int>(m_columns.size())) return FALSE;

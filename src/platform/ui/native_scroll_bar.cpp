@@ -22,6 +22,7 @@ public:
         Apply();
         QObject::connect(m_bar, &QAbstractSlider::actionTriggered, this, [this](int action) {
             if (m_updating) return;
+            if (ArrowDisabled(action)) action = QAbstractSlider::SliderNoAction;
             switch (action) {
             case QAbstractSlider::SliderSingleStepAdd: Report(SB_LINEDOWN, 0); break;
             case QAbstractSlider::SliderSingleStepSub: Report(SB_LINEUP, 0); break;
@@ -57,6 +58,13 @@ public:
             return old;
         }
         case SBM_GETPOS: return m_info.nPos;
+        case SBM_ENABLE_ARROWS: {
+            const UINT arrows = static_cast<UINT>(wParam) & ESB_DISABLE_BOTH;
+            if (arrows == m_disabledArrows) return FALSE;
+            m_disabledArrows = arrows;
+            m_bar->setEnabled(arrows != ESB_DISABLE_BOTH);
+            return TRUE;
+        }
         case SBM_SETRANGE:
             m_info.nMin = static_cast<int>(wParam);
             m_info.nMax = static_cast<int>(lParam);
@@ -111,6 +119,15 @@ private:
         m_bar->setValue(m_info.nPos);
     }
 
+    // Qt cannot grey one arrow; a disabled one simply does nothing.
+    bool ArrowDisabled(int action) const {
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepSub: return (m_disabledArrows & ESB_DISABLE_LTUP) != 0;
+        case QAbstractSlider::SliderSingleStepAdd: return (m_disabledArrows & ESB_DISABLE_RTDN) != 0;
+        default: return false;
+        }
+    }
+
     void Report(UINT code, int pos) {
         HWND parent = Parent();
         if (!parent) return;
@@ -120,6 +137,7 @@ private:
 
     QScrollBar* m_bar = nullptr;
     SCROLLINFO m_info;
+    UINT m_disabledArrows = ESB_ENABLE_BOTH;
 };
 
 }  // namespace

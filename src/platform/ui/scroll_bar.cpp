@@ -28,3 +28,5 @@ int CScrollBar::GetScrollLimit() const {
     GetScrollInfo(&info, SIF_RANGE | SIF_PAGE);
     return std::max(info.nMin, info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0));
 }
+void CScrollBar::ShowScrollBar(BOOL bShow) { CWnd::ShowScrollBar(SB_CTL, bShow); }
+BOOL CScrollBar::EnableScrollBar(UINT nArrowFlags) { return CWnd::EnableScrollBar(SB_CTL, nArrowFlags); }

@@ -17,4 +17,7 @@ public:
     BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
     int GetScrollLimit() const;
+    void ShowScrollBar(BOOL bShow = TRUE);
+    // nArrowFlags: ESB_ENABLE_BOTH, ESB_DISABLE_LTUP, ESB_DISABLE_RTDN or ESB_DISABLE_BOTH.
+    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH);
 };

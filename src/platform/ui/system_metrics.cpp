@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cwchar>
+
 namespace {
 
 QRect VirtualScreen() {
@@ -14,6 +16,35 @@ QRect VirtualScreen() {
 QRect PrimaryScreen() {
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// The classic look's user-interface font: Tahoma at 8 points (11 pixels at 96 dpi).
+LOGFONT UiFont(LONG weight) {
+    LOGFONT lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = weight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    std::wcsncpy(lf.lfFaceName, L"Tahoma", LF_FACESIZE - 1);
+    return lf;
+}
+
+NONCLIENTMETRICS ClassicNonClientMetrics() {
+    NONCLIENTMETRICS m{};
+    m.cbSize = sizeof(NONCLIENTMETRICS);
+    m.iBorderWidth = 1;
+    m.iScrollWidth = m.iScrollHeight = GetSystemMetrics(SM_CXVSCROLL);
+    m.iCaptionWidth = m.iCaptionHeight = GetSystemMetrics(SM_CYSIZE);
+    m.lfCaptionFont = UiFont(FW_BOLD);
+    m.iSmCaptionWidth = 12;
+    m.iSmCaptionHeight = 15;
+    m.lfSmCaptionFont = UiFont(FW_BOLD);
+    m.iMenuWidth = m.iMenuHeight = GetSystemMetrics(SM_CYMENU);
+    m.lfMenuFont = UiFont(FW_NORMAL);
+    m.lfStatusFont = UiFont(FW_NORMAL);
+    m.lfMessageFont = UiFont(FW_NORMAL);
+    return m;
 }
 
 }  // namespace
@@ -69,11 +100,19 @@ int GetSystemMetrics(int index) {
 }
 
 BOOL SystemParametersInfo(UINT action, UINT, void* data, UINT) {
-    if (action == SPI_GETWORKAREA && data) {
+    if (!data) return FALSE;
+    switch (action) {
+    case SPI_GETWORKAREA: {
         QScreen* s = QGuiApplication::primaryScreen();
         const QRect r = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
         *static_cast<RECT*>(data) = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
         return TRUE;
     }
-    return FALSE;
+    case SPI_GETNONCLIENTMETRICS: *static_cast<NONCLIENTMETRICS*>(data) = ClassicNonClientMetrics(); return TRUE;
+    case SPI_GETKEYBOARDDELAY: *static_cast<int*>(data) = 1; return TRUE;
+    case SPI_GETKEYBOARDSPEED: *static_cast<int*>(data) = 31; return TRUE;
+    case SPI_GETFLATMENU: *static_cast<BOOL*>(data) = FALSE; return TRUE;
+    case SPI_GETKEYBOARDCUES: *static_cast<BOOL*>(data) = TRUE; return TRUE;
+    default: return FALSE;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // System metrics of the classic look, fixed so that layouts come out the same everywhere;
 // the screen sizes are those of the screens in use.
+#include "platform/ui/gdi_defs.h"
 #include "platform/ui/window_defs.h"
 
 inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4;
@@ -17,6 +18,37 @@ inline constexpr int SM_CMONITORS = 80, SM_CXFOCUSBORDER = 83, SM_CYFOCUSBORDER 
 
 int GetSystemMetrics(int index);
 
-// SystemParametersInfo: the work area (SPI_GETWORKAREA) and the non-client metrics' fonts.
-inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+// The classic look's window parts and the fonts of menus, captions, the status bar and message
+// boxes.
+struct NONCLIENTMETRICS {
+    UINT cbSize;
+    int iBorderWidth;
+    int iScrollWidth;
+    int iScrollHeight;
+    int iCaptionWidth;
+    int iCaptionHeight;
+    LOGFONT lfCaptionFont;
+    int iSmCaptionWidth;
+    int iSmCaptionHeight;
+    LOGFONT lfSmCaptionFont;
+    int iMenuWidth;
+    int iMenuHeight;
+    LOGFONT lfMenuFont;
+    LOGFONT lfStatusFont;
+    LOGFONT lfMessageFont;
+    int iPaddedBorderWidth;
+};
+using NONCLIENTMETRICSW = NONCLIENTMETRICS;
+
+// SystemParametersInfo answers, with the values of the classic look:
+//   SPI_GETWORKAREA         RECT: the primary screen's work area
+//   SPI_GETNONCLIENTMETRICS NONCLIENTMETRICS (the whole structure is written, whatever cbSize says)
+//   SPI_GETKEYBOARDDELAY    int 0..3 (250 ms steps from 250 ms): 1
+//   SPI_GETKEYBOARDSPEED    int 0..31 (about 2.5 to 30 repeats a second): 31
+//   SPI_GETFLATMENU         BOOL: FALSE
+//   SPI_GETKEYBOARDCUES     BOOL: TRUE, menu underlines are always shown
+// Anything else gives FALSE and leaves the data alone.
+inline constexpr UINT SPI_GETKEYBOARDSPEED = 0x000A, SPI_GETKEYBOARDDELAY = 0x0016;
+inline constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029, SPI_GETWORKAREA = 0x0030;
+inline constexpr UINT SPI_GETKEYBOARDCUES = 0x100A, SPI_GETFLATMENU = 0x1022;
 BOOL SystemParametersInfo(UINT action, UINT param, void* data, UINT winIni);

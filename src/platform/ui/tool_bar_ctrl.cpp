@@ -192,9 +192,18 @@ LRESULT CustomDraw(HWND h, const ToolBarState& s, DWORD stage, HDC hdc, const RE
                    UINT itemState = 0, LPARAM itemData = 0) {
     HWND notify = IsWindow(s.notify) ? s.notify : GetParent(h);
     if (!notify) return CDRF_DODEFAULT;
-    NMCUSTOMDRAW cd{NMHDR{h, static_cast<UINT_PTR>(GetDlgCtrlID(h)), static_cast<UINT>(NM_CUSTOMDRAW)}, stage, hdc, rc,
-                    item, itemState, itemData};
-    return SendMessage(notify, WM_NOTIFY, cd.hdr.idFrom, reinterpret_cast<LPARAM>(&cd));
+    NMTBCUSTOMDRAW cd{};
+    cd.nmcd = NMCUSTOMDRAW{NMHDR{h, static_cast<UINT_PTR>(GetDlgCtrlID(h)), static_cast<UINT>(NM_CUSTOMDRAW)}, stage,
+                           hdc, rc, item, itemState, itemData};
+    cd.clrText = GetSysColor(COLOR_BTNTEXT);
+    cd.clrTextHighlight = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    cd.clrBtnFace = GetSysColor(COLOR_BTNFACE);
+    cd.clrBtnHighlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    cd.clrHighlightHotTrack = GetSysColor(COLOR_HIGHLIGHT);
+    cd.rcText = rc;
+    cd.nStringBkMode = TRANSPARENT;
+    cd.nHLStringBkMode = OPAQUE;
+    return SendMessage(notify, WM_NOTIFY, cd.nmcd.hdr.idFrom, reinterpret_cast<LPARAM>(&cd));
 }
 
 void Paint(HWND h, ToolBarState& s) {

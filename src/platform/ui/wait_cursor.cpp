@@ -4,6 +4,7 @@
 #include <QCursor>
 
 #include "platform/ui/cmd_target.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 
 namespace {
@@ -11,6 +12,11 @@ int g_waitCount = 0;
 }
 
 void AfxDoWaitCursor(int nCode) {
+    // A worker ends or begins the wait on the user-interface thread, in the order it asked.
+    if (!vorn_ui::OnUiThread()) {
+        QMetaObject::invokeMethod(qApp, [nCode] { AfxDoWaitCursor(nCode); }, Qt::QueuedConnection);
+        return;
+    }
     if (nCode > 0) {
         if (g_waitCount++ == 0 && qApp) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     } else if (nCode < 0) {
@@ -27,6 +33,10 @@ int AfxGetWaitCursorCount() { return g_waitCount; }
 // shows its own cursor sees every begin and end.
 namespace {
 void WaitCursorThroughApp(int nCode) {
+    if (!vorn_ui::OnUiThread()) {
+        QMetaObject::invokeMethod(qApp, [nCode] { WaitCursorThroughApp(nCode); }, Qt::QueuedConnection);
+        return;
+    }
     if (CWinApp* app = AfxGetApp()) app->DoWaitCursor(nCode);
     else AfxDoWaitCursor(nCode);
 }

@@ -14,7 +14,8 @@ public:
     void Restore();
 };
 
-// nCode 1 begins, -1 ends (never below zero), 0 shows the cursor again.
+// nCode 1 begins, -1 ends (never below zero), 0 shows the cursor again. From a worker thread
+// the change is queued to the user-interface thread.
 void AfxDoWaitCursor(int nCode);
 // How many begins are open (for tests).
 int AfxGetWaitCursorCount();

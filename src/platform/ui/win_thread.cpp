@@ -1,7 +1,11 @@
 #include "platform/ui/win_thread.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <system_error>
+
+#include "platform/ui/ui_thread.h"
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
     : m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam) {}
@@ -43,10 +47,22 @@ void CWinThread::Main() {
 }
 
 BOOL CWinThread::Wait(DWORD milliseconds) {
+    if (vorn_ui::OnUiThread() && QCoreApplication::instance()) return WaitPumping(milliseconds);
     std::unique_lock<std::mutex> lock(m_mutex);
     if (milliseconds == INFINITE) m_done.wait(lock, [this] { return m_finished.load(); });
     else m_done.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_finished.load(); });
     return m_finished ? TRUE : FALSE;
+}
+
+BOOL CWinThread::WaitPumping(DWORD milliseconds) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto limit = std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_done.wait_for(lock, std::chrono::milliseconds(5), [this] { return m_finished.load(); })) return TRUE;
+        if (milliseconds != INFINITE && std::chrono::steady_clock::now() - start >= limit) return FALSE;
+    }
 }
 
 CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT /*nStackSize*/,

@@ -1,6 +1,7 @@
 #pragma once
 // Worker threads: AfxBeginThread runs a function with one parameter on a new std::thread.
-// A worker talks to windows only through PostMessage (SendMessage from a worker is refused).
+// A worker talks to windows only through PostMessage or PostCoalescedMessage; every other
+// window call from a worker is refused (ui_thread.h).
 //
 // With m_bAutoDelete (the default) the thread object deletes itself when the function
 // returns. To wait for a worker, create it suspended, clear m_bAutoDelete, call ResumeThread,
@@ -34,7 +35,8 @@ public:
     // Starts a thread made with CREATE_SUSPENDED; returns the previous suspend count (1), or
     // 0 when it was already running.
     DWORD ResumeThread();
-    // TRUE when the function has returned within the time (INFINITE waits for good).
+    // TRUE when the function has returned within the time (INFINITE waits for good). On the
+    // user-interface thread the wait keeps handling events, so posted progress and repaints go on.
     BOOL Wait(DWORD milliseconds = INFINITE);
     BOOL IsFinished() const { return m_finished.load(); }
     // The function's return value once it has finished.
@@ -48,6 +50,7 @@ public:
 
 private:
     void Main();
+    BOOL WaitPumping(DWORD milliseconds);
 
     AFX_THREADPROC m_pfnThreadProc;
     LPVOID m_pThreadParams;

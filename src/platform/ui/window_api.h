@@ -84,6 +84,9 @@ BOOL CallMsgFilter(LPMSG msg, int code);
 DWORD GetCurrentThreadId();
 BOOL SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
+// bar SB_HORZ, SB_VERT, SB_BOTH for a window's own bars; SB_CTL when hwnd is a scroll-bar control.
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
 
 // The application's message filter: called for every input and posted message before it is
 // dispatched (the default walks PreTranslateMessage up the window's parents). The

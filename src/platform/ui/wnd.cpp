@@ -17,6 +17,7 @@
 #include "platform/ui/gdi_records.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/rgn.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui/window_record.h"
@@ -116,7 +117,7 @@ QPoint ClientOriginOnScreen(HWND h) {
 }
 
 LRESULT CallWindow(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsLive(h)) return 0;
+    if (!IsLive(h) || !RequireUiThread("a window procedure")) return 0;
     CWnd* wnd = CWnd::FromHandle(h);
     if (!wnd) return 0;
     CurrentMessage current{wnd, MSG{h, message, wParam, lParam, 0, POINT{0, 0}}};
@@ -211,10 +212,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
     if (m_hWnd) return FALSE;
-    if (QThread::currentThread() != qApp->thread()) {
-        std::fprintf(stderr, "CWnd::CreateEx called outside the user-interface thread\n");
-        return FALSE;
-    }
+    if (!RequireUiThread("CWnd::CreateEx")) return FALSE;
     EnsureInputFilter();
     CREATESTRUCT cs{};
     cs.lpCreateParams = lpParam;
@@ -347,7 +345,7 @@ void DestroyTree(HWND h) {
 }  // namespace
 
 BOOL CWnd::DestroyWindow() {
-    if (!m_hWnd || !IsLive(m_hWnd)) return FALSE;
+    if (!m_hWnd || !IsLive(m_hWnd) || !RequireUiThread("DestroyWindow")) return FALSE;
     DestroyTree(m_hWnd);
     return TRUE;
 }
@@ -709,7 +707,7 @@ BOOL IsWindowEnabled(HWND hwnd) { return IsLive(hwnd) && !(hwnd->style & WS_DISA
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 
 BOOL CWnd::EnableWindow(BOOL bEnable) {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd || !RequireUiThread("EnableWindow")) return FALSE;
     const BOOL wasDisabled = (m_hWnd->style & WS_DISABLED) != 0;
     if (bEnable == !wasDisabled) return wasDisabled;
     if (bEnable) m_hWnd->style &= ~WS_DISABLED;
@@ -723,7 +721,7 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
 BOOL EnableWindow(HWND hwnd, BOOL enable) { return IsLive(hwnd) && CWnd::FromHandle(hwnd)->EnableWindow(enable); }
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd || !RequireUiThread("ShowWindow")) return FALSE;
     HWND h = m_hWnd;
     const BOOL wasVisible = (h->style & WS_VISIBLE) != 0;
     const bool show = nCmdShow != SW_HIDE;
@@ -880,6 +878,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 }
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    if (!RequireUiThread("SetWindowPos")) return FALSE;
     QWidget* w = WidgetOf(hwnd);
     if (!w) return FALSE;
     const QSize oldSize = w->size();

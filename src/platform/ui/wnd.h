@@ -57,6 +57,8 @@ public:
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // SendMessage that is refused from other threads (thread_messages.h).
+    BOOL SendNotifyMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // The default handling of the message being processed.
     LRESULT Default();

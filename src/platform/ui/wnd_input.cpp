@@ -19,6 +19,7 @@
 
 #include "platform/ui/icon.h"
 #include "platform/ui/native_control.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -99,10 +100,6 @@ LRESULT RunHooks(int kind, int code, WPARAM wParam, LPARAM lParam) {
     for (HookRecord* h : std::vector<HookRecord*>(g_hooks))
         if (h->kind == kind) return h->proc(code, wParam, lParam);
     return 0;
-}
-
-bool OnUiThread() {
-    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
 // Virtual keys of Qt keys.
@@ -527,10 +524,7 @@ void NoteDestroyed(HWND h) {
 // Messages
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!OnUiThread()) {
-        std::fprintf(stderr, "SendMessage(0x%04x) from a thread other than the user-interface thread\n", message);
-        return 0;
-    }
+    if (!RequireUiThread("SendMessage")) return 0;
     if (!IsLive(hwnd)) return 0;
     if (!g_hooks.empty()) {
         CWPSTRUCT cwp{lParam, wParam, message, hwnd};
@@ -575,6 +569,7 @@ BOOL IsWindowCompositionAvailable() {
 // Focus and capture
 
 HWND SetFocus(HWND hwnd) {
+    if (!RequireUiThread("SetFocus")) return nullptr;
     if (hwnd && !IsLive(hwnd)) return nullptr;
     HWND old = g_focus;
     if (old == hwnd) return old;
@@ -704,6 +699,7 @@ DWORD GetCurrentThreadId() { return static_cast<DWORD>(reinterpret_cast<std::uin
 // Timers
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
+    if (!RequireUiThread("SetTimer")) return 0;
     if (!IsLive(hwnd) || !hwnd->widget) return 0;
     QTimer*& timer = hwnd->timers[id];
     if (!timer) {

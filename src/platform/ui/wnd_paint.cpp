@@ -7,6 +7,7 @@
 #include "platform/ui/client_dc.h"
 #include "platform/ui/dc_record.h"
 #include "platform/ui/rgn.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -167,7 +168,7 @@ void WindowStoreChanged(HWND hwnd) {
 // Invalidation
 
 BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-    if (!IsLive(hwnd)) return FALSE;
+    if (!IsLive(hwnd) || !RequireUiThread("InvalidateRgn")) return FALSE;
     // A hidden window has nothing to repaint; showing it repaints it whole.
     if (!IsWindowVisible(hwnd)) return TRUE;
     const QRect client(QPoint(0, 0), ClientRectInWidget(hwnd).size());
@@ -198,7 +199,7 @@ BOOL ValidateRect(HWND hwnd, LPCRECT rc) {
 }
 
 BOOL UpdateWindow(HWND hwnd) {
-    if (!IsLive(hwnd)) return FALSE;
+    if (!IsLive(hwnd) || !RequireUiThread("UpdateWindow")) return FALSE;
     RunPaintCycle(hwnd);
     if (IsLive(hwnd) && hwnd->widget) hwnd->widget->update();
     return TRUE;
@@ -256,6 +257,9 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
 }
 
 HDC GetDC(HWND hwnd) {
+    if (!RequireUiThread("GetDC")) return nullptr;
+    // The screen: for measuring text and asking device capabilities; what is drawn shows nowhere.
+    if (!hwnd) return NewScreenDC();
     if (!IsLive(hwnd)) return nullptr;
     EnsureStore(hwnd);
     return NewWindowDC(hwnd, false);

@@ -3,6 +3,7 @@
 // window decides the position: the bar only moves when the window sets it.
 #include <QScrollBar>
 
+#include "platform/ui/control_defs.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -97,6 +98,11 @@ void LayoutScrollBars(HWND h) {
 void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) {
     HWND h = m_hWnd;
     if (!h || !IsLive(h) || !h->widget) return;
+    // SB_CTL: the window is a scroll-bar control itself.
+    if (nBar == SB_CTL) {
+        ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+        return;
+    }
     bool changed = false;
     for (int bar = 0; bar < 2; ++bar) {
         if (!(nBar == SB_BOTH || static_cast<int>(nBar) == bar)) continue;
@@ -121,7 +127,8 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw) {
     return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
 }
 
-BOOL SetScrollInfo(HWND h, int bar, LPCSCROLLINFO si, BOOL) {
+BOOL SetScrollInfo(HWND h, int bar, LPCSCROLLINFO si, BOOL redraw) {
+    if (bar == SB_CTL) return IsLive(h) && si && SendMessage(h, SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(si)) >= 0;
     if (!IsLive(h) || !si || (bar != SB_VERT && bar != SB_HORZ)) return FALSE;
     SCROLLINFO& info = h->scroll[bar].info;
     if (si->fMask & SIF_RANGE) {
@@ -144,6 +151,7 @@ BOOL SetScrollInfo(HWND h, int bar, LPCSCROLLINFO si, BOOL) {
 }
 
 BOOL GetScrollInfo(HWND h, int bar, LPSCROLLINFO si) {
+    if (bar == SB_CTL) return IsLive(h) && si && SendMessage(h, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(si));
     if (!IsLive(h) || !si || (bar != SB_VERT && bar != SB_HORZ)) return FALSE;
     const SCROLLINFO& info = h->scroll[bar].info;
     const UINT mask = si->fMask;
@@ -196,6 +204,7 @@ int CWnd::GetScrollLimit(int nBar) const {
 
 BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) {
     if (!m_hWnd) return FALSE;
+    if (nSBFlags == SB_CTL) return static_cast<BOOL>(SendMessage(SBM_ENABLE_ARROWS, nArrowFlags));
     for (int bar = 0; bar < 2; ++bar)
         if ((nSBFlags == SB_BOTH || nSBFlags == bar) && m_hWnd->scroll[bar].bar)
             m_hWnd->scroll[bar].bar->setEnabled(nArrowFlags != ESB_DISABLE_BOTH);
@@ -234,4 +243,14 @@ BOOL CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClip
             }
     }
     return TRUE;
+}
+
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+    if (!IsLive(hwnd)) return FALSE;
+    CWnd::FromHandle(hwnd)->ShowScrollBar(static_cast<UINT>(bar), show);
+    return TRUE;
+}
+
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows) {
+    return IsLive(hwnd) && CWnd::FromHandle(hwnd)->EnableScrollBar(static_cast<int>(bar), arrows);
 }

@@ -214,3 +214,40 @@ TEST_F(ListFixture, SmallImagesShowBesideTheText) {
     EXPECT_GT(red, 8);
     EXPECT_EQ(redInSecond, 0);
 }
+
+namespace {
+
+TEST_F(ListFixture, SelectedItemWalkVisitsEverySelectedRowInOrder) {
+    for (const wchar_t* s : {L"a", L"b", L"c", L"d"}) AddItem(s, 0, 0);
+    std::vector<int> visited;
+    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;) visited.push_back(list.GetNextSelectedItem(pos));
+    EXPECT_TRUE(visited.empty());
+    vorn_test::Click(&list, ItemPoint(3));
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos;) visited.push_back(list.GetNextSelectedItem(pos));
+    EXPECT_EQ(visited, (std::vector<int>{0, 2, 3}));
+}
+
+TEST_F(ListFixture, HeaderControlCountsAndDescribesTheColumns) {
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(list.GetHeaderCtrl(), header);
+    EXPECT_EQ(header->GetItemCount(), 2);
+    list.InsertColumn(2, L"Room", LVCFMT_LEFT, 70);
+    EXPECT_EQ(header->GetItemCount(), 3);
+    wchar_t text[32] = {};
+    HDITEM item{};
+    item.mask = HDI_TEXT | HDI_WIDTH;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    ASSERT_TRUE(header->GetItem(1, &item));
+    EXPECT_EQ(std::wstring(text), L"Hours");
+    EXPECT_EQ(item.cxy, 80);
+    EXPECT_FALSE(header->GetItem(5, &item));
+    // The header is part of the list and shows nothing of its own.
+    EXPECT_FALSE(header->IsWindowVisible());
+    EXPECT_EQ(header->GetParent(), &list);
+}
+
+}  // namespace

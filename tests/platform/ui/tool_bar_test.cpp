@@ -212,8 +212,12 @@ namespace {
 class CSelfDrawnBar : public CToolBarCtrl {
 public:
     std::vector<UINT> itemStates;
+    std::vector<COLORREF> textColours;
     void OnCustomDraw(NMHDR* header, LRESULT* result) {
-        auto* cd = reinterpret_cast<NMCUSTOMDRAW*>(header);
+        // The toolbar's record carries its colours after the common part.
+        auto* tbcd = reinterpret_cast<NMTBCUSTOMDRAW*>(header);
+        textColours.push_back(tbcd->clrText);
+        auto* cd = &tbcd->nmcd;
         if (cd->dwDrawStage == CDDS_PREPAINT) {
             *result = CDRF_NOTIFYITEMDRAW;
             return;
@@ -255,6 +259,7 @@ TEST(ToolBarCtrl, CustomDrawLetsTheOwnerDrawSingleButtons) {
     ASSERT_GE(bar.itemStates.size(), 2u);
     EXPECT_EQ(bar.itemStates[0] & CDIS_HOT, 0u);
     EXPECT_EQ(bar.itemStates[1] & CDIS_HOT, CDIS_HOT);
+    for (COLORREF c : bar.textColours) EXPECT_EQ(c, GetSysColor(COLOR_BTNTEXT));
     parent.DestroyWindow();
 }
 
