@@ -2,9 +2,6 @@
 // to the ends, selection notifications and the entity tip.
 #include <gtest/gtest.h>
 
-#include <QPixmap>
-#include <QWidget>
-
 #include <functional>
 #include <memory>
 
@@ -16,6 +13,7 @@
 #include "platform/ui/test_support.h"
 #include "language_pack_fixture.h"
 #include "recording_wnd.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -199,10 +197,7 @@ TEST_F(FolderFixture, TipOnlyForAvailableEntities) {
 TEST_F(FolderFixture, PictureWithPinnedTabsAndScrollButtons) {
     Add({{L"4B", true}, {L"Ada Lovelace", false}, {L"R&D", true}, {L"Physics lab", false}, {L"Ben", false}});
     strip->SelectTab(1);
-    vorn_test::ProcessEvents();
-    strip->UpdateWindow();
-    const QImage picture = strip->GetWidget()->grab().toImage();
-    EXPECT_TRUE(picture.save(QString::fromStdWString(vorn_test::PicturePath("folder_tab_ctrl.png").GetString()), "PNG"));
+    EXPECT_FALSE(SaveWindowPicture(strip.get(), "folder_tab_ctrl.png").isNull());
     // A pinned tab is 10 pixels wider than the same caption unpinned.
     const int pinned = strip->GetTabs()[0].rect.Width();
     strip->AddTab(L"4B", 9, false);
