@@ -221,3 +221,16 @@
 #define ID_CONTACTS_SHOW_EQUIPMENT      32799
 #define ID_CONTACTS_SHOW_CHIME_SETS     32800
 #define IDB_ENTITY_TYPES                182
+#define IDB_LIST_BUTTONS                250
+#define IDS_LIST_CLEAR_QUESTION         60867
+#define IDS_LIST_NEW                    60868
+#define IDS_LIST_DELETE                 60869
+#define IDS_LIST_UP                     60870
+#define IDS_LIST_DOWN                   60871
+#define IDS_LIST_SORT                   60872
+#define IDS_LIST_COPY                   60873
+#define IDS_LIST_PASTE                  60874
+#define IDS_LIST_CLEAR                  60875
+#define IDS_LIST_ADD_FILES              60876
+#define IDS_XML_FILES_FILTER            61304
+#define IDS_XML_FILE_FILTER             61305

@@ -66,6 +66,66 @@ def heading16(c):
     c.fill(2, 6, 13, 9, TEAL)
 
 
+# --- Button bar of the editable list, nine 22 x 20 buttons: new, delete, up, down, sort, copy,
+# paste, clear, add files
+
+def bar_new(c):
+    c.box(6, 3, 15, 16, WHITE, DARK)
+    c.line(9, 9, 12, 9, GREEN, 2)
+    c.line(10, 7, 10, 11, GREEN, 2)
+
+
+def bar_delete(c):
+    c.line(6, 5, 15, 14, RED, 2)
+    c.line(15, 5, 6, 14, RED, 2)
+
+
+def bar_up(c):
+    c.polygon([(11, 3), (17, 10), (13, 10), (13, 16), (9, 16), (9, 10), (5, 10)], BLUE, DARK)
+
+
+def bar_down(c):
+    c.polygon([(11, 16), (17, 9), (13, 9), (13, 3), (9, 3), (9, 9), (5, 9)], BLUE, DARK)
+
+
+def bar_sort(c):
+    for i, w in enumerate((4, 7, 10, 13)):
+        c.fill(4, 4 + i * 3, 4 + w, 5 + i * 3, DARK)
+    c.line(18, 4, 18, 15, BLUE)
+    c.line(16, 13, 18, 15, BLUE)
+    c.line(20, 13, 18, 15, BLUE)
+
+
+def bar_copy(c):
+    c.box(4, 3, 12, 13, WHITE, DARK)
+    c.box(9, 7, 17, 17, WHITE, DARK)
+
+
+def bar_paste(c):
+    c.box(4, 4, 14, 17, BROWN, DARK)
+    c.box(6, 2, 12, 5, LIGHT, DARK)
+    c.box(9, 8, 17, 17, WHITE, DARK)
+
+
+def bar_clear(c):
+    c.box(5, 3, 16, 16, WHITE, DARK)
+    c.line(7, 12, 14, 5, ORANGE, 2)
+
+
+def bar_add_files(c):
+    c.polygon([(3, 6), (8, 6), (10, 8), (18, 8), (18, 16), (3, 16)], YELLOW, DARK)
+    c.line(14, 10, 14, 15, GREEN, 2)
+    c.line(12, 12, 16, 12, GREEN, 2)
+
+
+def bar_strip(path, drawers):
+    c = Canvas(22 * len(drawers), 20, MAGENTA)
+    for i, draw in enumerate(drawers):
+        c.ox, c.oy = i * 22, 0
+        draw(c)
+    c.save(path)
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
@@ -73,6 +133,8 @@ def main():
     strip(os.path.join(out, "entity_types.png"), 16,
           [group16, person16(GREEN), person16(PURPLE), room16, room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
+    bar_strip(os.path.join(out, "list_buttons.png"),
+              [bar_new, bar_delete, bar_up, bar_down, bar_sort, bar_copy, bar_paste, bar_clear, bar_add_files])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,15 @@
+#include "controls/xml_file_list_box.h"
+
+#include "platform/core/load_res_string.h"
+#include "platform/ui/file_dialog.h"
+#include "resource_ids.h"
+
+void CXmlFileListBox::OnBrowse(int) {
+    if (!m_bBrowseEnabled) return;
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, LoadResString(IDS_XML_FILE_FILTER), this);
+    if (dialog.DoModal() != IDOK) return;
+    CInPlaceEdit& editor = GetEditor();
+    if (!editor.IsWindowVisible()) return;
+    editor.SetWindowText(dialog.GetPathName());
+    editor.SetFocus();
+}
