@@ -1,6 +1,7 @@
 #include "controls/entity_combo_box.h"
 
 #include "controls/app_document.h"
+#include "controls/entity_tip.h"
 #include "model/schedule_data.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
@@ -57,19 +58,7 @@ int CEntityComboBox::OnCreate(LPCREATESTRUCT cs) {
     m_filterEdit.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), this, kFilterEditId);
     m_images.Create(IDB_ENTITY_TYPES, 16, 1, kMagenta);
 
-    m_toolTip.Create(this, TRUE);
-    CBitmap strip;
-    if (strip.LoadBitmap(IDB_PANEL_IMAGES))
-        m_toolTip.m_drawer.SetImageStrip(16, 16, static_cast<HBITMAP>(strip.Detach()), 23, kMagenta);
-    m_toolTip.m_notifyWindow = m_hWnd;
-    m_toolTip.m_startColor = RGB(255, 255, 255);
-    m_toolTip.m_middleColor = RGB(240, 247, 255);
-    m_toolTip.m_endColor = RGB(192, 192, 208);
-    CHtmlToolInfo tool;
-    tool.m_rect = CRect(0, 0, 5000, 5000);
-    tool.m_overrideMask = 16;
-    tool.m_styleBits = 17;
-    m_toolTip.AddToolInfo(m_hWnd, tool);
+    SetUpEntityTip(m_toolTip, this);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/app_document.h"
+#include "controls/entity_tip.h"
 #include "controls/icon_menu.h"
 #include "model/schedule_data.h"
 #include "platform/core/colors.h"
@@ -73,20 +74,7 @@ int CFolderTabCtrl::OnCreate(LPCREATESTRUCT cs) {
     }
     m_images.Create(IDB_FOLDER_TABS, 10, 1, kMagenta);
 
-    m_toolTip.Create(this, TRUE);
-    CBitmap strip;
-    if (strip.LoadBitmap(IDB_PANEL_IMAGES))
-        m_toolTip.m_drawer.SetImageStrip(16, 16, static_cast<HBITMAP>(strip.Detach()), 23, kMagenta);
-    m_toolTip.m_notifyWindow = m_hWnd;
-    m_toolTip.m_startColor = RGB(255, 255, 255);
-    m_toolTip.m_middleColor = RGB(240, 247, 255);
-    m_toolTip.m_endColor = RGB(192, 192, 208);
-    CHtmlToolInfo tool;
-    tool.m_toolValue = 0;
-    tool.m_rect = CRect(0, 0, 5000, 5000);
-    tool.m_overrideMask = 0x10;
-    tool.m_styleBits = 0x11;
-    m_toolTip.AddToolInfo(m_hWnd, tool);
+    SetUpEntityTip(m_toolTip, this);
     return 0;
 }
 

@@ -85,18 +85,17 @@ BOOL CWizardDlg::ShowFirstPage() {
     return m_pages.empty() ? FALSE : ShowPage(m_pages.front());
 }
 
+CWizardPage* CWizardDlg::TargetOf(const CWizardPage* active, int answer, int step) const {
+    if (answer == -1) return nullptr;
+    if (answer != 0) return FindPage(answer);
+    const int index = IndexOf(active) + step;
+    return index >= 0 && index < static_cast<int>(m_pages.size()) ? m_pages[index] : nullptr;
+}
+
 void CWizardDlg::OnWizardBack() {
     CWizardPage* active = GetActivePage();
     if (!active) return;
-    const int answer = active->OnWizardBack();
-    if (answer == -1) return;
-    CWizardPage* target = nullptr;
-    if (answer == 0) {
-        const int index = IndexOf(active);
-        if (index > 0) target = m_pages[index - 1];
-    } else {
-        target = FindPage(answer);
-    }
+    CWizardPage* target = TargetOf(active, active->OnWizardBack(), -1);
     if (!target || !ShowPage(target)) return;
     if (target == m_pages.front()) {
         EnableButton(ID_WIZBACK, FALSE);
@@ -108,15 +107,7 @@ void CWizardDlg::OnWizardBack() {
 void CWizardDlg::OnWizardNext() {
     CWizardPage* active = GetActivePage();
     if (!active) return;
-    const int answer = active->OnWizardNext();
-    if (answer == -1) return;
-    CWizardPage* target = nullptr;
-    if (answer == 0) {
-        const int index = IndexOf(active);
-        if (index >= 0 && index + 1 < static_cast<int>(m_pages.size())) target = m_pages[index + 1];
-    } else {
-        target = FindPage(answer);
-    }
+    CWizardPage* target = TargetOf(active, active->OnWizardNext(), 1);
     if (!target || !ShowPage(target)) return;
     if (target == m_pages.back()) {
         EnableButton(ID_WIZNEXT, FALSE);

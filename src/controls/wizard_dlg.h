@@ -40,6 +40,8 @@ private:
     BOOL DeactivateActivePage();
     void EnableButton(UINT id, BOOL enable);
     int IndexOf(const CWizardPage* page) const;
+    // Where Back (step -1) or Next (step 1) goes for a page's answer; null to stay.
+    CWizardPage* TargetOf(const CWizardPage* active, int answer, int step) const;
 
     bool m_finished = false;
 };
