@@ -140,6 +140,20 @@ TEST_F(FolderFixture, ScrollButtonsStopAtTheEnds) {
     EXPECT_EQ(strip->HitTest(CPoint(h, h / 2)), -1);  // the button area hits no tab
 }
 
+TEST_F(FolderFixture, HeldScrollButtonRepeatsAndStepsOnceMoreOnRelease) {
+    Add({{L"Ada", false}, {L"Ben", false}, {L"Cy", false}, {L"Dan", false}, {L"Eve", false}});
+    CFolderButton* next = strip->GetButton(3);
+    CRect r;
+    next->GetClientRect(&r);
+    vorn_test::MousePress(next, r.CenterPoint());
+    EXPECT_EQ(strip->GetFirstVisible(), 0);  // nothing before the first tick
+    next->SendMessage(WM_TIMER, 1, 0);
+    next->SendMessage(WM_TIMER, 1, 0);
+    EXPECT_EQ(strip->GetFirstVisible(), 2);
+    vorn_test::MouseRelease(next, r.CenterPoint());
+    EXPECT_EQ(strip->GetFirstVisible(), 3);
+}
+
 TEST_F(FolderFixture, SelectionNotifications) {
     Add({{L"Ada", false}, {L"Ben", false}, {L"Cy", false}});
     struct Case {
