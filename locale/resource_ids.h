@@ -186,6 +186,9 @@
 #define IDS_FOLDER_TAB_UNPIN            60853
 #define IDB_FOLDER_TABS                 251
 #define IDR_FOLDER_TAB_MENU             273
+#define ID_FOLDER_TAB_CLOSE             33072
+#define ID_FOLDER_TAB_PIN               33073
+#define ID_FOLDER_TAB_UNPIN             33074
 #define IDR_VERTICAL_TAB_MENU           185
 #define IDR_PANEL_LIST_MENU             243
 #define IDS_PANEL_DRAG_HINT             60904

@@ -126,6 +126,44 @@ def bar_strip(path, drawers):
     c.save(path)
 
 
+# --- Menu pictures, 16 x 16, one per toolbar button
+
+def menu_close(c):
+    c.line(4, 4, 11, 11, RED, 2)
+    c.line(11, 4, 4, 11, RED, 2)
+
+
+def menu_pin(c):
+    c.disc(7, 5, 3, RED, DARK)
+    c.line(7, 8, 7, 14, DARK)
+
+
+def menu_unpin(c):
+    c.disc(7, 5, 3, GREY, DARK)
+    c.line(7, 8, 7, 14, DARK)
+    c.line(2, 13, 13, 2, RED)
+
+
+def menu_list(colour, rows):
+    def draw(c):
+        for i in range(rows):
+            c.fill(3, 3 + i * 3, 12, 4 + i * 3, colour)
+    return draw
+
+
+def menu_person(colour):
+    def draw(c):
+        c.disc(7, 4, 3, colour, DARK)
+        c.polygon([(2, 15), (2, 12), (5, 9), (10, 9), (13, 12), (13, 15)], colour, DARK)
+    return draw
+
+
+def menu_chimes(c):
+    c.disc(7, 8, 5, YELLOW, DARK)
+    c.line(7, 8, 7, 5, DARK)
+    c.line(7, 8, 10, 8, DARK)
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
@@ -133,6 +171,14 @@ def main():
     strip(os.path.join(out, "entity_types.png"), 16,
           [group16, person16(GREEN), person16(PURPLE), room16, room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
+    # Toolbars of the context menus: folder tabs (close, pin, unpin), the panel list (display
+    # modes of a page's panel, then of the message panel), the vertical tabs (the six kinds).
+    strip(os.path.join(out, "folder_tab_menu.png"), 16, [menu_close, menu_pin, menu_unpin])
+    strip(os.path.join(out, "panel_list_menu.png"), 16,
+          [menu_list(DARK, 4), menu_list(BLUE, 1), menu_list(BLUE, 2), menu_list(BLUE, 3), menu_list(BLUE, 4),
+           menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])
+    strip(os.path.join(out, "vertical_tab_menu.png"), 16,
+          [group16, menu_person(GREEN), menu_person(PURPLE), room16, tool16, menu_chimes])
     bar_strip(os.path.join(out, "list_buttons.png"),
               [bar_new, bar_delete, bar_up, bar_down, bar_sort, bar_copy, bar_paste, bar_clear, bar_add_files])
 

@@ -29,12 +29,12 @@ BEGIN_MESSAGE_MAP(CFolderTabCtrl, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
-    ON_COMMAND(ID_TAB_CLOSE, &CFolderTabCtrl::OnCloseTab)
-    ON_COMMAND(ID_TAB_PIN, &CFolderTabCtrl::OnPinTab)
-    ON_COMMAND(ID_TAB_UNPIN, &CFolderTabCtrl::OnUnpinTab)
-    ON_UPDATE_COMMAND_UI(ID_TAB_CLOSE, &CFolderTabCtrl::OnUpdateCloseTab)
-    ON_UPDATE_COMMAND_UI(ID_TAB_PIN, &CFolderTabCtrl::OnUpdateAlwaysOn)
-    ON_UPDATE_COMMAND_UI(ID_TAB_UNPIN, &CFolderTabCtrl::OnUpdateAlwaysOn)
+    ON_COMMAND(ID_FOLDER_TAB_CLOSE, &CFolderTabCtrl::OnCloseTab)
+    ON_COMMAND(ID_FOLDER_TAB_PIN, &CFolderTabCtrl::OnPinTab)
+    ON_COMMAND(ID_FOLDER_TAB_UNPIN, &CFolderTabCtrl::OnUnpinTab)
+    ON_UPDATE_COMMAND_UI(ID_FOLDER_TAB_CLOSE, &CFolderTabCtrl::OnUpdateCloseTab)
+    ON_UPDATE_COMMAND_UI(ID_FOLDER_TAB_PIN, &CFolderTabCtrl::OnUpdateAlwaysOn)
+    ON_UPDATE_COMMAND_UI(ID_FOLDER_TAB_UNPIN, &CFolderTabCtrl::OnUpdateAlwaysOn)
 END_MESSAGE_MAP()
 
 CFolderTabCtrl::CFolderTabCtrl() = default;
@@ -317,7 +317,7 @@ void CFolderTabCtrl::OnRButtonDown(UINT, CPoint point) {
     CIconMenu menu;
     menu.CreatePopupMenu();
     const std::pair<UINT, UINT> items[] = {
-        {IDS_FOLDER_TAB_CLOSE, ID_TAB_CLOSE}, {IDS_FOLDER_TAB_PIN, ID_TAB_PIN}, {IDS_FOLDER_TAB_UNPIN, ID_TAB_UNPIN}};
+        {IDS_FOLDER_TAB_CLOSE, ID_FOLDER_TAB_CLOSE}, {IDS_FOLDER_TAB_PIN, ID_FOLDER_TAB_PIN}, {IDS_FOLDER_TAB_UNPIN, ID_FOLDER_TAB_UNPIN}};
     for (const auto& [text, command] : items) {
         CString label;
         label.LoadString(text);

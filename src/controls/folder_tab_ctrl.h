@@ -34,7 +34,6 @@ public:
     enum : UINT { kNotifySelect = 1 };
     static constexpr UINT kTabsChanged = WM_USER + 9;
     static constexpr UINT kShowEntity = WM_USER + 34;
-    enum : UINT { ID_TAB_CLOSE = 33072, ID_TAB_PIN = 33073, ID_TAB_UNPIN = 33074 };
 
     CFolderTabCtrl();
     ~CFolderTabCtrl() override;

@@ -13,6 +13,7 @@
 #include "platform/ui/test_support.h"
 #include "language_pack_fixture.h"
 #include "recording_wnd.h"
+#include "resource_ids.h"
 #include "window_picture.h"
 
 namespace {
@@ -83,9 +84,9 @@ TEST_F(FolderFixture, ContextCommandsKeepTheIndexesInsideTheTabs) {
         int changed;      // WM_USER+9 sent
     };
     const Case cases[] = {
-        {"closing the last tab selects the one before", 2, CFolderTabCtrl::ID_TAB_CLOSE, 0, {L"Ada", L"Ben"}, 1, 1},
-        {"the second view's tab cannot be closed", 1, CFolderTabCtrl::ID_TAB_CLOSE, 2, {L"Ada", L"Ben", L"Cy"}, 1, 0},
-        {"pinning keeps the tabs", 0, CFolderTabCtrl::ID_TAB_PIN, 0, {L"Ada", L"Ben", L"Cy"}, 0, 1},
+        {"closing the last tab selects the one before", 2, ID_FOLDER_TAB_CLOSE, 0, {L"Ada", L"Ben"}, 1, 1},
+        {"the second view's tab cannot be closed", 1, ID_FOLDER_TAB_CLOSE, 2, {L"Ada", L"Ben", L"Cy"}, 1, 0},
+        {"pinning keeps the tabs", 0, ID_FOLDER_TAB_PIN, 0, {L"Ada", L"Ben", L"Cy"}, 0, 1},
     };
     for (const auto& c : cases) {
         MakeStrip();
@@ -100,7 +101,7 @@ TEST_F(FolderFixture, ContextCommandsKeepTheIndexesInsideTheTabs) {
 
 TEST_F(FolderFixture, PinningTellsTheOwnersOwnerWhichEntityToShow) {
     Add({{L"Ada", false}, {L"Ben", false}});
-    Choose(1, CFolderTabCtrl::ID_TAB_PIN);
+    Choose(1, ID_FOLDER_TAB_PIN);
     EXPECT_TRUE(strip->GetTabs()[1].pinned);
     ASSERT_EQ(Count(CFolderTabCtrl::kShowEntity), 1);
     for (const auto& m : host.messages)
@@ -116,7 +117,7 @@ TEST_F(FolderFixture, RemovingUnpinnedTabsKeepsPinnedAndSelectedTabs) {
     EXPECT_EQ(Captions(), (std::vector<CString>{L"Ada", L"Cy"}));
     EXPECT_EQ(strip->GetSelectedIndex(), 1);  // still Cy
     strip->SelectTab(0);
-    Choose(0, CFolderTabCtrl::ID_TAB_UNPIN);
+    Choose(0, ID_FOLDER_TAB_UNPIN);
     strip->SelectTab(1);
     strip->RemoveUnpinnedTabs();
     EXPECT_EQ(Captions(), (std::vector<CString>{L"Cy"}));
