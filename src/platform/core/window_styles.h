@@ -110,10 +110,12 @@
     X(MFS_DISABLED, 0x0003) X(MFS_CHECKED, 0x0008) X(MFS_HILITE, 0x0080) X(MFS_DEFAULT, 0x1000)     \
     X(FVIRTKEY, 0x01) X(FNOINVERT, 0x02) X(FSHIFT, 0x04) X(FCONTROL, 0x08) X(FALT, 0x10)
 
-// The command ids of the standard dialog buttons; IDC_STATIC marks a control without id.
+// The command ids of the standard dialog buttons and of the wizard buttons; IDC_STATIC marks a
+// control without id.
 #define VORN_DIALOG_IDS(X)                                                                         \
     X(IDOK, 1) X(IDCANCEL, 2) X(IDABORT, 3) X(IDRETRY, 4) X(IDIGNORE, 5) X(IDYES, 6) X(IDNO, 7)     \
-    X(IDCLOSE, 8) X(IDHELP, 9) X(IDC_STATIC, -1)
+    X(IDCLOSE, 8) X(IDHELP, 9) X(IDC_STATIC, -1) X(ID_WIZBACK, 12323) X(ID_WIZNEXT, 12324)          \
+    X(ID_WIZFINISH, 12325)
 
 #define VORN_DEFINE_STYLE(name, value) inline constexpr DWORD name = static_cast<DWORD>(value##u);
 #define VORN_DEFINE_MENU_FLAG(name, value) inline constexpr UINT name = value##u;

@@ -11,6 +11,7 @@
 #include "platform/ui/gdi_object.h"
 #include "platform/ui/rgn.h"
 
+class CPalette;
 class CWnd;
 
 class CDC : public CObject {
@@ -41,6 +42,16 @@ public:
     CBitmap* SelectObject(CBitmap* bitmap);
     int SelectObject(CRgn* rgn);  // selects a copy as the clip region
     HGDIOBJ SelectObject(HGDIOBJ h);
+    // Palettes change nothing on true-colour surfaces (palette.h).
+    CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
+    UINT RealizePalette();
+    // Tracking frames: inverts the frame of lpRectLast (sizeLast thick) and then that of lpRect,
+    // each with its brush (the half-tone brush when null), so that drawing a frame again as
+    // the last one takes it away. A null lpRectLast only draws.
+    void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = nullptr,
+                      CBrush* pBrushLast = nullptr);
+    // A brush of every other pixel, for frames and bars that invert what they cross.
+    static CBrush* GetHalftoneBrush();
     CPen* GetCurrentPen() const;
     CBrush* GetCurrentBrush() const;
     CFont* GetCurrentFont() const;

@@ -21,10 +21,19 @@ const QFont& FontOf(const HDC__* dc) {
     return f->font;
 }
 
-QString ToQ(LPCTSTR text, int count) {
+// The text as the DC's font shows it. The symbol face "Marlett" draws menu marks for letters;
+// here its check mark ('a') and bullet ('h') become the same marks in the face that stands in
+// for it.
+QString ToQ(const HDC__* dc, LPCTSTR text, int count) {
     if (!text) return QString();
     if (count < 0) count = static_cast<int>(wcslen(text));
-    return QString::fromWCharArray(text, count);
+    QString s = QString::fromWCharArray(text, count);
+    const FontRecord* f = ToFont(dc->st.font);
+    if (f && QString::fromWCharArray(f->log.lfFaceName).compare(QLatin1String("Marlett"), Qt::CaseInsensitive) == 0) {
+        s.replace(QLatin1Char('a'), QChar(0x2713));
+        s.replace(QLatin1Char('h'), QChar(0x2022));
+    }
+    return s;
 }
 
 int Advance(const QFontMetrics& m, const QString& s) { return m.horizontalAdvance(s); }
@@ -132,7 +141,7 @@ int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bo
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const {
     if (!m_hDC) return CSize();
     QFontMetrics m(FontOf(m_hDC));
-    return CSize(JustifiedWidth(m_hDC, m, ToQ(text, count)), m.ascent() + m.descent());
+    return CSize(JustifiedWidth(m_hDC, m, ToQ(m_hDC, text, count)), m.ascent() + m.descent());
 }
 
 BOOL CDC::GetTextExtentPoint32(LPCTSTR text, int count, LPSIZE size) const {
@@ -148,7 +157,7 @@ BOOL GetTextExtentPoint32(HDC dc, LPCTSTR text, int count, LPSIZE size) {
 BOOL CDC::GetTextExtentExPoint(LPCTSTR text, int count, int maxExtent, LPINT fit, LPINT dx, LPSIZE size) const {
     if (!m_hDC) return FALSE;
     QFontMetrics m(FontOf(m_hDC));
-    const QString s = ToQ(text, count);
+    const QString s = ToQ(m_hDC, text, count);
     int x = 0, fitted = 0;
     for (int i = 0; i < s.size(); ++i) {
         x += m.horizontalAdvance(s.left(i + 1)) - (i ? m.horizontalAdvance(s.left(i)) : 0);
@@ -163,7 +172,7 @@ BOOL CDC::GetTextExtentExPoint(LPCTSTR text, int count, int maxExtent, LPINT fit
 CSize CDC::GetTabbedTextExtent(LPCTSTR text, int count, int tabPositions, const INT* tabStops) const {
     if (!m_hDC) return CSize();
     QFontMetrics m(FontOf(m_hDC));
-    const QString s = ToQ(text, count);
+    const QString s = ToQ(m_hDC, text, count);
     const int defaultTab = 8 * m.averageCharWidth();
     int x = 0;
     int stopIndex = 0;
@@ -249,7 +258,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rc, LPCTSTR text, UINT 
     if (rc) box = DeviceRect(dc, rc->left, rc->top, rc->right, rc->bottom);
     if (rc && (options & ETO_OPAQUE)) ApplyRegion(dc, QRegion(box), R2_COPYPEN, SolidSource(dc->st.bkColor));
     if (!text || count == 0) return TRUE;
-    const QString s = ToQ(text, static_cast<int>(count));
+    const QString s = ToQ(dc, text, static_cast<int>(count));
     QFontMetrics m(FontOf(dc));
     const int width = dx ? 0 : JustifiedWidth(dc, m, s);
     int total = width;
@@ -418,7 +427,7 @@ int CDC::DrawText(LPCTSTR text, int count, LPRECT rc, UINT format) {
     const int width = box.Width();
 
     // Paragraphs, then lines.
-    QString all = ToQ(text, count);
+    QString all = ToQ(dc, text, count);
     QStringList paragraphs;
     if (format & DT_SINGLELINE) {
         all.remove(QLatin1Char('\r'));

@@ -38,6 +38,7 @@ const std::map<std::wstring, const wchar_t*>& Substitutes() {
         {L"lucida console", L"DejaVu Sans Mono"},
         {L"times new roman", L"Liberation Serif"},
         {L"times", L"Liberation Serif"},
+        {L"marlett", L"DejaVu Sans"},  // its menu marks are drawn as the same symbols of this face
     };
     return table;
 }

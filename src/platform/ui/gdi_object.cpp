@@ -15,6 +15,7 @@ GdiHeader& HeaderOf(HGDIOBJ h) {
     case OBJ_BRUSH: return static_cast<BrushRecord*>(h)->header;
     case OBJ_FONT: return static_cast<FontRecord*>(h)->header;
     case OBJ_BITMAP: return static_cast<BitmapRecord*>(h)->header;
+    case OBJ_PAL: return static_cast<PaletteRecord*>(h)->header;
     default: return static_cast<RgnRecord*>(h)->header;
     }
 }

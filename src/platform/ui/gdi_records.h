@@ -84,6 +84,13 @@ struct RgnRecord : HRGN__ {
     QRegion region;
 };
 
+// Palettes keep their colours for GetPaletteEntries; drawing always uses true colours.
+struct PaletteRecord : HPALETTE__ {
+    PaletteRecord() : HPALETTE__(OBJ_PAL) {}
+    GdiHeader header;
+    std::vector<std::uint32_t> entries;  // PALETTEENTRY bytes: red, green, blue, flags
+};
+
 // Where a device context draws: 32-bit pixels, maybe stored bottom-up, maybe 1-bit.
 struct Surface {
     QImage* image = nullptr;

@@ -4,11 +4,13 @@
 #include <QImageReader>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
 #include "platform/ui/bitmap.h"
 #include "platform/ui/gdi_records.h"
+#include "platform/ui/resources.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 
@@ -80,7 +82,8 @@ QCursor QtCursorOf(HCURSOR c) {
 }  // namespace
 
 HCURSOR LoadCursor(HINSTANCE instance, LPCTSTR id) {
-    if (instance || !IS_INTRESOURCE(id)) return nullptr;
+    if (instance) return static_cast<HCURSOR>(LoadImage(instance, id, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
+    if (!IS_INTRESOURCE(id)) return nullptr;
     static std::map<int, HCURSOR> cursors;
     const int n = static_cast<int>(reinterpret_cast<ULONG_PTR>(id));
     auto it = cursors.find(n);
@@ -107,7 +110,8 @@ HCURSOR LoadCursor(HINSTANCE instance, LPCTSTR id) {
 }
 
 HICON LoadIcon(HINSTANCE instance, LPCTSTR id) {
-    if (instance || !IS_INTRESOURCE(id)) return nullptr;
+    if (instance) return static_cast<HICON>(LoadImage(instance, id, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    if (!IS_INTRESOURCE(id)) return nullptr;
     static std::map<int, HICON> icons;
     const int n = static_cast<int>(reinterpret_cast<ULONG_PTR>(id));
     if (n < 32512 || n > 32516) return nullptr;
@@ -138,6 +142,30 @@ HCURSOR LoadCursorFromFile(const CString& path, POINT hotSpot) {
         c->hotSpot = hotSpot;
     }
     return c;
+}
+
+POINT CursorFileHotSpot(const CString& path) {
+    QImageReader reader(QString::fromStdWString(path.str()));
+    const QStringList parts = reader.text(QStringLiteral("HotSpot")).split(QLatin1Char(','));
+    bool okX = false, okY = false;
+    if (parts.size() == 2) {
+        const int x = parts[0].trimmed().toInt(&okX), y = parts[1].trimmed().toInt(&okY);
+        if (okX && okY) return POINT{x, y};
+    }
+    const QSize size = reader.size();
+    return size.isValid() ? POINT{size.width() / 2, size.height() / 2} : POINT{0, 0};
+}
+
+HICON ScaleIcon(HICON icon, int cx, int cy) {
+    if (!icon || cx <= 0 || cy <= 0 || icon->color.isNull()) return nullptr;
+    auto* out = new HICON__;
+    const QSize from = icon->color.size();
+    out->color = icon->color.scaled(cx, cy, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!icon->mask.isNull()) out->mask = icon->mask.scaled(cx, cy);  // the mask stays hard-edged
+    out->hasAlpha = icon->hasAlpha;
+    out->isCursor = icon->isCursor;
+    out->hotSpot = POINT{icon->hotSpot.x * cx / std::max(1, from.width()), icon->hotSpot.y * cy / std::max(1, from.height())};
+    return out;
 }
 
 HICON CreateIconIndirect(const ICONINFO* info) {

@@ -37,14 +37,19 @@ struct HICON__ {
 #define IDI_WARNING MAKEINTRESOURCE(32515)
 #define IDI_INFORMATION MAKEINTRESOURCE(32516)
 
-// A standard cursor (instance null); nullptr for an unknown id or a resource id, which the
-// application resolves through its language pack with LoadCursorFromFile.
+// A standard cursor or icon (instance null), or, with an instance handle, one of the current
+// language pack's by id; nullptr for an unknown id.
 HCURSOR LoadCursor(HINSTANCE instance, LPCTSTR id);
 HICON LoadIcon(HINSTANCE instance, LPCTSTR id);
 // Reads an image file as an icon or cursor; magenta (255, 0, 255) pixels and transparent
 // pixels become the mask.
 HICON LoadIconFromFile(const CString& path);
 HCURSOR LoadCursorFromFile(const CString& path, POINT hotSpot);
+// The hot spot a cursor image file carries (a PNG text entry "HotSpot" with "x,y"); the centre
+// of the image when it carries none.
+POINT CursorFileHotSpot(const CString& path);
+// A copy of an icon or cursor at another size (the hot spot scaled with it).
+HICON ScaleIcon(HICON icon, int cx, int cy);
 HICON CreateIconIndirect(const ICONINFO* info);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
 HICON CopyIcon(HICON icon);
@@ -55,3 +60,8 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 BOOL GetCursorPos(LPPOINT point);
 BOOL SetCursorPos(int x, int y);
+// Keeps the pointer inside a screen rectangle; null lets it go. The window system gives programs
+// no way to hold the pointer, so this only moves it inside once and remembers the rectangle for
+// GetClipCursor: callers that confine a drag also clamp the positions they use.
+BOOL ClipCursor(const RECT* lpRect);
+BOOL GetClipCursor(LPRECT lpRect);

@@ -10,6 +10,7 @@
 // Each entry is an adapter that unpacks wParam/lParam and calls the handler with the
 // signature the entry names; the first matching entry of the most derived map wins.
 #include "platform/ui/cmd_target.h"
+#include "platform/ui/control_defs.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/wnd.h"
 
@@ -127,6 +128,30 @@ protected:                                                  \
                                     CDC::FromHandle(reinterpret_cast<HDC>(VORN_WP)), VORN_WND(VORN_LP), CTLCOLOR_STATIC)))   \
     VORN_MSG(WM_CTLCOLORSCROLLBAR, vornCall.result = reinterpret_cast<LRESULT>(self->OnCtlColor(                 \
                                        CDC::FromHandle(reinterpret_cast<HDC>(VORN_WP)), VORN_WND(VORN_LP), CTLCOLOR_SCROLLBAR)))
+// A control's own colours, reflected from its parent: HBRUSH CtlColor(CDC*, UINT nCtlColor); a
+// null brush leaves the colours to the parent.
+#define VORN_CTLCOLOR_REFLECT(message, kind)                                                              \
+    VORN_MSG(WM_REFLECT_BASE + message,                                                                   \
+             vornCall.result = reinterpret_cast<LRESULT>(self->CtlColor(CDC::FromHandle(reinterpret_cast<HDC>(VORN_WP)), kind)))
+#define ON_WM_CTLCOLOR_REFLECT()                                       \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLOREDIT, CTLCOLOR_EDIT)              \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLORLISTBOX, CTLCOLOR_LISTBOX)        \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLORBTN, CTLCOLOR_BTN)                \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLORDLG, CTLCOLOR_DLG)                \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLORSTATIC, CTLCOLOR_STATIC)          \
+    VORN_CTLCOLOR_REFLECT(WM_CTLCOLORSCROLLBAR, CTLCOLOR_SCROLLBAR)
+
+// Owner drawing, idle, palette and system changes
+#define ON_WM_DRAWITEM() \
+    VORN_MSG(WM_DRAWITEM, self->OnDrawItem(static_cast<int>(VORN_WP), reinterpret_cast<LPDRAWITEMSTRUCT>(VORN_LP)); vornCall.result = TRUE)
+#define ON_WM_MEASUREITEM()                                                                             \
+    VORN_MSG(WM_MEASUREITEM, self->OnMeasureItem(static_cast<int>(VORN_WP), reinterpret_cast<LPMEASUREITEMSTRUCT>(VORN_LP)); \
+             vornCall.result = TRUE)
+#define ON_WM_ENTERIDLE() VORN_MSG(WM_ENTERIDLE, self->OnEnterIdle(static_cast<UINT>(VORN_WP), VORN_WND(VORN_LP)))
+#define ON_WM_PALETTECHANGED() VORN_MSG(WM_PALETTECHANGED, self->OnPaletteChanged(VORN_WND(VORN_WP)))
+#define ON_WM_QUERYNEWPALETTE() VORN_MSG(WM_QUERYNEWPALETTE, vornCall.result = self->OnQueryNewPalette())
+#define ON_WM_DEVMODECHANGE() VORN_MSG(WM_DEVMODECHANGE, self->OnDevModeChange(reinterpret_cast<LPTSTR>(VORN_LP)))
+#define ON_WM_FONTCHANGE() VORN_MSG(WM_FONTCHANGE, self->OnFontChange())
 
 // Any message: LRESULT OnX(WPARAM, LPARAM)
 #define ON_MESSAGE(message, memberFxn) VORN_MSG(message, vornCall.result = (self->*(memberFxn))(VORN_WP, VORN_LP))
@@ -138,8 +163,8 @@ protected:                                                  \
 
 // Commands: void OnX(); ranges: void OnX(UINT id); updates: void OnUpdateX(CCmdUI*)
 #define ON_COMMAND(id, memberFxn) VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, id, id, (self->*(memberFxn))())
-#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn) \
-    VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, idFirst, idLast, (self->*(memberFxn))(vornCall.id))
+#define ON_COMMAND_RANGE(nID, nIDLast, memberFxn) \
+    VORN_MAP_ENTRY(WM_COMMAND, CN_COMMAND, nID, nIDLast, (self->*(memberFxn))(vornCall.id))
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     VORN_MAP_ENTRY(WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, (self->*(memberFxn))(static_cast<CCmdUI*>(vornCall.extra)))
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)          \
@@ -147,15 +172,34 @@ protected:                                                  \
                    (self->*(memberFxn))(static_cast<CCmdUI*>(vornCall.extra)))
 // A control notification sent with WM_COMMAND: void OnX()
 #define ON_CONTROL(code, id, memberFxn) VORN_MAP_ENTRY(WM_COMMAND, code, id, id, (self->*(memberFxn))())
-#define ON_CONTROL_RANGE(code, idFirst, idLast, memberFxn) \
-    VORN_MAP_ENTRY(WM_COMMAND, code, idFirst, idLast, (self->*(memberFxn))(vornCall.id))
-#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(0, id, memberFxn)
+#define ON_CONTROL_RANGE(code, nID, nIDLast, memberFxn) \
+    VORN_MAP_ENTRY(WM_COMMAND, code, nID, nIDLast, (self->*(memberFxn))(vornCall.id))
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+#define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
+#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+#define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
+#define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
+#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
+#define ON_LBN_SELCHANGE(id, memberFxn) ON_CONTROL(LBN_SELCHANGE, id, memberFxn)
+#define ON_LBN_DBLCLK(id, memberFxn) ON_CONTROL(LBN_DBLCLK, id, memberFxn)
+#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
+#define ON_CBN_DBLCLK(id, memberFxn) ON_CONTROL(CBN_DBLCLK, id, memberFxn)
+#define ON_CBN_EDITCHANGE(id, memberFxn) ON_CONTROL(CBN_EDITCHANGE, id, memberFxn)
+#define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
+#define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)
+#define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)
+#define ON_CBN_KILLFOCUS(id, memberFxn) ON_CONTROL(CBN_KILLFOCUS, id, memberFxn)
 // WM_NOTIFY from a child: void OnX(NMHDR*, LRESULT*)
 #define ON_NOTIFY(code, id, memberFxn)                                                              \
     VORN_MAP_ENTRY(WM_NOTIFY, code, id, id,                                                         \
                    (self->*(memberFxn))(static_cast<NMHDR*>(vornCall.extra), &vornCall.result))
-#define ON_NOTIFY_RANGE(code, idFirst, idLast, memberFxn)                                           \
-    VORN_MAP_ENTRY(WM_NOTIFY, code, idFirst, idLast,                                                \
+// WM_NOTIFY that a handler may pass on: BOOL OnX(UINT id, NMHDR*, LRESULT*); FALSE lets later
+// entries and the base classes see it.
+#define ON_NOTIFY_EX(code, nID, memberFxn)                                                          \
+    VORN_MAP_ENTRY(WM_NOTIFY, code, nID, nID,                                                       \
+                   return (self->*(memberFxn))(vornCall.id, static_cast<NMHDR*>(vornCall.extra), &vornCall.result))
+#define ON_NOTIFY_RANGE(code, nID, nIDLast, memberFxn)                                             \
+    VORN_MAP_ENTRY(WM_NOTIFY, code, nID, nIDLast,                                                   \
                    (self->*(memberFxn))(vornCall.id, static_cast<NMHDR*>(vornCall.extra), &vornCall.result))
 // Notifications a control handles itself, reflected back from its parent.
 #define ON_NOTIFY_REFLECT(code, memberFxn)                                                          \

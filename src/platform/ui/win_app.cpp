@@ -126,7 +126,8 @@ void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName) {
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
     CLanguagePack* pack = CLanguagePack::GetCurrent();
     const CResImage* image = pack ? pack->FindCursor(nIDResource) : nullptr;
-    return image ? LoadCursorFromFile(image->path, POINT{0, 0}) : ::LoadCursor(nullptr, MAKEINTRESOURCE(nIDResource));
+    return image ? LoadCursorFromFile(image->path, CursorFileHotSpot(image->path))
+                 : ::LoadCursor(nullptr, MAKEINTRESOURCE(nIDResource));
 }
 
 HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(nullptr, lpszCursorName); }

@@ -6,6 +6,7 @@
 
 #include "platform/core/cstring.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/window_record.h"
 
 namespace {
 
@@ -90,4 +91,36 @@ HINSTANCE AfxGetInstanceHandle() {
     return reinterpret_cast<HINSTANCE>(&instance);
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+
+namespace {
+
+ULONG_PTR Read(const WNDCLASS& wc, int index) {
+    switch (index) {
+    case GCL_STYLE: return wc.style;
+    case GCLP_HCURSOR: return reinterpret_cast<ULONG_PTR>(wc.hCursor);
+    case GCLP_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(wc.hbrBackground);
+    default: return 0;
+    }
+}
+
+void Write(WNDCLASS& wc, int index, LONG_PTR value) {
+    switch (index) {
+    case GCL_STYLE: wc.style = static_cast<UINT>(value); break;
+    case GCLP_HCURSOR: wc.hCursor = reinterpret_cast<HCURSOR>(value); break;
+    case GCLP_HBRBACKGROUND: wc.hbrBackground = reinterpret_cast<HBRUSH>(value); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+ULONG_PTR GetClassLongPtr(HWND hwnd, int index) { return vorn_ui::IsLive(hwnd) ? Read(hwnd->cls, index) : 0; }
+
+ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value) {
+    if (!vorn_ui::IsLive(hwnd) || (index != GCL_STYLE && index != GCLP_HCURSOR && index != GCLP_HBRBACKGROUND)) return 0;
+    const ULONG_PTR old = Read(hwnd->cls, index);
+    Write(hwnd->cls, index, value);
+    auto it = Registry().find(Key(hwnd->className.c_str()));
+    if (it != Registry().end()) Write(it->second->wc, index, value);
+    return old;
+}

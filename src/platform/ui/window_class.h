@@ -16,7 +16,17 @@ LPCTSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH ba
                             HICON icon = nullptr);
 BOOL AfxRegisterClass(WNDCLASS* wc);
 HINSTANCE AfxGetInstanceHandle();
+// The handle resources come from: the one AfxSetResourceHandle set (resources.h), else the
+// program's instance.
 HINSTANCE AfxGetResourceHandle();
 // The class style, cursor and brush of a class; false for an unknown name. The empty name
 // is the layer's plain class (CS_DBLCLKS, arrow cursor, no background brush).
 bool FindWindowClass(LPCTSTR className, WNDCLASS* wc);
+
+// The class values of a window (GCL_STYLE, GCLP_HCURSOR, GCLP_HBRBACKGROUND). Setting one
+// changes the window's class: the window and every window made from the class later.
+inline constexpr int GCLP_HBRBACKGROUND = -10, GCLP_HCURSOR = -12, GCL_STYLE = -26;
+ULONG_PTR GetClassLongPtr(HWND hwnd, int index);
+ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value);
+inline DWORD GetClassLong(HWND hwnd, int index) { return static_cast<DWORD>(GetClassLongPtr(hwnd, index)); }
+inline DWORD SetClassLong(HWND hwnd, int index, LONG value) { return static_cast<DWORD>(SetClassLongPtr(hwnd, index, value)); }

@@ -1057,6 +1057,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC: {
+        // A control that chooses its own colours (ON_WM_CTLCOLOR_REFLECT) answers first.
+        HWND control = reinterpret_cast<HWND>(lParam);
+        if (CWnd* child = control != hwnd ? CWnd::FromHandlePermanent(control) : nullptr) {
+            LRESULT brush = 0;
+            if (child->OnChildNotify(message, wParam, lParam, &brush) && brush) return brush;
+        }
         HDC dc = reinterpret_cast<HDC>(wParam);
         const bool face = message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN ||
                           message == WM_CTLCOLORMSGBOX;

@@ -8,6 +8,8 @@
 #include "platform/ui/gdi_defs.h"
 
 class CDC;
+struct DRAWITEMSTRUCT;
+struct MEASUREITEMSTRUCT;
 class CFont;
 class CRgn;
 class CScrollBar;
@@ -205,6 +207,13 @@ public:
     void OnTimeChange();
     LRESULT OnThemeChanged();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, MEASUREITEMSTRUCT* lpMeasureItemStruct);
+    void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    void OnPaletteChanged(CWnd* pFocusWnd);
+    BOOL OnQueryNewPalette();
+    void OnDevModeChange(LPTSTR lpDeviceName);
+    void OnFontChange();
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

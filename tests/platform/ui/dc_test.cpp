@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/icon.h"
 #include "platform/ui/image_list.h"
@@ -426,6 +429,46 @@ TEST_F(TextTest, JustificationSpreadsExtraPixelsOverTheSpaces) {
     EXPECT_EQ(canvas->dc.GetTextExtent(text).cx, plain + 7);
     canvas->dc.SetTextJustification(0, 0);
     EXPECT_EQ(canvas->dc.GetTextExtent(text).cx, plain);
+}
+
+// The menu marks of the symbol face: 'a' is the check mark and 'h' the bullet, drawn and measured
+// as those symbols; other faces keep their letters.
+struct SymbolCase {
+    const wchar_t* face;
+    const wchar_t* text;
+    const wchar_t* shownAs;
+};
+
+TEST(DeviceContext, MarlettLettersAreDrawnAsMenuMarks) {
+    const SymbolCase cases[] = {
+        {L"Marlett", L"a", L"\u2713"},
+        {L"Marlett", L"h", L"\u2022"},
+        {L"Arial", L"a", L"a"},
+    };
+    for (const auto& c : cases) {
+        auto Draw = [](const wchar_t* face, const wchar_t* text, CSize* extent) {
+            auto canvas = std::make_unique<MemoryCanvas>(30, 30);
+            LOGFONT lf{};
+            lf.lfHeight = -16;
+            wcscpy(lf.lfFaceName, face);
+            CFont font;
+            font.CreateFontIndirect(&lf);
+            CFont* old = canvas->dc.SelectObject(&font);
+            canvas->dc.SetBkMode(TRANSPARENT);
+            canvas->dc.TextOut(4, 4, text, 1);
+            *extent = canvas->dc.GetTextExtent(text, 1);
+            canvas->dc.SelectObject(old);
+            std::vector<COLORREF> pixels;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x) pixels.push_back(canvas->At(x, y));
+            return pixels;
+        };
+        // The stand-in face of the symbol face draws the expected symbol itself.
+        const wchar_t* stand = std::wstring(c.face) == L"Marlett" ? L"DejaVu Sans" : c.face;
+        CSize got, expected;
+        EXPECT_EQ(Draw(c.face, c.text, &got), Draw(stand, c.shownAs, &expected)) << c.face;
+        EXPECT_EQ(got.cx, expected.cx) << c.face;
+    }
 }
 
 }  // namespace

@@ -122,4 +122,19 @@ TEST_F(EscapementTest, UpwardCaptionsInDrawTextStayInTheirRectangles) {
     EXPECT_LE(ink.box.right, 40);  // nothing spilled out sideways
 }
 
+TEST_F(EscapementTest, OpaqueBackgroundTurnsWithTheText) {
+    UseFont(900);
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(RGB(0, 0, 255));
+    dc.TextOut(120, 120, L"Rooms", 5);
+    const CSize extent = dc.GetTextExtent(L"Rooms");
+    // The box runs up from the reference point, as wide as the text is high.
+    const Ink ink = InkOf(dc, kSize, kSize);
+    EXPECT_NEAR(ink.box.left, 120, 1);
+    EXPECT_NEAR(ink.box.bottom, 120, 1);
+    EXPECT_NEAR(ink.box.Width(), extent.cy, 1);
+    EXPECT_NEAR(ink.box.Height(), extent.cx, 1);
+    EXPECT_EQ(dc.GetPixel(121, 119), RGB(0, 0, 255));  // above the letters: background
+}
+
 }  // namespace
