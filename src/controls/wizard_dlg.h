@@ -10,7 +10,6 @@
 
 class CWizardPage;
 
-inline constexpr UINT ID_WIZBACK = 12323, ID_WIZNEXT = 12324, ID_WIZFINISH = 12325;
 
 class CWizardDlg : public CDialog {
 public:
