@@ -9,6 +9,7 @@
 #include "platform/ui/common_control_defs.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/window_api.h"
+#include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
 // The built-in parts: the values a look falls back on.
@@ -58,6 +59,8 @@ class TabCtrlBuiltInToolTipFactory : public TabCtrlToolTipFactory {
 public:
     CToolTipCtrl* CreateToolTip(TabCtrl* c, TabCtrlToolTipFactory*) override {
         if (!c->m_embeddedToolTip.Create(c, TTS_ALWAYSTIP)) return nullptr;
+        const HWND tip = c->m_embeddedToolTip.m_hWnd;
+        SetClassLong(tip, GCL_STYLE, static_cast<LONG>(GetClassLong(tip, GCL_STYLE) | CS_DROPSHADOW));
         return &c->m_embeddedToolTip;
     }
 };
