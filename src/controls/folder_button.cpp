@@ -4,6 +4,8 @@
 #include "platform/ui/dc.h"
 #include "platform/ui/gdi_object.h"
 
+IMPLEMENT_DYNAMIC(CFolderButton, CButton)
+
 namespace {
 constexpr UINT_PTR kRepeatTimer = 1;
 }

@@ -3,8 +3,11 @@
 // last arrow (ids 1 to 4) and repeats its command while it is held.
 #include "platform/ui/button.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 
 class CFolderButton : public CButton {
+    DECLARE_DYNAMIC(CFolderButton)
+
 public:
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 

@@ -16,6 +16,8 @@
 #include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
+IMPLEMENT_DYNAMIC(CFolderTabCtrl, CWnd)
+
 namespace {
 constexpr wchar_t kClassName[] = L"RvFolderTab";
 constexpr int kOverlap = 8;

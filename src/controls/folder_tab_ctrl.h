@@ -12,6 +12,7 @@
 #include "platform/ui/font.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 #include "platform/ui/wnd.h"
 
 // The selection notification (WM_NOTIFY, code 1): the index of the selected tab.
@@ -22,6 +23,8 @@ struct NMFOLDERTAB {
 };
 
 class CFolderTabCtrl : public CWnd {
+    DECLARE_DYNAMIC(CFolderTabCtrl)
+
 public:
     struct Tab {
         CString caption;

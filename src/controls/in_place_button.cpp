@@ -3,6 +3,8 @@
 #include "controls/in_place_ctrl_msg.h"
 #include "platform/ui/window_api.h"
 
+IMPLEMENT_DYNCREATE(CInPlaceButton, CButton)
+
 BEGIN_MESSAGE_MAP(CInPlaceButton, CButton)
     ON_CONTROL_REFLECT(BN_CLICKED, &CInPlaceButton::OnClicked)
     ON_WM_KILLFOCUS()

@@ -3,8 +3,11 @@
 // loss of its focus go to the list as in-place records.
 #include "platform/ui/button.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 
 class CInPlaceButton : public CButton {
+    DECLARE_DYNCREATE(CInPlaceButton)
+
 public:
     BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* list, UINT id) override;
     BOOL PreTranslateMessage(MSG* msg) override;

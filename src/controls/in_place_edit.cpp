@@ -3,6 +3,8 @@
 #include "controls/in_place_ctrl_msg.h"
 #include "platform/ui/window_api.h"
 
+IMPLEMENT_DYNCREATE(CInPlaceEdit, CEdit)
+
 BEGIN_MESSAGE_MAP(CInPlaceEdit, CEdit)
     ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()

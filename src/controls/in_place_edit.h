@@ -4,8 +4,11 @@
 // editor hides.
 #include "platform/ui/edit.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 
 class CInPlaceEdit : public CEdit {
+    DECLARE_DYNCREATE(CInPlaceEdit)
+
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* list, UINT id) override;
     BOOL PreTranslateMessage(MSG* msg) override;

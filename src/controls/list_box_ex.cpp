@@ -9,6 +9,8 @@
 #include "platform/ui/global_memory.h"
 #include "platform/ui/window_api.h"
 
+IMPLEMENT_DYNCREATE(CListBoxEx, CDragListBox)
+
 namespace {
 const UINT g_inPlaceMessage = InPlaceCtrlMessage();
 // Posted to itself: a double click opens the editor after the list has handled it.

@@ -7,8 +7,11 @@
 #include "controls/in_place_edit.h"
 #include "platform/ui/drag_list_box.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 
 class CListBoxEx : public CDragListBox {
+    DECLARE_DYNCREATE(CListBoxEx)
+
 public:
     enum : int { kBrowseButton = 0x4000 };
     // Item data of the line drawn as "--- Last Item".

@@ -13,6 +13,8 @@
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 
+IMPLEMENT_DYNAMIC(CMyListCtrl, CListCtrl)
+
 namespace {
 // The display mode each menu command chooses.
 struct ModeCommand {

@@ -10,8 +10,11 @@
 #include "platform/ui/image_list.h"
 #include "platform/ui/list_ctrl.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 
 class CMyListCtrl : public CListCtrl, public CKeyboardHookListener {
+    DECLARE_DYNAMIC(CMyListCtrl)
+
 public:
     // To the owner.
     static constexpr UINT kItemChanged = WM_USER + 7;

@@ -3,6 +3,8 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/client_dc.h"
 
+IMPLEMENT_DYNAMIC(CMyTreeCtrl, CTreeCtrl)
+
 namespace {
 // Posted to itself, so that the owner hears of a click after the tree has handled it.
 constexpr UINT kAfterClick = WM_APP + 0x317;

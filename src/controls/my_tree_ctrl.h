@@ -3,9 +3,12 @@
 // the left and tells its owner about left clicks (WM_USER+7) and double clicks (WM_USER+10,
 // then WM_USER+7), each after the tree has handled the click.
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 #include "platform/ui/tree_ctrl.h"
 
 class CMyTreeCtrl : public CTreeCtrl {
+    DECLARE_DYNAMIC(CMyTreeCtrl)
+
 public:
     static constexpr UINT kClicked = WM_USER + 7;
     static constexpr UINT kDoubleClicked = WM_USER + 10;

@@ -2,6 +2,8 @@
 
 #include "resource_ids.h"
 
+IMPLEMENT_DYNAMIC(CNewProjectWzd, CWizardDlg)
+
 namespace {
 constexpr int kPlaceholder = 1280;
 }

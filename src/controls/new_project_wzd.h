@@ -3,8 +3,11 @@
 #include "controls/wizard_dlg.h"
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
+#include "platform/ui/runtime_class.h"
 
 class CNewProjectWzd : public CWizardDlg {
+    DECLARE_DYNAMIC(CNewProjectWzd)
+
 public:
     explicit CNewProjectWzd(CWnd* pParentWnd = nullptr);
     BOOL OnInitDialog() override;

@@ -12,6 +12,8 @@
 #include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
+IMPLEMENT_DYNCREATE(TabCtrl, CWnd)
+
 // The built-in parts: the values a look falls back on.
 class TabCtrlBuiltInMetrics : public TabCtrlMetrics {
 public:

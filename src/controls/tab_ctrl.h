@@ -13,10 +13,13 @@
 #include "platform/ui/font.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 #include "platform/ui/tool_tip_ctrl.h"
 #include "platform/ui/wnd.h"
 
 class TabCtrl : public CWnd, public TabCtrlAbility, public CFocusHookListener, public CKeyboardHookListener {
+    DECLARE_DYNCREATE(TabCtrl)
+
 public:
     TabCtrl();
     ~TabCtrl() override;

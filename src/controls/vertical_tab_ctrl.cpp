@@ -9,6 +9,8 @@
 #include "platform/ui/gdi_object.h"
 #include "resource_ids.h"
 
+IMPLEMENT_DYNAMIC(CMyVerticalTabCtrl, CWnd)
+
 namespace {
 // The menu's commands and the keys they choose, with the captions' strings.
 struct MenuEntry {

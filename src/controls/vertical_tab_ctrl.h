@@ -8,9 +8,12 @@
 #include "platform/ui/font.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/runtime_class.h"
 #include "platform/ui/wnd.h"
 
 class CMyVerticalTabCtrl : public CWnd {
+    DECLARE_DYNAMIC(CMyVerticalTabCtrl)
+
 public:
     struct Tab {
         CString caption;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "controls/list_box_ex.h"
@@ -166,4 +167,25 @@ TEST_F(ListBoxFixture, PictureWithEditorAndButtonBar) {
     vorn_test::MouseMove(&bar, bar.GetButtonRect(CListBoxExButtonBar::kSort).CenterPoint());
     EXPECT_EQ(bar.GetHotButton(), CListBoxExButtonBar::kSort);
     EXPECT_FALSE(SaveWindowPicture(&host, "list_box_ex.png").isNull());
+}
+
+TEST(RuntimeClasses, ControlsMadeByClassNameAreOfTheirClasses) {
+    struct Case {
+        const char* name;
+        const CRuntimeClass* base;
+    };
+    const Case cases[] = {
+        {"CListBoxEx", RUNTIME_CLASS(CDragListBox)},
+        {"CInPlaceEdit", RUNTIME_CLASS(CEdit)},
+        {"CInPlaceButton", RUNTIME_CLASS(CButton)},
+        {"TabCtrl", RUNTIME_CLASS(CWnd)},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<CObject> made(CRuntimeClass::CreateObject(c.name));
+        ASSERT_NE(made, nullptr) << c.name;
+        EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, c.name);
+        EXPECT_TRUE(made->IsKindOf(c.base)) << c.name;
+    }
+    EXPECT_EQ(CRuntimeClass::CreateObject("CFolderTabCtrl"), nullptr);  // known, but not made by name
+    EXPECT_NE(CRuntimeClass::FromName("CFolderTabCtrl"), nullptr);
 }
