@@ -6,6 +6,7 @@
 #include "model/schedule_data.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
+#include "platform/core/sleep.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/image_list_drag.h"
@@ -148,6 +149,7 @@ void CMyListCtrl::OnBeginDrag(NMHDR* hdr, LRESULT* result) {
     // Escape cancels the drag wherever the focus is.
     CKeyboardHookRegistry::Get().Add(this);
     SetCapture();
+    Sleep(20);
 }
 
 bool CMyListCtrl::OverDropTarget(CWnd* wnd) const {

@@ -121,8 +121,8 @@ BOOL TabCtrl::Create(CWnd* parent, DWORD style, const RECT& rect, UINT id) {
                                                    {&m_menuText, IDS_TAB_MENU},
                                                    {&m_scrollLeftText, IDS_TAB_SCROLL_LEFT},
                                                    {&m_scrollRightText, IDS_TAB_SCROLL_RIGHT}};
-        for (const auto& [text, id] : texts)
-            if (text->IsEmpty()) text->LoadString(id);
+        for (const auto& [text, textId] : texts)
+            if (text->IsEmpty()) text->LoadString(textId);
     }
     if (m_watchFocus) CFocusHookRegistry::Get().Add(this, m_hWnd);
     return TRUE;
