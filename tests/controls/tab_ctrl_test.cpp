@@ -122,6 +122,35 @@ TEST_F(TabFixture, AddingMakesTheFirstEnabledTabCurrentAndLayoutShowsOnlyItsPage
     EXPECT_EQ(tabs.GetCurrentTab(), tabs.GetItems()[0]);
 }
 
+TEST_F(TabFixture, WithoutTabsOrWithEveryTabDisabledNoPageShows) {
+    struct Case {
+        const char* name;
+        int tabs;
+        bool disable;
+    };
+    const Case cases[] = {{"no tabs", 0, false}, {"every tab disabled", 3, true}};
+    for (const auto& c : cases) {
+        TabCtrl tabs;
+        FixedWidthStyle style;
+        style.extra = {20, 20, 20};
+        tabs.SetStyle(&style);
+        ASSERT_TRUE(tabs.Create(&host, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), 1));
+        std::vector<CWnd*> shown;
+        for (int i = 0; i < c.tabs; ++i) {
+            CWnd* page = MakePage();
+            page->ShowWindow(SW_SHOW);
+            shown.push_back(page);
+            tabs.AddTab(i, page->m_hWnd, L"", -1)->disabled = c.disable;
+        }
+        tabs.RecalcLayout(FALSE);
+        EXPECT_EQ(tabs.GetCurrentTab(), nullptr) << c.name;
+        for (CWnd* page : shown) EXPECT_FALSE(page->IsWindowVisible()) << c.name;
+        if (c.tabs == 0) {
+            EXPECT_EQ(tabs.GetPageRect(), CRect(1, 1, 299, 119)) << c.name;  // the client less the border
+        }
+    }
+}
+
 TEST_F(TabFixture, SlantedHitTestFollowsThePolygonsCurrentTabFirst) {
     TabCtrl tabs;
     CTabStyleSlanted look(CTabStyleSlanted::ColorSet::Silver);
