@@ -593,7 +593,7 @@ CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 
 HWND SetCapture(HWND hwnd) {
     HWND old = g_capture;
-    if (!IsLive(hwnd)) return old;
+    if (!IsLive(hwnd) || !RequireUiThread("SetCapture")) return old;
     g_capture = hwnd;
     if (old && old != hwnd && IsLive(old)) SendMessage(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     if (!IsOffscreen() && hwnd->widget && hwnd->widget->isVisible()) hwnd->widget->grabMouse();
@@ -603,6 +603,7 @@ HWND SetCapture(HWND hwnd) {
 BOOL ReleaseCapture() {
     HWND old = g_capture;
     if (!old) return TRUE;
+    if (!RequireUiThread("ReleaseCapture")) return FALSE;
     g_capture = nullptr;
     if (IsLive(old)) {
         if (!IsOffscreen() && old->widget) old->widget->releaseMouse();
@@ -722,7 +723,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
 }
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
-    if (!IsLive(hwnd)) return FALSE;
+    if (!IsLive(hwnd) || !RequireUiThread("KillTimer")) return FALSE;
     auto it = hwnd->timers.find(id);
     if (it == hwnd->timers.end()) return FALSE;
     it->second->stop();

@@ -47,6 +47,7 @@ protected:
         m_previous = vorn_ui::SetWrongThreadHandler(&RecordReport);
         g_reports.clear();
         ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 60), nullptr, 0));
+        wnd.SetTimer(7, 100000);  // a timer a worker must not stop
         vorn_test::ProcessEvents();
     }
     void TearDown() override {
@@ -77,6 +78,8 @@ TEST_F(UiThreadTest, WindowCallsFromAWorkerAreCaughtAndChangeNothing) {
         {"GetDC", [](CWnd& w) { EXPECT_EQ(::GetDC(w.m_hWnd), nullptr); }},
         {"SetFocus", [](CWnd& w) { w.SetFocus(); }},
         {"SetTimer", [](CWnd& w) { EXPECT_EQ(w.SetTimer(1, 10), 0u); }},
+        {"KillTimer", [](CWnd& w) { EXPECT_FALSE(w.KillTimer(7)); }},
+        {"SetCapture", [](CWnd& w) { w.SetCapture(); }},
         {"SendMessage", [](CWnd& w) { w.SetWindowText(L"from worker"); }},
         {"SendNotifyMessage", [](CWnd& w) { EXPECT_FALSE(w.SendNotifyMessage(WM_USER + 1)); }},
         {"DestroyWindow", [](CWnd& w) { EXPECT_FALSE(w.DestroyWindow()); }},
@@ -97,7 +100,9 @@ TEST_F(UiThreadTest, WindowCallsFromAWorkerAreCaughtAndChangeNothing) {
         wnd.GetWindowText(text);
         EXPECT_EQ(text, CString(L"page")) << c.name;
         EXPECT_TRUE(wnd.log.empty()) << c.name;
+        EXPECT_EQ(CWnd::GetCapture(), nullptr) << c.name;
     }
+    EXPECT_TRUE(wnd.KillTimer(7));  // still running: only the user-interface thread stops it
 }
 
 TEST_F(UiThreadTest, PostingFromAWorkerIsNotReported) {
