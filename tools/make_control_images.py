@@ -151,13 +151,6 @@ def menu_list(colour, rows):
     return draw
 
 
-def menu_person(colour):
-    def draw(c):
-        c.disc(7, 4, 3, colour, DARK)
-        c.polygon([(2, 15), (2, 12), (5, 9), (10, 9), (13, 12), (13, 15)], colour, DARK)
-    return draw
-
-
 def menu_chimes(c):
     c.disc(7, 8, 5, YELLOW, DARK)
     c.line(7, 8, 7, 5, DARK)
@@ -178,7 +171,7 @@ def main():
           [menu_list(DARK, 4), menu_list(BLUE, 1), menu_list(BLUE, 2), menu_list(BLUE, 3), menu_list(BLUE, 4),
            menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])
     strip(os.path.join(out, "vertical_tab_menu.png"), 16,
-          [group16, menu_person(GREEN), menu_person(PURPLE), room16, tool16, menu_chimes])
+          [group16, person16(GREEN), person16(PURPLE), room16, tool16, menu_chimes])
     bar_strip(os.path.join(out, "list_buttons.png"),
               [bar_new, bar_delete, bar_up, bar_down, bar_sort, bar_copy, bar_paste, bar_clear, bar_add_files])
 
