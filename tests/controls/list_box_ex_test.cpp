@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "controls/list_box_ex.h"
+#include "controls/app_recent_documents.h"
 #include "controls/list_box_ex_button_bar.h"
+#include "controls/xml_file_list_box.h"
 #include "language_pack_fixture.h"
 #include "platform/ui/in_memory_clipboard.h"
+#include "platform/ui/scripted_answerer.h"
 #include "platform/ui/test_support.h"
 #include "recording_wnd.h"
 #include "window_picture.h"
@@ -188,4 +191,52 @@ TEST(RuntimeClasses, ControlsMadeByClassNameAreOfTheirClasses) {
     }
     EXPECT_EQ(CRuntimeClass::CreateObject("CFolderTabCtrl"), nullptr);  // known, but not made by name
     EXPECT_NE(CRuntimeClass::FromName("CFolderTabCtrl"), nullptr);
+}
+
+TEST_F(ListBoxFixture, ButtonBarAsksBeforeClearingAndAddsChosenFiles) {
+    CScriptedAnswerer answerer;
+    struct Case {
+        const char* name;
+        int button;
+        int answer;  // message box answer, or 0
+        std::vector<CString> files;
+        int addFilesAllowed;
+        std::vector<CString> lines;
+    };
+    const Case cases[] = {
+        {"clear refused", CListBoxExButtonBar::kClear, IDNO, {}, 0, {L"Ada", L"Ben"}},
+        {"clear agreed", CListBoxExButtonBar::kClear, IDYES, {}, 0, {}},
+        {"add files", CListBoxExButtonBar::kAddFiles, 0, {L"/p/a.xml", L"/p/b.xml"}, 1, {L"Ada", L"Ben", L"/p/a.xml", L"/p/b.xml"}},
+        {"add files not allowed", CListBoxExButtonBar::kAddFiles, 0, {L"/p/a.xml"}, 0, {L"Ada", L"Ben"}},
+    };
+    for (const auto& c : cases) {
+        list.ResetContent();
+        Fill({L"Ada", L"Ben"});
+        list.m_bAddFilesAllowed = c.addFilesAllowed;
+        if (c.answer) answerer.AnswerMessageBox(c.answer);
+        if (!c.files.empty()) answerer.AnswerFiles(c.files);
+        bar.RunCommand(c.button);
+        EXPECT_EQ(Lines(), c.lines) << c.name;
+    }
+}
+
+TEST_F(ListBoxFixture, XmlFileBrowseFillsTheEditorAndTheRecentDocuments) {
+    CXmlFileListBox files;
+    ASSERT_TRUE(files.Create(0, CRect(10, 40, 400, 240), &host, 1040));
+    files.AddString(L"old.xml");
+    std::vector<CString> recent;
+    SetRecentDocumentAdder([&](const CString& name, const CString& path, bool isTemplate) {
+        recent.push_back(name + L"|" + path + (isTemplate ? L"|template" : L""));
+    });
+    CScriptedAnswerer answerer;
+    answerer.AnswerFile(L"/plans/school.xml");
+    files.BeginEdit(0);
+    CRect r;
+    files.GetBrowseButton().GetClientRect(&r);
+    vorn_test::Click(&files.GetBrowseButton(), r.CenterPoint());
+    CString text;
+    files.GetEditor().GetWindowText(text);
+    EXPECT_EQ(text, L"/plans/school.xml");
+    EXPECT_EQ(recent, (std::vector<CString>{L"school.xml|/plans/school.xml"}));
+    SetRecentDocumentAdder({});
 }
