@@ -217,6 +217,9 @@
 #define IDS_CONTACTS_ROOMS              60657
 #define IDS_CONTACTS_EQUIPMENT          60658
 #define IDS_CONTACTS_CHIME_SETS         60659
+#define IDS_GROUP_CLASSES               60794
+#define IDS_GROUP_STAFF                 60795
+#define IDS_GROUP_ASSISTANTS            60797
 #define ID_CONTACTS_SHOW_CLASSES        32789
 #define ID_CONTACTS_SHOW_STAFF          32796
 #define ID_CONTACTS_SHOW_ASSISTANTS     32791

@@ -113,9 +113,9 @@ void CEntityComboBox::Filter() {
         bool (*member)(const CEntity&);
     };
     const Group groups[] = {
-        {IDS_CONTACTS_CLASSES, [](const CEntity& e) { return e.m_nType == 0; }},
-        {IDS_CONTACTS_STAFF, [](const CEntity& e) { return (e.m_nType == 1 || e.m_nType == 2) && !e.m_bUnavailable; }},
-        {IDS_CONTACTS_ASSISTANTS, [](const CEntity& e) { return e.m_nType == 3; }},
+        {IDS_GROUP_CLASSES, [](const CEntity& e) { return e.m_nType == 0; }},
+        {IDS_GROUP_STAFF, [](const CEntity& e) { return (e.m_nType == 1 || e.m_nType == 2) && !e.m_bUnavailable; }},
+        {IDS_GROUP_ASSISTANTS, [](const CEntity& e) { return e.m_nType == 3; }},
         {IDS_CONTACTS_EQUIPMENT, [](const CEntity& e) { return e.m_nType == 5; }},
     };
     for (const Group& group : groups) {
