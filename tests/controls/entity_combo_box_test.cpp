@@ -151,3 +151,46 @@ TEST_F(ComboFixture, PictureOfTheOpenList) {
     EXPECT_TRUE(picture.save(QString::fromStdWString(vorn_test::PicturePath("entity_combo_box_open.png").GetString()), "PNG"));
     box.ShowDropDown(FALSE);
 }
+
+TEST_F(ComboFixture, ClosingWithoutChoosingKeepsTheRememberedEntity) {
+    data.SetCurrentEntity(5);
+    box.OnDocumentUpdate(1);
+    box.ShowDropDown(TRUE);
+    vorn_test::ProcessEvents();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Combo()->view(), &escape);
+    vorn_test::ProcessEvents();
+    EXPECT_FALSE(box.GetDroppedState());
+    EXPECT_EQ(data.FindCurrentEntity()->m_nId, 5);
+    EXPECT_EQ(box.GetRememberedId(), 5);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"[]", "  ben"}));
+}
+
+TEST_F(ComboFixture, TipOnlyForAnAvailableCurrentEntityWhileClosed) {
+    struct Case {
+        const char* name;
+        int current;
+        bool open;
+        bool tip;
+    };
+    const Case cases[] = {
+        {"an available teacher", 3, false, true},
+        {"an unavailable teacher", 4, false, false},
+        {"while the list is open", 3, true, false},
+    };
+    for (const auto& c : cases) {
+        data.SetCurrentEntity(c.current);
+        box.ShowDropDown(c.open);
+        vorn_test::ProcessEvents();
+        CHtmlToolInfo info;
+        CPoint pt(5, 5);
+        NMHTMLTOOLTIP nm{};
+        nm.hdr.code = HTTN_NEEDTEXT;
+        nm.pParam = &pt;
+        nm.pToolInfo = &info;
+        box.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+        EXPECT_EQ(!info.m_text.IsEmpty(), c.tip) << c.name;
+        box.ShowDropDown(FALSE);
+        vorn_test::ProcessEvents();
+    }
+}
