@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the common controls in the English language pack (locale/English/):
+the folder tab strip's small images and the entity chooser's images. Magenta is transparent.
+    python3 tools/make_control_images.py
+"""
+import os
+
+from make_locale_images import (BLACK, BLUE, BROWN, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, MAGENTA, ORANGE,
+                                PURPLE, RED, TEAL, WHITE, YELLOW, Canvas, strip)
+
+
+# --- Folder tabs, 10 x 10: 0 unused, 1 pin, 2 unused, 3 icon of the selected tab, 4 icon of the others
+
+def folder_blank(c):
+    pass
+
+
+def folder_pin(c):
+    c.disc(4, 3, 2, RED, DARK)
+    c.line(4, 5, 4, 9, DARK)
+
+
+def folder_person(colour):
+    def draw(c):
+        c.disc(4, 2, 2, colour, DARK)
+        c.polygon([(1, 9), (1, 7), (3, 5), (6, 5), (8, 7), (8, 9)], colour, DARK)
+    return draw
+
+
+# --- Entity chooser, 16 x 16: types 0 to 5, 6 to 9 unused, 10 the empty entry, 11 a heading
+
+def person16(colour):
+    def draw(c):
+        c.disc(7, 4, 3, colour, DARK)
+        c.polygon([(2, 15), (2, 12), (5, 9), (10, 9), (13, 12), (13, 15)], colour, DARK)
+    return draw
+
+
+def group16(c):
+    c.disc(5, 5, 2, LIGHTBLUE, DARK)
+    c.disc(10, 5, 2, LIGHTBLUE, DARK)
+    c.polygon([(1, 14), (1, 11), (4, 8), (12, 8), (14, 11), (14, 14)], BLUE, DARK)
+
+
+def room16(c):
+    c.box(2, 3, 13, 14, LIGHT, DARK)
+    c.box(6, 8, 9, 14, BROWN, DARK)
+
+
+def tool16(c):
+    c.box(3, 2, 12, 13, YELLOW, DARK)
+    c.line(5, 5, 10, 5, DARK)
+    c.line(5, 8, 10, 8, DARK)
+
+
+def blank16(c):
+    pass
+
+
+def empty16(c):
+    c.frame(3, 3, 12, 12, GREY)
+    c.line(4, 11, 11, 4, GREY)
+
+
+def heading16(c):
+    c.fill(2, 6, 13, 9, TEAL)
+
+
+# --- Button bar of the editable list, nine 22 x 20 buttons: new, delete, up, down, sort, copy,
+# paste, clear, add files
+
+def bar_new(c):
+    c.box(6, 3, 15, 16, WHITE, DARK)
+    c.line(9, 9, 12, 9, GREEN, 2)
+    c.line(10, 7, 10, 11, GREEN, 2)
+
+
+def bar_delete(c):
+    c.line(6, 5, 15, 14, RED, 2)
+    c.line(15, 5, 6, 14, RED, 2)
+
+
+def bar_up(c):
+    c.polygon([(11, 3), (17, 10), (13, 10), (13, 16), (9, 16), (9, 10), (5, 10)], BLUE, DARK)
+
+
+def bar_down(c):
+    c.polygon([(11, 16), (17, 9), (13, 9), (13, 3), (9, 3), (9, 9), (5, 9)], BLUE, DARK)
+
+
+def bar_sort(c):
+    for i, w in enumerate((4, 7, 10, 13)):
+        c.fill(4, 4 + i * 3, 4 + w, 5 + i * 3, DARK)
+    c.line(18, 4, 18, 15, BLUE)
+    c.line(16, 13, 18, 15, BLUE)
+    c.line(20, 13, 18, 15, BLUE)
+
+
+def bar_copy(c):
+    c.box(4, 3, 12, 13, WHITE, DARK)
+    c.box(9, 7, 17, 17, WHITE, DARK)
+
+
+def bar_paste(c):
+    c.box(4, 4, 14, 17, BROWN, DARK)
+    c.box(6, 2, 12, 5, LIGHT, DARK)
+    c.box(9, 8, 17, 17, WHITE, DARK)
+
+
+def bar_clear(c):
+    c.box(5, 3, 16, 16, WHITE, DARK)
+    c.line(7, 12, 14, 5, ORANGE, 2)
+
+
+def bar_add_files(c):
+    c.polygon([(3, 6), (8, 6), (10, 8), (18, 8), (18, 16), (3, 16)], YELLOW, DARK)
+    c.line(14, 10, 14, 15, GREEN, 2)
+    c.line(12, 12, 16, 12, GREEN, 2)
+
+
+def bar_strip(path, drawers):
+    c = Canvas(22 * len(drawers), 20, MAGENTA)
+    for i, draw in enumerate(drawers):
+        c.ox, c.oy = i * 22, 0
+        draw(c)
+    c.save(path)
+
+
+# --- Menu pictures, 16 x 16, one per toolbar button
+
+def menu_close(c):
+    c.line(4, 4, 11, 11, RED, 2)
+    c.line(11, 4, 4, 11, RED, 2)
+
+
+def menu_pin(c):
+    c.disc(7, 5, 3, RED, DARK)
+    c.line(7, 8, 7, 14, DARK)
+
+
+def menu_unpin(c):
+    c.disc(7, 5, 3, GREY, DARK)
+    c.line(7, 8, 7, 14, DARK)
+    c.line(2, 13, 13, 2, RED)
+
+
+def menu_list(colour, rows):
+    def draw(c):
+        for i in range(rows):
+            c.fill(3, 3 + i * 3, 12, 4 + i * 3, colour)
+    return draw
+
+
+def menu_chimes(c):
+    c.disc(7, 8, 5, YELLOW, DARK)
+    c.line(7, 8, 7, 5, DARK)
+    c.line(7, 8, 10, 8, DARK)
+
+
+def main():
+    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
+    strip(os.path.join(out, "folder_tabs.png"), 10,
+          [folder_blank, folder_pin, folder_blank, folder_person(ORANGE), folder_person(GREY)])
+    strip(os.path.join(out, "entity_types.png"), 16,
+          [group16, person16(GREEN), person16(PURPLE), room16, room16, tool16, blank16, blank16, blank16, blank16,
+           empty16, heading16])
+    # Toolbars of the context menus: folder tabs (close, pin, unpin), the panel list (display
+    # modes of a page's panel, then of the message panel), the vertical tabs (the six kinds).
+    strip(os.path.join(out, "folder_tab_menu.png"), 16, [menu_close, menu_pin, menu_unpin])
+    strip(os.path.join(out, "panel_list_menu.png"), 16,
+          [menu_list(DARK, 4), menu_list(BLUE, 1), menu_list(BLUE, 2), menu_list(BLUE, 3), menu_list(BLUE, 4),
+           menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])
+    strip(os.path.join(out, "vertical_tab_menu.png"), 16,
+          [group16, person16(GREEN), person16(PURPLE), room16, tool16, menu_chimes])
+    bar_strip(os.path.join(out, "list_buttons.png"),
+              [bar_new, bar_delete, bar_up, bar_down, bar_sort, bar_copy, bar_paste, bar_clear, bar_add_files])
+
+
+if __name__ == "__main__":
+    main()
