@@ -221,6 +221,8 @@ TEST_F(ListBoxFixture, ButtonBarAsksBeforeClearingAndAddsChosenFiles) {
 }
 
 TEST_F(ListBoxFixture, XmlFileBrowseFillsTheEditorAndTheRecentDocuments) {
+    // New children lie beneath their siblings: the fixture's list must not cover this one.
+    list.ShowWindow(SW_HIDE);
     CXmlFileListBox files;
     ASSERT_TRUE(files.Create(0, CRect(10, 40, 400, 240), &host, 1040));
     files.AddString(L"old.xml");
