@@ -1,6 +1,6 @@
 #include "controls/icon_menu.h"
 
-#include "controls/system_fonts_stand_in.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
 #include "platform/core/language_pack.h"
 #include "platform/ui/bitmap.h"
@@ -16,8 +16,6 @@ namespace {
 // Nesting depth of ConvertToOwnerDraw, one counter for the process.
 int g_convertDepth = 0;
 
-using controls_stand_in::NONCLIENTMETRICS;
-using controls_stand_in::SPI_GETNONCLIENTMETRICS;
 
 }  // namespace
 
@@ -33,7 +31,7 @@ CIconMenu::CIconMenu()
       m_crGrayText(::GetSysColor(COLOR_GRAYTEXT)) {
     NONCLIENTMETRICS metrics;
     metrics.cbSize = 500;
-    if (controls_stand_in::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+    if (::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         m_menuFont.CreateFontIndirect(&metrics.lfMenuFont);
     else m_menuFont.Attach(::GetStockObject(DEFAULT_GUI_FONT));
     CreateBoldFont();

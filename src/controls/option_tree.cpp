@@ -1,6 +1,7 @@
 #include "controls/option_tree.h"
 
-#include "controls/system_fonts_stand_in.h"
+#include "platform/ui/font_enum.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
 #include "platform/core/window_styles.h"
 #include "platform/ui/client_dc.h"
@@ -45,16 +46,30 @@ void COptionTree::DeleteFonts() {
     s_normalFont = s_boldFont = nullptr;
 }
 
+namespace {
+
+int NoteFamily(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool HasFontFamily(LPCTSTR face) {
+    bool found = false;
+    ::EnumFontFamilies(nullptr, face, NoteFamily, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
 void COptionTree::BuildFonts() {
-    using namespace controls_stand_in;
     DeleteFonts();
     NONCLIENTMETRICS metrics;
     LOGFONT font{};
-    if (controls_stand_in::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+    if (::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         font = metrics.lfMenuFont;
     else ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
     if (font.lfCharSet <= 2) {
-        const wchar_t* face = FontFamilyExists(L"Tahoma") ? L"Tahoma" : L"MS Sans Serif";
+        const wchar_t* face = HasFontFamily(L"Tahoma") ? L"Tahoma" : L"MS Sans Serif";
         wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
         font.lfFaceName[LF_FACESIZE - 1] = 0;
     }

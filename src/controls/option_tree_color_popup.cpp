@@ -1,6 +1,6 @@
 #include "controls/option_tree_color_popup.h"
 
-#include "controls/system_fonts_stand_in.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
 #include "platform/core/load_res_string.h"
 #include "platform/core/virtual_keys.h"
@@ -47,9 +47,8 @@ CString COptionTreeColorPopup::ColorName(int index) {
 COptionTreeColorPopup::COptionTreeColorPopup(COLORREF initial, int x, int y, COLORREF automatic, CWnd* pNotifyWnd,
                                              const CString& automaticText, const CString& customText)
     : m_crInitial(initial), m_crCurrent(initial), m_crAuto(automatic), m_pNotifyWnd(pNotifyWnd) {
-    controls_stand_in::NONCLIENTMETRICS metrics;
-    if (controls_stand_in::SystemParametersInfo(controls_stand_in::SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics,
-                                                0))
+    NONCLIENTMETRICS metrics;
+    if (::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         m_font.CreateFontIndirect(&metrics.lfMessageFont);
     // 1. The window, owned by the cell.
     LPCTSTR cls = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, nullptr, ::GetSysColorBrush(COLOR_BTNFACE));

@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "controls/option_tree.h"
-#include "controls/system_fonts_stand_in.h"
+#include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
 #include "platform/core/window_styles.h"
 #include "controls/buffered_paint_dc.h"
@@ -53,8 +53,8 @@ int COptionTreeSpinnerWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_edit.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     m_edit.m_pSpinner = this;
     UINT delay = 0, speed = 0;
-    const bool haveDelay = ::SystemParametersInfo(controls_stand_in::SPI_GETKEYBOARDDELAY, 0, &delay, 0) != FALSE;
-    const bool haveSpeed = ::SystemParametersInfo(controls_stand_in::SPI_GETKEYBOARDSPEED, 0, &speed, 0) != FALSE;
+    const bool haveDelay = ::SystemParametersInfo(SPI_GETKEYBOARDDELAY, 0, &delay, 0) != FALSE;
+    const bool haveSpeed = ::SystemParametersInfo(SPI_GETKEYBOARDSPEED, 0, &speed, 0) != FALSE;
     m_nRepeatDelay = InitialDelay(haveDelay ? static_cast<int>(delay) : -1);
     m_nRepeatInterval = RepeatIntervalFor(haveSpeed ? static_cast<int>(speed) : -1);
     return 0;

@@ -222,7 +222,7 @@ TEST(IconMenu, ItemsDrawWithImagesStatesAndShortcutsRightAligned) {
     const int copyInk = picture.RightmostInk(copy, menuColour);
     EXPECT_GT(copyInk, width - 15 - 6);
     EXPECT_LE(copyInk, width - 15);
-    EXPECT_LT(picture.RightmostInk(checked, menuColour), width / 2 + 40);
+    EXPECT_LT(picture.RightmostInk(checked, menuColour), copyInk - 40);
     // Separator lines at top + 2 (dark) and top + 3 (light).
     EXPECT_EQ(picture.dc.GetPixel(50, separator.top + 2), ::GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(picture.dc.GetPixel(50, separator.top + 3), ::GetSysColor(COLOR_BTNHIGHLIGHT));
