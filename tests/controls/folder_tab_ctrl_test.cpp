@@ -14,7 +14,7 @@
 #include "language_pack_fixture.h"
 #include "recording_wnd.h"
 #include "resource_ids.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/ui/scripted_answerer.h"
 #include "platform/ui/test_support.h"
 #include "recording_wnd.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 

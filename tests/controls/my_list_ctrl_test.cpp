@@ -13,7 +13,7 @@
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
-#include "window_picture.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 
