@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/participation_rules.h"
@@ -155,13 +156,17 @@ void FixPlacedEntries(CScheduleData& data) {
 }
 
 void PrunePositionSlots(CScheduleData& data) {
+    // The entries with options by activity, so that each activity looks only at its own.
+    std::unordered_map<int, std::vector<CTimetableEntry*>> withOptions;
+    for (CTimetableEntry& entry : data.m_arrEntries)
+        if (!entry.m_arrSlots.empty()) withOptions[entry.m_nActivity].push_back(&entry);
     for (const CActivity& activity : data.m_arrActivities) {
         if (activity.m_nPosition == 0) continue;
-        for (CTimetableEntry& entry : data.m_arrEntries) {
-            if (entry.m_nActivity != activity.m_nId || entry.m_arrSlots.empty()) continue;
-            std::erase_if(entry.m_arrSlots,
+        const auto entries = withOptions.find(activity.m_nId);
+        if (entries == withOptions.end()) continue;
+        for (CTimetableEntry* entry : entries->second)
+            std::erase_if(entry->m_arrSlots,
                           [&](const CCandidateSlot& slot) { return !activity.FitsType0Members(data, slot.m_dtStart); });
-        }
     }
 }
 

@@ -94,3 +94,35 @@ TEST_F(SolverPreparationTest, OptionsAreRemovedWhereAFixedEntryOfAParticipantLie
     ASSERT_EQ(m_work.m_arrBefore.size(), 1u);
     EXPECT_TRUE(IsUnplacedDate(m_work.m_arrBefore[0].m_dtStart));
 }
+
+// The class's day runs from 07:00 to 16:00; the teacher's longer day does not count.
+TEST_F(SolverPreparationTest, PositionRulesKeepTheHoursThatSuitTheClass) {
+    struct Case {
+        int position;
+        std::vector<int> hours;
+    };
+    const Case cases[] = {
+        {0, {7, 8, 9, 10, 11, 12, 13, 14, 15}},
+        {1, {7}},
+        {2, {15}},
+        {3, {7, 15}},
+        {4, {8, 9, 10, 11, 12, 13, 14}},
+    };
+    m_data.m_nDays = 1;
+    AddEntity(1, 0);
+    AddEntity(2, 1);
+    for (int d = 0; d < kMaxPlanDays; ++d) {
+        m_data.FindEntity(2)->m_tDayStart[d] = MakeTimeOfDay(6, 0);
+        m_data.FindEntity(2)->m_tDayEnd[d] = MakeTimeOfDay(17, 0);
+    }
+    AddActivity(10, {1, 2}, 1);
+    AddOpenEntry(10);
+    for (const Case& c : cases) {
+        m_data.FindActivity(10)->m_nPosition = c.position;
+        m_data.m_arrEntries[0].BuildCandidateSlots(m_data);
+        PrunePositionSlots(m_data);
+        std::vector<int> hours;
+        for (const CCandidateSlot& slot : m_data.m_arrEntries[0].m_arrSlots) hours.push_back(slot.m_dtStart.GetHour());
+        EXPECT_EQ(hours, c.hours) << c.position;
+    }
+}
