@@ -126,3 +126,35 @@ TEST_F(SolverPreparationTest, PositionRulesKeepTheHoursThatSuitTheClass) {
         EXPECT_EQ(hours, c.hours) << c.position;
     }
 }
+
+// Pruning against the fixed entries looks only at the intervals near each option; it must give
+// the options that testing every pair of entries in turn gives.
+TEST_F(SolverPreparationTest, PruningMatchesTheWalkOverAllPairs) {
+    PlantTimetable(4, 3, 20);
+    m_data.m_arrEntries[5].m_tsLength = Minutes(90);    // a fixed entry of unusual length
+    m_data.m_arrEntries[9].m_dtStart += Minutes(25);    // and one off the hour
+    for (CTimetableEntry& entry : m_data.m_arrEntries) entry.BuildCandidateSlots(m_data);
+    CScheduleData reference;
+    reference.SetServices({&m_host, &m_settings, nullptr, nullptr});
+    reference.m_dtStartDate = m_data.m_dtStartDate;
+    reference.m_nDays = m_data.m_nDays;
+    reference.m_arrEntities = m_data.m_arrEntities;
+    reference.m_arrActivities = m_data.m_arrActivities;
+    reference.m_arrEntries = m_data.m_arrEntries;
+    FixPlacedEntries(m_data);
+    for (CTimetableEntry& entry : reference.m_arrEntries)
+        if (!IsUnplacedDate(entry.m_dtStart)) entry.m_arrSlots.clear();
+    for (CTimetableEntry& e : reference.m_arrEntries)
+        for (const CTimetableEntry& f : reference.m_arrEntries)
+            if (&f != &e && !e.m_arrSlots.empty() && f.m_arrSlots.empty() && EntriesShareParticipant(reference, f, e))
+                e.RemoveOverlappingCandidates(f.m_dtStart, f.GetEndTime());
+    int pruned = 0;
+    for (std::size_t i = 0; i < m_data.m_arrEntries.size(); ++i) {
+        const auto& slots = m_data.m_arrEntries[i].m_arrSlots;
+        const auto& expected = reference.m_arrEntries[i].m_arrSlots;
+        ASSERT_EQ(slots.size(), expected.size()) << i;
+        for (std::size_t k = 0; k < slots.size(); ++k) EXPECT_EQ(slots[k].m_dtStart, expected[k].m_dtStart) << i;
+        if (IsUnplacedDate(m_data.m_arrEntries[i].m_dtStart)) pruned += 27 - static_cast<int>(slots.size());
+    }
+    EXPECT_GT(pruned, 0);
+}
