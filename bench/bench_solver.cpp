@@ -1,9 +1,10 @@
-// The genetic solver on plans with a known conflict-free answer: generated school plans with k
-// lessons unplaced, and the three real school instances of the shared fixtures with every lesson
-// (or 50) unplaced. Each case runs once with a fixed seed and a time budget and reports, as
-// counters: the preparation time, fitness evaluations per second, the seconds until no entity was
-// over its OVERLAPS limit (the budget when never), the entries placed and the entities over their
-// limit at the end.
+// The solver on plans with a known conflict-free answer: generated school plans with k lessons
+// unplaced (the genetic and the exhaustive mode), and the three real school instances of the
+// shared fixtures with every lesson (or 50) unplaced (the genetic mode). Each case runs once with
+// a fixed seed and a time budget and reports, as counters: the preparation time, evaluations per
+// second (fitness evaluations, or search nodes of the exhaustive mode), the seconds until no
+// entity was over its OVERLAPS limit (the budget when never), the entries placed and the
+// entities over their limit at the end.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -62,9 +63,9 @@ private:
     std::thread m_thread;
 };
 
-void RunCase(benchmark::State& state, CScheduleData& data, int unplaced) {
+void RunCase(benchmark::State& state, CScheduleData& data, int unplaced, int mode = 1) {
     CSolverParams params;
-    params.m_nMode = 1;
+    params.m_nMode = mode;
     params.m_nPopulation = 250;
     params.m_nDuration = 100;
     params.m_arrSeedKey = {0x123, 0x234, 0x345, 0x456};
@@ -102,6 +103,15 @@ void BM_SolverPlantedSchool(benchmark::State& state) {
     RunCase(state, data, unplaced);
 }
 BENCHMARK(BM_SolverPlantedSchool)->Arg(20)->Arg(50)->Arg(100)->Arg(200)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The exhaustive search on the same school; its evaluations are search nodes.
+void BM_SolverExhaustivePlantedSchool(benchmark::State& state) {
+    CScheduleData data;
+    GeneratePlantedPlan(data, 30, 5);
+    const int unplaced = UnplaceLessonEntries(data, static_cast<int>(state.range(0)));
+    RunCase(state, data, unplaced, 0);
+}
+BENCHMARK(BM_SolverExhaustivePlantedSchool)->Arg(20)->Arg(50)->Arg(100)->Arg(200)->Iterations(1)->Unit(benchmark::kSecond);
 
 // One fitness evaluation of a fresh random individual, the worst case for the kept costs (a
 // bred population repeats most genes); argument: the lessons unplaced in the generated school.

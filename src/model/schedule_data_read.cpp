@@ -108,10 +108,11 @@ void CScheduleData::ReadGeneralSection(CXmlDocument& doc) {
     // The entities keep 21 day windows.
     const int days = ParseFileInt(get(L"DAYS"));
     m_nDays = days == 0 ? 6 : std::clamp(days, 1, kMaxPlanDays);
+    // The solver's population and run limit, held to the ranges its parameter page offers.
     const int population = ParseFileInt(get(L"POPULATION"));
-    m_nPopulation = population == 0 ? 250 : population;
+    m_nPopulation = population == 0 ? 250 : std::clamp(population, 100, 1000);
     const int duration = ParseFileInt(get(L"DURATION"));
-    m_nDuration = duration == 0 ? 100 : duration;
+    m_nDuration = duration == 0 ? 100 : std::clamp(duration, 5, 1000);
     m_nHourIndex = ParseFileInt(get(L"HOUR_INDX"));
     const CString titleFormat = get(L"TITLE_FORMAT");
     m_nTitleFormat = titleFormat.IsEmpty() ? 0 : titleFormat == L"DATE" ? 1 : 2;

@@ -1,9 +1,13 @@
 #include "report_builders/activity_matrix_report.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "model/html_color.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/report_markup.h"
@@ -20,8 +24,11 @@ public:
         // Ids that name no entity have no column.
         for (int id : options.m_entityIds) {
             const auto entity = data.FindEntity(id);
-            if (entity != data.m_arrEntities.end()) m_columns.push_back(&*entity);
+            if (entity == data.m_arrEntities.end()) continue;
+            m_columns.push_back(&*entity);
+            (entity->m_nType == 4 ? m_roomColumns : m_otherColumns).insert(id);
         }
+        for (const CActivity& activity : data.m_arrActivities) m_byName[FoldedName(activity.m_strName)].push_back(&activity);
     }
 
     void Build(CString& out) const {
@@ -36,13 +43,29 @@ public:
     }
 
 private:
+    // The name as the case-insensitive comparison sees it: A to Z folded, up to a first NUL.
+    static std::wstring FoldedName(const CString& name) {
+        std::wstring folded(name.GetString());
+        for (wchar_t& c : folded) c = FoldAsciiLower(c);
+        return folded;
+    }
+
+    // Whether a selected entity takes part: a room through the room list, any other entity
+    // through the member list.
+    bool HasSelectedEntity(const CActivity& activity) const {
+        return std::any_of(activity.m_arrMembers.begin(), activity.m_arrMembers.end(),
+                           [&](int id) { return m_otherColumns.count(id) != 0; }) ||
+               std::any_of(activity.m_arrRooms.begin(), activity.m_arrRooms.end(),
+                           [&](int id) { return m_roomColumns.count(id) != 0; });
+    }
+
     std::vector<CString> RowNames() const {
         std::vector<CString> names;
+        std::unordered_set<std::wstring> seen;
         for (const CActivity& activity : m_data.m_arrActivities) {
-            if (std::find(names.begin(), names.end(), activity.m_strName) != names.end()) continue;
-            if (std::any_of(m_columns.begin(), m_columns.end(),
-                            [&](const CEntity* entity) { return activity.HasEntity(*entity); }))
-                names.push_back(activity.m_strName);
+            if (seen.count(activity.m_strName.str()) != 0 || !HasSelectedEntity(activity)) continue;
+            seen.insert(activity.m_strName.str());
+            names.push_back(activity.m_strName);
         }
         std::stable_sort(names.begin(), names.end(),
                          [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
@@ -51,6 +74,7 @@ private:
 
     void AppendRow(const CString& name, CString& out) const {
         out.AppendFormat(L"<tr><td align=\"center\">%s</td>", EscapeHtml(name).GetString());
+        const std::vector<const CActivity*>& named = m_byName.at(FoldedName(name));
         std::size_t skip = 0;
         for (std::size_t c = 0; c < m_columns.size(); ++c) {
             if (skip > 0) {
@@ -62,8 +86,9 @@ private:
             COleDateTimeSpan total(0.0);
             std::vector<CString> partners;
             COLORREF colour = GetSysColor(COLOR_WINDOW);
-            for (const CActivity& activity : m_data.m_arrActivities) {
-                if (activity.m_strName.CompareNoCase(name) != 0 || !activity.HasEntity(entity)) continue;
+            for (const CActivity* candidate : named) {
+                const CActivity& activity = *candidate;
+                if (!activity.HasEntity(entity)) continue;
                 if (activity.CountType0Members(m_data) > 1) {
                     std::size_t run = 1;
                     while (c + run < m_columns.size() && activity.HasEntity(*m_columns[c + run])) ++run;
@@ -102,13 +127,14 @@ private:
     }
 
     void AppendTotals(CString& out) const {
+        const CPlanIndex index(m_data);
         CString rows[3];
         const UINT labels[3] = {IDS_MATRIX_UNGROUPED, IDS_MATRIX_GROUPED, IDS_MATRIX_OTHER};
         bool shown[3] = {true, false, false};
         for (int r = 0; r < 3; ++r)
             rows[r].Format(L"<tr><td bgcolor=\"Silver\">%s</td>", ResText(labels[r]).GetString());
         for (const CEntity* entity : m_columns) {
-            const CCategorySpans sums = entity->SumActivityTime(m_data);
+            const CCategorySpans sums = entity->SumActivityTime(m_data, &index);
             const COleDateTimeSpan values[3] = {sums.m_tsUngrouped, sums.m_tsGrouped, sums.m_tsOther};
             for (int r = 0; r < 3; ++r) {
                 rows[r].AppendFormat(L"<td bgcolor=\"Silver\" align=\"center\"><b>%s</b></td>",
@@ -123,6 +149,9 @@ private:
     const CScheduleData& m_data;
     const CReportOptions& m_options;
     std::vector<const CEntity*> m_columns;
+    std::unordered_set<int> m_roomColumns, m_otherColumns;  // ids of the columns' entities
+    // The activities of each name as the rows compare names, in store order.
+    std::unordered_map<std::wstring, std::vector<const CActivity*>> m_byName;
 };
 
 }  // namespace

@@ -76,16 +76,28 @@ void BuildDayEndReport(const CScheduleData& data, const CReportOptions& options,
     {
         CCheckProgress progress(data.Host(), IDS_PROGRESS_DAY_ENDS, static_cast<long long>(data.m_arrEntries.size()));
         const CPlanIndex index(data);
-        for (const CTimetableEntry& entry : data.m_arrEntries) {
+        // The plan day and the end time of day of each entry that counts, taken once.
+        std::vector<int> dayOf(data.m_arrEntries.size(), -1);
+        std::vector<__time64_t> endOf(data.m_arrEntries.size(), 0);
+        for (std::size_t e = 0; e < data.m_arrEntries.size(); ++e) {
+            const CTimetableEntry& entry = data.m_arrEntries[e];
             if (entry.m_bLinked || entry.m_nState == 7) continue;
             progress.Bar().StepIt();
             const int d = data.GetDayIndex(entry.m_dtStart);
             if (d < 0 || d >= kMaxPlanDays) continue;
             const COleDateTime end = entry.GetEndTime();
-            const __time64_t endOfDay = MakeTimeOfDay(end.GetHour(), end.GetMinute()) + end.GetSecond();
-            for (CDayEndRecord& record : records) {
-                if (!record.works[d] || !data.FindEntity(record.id)->TakesPartIn(data, entry, &index)) continue;
-                if (CompareTime64Approx(endOfDay, record.ends[d]) == 1) record.ends[d] = endOfDay;
+            dayOf[e] = d;
+            endOf[e] = MakeTimeOfDay(end.GetHour(), end.GetMinute()) + end.GetSecond();
+        }
+        // Each record looks only at the entries its entity may take part in, in store order.
+        CPlanIndex::Positions positions;
+        for (CDayEndRecord& record : records) {
+            const CEntity& entity = *data.FindEntity(record.id);
+            index.GetEntriesInvolving(record.id, positions);
+            for (std::size_t e : positions) {
+                const int d = dayOf[e];
+                if (d < 0 || !record.works[d] || !entity.TakesPartIn(data, data.m_arrEntries[e], &index)) continue;
+                if (CompareTime64Approx(endOf[e], record.ends[d]) == 1) record.ends[d] = endOf[e];
             }
         }
     }

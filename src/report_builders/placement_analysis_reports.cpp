@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "model/description_texts.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -84,13 +85,15 @@ void BuildActivityWeightReport(CScheduleData& data, const CReportOptions& option
     out += HeaderRow({IDS_WEIGHT_ACTIVITY, IDS_WEIGHT_STAFF, IDS_WEIGHT_CLASSES, IDS_WEIGHT_MISSING, IDS_WEIGHT_SLOTS,
                       IDS_WEIGHT_DAYS, IDS_WEIGHT_BAR});
     const double reference = data.m_arrActivityWeights.empty() ? 0.0 : data.m_arrActivityWeights[0].m_dWeight;
+    const CPlanIndex index(data);
     for (const CActivityWeight& record : data.m_arrActivityWeights) {
         const auto activity = data.FindActivity(record.m_nActivity);
         if (activity == data.m_arrActivities.end()) continue;
         out.AppendFormat(L"<tr style=\"color:%s;\"><td>%s</td><td bgcolor=\"white\">%s</td><td bgcolor=\"white\">%s</td>"
                          L"<td bgcolor=\"white\">%s</td><td bgcolor=\"white\">%d</td><td bgcolor=\"white\">%d</td>"
                          L"<td bgcolor=\"white\">%s</td></tr>",
-                         GetOverrunColour(activity->ComputeFreeSlotTime(data), activity->GetRemainingTime(data)),
+                         GetOverrunColour(activity->ComputeFreeSlotTime(data, &index),
+                                          activity->GetRemainingTime(data, &index)),
                          EscapeHtml(activity->GetDisplayName()).GetString(),
                          EscapeHtml(FormatActivityMembersOfType(data, record, 1)).GetString(),
                          EscapeHtml(FormatActivityMembersOfType(data, record, 0)).GetString(),

@@ -3,6 +3,7 @@
 #include "model/check_progress.h"
 #include "model/description_texts.h"
 #include "model/plan_check.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -87,12 +88,13 @@ CString BuildPlanRuleSection(CScheduleData& data) {
     CString rows;
     {
         CCheckProgress progress(data.Host(), IDS_PROGRESS_PLAN_RULES, static_cast<long long>(data.m_arrEntities.size()));
+        const CPlanIndex index(data);
         for (const CEntity& entity : data.m_arrEntities) {
             const int available = WholeMinutes(static_cast<double>(entity.GetNetAvailableTime(data)));
             if (available < 5 && !entity.m_bUnavailable) {
                 rows += TwoCellRow(EscapeHtml(entity.m_strName), ResText(IDS_REPORT_NO_TIME));
             } else if (entity.m_nOverlaps != 0) {
-                const COleDateTimeSpan planned = entity.SumActivityTime(data).Total();
+                const COleDateTimeSpan planned = entity.SumActivityTime(data, &index).Total();
                 const long long limit = static_cast<long long>(available) * entity.m_nOverlaps;
                 if (limit < WholeMinutes(static_cast<double>(planned))) {
                     const COleDateTimeSpan over = planned - COleDateTimeSpan(static_cast<double>(limit) / 1440.0);

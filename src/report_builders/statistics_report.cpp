@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/check_progress.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "report_builders/report_markup.h"
@@ -42,13 +43,14 @@ void BuildStatisticsReport(CScheduleData& data, const CReportOptions& options, C
     out += HeaderCell(IDS_STATS_IDLE_BEFORE) + HeaderCell(IDS_STATS_IDLE_BETWEEN) + L"</tr>";
 
     data.RebuildEntityItems(2);
+    const CPlanIndex index(data);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_STATISTICS, static_cast<long long>(options.m_entityIds.size()));
     for (int id : options.m_entityIds) {
         progress.Bar().StepIt();
         const auto entity = data.FindEntity(id);
         if (entity == data.m_arrEntities.end() || entity->m_bUnavailable || entity->m_nType == 4) continue;
         std::vector<COleDateTimeSpan> times;
-        const CCategorySpans planned = entity->SumActivityTime(data);
+        const CCategorySpans planned = entity->SumActivityTime(data, &index);
         const CCategorySpans items = entity->SumItemTime(data);
         const CCategorySpans loss = entity->SumAbsenceLoss(data);
         const CCategorySpans merged = entity->SumItemTimeMerged(data);

@@ -22,6 +22,7 @@ bool CExhaustiveSearch::ShouldStop() const {
 double CExhaustiveSearch::SolverBranchAndBound(CCandidateSet& node) {
     ++m_nNodes;
     ++m_nNodesSinceComplete;
+    m_control.m_nEvaluations.fetch_add(1, std::memory_order_relaxed);
     m_control.SetProgress(static_cast<int>(node.m_arrRecords.size()) - node.m_nEntryCount);
     if (ShouldStop()) return m_dBestCost;
     if (!ApplyAndCheckCandidateSet(m_data, m_work, node, m_pIndex)) return kNoCost;

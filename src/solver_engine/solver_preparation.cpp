@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/participation_rules.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 #include "solver_engine/entry_neighbours.h"
 #include "solver_engine/solver_sink.h"
@@ -89,21 +91,89 @@ void CollectGroupHourLimits(const CScheduleData& data, CSolverWork& work, const 
 
 namespace {
 
-// Step 2 of the slot collection: options that overlap an entry without options sharing a
-// participant go.
+// The intervals of the entries without options that an entry's options are tested against,
+// found by start, so that each option is compared only with the intervals near it.
+class CFixedIntervals {
+public:
+    void Clear() {
+        m_byStart.clear();
+        m_unusual.clear();
+        m_maxLength = 0.0;
+    }
+    void Add(const COleDateTime& start, const COleDateTime& end) {
+        const bool regular = start.GetStatus() == COleDateTime::valid && end.GetStatus() == COleDateTime::valid &&
+                             COleDateTime::ToLinear(end.m_dt) >= COleDateTime::ToLinear(start.m_dt);
+        if (!regular) {
+            m_unusual.emplace_back(start, end);
+            return;
+        }
+        const double s = COleDateTime::ToLinear(start.m_dt);
+        m_maxLength = std::max(m_maxLength, COleDateTime::ToLinear(end.m_dt) - s);
+        m_byStart.push_back({s, start, end});
+    }
+    bool IsEmpty() const { return m_byStart.empty() && m_unusual.empty(); }
+
+    // Removes the entry's options that overlap one of the intervals, as
+    // CTimetableEntry::RemoveOverlappingCandidates does for each interval in turn.
+    void RemoveOverlappingOptions(CTimetableEntry& entry) {
+        std::sort(m_byStart.begin(), m_byStart.end(),
+                  [](const Interval& a, const Interval& b) { return a.linearStart < b.linearStart; });
+        const COleDateTimeSpan length = entry.m_tsLength;
+        std::erase_if(entry.m_arrSlots, [&](const CCandidateSlot& slot) {
+            const COleDateTime slotEnd = slot.m_dtStart + length;
+            auto overlaps = [&](const COleDateTime& start, const COleDateTime& end) {
+                return !IntervalsLieApart(slot.m_dtStart, slotEnd, start, end) &&
+                       IntervalsOverlap(slot.m_dtStart, slotEnd, start, end);
+            };
+            for (const auto& [start, end] : m_unusual)
+                if (overlaps(start, end)) return true;
+            const bool regular = slot.m_dtStart.GetStatus() == COleDateTime::valid &&
+                                 slotEnd.GetStatus() == COleDateTime::valid &&
+                                 COleDateTime::ToLinear(slotEnd.m_dt) >= COleDateTime::ToLinear(slot.m_dtStart.m_dt);
+            if (!regular) {
+                return std::any_of(m_byStart.begin(), m_byStart.end(),
+                                   [&](const Interval& i) { return overlaps(i.start, i.end); });
+            }
+            // Intervals further away than the ten minutes that keep intervals apart never overlap.
+            const double low = COleDateTime::ToLinear(slot.m_dtStart.m_dt) - m_maxLength - kMargin;
+            const double high = COleDateTime::ToLinear(slotEnd.m_dt) + kMargin;
+            auto it = std::lower_bound(m_byStart.begin(), m_byStart.end(), low,
+                                       [](const Interval& i, double value) { return i.linearStart < value; });
+            for (; it != m_byStart.end() && it->linearStart <= high; ++it)
+                if (overlaps(it->start, it->end)) return true;
+            return false;
+        });
+    }
+
+private:
+    static constexpr double kMargin = 11.0 / 1440.0;
+    struct Interval {
+        double linearStart;
+        COleDateTime start, end;
+    };
+    std::vector<Interval> m_byStart;
+    std::vector<std::pair<COleDateTime, COleDateTime>> m_unusual;
+    double m_maxLength = 0.0;
+};
+
+// Step 2 of the slot collection: for each entry in turn, its options that overlap an entry
+// without options sharing a participant go. An entry left without options counts as such for
+// the entries after it.
 void PruneAgainstEntriesWithoutOptions(CScheduleData& data) {
     const CEntryNeighbours neighbours(data);
     std::vector<std::size_t> near;
-    for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
-        const CTimetableEntry& fixed = data.m_arrEntries[p];
-        if (!fixed.m_arrSlots.empty()) continue;
-        neighbours.Collect(p, near);
-        const COleDateTime end = fixed.GetEndTime();
-        for (std::size_t q : near) {
-            CTimetableEntry& entry = data.m_arrEntries[q];
-            if (q == p || entry.m_arrSlots.empty() || !EntriesShareParticipant(data, fixed, entry)) continue;
-            entry.RemoveOverlappingCandidates(fixed.m_dtStart, end);
+    CFixedIntervals fixed;
+    for (std::size_t q = 0; q < data.m_arrEntries.size(); ++q) {
+        CTimetableEntry& entry = data.m_arrEntries[q];
+        if (entry.m_arrSlots.empty()) continue;
+        neighbours.Collect(q, near);
+        fixed.Clear();
+        for (std::size_t p : near) {
+            const CTimetableEntry& other = data.m_arrEntries[p];
+            if (p == q || !other.m_arrSlots.empty() || !EntriesShareParticipant(data, other, entry)) continue;
+            fixed.Add(other.m_dtStart, other.GetEndTime());
         }
+        if (!fixed.IsEmpty()) fixed.RemoveOverlappingOptions(entry);
     }
 }
 
@@ -155,13 +225,17 @@ void FixPlacedEntries(CScheduleData& data) {
 }
 
 void PrunePositionSlots(CScheduleData& data) {
+    // The entries with options by activity, so that each activity looks only at its own.
+    std::unordered_map<int, std::vector<CTimetableEntry*>> withOptions;
+    for (CTimetableEntry& entry : data.m_arrEntries)
+        if (!entry.m_arrSlots.empty()) withOptions[entry.m_nActivity].push_back(&entry);
     for (const CActivity& activity : data.m_arrActivities) {
         if (activity.m_nPosition == 0) continue;
-        for (CTimetableEntry& entry : data.m_arrEntries) {
-            if (entry.m_nActivity != activity.m_nId || entry.m_arrSlots.empty()) continue;
-            std::erase_if(entry.m_arrSlots,
+        const auto entries = withOptions.find(activity.m_nId);
+        if (entries == withOptions.end()) continue;
+        for (CTimetableEntry* entry : entries->second)
+            std::erase_if(entry->m_arrSlots,
                           [&](const CCandidateSlot& slot) { return !activity.FitsType0Members(data, slot.m_dtStart); });
-        }
     }
 }
 

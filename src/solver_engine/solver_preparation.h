@@ -26,11 +26,11 @@ void KeepRunToSelection(CScheduleData& data, CSolverWork& work);
 void CollectUnderplannedActivities(const CScheduleData& data, CSolverWork& work, const CPlanIndex& index);
 void CollectGroupHourLimits(const CScheduleData& data, CSolverWork& work, const CPlanIndex& index);
 
-// Rebuilds the slot options of the movable entries (those excluded by the selection count as fixed) (of those whose activity shares a limited
-// member with the filter activity, when one is given) and drops the others' options; the start
-// and unmoved start of every rebuilt entry are remembered in the work. A movable entry that ends
-// without options is kept where it is. Then every entry's options that
-// overlap an entry without options sharing a participant with it are removed.
+// Rebuilds the slot options of the movable entries (with a filter activity, only of those whose
+// activity shares a limited member with it; the rest keep theirs) and drops the options of the
+// entries that may not move, those excluded by the selection among them; the start and unmoved
+// start of every rebuilt entry are remembered in the work. A movable entry that ends without options is kept where it is. Then
+// every option that overlaps an entry without options sharing a participant is removed.
 void CollectSlotOptions(CScheduleData& data, const CActivity* filter, CSolverWork& work);
 // Lists in the work the unplaced movable entries of the run that have no option: they stay
 // unplaced and are reported.

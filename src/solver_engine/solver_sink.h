@@ -28,7 +28,7 @@ public:
     std::atomic<int> m_bRunning{0};
     std::atomic<int> m_nProgress{0};
     std::atomic<int> m_nProgressRange{0};
-    std::atomic<long long> m_nEvaluations{0};  // fitness evaluations of the genetic mode
+    std::atomic<long long> m_nEvaluations{0};  // fitness evaluations, or nodes of the exhaustive search
 
     bool IsRunning() const { return m_bRunning.load(std::memory_order_relaxed) != 0; }
     void SetProgress(int position) { m_nProgress.store(position, std::memory_order_relaxed); }

@@ -109,6 +109,26 @@ TEST_F(DocumentFile, GeneralDefaultsAndWords) {
     EXPECT_EQ(m_data.m_nTitleFormat, 1);
 }
 
+struct SolverLimitCase {
+    const char* attributes;
+    int population, duration;
+};
+TEST_F(DocumentFile, SolverLimitsAreHeldToTheirRanges) {
+    static const SolverLimitCase kCases[] = {
+        {"POPULATION=\"300\" DURATION=\"50\"", 300, 50},
+        {"POPULATION=\"0\" DURATION=\"0\"", 250, 100},
+        {"POPULATION=\"99\" DURATION=\"3\"", 100, 5},
+        {"POPULATION=\"-7\" DURATION=\"-1\"", 100, 5},
+        {"POPULATION=\"5000\" DURATION=\"5000\"", 1000, 1000},
+    };
+    for (const SolverLimitCase& c : kCases) {
+        const std::string general = std::string("<GENERAL DATE=\"03/01/2000\" ") + c.attributes + "/>";
+        ASSERT_TRUE(LoadText(SmallPlan("", general))) << c.attributes;
+        EXPECT_EQ(m_data.m_nPopulation, c.population) << c.attributes;
+        EXPECT_EQ(m_data.m_nDuration, c.duration) << c.attributes;
+    }
+}
+
 TEST_F(DocumentFile, RegistrationDatesBefore2001AreKept) {
     ASSERT_TRUE(LoadText(SmallPlan()));
     EntityNamed(m_data, L"Anna").m_dtRegistration = COleDateTime(1999, 8, 1, 0, 0, 0);

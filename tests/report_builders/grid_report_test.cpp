@@ -48,6 +48,11 @@ TEST_F(GridReportTest, DayEndingJustAfterAnHourAddsNoHour) {
 TEST_F(GridReportTest, BlocksSpanTheirHoursInBothLayouts) {
     AddEntry(10, 0, 10, 0, 120);  // two hours
     AddEntry(13, 0, 8, 0, 90);    // 7a: a 90-minute group block
+    // Group blocks are framed in the colour of state 8, entry blocks in that of their state.
+    m_data.m_nStateSlots[8] = 5;
+    m_data.m_crSlotColours[5] = RGB(0x11, 0x22, 0x33);
+    m_data.m_nStateSlots[0] = 6;
+    m_data.m_crSlotColours[6] = RGB(0x44, 0x55, 0x66);
     struct Case {
         int kind;
         const wchar_t* span;
@@ -55,14 +60,20 @@ TEST_F(GridReportTest, BlocksSpanTheirHoursInBothLayouts) {
     for (const Case& c : {Case{3, L"colspan"}, Case{4, L"rowspan"}}) {
         const auto page = Page(Options(c.kind, {1, 2}, {0}));  // rows of equal width are checked on parsing
         std::vector<int> spans;
-        std::vector<std::wstring> texts;
+        std::vector<std::wstring> texts, borders;
         for (const CHtmlNode* td : Grid(*page).FindAll(L"td"))
             if (!td->FindAll(L"font").empty()) {
                 spans.push_back(td->Span(c.span));
                 texts.push_back(td->Text());
+                borders.push_back(td->Style(L"border"));
             }
         EXPECT_EQ(spans, (std::vector<int>{2, 2, 2})) << c.kind;
-        EXPECT_EQ(texts.size(), 3u);
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[0], L"Sports") << c.kind;
+        EXPECT_NE(texts[1].find(L"Maths"), std::wstring::npos) << c.kind;
+        EXPECT_EQ(borders, (std::vector<std::wstring>{L"2px solid #112233", L"2px solid #445566",
+                                                       L"2px solid #445566"}))
+            << c.kind;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "model/xml_document.h"
 #include "report_fixture.h"
 #include "resource_ids.h"
 
@@ -68,7 +69,15 @@ TEST_F(ReportPageTest, BodyCarriesBackgroundAndDirection) {
 
 // Every report of a school document leaves the document as it was: its text, its problem
 // list and the order of its entries.
-class SchoolDocumentReports : public ReportFixture, public ::testing::WithParamInterface<const char*> {};
+class SchoolDocumentReports : public ReportFixture, public ::testing::WithParamInterface<const char*> {
+public:
+    // The document's text as saving writes it.
+    CString SavedText() {
+        CXmlDocument doc;
+        m_data.WriteXml(doc);
+        return doc.GetDoc();
+    }
+};
 
 TEST_P(SchoolDocumentReports, EveryKindLeavesTheDocumentUnchanged) {
     const std::filesystem::path path = std::filesystem::path(VORN_SHARED_DIR) / "fixtures/documents" / GetParam();
@@ -78,6 +87,7 @@ TEST_P(SchoolDocumentReports, EveryKindLeavesTheDocumentUnchanged) {
     problem.m_strText = L"before the reports";
     m_data.m_arrProblems.push_back(problem);
     ASSERT_EQ(m_data.IsModified(), 0);
+    const CString text = SavedText();
     std::vector<std::uint64_t> order;
     for (const CTimetableEntry& entry : m_data.m_arrEntries) order.push_back(entry.GetSerial());
     std::vector<int> ids;
@@ -94,6 +104,7 @@ TEST_P(SchoolDocumentReports, EveryKindLeavesTheDocumentUnchanged) {
         std::vector<std::uint64_t> after;
         for (const CTimetableEntry& entry : m_data.m_arrEntries) after.push_back(entry.GetSerial());
         EXPECT_EQ(after, order) << kind;
+        EXPECT_TRUE(SavedText() == text) << kind;
     }
 }
 

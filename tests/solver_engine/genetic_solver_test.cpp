@@ -133,3 +133,45 @@ TEST_F(GeneticSolverTest, CrossoverPairsParentsAndKeepsLength) {
     for (int g : offspring[0].m_arrGenes) EXPECT_TRUE(g == 0 || g == 2);
     for (int g : offspring[2].m_arrGenes) EXPECT_TRUE(g == 4 || g == 5);
 }
+
+namespace {
+
+// Every evaluation is better than the one before, but only the first individual checked keeps
+// every entity within its limit; after a number of evaluations it stops the run itself, so
+// that a run that never stalls still ends.
+class CImprovingFitness : public CSolverFitness {
+public:
+    CImprovingFitness(CScheduleData& data, const CSolverWork& work, const CSolverGenome& genome,
+                      CSolverControl& control)
+        : CSolverFitness(data, work, genome), m_control(control) {}
+    double Evaluate() override {
+        if (++m_nEvaluations > 100000) m_control.m_bRunning.store(0);
+        return 1e9 - m_nEvaluations;
+    }
+    int ApplyAndCheckOverlaps(const CSolverGenome& genome, const CChromosome& chromosome) override {
+        genome.Apply(chromosome);
+        return m_nChecks++ == 0 ? 0 : 1;
+    }
+    CSolverControl& m_control;
+    int m_nEvaluations = 0;
+    int m_nChecks = 0;
+};
+
+}  // namespace
+
+// Better individuals that break an OVERLAPS limit do not replace a stored best within every
+// limit, and do not count as improvements: the run stalls against the stored best and ends.
+TEST_F(GeneticSolverTest, StallIsCountedAgainstTheStoredBest) {
+    PlantTimetable(3, 2, 12);
+    Prepare(1);
+    CSolverGenome genome(m_data);
+    CImprovingFitness fitness(m_data, m_work, genome, m_control);
+    CGeneticSolver solver(100, 0, m_generator, m_control, m_sink, 0.2);
+    const int limit = 10;
+    EXPECT_EQ(solver.Run(limit, genome, fitness), limit);
+    EXPECT_TRUE(m_control.IsRunning());  // ended by itself, not by the guard
+    EXPECT_EQ(solver.GetGeneration(), limit + 1);
+    ASSERT_EQ(m_sink.m_improvements.size(), 1u);
+    EXPECT_EQ(m_sink.m_improvements[0].first, 0);
+    EXPECT_GT(solver.GetStoredBest().m_dFitness, solver.GetPopulation().front().m_dFitness);
+}

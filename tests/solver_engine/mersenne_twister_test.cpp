@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <utility>
+#include <vector>
 
 #include "../platform/core/pinned_time_zone.h"
 
@@ -13,9 +15,16 @@ TEST(MersenneTwister, ArraySeedGivesTheReferenceOutputs) {
                                               3344332714u, 3355579695u, 227628506u,  810200273u,  2591290167u,
                                               2560260675u, 3242736208u, 646746669u,  1479517882u, 4245472273u,
                                               1143372638u, 3863670494u, 3221021970u, 1773610557u, 1138697238u};
+    // Further along: the last word of the first state, the first of the regenerated one, and
+    // the thousandth output, the end of the published list.
+    static const std::pair<int, std::uint32_t> kLater[] = {
+        {623, 144400272u}, {624, 3768408841u}, {997, 2416995901u}, {998, 1397735321u}, {999, 3460025646u}};
     CMersenneTwister generator;
     CMersenneTwister::SeedByArray(kKey, 4);
-    for (std::size_t i = 0; i < std::size(kExpected); ++i) EXPECT_EQ(generator.GenRandInt32(), kExpected[i]) << i;
+    std::vector<std::uint32_t> outputs(1000);
+    for (std::uint32_t& output : outputs) output = generator.GenRandInt32();
+    for (std::size_t i = 0; i < std::size(kExpected); ++i) EXPECT_EQ(outputs[i], kExpected[i]) << i;
+    for (const auto& [i, expected] : kLater) EXPECT_EQ(outputs[static_cast<std::size_t>(i)], expected) << i;
 }
 
 // Every object shares one state: a second object continues the sequence of the first.

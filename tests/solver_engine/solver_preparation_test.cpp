@@ -94,3 +94,67 @@ TEST_F(SolverPreparationTest, OptionsAreRemovedWhereAFixedEntryOfAParticipantLie
     ASSERT_EQ(m_work.m_arrBefore.size(), 1u);
     EXPECT_TRUE(IsUnplacedDate(m_work.m_arrBefore[0].m_dtStart));
 }
+
+// The class's day runs from 07:00 to 16:00; the teacher's longer day does not count.
+TEST_F(SolverPreparationTest, PositionRulesKeepTheHoursThatSuitTheClass) {
+    struct Case {
+        int position;
+        std::vector<int> hours;
+    };
+    const Case cases[] = {
+        {0, {7, 8, 9, 10, 11, 12, 13, 14, 15}},
+        {1, {7}},
+        {2, {15}},
+        {3, {7, 15}},
+        {4, {8, 9, 10, 11, 12, 13, 14}},
+    };
+    m_data.m_nDays = 1;
+    AddEntity(1, 0);
+    AddEntity(2, 1);
+    for (int d = 0; d < kMaxPlanDays; ++d) {
+        m_data.FindEntity(2)->m_tDayStart[d] = MakeTimeOfDay(6, 0);
+        m_data.FindEntity(2)->m_tDayEnd[d] = MakeTimeOfDay(17, 0);
+    }
+    AddActivity(10, {1, 2}, 1);
+    AddOpenEntry(10);
+    for (const Case& c : cases) {
+        m_data.FindActivity(10)->m_nPosition = c.position;
+        m_data.m_arrEntries[0].BuildCandidateSlots(m_data);
+        PrunePositionSlots(m_data);
+        std::vector<int> hours;
+        for (const CCandidateSlot& slot : m_data.m_arrEntries[0].m_arrSlots) hours.push_back(slot.m_dtStart.GetHour());
+        EXPECT_EQ(hours, c.hours) << c.position;
+    }
+}
+
+// Pruning against the fixed entries looks only at the intervals near each option; it must give
+// the options that testing every pair of entries in turn gives.
+TEST_F(SolverPreparationTest, PruningMatchesTheWalkOverAllPairs) {
+    PlantTimetable(4, 3, 20);
+    m_data.m_arrEntries[5].m_tsLength = Minutes(90);    // a fixed entry of unusual length
+    m_data.m_arrEntries[9].m_dtStart += Minutes(25);    // and one off the hour
+    for (CTimetableEntry& entry : m_data.m_arrEntries) entry.BuildCandidateSlots(m_data);
+    CScheduleData reference;
+    reference.SetServices({&m_host, &m_settings, nullptr, nullptr});
+    reference.m_dtStartDate = m_data.m_dtStartDate;
+    reference.m_nDays = m_data.m_nDays;
+    reference.m_arrEntities = m_data.m_arrEntities;
+    reference.m_arrActivities = m_data.m_arrActivities;
+    reference.m_arrEntries = m_data.m_arrEntries;
+    FixPlacedEntries(m_data);
+    for (CTimetableEntry& entry : reference.m_arrEntries)
+        if (!IsUnplacedDate(entry.m_dtStart)) entry.m_arrSlots.clear();
+    for (CTimetableEntry& e : reference.m_arrEntries)
+        for (const CTimetableEntry& f : reference.m_arrEntries)
+            if (&f != &e && !e.m_arrSlots.empty() && f.m_arrSlots.empty() && EntriesShareParticipant(reference, f, e))
+                e.RemoveOverlappingCandidates(f.m_dtStart, f.GetEndTime());
+    int pruned = 0;
+    for (std::size_t i = 0; i < m_data.m_arrEntries.size(); ++i) {
+        const auto& slots = m_data.m_arrEntries[i].m_arrSlots;
+        const auto& expected = reference.m_arrEntries[i].m_arrSlots;
+        ASSERT_EQ(slots.size(), expected.size()) << i;
+        for (std::size_t k = 0; k < slots.size(); ++k) EXPECT_EQ(slots[k].m_dtStart, expected[k].m_dtStart) << i;
+        if (IsUnplacedDate(m_data.m_arrEntries[i].m_dtStart)) pruned += 27 - static_cast<int>(slots.size());
+    }
+    EXPECT_GT(pruned, 0);
+}
