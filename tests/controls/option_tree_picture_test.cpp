@@ -86,6 +86,15 @@ TEST_F(OptionTreePicture, EveryKindOfRowWithOneBeingEditedAndAMark) {
     tree->m_markManager.AddMark(k.spinner, L"Too many hours.", 0);
     const QImage picture = SaveWindowPicture(host.get(), "option_tree.png");
     ASSERT_FALSE(picture.isNull());
+    // The mark shows over the gutter of the list window, beside its row (its picture is red).
+    const CRect mark = tree->m_markManager.Marks()[0]->m_rect;
+    int red = 0;
+    for (int y = mark.top; y < mark.bottom; ++y)
+        for (int x = mark.left; x < mark.right; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (qRed(p) > 150 && qGreen(p) < 120) ++red;
+        }
+    EXPECT_GT(red, 5);
     // The editor lies exactly over its cell.
     CRect editor;
     k.edit->GetWindowRect(&editor);
