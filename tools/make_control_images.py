@@ -27,7 +27,8 @@ def folder_person(colour):
     return draw
 
 
-# --- Entity chooser, 16 x 16: types 0 to 5, 6 to 9 unused, 10 the empty entry, 11 a heading
+# --- Entity chooser, 16 x 16: types 0 to 5 (class, two kinds of staff, assistant, room, equipment),
+# 6 to 9 unused, 10 the empty entry, 11 a heading
 
 def person16(colour):
     def draw(c):
@@ -213,7 +214,7 @@ def main():
     strip(os.path.join(out, "folder_tabs.png"), 10,
           [folder_blank, folder_pin, folder_blank, folder_person(ORANGE), folder_person(GREY)])
     strip(os.path.join(out, "entity_types.png"), 16,
-          [group16, person16(GREEN), person16(PURPLE), room16, room16, tool16, blank16, blank16, blank16, blank16,
+          [group16, person16(GREEN), person16(TEAL), person16(PURPLE), room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
     # Toolbars of the context menus: folder tabs (close, pin, unpin), the panel list (display
     # modes of a page's panel, then of the message panel), the vertical tabs (the six kinds).
