@@ -309,6 +309,18 @@
 #define IDB_OPTION_TREE_IMAGES          228
 #define IDI_BUTTON_OK                   247
 #define IDI_BUTTON_CANCEL               309
+// The fill styles of an activity group's hatch row: hatches 0 to 5, plain, gradient modes 0 to 3.
+#define IDI_HATCH_HORIZONTAL            176
+#define IDI_HATCH_VERTICAL              177
+#define IDI_HATCH_FDIAGONAL             178
+#define IDI_HATCH_BDIAGONAL             179
+#define IDI_HATCH_CROSS                 180
+#define IDI_HATCH_DIAGCROSS             181
+#define IDI_FILL_PLAIN                  190
+#define IDI_FILL_GRADIENT_H             292
+#define IDI_FILL_GRADIENT_V             293
+#define IDI_FILL_GRADIENT_H2            294
+#define IDI_FILL_GRADIENT_V2            295
 #define IDS_OPTION_TREE_NO_SELECTION_TITLE 61300
 #define IDS_OPTION_TREE_NO_SELECTION_TEXT  61301
 #define IDS_OPTION_TREE_CHECKED         61302

@@ -5,7 +5,7 @@ the folder tab strip's small images and the entity chooser's images. Magenta is 
 """
 import os
 
-from make_locale_images import (BLACK, BLUE, BROWN, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, MAGENTA, ORANGE,
+from make_locale_images import (BLACK, CLEAR, BLUE, BROWN, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, MAGENTA, ORANGE,
                                 PURPLE, RED, TEAL, WHITE, YELLOW, Canvas, strip)
 
 
@@ -27,7 +27,8 @@ def folder_person(colour):
     return draw
 
 
-# --- Entity chooser, 16 x 16: types 0 to 5, 6 to 9 unused, 10 the empty entry, 11 a heading
+# --- Entity chooser, 16 x 16: types 0 to 5 (class, two kinds of staff, assistant, room, equipment),
+# 6 to 9 unused, 10 the empty entry, 11 a heading
 
 def person16(colour):
     def draw(c):
@@ -157,12 +158,63 @@ def menu_chimes(c):
     c.line(7, 8, 10, 8, DARK)
 
 
+# --- Fill styles, 16 x 16 icons: the six hatches, plain, and the four gradient modes.
+# A framed square on a transparent background; hatch lines black on white, the plain fill and
+# the gradients in blue, so that each picture shows the fill it stands for.
+
+def fill_square(c, inside):
+    c.fill(1, 1, 14, 14, WHITE)
+    for y in range(2, 14):
+        for x in range(2, 14):
+            colour = inside(x - 2, y - 2)
+            if colour:
+                c.put(x, y, colour)
+    c.frame(1, 1, 14, 14, DARK)
+
+
+def hatch(lines):
+    def draw(c):
+        fill_square(c, lambda x, y: BLACK if lines(x, y) else None)
+    return draw
+
+
+def blend(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3)) + (255,)
+
+
+def gradient(mode):
+    # Mode 0 left to right, 1 top to bottom, 2 and 3 the same mirrored about the middle.
+    def draw(c):
+        def at(x, y):
+            t = (x if mode in (0, 2) else y) / 11.0
+            if mode in (2, 3):
+                t = 1.0 - abs(2.0 * t - 1.0)
+            return blend(BLUE, WHITE, t)
+        fill_square(c, at)
+    return draw
+
+
+FILL_STYLES = [
+    ("hatch_horizontal.png", hatch(lambda x, y: y % 3 == 1)),
+    ("hatch_vertical.png", hatch(lambda x, y: x % 3 == 1)),
+    ("hatch_fdiagonal.png", hatch(lambda x, y: (x - y) % 4 == 0)),
+    ("hatch_bdiagonal.png", hatch(lambda x, y: (x + y) % 4 == 3)),
+    ("hatch_cross.png", hatch(lambda x, y: x % 3 == 1 or y % 3 == 1)),
+    ("hatch_diagcross.png", hatch(lambda x, y: (x - y) % 6 == 0 or (x + y) % 6 == 5)),
+    ("fill_plain.png", lambda c: fill_square(c, lambda x, y: LIGHTBLUE)),
+    ("fill_gradient_h.png", gradient(0)),
+    ("fill_gradient_v.png", gradient(1)),
+    ("fill_gradient_h2.png", gradient(2)),
+    ("fill_gradient_v2.png", gradient(3)),
+]
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
           [folder_blank, folder_pin, folder_blank, folder_person(ORANGE), folder_person(GREY)])
     strip(os.path.join(out, "entity_types.png"), 16,
-          [group16, person16(GREEN), person16(PURPLE), room16, room16, tool16, blank16, blank16, blank16, blank16,
+          [group16, person16(GREEN), person16(TEAL), person16(PURPLE), room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
     # Toolbars of the context menus: folder tabs (close, pin, unpin), the panel list (display
     # modes of a page's panel, then of the message panel), the vertical tabs (the six kinds).
@@ -172,6 +224,10 @@ def main():
            menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])
     strip(os.path.join(out, "vertical_tab_menu.png"), 16,
           [group16, person16(GREEN), person16(PURPLE), room16, tool16, menu_chimes])
+    for name, draw in FILL_STYLES:
+        c = Canvas(16, 16, CLEAR)
+        draw(c)
+        c.save(os.path.join(out, name))
     bar_strip(os.path.join(out, "list_buttons.png"),
               [bar_new, bar_delete, bar_up, bar_down, bar_sort, bar_copy, bar_paste, bar_clear, bar_add_files])
 

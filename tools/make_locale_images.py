@@ -142,58 +142,6 @@ def text_lines(c, x0, x1, y0, count, colour=GREY, step=3):
         c.line(x0, y0 + i * step, x1, y0 + i * step, colour)
 
 
-def draw_new(c):
-    page(c, 7, 3, 25, 28)
-    c.disc(22, 24, 5, YELLOW, ORANGE)
-
-
-def draw_open(c):
-    c.box(3, 8, 13, 12, YELLOW, BROWN)
-    c.box(3, 11, 27, 27, YELLOW, BROWN)
-    c.polygon([(7, 16), (30, 16), (26, 27), (3, 27)], (252, 230, 120, 255), BROWN)
-
-
-def draw_save(c):
-    c.box(4, 4, 27, 27, BLUE, (20, 50, 120, 255))
-    c.box(8, 4, 23, 13, WHITE, (20, 50, 120, 255))
-    c.box(10, 19, 21, 27, LIGHT, DARK)
-    c.fill(17, 21, 19, 25, DARK)
-
-
-def draw_undo(c):
-    c.ring(17, 17, 10, 6, BLUE, keep=lambda x, y: y <= 0 or x > 0)
-    c.polygon([(1, 17), (13, 17), (7, 24)], BLUE)
-
-
-def draw_copy(c):
-    page(c, 4, 3, 19, 22)
-    text_lines(c, 7, 15, 9, 4)
-    page(c, 12, 9, 27, 28)
-    text_lines(c, 15, 23, 15, 4)
-
-
-def draw_paste(c):
-    c.box(5, 5, 24, 28, BROWN, (90, 60, 30, 255))
-    c.box(10, 3, 19, 8, GREY, DARK)
-    page(c, 13, 11, 28, 29)
-    text_lines(c, 16, 24, 17, 4)
-
-
-def draw_print(c):
-    c.box(9, 3, 22, 12, WHITE, DARK)
-    c.box(3, 11, 28, 23, GREY, DARK)
-    c.fill(22, 14, 25, 15, GREEN)
-    c.box(8, 19, 23, 29, WHITE, DARK)
-    text_lines(c, 11, 20, 23, 2)
-
-
-def draw_about(c):
-    c.disc(15, 15, 12, BLUE, (20, 50, 120, 255))
-    c.fill(14, 8, 17, 11, WHITE)
-    c.fill(14, 13, 17, 22, WHITE)
-    c.fill(12, 22, 19, 23, WHITE)
-
-
 def draw_contacts(c):
     c.box(2, 6, 29, 26, (255, 250, 230, 255), BROWN)
     c.disc(10, 13, 4, LIGHTBLUE, BLUE)
@@ -412,9 +360,7 @@ def strip(path, size, drawers):
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     os.makedirs(out, exist_ok=True)
-    # Toolbar 128: one picture per button, in the toolbar's order.
-    strip(os.path.join(out, "toolbar_main.png"), 32,
-          [draw_new, draw_open, draw_save, draw_undo, draw_copy, draw_paste, draw_print, draw_about])
+    # Toolbar 128 is rendered from the icon theme (theme_images.txt).
     # Page tabs: contacts, timetable, tasks, reports, options, magnet board.
     strip(os.path.join(out, "page_tabs.png"), 32,
           [draw_contacts, draw_timetable, draw_tasks, draw_reports, draw_options, draw_magnet])

@@ -121,10 +121,18 @@ BOOL CFolderTabCtrl::AddTabsFromString(UINT stringId) {
     return TRUE;
 }
 
-void CFolderTabCtrl::MeasureTab(CDC* dc, Tab& tab) const {
-    CRect text(0, 0, 0, 0);
-    dc->DrawText(tab.caption, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    tab.rect = CRect(0, 0, text.Width() + (tab.pinned ? 42 : 32), GetSystemMetrics(SM_CYHSCROLL));
+void CFolderTabCtrl::MeasureTab(CDC* dc, Tab& tab) {
+    // The caption's width in the wider of the two fonts: the selected tab draws it bold, and
+    // its text must not run over the tab's icon or edges.
+    int width = 0;
+    for (CFont* font : {&m_normalFont, &m_boldFont}) {
+        CFont* old = dc->SelectObject(font);
+        CRect text(0, 0, 0, 0);
+        dc->DrawText(tab.caption, &text, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        dc->SelectObject(old);
+        width = std::max(width, static_cast<int>(text.Width()));
+    }
+    tab.rect = CRect(0, 0, width + (tab.pinned ? 42 : 32), GetSystemMetrics(SM_CYHSCROLL));
     tab.rect.OffsetRect(tab.x, 0);
 }
 
@@ -132,7 +140,6 @@ void CFolderTabCtrl::RecalcLayout() {
     int right = 0;
     if (m_hWnd) {
         CClientDC dc(this);
-        CFont* old = dc.SelectObject(&m_normalFont);
         int x = 0;
         for (Tab& tab : m_tabs) {
             tab.x = x;
@@ -140,7 +147,6 @@ void CFolderTabCtrl::RecalcLayout() {
             x += tab.rect.Width() - kOverlap;
             right = std::max(right, static_cast<int>(tab.rect.right));
         }
-        dc.SelectObject(old);
     }
     m_extent = m_buttonArea + right;
     if (m_hWnd) Invalidate(TRUE);

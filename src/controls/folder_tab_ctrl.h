@@ -79,7 +79,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void MeasureTab(CDC* dc, Tab& tab) const;
+    void MeasureTab(CDC* dc, Tab& tab);
     void DrawTab(CDC* dc, const Tab& tab, bool selected);
     int ScrollOrigin() const;
     void RepaintTab(int index);

@@ -40,7 +40,22 @@ CListBoxEx::~CListBoxEx() { DestroyWindow(); }
 BOOL CListBoxEx::PreCreateWindow(CREATESTRUCT& cs) {
     cs.style |= kListStyles;
     cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    m_bCreating = true;
     return CDragListBox::PreCreateWindow(cs);
+}
+
+void CListBoxEx::PreSubclassWindow() {
+    CDragListBox::PreSubclassWindow();
+    if (m_bCreating) {  // a window this object creates: WM_CREATE makes the in-place controls
+        m_bCreating = false;
+        return;
+    }
+    // A dialog's list box taken over: it gets the list's styles and frame, becomes a drag
+    // list, and the in-place controls are made now, with the font the dialog gave it.
+    ModifyStyle(0, kListStyles);
+    ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
+    MakeDragList();
+    CreateInPlaceControls();
 }
 
 BOOL CListBoxEx::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {

@@ -22,6 +22,7 @@ public:
 
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PreSubclassWindow() override;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     // -1 edits the current item; an index past the last line appends an empty line for it.
@@ -71,4 +72,5 @@ private:
     CRect m_editRect, m_itemRect;
     int m_nEditedItem = -1;
     bool m_editedIsNew = false;  // the line was added for this edit
+    bool m_bCreating = false;    // between PreCreateWindow and the window's creation
 };

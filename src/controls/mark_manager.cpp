@@ -35,6 +35,9 @@ void CMarkManager::AddMark(CWnd* pControl, const CString& text, int kind) {
     mark->m_nKind = kind;
     mark->m_nTimer = mark->SetTimer(1, 500);
     mark->m_rect = rect;
+    // New children go beneath their siblings; the mark belongs over the rows it points at
+    // (the list window that fills the owner), so it is lifted to the top.
+    mark->SetWindowPos(nullptr /* top */, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_marks.push_back(std::move(mark));
     ++m_nMarkCount;
 }

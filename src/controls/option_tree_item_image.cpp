@@ -7,7 +7,8 @@
 #include "platform/core/load_res_string.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/icon.h"
-#include "platform/ui/win_app.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/window_class.h"
 #include "resource_ids.h"
 
 BEGIN_MESSAGE_MAP(COptionTreeItemImage, CWnd)
@@ -39,9 +40,9 @@ BOOL COptionTreeItemImage::CreateImageWindow(DWORD dwOptions, int imageWidth, in
 }
 
 BOOL COptionTreeItemImage::AddImage(UINT iconId, const CString& tip) {
-    CWinApp* app = AfxGetApp();
-    HICON icon = app ? app->LoadIcon(iconId) : nullptr;
-    return AddImage(icon ? ::CopyIcon(icon) : nullptr, tip);
+    HICON icon = static_cast<HICON>(::LoadImage(AfxGetInstanceHandle(), MAKEINTRESOURCE(iconId), IMAGE_ICON,
+                                                m_nImageWidth, m_nImageHeight, LR_DEFAULTCOLOR));
+    return AddImage(icon, tip);
 }
 
 BOOL COptionTreeItemImage::AddImage(HICON icon, const CString& tip) {

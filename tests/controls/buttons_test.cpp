@@ -3,6 +3,8 @@
 // hand the focus on when disabled, and grey their icons.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "controls/hover_button.h"
 #include "controls/icon_button.h"
 #include "controls/owner_draw_button.h"
@@ -12,8 +14,10 @@
 #include "platform/core/window_styles.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/edit.h"
+#include "platform/ui/resources.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
+#include "platform/ui/window_class.h"
 #include "resource_ids.h"
 #include "test_host.h"
 #include "test_icons.h"
@@ -126,7 +130,6 @@ TEST(HoverButton, WithoutVisualStylesStaysFlatFramedUnderTheMouseAndSunkenWhenPr
     EXPECT_TRUE(button.IsHovering());
     EXPECT_EQ(PixelOf(&button, 0, 0), light);    // thin raised frame
     EXPECT_EQ(PixelOf(&button, 99, 25), shadow);
-    SaveWindowPicture(&host, "hover_button_hot.png");
     vorn_test::MousePress(&button, CPoint(30, 10));
     EXPECT_EQ(PixelOf(&button, 0, 0), shadow);   // sunken while pressed
     EXPECT_EQ(PixelOf(&button, 99, 25), light);
@@ -134,6 +137,32 @@ TEST(HoverButton, WithoutVisualStylesStaysFlatFramedUnderTheMouseAndSunkenWhenPr
     button.SendMessage(WM_MOUSELEAVE);
     EXPECT_FALSE(button.IsHovering());
     EXPECT_EQ(PixelOf(&button, 0, 0), face);
+}
+
+// OK and Cancel as the record dialogs show them: the pack's icons beside the texts, flat with
+// a thin raised frame under the mouse.
+class HoverButtonPicture : public EnglishPackTest {};
+
+TEST_F(HoverButtonPicture, OkAndCancelWithTheirIconsOneUnderTheMouse) {
+    TestHost host(250, 70);
+    CThemeLibrary library;
+    CHoverButton ok, cancel;
+    const std::tuple<CHoverButton*, const wchar_t*, UINT, int> buttons[] = {
+        {&ok, L"OK", IDI_BUTTON_OK, 10}, {&cancel, L"Cancel", IDI_BUTTON_CANCEL, 125}};
+    for (const auto& [button, text, icon, x] : buttons) {
+        button->SetThemeLibrary(&library);
+        ASSERT_TRUE(button->Create(text, WS_VISIBLE | WS_TABSTOP, CRect(x, 20, x + 100, 46), &host, icon));
+        button->SetDrawBorder(!library.IsAppThemed());
+        button->SetFont(CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))));  // the dialog's
+        HICON picture = static_cast<HICON>(::LoadImage(AfxGetInstanceHandle(), MAKEINTRESOURCE(icon), IMAGE_ICON, 16, 16, 0));
+        ASSERT_NE(picture, nullptr) << icon;
+        EXPECT_EQ(button->SetIcon(picture), 0u);
+    }
+    vorn_test::MouseMove(&cancel, CPoint(50, 10));
+    SaveWindowPicture(&host, "hover_buttons.png");
+    // The icon sits at the left margin, centred vertically: the OK arrow is green.
+    const COLORREF arrow = PixelOf(&ok, 3 + 10, 13);
+    EXPECT_GT(GetGValue(arrow), GetRValue(arrow)) << std::hex << arrow;
 }
 
 TEST(OwnerDrawButton, GreyOutIconShowsUntilTheMouseEnters) {

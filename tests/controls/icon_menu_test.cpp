@@ -168,7 +168,8 @@ namespace {
 // Draws the menu's items one under another into a memory picture, as the open menu would.
 class MenuPicture : public MemoryCanvas {
 public:
-    MenuPicture(int width, int height) : MemoryCanvas(width, height, RGB(255, 255, 255)) {}
+    // On the menu colour, as the open menu lies under its items.
+    MenuPicture(int width, int height) : MemoryCanvas(width, height, ::GetSysColor(COLOR_MENU)) {}
     CRect Draw(CIconMenu& menu, const CIconMenu::Item* item, int top, int width, UINT state) {
         MEASUREITEMSTRUCT mis{ODT_MENU, 0, 0, 0, 0, reinterpret_cast<ULONG_PTR>(item)};
         menu.MeasureItem(&mis);

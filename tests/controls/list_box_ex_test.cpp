@@ -14,6 +14,7 @@
 #include "platform/ui/in_memory_clipboard.h"
 #include "platform/ui/scripted_answerer.h"
 #include "platform/ui/test_support.h"
+#include "platform/ui/window_api.h"
 #include "recording_wnd.h"
 #include "../platform/ui/frame_picture.h"
 
@@ -164,12 +165,33 @@ TEST_F(ListBoxFixture, CopyAndPasteCarryUnicodeLines) {
     }
 }
 
-TEST_F(ListBoxFixture, PictureWithEditorAndButtonBar) {
-    Fill({L"Parents' evening", L"Sports day", L"Concert"});
-    list.BeginEdit(1);
-    vorn_test::MouseMove(&bar, bar.GetButtonRect(CListBoxExButtonBar::kSort).CenterPoint());
-    EXPECT_EQ(bar.GetHotButton(), CListBoxExButtonBar::kSort);
+// The lists of the dialogs are list boxes of a template, taken over after the dialog gave them
+// its font: the taken list gets its styles, becomes a drag list, and edits in that font.
+TEST_F(ListBoxFixture, ADialogsListBoxTakenOverEditsInItsFontPicture) {
+    list.ShowWindow(SW_HIDE);  // new children lie beneath their siblings
+    bar.ShowWindow(SW_HIDE);
+    HWND control = ::CreateWindowEx(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 10,
+                                    40, 390, 200, host.m_hWnd, reinterpret_cast<HMENU>(1050), nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    ::SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    CXmlFileListBox files;
+    ASSERT_TRUE(files.SubclassWindow(control));
+    CListBoxExButtonBar buttons{files};
+    ASSERT_TRUE(buttons.Create(L"Events", CRect(10, 10, 400, 36), &host, 1051));
+    EXPECT_EQ(files.GetStyle() & (LBS_EXTENDEDSEL | LBS_WANTKEYBOARDINPUT | WS_VSCROLL),
+              static_cast<DWORD>(LBS_EXTENDEDSEL | LBS_WANTKEYBOARDINPUT | WS_VSCROLL));
+    EXPECT_TRUE(files.GetExStyle() & WS_EX_CLIENTEDGE);
+    for (const wchar_t* line : {L"Parents' evening.xml", L"Sports day.xml", L"Concert.xml"}) files.AddString(line);
+    files.BeginEdit(1);
+    ASSERT_EQ(files.GetEditedItem(), 1);
+    EXPECT_TRUE(files.GetEditor().IsWindowVisible());
+    EXPECT_TRUE(files.GetBrowseButton().IsWindowVisible());
+    ASSERT_NE(files.GetFont(), nullptr);
+    EXPECT_EQ(files.GetEditor().GetFont()->GetSafeHandle(), files.GetFont()->GetSafeHandle());
+    vorn_test::MouseMove(&buttons, buttons.GetButtonRect(CListBoxExButtonBar::kSort).CenterPoint());
+    EXPECT_EQ(buttons.GetHotButton(), CListBoxExButtonBar::kSort);
     EXPECT_FALSE(SaveWindowPicture(&host, "list_box_ex.png").isNull());
+    files.EndEdit(TRUE);
 }
 
 TEST(RuntimeClasses, ControlsMadeByClassNameAreOfTheirClasses) {

@@ -25,6 +25,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include "resource_ids.h"
 
 TEST_F(OptionTreeTest, RadioKeepsOneOptionCheckedAndGrowsWithItsOptions) {
     COptionTreeItem* group = Add<COptionTreeItem>(nullptr, L"Group");
@@ -74,9 +75,9 @@ TEST_F(OptionTreeTest, ImageRowKeepsTipsWithTheImagesThatLoaded) {
     image->CreateImageWindow(0x40000, 16, 16, 3);
     EXPECT_TRUE(image->AddImage(MakeTestIcon(16, RGB(200, 0, 0)), L"Red"));
     EXPECT_FALSE(image->AddImage(4242u, L"Missing"));  // no such icon: no image and no tip
-    EXPECT_TRUE(image->AddImage(MakeTestIcon(16, RGB(0, 0, 200)), L"Blue"));
+    EXPECT_TRUE(image->AddImage(IDI_HATCH_CROSS, L"Grid"));  // a picture of the pack, by id
     EXPECT_EQ(image->GetImageCount(), 2);
-    EXPECT_EQ(image->Tips(), (std::vector<CString>{L"Red", L"Blue"}));
+    EXPECT_EQ(image->Tips(), (std::vector<CString>{L"Red", L"Grid"}));
 }
 
 TEST(SpinnerStep, StepsWithinTheRangeOrWraps) {

@@ -16,8 +16,8 @@
 #include "controls/option_tree_item_static.h"
 #include "option_tree_fixture.h"
 #include "platform/core/ole_date_time.h"
-#include "test_icons.h"
 #include "../platform/ui/frame_picture.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -61,9 +61,16 @@ protected:
         k.edit->SetWindowText(L"Ada Lovelace");
         k.image = Add<COptionTreeItemImage>(k.group, L"Pattern", L"The hatch of the teacher's bars.");
         k.image->CreateImageWindow(0x40000, 16, 16, 3);
-        k.image->AddImage(MakeTestIcon(16, RGB(200, 60, 40), RGB(255, 255, 255)), L"Half red");
-        k.image->AddImage(MakeTestIcon(16, RGB(40, 90, 200)), L"Blue");
-        k.image->SetSelected(0);
+        // The fill styles of the pack, as the activity-group dialog offers them.
+        const std::pair<UINT, const wchar_t*> fills[] = {
+            {IDI_HATCH_HORIZONTAL, L"Horizontal lines"}, {IDI_HATCH_VERTICAL, L"Vertical lines"},
+            {IDI_HATCH_FDIAGONAL, L"Falling diagonals"}, {IDI_HATCH_BDIAGONAL, L"Rising diagonals"},
+            {IDI_HATCH_CROSS, L"Grid"},                  {IDI_HATCH_DIAGCROSS, L"Diagonal grid"},
+            {IDI_FILL_PLAIN, L"Plain"},                  {IDI_FILL_GRADIENT_H, L"Gradient across"},
+            {IDI_FILL_GRADIENT_V, L"Gradient down"},     {IDI_FILL_GRADIENT_H2, L"Gradient to the middle"},
+            {IDI_FILL_GRADIENT_V2, L"Gradient to the centre line"}};
+        for (const auto& [icon, tip] : fills) k.image->AddImage(icon, tip);
+        k.image->SetSelected(4);
         k.radio = Add<COptionTreeItemRadio>(k.group, L"Contract", L"How the teacher is employed.");
         k.radio->CreateRadioWindow();
         k.radio->AddOption(TRUE, L"Full time");
@@ -86,6 +93,15 @@ TEST_F(OptionTreePicture, EveryKindOfRowWithOneBeingEditedAndAMark) {
     tree->m_markManager.AddMark(k.spinner, L"Too many hours.", 0);
     const QImage picture = SaveWindowPicture(host.get(), "option_tree.png");
     ASSERT_FALSE(picture.isNull());
+    // The mark shows over the gutter of the list window, beside its row (its picture is red).
+    const CRect mark = tree->m_markManager.Marks()[0]->m_rect;
+    int red = 0;
+    for (int y = mark.top; y < mark.bottom; ++y)
+        for (int x = mark.left; x < mark.right; ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (qRed(p) > 150 && qGreen(p) < 120) ++red;
+        }
+    EXPECT_GT(red, 5);
     // The editor lies exactly over its cell.
     CRect editor;
     k.edit->GetWindowRect(&editor);
@@ -113,20 +129,15 @@ TEST_F(OptionTreePicture, ColourPopupOpen) {
 
 TEST_F(OptionTreePicture, ImagePopupOpen) {
     AllKinds k = Fill();
-    CImageList images;
-    images.Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 100);
-    const COLORREF colours[] = {RGB(200, 60, 40), RGB(40, 90, 200), RGB(30, 160, 60), RGB(230, 180, 0), RGB(120, 60, 160)};
-    std::vector<CString> tips;
-    for (COLORREF c : colours) {
-        HICON icon = MakeTestIcon(16, c, RGB(255, 255, 255));
-        images.Add(icon);
-        ::DestroyIcon(icon);
-        tips.push_back(L"tip");
-    }
-    CPoint at(200, 100);
-    host->ClientToScreen(&at);
-    auto* popup = new COptionTreeImagePopup(at.x, at.y, 16, 16, 3, &images, tree.get(), tips, 1, k.image);
-    vorn_test::MouseMove(popup, popup->Cells()[3].CenterPoint());
+    ASSERT_EQ(k.image->GetImageCount(), 11);
+    // A click on the image cell opens the popup at the pointer, as the user opens it.
+    vorn_test::Click(&List(), ValuePoint(k.image));
+    auto* popup = dynamic_cast<COptionTreeImagePopup*>(CWnd::GetCapture());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->Rows(), 4);
+    EXPECT_EQ(popup->Selected(), 4);
+    vorn_test::MouseMove(popup, popup->Cells()[7].CenterPoint());
     SaveWindowPicture(popup, "option_tree_image_popup.png");
     vorn_test::KeyPress(popup, Qt::Key_Escape);
+    EXPECT_EQ(k.image->GetSelected(), 4);
 }

@@ -9,11 +9,13 @@
 #include "controls/main_tab_ctrl.h"
 #include "controls/tab_style_slanted.h"
 #include "platform/ui/bitmap.h"
+#include "platform/core/colors.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
 #include "language_pack_fixture.h"
 #include "recording_wnd.h"
+#include "../platform/ui/frame_picture.h"
 
 namespace {
 
@@ -265,7 +267,36 @@ TEST_F(TabFixture, SqueezedCaptionShowsItAsTooltipAFittingOneShowsNone) {
     EXPECT_EQ(tabs.GetToolTipText(), L"A rather long caption for a page");
 }
 
-// The main tab control in each selectable look, with the second tab current and the fourth hot.
+namespace {
+
+// A page as the frame's pages are: a white window with its contents.
+class PicturePage : public CWnd {
+public:
+    explicit PicturePage(const CString& text) : m_text(text) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_ERASEBKGND) return TRUE;
+        if (message != WM_PAINT) return CWnd::WindowProc(message, wParam, lParam);
+        CPaintDC dc(this);
+        CRect client;
+        GetClientRect(&client);
+        dc.FillSolidRect(&client, ::GetSysColor(COLOR_WINDOW));
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectStockObject(DEFAULT_GUI_FONT);
+        client.DeflateRect(8, 6);
+        dc.DrawText(m_text, &client, DT_LEFT | DT_TOP | DT_SINGLELINE);
+        return 0;
+    }
+
+private:
+    CString m_text;
+};
+
+}  // namespace
+
+// The main tab control in each selectable look, with the second tab current and the fourth hot,
+// and the current tab's page in its frame.
 TEST_F(TabFixture, MainTabControlPicturesInEveryLook) {
     CImageList images;
     images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 6, 1);
@@ -297,7 +328,14 @@ TEST_F(TabFixture, MainTabControlPicturesInEveryLook) {
         tabs.SetNormalFont(&font);
         tabs.SetSelectedFont(&font);
         tabs.SetImageLists(&images, &images);
-        for (int i = 0; i < 6; ++i) tabs.AddTab(i, MakePage()->m_hWnd, captions[i], i);
+        std::vector<std::unique_ptr<PicturePage>> shown;
+        for (int i = 0; i < 6; ++i) {
+            shown.push_back(std::make_unique<PicturePage>(L"The " + captions[i] + L" page"));
+            // The frame makes its pages children of the tab control.
+            shown.back()->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &tabs,
+                                 200 + static_cast<UINT>(i));
+            tabs.AddTab(i, shown.back()->m_hWnd, captions[i], i);
+        }
         tabs.SetStyle(tabs.GetStyleForSetting(look.setting));
         tabs.RecalcLayout(TRUE);
         tabs.Invalidate();
@@ -306,6 +344,12 @@ TEST_F(TabFixture, MainTabControlPicturesInEveryLook) {
         vorn_test::MouseMove(&tabs, tabs.GetItems()[3]->rect.CenterPoint());
         EXPECT_EQ(tabs.GetCurrentTab(), tabs.GetItems()[1]) << look.file;
         EXPECT_TRUE(tabs.IsHotTab(tabs.GetItems()[3])) << look.file;
-        EXPECT_TRUE(vorn_test::SavePicture(&tabs, look.file));
+        // Only the current tab's page shows, below the tab row.
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(shown[i]->IsWindowVisible() != FALSE, i == 1) << look.file << " " << i;
+        CRect page;
+        shown[1]->GetWindowRect(&page);
+        tabs.ScreenToClient(&page);
+        EXPECT_GE(page.top, tabs.GetItems()[1]->rect.bottom) << look.file;
+        EXPECT_FALSE(SaveWindowPicture(&tabs, look.file).isNull());  // with the page, a child window
     }
 }

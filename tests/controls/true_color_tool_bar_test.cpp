@@ -6,10 +6,13 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/test_support.h"
+#include "language_pack_fixture.h"
 #include "memory_canvas.h"
 #include "strip_pack.h"
 #include "test_host.h"
 #include "../platform/ui/frame_picture.h"
+#include "platform/core/colors.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -124,4 +127,23 @@ TEST(TrueColorToolBar, LoadsButtonsSizesAndTheThreeLists) {
     SaveWindowPicture(&host, "true_color_toolbar.png");
     // A missing resource fails.
     EXPECT_FALSE(bar.LoadToolBar(4242, TRUE));
+}
+
+// The main toolbar of the English pack in its three looks, one row each: the theme's pictures
+// keep their soft edges on the face, with no box around them.
+class MainToolBarLooks : public EnglishPackTest {};
+
+TEST_F(MainToolBarLooks, NormalHotAndDisabledOnTheButtonFace) {
+    CToolBarImageSet set;
+    ASSERT_TRUE(set.CreateLists(32, 32, TRUE, 8));
+    ASSERT_TRUE(set.LoadBitmap(IDR_MAINFRAME));
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    MemoryCanvas canvas(8 * 40 + 4, 3 * 40 + 4, face);
+    for (int state = 0; state < 3; ++state)
+        for (int i = 0; i < 8; ++i) {
+            const int x = 4 + i * 40, y = 4 + state * 40;
+            EXPECT_NE(set.DrawImage(&canvas.dc, x, y, state, i), 0) << state << " " << i;
+            EXPECT_EQ(canvas.dc.GetPixel(x, y), face) << state << " " << i;  // a clear corner stays the face
+        }
+    vorn_test::SavePicture(&canvas.dc, "true_color_toolbar_looks.png");
 }

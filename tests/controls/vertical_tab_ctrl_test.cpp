@@ -21,7 +21,8 @@ struct VerticalTabFixture : EnglishPackTest {
 
     void SetUp() override {
         EnglishPackTest::SetUp();
-        images.Create(IDB_ENTITY_TYPES, 16, 1, RGB(255, 0, 255));
+        // The pictures of the six kinds, in key order, as the strip's menu shows them.
+        images.Create(IDR_VERTICAL_TAB_MENU, 16, 1, RGB(255, 0, 255));
         ASSERT_TRUE(strip.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(10, 10, 42, 860), &host, 7));
         const COLORREF fills[] = {RGB(166, 211, 252), RGB(171, 235, 99), RGB(255, 255, 124),
                                   RGB(254, 157, 62), RGB(255, 116, 88), RGB(194, 138, 245)};

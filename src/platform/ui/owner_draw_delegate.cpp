@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/ui/control_defs.h"
+#include "platform/ui/dc.h"
 #include "platform/ui/native_control.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
@@ -73,6 +74,8 @@ void OwnerDrawDelegate::DrawItem(QPainter& painter, const QRect& rect, int itemI
     OwnerDrawSurface surface(dis.rcItem);
     surface.Fill(GetSysColor(COLOR_WINDOW));
     dis.hDC = surface.Dc();
+    // The owner draws with the control's font already chosen, as the list and combo boxes give it.
+    if (auto font = reinterpret_cast<HGDIOBJ>(SendMessage(m_control, WM_GETFONT, 0, 0))) SelectObject(dis.hDC, font);
     SendToOwner(m_control, WM_DRAWITEM, reinterpret_cast<LPARAM>(&dis));
     surface.CopyTo(painter);
 }
