@@ -142,6 +142,7 @@ void EnsureNativeClasses() {
     Register(DATETIMEPICK_CLASS, CS_DBLCLKS, &CreateDateTimeControl);
     Register(MONTHCAL_CLASS, CS_DBLCLKS, &CreateMonthCalControl);
     Register(TOOLTIPS_CLASS, 0, &CreateToolTipControl);
+    Register(L"VornMenuBar", 0, &CreateMenuBarControl);
 }
 
 CNativeControl::CNativeControl(HWND h) : m_hwnd(h) {

@@ -18,6 +18,7 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/rgn.h"
 #include "platform/ui/ui_thread.h"
+#include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui/window_overlay.h"
@@ -410,6 +411,8 @@ void CWnd::OnNcDestroy() {
         h->ownsWnd = false;
     }
     m_hWnd = nullptr;
+    // The application forgets its main window once it is gone.
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
     PostNcDestroy();
 }
 
