@@ -70,13 +70,18 @@ CMainFrame* CSchedulerApp::GetMainFrame() const { return dynamic_cast<CMainFrame
 
 BOOL CSchedulerApp::LoadLanguageDll() {
     auto pack = std::make_unique<CLanguagePack>();
-    CPackResult result;
+    // What went wrong with a pack that exists: the user is told if none can be read.
+    CPackResult damage;
+    auto tryLoad = [&](const CString& path) {
+        if (path.IsEmpty() || !FileExists(path)) return false;
+        const CPackResult result = pack->Load(path);
+        if (!result.ok && damage.ok) damage = result;
+        return result.ok;
+    };
     // The pack of the Language setting, then one the user chose before, then the program's own.
-    const CString locale = CombinePath(CombinePath(GetAppFolder(), L"Locale"), m_strLanguage + L".rc");
-    bool loaded = (result = pack->Load(locale)).ok;
-    if (!loaded && !m_strLanguageFile.IsEmpty() && FileExists(m_strLanguageFile))
-        loaded = (result = pack->Load(m_strLanguageFile)).ok;
-    if (!loaded && (result = pack->Load(LoadFallbackLanguageDll())).ok) {
+    bool loaded = tryLoad(CombinePath(CombinePath(GetAppFolder(), L"Locale"), m_strLanguage + L".rc")) ||
+                  tryLoad(m_strLanguageFile);
+    if (!loaded && tryLoad(LoadFallbackLanguageDll())) {
         loaded = true;
         m_bLanguageFromLocale = 0;
     }
@@ -85,11 +90,11 @@ BOOL CSchedulerApp::LoadLanguageDll() {
         dialog.m_ofn.lpstrTitle = kLocatePackTitle;
         if (dialog.DoModal() != IDOK) {
             CString text = kPackFailedText;
-            if (!result.ok) text += L"\n" + result.Describe();
+            if (!damage.ok) text += L"\n" + damage.Describe();
             ::MessageBox(nullptr, text, kSystemErrorCaption, MB_OK | MB_ICONERROR);
             return FALSE;
         }
-        if ((result = pack->Load(dialog.GetPathName())).ok) {
+        if (tryLoad(dialog.GetPathName())) {
             loaded = true;
             m_strLanguageFile = dialog.GetPathName();
         }

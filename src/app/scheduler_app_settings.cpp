@@ -88,7 +88,7 @@ void CSchedulerApp::ReadLanguageSetting() {
 
 void CSchedulerApp::LoadSettings() {
     LoadHolidays();
-    ReadLanguageSetting();
+    m_strLanguage = GetProfileString(kSection, L"Language", L"English");
     SplitList(GetProfileString(kSection, L"Categories"), m_arrCategories, L';');
     GetProfileString(kSection, L"Reasons");
     SplitList(GetProfileString(kSection, L"Activities"), m_arrActivities, L';');
