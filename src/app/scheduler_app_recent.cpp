@@ -10,8 +10,10 @@
 
 namespace {
 
+// A name without an extension is a document name without its ".xml"; a name with another
+// extension names the file as it is (Save As keeps such a name too).
 CString WithXmlExtension(const CString& text) {
-    if (text.GetLength() >= 4 && text.Right(4).CompareNoCase(L".xml") == 0) return text;
+    if (GetPathFileName(text).ReverseFind(L'.') > 0) return text;
     return text + L".xml";
 }
 
