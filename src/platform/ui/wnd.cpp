@@ -310,6 +310,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (IsChildStyle(style)) {
         QWidget* parentWidget = parent->widget.data();
         widget = new CWindowWidget(h, parentWidget, Qt::Widget);
+        // A child made without WS_VISIBLE stays hidden when its parent is shown later (a
+        // dialog's hidden placeholder), as it does in the system.
+        if (!(style & WS_VISIBLE)) widget->setVisible(false);
         StackAtBottom(h, widget);
         const QPoint origin = ClientRectInWidget(parent).topLeft();
         widget->setGeometry(origin.x() + cx, origin.y() + cy, std::max(0, width), std::max(0, height));
