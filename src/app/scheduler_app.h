@@ -131,6 +131,9 @@ private:
     // Save As: the save dialog (again after a refused template), ".xml" for a name without an
     // extension, the save and the recent list. TRUE when the document was written.
     BOOL SaveAsSteps(BOOL refresh);
+    // The question whether to save the changes first: FALSE when the command must end (Cancel,
+    // or Yes and the save did not happen).
+    BOOL AskToSaveChanges(HWND owner, UINT questionId);
     // The save dialog of the file commands; empty when it was cancelled.
     CString AskSavePath();
     // After a document was read: the entities' items, the reminder and the plan check.

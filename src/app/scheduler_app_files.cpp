@@ -139,17 +139,17 @@ BOOL CSchedulerApp::ReloadDocument() {
     return TRUE;
 }
 
-void CSchedulerApp::OnFileOpen() {
-    if (m_data.IsModified()) {
-        switch (::MessageBox(nullptr, LoadResString(IDS_OPEN_SAVE_CHANGES), LoadResString(IDS_APP_CAPTION),
-                             MB_YESNOCANCEL | MB_ICONQUESTION)) {
-        case IDCANCEL: return;
-        case IDYES:
-            if (!SaveDocumentSteps(FALSE)) return;
-            break;
-        default: break;
-        }
+BOOL CSchedulerApp::AskToSaveChanges(HWND owner, UINT questionId) {
+    switch (::MessageBox(owner, LoadResString(questionId), LoadResString(IDS_APP_CAPTION), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDCANCEL: return FALSE;
+    // A cancelled save dialog or a failed save ends the command with the work kept.
+    case IDYES: return SaveDocumentSteps(FALSE);
+    default: return TRUE;
     }
+}
+
+void CSchedulerApp::OnFileOpen() {
+    if (m_data.IsModified() && !AskToSaveChanges(nullptr, IDS_OPEN_SAVE_CHANGES)) return;
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_ENABLESIZING, LoadResString(IDS_XML_FILE_FILTER),
                        m_pMainWnd);
     if (dialog.DoModal() != IDOK) return;
@@ -158,16 +158,7 @@ void CSchedulerApp::OnFileOpen() {
 
 void CSchedulerApp::OnFileNew() {
     if (!m_data.m_arrEntities.empty()) {
-        if (m_data.IsModified()) {
-            switch (::MessageBox(MainWindow(), LoadResString(IDS_NEW_SAVE_CHANGES), LoadResString(IDS_APP_CAPTION),
-                                 MB_YESNOCANCEL | MB_ICONQUESTION)) {
-            case IDCANCEL: return;
-            case IDYES:
-                if (!SaveDocumentSteps(FALSE)) return;
-                break;
-            default: break;
-            }
-        }
+        if (m_data.IsModified() && !AskToSaveChanges(MainWindow(), IDS_NEW_SAVE_CHANGES)) return;
         m_data.ResetToNew(TRUE);
         RecheckAndRefresh(m_data, TRUE);
     }

@@ -1,5 +1,5 @@
 // The menu bar: the pack's menu with the toolbar's images, command updates before a popup
-// opens, the prompt of the item under the pointer, choices to the frame, and the keyboard.
+// opens, the prompt of the item under the pointer, and the keyboard.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,7 +48,7 @@ TEST_F(MenuBarTest, TheBarShowsThePacksMenuWithToolbarImagesAndAcceleratorTexts)
     CloseAll();
 }
 
-TEST_F(MenuBarTest, ThePromptOfTheHoveredItemShowsAndAChoiceReachesTheFrame) {
+TEST_F(MenuBarTest, ThePromptOfTheHoveredItemShowsUntilThePopupCloses) {
     frame->GetMenuBar().OpenPopup(2, FALSE);
     QMenu* help = Popup(2);
     QAction* about = Item(help, "&About");
