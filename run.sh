@@ -5,11 +5,7 @@ cd "$(dirname "$0")"
 tools/install-deps.sh
 build=${BUILD_DIR:-build-release}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORN_WITH_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)"
+cmake --build "$build" -j "$(nproc)" --target vorn-scheduler vorn-doc
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 document=${1:-samples/sample.xml}
-if [ -x "$build/bin/vorn-scheduler" ]; then
-  exec "$build/bin/vorn-scheduler" "$document"
-fi
-# Until the main window exists, the document tool loads, checks and summarises the document.
-exec "$build/bin/vorn-doc" "$document"
+exec "$build/bin/vorn-scheduler" "$document"

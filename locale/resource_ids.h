@@ -59,6 +59,15 @@
 #define IDS_TEMPLATE_OVERWRITE          60941
 #define IDS_BACKUP_ERROR                60944
 #define IDS_DEFAULT_FIRST_WEEKDAY       61113
+#define IDD_ABOUTBOX                    100
+#define IDS_ABOUT_TITLE                 130
+#define IDS_ABOUT_TEXT                  131
+#define IDS_ABOUT_NOTE                  307
+#define IDB_ABOUT                       196
+#define IDS_FRAME_BUILD_FAILED          61410
+#define IDS_HOLIDAYS_DAMAGED            61411
+#define IDS_HOLIDAYS_WRITE_ERROR        61412
+#define IDS_SETTINGS_WRITE_ERROR        61413
 
 // ---- Schedule data: document, plan check, edits, description texts ------------------------------
 #define IDS_PROGRESS_PLAN_CHECK         60370
@@ -165,7 +174,19 @@
 #define IDS_TIP_ACTIVITY_HEADER         60842
 
 // ---- Wizards: the new-project wizard host and its pages ---------------------------------------
+#define IDD_WZD_NEW_SELECT              271
 #define IDD_NEW_PROJECT_WIZARD          272
+#define IDI_WZD_TEMPLATE                283
+#define IDI_WZD_NEW                     285
+#define IDI_WZD_OPEN                    286
+#define IDB_RECENT_KINDS                297
+#define IDS_WZD_CHOOSE_NEW              61040
+#define IDS_WZD_CHOOSE_OPEN             61041
+#define IDS_WZD_CHOOSE_TEMPLATE         61042
+#define IDS_WZD_CONFIRM_CANCEL          61043
+#define IDS_WZD_NO_PATH_NEXT            61069
+#define IDS_WZD_NO_PATH_FINISH          61070
+#define IDS_WZD_NOT_WHOLE_WEEKS         61107
 #define IDD_WZD_RECENT                  273
 #define IDD_WZD_TEMPLATE_START          274
 #define IDS_RECENT_COLUMN_NAME          61063

@@ -132,72 +132,6 @@ class Canvas:
 
 # --- 32 x 32 pictures -------------------------------------------------------------------------
 
-def page(c, x0, y0, x1, y1):
-    c.polygon([(x0, y0), (x1 - 5, y0), (x1, y0 + 5), (x1, y1), (x0, y1)], WHITE, DARK)
-    c.polygon([(x1 - 5, y0), (x1 - 5, y0 + 5), (x1, y0 + 5)], LIGHT, DARK)
-
-
-def text_lines(c, x0, x1, y0, count, colour=GREY, step=3):
-    for i in range(count):
-        c.line(x0, y0 + i * step, x1, y0 + i * step, colour)
-
-
-def draw_contacts(c):
-    c.box(2, 6, 29, 26, (255, 250, 230, 255), BROWN)
-    c.disc(10, 13, 4, LIGHTBLUE, BLUE)
-    c.polygon([(4, 24), (6, 19), (14, 19), (16, 24)], LIGHTBLUE, BLUE)
-    text_lines(c, 19, 26, 11, 4, DARK, 3)
-
-
-def draw_timetable(c):
-    c.box(3, 4, 28, 28, WHITE, DARK)
-    c.fill(4, 5, 27, 9, BLUE)
-    for x in (9, 15, 21):
-        c.line(x, 10, x, 27, GREY)
-    for y in (14, 19, 24):
-        c.line(4, y, 27, y, GREY)
-    c.fill(10, 15, 14, 18, ORANGE)
-    c.fill(16, 20, 20, 23, GREEN)
-
-
-def draw_tasks(c):
-    c.box(5, 3, 26, 29, WHITE, DARK)
-    for i, y in enumerate((8, 15, 22)):
-        c.box(8, y, 12, y + 4, WHITE, DARK)
-        c.line(15, y + 2, 23, y + 2, GREY)
-        if i < 2:
-            c.line(9, y + 2, 10, y + 4, GREEN, 2)
-            c.line(10, y + 4, 13, y - 1, GREEN, 2)
-
-
-def draw_reports(c):
-    page(c, 5, 3, 26, 29)
-    c.fill(9, 20, 11, 25, BLUE)
-    c.fill(13, 14, 15, 25, GREEN)
-    c.fill(17, 17, 19, 25, ORANGE)
-    c.fill(21, 11, 23, 25, RED)
-
-
-def draw_options(c):
-    for i in range(8):
-        import math
-        a = i * math.pi / 4
-        x, y = int(round(15.5 + 11 * math.cos(a))), int(round(15.5 + 11 * math.sin(a)))
-        c.disc(x, y, 3, GREY, DARK)
-    c.disc(15, 15, 10, GREY, DARK)
-    c.disc(15, 15, 4, MAGENTA if c.pixels[0][c.ox] == MAGENTA else CLEAR, DARK)
-
-
-def draw_magnet(c):
-    c.ring(15, 13, 12, 6, RED, keep=lambda x, y: y <= 0)
-    c.fill(3, 13, 9, 22, RED)
-    c.fill(21, 13, 27, 22, RED)
-    c.fill(3, 23, 9, 28, LIGHT)
-    c.fill(21, 23, 27, 28, LIGHT)
-    c.frame(3, 23, 9, 28, DARK)
-    c.frame(21, 23, 27, 28, DARK)
-
-
 def draw_app_icon(c):
     c.box(2, 4, 29, 29, WHITE, DARK)
     c.fill(3, 5, 28, 10, BLUE)
@@ -360,10 +294,7 @@ def strip(path, size, drawers):
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     os.makedirs(out, exist_ok=True)
-    # Toolbar 128 is rendered from the icon theme (theme_images.txt).
-    # Page tabs: contacts, timetable, tasks, reports, options, magnet board.
-    strip(os.path.join(out, "page_tabs.png"), 32,
-          [draw_contacts, draw_timetable, draw_tasks, draw_reports, draw_options, draw_magnet])
+    # The toolbar, tab and About pictures come from the icon theme (theme_images.txt).
     strip(os.path.join(out, "panel_images.png"), 16, small_shapes())
     for name, vertical in (("split_horz.png", True), ("split_vert.png", False)):
         c = Canvas(32, 32, CLEAR)

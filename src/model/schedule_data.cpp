@@ -75,6 +75,7 @@ void CScheduleData::ResetDisplayScheme() {
 
 void CScheduleData::ResetToNew(BOOL refresh) {
     ReadDefaultFileStatus();
+    m_bUntitled = true;
 
     m_nCurrentEntity = 0;
     m_nDays = 6;

@@ -166,6 +166,10 @@ public:
     // The document file.
     CString GetFilePath() const { return m_fileStatus.m_szFullName; }
     void RefreshFileStatus(const CString& path);
+    // Whether the document has no file of its own yet: a new document, or one made from a
+    // template. Set by ResetToNew, cleared by a successful Load.
+    bool IsUntitled() const { return m_bUntitled; }
+    void SetUntitled(bool untitled) { m_bUntitled = untitled; }
 
     // Undo, one level deep.
     // Copies the six collections and the current entity into the snapshot.
@@ -497,6 +501,7 @@ private:
     CCautiousAnswerer m_defaultAnswerer;
     CMemoryClipboard m_defaultClipboard;
     bool m_bHasUndo = false;
+    bool m_bUntitled = true;
     std::thread::id m_ownerThread = std::this_thread::get_id();
 };
 

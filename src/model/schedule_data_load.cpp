@@ -125,6 +125,7 @@ BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
     TakeDocumentFrom(*fresh);
     settings.Commit();
     RefreshFileStatus(path);
+    m_bUntitled = false;
     if (refresh) Host().RefreshPages(PageRefresh::AfterLoad);
     return TRUE;
 }

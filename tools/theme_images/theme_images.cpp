@@ -4,8 +4,11 @@
 // ("context/name" inside the theme). The icons are set side by side into one strip of that
 // height; background "magenta" flattens them onto magenta (the program's mask colour),
 // "face" onto the classic button face (for pictures shown as they are, on that face), and
-// "alpha" keeps their transparency. Lines starting with # are comments.
+// "alpha" keeps their transparency, and "about" makes the About box's picture: a soft gradient
+// of the box's size with the icons, twice their size, in a row across its middle. Lines
+// starting with # are comments.
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QString>
 
@@ -62,6 +65,28 @@ QImage OnMagenta(const QImage& strip) {
     return out;
 }
 
+// The About box's picture (524 x 419): a light blue gradient with the icons in a row between
+// the texts that the box draws above and below.
+QImage AboutPicture(const std::vector<QImage>& icons) {
+    const int width = 524, height = 419, iconSize = 64, gap = 24, rowTop = 178;
+    QImage out(width, height, QImage::Format_RGB32);
+    QPainter painter(&out);
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0.0, QColor(214, 228, 248));
+    gradient.setColorAt(1.0, QColor(255, 255, 255));
+    painter.fillRect(out.rect(), gradient);
+    painter.fillRect(QRect(0, rowTop - 14, width, 2), QColor(170, 190, 225));
+    painter.fillRect(QRect(0, rowTop + iconSize + 12, width, 2), QColor(170, 190, 225));
+    const int count = static_cast<int>(icons.size());
+    int x = (width - (count * iconSize + (count - 1) * gap)) / 2;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const QImage& icon : icons) {
+        painter.drawImage(QRect(x, rowTop, iconSize, iconSize), icon);
+        x += iconSize + gap;
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,26 +111,31 @@ int main(int argc, char** argv) {
         std::vector<std::string> icons;
         fields >> file >> size >> background;
         for (std::string icon; fields >> icon;) icons.push_back(icon);
-        if (file.empty() || size <= 0 || icons.empty() || (background != "magenta" && background != "face" && background != "alpha")) {
-            std::fprintf(stderr, "%s(%d): expected: file size magenta|face|alpha icon...\n", table.c_str(), lineNumber);
+        if (file.empty() || size <= 0 || icons.empty() || (background != "magenta" && background != "face" && background != "alpha" && background != "about")) {
+            std::fprintf(stderr, "%s(%d): expected: file size magenta|face|alpha|about icon...\n", table.c_str(), lineNumber);
             ++failures;
             continue;
+        }
+        std::vector<QImage> images;
+        for (const std::string& name : icons) {
+            const QImage icon = LoadIcon(theme, name, size);
+            if (icon.isNull()) {
+                std::fprintf(stderr, "%s(%d): no icon %s in %s\n", table.c_str(), lineNumber, name.c_str(),
+                             theme.c_str());
+                ++failures;
+            }
+            images.push_back(icon);
         }
         QImage strip(size * static_cast<int>(icons.size()), size, QImage::Format_ARGB32);
         strip.fill(Qt::transparent);
         QPainter painter(&strip);
-        for (size_t i = 0; i < icons.size(); ++i) {
-            const QImage icon = LoadIcon(theme, icons[i], size);
-            if (icon.isNull()) {
-                std::fprintf(stderr, "%s(%d): no icon %s in %s\n", table.c_str(), lineNumber, icons[i].c_str(),
-                             theme.c_str());
-                ++failures;
-                continue;
-            }
-            painter.drawImage(static_cast<int>(i) * size, 0, icon);
-        }
+        for (size_t i = 0; i < images.size(); ++i)
+            if (!images[i].isNull()) painter.drawImage(static_cast<int>(i) * size, 0, images[i]);
         painter.end();
-        const QImage out = background == "magenta" ? OnMagenta(strip) : background == "face" ? OnFace(strip) : strip;
+        const QImage out = background == "about"     ? AboutPicture(images)
+                           : background == "magenta" ? OnMagenta(strip)
+                           : background == "face"    ? OnFace(strip)
+                                                     : strip;
         if (!out.save(QString::fromStdString(outDir + "/" + file), "PNG")) {
             std::fprintf(stderr, "%s: cannot be written\n", (outDir + "/" + file).c_str());
             ++failures;

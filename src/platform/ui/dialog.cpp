@@ -2,6 +2,7 @@
 // helpers. The dialog manager's key handling is in dialog_manager.cpp.
 #include "platform/ui/dialog.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +26,9 @@
 #include "platform/ui/window_record.h"
 
 namespace {
+
+// The modal dialogs running now, nested.
+int g_modalDepth = 0;
 
 constexpr const wchar_t* kDialogClass = L"#32770";
 
@@ -218,7 +222,9 @@ INT_PTR CDialog::RunModal() {
         ShowWindow(SW_SHOW);
         QEventLoop loop;
         m_loop = &loop;
+        ++g_modalDepth;
         if (!m_ending && m_hWnd) loop.exec(QEventLoop::DialogExec);
+        --g_modalDepth;
         m_loop = nullptr;
     }
     if (m_hWnd) ShowWindow(SW_HIDE);
@@ -234,6 +240,8 @@ void CDialog::EndDialog(int nResult) {
         ShowWindow(SW_HIDE);
     }
 }
+
+BOOL IsModalDialogOpen() { return g_modalDepth > 0 || QApplication::activeModalWidget() != nullptr; }
 
 BOOL EndDialog(HWND hDlg, INT_PTR nResult) {
     CDialog* dialog = DialogOf(hDlg);

@@ -108,6 +108,9 @@ BOOL IsDialogMessage(HWND hDlg, LPMSG lpMsg);
 HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 HWND GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+// Whether a modal dialog runs now: one of ours (DoModal), or a message box or file dialog of
+// the toolkit.
+BOOL IsModalDialogOpen();
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
 BOOL SetDlgItemText(HWND hDlg, int nID, LPCTSTR lpString);
 UINT GetDlgItemText(HWND hDlg, int nID, LPTSTR lpString, int cchMax);

@@ -142,6 +142,7 @@ void EnsureNativeClasses() {
     Register(DATETIMEPICK_CLASS, CS_DBLCLKS, &CreateDateTimeControl);
     Register(MONTHCAL_CLASS, CS_DBLCLKS, &CreateMonthCalControl);
     Register(TOOLTIPS_CLASS, 0, &CreateToolTipControl);
+    Register(L"VornMenuBar", 0, &CreateMenuBarControl);
 }
 
 CNativeControl::CNativeControl(HWND h) : m_hwnd(h) {
@@ -415,9 +416,11 @@ void CNativeControl::UpdateColors() {
     m_text = text;
     m_transparent = hollow;
     QPalette palette = m_widget->palette();
-    palette.setColor(QPalette::WindowText, QColorOf(text));
-    palette.setColor(QPalette::Text, QColorOf(text));
-    palette.setColor(QPalette::ButtonText, QColorOf(text));
+    // The text colour the parent asks for is that of an enabled control; a disabled one keeps
+    // its grey text, as the system draws it.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, QColorOf(text));
     if (face) {
         palette.setColor(QPalette::Window, QColorOf(back));
         // Check boxes and radio buttons fill their label with the button colour.

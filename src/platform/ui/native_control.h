@@ -117,6 +117,7 @@ CNativeControl* CreateProgressControl(HWND h);
 CNativeControl* CreateDateTimeControl(HWND h);
 CNativeControl* CreateMonthCalControl(HWND h);
 CNativeControl* CreateToolTipControl(HWND h);
+CNativeControl* CreateMenuBarControl(HWND h);
 
 // Input of Qt's own popups (a combo box's list, a date picker's calendar) and input that a
 // native control hands to its widget goes straight to Qt (the layer's input filter asks).

@@ -18,6 +18,7 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/rgn.h"
 #include "platform/ui/ui_thread.h"
+#include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui/window_overlay.h"
@@ -309,6 +310,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (IsChildStyle(style)) {
         QWidget* parentWidget = parent->widget.data();
         widget = new CWindowWidget(h, parentWidget, Qt::Widget);
+        // A child made without WS_VISIBLE stays hidden when its parent is shown later (a
+        // dialog's hidden placeholder), as it does in the system.
+        if (!(style & WS_VISIBLE)) widget->setVisible(false);
         StackAtBottom(h, widget);
         const QPoint origin = ClientRectInWidget(parent).topLeft();
         widget->setGeometry(origin.x() + cx, origin.y() + cy, std::max(0, width), std::max(0, height));
@@ -410,6 +414,8 @@ void CWnd::OnNcDestroy() {
         h->ownsWnd = false;
     }
     m_hWnd = nullptr;
+    // The application forgets its main window once it is gone.
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
     PostNcDestroy();
 }
 

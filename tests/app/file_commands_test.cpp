@@ -1,0 +1,284 @@
+// File New, Open, Save, Save As, Close and Undo with every answer to their questions: what is
+// asked, what is on disk afterwards, and that no work is lost.
+#include <filesystem>
+#include <fstream>
+
+#include "app_fixture.h"
+#include "controls/new_project_wzd.h"
+#include "model/time_values.h"
+#include "platform/core/load_res_string.h"
+#include "resource_ids.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class FileCommandTest : public AppTest {
+protected:
+    // The program with a plan of its own in the test's folder.
+    void StartWithPlan(const char* fixture = "small-dated.xml") {
+        planPath = files / "plan.xml";
+        CopyInto(files, SharedDocument(fixture), "plan.xml");
+        ASSERT_TRUE(Start({CString(planPath)}));
+        original = ReadBytes(planPath);
+    }
+    // An edit that makes the document differ from its file.
+    void Edit() {
+        Data().SaveUndo();
+        Data().m_arrEntities[0].m_strName += L" (renamed)";
+        ASSERT_TRUE(Data().IsModified());
+    }
+    CString FirstName() { return Data().m_arrEntities[0].m_strName; }
+    void Command(UINT id) {
+        Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        vorn_test::ProcessEvents();
+    }
+    // The wizard is cancelled as soon as it shows.
+    void CancelWizard() {
+        WhenModal<CNewProjectWzd>([](CNewProjectWzd& wizard) { wizard.EndDialog(IDCANCEL); });
+    }
+    std::vector<CString> AskedTexts() const {
+        std::vector<CString> texts;
+        for (const auto& q : answerer.m_messageBoxes) texts.push_back(q.text);
+        return texts;
+    }
+
+    std::string planPath;
+    std::string original;
+};
+
+// The save question of File New, Open and Close, answered Cancel, No and Yes.
+struct QuestionCase {
+    const char* name;
+    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN or 0 for closing the frame
+    UINT question;
+    int answer;
+    bool saved;     // the plan file holds the edit afterwards
+    bool goesOn;    // the command went past the question
+};
+
+const QuestionCase kQuestionCases[] = {
+    {"new cancel", ID_FILE_NEW, IDS_NEW_SAVE_CHANGES, IDCANCEL, false, false},
+    {"new no", ID_FILE_NEW, IDS_NEW_SAVE_CHANGES, IDNO, false, true},
+    {"new yes", ID_FILE_NEW, IDS_NEW_SAVE_CHANGES, IDYES, true, true},
+    {"open cancel", ID_FILE_OPEN, IDS_OPEN_SAVE_CHANGES, IDCANCEL, false, false},
+    {"open no", ID_FILE_OPEN, IDS_OPEN_SAVE_CHANGES, IDNO, false, true},
+    {"open yes", ID_FILE_OPEN, IDS_OPEN_SAVE_CHANGES, IDYES, true, true},
+    {"close cancel", 0, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
+    {"close no", 0, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
+    {"close yes", 0, IDS_CLOSE_SAVE_CHANGES, IDYES, true, true},
+};
+
+TEST_F(FileCommandTest, TheSaveQuestionOfNewOpenAndCloseDecidesWhatHappensToTheEdit) {
+    for (const QuestionCase& c : kQuestionCases) {
+        SCOPED_TRACE(c.name);
+        StartWithPlan();
+        Edit();
+        const CString edited = FirstName();
+        const std::string other = CopyInto(files, SampleDocument(), "other.xml").ToUtf8();
+        answerer.m_messageBoxes.clear();
+        answerer.m_fileDialogs.clear();
+        answerer.AnswerMessageBox(c.answer);
+        if (c.command == ID_FILE_OPEN) answerer.AnswerFile(CString(other));
+        if (c.command == ID_FILE_NEW) CancelWizard();
+        if (c.command)
+            Command(c.command);
+        else
+            Frame().SendMessage(WM_CLOSE);
+        vorn_test::ProcessEvents();
+
+        ASSERT_GE(answerer.m_messageBoxes.size(), 1u);
+        EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(c.question));
+        EXPECT_EQ(ReadBytes(planPath) != original, c.saved);
+        EXPECT_EQ(std::filesystem::exists(files / "plan.bak"), c.saved) << "a save in place keeps a backup";
+        if (c.saved) {
+            EXPECT_EQ(ReadBytes(files / "plan.bak"), original);
+        }
+        if (!c.goesOn) {
+            // Cancel: the edit is still there, nothing else was asked.
+            EXPECT_EQ(FirstName(), edited);
+            EXPECT_TRUE(answerer.m_fileDialogs.empty());
+            EXPECT_TRUE(Frame().GetSafeHwnd() != nullptr);
+        } else if (c.command == ID_FILE_NEW) {
+            EXPECT_TRUE(Data().m_arrEntities.empty());
+            EXPECT_FALSE(Data().HasUndoSnapshot());
+        } else if (c.command == ID_FILE_OPEN) {
+            EXPECT_EQ(Data().GetFilePath(), CString(other));
+            EXPECT_EQ(app->GetRecentDocuments().front().m_strPath, CString(other));
+            EXPECT_FALSE(Data().HasUndoSnapshot()) << "the snapshot belonged to the other plan";
+        } else {
+            EXPECT_EQ(app->GetMainFrame(), nullptr);
+        }
+        Stop();
+        std::filesystem::remove(files / "plan.bak");
+    }
+}
+
+TEST_F(FileCommandTest, YesFollowedByAFailedSaveEndsTheCommandAndKeepsTheWork) {
+    struct Case {
+        const char* name;
+        UINT command;
+    };
+    for (const Case& c : {Case{"new", ID_FILE_NEW}, Case{"open", ID_FILE_OPEN}, Case{"close", 0}}) {
+        SCOPED_TRACE(c.name);
+        // The plan's folder goes away, so the save cannot be written.
+        TempFolder folder;
+        CopyInto(folder, SharedDocument("small-dated.xml"), "plan.xml");
+        ASSERT_TRUE(Start({CString(folder / "plan.xml")}));
+        Edit();
+        const CString edited = FirstName();
+        std::filesystem::remove_all(folder.path());
+        answerer.m_messageBoxes.clear();
+        answerer.AnswerMessageBox(IDYES);
+        if (c.command)
+            Command(c.command);
+        else
+            Frame().SendMessage(WM_CLOSE);
+        vorn_test::ProcessEvents();
+        ASSERT_NE(app->GetMainFrame(), nullptr) << "the program stays open";
+        EXPECT_EQ(FirstName(), edited);
+        EXPECT_TRUE(answerer.m_fileDialogs.empty()) << "nothing is opened over the unsaved work";
+        // The question, then the store's report of the failed write.
+        ASSERT_EQ(answerer.m_messageBoxes.size(), 2u);
+        EXPECT_EQ(answerer.m_messageBoxes[1].text, LoadResString(IDS_SAVE_FILE_ERROR));
+        Stop();
+    }
+}
+
+TEST_F(FileCommandTest, YesForAnUntitledPlanFollowedByACancelledSaveDialogEndsTheCommand) {
+    StartWithPlan();
+    Edit();
+    const CString name = FirstName();
+    Data().SetUntitled(true);
+    for (UINT command : {static_cast<UINT>(ID_FILE_NEW), static_cast<UINT>(ID_FILE_OPEN), 0u}) {
+        answerer.AnswerMessageBox(IDYES);
+        answerer.CancelFile();
+        if (command)
+            Command(command);
+        else
+            Frame().SendMessage(WM_CLOSE);
+        ASSERT_NE(app->GetMainFrame(), nullptr);
+        EXPECT_EQ(Data().m_arrEntities[0].m_strName, name);
+    }
+    EXPECT_EQ(answerer.m_fileDialogs.size(), 3u) << "only the save dialogs were shown";
+}
+
+TEST_F(FileCommandTest, SaveWritesTheDocumentAfterAnAtomicBackupAndANamedLikeItsBackupIsKept) {
+    StartWithPlan();
+    std::ofstream(files / "plan.bak") << "an older backup";
+    Edit();
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(ReadBytes(files / "plan.bak"), original);
+    EXPECT_FALSE(Data().IsModified());
+    EXPECT_TRUE(answerer.m_messageBoxes.empty());
+
+    // A document whose own name is that of its backup is not replaced by the backup step.
+    std::filesystem::rename(files / "plan.xml", files / "copy.bak");
+    Stop();
+    ASSERT_TRUE(Start({CString(files / "copy.bak")}));
+    Edit();
+    Command(ID_FILE_SAVE);
+    EXPECT_TRUE(std::filesystem::exists(files / "copy.bak"));
+    EXPECT_FALSE(Data().IsModified());
+}
+
+TEST_F(FileCommandTest, SaveAsAddsXmlOnlyToANameWithoutExtensionAndRefusesToOverwriteATemplate) {
+    StartWithPlan();
+    struct Case {
+        const char* typed;
+        const char* written;
+    };
+    for (const Case& c : {Case{"noext", "noext.xml"}, Case{"plan.v2", "plan.v2"}, Case{"keep.xml", "keep.xml"}}) {
+        answerer.AnswerFile(CString(files / c.typed));
+        Command(ID_FILE_SAVE_AS);
+        EXPECT_TRUE(std::filesystem::exists(files / c.written)) << c.typed;
+        EXPECT_EQ(Data().GetFilePath(), CString(files / c.written)) << c.typed;
+        EXPECT_EQ(app->GetRecentDocuments().front().m_strPath, CString(files / c.written)) << c.typed;
+    }
+    // A dated plan over a week template: refused, and the dialog comes again.
+    CopyInto(files, SharedDocument("small-template.xml"), "template.xml");
+    const std::string templateBytes = ReadBytes(files / "template.xml");
+    answerer.AnswerFile(CString(files / "template.xml"));
+    answerer.CancelFile();
+    answerer.m_messageBoxes.clear();
+    Command(ID_FILE_SAVE_AS);
+    EXPECT_EQ(ReadBytes(files / "template.xml"), templateBytes);
+    ASSERT_EQ(answerer.m_messageBoxes.size(), 1u);
+    EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(IDS_TEMPLATE_OVERWRITE));
+}
+
+TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
+    StartWithPlan();
+    const auto recent = app->GetRecentDocuments().size();
+    answerer.CancelFile();
+    Command(ID_FILE_OPEN);
+    answerer.CancelFile();
+    Command(ID_FILE_SAVE_AS);
+    EXPECT_EQ(Data().GetFilePath(), CString(planPath));
+    EXPECT_EQ(app->GetRecentDocuments().size(), recent);
+    EXPECT_EQ(ReadBytes(planPath), original);
+}
+
+TEST_F(FileCommandTest, UndoIsOfferedWhileASnapshotExistsAndSwapsTheEditBackAndForth) {
+    StartWithPlan();
+    auto undoEnabled = [this] {
+        bool enabled = false;
+        struct Probe : CCmdUI {
+            bool* out;
+            void Enable(BOOL on) override { *out = on != FALSE; }
+        } probe;
+        probe.m_nID = ID_EDIT_UNDO;
+        probe.out = &enabled;
+        app->OnCmdMsg(ID_EDIT_UNDO, CN_UPDATE_COMMAND_UI, &probe, nullptr);
+        return enabled;
+    };
+    EXPECT_FALSE(undoEnabled()) << "a document just read has nothing to undo";
+    const CString before = FirstName();
+    Edit();
+    const CString after = FirstName();
+    EXPECT_TRUE(undoEnabled());
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(FirstName(), before);
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(FirstName(), after);
+}
+
+TEST_F(FileCommandTest, TheWizardsExistingPlanIsOpenedAndJoinsTheRecentList) {
+    const CString other = CopyInto(files, SharedDocument("small-dated.xml"), "chosen.xml");
+    WhenModal<CNewProjectWzd>([other](CNewProjectWzd& wizard) {
+        wizard.choice = 1;
+        wizard.SetFilePath(L"  " + other + L" ");
+        wizard.EndDialog(ID_WIZFINISH);
+    });
+    ASSERT_TRUE(Start({}));
+    EXPECT_EQ(Data().GetFilePath(), other);
+    EXPECT_FALSE(Data().m_arrEntities.empty());
+    ASSERT_FALSE(app->GetRecentDocuments().empty());
+    EXPECT_EQ(app->GetRecentDocuments().front().m_strPath, other);
+}
+
+TEST_F(FileCommandTest, ATemplateStartedAWeekLaterMovesEveryEntryAWeekAndIsUntitled) {
+    const CString path = CopyInto(files, SharedDocument("small-template.xml"), "week.xml");
+    CScheduleData probe;
+    ASSERT_TRUE(probe.Load(path, FALSE));
+    const COleDateTime start = probe.GetStartDate();
+    const COleDateTime firstEntry = probe.m_arrEntries.begin()->m_dtStart;
+    WhenModal<CNewProjectWzd>([path, start](CNewProjectWzd& wizard) {
+        wizard.choice = 2;
+        wizard.SetFilePath(path);
+        wizard.startDate = start + COleDateTimeSpan(7.0);
+        wizard.EndDialog(ID_WIZFINISH);
+    });
+    ASSERT_TRUE(Start({}));
+    EXPECT_TRUE(Data().IsUntitled());
+    EXPECT_EQ(Data().m_nTitleFormat, 2);
+    EXPECT_TRUE(IsSameDay(Data().GetStartDate(), start + COleDateTimeSpan(7.0)));
+    const CTimetableEntry& moved = *Data().m_arrEntries.begin();
+    EXPECT_TRUE(IsSameDay(moved.m_dtStart, firstEntry + COleDateTimeSpan(7.0)));
+    EXPECT_TRUE(IsSameDay(moved.m_dtUnmovedStart, firstEntry + COleDateTimeSpan(7.0)));
+}
+
+}  // namespace
