@@ -523,6 +523,15 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
         AddResult(log, L"conversion_error", found, kResultEncoding);
         return finish(false);
     }
+    if (markLength == 0 && !wide.empty() && wide[0] == L'\uFEFF') {
+        // A mark that NUL units hid from the mark test: it is the file's mark, not text, or it
+        // would become a mark when the text is written back and vanish on the next read.
+        wide.erase(0, 1);
+        if (codePage == CP_UTF8 && found.CompareNoCase(L"UTF-8") == 0) {
+            fileFlags |= kUtf8Preamble;
+            AddResult(log, L"bom", found, kResultEncoding);
+        }
+    }
     text.str() = std::move(wide);
     AddResult(log, L"converted_to", L"UTF-16", kResultEncoding | kResultLength, text.GetLength());
     return finish(true);
