@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "model/xml_document.h"
+
 CString ScratchFile(const char* name) {
     static const std::filesystem::path folder = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "vorn-fuzz-XXXXXX").string();
@@ -60,3 +62,25 @@ const char* const kFuzzBaseDocument =
     "<REPLACEMENTS><REPLACE ENTITY=\"3\"/></REPLACEMENTS></ENTRY></TIMETABLE>\r\n"
     "<KEYS><KEY ENTITY=\"2\" ACTIVITY=\"1\" CODE=\"M1\"/></KEYS>\r\n"
     "</DOCUMENT>\r\n";
+
+CFuzzServices::CFuzzServices() { m_settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 3, 0, 0, 0); }
+
+ModelServices CFuzzServices::Get() {
+    ModelServices services;
+    services.settings = &m_settings;
+    services.answerer = &m_answerer;
+    services.clipboard = &m_clipboard;
+    return services;
+}
+
+void LoadBaseDocument(CScheduleData& store) {
+    const CString base = ScratchFile("base.xml");
+    WriteScratchFile(base, kFuzzBaseDocument);
+    Check(store.Load(base, FALSE) != FALSE, "the base document does not load");
+}
+
+CString DocumentText(CScheduleData& store) {
+    CXmlDocument doc;
+    store.WriteXml(doc);
+    return doc.GetDoc();
+}
