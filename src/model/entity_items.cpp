@@ -45,7 +45,8 @@ std::vector<CEntityItem> SortedItems(const CScheduleData& data, const CEntity& e
 
 // How many items of p's day clash with item p, p included; items of another activity in p's
 // group are not tested for a type-0 entity.
-int CountItemClashes(const CEntity& entity, const std::vector<CEntityItem>& items, std::size_t p) {
+int CountItemClashes(const CScheduleData& data, const CEntity& entity, const std::vector<CEntityItem>& items,
+                     std::size_t p) {
     int count = 1;
     const CEntityItem& first = items[p];
     for (std::size_t q = p + 1; q < items.size() && IsSameDay(items[q].m_dtStart, first.m_dtStart); ++q) {
@@ -53,7 +54,7 @@ int CountItemClashes(const CEntity& entity, const std::vector<CEntityItem>& item
         if (entity.m_nType == 0 && first.m_nGroup != 0 && other.m_nGroup == first.m_nGroup &&
             other.m_nActivity != first.m_nActivity)
             continue;
-        if (ItemsClashInTime(other, first)) ++count;
+        if (ItemsClashInTime(data, other, first)) ++count;
     }
     return count;
 }
@@ -78,7 +79,7 @@ std::uint64_t CEntity::FindOverlapViolation(const CScheduleData& data, bool refr
     if (m_bUnavailable || m_arrItems.empty() || m_nOverlaps == 0) return 0;
     const std::vector<CEntityItem> items = SortedItems(data, *this, refresh);
     for (std::size_t p = 0; p < items.size(); ++p) {
-        if (CountItemClashes(*this, items, p) > m_nOverlaps) return items[p].m_nEntry;
+        if (CountItemClashes(data, *this, items, p) > m_nOverlaps) return items[p].m_nEntry;
     }
     return 0;
 }
@@ -88,7 +89,7 @@ double CEntity::GetOverlapCost(const CScheduleData& data, double weight) const {
     const std::vector<CEntityItem> items = SortedItems(data, *this, true);
     double cost = 0.0;
     for (std::size_t p = 0; p < items.size(); ++p) {
-        const int count = CountItemClashes(*this, items, p);
+        const int count = CountItemClashes(data, *this, items, p);
         if (count <= m_nOverlaps) continue;
         const CEntityItem& item = items[p];
         cost += weight * item.m_dWeight * WholeMinutes((item.m_dtEnd - item.m_dtStart).m_span) *

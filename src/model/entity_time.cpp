@@ -148,7 +148,8 @@ COleDateTimeSpan CEntity::SumAbsenceTime(const CScheduleData& data) const {
             continue;
         }
         const int day = data.GetDayIndex(absence.m_dtStart);
-        if (day < 0 || day >= kMaxPlanDays) continue;
+        // An empty window (one that ends where or before it starts) has no length.
+        if (day < 0 || day >= kMaxPlanDays || m_tDayEnd[day] <= m_tDayStart[day]) continue;
         const long long minutes = (m_tDayEnd[day] - m_tDayStart[day]) / 60;
         sum += COleDateTimeSpan(static_cast<double>(minutes) / 1440.0);
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/chime_set.h"
+#include "model/document_values.h"
 #include "model/model_host.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -12,13 +13,6 @@ namespace {
 
 // String id of the lesson word in the two-line caption.
 constexpr UINT kLessonCaptionId = 60697;
-
-// Seconds since local midnight; -1 when the time has no local form.
-long long SecondsOfDay(__time64_t t) {
-    struct tm parts {};
-    if (_localtime64_s(&parts, &t) != 0) return -1;
-    return parts.tm_hour * 3600LL + parts.tm_min * 60LL + parts.tm_sec;
-}
 
 bool IsBreak(const CString& text) { return text.GetAt(0) == L'!'; }
 
@@ -33,8 +27,8 @@ const CChimeSet* FindChimeSetOrFirst(const CScheduleData& data, int chimeSetId) 
 int GetHourSlot(const CScheduleData& data, __time64_t t) {
     // Slots belong to the day: only the time of day counts, so a full date never walks
     // through the hours of the years since 2000.
-    const long long time = SecondsOfDay(t);
-    const long long dayStart = SecondsOfDay(data.m_tDayStart);
+    const long long time = GetLocalSecondsOfDay(t);
+    const long long dayStart = GetLocalSecondsOfDay(data.m_tDayStart);
     if (time < 0 || dayStart < 0) return -1;
     const long long offset = time - dayStart;
     // Earlier means by 3 minutes or more.
@@ -51,7 +45,7 @@ CString GetLessonStartText(const CScheduleData& data, int lesson, int chimeSetId
         const std::size_t i = chimeSet->FindLesson(lesson);
         if (i < chimeSet->m_arrIntervals.size()) start = chimeSet->m_arrIntervals[i].m_tStart;
     }
-    return CTime(start).Format(L"%H:%M");
+    return FormatClockTime64(start);
 }
 
 CString GetHourText(const CScheduleData& data, int i) {

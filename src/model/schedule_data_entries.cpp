@@ -161,13 +161,12 @@ void CScheduleData::ClearActivityInterval(int activityId, const COleDateTime& st
         } else if (!Earlier(E, e) && Later(S, s)) {
             entry.m_tsLength = S - s;
         } else {
-            entry.m_tsLength = S - s;
+            // The rest starts unmoved where it is, so it carries the state the cut entry shows
+            // (a moved entry stays moved), not the cut entry's stored fields.
             CTimetableEntry rest(E, e - E);
             rest.m_nActivity = activityId;
-            rest.m_nState = entry.m_nState;
-            rest.m_bState3 = entry.m_bState3;
-            rest.m_bState6 = entry.m_bState6;
-            rest.m_bLinked = entry.m_bLinked;
+            rest.SetState(entry.GetState(*this));
+            entry.m_tsLength = S - s;
             m_arrEntries.push_back(std::move(rest));
         }
         break;
@@ -362,8 +361,7 @@ void CScheduleData::CancelEntriesOfAbsentEntities(const COleDateTime& rangeStart
         const auto activity = FindActivity(entry.m_nActivity);
         const bool hasActivity = activity != m_arrActivities.end();
         const bool involved = std::any_of(entityIds.begin(), entityIds.end(), [&](int id) {
-            const auto entity = FindEntity(id);
-            if (hasActivity && entity != m_arrEntities.end() && activity->HasEntity(*entity)) return true;
+            if (hasActivity && Contains(activity->m_arrMembers, id)) return true;
             for (const CReplacement& r : entry.m_arrReplacements)
                 if (r.m_nEntity == id) return true;
             return Contains(entry.m_arrRooms, id);

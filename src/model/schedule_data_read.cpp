@@ -151,8 +151,10 @@ void CScheduleData::ReadAvailabilitySection(CXmlDocument& doc) {
         const auto entity = FindEntity(ParseFileInt(get(L"ENTITY")));
         if (entity == m_arrEntities.end()) return;
 
-        CAbsence absence;
+        // An absence without a day it can be put on is dropped, as entries outside the plan are.
         const COleDateTime day = ParseFileDate(get(L"DAY"));
+        if (day.GetStatus() != COleDateTime::valid) return;
+        CAbsence absence;
         const CString start = get(L"START");
         if (!start.IsEmpty()) {
             absence.m_dtStart = DateAtClockTime(day, start);

@@ -3,6 +3,7 @@
 #include "model/entity.h"
 #include "model/entity_item.h"
 #include "model/merge_sort.h"
+#include "model/schedule_data.h"
 #include "model/timetable_entry.h"
 #include "model/time_values.h"
 
@@ -12,11 +13,23 @@ bool IsPlacedStart(const COleDateTime& start) {
     return !(start.GetStatus() == COleDateTime::valid && start.GetYear() == 1970);
 }
 
-bool ShareMoreThanThreeMinutes(const COleDateTime& s1, const COleDateTime& e1, const COleDateTime& s2,
-                               const COleDateTime& e2) {
-    if (IntervalsLieApart(s1, e1, s2, e2)) return false;
-    return WholeMinutes(IntersectIntervals(s1, e1, s2, e2).m_span) > 3;
+// Whether two touching placements of different chime sets still collide: snapped to the lessons
+// of its own set, the earlier one ends later than the later one starts, so their real lessons
+// overlap.
+bool LessonsRunInto(const CScheduleData& data, int earlierSet, const COleDateTime& earlierStart,
+                    const COleDateTimeSpan& earlierLength, int laterSet, const COleDateTime& laterStart,
+                    const COleDateTimeSpan& laterLength) {
+    if (earlierSet == 0 || laterSet == 0 || earlierSet == laterSet) return false;
+    const auto earlier = data.FindChimeSet(earlierSet);
+    const auto later = data.FindChimeSet(laterSet);
+    if (earlier == data.m_arrChimeSets.end() || later == data.m_arrChimeSets.end()) return false;
+    __time64_t earlierFirst = 0, earlierLast = 0, laterFirst = 0, laterLast = 0;
+    earlier->SnapToLessons(data, earlierStart, earlierLength, earlierFirst, earlierLast);
+    later->SnapToLessons(data, laterStart, laterLength, laterFirst, laterLast);
+    return CompareTime64Approx(earlierLast, laterFirst) == 1;
 }
+
+bool Touch(const COleDateTime& end, const COleDateTime& start) { return CompareTimesApprox(end, start) == 0; }
 
 }  // namespace
 
@@ -34,15 +47,30 @@ bool IntervalsLieApart(const COleDateTime& s1, const COleDateTime& e1, const COl
 
 bool EntriesClashInTime(const CScheduleData& data, const CTimetableEntry& other, int chimeSetId,
                         const CTimetableEntry& entry) {
-    (void)data;
-    (void)chimeSetId;
     if (!IsPlacedStart(entry.m_dtStart)) return false;
-    return ShareMoreThanThreeMinutes(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, entry.GetEndTime());
+    const COleDateTime otherEnd = other.GetEndTime();
+    const COleDateTime entryEnd = entry.GetEndTime();
+    if (IntervalsLieApart(other.m_dtStart, otherEnd, entry.m_dtStart, entryEnd)) return false;
+    if (WholeMinutes(IntersectIntervals(other.m_dtStart, otherEnd, entry.m_dtStart, entryEnd).m_span) > 3) return true;
+    // Touching entries: whichever comes first is snapped in its own chime set.
+    const int otherSet = other.GetChimeSetId(data);
+    if (Touch(otherEnd, entry.m_dtStart))
+        return LessonsRunInto(data, otherSet, other.m_dtStart, other.m_tsLength, chimeSetId, entry.m_dtStart,
+                              entry.m_tsLength);
+    if (Touch(entryEnd, other.m_dtStart))
+        return LessonsRunInto(data, chimeSetId, entry.m_dtStart, entry.m_tsLength, otherSet, other.m_dtStart,
+                              other.m_tsLength);
+    return false;
 }
 
-bool ItemsClashInTime(const CEntityItem& later, const CEntityItem& earlier) {
+bool ItemsClashInTime(const CScheduleData& data, const CEntityItem& later, const CEntityItem& earlier) {
     if (!IsPlacedStart(later.m_dtStart)) return false;
-    return ShareMoreThanThreeMinutes(later.m_dtStart, later.m_dtEnd, earlier.m_dtStart, earlier.m_dtEnd);
+    if (IntervalsLieApart(later.m_dtStart, later.m_dtEnd, earlier.m_dtStart, earlier.m_dtEnd)) return false;
+    if (WholeMinutes(IntersectIntervals(later.m_dtStart, later.m_dtEnd, earlier.m_dtStart, earlier.m_dtEnd).m_span) > 3)
+        return true;
+    if (!Touch(earlier.m_dtEnd, later.m_dtStart)) return false;
+    return LessonsRunInto(data, earlier.m_nChimeSet, earlier.m_dtStart, earlier.m_dtEnd - earlier.m_dtStart,
+                          later.m_nChimeSet, later.m_dtStart, later.m_dtEnd - later.m_dtStart);
 }
 
 bool LessEntityItem(const CEntityItem& a, const CEntityItem& b) {

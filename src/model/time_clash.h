@@ -13,13 +13,15 @@ class CTimetableEntry;
 // test before the tolerant comparisons of IntersectIntervals.
 bool IntervalsLieApart(const COleDateTime& s1, const COleDateTime& e1, const COleDateTime& s2, const COleDateTime& e2);
 
-// Whether the stored entry and the tested entry share more than 3 minutes. A tested entry that
-// is not placed (a valid start in 1970) clashes with nothing. Entries that only touch never
-// clash, whatever chime sets they use; the chime set id is kept for the callers' sake.
+// Whether the stored entry and the tested entry (of chime set chimeSetId) collide: they share
+// more than 3 minutes, or they only touch, use different chime sets, and the earlier one's
+// lessons run past the start of the later one's (each snapped in its own set). A tested entry
+// that is not placed (a valid start in 1970) clashes with nothing.
 bool EntriesClashInTime(const CScheduleData& data, const CTimetableEntry& other, int chimeSetId,
                         const CTimetableEntry& entry);
-// The same for two items of a sorted item list, the earlier one second.
-bool ItemsClashInTime(const CEntityItem& later, const CEntityItem& earlier);
+// The same for two items of a sorted item list, the earlier one second, each with its own
+// chime set.
+bool ItemsClashInTime(const CScheduleData& data, const CEntityItem& later, const CEntityItem& earlier);
 
 // Item order: by start (3-minute tolerance); at the same start the smaller state, then the
 // larger ordering number, then the longer item.

@@ -191,13 +191,22 @@ __time64_t MakeTimeOfDay(int hour, int minute) {
 }
 
 int GetLocalHour(__time64_t t) {
+    if (t == 0) return 0;
     struct tm parts {};
     return _localtime64_s(&parts, &t) == 0 ? parts.tm_hour : -1;
 }
 
 int GetLocalMinute(__time64_t t) {
+    if (t == 0) return 0;
     struct tm parts {};
     return _localtime64_s(&parts, &t) == 0 ? parts.tm_min : -1;
+}
+
+long long GetLocalSecondsOfDay(__time64_t t) {
+    if (t == 0) return 0;
+    struct tm parts {};
+    if (_localtime64_s(&parts, &t) != 0) return -1;
+    return parts.tm_hour * 3600LL + parts.tm_min * 60LL + parts.tm_sec;
 }
 
 COleDateTime GetUnplacedDate() { return COleDateTime(1970, 1, 1, 0, 0, 0); }

@@ -70,9 +70,14 @@ int GetFirstWeekDayIndex(const COleDateTime& date);
 // The local moment of a clock time on 1 January 2000 (seconds 0, daylight saving decided by the
 // time-zone rules): how times of day are stored. -1 when it cannot be made.
 __time64_t MakeTimeOfDay(int hour, int minute);
-// The local hour and minute of a 64-bit time; -1 each when it has no local form.
+// The local hour and minute of a stored time of day; -1 each when it has no local form. A time
+// of 0 is one that was never set (an empty day window): it reads as midnight in every time
+// zone, never as the clock time that the moment 0 shows in the local zone.
 int GetLocalHour(__time64_t t);
 int GetLocalMinute(__time64_t t);
+// Seconds since local midnight of a stored time of day, by the same rule; -1 when it has no
+// local form.
+long long GetLocalSecondsOfDay(__time64_t t);
 
 // The date that marks an entry that is not placed: 1 January 1970 00:00.
 COleDateTime GetUnplacedDate();

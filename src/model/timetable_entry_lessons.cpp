@@ -1,6 +1,7 @@
 // The chime set of a timetable entry and its times snapped to lessons.
 #include "model/chime_set.h"
 #include "model/schedule_data.h"
+#include "model/time_values.h"
 #include "model/timetable_entry.h"
 
 namespace {
@@ -11,9 +12,8 @@ const CChimeSet* FindEntryChimeSet(const CScheduleData& data, const CTimetableEn
 }
 
 COleDateTime OnEntryDate(const CTimetableEntry& entry, __time64_t timeOfDay) {
-    const CTime t(timeOfDay);
-    return COleDateTime(entry.m_dtStart.GetYear(), entry.m_dtStart.GetMonth(), entry.m_dtStart.GetDay(), t.GetHour(),
-                        t.GetMinute(), 0);
+    return COleDateTime(entry.m_dtStart.GetYear(), entry.m_dtStart.GetMonth(), entry.m_dtStart.GetDay(),
+                        GetLocalHour(timeOfDay), GetLocalMinute(timeOfDay), 0);
 }
 
 }  // namespace

@@ -390,7 +390,22 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     if (bytes.empty())
         return finish(true);
 
-    // Byte-order mark.
+    // Byte-order mark. NUL units are dropped from the text, so a mark that follows only NUL
+    // units is the file's mark: taken as text, it would become a mark when written back.
+    std::size_t leadingNulls = 0;
+    while (leadingNulls < bytes.size() && bytes[leadingNulls] == 0)
+        ++leadingNulls;
+    int nulls = 0;
+    if (leadingNulls > 0 && leadingNulls < bytes.size()) {
+        for (const ByteOrderMark& mark : kMarks) {
+            const bool wholeUnits = mark.length != 2 || leadingNulls % 2 == 0;
+            if (wholeUnits && bytes.compare(leadingNulls, mark.length, mark.bytes, mark.length) == 0) {
+                nulls = static_cast<int>(mark.length == 2 ? leadingNulls / 2 : leadingNulls);
+                bytes.erase(0, leadingNulls);
+                break;
+            }
+        }
+    }
     CString found;
     std::size_t markLength = 0;
     int unitSize = 1;
@@ -455,7 +470,6 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     AddResult(log, L"read", found, kResultEncoding | kResultLength, units);
 
     // NUL units are removed (in place).
-    int nulls = 0;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < body.size(); i += static_cast<std::size_t>(unitSize)) {
         if (body[i] == 0 && (unitSize == 1 || body[i + 1] == 0)) {
@@ -508,6 +522,15 @@ bool CXmlDocument::ReadFileText(CString* encoding, const CString& path, CString&
     if (!decoded) {
         AddResult(log, L"conversion_error", found, kResultEncoding);
         return finish(false);
+    }
+    if (markLength == 0 && !wide.empty() && wide[0] == L'\uFEFF') {
+        // A mark that NUL units hid from the mark test: it is the file's mark, not text, or it
+        // would become a mark when the text is written back and vanish on the next read.
+        wide.erase(0, 1);
+        if (codePage == CP_UTF8 && found.CompareNoCase(L"UTF-8") == 0) {
+            fileFlags |= kUtf8Preamble;
+            AddResult(log, L"bom", found, kResultEncoding);
+        }
     }
     text.str() = std::move(wide);
     AddResult(log, L"converted_to", L"UTF-16", kResultEncoding | kResultLength, text.GetLength());

@@ -15,7 +15,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path Hostile(const std::string& name) { return fs::weakly_canonical(fs::path(VORN_SHARED_DIR) / "fixtures/hostile" / name); }
+// Damaged files of our own, beside this test, for faults the shared ones do not show.
+const char* const kLocalHostile[] = {"absence_day_unreadable.xml"};
+
+fs::path Hostile(const std::string& name) {
+    const fs::path local = fs::path(VORN_TEST_DIR) / "hostile" / name;
+    if (fs::exists(local)) return fs::weakly_canonical(local);
+    return fs::weakly_canonical(fs::path(VORN_SHARED_DIR) / "fixtures/hostile" / name);
+}
 
 using LoadSave = DocumentFileTest;
 
@@ -56,6 +63,7 @@ const std::map<std::string, Outcome> kHostileOutcomes = {
     {"utf8_without_declaration.xml", Outcome::Loads},
     {"valid_tiny.xml", Outcome::Loads},
     {"zero_ids.xml", Outcome::Loads},
+    {"absence_day_unreadable.xml", Outcome::Loads},
 };
 
 std::vector<std::string> ManifestFiles() {
@@ -67,6 +75,7 @@ std::vector<std::string> ManifestFiles() {
     const std::regex entry("\"file\"\\s*:\\s*\"([^\"]+)\"");
     for (auto it = std::sregex_iterator(json.begin(), json.end(), entry); it != std::sregex_iterator(); ++it)
         files.push_back((*it)[1]);
+    files.insert(files.end(), std::begin(kLocalHostile), std::end(kLocalHostile));
     return files;
 }
 
@@ -77,6 +86,9 @@ void ExpectSound(const CScheduleData& data, const std::string& name) {
         EXPECT_TRUE(e.m_nId > 0 && entities.insert(e.m_nId).second) << name;
         EXPECT_TRUE(e.m_nDefaultPlace == 0 || data.FindEntity(e.m_nDefaultPlace) != data.m_arrEntities.end()) << name;
         EXPECT_TRUE(e.m_nHatch >= 0 && e.m_nHatch <= 11) << name;
+        // An absence that could not be put on a day would not read back as it was.
+        for (const CAbsence& a : e.m_arrAbsences)
+            EXPECT_EQ(a.m_dtStart.GetStatus(), COleDateTime::valid) << name;
     }
     for (const CActivityGroup& g : data.m_arrGroups) EXPECT_TRUE(g.m_nId > 0 && groups.insert(g.m_nId).second) << name;
     for (const CActivity& a : data.m_arrActivities) {
@@ -138,6 +150,11 @@ TEST_F(LoadSave, DamagedValuesReadAsTheirDefaults) {
     ASSERT_TRUE(m_data.Load(Str(Hostile("utf8_with_declaration.xml")), FALSE));
     ASSERT_TRUE(m_data.Load(Str(Hostile("utf16be_with_bom.xml")), FALSE));
     EXPECT_EQ(m_data.m_arrEntities.size(), 6u);
+    // Absences whose day cannot be read are dropped; the readable one stays.
+    ASSERT_TRUE(m_data.Load(Str(Hostile("absence_day_unreadable.xml")), FALSE));
+    const auto anna = m_data.FindEntity(2);
+    ASSERT_EQ(anna->m_arrAbsences.size(), 1u);
+    EXPECT_EQ(anna->m_arrAbsences.front().m_strReason, L"kept");
 }
 
 TEST_F(LoadSave, EmptyPathDoesNothingAndRefreshFollowsALoad) {

@@ -199,15 +199,41 @@ TEST_F(EntryOps, ClearActivityIntervalCases) {
         m_data.ClearActivityInterval(1, c.start, Minutes(c.minutes));
         EXPECT_EQ(Times(), c.after) << c.name;
     }
-    // The split-off rest keeps the state of the entry it came from.
-    m_data.m_arrEntries.clear();
-    Entry(1, Mon(8, 0), 240).m_nState = 1;
-    m_data.m_arrEntries[0].m_bState6 = 1;
-    m_data.ClearActivityInterval(1, Mon(9, 0), Minutes(60));
-    ASSERT_EQ(m_data.m_arrEntries.size(), 2u);
-    EXPECT_EQ(m_data.m_arrEntries[1].m_nState, 1);
-    EXPECT_EQ(m_data.m_arrEntries[1].m_bState6, 1);
-    EXPECT_EQ(m_data.m_arrEntries[1].m_dtUnmovedStart, Mon(10, 0));
+}
+
+TEST_F(EntryOps, ClearActivityIntervalRestShowsTheStateOfTheCutEntry) {
+    // The split-off rest starts unmoved at its own start and shows the state the cut entry
+    // showed: a moved entry of a dated plan stays moved.
+    MakeDated();
+    const COleDateTime day = At(2024, 9, 2, 0, 0);
+    auto at = [&](int hour) { return day + COleDateTimeSpan(hour / 24.0); };
+    struct Case {
+        const char* name;
+        int storedState;
+        int flag6;
+        bool moved;
+        int shown;
+    };
+    const Case cases[] = {
+        {"state-6 flag", 1, 1, false, 6},
+        {"stored state", 1, 0, false, 1},
+        {"moved in a dated plan", 2, 0, true, 4},
+    };
+    for (const Case& c : cases) {
+        m_data.m_arrEntries.clear();
+        CTimetableEntry& entry = Entry(1, at(8), 240);
+        entry.m_nState = c.storedState;
+        entry.m_bState6 = c.flag6;
+        if (c.moved) entry.m_dtUnmovedStart = at(7);
+        ASSERT_EQ(entry.GetState(m_data), c.shown) << c.name;
+        m_data.ClearActivityInterval(1, at(9), Minutes(60));
+        ASSERT_EQ(m_data.m_arrEntries.size(), 2u) << c.name;
+        const CTimetableEntry& rest = m_data.m_arrEntries[1];
+        EXPECT_EQ(rest.m_dtStart, at(10)) << c.name;
+        EXPECT_EQ(rest.m_dtUnmovedStart, at(10)) << c.name;
+        EXPECT_EQ(rest.GetState(m_data), c.shown) << c.name;
+        EXPECT_EQ(m_data.m_arrEntries[0].GetState(m_data), c.shown) << c.name;
+    }
 }
 
 TEST_F(EntryOps, MoveGroupEntriesCases) {
@@ -520,6 +546,12 @@ TEST_F(EntryOps, CancelEntriesOfAbsentEntities) {
     m_data.CancelEntriesOfAbsentEntities(Mon(7, 0), Mon(17, 0), {5});
     EXPECT_EQ(m_data.m_arrEntries[0].m_bLinked, 1);
     EXPECT_TRUE(m_data.HasAbsences());
+    // A room of the activity is not one of its people: listing it involves no entry.
+    m_data.FindActivity(1)->m_arrRooms = {5};
+    m_data.m_arrEntries[0].m_arrRooms.clear();
+    m_data.m_arrEntries[0].m_bLinked = 0;
+    m_data.CancelEntriesOfAbsentEntities(Mon(7, 0), Mon(17, 0), {5});
+    EXPECT_EQ(m_data.m_arrEntries[0].m_bLinked, 0);
 }
 
 // The plan period -------------------------------------------------------------------------------

@@ -165,16 +165,35 @@ TEST_F(TimeAccounting, FreeSlotsHourByHourThroughTheWindow) {
     Entity(1).m_tDayEnd[0] = MakeTimeOfDay(16, 0);
     Activity(10).m_tsDuration = Minutes(600.0);
     Activity(10).m_tsMeeting = Minutes(60.0);
-    AddEntry(10, 0, 9, 0, 60);                 // busy at 09:00
-    Entity(3).m_arrAbsences = {Absence(0, 11, 0, 60)};  // the teacher cannot take 11:00
+    AddActivity(20, {1, 2}).m_tsDuration = Minutes(900.0);
+    Activity(20).m_tsMeeting = Minutes(60.0);
+    AddEntry(10, 0, 9, 0, 60);                          // busy at 09:00
+    AddEntry(20, 0, 15, 0, 60);
+    Entity(3).m_arrAbsences = {Absence(0, 11, 0, 60)};  // only activity 20 can take 11:00
+    Entity(2).m_arrAbsences = {Absence(0, 13, 0, 60)};  // only activity 10 can take 13:00
     m_data.BuildActivityWeights();
     m_data.BuildFreeSlotList(nullptr);
-    std::vector<std::pair<std::string, int>> slots;
-    for (const auto& slot : m_data.m_arrFreeSlots) slots.emplace_back(slot.m_dtStart.Format(L"%H:%M").ToUtf8(), slot.m_nActivities);
-    std::sort(slots.begin(), slots.end());
-    const std::vector<std::pair<std::string, int>> expected = {
-        {"08:00", 1}, {"10:00", 1}, {"11:00", 0}, {"12:00", 1}, {"13:00", 1}, {"14:00", 1}};
-    EXPECT_EQ(slots, expected);
+    // Both activities are short of hours: each weighs 1000000 plus its remaining minutes.
+    ASSERT_EQ(m_data.m_arrActivityWeights.size(), 2u);
+    const double w10 = 1000540.0, w20 = 1000840.0;
+    struct Slot {
+        std::string start;
+        int activities;
+        double weight;
+    };
+    std::vector<Slot> slots;
+    for (const auto& slot : m_data.m_arrFreeSlots)
+        slots.push_back({slot.m_dtStart.Format(L"%H:%M").ToUtf8(), slot.m_nActivities, slot.m_dWeight});
+    // Lightest first; equal sums keep the hour order. 09:00 is taken; the window of 8 hours
+    // gives slots up to 14:00.
+    const std::vector<Slot> expected = {{"13:00", 1, w10},       {"11:00", 1, w20},       {"08:00", 2, w10 + w20},
+                                        {"10:00", 2, w10 + w20}, {"12:00", 2, w10 + w20}, {"14:00", 2, w10 + w20}};
+    ASSERT_EQ(slots.size(), expected.size());
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        EXPECT_EQ(slots[i].start, expected[i].start) << i;
+        EXPECT_EQ(slots[i].activities, expected[i].activities) << i;
+        EXPECT_DOUBLE_EQ(slots[i].weight, expected[i].weight) << i;
+    }
 }
 
 TEST_F(TimeAccounting, ActivityWeightsPutUnfittableActivitiesFirst) {

@@ -40,20 +40,27 @@ const ClashCase kClashes[] = {
     {"4 minutes shared", 10, 8, 0, 60, 10, 8, 56, 64, true},
     {"one inside the other", 10, 8, 0, 120, 10, 8, 30, 30, true},
     {"touching, one chime set", 10, 8, 0, 60, 10, 9, 0, 60, false},
-    {"touching, two chime sets", 10, 8, 0, 60, 20, 9, 0, 60, false},
-    {"touching the other way, two chime sets", 20, 9, 0, 60, 10, 8, 0, 60, false},
+    // Hourly lesson 08:00-09:00 before the short lesson of 09:00, which runs from 08:40.
+    {"touching, two chime sets, lessons overlap", 10, 8, 0, 60, 20, 9, 0, 60, true},
+    // Short lesson 07:50-08:40 before the hourly lesson of 09:00.
+    {"touching, two chime sets, lessons apart", 20, 8, 0, 60, 10, 9, 0, 60, false},
+    {"touching the other way, two chime sets", 20, 9, 0, 60, 10, 8, 0, 60, true},
     {"apart", 10, 8, 0, 60, 20, 11, 0, 60, false},
 };
 
-TEST_F(TimeClash, EntriesClashOnlyWhenSharingMoreThanThreeMinutes) {
+TEST_F(TimeClash, EntriesClashWhenSharingMoreThanThreeMinutesOrTheirLessonsOverlap) {
     for (const auto& c : kClashes) {
         const CTimetableEntry other = Make(c.otherActivity, c.otherHour, c.otherMinute, c.otherMinutes);
         const CTimetableEntry entry = Make(c.activity, c.hour, c.minute, c.minutes);
         EXPECT_EQ(EntriesClashInTime(m_data, other, entry.GetChimeSetId(m_data), entry), c.clash) << c.name;
 
-        const CEntityItem later(entry, 0, 0, entry.GetChimeSetId(m_data), 0, 1);
-        const CEntityItem earlier(other, 0, 0, other.GetChimeSetId(m_data), 0, 1);
-        EXPECT_EQ(ItemsClashInTime(later, earlier), c.clash) << c.name;
+        // Items are compared in list order: the earlier one second.
+        const CEntityItem entryItem(entry, 0, 0, entry.GetChimeSetId(m_data), 0, 1);
+        const CEntityItem otherItem(other, 0, 0, other.GetChimeSetId(m_data), 0, 1);
+        const bool otherFirst = other.m_dtStart <= entry.m_dtStart;
+        EXPECT_EQ(otherFirst ? ItemsClashInTime(m_data, entryItem, otherItem) : ItemsClashInTime(m_data, otherItem, entryItem),
+                  c.clash)
+            << c.name;
     }
 }
 

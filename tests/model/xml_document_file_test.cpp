@@ -90,6 +90,10 @@ TEST_F(XmlDocumentFile, ReadDetectsMarksDeclarationsAndUtf8) {
         {"utf16be without mark", B("\0<\0a\0/\0>"), L"<a/>", 0x80, L"UTF-16BE", L"<endian_swap/>"},
         {"odd utf16", B("\xFF\xFE<\0a\0/\0>\0\r"), L"<a/>", 1, L"UTF-16LE", L"<truncation_error"},
         {"empty", "", L"", 0, L"", nullptr},
+        // NUL units are dropped before the mark is looked for.
+        {"utf8 mark after nulls", B("\0\0\xEF\xBB\xBF<a/>"), L"<a/>", 4, L"UTF-8", L"<nulls_removed count=\"2\"/>"},
+        {"utf16le mark after a nul unit", B("\0\0\xFF\xFE<\0a\0/\0>\0"), L"<a/>", 1, L"UTF-16LE",
+         L"<nulls_removed count=\"1\"/>"},
     };
     for (const auto& c : cases) {
         fs::path path = File("read.xml");
@@ -105,6 +109,12 @@ TEST_F(XmlDocumentFile, ReadDetectsMarksDeclarationsAndUtf8) {
         if (c.event) {
             EXPECT_TRUE(LogHas(log, c.event)) << c.name << ": " << Narrow(log);
         }
+
+        // Written back with what reading found, the file reads as the same text.
+        ASSERT_TRUE(CXmlDocument::WriteFileText(PathText(path), text, nullptr, &flags)) << c.name;
+        CString again;
+        ASSERT_TRUE(CXmlDocument::ReadFileText(nullptr, PathText(path), again)) << c.name;
+        EXPECT_EQ(again, text) << c.name;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/core/language_pack.h"
 
+#include <exception>
 #include <filesystem>
 #include <utility>
 
@@ -40,7 +41,15 @@ CLanguagePack::~CLanguagePack() {
 
 CPackResult CLanguagePack::Load(const CString& path) {
     CResourceSet resources;
-    CPackResult result = CRcParser::Parse(path, resources);
+    CPackResult result;
+    try {
+        result = CRcParser::Parse(path, resources);
+    } catch (const std::exception& error) {
+        // A pack is a translator's input: whatever goes wrong in reading it is a load error.
+        result.ok = false;
+        result.file = path;
+        result.message = L"cannot read the file: " + CString(error.what()).str();
+    }
     if (!result.ok) return result;
     m_resources = std::move(resources);
     m_path = path;

@@ -1,5 +1,6 @@
 #include "platform/core/rc_expression.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -59,13 +60,25 @@ bool CRcExpression::Binary(int level, long long& value) {
         else if (o == L">=") value = value >= rhs;
         else if (o == L"<<" || o == L">>") {
             if (rhs < 0 || rhs > 62) return Fail(opToken, L"shift count out of range");
-            value = (o == L"<<") ? static_cast<long long>(static_cast<unsigned long long>(value) << rhs)
-                                 : (value >> rhs);
-        } else if (o == L"+") value += rhs;
-        else if (o == L"-") value -= rhs;
-        else if (o == L"*") value *= rhs;
-        else {
+            if (o == L">>") {
+                value >>= rhs;
+            } else {
+                // Shifting back must give the value again, or bits (or the sign) were lost.
+                const long long shifted = static_cast<long long>(static_cast<unsigned long long>(value) << rhs);
+                if ((shifted >> rhs) != value) return Fail(opToken, L"the value is out of range");
+                value = shifted;
+            }
+        } else if (o == L"+") {
+            if (__builtin_add_overflow(value, rhs, &value)) return Fail(opToken, L"the value is out of range");
+        } else if (o == L"-") {
+            if (__builtin_sub_overflow(value, rhs, &value)) return Fail(opToken, L"the value is out of range");
+        } else if (o == L"*") {
+            if (__builtin_mul_overflow(value, rhs, &value)) return Fail(opToken, L"the value is out of range");
+        } else {
             if (rhs == 0) return Fail(opToken, L"division by zero");
+            // The one quotient that does not fit: the lowest value divided by -1.
+            if (rhs == -1 && value == std::numeric_limits<long long>::min())
+                return Fail(opToken, L"the value is out of range");
             value = (o == L"/") ? value / rhs : value % rhs;
         }
     }
@@ -96,7 +109,10 @@ bool CRcExpression::Unary(long long& value) {
         }
         if (t.text == L"-" || t.text == L"+" || t.text == L"~" || t.text == L"!") {
             if (!Unary(value)) return false;
-            if (t.text == L"-") value = -value;
+            if (t.text == L"-") {
+                if (value == std::numeric_limits<long long>::min()) return Fail(t, L"the value is out of range");
+                value = -value;
+            }
             else if (t.text == L"~") value = ~value;
             else if (t.text == L"!") value = !value;
             return true;

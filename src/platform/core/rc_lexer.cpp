@@ -31,6 +31,18 @@ bool EndsWithNoCase(const std::wstring& s, const wchar_t* suffix) {
     return true;
 }
 
+// The bytes of a file; false when it cannot be read (the stream throws on a read error).
+bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return false;
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return !in.bad();
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
+}
+
 // Decodes the bytes of a pack file: UTF-8 with or without a byte-order mark, or UTF-16LE with
 // its mark. Returns false with a message and the line of the first bad byte.
 bool DecodeFile(const std::string& bytes, std::wstring& text, std::wstring& error, int& errorLine) {
@@ -186,8 +198,11 @@ bool CRcLexer::PushFile(const CString& path, const CRcToken* includedAt) {
         Fail(where, L"#include nested too deeply");
         return false;
     }
-    std::ifstream in(abs, std::ios::binary);
-    if (!in) {
+    // Only a regular file can be read: an empty name, "." or a folder is refused as a missing
+    // file is (reading a folder would throw from inside the stream).
+    std::string bytes;
+    const bool readable = !path.IsEmpty() && fs::is_regular_file(abs, ec) && ReadWholeFile(abs, bytes);
+    if (!readable) {
         if (includedAt) Fail(where, L"cannot open the included file \"" + path.str() + L"\"");
         else {
             m_error.ok = false;
@@ -196,7 +211,6 @@ bool CRcLexer::PushFile(const CString& path, const CRcToken* includedAt) {
         }
         return false;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     Source s;
     s.file = static_cast<int>(m_files.size());
     m_files.push_back(name);

@@ -305,6 +305,14 @@ TEST(LanguagePackErrors, ReportFileLineAndWhatWasExpected) {
         {"unterminated_comment.rc", "unterminated_comment.rc", 2, "unterminated comment: expected */"},
         {"bad_accelerator.rc", "bad_accelerator.rc", 3, "expected VIRTKEY, ASCII, NOINVERT, SHIFT, CONTROL or ALT, found 'CTRL'"},
         {"bad_utf8.rc", "bad_utf8.rc", 3, "the file is not valid UTF-8"},
+        {"include_empty.rc", "include_empty.rc", 2, "cannot open the included file \""},
+        {"include_dot.rc", "include_dot.rc", 2, "cannot open the included file \""},
+        {"include_folder.rc", "include_folder.rc", 2, "cannot open the included file \""},
+        {"overflow_id.rc", "overflow_id.rc", 3, "the value is out of range"},
+        {"overflow_define.rc", "overflow_define.rc", 2, "the value is out of range"},
+        {"overflow_divide.rc", "overflow_divide.rc", 1, "the value is out of range"},
+        {"overflow_remainder.rc", "overflow_remainder.rc", 1, "the value is out of range"},
+        {"overflow_style.rc", "overflow_style.rc", 3, "the value is out of range"},
     };
     for (const Case& c : cases) {
         CLanguagePack pack;
@@ -336,6 +344,10 @@ TEST(LanguagePackErrors, MissingFile) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(Narrow(r.file).find("no_such_pack.rc"), std::string::npos);
     EXPECT_FALSE(r.message.IsEmpty());
+    // A pack path that names a folder is refused the same way.
+    const CPackResult folder = pack.Load(PackPath("sub"));
+    EXPECT_FALSE(folder.ok);
+    EXPECT_FALSE(folder.message.IsEmpty());
 }
 
 TEST(LanguagePackCurrent, SuppliesLoadResStringUntilDestroyed) {
