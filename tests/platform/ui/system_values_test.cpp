@@ -191,7 +191,6 @@ TEST(FontEnumTest, CharsetComesFromTheSelectedFont) {
     dc.SelectObject(old);
 }
 
-}  // namespace
 
 TEST(LocaleInfoTest, FirstDayOfTheWeekIsADigitFromMondayAsNought) {
     EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, nullptr, 0), 2);
@@ -203,3 +202,5 @@ TEST(LocaleInfoTest, FirstDayOfTheWeekIsADigitFromMondayAsNought) {
     EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, small, 1), 0);
     EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, 0x1234, day, 2), 0);
 }
+
+}  // namespace
