@@ -300,6 +300,39 @@ TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
     }
 }
 
+TEST_F(DialogTemplates, DialogWithoutAParentOpenedFromAModalDialogBlocksThatDialog) {
+    CWinApp app(L"Planner");
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, L"frame", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    app.m_pMainWnd = &frame;
+    RecordingDialog outer(IDD_NEW_PROJECT_WIZARD), inner(IDD_NEW_PROJECT_WIZARD);
+    bool frameEnabled = true, outerEnabled = true;
+    HWND innerOwner = nullptr, outerWindow = nullptr;
+    INT_PTR innerResult = 0;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            frameEnabled = frame.IsWindowEnabled();
+            outerEnabled = outer.IsWindowEnabled();
+            innerOwner = ::GetWindow(inner.m_hWnd, GW_OWNER);
+            outerWindow = outer.m_hWnd;
+            inner.EndDialog(IDOK);
+        });
+        innerResult = inner.DoModal();
+        outer.EndDialog(IDABORT);
+    });
+    QTimer::singleShot(3000, [&] {  // never hang
+        inner.EndDialog(-5);
+        outer.EndDialog(-5);
+    });
+    EXPECT_EQ(outer.DoModal(), IDABORT);
+    EXPECT_EQ(innerResult, IDOK);
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_FALSE(frameEnabled);
+    EXPECT_FALSE(outerEnabled);
+    EXPECT_TRUE(frame.IsWindowEnabled());
+    frame.DestroyWindow();
+}
+
 TEST_F(DialogTemplates, MissingTemplateFailsWithoutAWindow) {
     CDialog dlg(4242);
     EXPECT_EQ(dlg.DoModal(), -1);
