@@ -266,7 +266,8 @@ TEST_F(DialogTemplates, ModalDialogEndsWithEscapeAsCancelAndWithEndDialog) {
     {
         RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
         QTimer::singleShot(0, [&] { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
-        QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+        QObject guard;  // the watchdog goes with the test
+        QTimer::singleShot(2000, &guard, [&] { dlg.EndDialog(-5); });  // never hang
         EXPECT_EQ(dlg.DoModal(), IDOK);
     }
 }
@@ -289,7 +290,8 @@ TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
             blocksOwner = dlg.GetWidget()->isModal() && dlg.GetWidget()->parentWidget() == owner.GetWidget();
             vorn_test::Click(dlg.GetDlgItem(IDCANCEL), CPoint(10, 10));  // the mouse works in the dialog
         });
-        QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+        QObject guard;  // the watchdog goes with the test
+        QTimer::singleShot(2000, &guard, [&] { dlg.EndDialog(-5); });  // never hang
         EXPECT_EQ(dlg.DoModal(), IDCANCEL) << withParent;
         EXPECT_FALSE(ownerEnabled) << withParent;
         EXPECT_TRUE(dialogEnabled) << withParent;
@@ -320,7 +322,8 @@ TEST_F(DialogTemplates, DialogWithoutAParentOpenedFromAModalDialogBlocksThatDial
         innerResult = inner.DoModal();
         outer.EndDialog(IDABORT);
     });
-    QTimer::singleShot(3000, [&] {  // never hang
+    QObject guard;  // the watchdog goes with the test
+    QTimer::singleShot(3000, &guard, [&] {  // never hang
         inner.EndDialog(-5);
         outer.EndDialog(-5);
     });

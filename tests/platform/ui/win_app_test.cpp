@@ -35,9 +35,9 @@ CString TempPath(const QTemporaryDir& dir, const char* name) {
     return CString(dir.filePath(QString::fromUtf8(name)).toStdWString());
 }
 
-// Ends a loop that a fault would leave running.
-void QuitLater(int ms = 5000) {
-    QTimer::singleShot(ms, [] { PostQuitMessage(99); });
+// Ends a loop that a fault would leave running; nothing is posted once the test's guard is gone.
+void QuitLater(const QObject* guard, int ms = 5000) {
+    QTimer::singleShot(ms, guard, [] { PostQuitMessage(99); });
 }
 
 TEST(WinAppProfileTest, ValuesGoToTheSettingsFileAndReadBack) {
@@ -115,7 +115,8 @@ public:
 
 TEST(WinAppRunTest, IdleCountsUpStopsAndRestartsOnNewMessages) {
     CIdleApp app;
-    QuitLater();
+    QObject guard;
+    QuitLater(&guard);
     EXPECT_EQ(app.Run(), 7);
     EXPECT_EQ(app.counts, (std::vector<LONG>{0, 1, 2, 0}));
 }
@@ -147,7 +148,8 @@ TEST(WinAppRunTest, DestroyingTheMainWindowEndsTheLoop) {
     app.m_pMainWnd = &main;
     EXPECT_EQ(AfxGetMainWnd(), &main);
     QTimer::singleShot(20, [&] { main.DestroyWindow(); });
-    QuitLater();
+    QObject guard;
+    QuitLater(&guard);
     EXPECT_EQ(app.Run(), 0);
     EXPECT_EQ(app.exits, 1);
     EXPECT_FALSE(::IsWindow(main.m_hWnd));
