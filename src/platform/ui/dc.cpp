@@ -328,8 +328,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ h) {
         HGDIOBJ old = slot;
         RetainSelected(h);
         slot = static_cast<T>(h);
-        ReleaseSelected(old);
-        return old;
+        // An object deleted while selected ends here; its handle is not one to give back.
+        return ReleaseSelected(old) ? nullptr : old;
     };
     switch (h->objectType) {
     case OBJ_PEN: return swap(st.pen);
