@@ -231,6 +231,7 @@ TEST(WinThreadTest, AutoDeletingWorkersRunToTheirEnd) {
     // Workers that end at once delete themselves while AfxBeginThread may still be starting
     // them; the thread object must outlive that start.
     constexpr int kWorkers = 200;
+    g_autoRuns = 0;
     for (int i = 0; i < kWorkers; ++i) ASSERT_NE(AfxBeginThread(&CountRun, nullptr), nullptr);
     for (int i = 0; i < 500 && g_autoRuns < kWorkers; ++i) QThread::msleep(10);
     EXPECT_EQ(g_autoRuns.load(), kWorkers);
