@@ -1,6 +1,7 @@
 #include "platform/ui/color_dialog.h"
 
 #include "platform/ui/dialog_answerer.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/wnd.h"
 
@@ -10,6 +11,7 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : 
 }
 
 INT_PTR CColorDialog::DoModal() {
+    if (!vorn_ui::RequireUiThread("CColorDialog::DoModal")) return IDCANCEL;
     CColorDialogQuestion q;
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     q.owner = owner ? owner->GetSafeHwnd() : nullptr;

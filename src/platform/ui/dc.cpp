@@ -328,8 +328,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ h) {
         HGDIOBJ old = slot;
         RetainSelected(h);
         slot = static_cast<T>(h);
-        ReleaseSelected(old);
-        return old;
+        // An object deleted while selected ends here; its handle is not one to give back.
+        return ReleaseSelected(old) ? nullptr : old;
     };
     switch (h->objectType) {
     case OBJ_PEN: return swap(st.pen);
@@ -429,6 +429,8 @@ int CDC::SetTextJustification(int breakExtra, int breakCount) {
 
 int CDC::GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
 
+BOOL CDC::IsPrinting() const { return m_hDC && m_hDC->printer; }
+
 int GetDeviceCaps(HDC dc, int index) {
     Surface s = SurfaceOf(dc);
     switch (index) {
@@ -440,7 +442,7 @@ int GetDeviceCaps(HDC dc, int index) {
     case VERTRES: return s.height();
     case HORZSIZE: return s.width() * 254 / 960;
     case VERTSIZE: return s.height() * 254 / 960;
-    case TECHNOLOGY: return DT_RASDISPLAY;
+    case TECHNOLOGY: return dc && dc->printer ? DT_RASPRINTER : DT_RASDISPLAY;
     case RASTERCAPS: return RC_BITBLT | RC_STRETCHBLT;
     case NUMCOLORS: return -1;
     case SIZEPALETTE: return 0;

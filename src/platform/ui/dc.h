@@ -76,6 +76,8 @@ public:
     COLORREF SetDCBrushColor(COLORREF color);
     COLORREF SetDCPenColor(COLORREF color);
     int GetDeviceCaps(int index) const;
+    // TRUE when the DC draws a printer's page.
+    BOOL IsPrinting() const;
 
     // Coordinates: device = logical - window origin + viewport origin.
     CPoint SetViewportOrg(int x, int y);

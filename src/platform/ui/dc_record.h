@@ -51,6 +51,7 @@ struct HDC__ {
     bool wholeWindow = false;     // GetWindowDC: origin at the window's top-left corner
     bool paintDC = false;         // made by BeginPaint
     QImage* image = nullptr;      // Image kind: an outside picture (a printer page)
+    bool printer = false;         // the picture is a printer's page
     HBITMAP defaultBitmap = nullptr;
     vorn_ui::DcState st;
     std::vector<vorn_ui::DcState> saved;

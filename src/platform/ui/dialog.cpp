@@ -194,12 +194,23 @@ INT_PTR CDialog::DoModal() {
     return DoModalIndirect(*t);
 }
 
+namespace {
+
+// The modal dialogs running, innermost last.
+std::vector<CDialog*> g_modalDialogs;
+
+}  // namespace
+
 INT_PTR CDialog::DoModalIndirect(const CDialogTemplate& dialogTemplate) {
     m_nModalResult = -1;
     m_ending = false;
-    // The owner is the parent's top-level window, or the main window for a dialog without a
-    // parent; it takes no input while the dialog runs.
-    CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    // The owner is the parent's top-level window. A dialog without a parent is owned by the
+    // main window's last active popup: the modal dialog running innermost, else the main
+    // window. The owner takes no input while the dialog runs.
+    CWnd* parent = m_pParentWnd;
+    for (auto it = g_modalDialogs.rbegin(); !parent && it != g_modalDialogs.rend(); ++it)
+        if (::IsWindow((*it)->m_hWnd)) parent = *it;
+    if (!parent) parent = AfxGetMainWnd();
     if (parent && !::IsWindow(parent->m_hWnd)) parent = nullptr;
     CWnd* owner = parent ? parent->GetTopLevelParent() : nullptr;
     const bool ownerWasEnabled = owner && owner->IsWindowEnabled();
@@ -211,7 +222,9 @@ INT_PTR CDialog::DoModalIndirect(const CDialogTemplate& dialogTemplate) {
     }
     // The dialog blocks its owner and stays above it.
     if (QWidget* w = GetWidget(); w && owner) w->setWindowModality(Qt::WindowModal);
+    g_modalDialogs.push_back(this);
     const INT_PTR result = RunModal();
+    g_modalDialogs.erase(std::find(g_modalDialogs.begin(), g_modalDialogs.end(), this));
     if (owner && ownerWasEnabled && ::IsWindow(owner->m_hWnd)) owner->EnableWindow(TRUE);
     if (m_hWnd) DestroyWindow();
     return result;

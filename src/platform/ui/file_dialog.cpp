@@ -1,6 +1,7 @@
 #include "platform/ui/file_dialog.h"
 
 #include "platform/ui/dialog_answerer.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/wnd.h"
 
@@ -32,6 +33,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 }
 
 INT_PTR CFileDialog::DoModal() {
+    if (!vorn_ui::RequireUiThread("CFileDialog::DoModal")) return IDCANCEL;
     CFileDialogQuestion q;
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     q.owner = owner ? owner->GetSafeHwnd() : nullptr;

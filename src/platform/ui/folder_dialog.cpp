@@ -1,6 +1,7 @@
 #include "platform/ui/folder_dialog.h"
 
 #include "platform/ui/dialog_answerer.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/wnd.h"
 
@@ -11,6 +12,7 @@ CFolderDialog::CFolderDialog(LPCTSTR lpszTitle, LPCTSTR lpszInitialFolder, CWnd*
       m_nFlags(nFlags) {}
 
 INT_PTR CFolderDialog::DoModal() {
+    if (!vorn_ui::RequireUiThread("CFolderDialog::DoModal")) return IDCANCEL;
     CFolderDialogQuestion q;
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     q.owner = owner ? owner->GetSafeHwnd() : nullptr;

@@ -40,10 +40,12 @@ void RetainSelected(HGDIOBJ h) {
     if (h) ++HeaderOf(h).selectCount;
 }
 
-void ReleaseSelected(HGDIOBJ h) {
-    if (!h) return;
+bool ReleaseSelected(HGDIOBJ h) {
+    if (!h) return false;
     GdiHeader& header = HeaderOf(h);
-    if (--header.selectCount <= 0 && header.deletePending) FreeRecord(h);
+    if (--header.selectCount > 0 || !header.deletePending) return false;
+    FreeRecord(h);
+    return true;
 }
 
 }  // namespace vorn_ui

@@ -136,6 +136,7 @@ QFont QFontFromLogFont(const LOGFONT& lf);
 
 // Selection bookkeeping used by device contexts.
 void RetainSelected(HGDIOBJ h);
-void ReleaseSelected(HGDIOBJ h);
+// TRUE when that ended an object deleted while selected.
+bool ReleaseSelected(HGDIOBJ h);
 
 }  // namespace vorn_ui

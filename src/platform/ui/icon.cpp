@@ -11,6 +11,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/gdi_records.h"
 #include "platform/ui/resources.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 
@@ -250,6 +251,7 @@ BOOL DestroyIcon(HICON icon) {
 BOOL DestroyCursor(HCURSOR cursor) { return DestroyIcon(cursor); }
 
 HCURSOR SetCursor(HCURSOR cursor) {
+    if (!vorn_ui::RequireUiThread("SetCursor")) return g_cursor;
     HCURSOR old = g_cursor;
     g_cursor = cursor;
     // The shape shows over the window under the mouse (or the capturing one).

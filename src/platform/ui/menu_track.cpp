@@ -20,6 +20,7 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/menu_record.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -343,7 +344,7 @@ POINT PlacePopup(QMenu* menu, UINT flags, int x, int y, const RECT* exclude) {
 }
 
 UINT RunTrack(HMENU hMenu, UINT flags, int x, int y, HWND owner, const RECT* exclude) {
-    if (!IsLiveMenu(hMenu) || !IsWindow(owner) || g_track) return 0;
+    if (!IsLiveMenu(hMenu) || !IsWindow(owner) || g_track || !vorn_ui::RequireUiThread("TrackPopupMenu")) return 0;
     auto track = std::make_unique<Track>(hMenu, owner, flags);
     g_track = track.get();
     g_cancelHook = SetWindowsHookEx(WH_CALLWNDPROC, &CancelHook, nullptr, GetCurrentThreadId());

@@ -4,6 +4,7 @@
 
 #include "platform/core/load_res_string.h"
 #include "platform/ui/dialog_answerer.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/wnd.h"
 
@@ -38,6 +39,7 @@ int MessageBoxDefaultButton(UINT type) {
 }
 
 int MessageBox(HWND hwnd, LPCTSTR text, LPCTSTR caption, UINT type) {
+    if (!vorn_ui::RequireUiThread("MessageBox")) return 0;
     CMessageBoxQuestion q;
     q.owner = hwnd;
     q.text = text ? text : L"";

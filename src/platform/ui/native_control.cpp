@@ -56,8 +56,10 @@ LRESULT NativeClassProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
         auto it = Factories().find(Lower(h->className));
         if (it != Factories().end()) control = it->second(h);
     }
-    if (control) return control->WndProc(message, wParam, lParam);
-    return ::DefWindowProc(h, message, wParam, lParam);
+    if (!control) return ::DefWindowProc(h, message, wParam, lParam);
+    const LRESULT result = control->WndProc(message, wParam, lParam);
+    CWindowOverlay::NoteControlMessage(h, message);
+    return result;
 }
 
 void Register(const wchar_t* name, UINT style, NativeControlFactory factory) {
@@ -316,10 +318,7 @@ LRESULT CNativeControl::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam)
     }
     QWidget* target = nullptr;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && m_mouseGrab) target = m_mouseGrab.data();
-    if (!target) {
-        target = container->childAt(inContainer);
-        if (!target || !(target == m_widget || m_widget->isAncestorOf(target))) target = m_widget.data();
-    }
+    if (!target) target = FaceWidgetAt(inContainer);
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) m_mouseGrab = target;
     const QPoint local = target->mapFrom(container, inContainer);
     const QPoint global = container->mapToGlobal(inContainer);
@@ -341,12 +340,20 @@ LRESULT CNativeControl::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+QWidget* CNativeControl::FaceWidgetAt(QPoint inContainer) const {
+    QWidget* container = m_hwnd->widget.data();
+    // A face hidden because the class paints the control alone still takes the input.
+    QWidget* target = m_widget->isHidden() ? m_widget->childAt(m_widget->mapFrom(container, inContainer))
+                                           : container->childAt(inContainer);
+    if (!target || !(target == m_widget || m_widget->isAncestorOf(target))) target = m_widget.data();
+    return target;
+}
+
 LRESULT CNativeControl::ForwardWheel(UINT message, WPARAM wParam, LPARAM lParam) {
     QWidget* container = m_hwnd->widget.data();
     if (!m_widget || !container) return 0;
     const QPoint global(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    QWidget* target = container->childAt(container->mapFromGlobal(global));
-    if (!target || !(target == m_widget || m_widget->isAncestorOf(target))) target = m_widget.data();
+    QWidget* target = FaceWidgetAt(container->mapFromGlobal(global));
     const int delta = static_cast<short>(HIWORD(wParam));
     const QPoint angle = message == WM_MOUSEHWHEEL ? QPoint(-delta, 0) : QPoint(0, delta);
     QWheelEvent e(QPointF(target->mapFromGlobal(global)), QPointF(global), QPoint(), angle, ButtonsOf(LOWORD(wParam)),
@@ -388,6 +395,9 @@ void CNativeControl::PrintTo(HDC dc) {
         std::copy_n(row, picture.width(), bits.begin() + static_cast<std::ptrdiff_t>(y) * picture.width());
     }
     if (!bitmap.CreateBitmap(picture.width(), picture.height(), 1, 32, bits.data())) return;
+    // The control has painted itself: a class painting it keeps the face on show.
+    m_hwnd->paintReachedControl = true;
+    m_hwnd->facePicture = picture;
     CDC memory;
     memory.CreateCompatibleDC(nullptr);
     CBitmap* old = memory.SelectObject(&bitmap);

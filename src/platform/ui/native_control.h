@@ -77,6 +77,9 @@ protected:
     bool m_updating = false;
 
 private:
+    // The part of the Qt widget at a point of the window's widget that input goes to.
+    QWidget* FaceWidgetAt(QPoint inContainer) const;
+
     HWND m_hwnd;
     QPointer<QWidget> m_widget;
     QPointer<QWidget> m_mouseGrab;

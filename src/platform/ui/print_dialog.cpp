@@ -5,6 +5,7 @@
 
 #include "platform/ui/dialog_answerer.h"
 #include "platform/ui/printer_dc.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/wnd.h"
 
@@ -16,6 +17,7 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
 CPrintDialog::~CPrintDialog() = default;
 
 INT_PTR CPrintDialog::DoModal() {
+    if (!vorn_ui::RequireUiThread("CPrintDialog::DoModal")) return IDCANCEL;
     CPrintQuestion q;
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     q.owner = owner ? owner->GetSafeHwnd() : nullptr;

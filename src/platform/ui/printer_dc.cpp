@@ -3,6 +3,8 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+#include "platform/ui/dc_record.h"
+
 namespace {
 
 // The printable area of a page at 96 pixels per inch.
@@ -21,7 +23,9 @@ QImage PagePicture(QPrinter* printer) {
 }  // namespace
 
 CPrinterDC::CPrinterDC(QPrinter* printer)
-    : vorn_ui::PrinterPage{PagePicture(printer)}, CImageDC(&m_page), m_printer(printer) {}
+    : vorn_ui::PrinterPage{PagePicture(printer)}, CImageDC(&m_page), m_printer(printer) {
+    m_hDC->printer = true;
+}
 
 CPrinterDC::~CPrinterDC() {
     if (m_inDoc) EndDoc();

@@ -20,6 +20,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags) {
     if (m_started) return FALSE;
     if (dwCreateFlags & CREATE_SUSPENDED) return TRUE;
     m_started = true;
+    // Main takes the lock before it may delete this object: the handle is stored first.
+    std::lock_guard<std::mutex> lock(m_mutex);
     try {
         m_thread = std::thread([this] { Main(); });
     } catch (const std::system_error&) {

@@ -1,8 +1,11 @@
 #include "platform/ui/window_overlay.h"
 
 #include <QPainter>
+#include <QTimer>
 
+#include "platform/core/colors.h"
 #include "platform/ui/native_control.h"
+#include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
 
@@ -30,6 +33,35 @@ QRegion ChildrenArea(HWND h) {
 }
 
 bool DrawsOverChildren(HWND h) { return IsLive(h) && h->widget && !(h->style & WS_CLIPCHILDREN); }
+
+QImage FacePicture(QWidget* face) { return face->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// Messages that only ask or paint: they change nothing the face shows.
+bool LeavesFaceAlone(UINT message) {
+    switch (message) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+    case WM_ERASEBKGND:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETDLGCODE: return true;
+    default: return false;
+    }
+}
+
+void CheckHiddenFace(HWND h) {
+    h->faceCheckPending = false;
+    CNativeControl* control = CNativeControl::Of(h);
+    QWidget* face = control ? control->QtWidget() : nullptr;
+    if (!h->ownPaint || !face || !face->isHidden()) return;
+    QImage now = FacePicture(face);
+    if (now == h->facePicture) return;
+    h->facePicture = std::move(now);
+    InvalidateRect(h, nullptr, TRUE);
+}
 
 }  // namespace
 
@@ -113,23 +145,62 @@ bool CWindowOverlay::PaintsItself(HWND h) {
     return wnd->MapsMessage(WM_PAINT);
 }
 
+void CWindowOverlay::ClearForOwnPaint(HWND h) {
+    if (h->store.format() != QImage::Format_ARGB32) h->store = QImage(h->store.size(), QImage::Format_ARGB32);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    h->store.fill(qRgba(GetRValue(face), GetGValue(face), GetBValue(face), 0));
+    HWND parent = h->parent;
+    if (!IsLive(parent) || parent->store.isNull()) return;
+    const QPoint at = ClientOriginOnScreen(h) - ClientOriginOnScreen(parent);
+    const QRect beneath = QRect(at, h->store.size()) & parent->store.rect();
+    for (int y = beneath.top(); y <= beneath.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(parent->store.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(h->store.scanLine(y - at.y()));
+        for (int x = beneath.left(); x <= beneath.right(); ++x) to[x - at.x()] = from[x] & 0x00FFFFFFu;
+    }
+}
+
 void CWindowOverlay::ShowOwnPaint(HWND h) {
     CNativeControl* control = CNativeControl::Of(h);
     QWidget* container = h->widget.data();
     if (!control || !container || h->store.isNull()) return;
-    if (QWidget* face = control->QtWidget()) face->setVisible(h->paintReachedControl);
+    QWidget* face = control->QtWidget();
+    if (face) face->setVisible(h->paintReachedControl);
     // The cleared picture keeps alpha 0 where nothing was drawn: the control or the parent
     // shows through there.
     if (h->store.format() != QImage::Format_ARGB32) return;
+    QImage picture = h->store.copy();
+    if (face && !h->paintReachedControl) {
+        h->facePicture = FacePicture(face);
+    } else if (h->facePicture.size() == picture.size()) {
+        // Pixels the control printed and nobody changed since are the live face's.
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* p = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            const auto* f = reinterpret_cast<const QRgb*>(h->facePicture.constScanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                if (((p[x] ^ f[x]) & 0x00FFFFFFu) == 0) p[x] &= 0x00FFFFFFu;
+        }
+    }
     auto* overlay = dynamic_cast<CWindowOverlay*>(h->overlay.data());
     if (!overlay) {
         overlay = new CWindowOverlay(container);
         h->overlay = overlay;
     }
     overlay->setGeometry(ClientRectInWidget(h));
-    overlay->SetPicture(h->store.copy(), QPoint(0, 0));
+    overlay->SetPicture(picture, QPoint(0, 0));
     overlay->show();
     overlay->raise();
+}
+
+void CWindowOverlay::NoteControlMessage(HWND h, UINT message) {
+    if (!IsLive(h) || !h->ownPaint || h->faceCheckPending || LeavesFaceAlone(message)) return;
+    CNativeControl* control = CNativeControl::Of(h);
+    QWidget* face = control ? control->QtWidget() : nullptr;
+    if (!face || !face->isHidden()) return;
+    h->faceCheckPending = true;
+    QTimer::singleShot(0, face, [h] {
+        if (IsLive(h)) CheckHiddenFace(h);
+    });
 }
 
 }  // namespace vorn_ui

@@ -26,9 +26,17 @@ public:
     static void Drop(HWND h);
     // Whether the class of native control h paints it (a WM_PAINT handler in its message map).
     static bool PaintsItself(HWND h);
+    // Before such a paint: a clear picture with alpha that holds the colours beneath the
+    // control, so that what the painting blends (the edges of letters) blends with them; what
+    // it leaves untouched stays see-through.
+    static void ClearForOwnPaint(HWND h);
     // After a paint of such a control into its cleared picture: the drawn pixels show above
-    // the Qt face, which stays only when the handler let the control paint too.
+    // the Qt face, which stays only when the handler let the control paint too, into the
+    // window or a DC; what the control painted itself shows live through.
     static void ShowOwnPaint(HWND h);
+    // The control handled `message`: when its face is hidden, the face is looked at once the
+    // events are done and the control is repainted when it changed.
+    static void NoteControlMessage(HWND h, UINT message);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

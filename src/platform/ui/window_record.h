@@ -70,6 +70,11 @@ struct HWND__ {
     // asked for.
     bool ownPaint = false;
     bool paintReachedControl = false;
+    // The Qt face's picture during the last such painting: what the control printed into a DC,
+    // or, when the face is hidden, how it looked then. A hidden face's own changes are found
+    // by comparing against it after the messages the control handles.
+    QImage facePicture;
+    bool faceCheckPending = false;
 };
 
 namespace vorn_ui {

@@ -556,7 +556,7 @@ HWND GetParent(HWND hwnd) {
 }
 
 CWnd* CWnd::SetParent(CWnd* pWndNewParent) {
-    if (!m_hWnd) return nullptr;
+    if (!m_hWnd || !RequireUiThread("SetParent")) return nullptr;
     HWND old = m_hWnd->parent ? m_hWnd->parent : m_hWnd->owner;
     HWND np = pWndNewParent ? pWndNewParent->m_hWnd : nullptr;
     QWidget* w = m_hWnd->widget.data();
@@ -719,7 +719,7 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
 }
 
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
-    if (!IsLive(hwnd)) return 0;
+    if (!IsLive(hwnd) || !RequireUiThread("SetWindowLongPtr")) return 0;
     const LONG_PTR old = GetWindowLongPtr(hwnd, index);
     switch (index) {
     case GWL_STYLE: {
@@ -777,6 +777,7 @@ HWND g_lockedWindow = nullptr;
 }
 
 BOOL LockWindowUpdate(HWND hwnd) {
+    if (!RequireUiThread("LockWindowUpdate")) return FALSE;
     if (g_lockedWindow && !IsLive(g_lockedWindow)) g_lockedWindow = nullptr;
     if (!hwnd) {
         HWND locked = g_lockedWindow;
@@ -1050,7 +1051,7 @@ int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, 
 
 int SetWindowRgn(HWND hwnd, HRGN rgn, BOOL redraw) {
     QWidget* w = WidgetOf(hwnd);
-    if (!w) return 0;
+    if (!w || !RequireUiThread("SetWindowRgn")) return 0;
     // The window owns the region from here on.
     if (hwnd->windowRgn && hwnd->windowRgn != rgn) DeleteObject(hwnd->windowRgn);
     hwnd->windowRgn = rgn;

@@ -127,12 +127,11 @@ void RunPaintCycle(HWND h) {
         if (!ownPaint) CWindowOverlay::Drop(h);
     }
     if (ownPaint) {
-        // A clear picture with alpha: what the painting leaves untouched stays see-through.
-        if (h->store.format() != QImage::Format_ARGB32) h->store = QImage(h->store.size(), QImage::Format_ARGB32);
-        h->store.fill(Qt::transparent);
+        CWindowOverlay::ClearForOwnPaint(h);
         h->invalid = QRegion(h->store.rect());
     }
     h->paintReachedControl = false;
+    h->facePicture = QImage();
     SendMessage(h, WM_PAINT, 0, 0);
     if (ownPaint && IsLive(h)) CWindowOverlay::ShowOwnPaint(h);
     // A WM_PAINT handler that painted nothing must not bring the same region back forever.

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 
 #include "platform/ui/control_defs.h"
+#include "platform/ui/ui_thread.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_record.h"
 #include "platform/ui/wnd.h"
@@ -97,7 +98,7 @@ void LayoutScrollBars(HWND h) {
 
 void CWnd::ShowScrollBar(UINT nBar, BOOL bShow) {
     HWND h = m_hWnd;
-    if (!h || !IsLive(h) || !h->widget) return;
+    if (!h || !IsLive(h) || !h->widget || !RequireUiThread("ShowScrollBar")) return;
     // SB_CTL: the window is a scroll-bar control itself.
     if (nBar == SB_CTL) {
         ShowWindow(bShow ? SW_SHOW : SW_HIDE);
@@ -203,7 +204,7 @@ int CWnd::GetScrollLimit(int nBar) const {
 }
 
 BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd || !RequireUiThread("EnableScrollBar")) return FALSE;
     if (nSBFlags == SB_CTL) return static_cast<BOOL>(SendMessage(SBM_ENABLE_ARROWS, nArrowFlags));
     for (int bar = 0; bar < 2; ++bar)
         if ((nSBFlags == SB_BOTH || nSBFlags == bar) && m_hWnd->scroll[bar].bar)
@@ -213,7 +214,7 @@ BOOL CWnd::EnableScrollBar(int nSBFlags, UINT nArrowFlags) {
 
 BOOL CWnd::ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect, LPCRECT lpClipRect) {
     HWND h = m_hWnd;
-    if (!h || !IsLive(h)) return FALSE;
+    if (!h || !IsLive(h) || !RequireUiThread("ScrollWindow")) return FALSE;
     EnsureStore(h);
     QRect area(QPoint(0, 0), h->store.size());
     if (lpRect) area &= QRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top);

@@ -109,7 +109,8 @@ int ClickRealBox(UINT type, const QString& buttonText) {
         for (QAbstractButton* b : box->buttons())
             if (b->text().remove(QLatin1Char('&')) == buttonText) b->click();
     });
-    QTimer::singleShot(5000, [] {
+    QObject guard;  // the watchdog goes with the question
+    QTimer::singleShot(5000, &guard, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     return qt.AskMessageBox(q);

@@ -163,6 +163,21 @@ TEST(DeviceContext, LinesLeaveOutTheirEndPointAndRectanglesTheirRightAndBottomEd
     box.dc.SelectStockObject(WHITE_BRUSH);
 }
 
+TEST(DeviceContext, ObjectDeletedWhileSelectedGoesWhenReplacedAndIsNotHandedBack) {
+    MemoryCanvas canvas(40, 20);
+    auto font = std::make_unique<CFont>();
+    font->CreatePointFont(90, L"Tahoma");
+    CFont* original = canvas.dc.SelectObject(font.get());
+    font.reset();  // deleted while the DC still draws with it
+    EXPECT_EQ(canvas.dc.TextOut(1, 1, L"Ab"), TRUE);
+    // Putting the original back ends the deleted font; what it gives back is no font at all.
+    EXPECT_EQ(::SelectObject(canvas.dc.m_hDC, original->m_hObject), nullptr);
+    CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
+    CPen* oldPen = canvas.dc.SelectObject(&pen);
+    pen.DeleteObject();
+    EXPECT_EQ(canvas.dc.SelectObject(oldPen), nullptr);
+}
+
 TEST(DeviceContext, XorPenDrawnTwiceLeavesThePixels) {
     MemoryCanvas dst(20, 20, RGB(30, 60, 90));
     const QImage before = dst.dc.GrabImage();

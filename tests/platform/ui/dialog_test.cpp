@@ -266,7 +266,8 @@ TEST_F(DialogTemplates, ModalDialogEndsWithEscapeAsCancelAndWithEndDialog) {
     {
         RecordingDialog dlg(IDD_NEW_PROJECT_WIZARD);
         QTimer::singleShot(0, [&] { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
-        QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+        QObject guard;  // the watchdog goes with the test
+        QTimer::singleShot(2000, &guard, [&] { dlg.EndDialog(-5); });  // never hang
         EXPECT_EQ(dlg.DoModal(), IDOK);
     }
 }
@@ -289,7 +290,8 @@ TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
             blocksOwner = dlg.GetWidget()->isModal() && dlg.GetWidget()->parentWidget() == owner.GetWidget();
             vorn_test::Click(dlg.GetDlgItem(IDCANCEL), CPoint(10, 10));  // the mouse works in the dialog
         });
-        QTimer::singleShot(2000, [&] { dlg.EndDialog(-5); });  // never hang
+        QObject guard;  // the watchdog goes with the test
+        QTimer::singleShot(2000, &guard, [&] { dlg.EndDialog(-5); });  // never hang
         EXPECT_EQ(dlg.DoModal(), IDCANCEL) << withParent;
         EXPECT_FALSE(ownerEnabled) << withParent;
         EXPECT_TRUE(dialogEnabled) << withParent;
@@ -298,6 +300,40 @@ TEST_F(DialogTemplates, ModalDialogDisablesItsOwnerWhileItRuns) {
         EXPECT_TRUE(owner.IsWindowEnabled()) << withParent;
         owner.DestroyWindow();
     }
+}
+
+TEST_F(DialogTemplates, DialogWithoutAParentOpenedFromAModalDialogBlocksThatDialog) {
+    CWinApp app(L"Planner");
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, L"frame", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    app.m_pMainWnd = &frame;
+    RecordingDialog outer(IDD_NEW_PROJECT_WIZARD), inner(IDD_NEW_PROJECT_WIZARD);
+    bool frameEnabled = true, outerEnabled = true;
+    HWND innerOwner = nullptr, outerWindow = nullptr;
+    INT_PTR innerResult = 0;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            frameEnabled = frame.IsWindowEnabled();
+            outerEnabled = outer.IsWindowEnabled();
+            innerOwner = ::GetWindow(inner.m_hWnd, GW_OWNER);
+            outerWindow = outer.m_hWnd;
+            inner.EndDialog(IDOK);
+        });
+        innerResult = inner.DoModal();
+        outer.EndDialog(IDABORT);
+    });
+    QObject guard;  // the watchdog goes with the test
+    QTimer::singleShot(3000, &guard, [&] {  // never hang
+        inner.EndDialog(-5);
+        outer.EndDialog(-5);
+    });
+    EXPECT_EQ(outer.DoModal(), IDABORT);
+    EXPECT_EQ(innerResult, IDOK);
+    EXPECT_EQ(innerOwner, outerWindow);
+    EXPECT_FALSE(frameEnabled);
+    EXPECT_FALSE(outerEnabled);
+    EXPECT_TRUE(frame.IsWindowEnabled());
+    frame.DestroyWindow();
 }
 
 TEST_F(DialogTemplates, MissingTemplateFailsWithoutAWindow) {

@@ -4,17 +4,21 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
+#include "platform/ui/bitmap.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/static.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/list_box.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/test_support.h"
+#include "platform/ui/tree_ctrl.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 
@@ -127,6 +131,69 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(FramedEdit, CEdit)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A static that draws its window text itself, in blue, on the parent's background.
+class CaptionStatic : public CStatic {
+protected:
+    void OnPaint() {
+        CPaintDC dc(this);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(RGB(0, 0, 255));
+        CString text;
+        GetWindowText(text);
+        dc.TextOut(2, 2, text);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CaptionStatic, CStatic)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A tree that paints without flicker: the control paints into a memory DC, which is copied.
+class BufferedTree : public CTreeCtrl {
+protected:
+    void OnPaint() {
+        CPaintDC dc(this);
+        CRect clip, client;
+        dc.GetClipBox(&clip);
+        GetClientRect(&client);
+        CDC memory;
+        CBitmap bitmap;
+        memory.CreateCompatibleDC(&dc);
+        bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+        CBitmap* old = memory.SelectObject(&bitmap);
+        DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(memory.GetSafeHdc()), 0);
+        dc.BitBlt(clip.left, clip.top, clip.Width(), clip.Height(), &memory, clip.left, clip.top, SRCCOPY);
+        memory.SelectObject(old);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(BufferedTree, CTreeCtrl)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// A list box that draws its lines itself and leaves the control none of the painting.
+class SelfDrawnList : public CListBox {
+protected:
+    void OnPaint() {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, RGB(255, 255, 255));
+        for (int i = 0; i < GetCount(); ++i) {
+            CRect line;
+            GetItemRect(i, &line);
+            if (i == GetCurSel()) dc.FillSolidRect(&line, RGB(0, 0, 128));
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SelfDrawnList, CListBox)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
@@ -264,6 +331,76 @@ TEST_F(PaintTest, AControlClassThatPaintsItselfIsSeenOverOrInPlaceOfTheControl) 
         for (int x = 122; x < 188; ++x)
             if (GetRValue(color(x, y)) < 100 && GetGValue(color(x, y)) < 100) ++dark;
     EXPECT_GT(dark, 0);
+}
+
+// The box around the pixels of a part of the host, as the user sees it, that are not white.
+CRect InkIn(CWnd& host, const CRect& part) {
+    const QImage seen = host.GetWidget()->grab().toImage();
+    CRect ink(part.right, part.bottom, part.left, part.top);
+    for (int y = part.top; y < part.bottom; ++y)
+        for (int x = part.left; x < part.right; ++x)
+            if ((seen.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+    return ink;
+}
+
+TEST_F(PaintTest, AControlThatPaintsItselfShowsWhatChangesInTheControl) {
+    // A new text repaints a static that draws it, and its letters blend with what lies beneath.
+    CaptionStatic label;
+    const CRect labelRect(10, 100, 190, 130);
+    ASSERT_TRUE(label.Create(L"Ab", WS_CHILD | WS_VISIBLE, labelRect, &host));
+    vorn_test::ProcessEvents();
+    const CRect before = InkIn(host, labelRect);
+    ASSERT_FALSE(before.IsRectEmpty());
+    label.SetWindowText(L"Ab Cd Ef Gh");
+    vorn_test::ProcessEvents();
+    const CRect after = InkIn(host, labelRect);
+    EXPECT_GT(after.right, before.right + 20);
+    const QImage seen = host.GetWidget()->grab().toImage();
+    int darkened = 0;  // blue over white never loses blue
+    for (int y = labelRect.top; y < labelRect.bottom; ++y)
+        for (int x = labelRect.left; x < labelRect.right; ++x) darkened += qBlue(seen.pixel(x, y)) < 255;
+    EXPECT_EQ(darkened, 0);
+    label.DestroyWindow();
+
+    // A tree that has the control paint into its memory DC: items added after its first paint
+    // show, and a click selects.
+    BufferedTree tree;
+    const CRect treeRect(10, 10, 190, 150);
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, treeRect, &host, 6));
+    child.ShowWindow(SW_HIDE);
+    tree.InsertItem(L"Staff");
+    vorn_test::ProcessEvents();
+    const CRect oneItem = InkIn(host, treeRect);
+    HTREEITEM last = nullptr;
+    for (const wchar_t* name : {L"Rooms", L"Classes", L"Subjects"}) last = tree.InsertItem(name);
+    vorn_test::ProcessEvents();
+    EXPECT_GT(InkIn(host, treeRect).bottom, oneItem.bottom + 30);
+    CRect item;
+    ASSERT_TRUE(tree.GetItemRect(last, &item, TRUE));
+    vorn_test::Click(&tree, item.CenterPoint());
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(tree.GetSelectedItem(), last);
+    host.GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath("buffered_tree.png").str()));
+    tree.DestroyWindow();
+
+    // A list that draws alone still takes the user's click, and shows the new selection.
+    SelfDrawnList list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, treeRect, &host, 7));
+    for (const wchar_t* name : {L"Ada", L"Ben", L"Cy"}) list.AddString(name);
+    vorn_test::ProcessEvents();
+    EXPECT_TRUE(InkIn(host, treeRect).IsRectEmpty());
+    CRect line;
+    list.GetItemRect(2, &line);
+    vorn_test::Click(&list, line.CenterPoint());
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(list.GetCurSel(), 2);
+    line.OffsetRect(treeRect.TopLeft());
+    EXPECT_EQ(InkIn(host, treeRect), line);
 }
 
 TEST_F(PaintTest, MessageMapCracksParametersAndRoutesCommands) {

@@ -41,6 +41,13 @@ TEST(PrintingTest, TwoPagesDrawnOnThePrinterDcEndUpInThePdf) {
     const CSize page = dc->GetPageSize();
     EXPECT_EQ(dc->GetDeviceCaps(HORZRES), page.cx);
     EXPECT_EQ(dc->GetDeviceCaps(LOGPIXELSY), 96);
+    // Drawing code that buffers the screen draws on a printer directly.
+    EXPECT_TRUE(dc->IsPrinting());
+    EXPECT_EQ(dc->GetDeviceCaps(TECHNOLOGY), DT_RASPRINTER);
+    CDC screen;
+    screen.CreateCompatibleDC(nullptr);
+    EXPECT_FALSE(screen.IsPrinting());
+    EXPECT_EQ(screen.GetDeviceCaps(TECHNOLOGY), DT_RASDISPLAY);
     for (info.m_nCurPage = 1; info.m_nCurPage <= info.GetMaxPage(); ++info.m_nCurPage) {
         ASSERT_GT(dc->StartPage(), 0);
         dc->FillSolidRect(CRect(40, 40, 240, 140), RGB(0, 0, 160));

@@ -38,7 +38,9 @@ TEST(StaticControl, EllipsisStylesShortenTextThatDoesNotFit) {
         ASSERT_TRUE(label.Create(c.text, WS_CHILD | WS_VISIBLE | c.style, CRect(10, 10, 110, 30), &host));
         const QString shown = Shown(label);
         EXPECT_EQ(shown.endsWith(QChar(0x2026)), c.endsWithEllipsis) << c.name << ": " << shown.toStdString();
-        if (!c.keptEnd.isEmpty()) EXPECT_TRUE(shown.endsWith(c.keptEnd)) << c.name << ": " << shown.toStdString();
+        if (!c.keptEnd.isEmpty()) {
+            EXPECT_TRUE(shown.endsWith(c.keptEnd)) << c.name << ": " << shown.toStdString();
+        }
         EXPECT_EQ(shown.contains(QChar(0x2026)), c.shortened) << c.name;
         CString text;
         label.GetWindowText(text);

@@ -1,8 +1,9 @@
 // System values: the non-client fonts and keyboard settings, screens and their work areas, the
-// desktop window, the screen DC and the installed fonts.
+// desktop window, the screen DC, the installed fonts and the locale.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "platform/ui/dc.h"
 #include "platform/ui/font.h"
 #include "platform/ui/font_enum.h"
+#include "platform/ui/locale_info.h"
 #include "platform/ui/monitor.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/test_support.h"
@@ -187,6 +189,18 @@ TEST(FontEnumTest, CharsetComesFromTheSelectedFont) {
     FONTSIGNATURE sig;
     EXPECT_EQ(GetTextCharsetInfo(dc.m_hDC, &sig, 0), 177);
     dc.SelectObject(old);
+}
+
+
+TEST(LocaleInfoTest, FirstDayOfTheWeekIsADigitFromMondayAsNought) {
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, nullptr, 0), 2);
+    wchar_t day[2] = {L'x', L'x'};
+    ASSERT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, day, 2), 2);
+    EXPECT_EQ(day[1], L'\0');
+    EXPECT_EQ(day[0] - L'0', static_cast<int>(QLocale::system().firstDayOfWeek()) - Qt::Monday);
+    wchar_t small[1] = {L'x'};
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, small, 1), 0);
+    EXPECT_EQ(GetLocaleInfo(LOCALE_USER_DEFAULT, 0x1234, day, 2), 0);
 }
 
 }  // namespace

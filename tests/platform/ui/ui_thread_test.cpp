@@ -11,6 +11,14 @@
 #include <thread>
 #include <vector>
 
+#include "platform/ui/color_dialog.h"
+#include "platform/ui/file_dialog.h"
+#include "platform/ui/folder_dialog.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/rgn.h"
+#include "platform/ui/scripted_answerer.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/thread_messages.h"
 #include "platform/ui/wait_cursor.h"
@@ -83,7 +91,28 @@ TEST_F(UiThreadTest, WindowCallsFromAWorkerAreCaughtAndChangeNothing) {
         {"SendMessage", [](CWnd& w) { w.SetWindowText(L"from worker"); }},
         {"SendNotifyMessage", [](CWnd& w) { EXPECT_FALSE(w.SendNotifyMessage(WM_USER + 1)); }},
         {"DestroyWindow", [](CWnd& w) { EXPECT_FALSE(w.DestroyWindow()); }},
+        {"SetWindowLongPtr", [](CWnd& w) { w.ModifyStyle(0, WS_BORDER | WS_DISABLED); }},
+        {"SetParent", [](CWnd& w) { w.SetParent(nullptr); }},
+        {"SetWindowRgn", [](CWnd& w) {
+             HRGN rgn = CreateRectRgn(0, 0, 10, 10);
+             if (!w.SetWindowRgn(rgn, TRUE)) DeleteObject(rgn);
+         }},
+        {"LockWindowUpdate", [](CWnd& w) { EXPECT_FALSE(w.LockWindowUpdate()); }},
+        {"ShowScrollBar", [](CWnd& w) { w.ShowScrollBar(SB_VERT, TRUE); }},
+        {"ScrollWindow", [](CWnd& w) { EXPECT_FALSE(w.ScrollWindow(0, 5)); }},
+        {"SetCursor", [](CWnd&) { ::SetCursor(LoadCursor(nullptr, IDC_CROSS)); }},
+        {"TrackPopupMenu", [](CWnd& w) {
+             CMenu menu;
+             menu.CreatePopupMenu();
+             menu.AppendMenu(MF_STRING, 1, L"One");
+             EXPECT_FALSE(menu.TrackPopupMenu(TPM_RETURNCMD, 10, 10, &w));
+         }},
+        {"MessageBox", [](CWnd& w) { EXPECT_EQ(w.MessageBox(L"From a worker"), 0); }},
+        {"CFileDialog::DoModal", [](CWnd&) { EXPECT_EQ(CFileDialog(TRUE).DoModal(), IDCANCEL); }},
+        {"CFolderDialog::DoModal", [](CWnd&) { EXPECT_EQ(CFolderDialog(L"Folder").DoModal(), IDCANCEL); }},
+        {"CColorDialog::DoModal", [](CWnd&) { EXPECT_EQ(CColorDialog().DoModal(), IDCANCEL); }},
     };
+    CScriptedAnswerer answerer;  // a dialog that got through would be answered, not shown
     for (const auto& c : cases) {
         g_reports.clear();
         RunOnWorker([&] { c.call(wnd); });
@@ -99,9 +128,11 @@ TEST_F(UiThreadTest, WindowCallsFromAWorkerAreCaughtAndChangeNothing) {
         CString text;
         wnd.GetWindowText(text);
         EXPECT_EQ(text, CString(L"page")) << c.name;
+        EXPECT_EQ(wnd.GetStyle(), static_cast<DWORD>(WS_POPUP | WS_VISIBLE)) << c.name;
         EXPECT_TRUE(wnd.log.empty()) << c.name;
         EXPECT_EQ(CWnd::GetCapture(), nullptr) << c.name;
     }
+    EXPECT_TRUE(answerer.m_messageBoxes.empty());
     EXPECT_TRUE(wnd.KillTimer(7));  // still running: only the user-interface thread stops it
 }
 

@@ -444,8 +444,11 @@ TEST_F(WindowTest, ActivationIsToldAndEndsTheMouseCapture) {
     EXPECT_EQ(pane.Messages(WM_CANCELMODE, WM_CANCELMODE).size(), 1u);
     EXPECT_EQ(GetCapture(), nullptr);
     ASSERT_EQ(a->Messages(WM_ACTIVATE, WM_ACTIVATE).size(), 1u);
-    for (const Received& r : a->log)
-        if (r.message == WM_ACTIVATE) EXPECT_EQ(LOWORD(r.wParam), WA_INACTIVE);
+    for (const Received& r : a->log) {
+        if (r.message == WM_ACTIVATE) {
+            EXPECT_EQ(LOWORD(r.wParam), WA_INACTIVE);
+        }
+    }
     QApplication::setActiveWindow(nullptr);
 }
 
