@@ -417,6 +417,7 @@ void CTimeTableCtrlTitle::OnLButtonUp(UINT flags, CPoint point) {
     if (m_bResizing) {
         ReleaseCapture();
         m_bResizing = 0;
+        m_nBorderFlag = 0;
         if (!m_arrColumns.empty()) {
             CTimeTableDayColumn& column = m_arrColumns[m_nBorderColumn <= 0 ? 0 : m_nBorderColumn];
             column.m_nWidth += point.x - m_nResizeStartX;
