@@ -148,6 +148,8 @@ void CTimeTableCtrl::ReadDayRangesFromColumns(int pane) {
     for (std::size_t i = 0; i < n; ++i) {
         const COleDateTime& start = columns[i].m_dtRangeStart[pane];
         const COleDateTime& end = columns[i].m_dtRangeEnd[pane];
+        if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid)
+            throw std::invalid_argument("a day range has no time of day");
         const __time64_t slotStart = MakeTimeOfDay(start.GetHour(), start.GetMinute());
         const __time64_t slotEnd = MakeTimeOfDay(end.GetHour(), end.GetMinute());
         if (slotStart == -1 || slotEnd == -1) throw std::invalid_argument("a day range has no time of day");
