@@ -1,5 +1,6 @@
 #include "timetable_test_support.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/ui/test_support.h"
@@ -10,6 +11,7 @@ void TimetableTest::SetUp() {
     CLanguagePack::SetCurrent(&m_pack);
     AfxSetResourcePack(&m_pack);
     m_settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 3, 0, 0, 0);
+    m_data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);  // weeks begin on Monday
     ModelServices services;
     services.host = &m_host;
     services.settings = &m_settings;
@@ -51,6 +53,12 @@ void FillPaneForEntity(CTimeTableCtrl& control, int paneIndex, CScheduleData& da
     if (entity == data.m_arrEntities.end()) return;
     pane.m_nEntity = entityId;
     pane.m_bUnavailable = entity->m_bUnavailable;
+    pane.m_nChimeSet = data.GetEntityChimeSetId(entityId);
+    for (int i = 0; i < CTimeTableCtrlView::kDaySlots; ++i) {
+        pane.m_tDaySlotStart[i] = std::max(entity->m_tDayStart[i], data.m_tDayStart);
+        pane.m_tDaySlotEnd[i] = entity->m_tDayEnd[i];
+    }
+    control.ApplyDaySlotsToColumns(paneIndex);
     for (const CAbsence& absence : entity->m_arrAbsences) {
         CItemTime block;
         block.Init(data, absence.m_dtStart, absence.m_tsLength, absence.m_bWholeDay);

@@ -52,9 +52,9 @@ protected:
     CScheduleData m_data;
 };
 
-// Fills the pane with the entity's entries and absences as the page does: the entity's id and
-// unavailable mark, an entry item for every entry it takes part in, a block for every absence,
-// then the sort with lanes.
+// Fills the pane with the entity's entries and absences as the page does: the entity's id,
+// unavailable mark, chime set and day slots (applied to the columns), an entry item for every
+// entry it takes part in, a block for every absence, then the sort with lanes.
 void FillPaneForEntity(CTimeTableCtrl& control, int paneIndex, CScheduleData& data, int entityId);
 // An entry item of the activity at the start for the length (minutes); state 2.
 CTimeTableItem MakeItem(const CString& title, const COleDateTime& start, int minutes, int activity = 0);
