@@ -34,10 +34,18 @@ void DrawBlock(CDC* dc, const CBlockShape& shape, const CBlockLook& look) {
     dc->SelectObject(old);
 }
 
-CRect MeasureBlockLabel(CDC* dc, const CString& title, const CRect& textBox, int topShift, int maxRight,
-                        int maxBottom) {
+CSize MeasureBlockTitle(CDC* dc, const CString& title, const CRect& textBox) {
     CRect measured = textBox;
     dc->DrawText(title, &measured, DT_CALCRECT | DT_WORDBREAK);
-    return CRect(textBox.left - 2, textBox.top + topShift, std::min(static_cast<int>(measured.right), maxRight),
-                 std::min(static_cast<int>(measured.bottom) + 4, maxBottom));
+    return CSize(measured.right - textBox.left, measured.bottom - textBox.top);
+}
+
+CRect BlockLabelBox(const CRect& textBox, CSize measured, int topShift, int maxRight, int maxBottom) {
+    return CRect(textBox.left - 2, textBox.top + topShift, std::min(static_cast<int>(textBox.left + measured.cx), maxRight),
+                 std::min(static_cast<int>(textBox.top + measured.cy) + 4, maxBottom));
+}
+
+CRect MeasureBlockLabel(CDC* dc, const CString& title, const CRect& textBox, int topShift, int maxRight,
+                        int maxBottom) {
+    return BlockLabelBox(textBox, MeasureBlockTitle(dc, title, textBox), topShift, maxRight, maxBottom);
 }

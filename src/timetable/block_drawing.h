@@ -40,3 +40,7 @@ void DrawBlock(CDC* dc, const CBlockShape& shape, const CBlockLook& look);
 // maxRight) and 4 pixels below the measured bottom (at most maxBottom).
 CRect MeasureBlockLabel(CDC* dc, const CString& title, const CRect& textBox, int topShift, int maxRight,
                         int maxBottom);
+// The two steps of MeasureBlockLabel: the size the title takes with word breaks in textBox, and
+// the label box of a title of that size.
+CSize MeasureBlockTitle(CDC* dc, const CString& title, const CRect& textBox);
+CRect BlockLabelBox(const CRect& textBox, CSize measured, int topShift, int maxRight, int maxBottom);

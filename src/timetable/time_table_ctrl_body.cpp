@@ -14,7 +14,6 @@ BEGIN_MESSAGE_MAP(CTimeTableCtrlBody, CWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
     ON_WM_MOUSEMOVE()
     ON_WM_TIMER()
     ON_WM_MOUSEWHEEL()
@@ -28,10 +27,7 @@ constexpr COLORREF kMagenta = RGB(255, 0, 255);
 CTimeTableCtrlBody::CTimeTableCtrlBody(CTimeTableCtrlTitle* title, CTimeTableCtrlHeader* header, int paneIndex)
     : m_dtDragStart(0.0), m_pTitle(title), m_pHeader(header), m_nPaneIndex(paneIndex) {}
 
-CTimeTableCtrlBody::~CTimeTableCtrlBody() {
-    DestroyWindow();
-    if (m_pOldBuffer) m_bufferDC.SelectObject(m_pOldBuffer);
-}
+CTimeTableCtrlBody::~CTimeTableCtrlBody() { DestroyWindow(); }
 
 int CTimeTableCtrlBody::OnCreate(LPCREATESTRUCT cs) {
     if (CWnd::OnCreate(cs) == -1) return -1;
@@ -112,11 +108,23 @@ void CTimeTableCtrlBody::OnTimer(UINT_PTR id) {
         KillTimer(m_nTimerId);
         if (m_bDragging) {
             m_nBlinkPhase = 1 - m_nBlinkPhase;
-            Invalidate(FALSE);
+            InvalidateBlinkingItems();
             m_nTimerId = SetTimer(kBlinkTimer, 500);
         }
     }
     CWnd::OnTimer(id);
+}
+
+void CTimeTableCtrlBody::InvalidateBlinkingItems() {
+    // Only the images on items flash; the rest of the picture stays as it is.
+    const CTimeTableCtrlView* pane = GetPane();
+    if (!pane) return;
+    const bool entityDrag = m_nDragMode == kDragExternal && (m_nPanelMode == 2 || m_nPanelMode == 3);
+    for (const CTimeTableItem& item : pane->m_arrItems) {
+        const bool swapMark = item.m_nSwapMark >= 17 && item.m_nSwapMark <= 19 && !item.m_bSelected;
+        if (!(entityDrag && !item.m_bGroupItem) && !swapMark) continue;
+        InvalidateRect(&item.m_rect, FALSE);
+    }
 }
 
 BOOL CTimeTableCtrlBody::OnMouseWheel(UINT, short delta, CPoint) {
@@ -128,36 +136,17 @@ BOOL CTimeTableCtrlBody::OnMouseWheel(UINT, short delta, CPoint) {
 
 BOOL CTimeTableCtrlBody::OnEraseBkgnd(CDC*) { return TRUE; }
 
-void CTimeTableCtrlBody::OnSize(UINT type, int cx, int cy) {
-    CWnd::OnSize(type, cx, cy);
-    // The buffer follows the client size at the next paint.
-    if (m_pOldBuffer) {
-        m_bufferDC.SelectObject(m_pOldBuffer);
-        m_pOldBuffer = nullptr;
-    }
-    m_buffer.DeleteObject();
-    m_bufferSize = CSize(0, 0);
-}
-
 void CTimeTableCtrlBody::OnPaint() {
-    CPaintDC paint(this);
+    // The window's picture is itself an off-screen bitmap that is shown only after the paint,
+    // so the layers are drawn straight into it, clipped to the area that needs it.
+    CPaintDC dc(this);
     CTimeTableCtrlView* pane = GetPane();
     if (!pane || !pane->GetSafeHwnd()) return;
     CRect client;
     GetClientRect(&client);
     CRect box;
-    if (!box.IntersectRect(&client, &paint.m_ps.rcPaint)) return;
-    if (m_bufferSize != client.Size()) {
-        if (!m_bufferDC.GetSafeHdc()) m_bufferDC.CreateCompatibleDC(&paint);
-        if (m_pOldBuffer) m_bufferDC.SelectObject(m_pOldBuffer);
-        m_buffer.DeleteObject();
-        m_buffer.CreateBitmap(std::max(1, client.Width()), std::max(1, client.Height()), 1, 32, nullptr);
-        m_pOldBuffer = m_bufferDC.SelectObject(&m_buffer);
-        m_bufferSize = client.Size();
-    }
-    CDC& dc = m_bufferDC;
+    if (!box.IntersectRect(&client, &dc.m_ps.rcPaint)) return;
     const int saved = dc.SaveDC();
-    dc.IntersectClipRect(&box);
     dc.SelectObject(&m_font);
     dc.SetBkMode(TRANSPARENT);
 
@@ -174,7 +163,5 @@ void CTimeTableCtrlBody::OnPaint() {
     PaintCurrentTime(&dc);
     // The ghosts of moved items are part of the picture too, so a repaint never loses them.
     PaintGhosts(&dc, *pane);
-
     dc.RestoreDC(saved);
-    paint.BitBlt(box.left, box.top, box.Width(), box.Height(), &dc, box.left, box.top, SRCCOPY);
 }

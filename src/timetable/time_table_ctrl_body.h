@@ -6,8 +6,8 @@
 // preview, the current-time marker and the ghosts of moved items. The x positions come from the
 // title strip, the y positions from the pane's hour column, everything else from the pane.
 //
-// A paint draws only what lies in the update rectangle, into a buffer kept between paints;
-// moving the pointer over the body repaints just the item it leaves and the item it enters.
+// A paint draws only what lies in the area to repaint; moving the pointer over the body repaints
+// just the item it leaves and the item it enters.
 #include <vector>
 
 #include "htmllite/html_tool_tip.h"
@@ -27,6 +27,7 @@ class CTimeTableCtrlView;
 class CTimeTableCtrl;
 class CTimeTableItem;
 class CItemTime;
+class CTimeTableDayColumn;
 class CScheduleData;
 
 class CTimeTableCtrlBody : public CWnd {
@@ -46,6 +47,8 @@ public:
     CTimeTableCtrl* GetControl() const;
     CHtmlToolTip& GetToolTip() { return m_toolTip; }
     CImageList& GetImages() { return m_images; }
+    // The font items are drawn in; no font before the window exists.
+    CFont* GetFont() { return &m_font; }
 
     // The point under the mouse, as the painter marks the item there. Repaints the item the
     // point leaves and the one it enters.
@@ -82,7 +85,6 @@ protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
-    void OnSize(UINT type, int cx, int cy);
     void OnMouseMove(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
@@ -106,10 +108,12 @@ private:
 
     // The image drawn on an entry item while an entity is dragged over it from the side list.
     int EntityDropImage(const CScheduleData& data, const CTimeTableItem& item) const;
+    CRect WorkingTimeRect(const CTimeTableDayColumn& column) const;
     // A time rectangle of the hour column between the x extent of the day of start.
     CRect DayTimeRect(const COleDateTime& start, const COleDateTimeSpan& length) const;
     bool IsHighlighted(const CTimeTableCtrlView& pane, const CTimeTableItem& item) const;
     void DrawCentredImage(CDC* dc, int image, const CRect& rect);
+    void InvalidateBlinkingItems();
     const std::vector<CItemTime>* GetPinnedRanges() const;
 
     CTimeTableCtrlTitle* m_pTitle;
@@ -123,9 +127,4 @@ private:
     CPatternBrush m_workingBrush;
     CPatternBrush m_absenceBrush;
     CPatternBrush m_freedBrush;
-    // The picture the layers are drawn into, kept at the client size between paints.
-    CDC m_bufferDC;
-    CBitmap m_buffer;
-    CBitmap* m_pOldBuffer = nullptr;
-    CSize m_bufferSize;
 };

@@ -42,19 +42,36 @@ void CTimeTableCtrlBody::DrawCentredImage(CDC* dc, int image, const CRect& rect)
                   ILD_TRANSPARENT);
 }
 
-// 1. Outside the working time.
-void CTimeTableCtrlBody::PaintBackground(CDC* dc, const CRect& client) { dc->FillRect(&client, m_outsideBrush.GetBrush()); }
+// 1. Outside the working time. The working time of layer 2 covers the rest, so only what lies
+// outside it is filled here.
+void CTimeTableCtrlBody::PaintBackground(CDC* dc, const CRect& client) {
+    CRgn outside;
+    outside.CreateRectRgnIndirect(&client);
+    for (const CTimeTableDayColumn& column : m_pTitle->GetColumns()) {
+        const CRect rect = WorkingTimeRect(column);
+        if (rect.IsRectEmpty()) continue;
+        CRgn working;
+        working.CreateRectRgnIndirect(&rect);
+        outside.CombineRgn(&outside, &working, RGN_DIFF);
+    }
+    dc->FillRgn(&outside, m_outsideBrush.GetBrush());
+}
+
+CRect CTimeTableCtrlBody::WorkingTimeRect(const CTimeTableDayColumn& column) const {
+    const int x = m_pTitle->GetColumnLeft(column);
+    const COleDateTime& start = column.m_dtRangeStart[m_nPaneIndex];
+    CRect rect = m_pHeader->GetTimeRect(start, column.m_dtRangeEnd[m_nPaneIndex] - start);
+    rect.left = x;
+    rect.right = x + column.GetEffectiveWidth();
+    return rect;
+}
 
 // 2. The working time of every day, as an absence on a day the entity is away.
 void CTimeTableCtrlBody::PaintWorkingTime(CDC* dc, const CTimeTableCtrlView& pane) {
     for (const CTimeTableDayColumn& column : m_pTitle->GetColumns()) {
-        const int x = m_pTitle->GetColumnLeft(column);
-        const COleDateTime& start = column.m_dtRangeStart[m_nPaneIndex];
-        CRect rect = m_pHeader->GetTimeRect(start, column.m_dtRangeEnd[m_nPaneIndex] - start);
-        rect.left = x;
-        rect.right = x + column.GetEffectiveWidth();
+        const CRect rect = WorkingTimeRect(column);
         if (rect.IsRectEmpty()) continue;
-        const bool away = pane.m_bUnavailable || pane.IsWholeDayAbsent(start);
+        const bool away = pane.m_bUnavailable || pane.IsWholeDayAbsent(column.m_dtRangeStart[m_nPaneIndex]);
         dc->FillRect(&rect, away ? m_absenceBrush.GetBrush() : m_workingBrush.GetBrush());
     }
 }
@@ -179,9 +196,10 @@ void CTimeTableCtrlBody::PaintItems(CDC* dc, CTimeTableCtrlView& pane, const CRe
     const CPoint point = GetCurrentPoint();
     for (CTimeTableItem& item : pane.m_arrItems) {
         if (item.m_bSelected && m_nDragMode == kDragMove) continue;
+        // Only items in the area to repaint are drawn (a hover repaints two items).
         const CRect reach(item.m_rect.left, item.m_rect.top, item.m_rect.right + 2, item.m_rect.bottom);
         CRect visible;
-        if (!visible.IntersectRect(&reach, &area)) continue;
+        if (!visible.IntersectRect(&reach, &area) || !dc->RectVisible(&reach)) continue;
         BOOL highlight = FALSE;
         int image = -1;
         if (m_bDragging) {

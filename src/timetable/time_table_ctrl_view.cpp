@@ -5,6 +5,7 @@
 
 #include "model/merge_sort.h"
 #include "model/time_values.h"
+#include "timetable/block_drawing.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/system_metrics.h"
 #include "timetable/grid_scale.h"
@@ -147,6 +148,25 @@ void CTimeTableCtrlView::LayoutItems() {
         if (!m_pTitle->PlaceItem(GetPaneIndex(), item)) item.m_rect.SetRectEmpty();
     }
     for (CFreedInterval& interval : m_arrFreedIntervals) interval.m_rect = TimeRectInDay(interval.m_dtStart, interval.m_tsLength);
+    MeasureTitles();
+}
+
+void CTimeTableCtrlView::MeasureTitles() {
+    CFont* font = m_body.GetFont();
+    if (!font || !font->GetSafeHandle()) return;
+    CDC dc;
+    CFont* old = nullptr;
+    for (CTimeTableItem& item : m_arrItems) {
+        const CRect textBox = ItemTextBox(item.m_rect);
+        if (item.m_rect.IsRectEmpty() || item.m_nTitleWidth == textBox.Width()) continue;
+        if (!dc.GetSafeHdc()) {
+            dc.CreateCompatibleDC(nullptr);
+            old = dc.SelectObject(font);
+        }
+        item.m_szTitle = MeasureBlockTitle(&dc, item.m_strTitle, textBox);
+        item.m_nTitleWidth = textBox.Width();
+    }
+    if (old) dc.SelectObject(old);
 }
 
 CRect CTimeTableCtrlView::TimeRectInDay(const COleDateTime& start, const COleDateTimeSpan& length) const {

@@ -35,6 +35,9 @@ struct CFreedInterval {
     CRect m_rect;                 // from the layout pass
 };
 
+// The box an item's title is laid out in, within the item's rectangle.
+CRect ItemTextBox(const CRect& itemRect);
+
 class CTimeTableCtrlView : public CWnd {
 public:
     static constexpr int kDaySlots = 21;
@@ -142,6 +145,8 @@ private:
     void DrawItemFace(CDC* dc, const CTimeTableItem& item, const CRect& rect, COLORREF pen, COLORREF text,
                       BOOL pointerInside) const;
     CRect TimeRectInDay(const COleDateTime& start, const COleDateTimeSpan& length) const;
+    // Measures the titles of the laid-out items whose text box changed width.
+    void MeasureTitles();
     void Layout();
 
     int m_nHeaderWidth = 50;

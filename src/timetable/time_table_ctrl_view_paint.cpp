@@ -26,6 +26,8 @@ COLORREF PlainTextColour(const CTimeTableItem& item) {
 
 }  // namespace
 
+CRect ItemTextBox(const CRect& r) { return CRect(r.left + 9, r.top + 3, r.right - 2, r.bottom - 3); }
+
 void CTimeTableCtrlView::DrawItemFace(CDC* dc, const CTimeTableItem& item, const CRect& r, COLORREF pen,
                                       COLORREF text, BOOL pointerInside) const {
     CPen outline(PS_SOLID, 3, pen);
@@ -38,8 +40,12 @@ void CTimeTableCtrlView::DrawItemFace(CDC* dc, const CTimeTableItem& item, const
     DrawBlock(dc, shape, look);
     dc->SelectObject(oldPen);
 
-    const CRect textBox(r.left + 9, r.top + 3, r.right - 2, r.bottom - 3);
-    const CRect label = MeasureBlockLabel(dc, item.m_strTitle, textBox, 2, r.right - 3, r.bottom - 5);
+    const CRect textBox = ItemTextBox(r);
+    // The title's size comes from the layout pass when the text box has the width it was
+    // measured for (a ghost has the item's size too).
+    const CSize title =
+        item.m_nTitleWidth == textBox.Width() ? item.m_szTitle : MeasureBlockTitle(dc, item.m_strTitle, textBox);
+    const CRect label = BlockLabelBox(textBox, title, 2, r.right - 3, r.bottom - 5);
     if (IsHatchLook(item.m_nHatch)) dc->FillSolidRect(&label, item.m_crBackground);
     if (pointerInside) {
         dc->FillSolidRect(&label, 0xFFFFFF - text);

@@ -48,6 +48,8 @@ public:
     int m_nLane = 0;              // 1 for the leftmost lane; 0 until laid out
     int m_nLaneSpan = 1;          // lanes the item covers, from the layout pass
     int m_nLaneCount = 1;         // lanes its day has over its interval, from the layout pass
+    CSize m_szTitle;              // the title's size with word breaks, from the layout pass,
+    int m_nTitleWidth = -1;       // measured for a text box this wide (-1: not measured)
     COleDateTime m_dtStart;
     COleDateTimeSpan m_tsLength;
     COleDateTimeSpan m_tsLengthAtResize;

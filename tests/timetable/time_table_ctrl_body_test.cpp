@@ -198,10 +198,18 @@ TEST_F(BodyPaintTest, HoverRepaintsOnlyTheItemsItLeavesAndEnters) {
 TEST_F(BodyPaintTest, BlinkTimerFlipsThePhaseOnlyWhileDragging) {
     GridHost host;
     Show(host);
-    CTimeTableCtrlBody& body = host.control.GetPane(0).GetBody();
+    CTimeTableCtrlView& pane = host.control.GetPane(0);
+    pane.m_arrItems = {MakeItem(L"Maths", At(2024, 9, 2, 9, 0), 60), MakeItem(L"Art", At(2024, 9, 4, 11, 0), 60)};
+    pane.SortItems();
+    pane.m_arrItems[1].m_nSwapMark = 17;
+    CTimeTableCtrlBody& body = pane.GetBody();
+    body.UpdateWindow();
     body.m_bDragging = 1;
     body.SendMessage(WM_TIMER, CTimeTableCtrlBody::kBlinkTimer, 0);
     EXPECT_EQ(body.m_nBlinkPhase, 1);
+    CRect update;
+    body.GetUpdateRect(&update);
+    EXPECT_EQ(update, pane.m_arrItems[1].m_rect);  // only the marked item flashes
     body.SendMessage(WM_TIMER, CTimeTableCtrlBody::kBlinkTimer, 0);
     EXPECT_EQ(body.m_nBlinkPhase, 0);
     body.m_bDragging = 0;
