@@ -14,6 +14,7 @@
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "timetable/grid_scale.h"
+#include "timetable/scroll_position.h"
 #include "timetable/time_table_messages.h"
 
 BEGIN_MESSAGE_MAP(CTimeTableCtrl, CWnd)
@@ -343,19 +344,7 @@ void CTimeTableCtrl::OnHScroll(UINT code, UINT, CScrollBar*) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     m_horizontalBar.GetScrollInfo(&info, SIF_ALL);
-    const int page = static_cast<int>(info.nPage);
-    int offset = m_title.GetScrollOffset();
-    switch (code) {
-    case SB_LINELEFT: offset -= 1; break;
-    case SB_LINERIGHT: offset += 1; break;
-    case SB_PAGELEFT: offset -= page; break;
-    case SB_PAGERIGHT: offset += page; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: offset = info.nTrackPos; break;
-    default: break;
-    }
-    // Every code stays within the range, page scrolls included.
-    offset = std::clamp(offset, info.nMin, std::max(info.nMin, info.nMax - page));
+    const int offset = NextScrollPosition(info, code, m_title.GetScrollOffset(), 1);
     SetHorizontalOffset(offset);
     m_title.Invalidate(TRUE);
     m_horizontalBar.SetScrollPos(offset);

@@ -9,6 +9,7 @@
 #include "platform/ui/client_dc.h"
 #include "platform/ui/system_metrics.h"
 #include "timetable/grid_scale.h"
+#include "timetable/scroll_position.h"
 #include "timetable/time_table_ctrl.h"
 #include "timetable/time_table_ctrl_title.h"
 #include "timetable/time_table_messages.h"
@@ -259,25 +260,11 @@ int CTimeTableCtrlView::ScrollByWheel(int delta) {
     return 1;
 }
 
-void CTimeTableCtrlView::OnVScroll(UINT code, UINT, CScrollBar* bar) {
+void CTimeTableCtrlView::OnVScroll(UINT code, UINT, CScrollBar*) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     m_scrollBar.GetScrollInfo(&info, SIF_ALL);
-    const int page = static_cast<int>(info.nPage);
-    int offset = m_header.GetVerticalOffset();
-    switch (code) {
-    case SB_LINEUP: offset -= 10; break;
-    case SB_LINEDOWN: offset += 10; break;
-    case SB_PAGEUP: offset -= page; break;
-    case SB_PAGEDOWN: offset += page; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: offset = info.nTrackPos; break;
-    default: break;
-    }
-    // Every code stays within the range, page scrolls included.
-    offset = std::clamp(offset, info.nMin, std::max(info.nMin, info.nMax - page));
-    SetVerticalOffset(offset);
-    (void)bar;
+    SetVerticalOffset(NextScrollPosition(info, code, m_header.GetVerticalOffset(), 10));
 }
 
 LRESULT CTimeTableCtrlView::OnResetScroll(WPARAM, LPARAM) {

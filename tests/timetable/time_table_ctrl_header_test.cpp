@@ -30,15 +30,7 @@ void DragFirstBoundary(CTimeTableCtrlHeader& header, int delta) {
 
 }  // namespace
 
-class HourHeaderTest : public TimetableTest {
-protected:
-    void SetUp() override {
-        TimetableTest::SetUp();
-        m_data.SetStartDate(At(2000, 1, 3, 0, 0));
-        m_data.m_nDays = 5;
-        m_data.m_tDayStart = MakeTimeOfDay(7, 0);
-    }
-};
+using HourHeaderTest = WeekTemplateTest;
 
 TEST_F(HourHeaderTest, MapsTimesToPixelsAtSeveralHeightsAndOffsets) {
     struct Case {

@@ -109,13 +109,10 @@ TEST(TimeTableItem, LengthChangedOnlyByWholeMinutes) {
 
 // The placement rule against a small plan: teacher A (type 1, OVERLAPS 1), class B (type 0,
 // OVERLAPS 1), teacher C (OVERLAPS 0), all with day windows 07:00 to 16:00 on five days.
-class CanPlaceItemTest : public TimetableTest {
+class CanPlaceItemTest : public WeekTemplateTest {
 protected:
     void SetUp() override {
-        TimetableTest::SetUp();
-        m_data.SetStartDate(At(2000, 1, 3, 0, 0));
-        m_data.m_nDays = 5;
-        m_data.m_tDayStart = MakeTimeOfDay(7, 0);
+        WeekTemplateTest::SetUp();
         AddEntity(1, 1, 1);
         AddEntity(2, 0, 1);
         AddEntity(3, 1, 0);

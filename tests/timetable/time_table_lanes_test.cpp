@@ -83,15 +83,7 @@ TEST(TimeTableLanes, SortKeepsTheCurrentItem) {
     EXPECT_EQ(pane.GetCurrentItem()->m_strTitle, CString(L"late"));
 }
 
-class TimeTableHitTest : public TimetableTest {
-protected:
-    void SetUp() override {
-        TimetableTest::SetUp();
-        m_data.SetStartDate(At(2000, 1, 3, 0, 0));
-        m_data.m_nDays = 5;
-        m_data.m_tDayStart = MakeTimeOfDay(7, 0);
-    }
-};
+using TimeTableHitTest = WeekTemplateTest;
 
 TEST_F(TimeTableHitTest, ItemAtAndIntervalTestsReadTheLayout) {
     GridHost host;

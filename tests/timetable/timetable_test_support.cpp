@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/time_values.h"
 #include "platform/ui/test_support.h"
 
 void TimetableTest::SetUp() {
@@ -23,6 +24,13 @@ void TimetableTest::TearDown() {
     SetAppDocument(nullptr);
     AfxSetResourcePack(nullptr);
     CLanguagePack::SetCurrent(nullptr);
+}
+
+void WeekTemplateTest::SetUp() {
+    TimetableTest::SetUp();
+    m_data.SetStartDate(COleDateTime(2000, 1, 3, 0, 0, 0));
+    m_data.m_nDays = 5;
+    m_data.m_tDayStart = MakeTimeOfDay(7, 0);
 }
 
 void TimetableTest::LoadFixture(const char* name) {

@@ -52,6 +52,12 @@ protected:
     CScheduleData m_data;
 };
 
+// A week template of five days from Monday 3 January 2000, the day starting at 07:00.
+class WeekTemplateTest : public TimetableTest {
+protected:
+    void SetUp() override;
+};
+
 // Fills the pane with the entity's entries and absences as the page does: the entity's id,
 // unavailable mark, chime set and day slots (applied to the columns), an entry item for every
 // entry it takes part in, a block for every absence, then the sort with lanes.
