@@ -423,3 +423,36 @@
 #define IDS_LIST_ADD_FILES              60876
 #define IDS_XML_FILES_FILTER            61404
 #define IDS_XML_FILE_FILTER             61405
+
+// ---- Timetable grid --------------------------------------------------------------------------------
+#define IDB_GRID_OUTSIDE                143
+#define IDB_GRID_WORKING                144
+#define IDB_GRID_ABSENCE                213
+#define IDB_GRID_FREED                  245
+#define IDB_GRID_WORKING_SECOND         274
+#define IDB_GRID_OUTSIDE_SECOND         275
+#define IDR_TIME_AXIS_MENU              149
+#define ID_TIME_AXIS_LESSONS            32902
+#define ID_TIME_AXIS_HOURS              33012
+#define ID_TIME_AXIS_LESSONS_AND_HOURS  33107
+#define IDS_TIME_AXIS_HOURS             60934
+#define IDS_TIME_AXIS_LESSONS           60935
+#define IDS_TIME_AXIS_LESSONS_AND_HOURS 60936
+// The captions of the hour slots of a day, slot 0 first.
+#define IDS_HOUR_SLOT_0                 60879
+#define IDS_HOUR_SLOT_1                 60880
+#define IDS_HOUR_SLOT_2                 60881
+#define IDS_HOUR_SLOT_3                 60882
+#define IDS_HOUR_SLOT_4                 60883
+#define IDS_HOUR_SLOT_5                 60884
+#define IDS_HOUR_SLOT_6                 60885
+#define IDS_HOUR_SLOT_7                 60886
+#define IDS_HOUR_SLOT_8                 60887
+#define IDS_HOUR_SLOT_9                 60888
+#define IDS_HOUR_SLOT_10                60889
+#define IDS_HOUR_SLOT_11                60890
+#define IDS_HOUR_SLOT_12                60891
+#define IDS_HOUR_SLOT_13                60892
+#define IDS_HOUR_SLOT_14                60893
+#define IDS_HOUR_SLOT_15                60894
+#define IDS_HOUR_SLOT_16                60895

@@ -199,10 +199,6 @@ def small_shapes():
         c.disc(7, 7, 7, ORANGE, (160, 80, 10, 255))
         c.fill(3, 6, 12, 8, WHITE)
 
-    def not_member(c):
-        c.line(3, 3, 12, 12, GREY, 2)
-        c.line(12, 3, 3, 12, GREY, 2)
-
     def booked(c):
         room(c)
         c.line(8, 11, 10, 14, GREEN, 2)
@@ -212,10 +208,6 @@ def small_shapes():
         c.disc(7, 7, 7, WHITE, DARK)
         c.line(7, 7, 7, 3, BLACK)
         c.line(7, 7, 10, 9, BLACK)
-
-    def funds(c):
-        c.disc(7, 7, 6, YELLOW, BROWN)
-        c.fill(6, 4, 8, 10, BROWN)
 
     def key(c):
         c.disc(4, 7, 3, YELLOW, BROWN)
@@ -227,13 +219,29 @@ def small_shapes():
         for (x0, y0, x1, y1) in ((7, 0, 7, 2), (7, 12, 7, 14), (0, 7, 2, 7), (12, 7, 14, 7)):
             c.line(x0, y0, x1, y1, ORANGE)
 
-    def absence(c):
-        person(c, LIGHT, GREY)
-        c.line(1, 1, 13, 13, RED, 2)
+    def exchange(c):
+        # Two opposing arrows: a direct exchange, or somebody in another's place.
+        c.line(2, 5, 12, 5, GREEN, 2)
+        c.polygon([(10, 1), (14, 5), (10, 9)], GREEN)
+        c.line(3, 11, 13, 11, BLUE, 2)
+        c.polygon([(5, 7), (1, 11), (5, 15)], BLUE)
 
-    def replacement(c):
-        person(c, LIGHTBLUE, BLUE)
-        c.polygon([(9, 10), (15, 10), (12, 14)], GREEN)
+    def exchange_through_third(c):
+        # Arrows around a triangle of three places.
+        c.line(7, 2, 13, 12, ORANGE, 2)
+        c.line(13, 12, 2, 12, ORANGE, 2)
+        c.line(2, 12, 7, 2, ORANGE, 2)
+        for (x, y) in ((7, 2), (13, 12), (2, 12)):
+            c.disc(x, y, 2, YELLOW, BROWN)
+
+    def rotation(c):
+        c.ring(7, 7, 6, 4, PURPLE, lambda x, y: not (x > 0 and y < 0))
+        c.polygon([(8, 0), (13, 2), (8, 5)], PURPLE)
+
+    def now_marker(c):
+        c.disc(7, 7, 7, YELLOW, RED)
+        c.line(7, 7, 7, 2, BLACK)
+        c.line(7, 7, 11, 9, RED)
 
     def check(c):
         c.line(2, 8, 6, 12, GREEN, 2)
@@ -257,11 +265,11 @@ def small_shapes():
         info,                                      # 14 problem kind 14
         unavailable,                               # 15 problem kind 15, absent or not available
         holiday,                                   # 16 holiday
-        not_member,                                # 17 not a member
-        absence,                                   # 18 absence
-        replacement,                               # 19 replacement
+        exchange,                                  # 17 not a member, stands in; direct exchange
+        exchange_through_third,                    # 18 exchange through a third place
+        rotation,                                  # 19 rotation of three entries
         booked,                                    # 20 room booked by the entry
-        funds,                                     # 21 rewards
+        now_marker,                                # 21 times of an entry, the current time
         check,                                     # 22 done
     ]
 

@@ -1,0 +1,155 @@
+// The timetable grid on the large generated plan (1,500 entities, 20,000 entries, 6 days), showing
+// the week of its busiest teacher: the layout pass with one full paint of the body, the repaint
+// when the pointer moves from one item to another, and the 500 ms blink repaint of a drag. The
+// windows run on Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "controls/app_document.h"
+#include "model/schedule_data.h"
+#include "platform/core/language_pack.h"
+#include "platform/ui/win_app.h"
+#include "support/plan_generator.h"
+#include "timetable/time_table_ctrl.h"
+
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "bench_timetable";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static CLanguagePack pack;
+    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
+        CLanguagePack::SetCurrent(&pack);
+        AfxSetResourcePack(&pack);
+    }
+}
+
+// The teacher (type 1) who is a member of the most entries' activities.
+int BusiestTeacher(const CScheduleData& data) {
+    std::map<int, int> entriesOf;
+    for (const CTimetableEntry& entry : data.m_arrEntries) {
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity == data.m_arrActivities.end()) continue;
+        for (int id : activity->m_arrMembers) ++entriesOf[id];
+    }
+    int best = 0, most = 0;
+    for (const auto& [id, count] : entriesOf) {
+        const auto entity = data.FindEntity(id);
+        if (entity != data.m_arrEntities.end() && entity->m_nType == 1 && count > most) {
+            best = id;
+            most = count;
+        }
+    }
+    return best;
+}
+
+// The large plan in a grid of 1,200 x 800 pixels with the busiest teacher's items in the first
+// pane, built as the timetable page builds them.
+struct Grid {
+    CScheduleData data;
+    std::vector<CItemTime> pinned;
+    CWnd host;
+    std::unique_ptr<CTimeTableCtrl> control;
+    int teacher = 0;
+
+    Grid() {
+        EnsureApplication();
+        GeneratePlan(data, LargePlanOptions());
+        SetAppDocument(&data);
+        teacher = BusiestTeacher(data);
+        host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1200, 800, nullptr, nullptr);
+        control = std::make_unique<CTimeTableCtrl>(&pinned);
+        control->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 1200, 800), &host, 100);
+        host.ShowWindow(SW_SHOW);
+        control->SetDayRange(data.m_nDays, data.GetStartDate(), data.m_tDayStart);
+        control->GetTitle().LayoutColumns(teacher);
+        Fill();
+    }
+    ~Grid() {
+        control.reset();
+        host.DestroyWindow();
+        SetAppDocument(nullptr);
+    }
+    void Fill() {
+        CTimeTableCtrlView& pane = control->GetPane(0);
+        pane.ClearItems();
+        const auto entity = data.FindEntity(teacher);
+        pane.m_nEntity = teacher;
+        for (CTimetableEntry& entry : data.m_arrEntries) {
+            if (!entity->TakesPartIn(data, entry)) continue;
+            const auto activity = data.FindActivity(entry.m_nActivity);
+            COLORREF background = GetSysColor(COLOR_WINDOW), foreground = GetSysColor(COLOR_WINDOWTEXT);
+            int hatch = 6;
+            entry.GetDrawColours(data, background, foreground, hatch);
+            CTimeTableItem item(activity->GetDisplayName(), background, foreground, hatch, entry.m_dtStart,
+                                entry.m_tsLength, entry.GetState(data), 0);
+            item.m_nSource = entry.GetSerial();
+            item.m_nActivity = activity->m_nId;
+            item.m_nGroup = activity->m_nGroup;
+            pane.m_arrItems.push_back(item);
+        }
+    }
+    CTimeTableCtrlView& Pane() { return control->GetPane(0); }
+    CTimeTableCtrlBody& Body() { return Pane().GetBody(); }
+};
+
+void BM_LayoutAndFullPaint(benchmark::State& state) {
+    Grid grid;
+    for (auto _ : state) {
+        grid.Pane().SortItems();
+        grid.Body().Invalidate(FALSE);
+        grid.Body().UpdateWindow();
+    }
+    state.counters["items"] = static_cast<double>(grid.Pane().m_arrItems.size());
+}
+BENCHMARK(BM_LayoutAndFullPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_HoverRepaint(benchmark::State& state) {
+    Grid grid;
+    grid.Pane().SortItems();
+    grid.Body().UpdateWindow();
+    const CPoint points[] = {grid.Pane().m_arrItems.front().m_rect.CenterPoint(),
+                             grid.Pane().m_arrItems.back().m_rect.CenterPoint()};
+    int i = 0;
+    for (auto _ : state) {
+        grid.Body().SetCurrentPoint(points[i++ % 2]);
+        grid.Body().UpdateWindow();
+    }
+}
+BENCHMARK(BM_HoverRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_BlinkRepaint(benchmark::State& state) {
+    Grid grid;
+    CTimeTableCtrlView& pane = grid.Pane();
+    pane.SortItems();
+    // A move is under way: the first item is dragged, the others carry swap marks.
+    pane.m_arrItems.front().m_bSelected = 1;
+    pane.m_nCurrentItem = 0;
+    for (std::size_t i = 1; i < pane.m_arrItems.size(); ++i) pane.m_arrItems[i].m_nSwapMark = i % 2 ? 17 : 18;
+    grid.control->GetTitle().ComputeFreeTime(pane.m_arrItems.front().m_nActivity, 0);
+    CTimeTableCtrlBody& body = pane.GetBody();
+    body.m_bPressed = body.m_bDragging = body.m_bMarks = 1;
+    body.m_nDragMode = CTimeTableCtrlBody::kDragMove;
+    body.SetCurrentPoint(pane.m_arrItems.front().m_rect.CenterPoint() + CPoint(120, 60));
+    body.m_nPressX = pane.m_arrItems.front().m_rect.left + 4;
+    body.m_nPressY = pane.m_arrItems.front().m_rect.top + 4;
+    body.UpdateWindow();
+    for (auto _ : state) {
+        body.SendMessage(WM_TIMER, CTimeTableCtrlBody::kBlinkTimer, 0);
+        body.UpdateWindow();
+    }
+    body.KillTimer(body.m_nTimerId);
+}
+BENCHMARK(BM_BlinkRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
