@@ -3,10 +3,10 @@
 // LoadImage, ::LoadIcon and ::LoadCursor with an instance handle, and toolbar resources as the
 // raw words FindResource/LoadResource/LockResource give. Every instance handle names the pack;
 // the resource handle functions keep the handle the program set.
+#include "platform/ui/control_defs.h"
 #include "platform/ui/global_memory.h"
 #include "platform/ui/window_defs.h"
 
-inline constexpr UINT IMAGE_BITMAP = 0, IMAGE_ICON = 1, IMAGE_CURSOR = 2;
 inline constexpr UINT LR_DEFAULTCOLOR = 0x0000, LR_LOADFROMFILE = 0x0010, LR_DEFAULTSIZE = 0x0040;
 inline constexpr UINT LR_CREATEDIBSECTION = 0x2000, LR_SHARED = 0x8000;
 
