@@ -1,5 +1,6 @@
 #include "dialogs/record_dialog.h"
 
+#include "controls/app_document.h"
 #include "controls/key_filter.h"
 #include "controls/option_tree_item_check_box.h"
 #include "controls/option_tree_item_color.h"
@@ -10,8 +11,10 @@
 #include "controls/option_tree_item_radio.h"
 #include "controls/option_tree_item_spinner.h"
 #include "controls/option_tree_item_static.h"
+#include "model/schedule_data.h"
 #include "platform/core/load_res_string.h"
 #include "platform/core/window_styles.h"
+#include "platform/ui/window_api.h"
 #include "resource_ids.h"
 
 namespace {
@@ -61,6 +64,13 @@ void CRecordDialog::PrepareTree(int columnWidth) {
     m_tree.SetColumnWidth(columnWidth);
 }
 
+CScheduleData& CRecordDialog::Document() {
+    // Without a document installed the dialogs show an empty one.
+    static CScheduleData empty;
+    CScheduleData* data = GetAppDocument();
+    return data ? *data : empty;
+}
+
 void CRecordDialog::FinishRows() {
     m_tree.ExpandAllItems();
     LayoutControls();
@@ -81,8 +91,8 @@ void CRecordDialog::OnSize(UINT nType, int cx, int cy) {
 
 bool CRecordDialog::IsInTree(HWND hwnd) const {
     if (!m_tree.m_hWnd) return false;
-    for (CWnd* w = CWnd::FromHandle(hwnd); w; w = w->GetParent())
-        if (w->m_hWnd == m_tree.m_hWnd) return true;
+    for (HWND h = hwnd; h; h = ::GetParent(h))
+        if (h == m_tree.m_hWnd) return true;
     return false;
 }
 
@@ -132,7 +142,10 @@ COptionTreeItemComboBox* CRecordDialog::AddListText(COptionTreeItem* parent, con
     auto* row = Insert<COptionTreeItemComboBox>(parent, label, info);
     if (!row->CreateComboWindow(0)) return row;
     for (const CString& entry : list) row->AddString(entry);
-    if (!select || value.IsEmpty() || row->SelectString(-1, value) == CB_ERR) row->SetWindowText(value);
+    // The entry that equals the value; a search by prefix could pick another one.
+    const int index = select && !value.IsEmpty() ? row->FindStringExact(-1, value) : CB_ERR;
+    if (index != CB_ERR) row->SetCurSel(index);
+    else row->SetWindowText(value);
     return row;
 }
 

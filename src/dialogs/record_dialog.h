@@ -29,6 +29,7 @@ class COptionTreeItemImage;
 class COptionTreeItemRadio;
 class COptionTreeItemSpinner;
 class COptionTreeItemStatic;
+class CScheduleData;
 
 class CRecordDialog : public CHoverButtonDialog {
 public:
@@ -54,6 +55,8 @@ protected:
     void PrepareTree(int columnWidth);
     // Every row expanded, then the layout.
     void FinishRows();
+    // The open document.
+    static CScheduleData& Document();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnSize(UINT nType, int cx, int cy);
@@ -67,8 +70,8 @@ protected:
                                  const CString& value);
     COptionTreeItemEdit* AddLongText(COptionTreeItem* parent, const CString& label, const CString& info,
                                      const CString& value);
-    // An editable drop-down: the list in order, then the value selected when it is in the list,
-    // or set as the text when select is false or it is not.
+    // An editable drop-down: the list in order, then the list entry equal to the value selected,
+    // or the value set as the text when select is false or no entry equals it.
     COptionTreeItemComboBox* AddListText(COptionTreeItem* parent, const CString& label, const CString& info,
                                          const std::vector<CString>& list, const CString& value, bool select = true);
     // One option per text; the option of that index checked (none for an index out of range).
