@@ -228,7 +228,7 @@ void CContactsDlg::BuildRewardRows(bool showFunds) {
 }
 
 void CContactsDlg::OnBnClickedOk() {
-    if (!m_tree.m_hWnd) return;
+    if (!m_tree.m_hWnd) return EndDialog(IDCANCEL);
     CEntityRowValues rows;
     rows.hasStaffTypeRow = m_pStaffType != nullptr;
     rows.checkedStaffType = CheckedIndexOf(m_pStaffType);
