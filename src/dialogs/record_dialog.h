@@ -41,6 +41,11 @@ public:
     // Tree and buttons for the current client size.
     void LayoutControls();
 
+    // Values read back; a row that was not built reads as empty, 0 or -1.
+    static CString TextOf(const CWnd* row);
+    static int CheckedIndexOf(const COptionTreeItemRadio* row);
+    static BOOL IsTicked(const COptionTreeItemCheckBox* row);
+
 protected:
     // The keys the dialog lets through.
     enum class KeyFilter {
@@ -94,11 +99,6 @@ protected:
     // A read-only row that shows its label only, or a text beside it.
     COptionTreeItemStatic* AddStatic(COptionTreeItem* parent, const CString& label, const CString& info,
                                      const CString& value = CString());
-
-    // Values read back; a row that was not built reads as empty, 0 or -1.
-    static CString TextOf(const CWnd* row);
-    static int CheckedIndexOf(const COptionTreeItemRadio* row);
-    static BOOL IsTicked(const COptionTreeItemCheckBox* row);
 
     COptionTree m_tree;
     KeyFilter m_keyFilter = KeyFilter::Tree;

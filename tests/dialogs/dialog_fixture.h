@@ -15,11 +15,16 @@
 #include "dialogs/record_dialog.h"
 #include "model/schedule_data.h"
 #include "platform/core/language_pack.h"
+#include "platform/core/load_res_string.h"
 #include "platform/ui/scripted_answerer.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/win_app.h"
 #include "resource_ids.h"
+#include "plan_builder.h"
 #include "../platform/core/pinned_time_zone.h"
+
+// Texts in failure messages.
+inline void PrintTo(const CString& text, std::ostream* os) { *os << '"' << text.ToUtf8() << '"'; }
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -29,8 +34,6 @@ protected:
         CLanguagePack::SetCurrent(&pack);
         AfxSetResourcePack(&pack);
         data.SetServices({nullptr, &settings, nullptr, nullptr});
-        data.m_dtStartDate = COleDateTime(2024, 3, 4, 0, 0, 0);
-        data.m_dtFirstWeekday = data.m_dtStartDate;
         SetAppDocument(&data);
     }
     void TearDown() override {
@@ -79,6 +82,26 @@ protected:
         vorn_test::Click(&tree.GetList(), at);
         vorn_test::ProcessEvents();
     }
+    // A click on a group row's box opens or closes the group.
+    static void ClickExpandBox(CRecordDialog& dlg, COptionTreeItem* group) {
+        ASSERT_NE(group, nullptr);
+        COptionTree& tree = dlg.Tree();
+        vorn_test::Click(&tree.GetList(), CPoint(8, group->GetContentY() - tree.GetScrollPosition() + 9));
+        vorn_test::ProcessEvents();
+    }
+    // A click on option k of an opened radio row.
+    static void ClickOption(CRecordDialog& dlg, COptionTreeItem* row, int k) {
+        ClickValue(dlg, row);
+        CWnd* radio = dynamic_cast<CWnd*>(row);
+        ASSERT_NE(radio, nullptr);
+        vorn_test::Click(radio, CPoint(40, 16 * k + 8));
+        vorn_test::ProcessEvents();
+    }
+    // A tick row toggled with the space bar.
+    static void ToggleTick(CRecordDialog& dlg, COptionTreeItem* row) {
+        ClickValue(dlg, row);
+        Type(L" ");
+    }
     // Keys typed into the window with the focus.
     static void Type(const wchar_t* text) {
         for (const wchar_t* c = text; *c; ++c) {
@@ -114,17 +137,24 @@ protected:
         }
     }
 
-    // Messages asked through the answerer, as texts.
-    std::vector<CString> AskedTexts() const {
+    // The message boxes asked through the answerer: each must be a refusal of OK (the error
+    // caption and the stop icon); their texts.
+    std::vector<CString> Refusals() const {
         std::vector<CString> texts;
-        for (const auto& q : answerer.m_messageBoxes) texts.push_back(q.text);
+        for (const auto& q : answerer.m_messageBoxes) {
+            EXPECT_EQ(q.caption, Text(IDS_ERROR_CAPTION));
+            EXPECT_EQ(q.type, 0x10u);  // MB_ICONHAND
+            texts.push_back(q.text);
+        }
         return texts;
     }
+    static CString Text(UINT id) { return LoadResString(id); }
 
     CPinnedTimeZone zone{"UTC"};
     CWinApp app{L"Vorn Scheduler"};  // the pattern rows load their pictures through it
     CLanguagePack pack;
     CMemoryAppSettings settings;
     CScheduleData data;
+    CPlanBuilder plan{data};
     CScriptedAnswerer answerer;
 };
