@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,7 +79,10 @@ protected:
         COptionTree& tree = dlg.Tree();
         tree.EnsureVisible(row);
         vorn_test::ProcessEvents();
-        const CPoint at(tree.GetColumnWidth() + 40, row->GetContentY() - tree.GetScrollPosition() + 8);
+        CRect list;
+        tree.GetList().GetClientRect(&list);
+        const int x = tree.GetColumnWidth() + std::min(40, (list.right - tree.GetColumnWidth()) / 2);
+        const CPoint at(x, row->GetContentY() - tree.GetScrollPosition() + 8);
         vorn_test::Click(&tree.GetList(), at);
         vorn_test::ProcessEvents();
     }

@@ -9,7 +9,7 @@ class CPlanBuilder {
 public:
     explicit CPlanBuilder(CScheduleData& data) : m_data(data) {
         m_data.m_dtStartDate = COleDateTime(2024, 3, 4, 0, 0, 0);
-        m_data.m_dtFirstWeekday = m_data.m_dtStartDate;
+        m_data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);  // weeks begin on Monday
     }
     CEntity& AddEntity(int id, int type, const wchar_t* name) {
         CEntity entity;
