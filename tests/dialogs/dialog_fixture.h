@@ -73,14 +73,19 @@ protected:
     // Whether the dialog is still open after a step.
     static bool IsOpen(CDialog& dlg) { return dlg.m_hWnd && dlg.IsWindowVisible() && !dlg.IsEnding(); }
 
-    // A click on a row's value cell (scrolled into view first): the row's editor opens.
+    // A click on a row's value cell, turning the mouse wheel first while the row is out of
+    // view: the row's editor opens.
     static void ClickValue(CRecordDialog& dlg, COptionTreeItem* row) {
         ASSERT_NE(row, nullptr);
         COptionTree& tree = dlg.Tree();
-        tree.EnsureVisible(row);
-        vorn_test::ProcessEvents();
         CRect list;
         tree.GetList().GetClientRect(&list);
+        for (int turn = 0; turn < 50; ++turn) {
+            const int top = row->GetContentY() - tree.GetScrollPosition();
+            if (top >= 0 && top + 16 <= list.bottom) break;
+            vorn_test::Wheel(&tree.GetList(), list.CenterPoint(), top < 0 ? 120 : -120);
+        }
+        vorn_test::ProcessEvents();
         const int x = tree.GetColumnWidth() + std::min(40, (list.right - tree.GetColumnWidth()) / 2);
         const CPoint at(x, row->GetContentY() - tree.GetScrollPosition() + 8);
         vorn_test::Click(&tree.GetList(), at);
