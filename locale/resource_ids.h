@@ -406,10 +406,6 @@
 #define IDD_COMMENT                     280
 #define IDD_ACTIVITY_CHOOSER            281
 #define IDD_SELECT_BY                   286
-// Controls of the templates: the remark dialog's title and text, the swap chooser's list.
-#define IDC_COMMENT_TITLE               1281
-#define IDC_COMMENT_TEXT                1069
-#define IDC_SWAP_LIST                   1027
 // The eleven fill styles by hatch number: six hatches, plain, four shadings.
 #define IDI_HATCH_HORIZONTAL            176
 #define IDI_HATCH_VERTICAL              177

@@ -12,9 +12,9 @@ CCommentDlg::CCommentDlg(CWnd* pParentWnd) : CHoverButtonDialog(IDD_COMMENT, pPa
 
 void CCommentDlg::DoDataExchange(CDataExchange* pDX) {
     CHoverButtonDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_COMMENT_TEXT, m_text);
-    DDX_Control(pDX, IDC_COMMENT_TITLE, m_title);
-    DDX_Control(pDX, IDC_COMMENT_TEXT, m_edit);
+    DDX_Text(pDX, kTextId, m_text);
+    DDX_Control(pDX, kTitleId, m_title);
+    DDX_Control(pDX, kTextId, m_edit);
 }
 
 BOOL CCommentDlg::OnInitDialog() {

@@ -12,6 +12,9 @@
 
 class CCommentDlg : public CHoverButtonDialog {
 public:
+    // Controls of the template: the title line and the remark.
+    static constexpr int kTitleId = 1281, kTextId = 1069;
+
     explicit CCommentDlg(CWnd* pParentWnd);
 
     CFont m_titleFont;

@@ -12,8 +12,8 @@ constexpr int kSwapImage = 2, kTimeImage = 5;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSwapChooserDlg, CHoverButtonDialog)
-    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SWAP_LIST, &CSwapChooserDlg::OnItemChanged)
-    ON_NOTIFY(NM_DBLCLK, IDC_SWAP_LIST, &CSwapChooserDlg::OnDblClick)
+    ON_NOTIFY(LVN_ITEMCHANGED, kListId, &CSwapChooserDlg::OnItemChanged)
+    ON_NOTIFY(NM_DBLCLK, kListId, &CSwapChooserDlg::OnDblClick)
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
@@ -24,7 +24,7 @@ CSwapChooserDlg::CSwapChooserDlg(const std::vector<CSwapRecord>* pSwapTargets,
 
 void CSwapChooserDlg::DoDataExchange(CDataExchange* pDX) {
     CHoverButtonDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_SWAP_LIST, m_list);
+    DDX_Control(pDX, kListId, m_list);
 }
 
 BOOL CSwapChooserDlg::OnInitDialog() {

@@ -23,6 +23,9 @@ inline constexpr UINT WM_SWAP_PREVIEW_TARGET = WM_USER + 39;
 
 class CSwapChooserDlg : public CHoverButtonDialog {
 public:
+    // The template's list of targets.
+    static constexpr int kListId = 1027;
+
     CSwapChooserDlg(const std::vector<CSwapRecord>* pSwapTargets, const std::vector<CFreeTimeRecord>* pFreeTimes,
                     CWnd* pOwner, CWnd* pParentWnd);
 
