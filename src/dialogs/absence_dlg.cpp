@@ -52,11 +52,5 @@ void CAbsenceDlg::OnBnClickedOk() {
     rows.fund = TextOf(m_pFund);
     rows.approved = CheckedIndexOf(m_pApproved);
     rows.paid = CheckedIndexOf(m_pPaid);
-    CAbsence edited = *m_record;
-    if (const UINT refusal = WriteAbsenceRows(rows, edited)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    *m_record = std::move(edited);
-    CDialog::OnOK();
+    AcceptEdit(m_record, [&](CAbsence& edited) { return WriteAbsenceRows(rows, edited); });
 }

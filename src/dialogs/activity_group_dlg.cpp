@@ -38,11 +38,5 @@ void CActivityGroupDlg::OnBnClickedOk() {
     rows.background = m_pBackground->GetColor();
     rows.foreground = m_pForeground->GetColor();
     rows.hatch = m_pHatch->GetSelected();
-    CActivityGroup edited = *m_record;
-    if (const UINT refusal = WriteGroupRows(rows, edited)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    *m_record = std::move(edited);
-    CDialog::OnOK();
+    AcceptEdit(m_record, [&](CActivityGroup& edited) { return WriteGroupRows(rows, edited); });
 }

@@ -259,15 +259,12 @@ void CContactsDlg::OnBnClickedOk() {
     rows.overlaps = TextIfRow(m_pOverlaps);
     rows.checkedScheduleChoice = CheckedIndexOf(m_pScheduleChoice);
 
-    CEntity edited = *m_record;
     CEntityDialogChoices choices;
-    if (const UINT refusal = WriteEntityRows(Document(), rows, m_rewardNames, m_multiple, edited, choices)) {
-        ShowRefusal(refusal);
+    if (!AcceptEdit(m_record, [&](CEntity& edited) {
+            return WriteEntityRows(Document(), rows, m_rewardNames, m_multiple, edited, choices);
+        }))
         return;
-    }
-    *m_record = std::move(edited);
     m_newStaffType = choices.newStaffType;
     m_resetColours = choices.resetColours;
     m_scheduleChoice = choices.scheduleChoice;
-    CDialog::OnOK();
 }

@@ -217,3 +217,9 @@ CString CRecordDialog::TextOf(const CWnd* row) {
 int CRecordDialog::CheckedIndexOf(const COptionTreeItemRadio* row) { return row ? row->GetCheckedIndex() : -1; }
 
 BOOL CRecordDialog::IsTicked(const COptionTreeItemCheckBox* row) { return row && row->GetCheck(); }
+
+int CRecordDialog::NumberOf(const COptionTreeItemSpinner* row) {
+    int value = 0;
+    if (row) row->GetIntValue(value);
+    return value;
+}

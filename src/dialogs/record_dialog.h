@@ -45,6 +45,7 @@ public:
     static CString TextOf(const CWnd* row);
     static int CheckedIndexOf(const COptionTreeItemRadio* row);
     static BOOL IsTicked(const COptionTreeItemCheckBox* row);
+    static int NumberOf(const COptionTreeItemSpinner* row);
 
 protected:
     // The keys the dialog lets through.
@@ -62,6 +63,20 @@ protected:
     void FinishRows();
     // The open document.
     static CScheduleData& Document();
+    // OK of a dialog that edits a record: the rows go into a copy of the record (write gives the
+    // id of the message that refuses the OK, or 0); the copy replaces the record and the dialog
+    // closes only when nothing refused it. True when it closed.
+    template <class Record, class Write>
+    bool AcceptEdit(Record* record, Write write) {
+        Record edited = *record;
+        if (const UINT refusal = write(edited)) {
+            ShowRefusal(refusal);
+            return false;
+        }
+        *record = std::move(edited);
+        CDialog::OnOK();
+        return true;
+    }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnSize(UINT nType, int cx, int cy);

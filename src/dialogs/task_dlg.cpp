@@ -11,16 +11,6 @@
 #include "model/schedule_data.h"
 #include "resource_ids.h"
 
-namespace {
-
-int NumberOf(const COptionTreeItemSpinner* row) {
-    int value = 0;
-    if (row) row->GetIntValue(value);
-    return value;
-}
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CTaskDlg, CRecordDialog)
     ON_BN_CLICKED(IDOK, &CTaskDlg::OnBnClickedOk)
 END_MESSAGE_MAP()
@@ -93,11 +83,5 @@ void CTaskDlg::OnBnClickedOk() {
     rows.dispersion = NumberOf(m_pDispersion);
     rows.chimeSet = TextOf(m_pChimeSet);
 
-    CActivity edited = *m_record;
-    if (const UINT refusal = WriteTaskRows(Document(), rows, edited)) {
-        ShowRefusal(refusal);
-        return;
-    }
-    *m_record = std::move(edited);
-    CDialog::OnOK();
+    AcceptEdit(m_record, [&](CActivity& edited) { return WriteTaskRows(Document(), rows, edited); });
 }

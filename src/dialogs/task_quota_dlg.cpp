@@ -9,16 +9,6 @@
 #include "model/schedule_data.h"
 #include "resource_ids.h"
 
-namespace {
-
-int NumberOf(const COptionTreeItemSpinner* row) {
-    int value = 0;
-    if (row) row->GetIntValue(value);
-    return value;
-}
-
-}  // namespace
-
 CTaskQuotaDlg::CTaskQuotaDlg(const CDiarySelection* pDiary, CWnd* pParentWnd)
     : CRecordDialog(IDD_TASK_QUOTA, pParentWnd), m_diary(pDiary) {}
 

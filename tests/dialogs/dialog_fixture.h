@@ -22,25 +22,22 @@
 #include "platform/ui/win_app.h"
 #include "resource_ids.h"
 #include "plan_builder.h"
+#include "../controls/language_pack_fixture.h"
 #include "../platform/core/pinned_time_zone.h"
 
 // Texts in failure messages.
 inline void PrintTo(const CString& text, std::ostream* os) { *os << '"' << text.ToUtf8() << '"'; }
 
-class DialogTest : public ::testing::Test {
+class DialogTest : public EnglishPackTest {
 protected:
     void SetUp() override {
-        const CPackResult r = pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
-        ASSERT_TRUE(r.ok) << r.Describe().ToUtf8();
-        CLanguagePack::SetCurrent(&pack);
-        AfxSetResourcePack(&pack);
+        EnglishPackTest::SetUp();
         data.SetServices({nullptr, &settings, nullptr, nullptr});
         SetAppDocument(&data);
     }
     void TearDown() override {
         SetAppDocument(nullptr);
-        AfxSetResourcePack(nullptr);
-        CLanguagePack::SetCurrent(nullptr);
+        EnglishPackTest::TearDown();
     }
 
     // Runs the dialog modally; the user's steps run inside its loop. A dialog the steps leave
@@ -161,7 +158,6 @@ protected:
 
     CPinnedTimeZone zone{"UTC"};
     CWinApp app{L"Vorn Scheduler"};  // the pattern rows load their pictures through it
-    CLanguagePack pack;
     CMemoryAppSettings settings;
     CScheduleData data;
     CPlanBuilder plan{data};
