@@ -87,11 +87,14 @@ protected:
 };
 
 TEST_F(ContactsDlgTest, PicturesOfEveryTypeInBothModes) {
-    struct Case { const char* picture; CEntity entity; int multiple; };
+    struct Case { const char* picture; CEntity entity; int multiple; const wchar_t* caption; };
     const Case cases[] = {
-        {"contacts_teacher.png", Teacher(), 0}, {"contacts_class.png", Class(), 0}, {"contacts_room.png", Room(), 0},
-        {"contacts_teacher_multiple.png", Teacher(), 1}, {"contacts_class_multiple.png", Class(), 1},
-        {"contacts_room_multiple.png", Room(), 1},
+        {"contacts_teacher.png", Teacher(), 0, L"Teacher Ada Byron"},
+        {"contacts_class.png", Class(), 0, L"Class 7b"},
+        {"contacts_room.png", Room(), 0, L"Room Gym"},
+        {"contacts_teacher_multiple.png", Teacher(), 1, L"Several entries"},
+        {"contacts_class_multiple.png", Class(), 1, L"Several entries"},
+        {"contacts_room_multiple.png", Room(), 1, L"Several entries"},
     };
     for (const Case& c : cases) {
         CEntity entity = c.entity;
@@ -113,10 +116,12 @@ TEST_F(ContactsDlgTest, PicturesOfEveryTypeInBothModes) {
             EXPECT_EQ(tree, client) << c.picture;
             EXPECT_EQ(ok, CRect(client.right - 115, client.bottom - 45, client.right - 5, client.bottom - 5)) << c.picture;
             EXPECT_EQ(cancel.right, ok.left - 10) << c.picture;
-            EXPECT_EQ(dlg.OkButton().GetWindowTextLength(), 2) << "OK";
+            CString caption, okText;
+            dlg.GetWindowText(caption);
+            EXPECT_EQ(caption, CString(c.caption)) << c.picture;
+            dlg.OkButton().GetWindowText(okText);
+            EXPECT_EQ(okText, Text(IDS_DLG_BUTTON_OK)) << c.picture;
         });
-        CString caption;
-        dlg.GetWindowText(caption);
     }
 }
 
