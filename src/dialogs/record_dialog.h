@@ -5,7 +5,7 @@
 // long text starts a new line) unless the dialog swallows Escape and Enter everywhere.
 //
 //   BOOL CMyDlg::OnInitDialog() {
-//       CDialog::OnInitDialog();
+//       CRecordDialog::OnInitDialog();
 //       if (!CreateTree()) return FALSE;
 //       SetUpButtons();
 //       PrepareTree(150);

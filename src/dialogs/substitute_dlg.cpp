@@ -1,5 +1,7 @@
 #include "dialogs/substitute_dlg.h"
 
+#include <algorithm>
+
 #include "controls/option_tree_item_check_box.h"
 #include "controls/option_tree_item_combo_box.h"
 #include "controls/option_tree_item_edit.h"
@@ -71,15 +73,16 @@ BOOL CSubstituteDlg::OnInitDialog() {
     return TRUE;
 }
 
-// The room the stand-in has when the entry's room is settled: its only room, or the one paired
-// with the stand-in.
+// The room the stand-in has when the entry settles it: the entry's only room, or, with several,
+// the rooms paired with the stand-in.
 CString CSubstituteDlg::RoomText() const {
     CScheduleData& data = Document();
     const int entity = m_record->m_nEntity;
-    bool settled = m_entry->CountRooms(data) == 1;
-    if (!settled && m_entry->CountRooms(data) > 1)
+    const int rooms = m_entry->CountRooms(data);
+    bool settled = rooms == 1;
+    if (rooms > 1)
         if (const std::vector<CRoomPair>* pairs = m_entry->GetAssociationPairs(data))
-            for (const CRoomPair& pair : *pairs) settled = settled || pair.m_nEntity == entity;
+            settled = std::any_of(pairs->begin(), pairs->end(), [&](const CRoomPair& p) { return p.m_nEntity == entity; });
     if (!settled) return CString();
     CString text = m_entry->FormatRoomsText(data, entity);
     text.Trim(L" ,");

@@ -1,5 +1,7 @@
 #include "dialogs/swap_chooser_dlg.h"
 
+#include <algorithm>
+
 #include "platform/core/load_res_string.h"
 #include "platform/ui/data_exchange.h"
 #include "resource_ids.h"
