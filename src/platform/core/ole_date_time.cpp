@@ -8,7 +8,7 @@ namespace {
 
 // Days from 1 January of year 0 (proleptic Gregorian) in a form that works for any year:
 // count from 1 March so that the leap day closes the year.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+constexpr std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;                             // 0..399
@@ -28,7 +28,8 @@ void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-const std::int64_t kEpochDays = DaysFromCivil(1899, 12, 30);
+// A constant of the compiler, so that dates built by other files' static objects see it set.
+constexpr std::int64_t kEpochDays = DaysFromCivil(1899, 12, 30);
 
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 

@@ -42,6 +42,8 @@ public:
     BOOL CreateIndirect(const CDialogTemplate& dialogTemplate, CWnd* pParentWnd = nullptr);
     INT_PTR DoModalIndirect(const CDialogTemplate& dialogTemplate);
     void EndDialog(int nResult);
+    // Whether a modal run has been ended: its loop returns as soon as it gets control again.
+    bool IsEnding() const { return m_modal && m_ending; }
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();
