@@ -1,5 +1,7 @@
 #include "platform/ui/dc.h"
 
+#include <cstring>
+
 #include "platform/ui/dc_record.h"
 #include "platform/ui/wnd.h"
 
@@ -116,6 +118,73 @@ BrushSource MakeBrushSource(const HDC__* dc, HBRUSH brush) {
     b.monoPattern = r->monoPattern;
     b.origin = dc->st.brushOrg;
     return b;
+}
+
+namespace {
+bool rowShortcuts = true;
+}  // namespace
+
+bool RowShortcutsEnabled() { return rowShortcuts; }
+void EnableRowShortcuts(bool on) { rowShortcuts = on; }
+
+bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush) {
+    if (!rowShortcuts) return false;
+    // Rows of the brush repeat after this many rows.
+    int period = 1;
+    switch (brush.style) {
+    case BS_SOLID: break;
+    case BS_HATCHED: period = 8; break;
+    case BS_PATTERN:
+        if (!brush.pattern || brush.pattern->isNull()) return false;
+        period = brush.pattern->height();
+        break;
+    default: return false;
+    }
+    Surface s = SurfaceOf(dc);
+    if (!s.valid() || s.bitsPerPixel == 8) return true;
+    const QPoint shift = DeviceShift(dc);
+    const QRegion target = region.translated(shift).intersected(DrawableRegion(dc));
+    const bool copy = rop == R2_COPYPEN;
+    std::vector<std::uint32_t> values;
+    std::vector<std::uint8_t> present;
+    std::vector<std::uint8_t> whole;  // per brush row: every pixel present
+    for (const QRect& r : target) {
+        const int width = r.width();
+        const int rows = std::min(period, r.height());
+        const std::size_t w = static_cast<std::size_t>(width);
+        values.assign(w * static_cast<std::size_t>(rows), 0);
+        present.assign(values.size(), 0);
+        whole.assign(static_cast<std::size_t>(rows), 1);
+        for (int i = 0; i < rows; ++i) {
+            const int y = r.top() + i - shift.y();
+            for (int k = 0; k < width; ++k) {
+                const std::size_t at = static_cast<std::size_t>(i) * w + static_cast<std::size_t>(k);
+                std::uint32_t v = 0;
+                if (!brush(r.left() + k - shift.x(), y, v)) {
+                    whole[static_cast<std::size_t>(i)] = 0;
+                    continue;
+                }
+                present[at] = 1;
+                values[at] = copy ? StoredPixel(s, v) : (v & 0x00FFFFFFu);
+            }
+        }
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            const std::size_t i = static_cast<std::size_t>((y - r.top()) % rows);
+            const std::uint32_t* line = values.data() + i * w;
+            const std::uint8_t* on = present.data() + i * w;
+            std::uint32_t* row = s.row(y) + r.left();
+            if (copy && whole[i]) {
+                std::memcpy(row, line, w * sizeof(std::uint32_t));
+                continue;
+            }
+            for (std::size_t k = 0; k < w; ++k) {
+                if (!on[k]) continue;
+                row[k] = copy ? line[k] : StoredPixel(s, Rop2(rop, line[k], row[k] & 0x00FFFFFFu));
+            }
+        }
+    }
+    NoteDrawn(dc);
+    return true;
 }
 
 void ApplyCoverage(const HDC__* dc, const QImage& coverage, QPoint origin, int rop) {
