@@ -1,5 +1,6 @@
 #include "platform/ui/dc.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/ui/dc_record.h"
@@ -127,7 +128,8 @@ bool rowShortcuts = true;
 bool RowShortcutsEnabled() { return rowShortcuts; }
 void EnableRowShortcuts(bool on) { rowShortcuts = on; }
 
-bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush) {
+bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush, const QImage* mask,
+                   QPoint maskOrigin) {
     if (!rowShortcuts) return false;
     // Rows of the brush repeat after this many rows.
     int period = 1;
@@ -157,6 +159,12 @@ bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushS
         whole.assign(static_cast<std::size_t>(rows), 1);
         for (int i = 0; i < rows; ++i) {
             const int y = r.top() + i - shift.y();
+            if (brush.style == BS_SOLID) {
+                // One value everywhere.
+                std::fill_n(values.begin(), w, copy ? StoredPixel(s, brush.color) : (brush.color & 0x00FFFFFFu));
+                std::fill_n(present.begin(), w, 1);
+                continue;
+            }
             for (int k = 0; k < width; ++k) {
                 const std::size_t at = static_cast<std::size_t>(i) * w + static_cast<std::size_t>(k);
                 std::uint32_t v = 0;
@@ -173,12 +181,16 @@ bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushS
             const std::uint32_t* line = values.data() + i * w;
             const std::uint8_t* on = present.data() + i * w;
             std::uint32_t* row = s.row(y) + r.left();
-            if (copy && whole[i]) {
+            const std::uint32_t* covered =
+                mask ? reinterpret_cast<const std::uint32_t*>(mask->constScanLine(y - maskOrigin.y() - shift.y())) +
+                           (r.left() - maskOrigin.x() - shift.x())
+                     : nullptr;
+            if (copy && whole[i] && !covered) {
                 std::memcpy(row, line, w * sizeof(std::uint32_t));
                 continue;
             }
             for (std::size_t k = 0; k < w; ++k) {
-                if (!on[k]) continue;
+                if (!on[k] || (covered && (covered[k] >> 24) < 128)) continue;
                 row[k] = copy ? line[k] : StoredPixel(s, Rop2(rop, line[k], row[k] & 0x00FFFFFFu));
             }
         }

@@ -63,6 +63,9 @@ QImage RenderMask(const QRect& box, Draw draw) {
 // Applies a source over the covered pixels of a mask (device box) with a raster operation.
 template <typename Source>
 void ApplyMask(const HDC__* dc, const QImage& mask, const QPoint& origin, int rop, Source&& source) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<Source>, BrushSource>) {
+        if (FillBrushRows(dc, QRegion(QRect(origin, mask.size())), rop, source, &mask, origin)) return;
+    }
     Surface s = SurfaceOf(dc);
     if (!s.valid() || s.bitsPerPixel == 8) return;
     const QPoint shift = DeviceShift(dc);

@@ -149,9 +149,12 @@ void EnableRowShortcuts(bool on);
 
 struct BrushSource;
 // ApplyRegion for a brush, a row at a time: a brush repeats its rows with its pattern's height,
-// so each distinct row is worked out once and copied. False where it does not apply (row
-// shortcuts off, a brush that draws nothing); the caller then takes the per-pixel loop.
-bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush);
+// so each distinct row is worked out once and copied. With a mask (a premultiplied picture
+// whose top-left lies at maskOrigin, device coordinates) only pixels it covers at least half
+// are drawn. False where it does not apply (row shortcuts off, a brush that draws nothing);
+// the caller then takes the per-pixel loop.
+bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush,
+                   const QImage* mask = nullptr, QPoint maskOrigin = QPoint());
 
 // Calls source(x, y, value) for every pixel of region (device coordinates) that drawing may
 // touch; where it returns true the pixel becomes Rop2(rop, value, old).

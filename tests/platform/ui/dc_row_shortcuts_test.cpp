@@ -143,6 +143,12 @@ const DrawCase kBrushDraws[] = {
          r.CreateRoundRectRgn(2, 3, 30, 26, 9, 9);
          dc.PaintRgn(&r);
      }},
+    {"Ellipse", [](CDC& dc, CDC&) { dc.Ellipse(-3, 2, 30, 27); }},
+    {"RoundRect NOTMERGEPEN", [](CDC& dc, CDC&) { dc.SetROP2(R2_NOTMERGEPEN); dc.RoundRect(4, 1, 33, 26, 10, 8); }},
+    {"Polygon", [](CDC& dc, CDC&) {
+         const POINT points[] = {{1, 1}, {34, 6}, {8, 27}, {20, 3}};
+         dc.Polygon(points, 4);
+     }},
     {"PatBlt PATCOPY", [](CDC& dc, CDC&) { dc.PatBlt(-2, 1, 35, 24, PATCOPY); }},
     {"PatBlt PATINVERT", [](CDC& dc, CDC&) { dc.PatBlt(3, -5, 25, 40, PATINVERT); }},
     {"PatBlt DSTINVERT", [](CDC& dc, CDC&) { dc.PatBlt(3, 5, 25, 14, DSTINVERT); }},
