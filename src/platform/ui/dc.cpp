@@ -132,12 +132,14 @@ bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushS
                    QPoint maskOrigin) {
     if (!rowShortcuts) return false;
     // Rows of the brush repeat after this many rows.
-    int period = 1;
+    // The brush repeats after this many pixels across and this many rows down.
+    int across = 1, period = 1;
     switch (brush.style) {
     case BS_SOLID: break;
-    case BS_HATCHED: period = 8; break;
+    case BS_HATCHED: across = period = 8; break;
     case BS_PATTERN:
         if (!brush.pattern || brush.pattern->isNull()) return false;
+        across = brush.pattern->width();
         period = brush.pattern->height();
         break;
     default: return false;
@@ -159,21 +161,21 @@ bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushS
         whole.assign(static_cast<std::size_t>(rows), 1);
         for (int i = 0; i < rows; ++i) {
             const int y = r.top() + i - shift.y();
-            if (brush.style == BS_SOLID) {
-                // One value everywhere.
-                std::fill_n(values.begin(), w, copy ? StoredPixel(s, brush.color) : (brush.color & 0x00FFFFFFu));
-                std::fill_n(present.begin(), w, 1);
-                continue;
-            }
+            std::uint32_t* line = values.data() + static_cast<std::size_t>(i) * w;
+            std::uint8_t* on = present.data() + static_cast<std::size_t>(i) * w;
             for (int k = 0; k < width; ++k) {
-                const std::size_t at = static_cast<std::size_t>(i) * w + static_cast<std::size_t>(k);
+                if (k >= across) {
+                    line[k] = line[k - across];
+                    on[k] = on[k - across];
+                    continue;
+                }
                 std::uint32_t v = 0;
                 if (!brush(r.left() + k - shift.x(), y, v)) {
                     whole[static_cast<std::size_t>(i)] = 0;
                     continue;
                 }
-                present[at] = 1;
-                values[at] = copy ? StoredPixel(s, v) : (v & 0x00FFFFFFu);
+                on[k] = 1;
+                line[k] = copy ? StoredPixel(s, v) : (v & 0x00FFFFFFu);
             }
         }
         for (int y = r.top(); y <= r.bottom(); ++y) {

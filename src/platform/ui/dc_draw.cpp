@@ -691,11 +691,25 @@ BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, UL
         const int start = horizontal ? r.left() : r.top();
         if (span <= 0) continue;
         auto channel = [span](int from, int to, int k) { return (from + (to - from) * k / span) >> 8; };
+        auto colourAt = [&](int k) {
+            return (static_cast<std::uint32_t>(channel(first.Red, last.Red, k)) << 16) |
+                   (static_cast<std::uint32_t>(channel(first.Green, last.Green, k)) << 8) |
+                   static_cast<std::uint32_t>(channel(first.Blue, last.Blue, k));
+        };
+        if (RowShortcutsEnabled()) {
+            // The colours as a pattern brush one pixel thick, starting where the gradient does.
+            QImage line(horizontal ? span : 1, horizontal ? 1 : span, QImage::Format_RGB32);
+            auto* bits = reinterpret_cast<std::uint32_t*>(line.bits());
+            for (int k = 0; k < span; ++k) bits[horizontal ? k : k * (line.bytesPerLine() / 4)] = colourAt(k);
+            BrushSource colours;
+            colours.style = BS_PATTERN;
+            colours.pattern = &line;
+            colours.origin = horizontal ? POINT{start, 0} : POINT{0, start};
+            ApplyRegion(dc, QRegion(r), R2_COPYPEN, colours);
+            continue;
+        }
         ApplyRegion(dc, QRegion(r), R2_COPYPEN, [&, horizontal, start](int x, int y, std::uint32_t& v) {
-            const int k = (horizontal ? x : y) - start;
-            v = (static_cast<std::uint32_t>(channel(first.Red, last.Red, k)) << 16) |
-                (static_cast<std::uint32_t>(channel(first.Green, last.Green, k)) << 8) |
-                static_cast<std::uint32_t>(channel(first.Blue, last.Blue, k));
+            v = colourAt((horizontal ? x : y) - start);
             return true;
         });
     }

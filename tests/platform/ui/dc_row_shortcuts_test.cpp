@@ -161,6 +161,13 @@ const DrawCase kCopies[] = {
     {"BitBlt SRCCOPY onto itself", [](CDC& dc, CDC&) { dc.BitBlt(4, 3, 30, 25, &dc, 1, 0, SRCCOPY); }},
     {"BitBlt SRCCOPY onto itself upwards", [](CDC& dc, CDC&) { dc.BitBlt(0, 0, 30, 25, &dc, 3, 2, SRCCOPY); }},
     {"BitBlt SRCAND", [](CDC& dc, CDC& other) { dc.BitBlt(2, 3, 30, 20, &other, 4, 1, SRCAND); }},
+    {"GradientFill across and down", [](CDC& dc, CDC&) {
+         TRIVERTEX v[] = {{-2, 3, 0xFF00, 0x1000, 0x8000, 0}, {31, 20, 0x0400, 0xF000, 0x2200, 0},
+                          {5, -4, 0x3300, 0x9900, 0xFF00, 0}, {26, 33, 0xEE00, 0x0100, 0x0000, 0}};
+         GRADIENT_RECT across{0, 1}, down{2, 3};
+         dc.GradientFill(v, 4, &across, 1, GRADIENT_FILL_RECT_H);
+         dc.GradientFill(v, 4, &down, 1, GRADIENT_FILL_RECT_V);
+     }},
     {"StretchBlt mirrored", [](CDC& dc, CDC& other) { dc.StretchBlt(30, 2, -25, 20, &other, 0, 0, 25, 20, SRCCOPY); }},
 };
 
