@@ -110,8 +110,12 @@ void CosmeticPolyline(const HDC__* dc, const std::vector<QPoint>& points, const 
     if (!s.valid() || s.bitsPerPixel == 8) return;
     const QPoint shift = DeviceShift(dc);
     const QRegion drawable = DrawableRegion(dc);
-    const QRect bounds = drawable.boundingRect();
-    const bool simpleClip = drawable.rectCount() <= 1;
+    QRect bounds = drawable.boundingRect();
+    bool simpleClip = drawable.rectCount() <= 1;
+    // Pixels of a segment lie in the box of its ends: only the part of a complex clip within
+    // it needs looking at.
+    QRegion segmentClip;
+    const QRegion* clip = &drawable;
     std::size_t runIndex = 0;
     int runLeft = pattern.empty() ? 0 : pattern[0];
     auto plot = [&](int x, int y) {
@@ -126,13 +130,20 @@ void CosmeticPolyline(const HDC__* dc, const std::vector<QPoint>& points, const 
         if (!on && !opaque) return;
         const int sx = x + shift.x(), sy = y + shift.y();
         if (!bounds.contains(sx, sy)) return;
-        if (!simpleClip && !drawable.contains(QPoint(sx, sy))) return;
+        if (!simpleClip && !clip->contains(QPoint(sx, sy))) return;
         std::uint32_t* at = s.row(sy) + sx;
         StorePixel(s, at, Rop2(dc->st.rop2, on ? pen.color : background, *at & 0xFFFFFF));
     };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         int x0 = points[i].x(), y0 = points[i].y();
         const int x1 = points[i + 1].x(), y1 = points[i + 1].y();
+        if (RowShortcutsEnabled() && drawable.rectCount() > 1) {
+            segmentClip = drawable.intersected(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)) + shift,
+                                                     QPoint(std::max(x0, x1), std::max(y0, y1)) + shift));
+            clip = &segmentClip;
+            bounds = segmentClip.boundingRect();
+            simpleClip = segmentClip.rectCount() <= 1;
+        }
         const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
         const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
