@@ -172,6 +172,11 @@ bool CopyRows(HDC dst, const QRect& d, HDC src, const QRect& sr) {
                 std::memmove(out, in, w * rowBytes);
                 continue;
             }
+            if (ds.bitsPerPixel == 32) {
+                const std::uint32_t alpha = ds.drawAlpha;
+                for (std::size_t k = 0; k < w; ++k) out[k] = (in[k] & 0x00FFFFFFu) | alpha;
+                continue;
+            }
             for (std::size_t k = 0; k < w; ++k) out[k] = StoredPixel(ds, in[k]);
         }
     }

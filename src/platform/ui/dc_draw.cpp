@@ -137,6 +137,21 @@ void CosmeticPolyline(const HDC__* dc, const std::vector<QPoint>& points, const 
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         int x0 = points[i].x(), y0 = points[i].y();
         const int x1 = points[i + 1].x(), y1 = points[i + 1].y();
+        if (RowShortcutsEnabled() && pattern.empty() && (x0 == x1) != (y0 == y1)) {
+            // A straight solid segment: the span from its first pixel to the one before its end.
+            const QPoint last(x1 - (x1 > x0) + (x1 < x0), y1 - (y1 > y0) + (y1 < y0));
+            const QRect span = QRect(QPoint(std::min(x0, last.x()), std::min(y0, last.y())),
+                                     QPoint(std::max(x0, last.x()), std::max(y0, last.y())))
+                                   .translated(shift);
+            for (const QRect& r : drawable.intersected(span)) {
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    std::uint32_t* row = s.row(y);
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        row[x] = StoredPixel(s, Rop2(dc->st.rop2, pen.color, row[x] & 0xFFFFFF));
+                }
+            }
+            continue;
+        }
         if (RowShortcutsEnabled() && drawable.rectCount() > 1) {
             segmentClip = drawable.intersected(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)) + shift,
                                                      QPoint(std::max(x0, x1), std::max(y0, y1)) + shift));
