@@ -86,6 +86,14 @@ void ApplyMask(const HDC__* dc, const QImage& mask, const QPoint& origin, int ro
     NoteDrawn(dc);
 }
 
+// The pen's colour as a brush, so that pen shapes take the same fills as brush shapes.
+BrushSource PenSource(const PenInfo& pen) {
+    BrushSource b;
+    b.style = BS_SOLID;
+    b.color = pen.color;
+    return b;
+}
+
 QPen QtPenFor(const PenInfo& pen) {
     QPen qp(QColor(Qt::white));
     qp.setWidth(pen.width);
@@ -190,11 +198,7 @@ void StrokePolyline(const HDC__* dc, const std::vector<QPoint>& points, bool clo
         if (closed) p.drawPolygon(poly);
         else p.drawPolyline(poly);
     });
-    const std::uint32_t color = pen.color;
-    ApplyMask(dc, mask, box.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-        v = color;
-        return true;
-    });
+    ApplyMask(dc, mask, box.topLeft(), dc->st.rop2, PenSource(pen));
 }
 
 // Fills the interior of a shape with the selected brush, then strokes its outline with the pen.
@@ -219,11 +223,7 @@ void FillAndStroke(const HDC__* dc, const QRect& box, Shape shape) {
             p.setBrush(Qt::NoBrush);
             shape(p);
         });
-        const std::uint32_t color = pen.color;
-        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-            v = color;
-            return true;
-        });
+        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, PenSource(pen));
     }
 }
 
@@ -353,11 +353,7 @@ BOOL DrawArcShape(HDC dc, ArcKind kind, int l, int t, int r, int b, int x1, int 
             p.setPen(qp);
             p.drawArc(f, a16, s16);
         });
-        const std::uint32_t color = pen.color;
-        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-            v = color;
-            return true;
-        });
+        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, PenSource(pen));
         return TRUE;
     }
     FillAndStroke(dc, box, [&](QPainter& p) {
