@@ -168,6 +168,17 @@ const DrawCase kCopies[] = {
          dc.GradientFill(v, 4, &across, 1, GRADIENT_FILL_RECT_H);
          dc.GradientFill(v, 4, &down, 1, GRADIENT_FILL_RECT_V);
      }},
+    {"DrawText and TextOut", [](CDC& dc, CDC&) {
+         CFont font;
+         font.CreatePointFont(110, L"Arial");
+         CFont* old = dc.SelectObject(&font);
+         CRect box(-2, 1, 34, 30);
+         dc.SetBkMode(TRANSPARENT);
+         dc.DrawText(L"Wavy &text, wrapped", -1, &box, DT_WORDBREAK);
+         dc.SetBkMode(OPAQUE);
+         dc.TextOut(3, 14, L"Mg", 2);
+         dc.SelectObject(old);
+     }},
     {"StretchBlt mirrored", [](CDC& dc, CDC& other) { dc.StretchBlt(30, 2, -25, 20, &other, 0, 0, 25, 20, SRCCOPY); }},
 };
 
