@@ -49,9 +49,10 @@ struct SourcePixels {
     QImage copy;  // raw 32-bit values, rows top-down, covering box
     QRect box;    // device coordinates of the source DC
     bool ok = false;
-    std::uint32_t raw(int x, int y) const {
-        return reinterpret_cast<const std::uint32_t*>(copy.constScanLine(y - box.top()))[x - box.left()];
+    const std::uint32_t* at(int x, int y) const {
+        return reinterpret_cast<const std::uint32_t*>(copy.constScanLine(y - box.top())) + (x - box.left());
     }
+    std::uint32_t raw(int x, int y) const { return *at(x, y); }
     bool contains(int x, int y) const { return box.contains(x, y); }
 };
 
@@ -66,12 +67,17 @@ auto StretchPick(const QRect& d, const QRect& sr, const SourcePixels& source) {
     };
 }
 
+// The part of a device rectangle of a DC that its surface holds, in surface coordinates.
+QRect SurfaceBox(const HDC__* dc, const Surface& s, const QRect& deviceBox) {
+    return deviceBox.translated(DeviceShift(dc)).intersected(QRect(0, 0, s.width(), s.height()));
+}
+
 SourcePixels ReadSource(const HDC__* src, const QRect& deviceBox) {
     SourcePixels out;
     Surface s = SurfaceOf(src);
     if (!s.valid()) return out;
     const QPoint shift = DeviceShift(src);
-    const QRect surfaceBox = deviceBox.translated(shift).intersected(QRect(0, 0, s.width(), s.height()));
+    const QRect surfaceBox = SurfaceBox(src, s, deviceBox);
     if (surfaceBox.isEmpty()) return out;
     out.box = surfaceBox.translated(-shift);
     out.copy = QImage(surfaceBox.size(), QImage::Format_RGB32);
@@ -124,6 +130,60 @@ QRect Normalized(const QRect& r) {
     return QRect(x, y, w, h);
 }
 
+// Whether a brush gives a value at every pixel, as the pattern operations of Blt need to leave
+// the same pixels as a fill through ApplyRegion.
+bool PaintsEveryPixel(const BrushSource& brush) {
+    switch (brush.style) {
+    case BS_SOLID: return true;
+    case BS_HATCHED: return brush.opaque;
+    case BS_PATTERN: return brush.pattern && !brush.pattern->isNull();
+    default: return false;
+    }
+}
+
+// SRCCOPY of a same-sized, unmirrored rectangle between surfaces whose pixels need no mapping,
+// a row at a time. Returns false where it does not apply.
+bool CopyRows(HDC dst, const QRect& d, HDC src, const QRect& sr) {
+    Surface ds = SurfaceOf(dst), ss = SurfaceOf(src);
+    if (!ds.valid() || ds.bitsPerPixel == 8 || !ss.valid()) return false;
+    // 1-bit and colour surfaces map pixels between them; 8-bit ones are read through the palette.
+    if ((ss.bitsPerPixel == 1) != (ds.bitsPerPixel == 1)) return false;
+    const QRect box = SurfaceBox(src, ss, sr);
+    if (box.isEmpty()) return true;
+    // Within one surface the source is read as it was before the copy began.
+    SourcePixels copied;
+    const bool direct = ss.bitsPerPixel != 8 && ss.image != ds.image;
+    if (!direct) copied = ReadSource(src, sr);
+    const bool raw = ss.drawAlpha == 0 && ss.bitsPerPixel == 32 && ds.drawAlpha == 0;
+    const QPoint dstShift = DeviceShift(dst), srcShift = DeviceShift(src);
+    // Surface coordinates of the source for a destination surface point: add offset.
+    const QPoint offset = sr.topLeft() - d.topLeft() - dstShift + srcShift;
+    const QRegion target =
+        DrawableRegion(dst).intersected(d.translated(dstShift)).intersected(box.translated(-offset));
+    const std::size_t rowBytes = sizeof(std::uint32_t);
+    for (const QRect& r : target) {
+        const std::size_t w = static_cast<std::size_t>(r.width());
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            std::uint32_t* out = ds.row(y) + r.left();
+            const int sx = r.left() + offset.x(), sy = y + offset.y();
+            const std::uint32_t* in =
+                direct ? ss.row(sy) + sx : copied.at(sx - srcShift.x(), sy - srcShift.y());
+            if (raw) {
+                std::memmove(out, in, w * rowBytes);
+                continue;
+            }
+            if (ds.bitsPerPixel == 32) {
+                const std::uint32_t alpha = ds.drawAlpha;
+                for (std::size_t k = 0; k < w; ++k) out[k] = (in[k] & 0x00FFFFFFu) | alpha;
+                continue;
+            }
+            for (std::size_t k = 0; k < w; ++k) out[k] = StoredPixel(ds, in[k]);
+        }
+    }
+    NoteDrawn(dst);
+    return true;
+}
+
 BOOL Blt(HDC dst, const QRect& dstRect, HDC src, const QRect& srcRect, DWORD rop, bool halftone) {
     if (!dst) return FALSE;
     const bool needSource = UsesSource(rop);
@@ -137,6 +197,12 @@ BOOL Blt(HDC dst, const QRect& dstRect, HDC src, const QRect& srcRect, DWORD rop
     const QRect d = Normalized(dstRect);
     const QRect sr = Normalized(srcRect);
     if (d.isEmpty()) return TRUE;
+    if (RowShortcutsEnabled()) {
+        if (rop == SRCCOPY && !mirrorX && !mirrorY && sr.size() == d.size() && CopyRows(dst, d, src, sr)) return TRUE;
+        // Pattern fills without a source are brush fills with the matching ROP2.
+        const int rop2 = rop == PATCOPY ? R2_COPYPEN : rop == PATINVERT ? R2_XORPEN : 0;
+        if (rop2 && PaintsEveryPixel(brush) && FillBrushRows(dst, QRegion(d), rop2, brush)) return TRUE;
+    }
 
     SourcePixels source;
     SourceMapper mapper;

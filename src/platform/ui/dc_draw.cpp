@@ -63,6 +63,9 @@ QImage RenderMask(const QRect& box, Draw draw) {
 // Applies a source over the covered pixels of a mask (device box) with a raster operation.
 template <typename Source>
 void ApplyMask(const HDC__* dc, const QImage& mask, const QPoint& origin, int rop, Source&& source) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<Source>, BrushSource>) {
+        if (FillBrushRows(dc, QRegion(QRect(origin, mask.size())), rop, source, &mask, origin)) return;
+    }
     Surface s = SurfaceOf(dc);
     if (!s.valid() || s.bitsPerPixel == 8) return;
     const QPoint shift = DeviceShift(dc);
@@ -81,6 +84,14 @@ void ApplyMask(const HDC__* dc, const QImage& mask, const QPoint& origin, int ro
         }
     }
     NoteDrawn(dc);
+}
+
+// The pen's colour as a brush, so that pen shapes take the same fills as brush shapes.
+BrushSource PenSource(const PenInfo& pen) {
+    BrushSource b;
+    b.style = BS_SOLID;
+    b.color = pen.color;
+    return b;
 }
 
 QPen QtPenFor(const PenInfo& pen) {
@@ -107,8 +118,12 @@ void CosmeticPolyline(const HDC__* dc, const std::vector<QPoint>& points, const 
     if (!s.valid() || s.bitsPerPixel == 8) return;
     const QPoint shift = DeviceShift(dc);
     const QRegion drawable = DrawableRegion(dc);
-    const QRect bounds = drawable.boundingRect();
-    const bool simpleClip = drawable.rectCount() <= 1;
+    QRect bounds = drawable.boundingRect();
+    bool simpleClip = drawable.rectCount() <= 1;
+    // Pixels of a segment lie in the box of its ends: only the part of a complex clip within
+    // it needs looking at.
+    QRegion segmentClip;
+    const QRegion* clip = &drawable;
     std::size_t runIndex = 0;
     int runLeft = pattern.empty() ? 0 : pattern[0];
     auto plot = [&](int x, int y) {
@@ -123,13 +138,35 @@ void CosmeticPolyline(const HDC__* dc, const std::vector<QPoint>& points, const 
         if (!on && !opaque) return;
         const int sx = x + shift.x(), sy = y + shift.y();
         if (!bounds.contains(sx, sy)) return;
-        if (!simpleClip && !drawable.contains(QPoint(sx, sy))) return;
+        if (!simpleClip && !clip->contains(QPoint(sx, sy))) return;
         std::uint32_t* at = s.row(sy) + sx;
         StorePixel(s, at, Rop2(dc->st.rop2, on ? pen.color : background, *at & 0xFFFFFF));
     };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         int x0 = points[i].x(), y0 = points[i].y();
         const int x1 = points[i + 1].x(), y1 = points[i + 1].y();
+        if (RowShortcutsEnabled() && pattern.empty() && (x0 == x1) != (y0 == y1)) {
+            // A straight solid segment: the span from its first pixel to the one before its end.
+            const QPoint last(x1 - (x1 > x0) + (x1 < x0), y1 - (y1 > y0) + (y1 < y0));
+            const QRect span = QRect(QPoint(std::min(x0, last.x()), std::min(y0, last.y())),
+                                     QPoint(std::max(x0, last.x()), std::max(y0, last.y())))
+                                   .translated(shift);
+            for (const QRect& r : drawable.intersected(span)) {
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    std::uint32_t* row = s.row(y);
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        row[x] = StoredPixel(s, Rop2(dc->st.rop2, pen.color, row[x] & 0xFFFFFF));
+                }
+            }
+            continue;
+        }
+        if (RowShortcutsEnabled() && drawable.rectCount() > 1) {
+            segmentClip = drawable.intersected(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)) + shift,
+                                                     QPoint(std::max(x0, x1), std::max(y0, y1)) + shift));
+            clip = &segmentClip;
+            bounds = segmentClip.boundingRect();
+            simpleClip = segmentClip.rectCount() <= 1;
+        }
         const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
         const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
         int err = dx + dy;
@@ -161,11 +198,7 @@ void StrokePolyline(const HDC__* dc, const std::vector<QPoint>& points, bool clo
         if (closed) p.drawPolygon(poly);
         else p.drawPolyline(poly);
     });
-    const std::uint32_t color = pen.color;
-    ApplyMask(dc, mask, box.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-        v = color;
-        return true;
-    });
+    ApplyMask(dc, mask, box.topLeft(), dc->st.rop2, PenSource(pen));
 }
 
 // Fills the interior of a shape with the selected brush, then strokes its outline with the pen.
@@ -190,11 +223,7 @@ void FillAndStroke(const HDC__* dc, const QRect& box, Shape shape) {
             p.setBrush(Qt::NoBrush);
             shape(p);
         });
-        const std::uint32_t color = pen.color;
-        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-            v = color;
-            return true;
-        });
+        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, PenSource(pen));
     }
 }
 
@@ -324,11 +353,7 @@ BOOL DrawArcShape(HDC dc, ArcKind kind, int l, int t, int r, int b, int x1, int 
             p.setPen(qp);
             p.drawArc(f, a16, s16);
         });
-        const std::uint32_t color = pen.color;
-        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, [color](int, int, std::uint32_t& v) {
-            v = color;
-            return true;
-        });
+        ApplyMask(dc, outline, grown.topLeft(), dc->st.rop2, PenSource(pen));
         return TRUE;
     }
     FillAndStroke(dc, box, [&](QPainter& p) {
@@ -688,11 +713,25 @@ BOOL GradientFill(HDC dc, TRIVERTEX* vertices, ULONG vertexCount, void* mesh, UL
         const int start = horizontal ? r.left() : r.top();
         if (span <= 0) continue;
         auto channel = [span](int from, int to, int k) { return (from + (to - from) * k / span) >> 8; };
+        auto colourAt = [&](int k) {
+            return (static_cast<std::uint32_t>(channel(first.Red, last.Red, k)) << 16) |
+                   (static_cast<std::uint32_t>(channel(first.Green, last.Green, k)) << 8) |
+                   static_cast<std::uint32_t>(channel(first.Blue, last.Blue, k));
+        };
+        if (RowShortcutsEnabled()) {
+            // The colours as a pattern brush one pixel thick, starting where the gradient does.
+            QImage line(horizontal ? span : 1, horizontal ? 1 : span, QImage::Format_RGB32);
+            auto* bits = reinterpret_cast<std::uint32_t*>(line.bits());
+            for (int k = 0; k < span; ++k) bits[horizontal ? k : k * (line.bytesPerLine() / 4)] = colourAt(k);
+            BrushSource colours;
+            colours.style = BS_PATTERN;
+            colours.pattern = &line;
+            colours.origin = horizontal ? POINT{start, 0} : POINT{0, start};
+            ApplyRegion(dc, QRegion(r), R2_COPYPEN, colours);
+            continue;
+        }
         ApplyRegion(dc, QRegion(r), R2_COPYPEN, [&, horizontal, start](int x, int y, std::uint32_t& v) {
-            const int k = (horizontal ? x : y) - start;
-            v = (static_cast<std::uint32_t>(channel(first.Red, last.Red, k)) << 16) |
-                (static_cast<std::uint32_t>(channel(first.Green, last.Green, k)) << 8) |
-                static_cast<std::uint32_t>(channel(first.Blue, last.Blue, k));
+            v = colourAt((horizontal ? x : y) - start);
             return true;
         });
     }

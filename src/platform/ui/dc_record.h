@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "platform/ui/gdi_records.h"
@@ -133,16 +134,35 @@ inline std::uint32_t BlendPixel(std::uint32_t src, std::uint32_t dst, unsigned a
 
 // Writes one pixel value (0x00RRGGBB) after the surface's rules: 1-bit surfaces keep only
 // black and white, the alpha byte is the surface's drawing alpha.
-inline void StorePixel(const Surface& s, std::uint32_t* at, std::uint32_t value) {
+inline std::uint32_t StoredPixel(const Surface& s, std::uint32_t value) {
     value &= 0x00FFFFFFu;
     if (s.bitsPerPixel == 1) value = MonoPixel(value);
-    *at = value | s.drawAlpha;
+    return value | s.drawAlpha;
 }
+inline void StorePixel(const Surface& s, std::uint32_t* at, std::uint32_t value) { *at = StoredPixel(s, value); }
+
+// Whether drawing takes its row-wise shortcuts (brush fills and plain copies worked out a row
+// at a time). They leave the same pixels as the per-pixel loops; tests switch them off to
+// compare the two.
+bool RowShortcutsEnabled();
+void EnableRowShortcuts(bool on);
+
+struct BrushSource;
+// ApplyRegion for a brush, a row at a time: a brush repeats its rows with its pattern's height,
+// so each distinct row is worked out once and copied. With a mask (a premultiplied picture
+// whose top-left lies at maskOrigin, device coordinates) only pixels it covers at least half
+// are drawn. False where it does not apply (row shortcuts off, a brush that draws nothing);
+// the caller then takes the per-pixel loop.
+bool FillBrushRows(const HDC__* dc, const QRegion& region, int rop, const BrushSource& brush,
+                   const QImage* mask = nullptr, QPoint maskOrigin = QPoint());
 
 // Calls source(x, y, value) for every pixel of region (device coordinates) that drawing may
 // touch; where it returns true the pixel becomes Rop2(rop, value, old).
 template <typename Source>
 void ApplyRegion(const HDC__* dc, const QRegion& region, int rop, Source&& source) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<Source>, BrushSource>) {
+        if (FillBrushRows(dc, region, rop, source)) return;
+    }
     Surface s = SurfaceOf(dc);
     if (!s.valid() || s.bitsPerPixel == 8) return;
     const QRegion target = region.translated(DeviceShift(dc)).intersected(DrawableRegion(dc));

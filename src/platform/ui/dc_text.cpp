@@ -1,5 +1,4 @@
 // CDC: text output, measuring and DrawText.
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <QTransform>
@@ -10,16 +9,19 @@
 
 #include "platform/ui/dc.h"
 #include "platform/ui/dc_record.h"
+#include "platform/ui/font_measures.h"
 
 using namespace vorn_ui;
 
 namespace {
 
-const QFont& FontOf(const HDC__* dc) {
+const FontRecord* FontRecordOf(const HDC__* dc) {
     FontRecord* f = ToFont(dc->st.font);
-    if (!f) f = ToFont(GetStockObject(SYSTEM_FONT));
-    return f->font;
+    return f ? f : ToFont(GetStockObject(SYSTEM_FONT));
 }
+
+const QFont& FontOf(const HDC__* dc) { return FontRecordOf(dc)->font; }
+const FontMeasures& MeasuresOf(const HDC__* dc) { return *FontRecordOf(dc)->measures; }
 
 // The text as the DC's font shows it. The symbol face "Marlett" draws menu marks for letters;
 // here its check mark ('a') and bullet ('h') become the same marks in the face that stands in
@@ -36,7 +38,7 @@ QString ToQ(const HDC__* dc, LPCTSTR text, int count) {
     return s;
 }
 
-int Advance(const QFontMetrics& m, const QString& s) { return m.horizontalAdvance(s); }
+int Advance(const FontMeasures& m, const QString& s) { return m.horizontalAdvance(s); }
 
 // Extra pixels the justification gives to break character number k (counted since
 // SetTextJustification).
@@ -47,7 +49,7 @@ int BreakExtra(const DcState& st, int k) {
     return base + (k < rest ? 1 : 0);
 }
 
-int JustifiedWidth(const HDC__* dc, const QFontMetrics& m, const QString& s) {
+int JustifiedWidth(const HDC__* dc, const FontMeasures& m, const QString& s) {
     int w = Advance(m, s) + dc->st.charExtra * static_cast<int>(s.size());
     if (dc->st.justifyCount > 0) {
         int k = dc->st.justifyUsed;
@@ -78,7 +80,7 @@ QPoint AlongText(QPoint origin, double along, double down, double degrees) {
 // escapement turns the run about (x, y), as GDI turns it about the reference point.
 int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bool opaqueBackground) {
     const QFont& font = FontOf(dc);
-    QFontMetrics m(font);
+    const FontMeasures& m = MeasuresOf(dc);
     const int height = m.ascent() + m.descent();
     const bool justify = dc->st.justifyCount > 0 || dc->st.charExtra != 0;
     const int width = justify ? JustifiedWidth(dc, m, s) : Advance(m, s);
@@ -140,7 +142,7 @@ int DrawRun(HDC dc, int x, int y, const QString& s, const QRegion* extraClip, bo
 
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const {
     if (!m_hDC) return CSize();
-    QFontMetrics m(FontOf(m_hDC));
+    const FontMeasures& m = MeasuresOf(m_hDC);
     return CSize(JustifiedWidth(m_hDC, m, ToQ(m_hDC, text, count)), m.ascent() + m.descent());
 }
 
@@ -156,7 +158,7 @@ BOOL GetTextExtentPoint32(HDC dc, LPCTSTR text, int count, LPSIZE size) {
 
 BOOL CDC::GetTextExtentExPoint(LPCTSTR text, int count, int maxExtent, LPINT fit, LPINT dx, LPSIZE size) const {
     if (!m_hDC) return FALSE;
-    QFontMetrics m(FontOf(m_hDC));
+    const FontMeasures& m = MeasuresOf(m_hDC);
     const QString s = ToQ(m_hDC, text, count);
     int x = 0, fitted = 0;
     for (int i = 0; i < s.size(); ++i) {
@@ -171,7 +173,7 @@ BOOL CDC::GetTextExtentExPoint(LPCTSTR text, int count, int maxExtent, LPINT fit
 
 CSize CDC::GetTabbedTextExtent(LPCTSTR text, int count, int tabPositions, const INT* tabStops) const {
     if (!m_hDC) return CSize();
-    QFontMetrics m(FontOf(m_hDC));
+    const FontMeasures& m = MeasuresOf(m_hDC);
     const QString s = ToQ(m_hDC, text, count);
     const int defaultTab = 8 * m.averageCharWidth();
     int x = 0;
@@ -197,7 +199,7 @@ CSize CDC::GetTabbedTextExtent(LPCTSTR text, int count, int tabPositions, const 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC tm) const {
     if (!m_hDC || !tm) return FALSE;
     const QFont& font = FontOf(m_hDC);
-    QFontMetrics m(font);
+    const FontMeasures& m = MeasuresOf(m_hDC);
     TEXTMETRIC t{};
     t.tmAscent = m.ascent();
     t.tmDescent = m.descent();
@@ -226,7 +228,7 @@ BOOL GetTextMetrics(HDC dc, LPTEXTMETRIC tm) { return dc && CDC::FromHandle(dc)-
 
 BOOL CDC::GetCharWidth(UINT first, UINT last, LPINT widths) const {
     if (!m_hDC || !widths || last < first) return FALSE;
-    QFontMetrics m(FontOf(m_hDC));
+    const FontMeasures& m = MeasuresOf(m_hDC);
     for (UINT c = first; c <= last; ++c) widths[c - first] = m.horizontalAdvance(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1));
     return TRUE;
 }
@@ -259,7 +261,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, LPCRECT rc, LPCTSTR text, UINT 
     if (rc && (options & ETO_OPAQUE)) ApplyRegion(dc, QRegion(box), R2_COPYPEN, SolidSource(dc->st.bkColor));
     if (!text || count == 0) return TRUE;
     const QString s = ToQ(dc, text, static_cast<int>(count));
-    QFontMetrics m(FontOf(dc));
+    const FontMeasures& m = MeasuresOf(dc);
     const int width = dx ? 0 : JustifiedWidth(dc, m, s);
     int total = width;
     if (dx)
@@ -325,7 +327,7 @@ TextLine ResolvePrefix(const QString& raw, UINT format) {
 
 class TextMeasure {
 public:
-    TextMeasure(const QFontMetrics& m, UINT format, int tabWidth) : m_(m), format_(format), tab_(tabWidth) {}
+    TextMeasure(const FontMeasures& m, UINT format, int tabWidth) : m_(m), format_(format), tab_(tabWidth) {}
     int Width(const QString& s) const {
         if (!(format_ & DT_EXPANDTABS) || !s.contains(QLatin1Char('\t'))) return m_.horizontalAdvance(s);
         int x = 0;
@@ -338,7 +340,7 @@ public:
     }
 
 private:
-    const QFontMetrics& m_;
+    const FontMeasures& m_;
     UINT format_;
     int tab_;
 };
@@ -418,7 +420,7 @@ QStringList WrapParagraph(const TextMeasure& tm, const QString& para, int width,
 int CDC::DrawText(LPCTSTR text, int count, LPRECT rc, UINT format) {
     if (!m_hDC || !rc || !text) return 0;
     HDC dc = m_hDC;
-    QFontMetrics m(FontOf(dc));
+    const FontMeasures& m = MeasuresOf(dc);
     const int lineHeight = m.ascent() + m.descent() + ((format & DT_EXTERNALLEADING) ? std::max(0, m.leading()) : 0);
     const int tabWidth = ((format & DT_TABSTOP) ? std::max(1u, (format >> 8) & 0xFF) : 8u) * std::max(1, m.averageCharWidth());
     const UINT effectiveFormat = (format & DT_TABSTOP) ? (format & ~0xFF00u) : format;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/ui/dc.h"
+#include "platform/ui/font_measures.h"
 #include "platform/ui/gdi_records.h"
 
 using namespace vorn_ui;
@@ -106,7 +107,8 @@ HFONT CreateFontIndirect(const LOGFONT* log) {
     if (!log) return nullptr;
     auto* f = new FontRecord;
     f->log = *log;
-    f->font = QFontFromLogFont(*log);
+    f->measures = FontMeasures::For(*log);
+    f->font = f->measures->font();
     return f;
 }
 

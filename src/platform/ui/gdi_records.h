@@ -52,11 +52,14 @@ struct BrushRecord : HBRUSH__ {
     int sysColorIndex = -1;    // a system colour brush
 };
 
+class FontMeasures;
+
 struct FontRecord : HFONT__ {
     FontRecord() : HFONT__(OBJ_FONT) {}
     GdiHeader header;
     LOGFONT log{};
     QFont font;  // the pixel-sized Qt font made from log
+    std::shared_ptr<FontMeasures> measures;  // shared by the records of equal LOGFONTs
 };
 
 // A bitmap's pixels. 32-bit pixels are kept as B, G, R, A bytes (a QImage in RGB32 layout
