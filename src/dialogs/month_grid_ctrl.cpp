@@ -80,9 +80,14 @@ CMonthGridCtrl::CMonthGridCtrl()
     m_dayNamesFont.Set(m_strFaceName, 8, 0, 0, 0, text);
     m_daysFont.Set(m_strFaceName, 8, 0, 0, 0, text);
     m_specialDaysFont.Set(m_strFaceName, 8, 1, 0, 0, text);
-    for (int i = 0; i < 12; ++i) m_strMonthNames[static_cast<std::size_t>(i)] = LoadResString(IDS_MONTH_JANUARY + i);
+    LoadTexts();
     SetFirstDayOfWeek(PackFirstDayOfWeek());
     RebuildPanels();
+}
+
+void CMonthGridCtrl::LoadTexts() {
+    for (int i = 0; i < 12; ++i) m_strMonthNames[static_cast<std::size_t>(i)] = LoadResString(IDS_MONTH_JANUARY + i);
+    m_strDayLetters = LoadResString(IDS_DAY_LETTERS);
 }
 
 CMonthGridCtrl::~CMonthGridCtrl() { ClosePopup(); }
@@ -95,6 +100,8 @@ void CMonthGridCtrl::OnDestroy() {
 
 int CMonthGridCtrl::OnCreate(LPCREATESTRUCT cs) {
     if (CWnd::OnCreate(cs) == -1) return -1;
+    // The language pack may have come after construction.
+    LoadTexts();
     const DWORD style = LOWORD(static_cast<DWORD>(cs->style));
     m_model.m_bRangeMode = (style & kRangeMode) ? 1 : 0;
     m_bTodayFrame = (style & kNoTodayFrame) ? 0 : 1;

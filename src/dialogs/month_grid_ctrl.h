@@ -114,6 +114,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The month names and day letters of the language pack.
+    void LoadTexts();
     void CreateFonts(CDC& dc);
     void ComputeSizes();
     int GetButtonsHeight() const;
