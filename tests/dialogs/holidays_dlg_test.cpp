@@ -12,6 +12,7 @@
 #include "../controls/language_pack_fixture.h"
 #include "../platform/core/temp_folder.h"
 #include "app/scheduler_app.h"
+#include "dialog_picture.h"
 #include "dialogs/holidays_dlg.h"
 #include "dialogs/month_list_popup.h"
 #include "platform/core/load_res_string.h"
@@ -178,16 +179,14 @@ TEST_F(HolidaysDlgTest, PictureWithHolidaysAndTheMonthListOpen) {
     vorn_test::MousePress(&calendar(), title);
     ASSERT_TRUE(calendar().m_pPopup);
     vorn_test::MouseMove(&calendar(), title + CPoint(0, 8), Qt::LeftButton);
-    vorn_test::ProcessEvents();
-    dlg.UpdateWindow();
     // The dialog and the popup over it, as the user sees them.
-    QImage picture = dlg.GetWidget()->grab().toImage();
+    QImage picture = GrabWindow(&dlg);
     QWidget* popup = calendar().m_pPopup->GetWidget();
     const QPoint at = dlg.GetWidget()->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
     QPainter painter(&picture);
     painter.drawImage(at, popup->grab().toImage());
     painter.end();
-    picture.save(QString::fromStdWString(vorn_test::PicturePath("holidays_dialog.png").GetString()), "PNG");
+    SavePng(picture, "holidays_dialog.png");
     vorn_test::MouseRelease(&calendar(), title + CPoint(0, 8));
 }
 
