@@ -4,6 +4,7 @@
 
 #include "app/wizard_page_layout.h"
 #include "controls/app_document.h"
+#include "dialogs/absence_wzd_dlg.h"
 #include "model/schedule_data.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/common_control_defs.h"
@@ -11,7 +12,7 @@
 #include "resource_ids.h"
 
 namespace {
-constexpr int kListId = 1050, kTitleId = 1281, kNoteId = 1069, kDayImage = 2;
+constexpr int kListId = 1050, kDayImage = 2;
 }
 
 CWzdPageAbsenceDays::CWzdPageAbsenceDays(CWnd* pParentWnd) : CWizardPage(pParentWnd, IDD_WZD_ABSENCE_DAYS) {}
@@ -27,14 +28,8 @@ BOOL CWzdPageAbsenceDays::OnInitDialog() {
     m_list.SetImageList(&m_images, LVSIL_SMALL);
     m_list.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     const CWizardPageLayout layout = CWizardPageLayout::Of(GetParent());
-    const int x = layout.X(), r = layout.R(), t = layout.H() / 10;
-    m_list.InsertColumn(0, LoadResString(IDS_WEIGHT_DAYS), LVCFMT_LEFT, r - x - 5);
-    if (CWnd* title = GetDlgItem(kTitleId)) title->SetFont(&m_titleFont);
-    MoveControl(this, kTitleId, x, layout.top + 10, r - x, t);
-    const int listTop = layout.top + t + 15, listBottom = listTop + 3 * layout.H() / 4;
-    MoveControl(this, kListId, x, listTop, r - x, 3 * layout.H() / 4);
-    MoveControl(this, kNoteId, x, listBottom + 5, r - x, layout.bottom - listBottom - 10);
-    layout.PlaceSideAndPage(this);
+    m_list.InsertColumn(0, LoadResString(IDS_WEIGHT_DAYS), LVCFMT_LEFT, layout.R() - layout.X() - 5);
+    CAbsenceWzdDlg::LayoutListPage(*this, kListId, 3, 4);
     return TRUE;
 }
 

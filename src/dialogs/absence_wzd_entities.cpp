@@ -1,7 +1,7 @@
 #include "dialogs/absence_wzd_entities.h"
 
-#include "app/wizard_page_layout.h"
 #include "controls/app_document.h"
+#include "dialogs/absence_wzd_dlg.h"
 #include "model/schedule_data.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/common_control_defs.h"
@@ -9,7 +9,7 @@
 #include "resource_ids.h"
 
 namespace {
-constexpr int kTreeId = 1066, kTitleId = 1281, kNoteId = 1069, kGroupImage = 8;
+constexpr int kTreeId = 1066, kGroupImage = 8;
 }
 
 CWzdPageAbsenceEntities::CWzdPageAbsenceEntities(std::vector<int>* ids, CWnd* pParentWnd)
@@ -24,15 +24,8 @@ BOOL CWzdPageAbsenceEntities::OnInitDialog() {
     CWizardPage::OnInitDialog();
     m_images.Create(IDB_ENTITY_TYPES, 16, 1, RGB(255, 0, 255));
     m_tree.SetImageList(&m_images, TVSIL_NORMAL);
-    if (CWnd* title = GetDlgItem(kTitleId)) title->SetFont(&m_titleFont);
     FillTree();
-    const CWizardPageLayout layout = CWizardPageLayout::Of(GetParent());
-    const int x = layout.X(), r = layout.R(), t = layout.H() / 10;
-    MoveControl(this, kTitleId, x, layout.top + 10, r - x, t);
-    const int treeTop = layout.top + t + 15, treeBottom = treeTop + 8 * layout.H() / 10;
-    MoveControl(this, kTreeId, x, treeTop, r - x, 8 * layout.H() / 10);
-    MoveControl(this, kNoteId, x, treeBottom + 5, r - x, layout.bottom - treeBottom - 10);
-    layout.PlaceSideAndPage(this);
+    CAbsenceWzdDlg::LayoutListPage(*this, kTreeId, 8, 10);
     return TRUE;
 }
 

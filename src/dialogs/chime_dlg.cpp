@@ -25,11 +25,6 @@ HICON LoadButtonIcon(UINT id) {
 BEGIN_MESSAGE_MAP(CChimeDlg, CDialog)
     ON_WM_SIZE()
     ON_COMMAND(IDOK, &CChimeDlg::OnBnClickedOk)
-    ON_COMMAND(ID_SCHEDULE_ZOOM_IN, &CChimeDlg::OnZoomIn)
-    ON_COMMAND(ID_SCHEDULE_ZOOM_OUT, &CChimeDlg::OnZoomOut)
-    ON_COMMAND(ID_SCHEDULE_SPLIT, &CChimeDlg::OnSplit)
-    ON_COMMAND(ID_SCHEDULE_DELETE, &CChimeDlg::OnDelete)
-    ON_COMMAND(ID_SCHEDULE_EDIT_LABEL, &CChimeDlg::OnEditLabel)
     ON_COMMAND(ID_SCHEDULE_RELOAD, &CChimeDlg::OnReloadSchedule)
 END_MESSAGE_MAP()
 
@@ -155,6 +150,12 @@ CString CChimeDlg::CheckAgainstOtherSets() const {
         }
     }
     return CString();
+}
+
+BOOL CChimeDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    // The control's own commands (zoom, split, delete, label) go to the control first.
+    if (m_schedule.GetSafeHwnd() && m_schedule.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CChimeDlg::OnReloadSchedule() { CDayScheduleDlg::ReloadSchedule(Document(), m_schedule); }

@@ -23,6 +23,7 @@ public:
     ~CChimeDlg() override;
 
     BOOL OnInitDialog() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -47,11 +48,6 @@ public:
 
 protected:
     void OnSize(UINT type, int cx, int cy);
-    void OnZoomIn() { m_schedule.ZoomIn(); }
-    void OnZoomOut() { m_schedule.ZoomOut(); }
-    void OnSplit() { m_schedule.SplitSelected(); }
-    void OnDelete() { m_schedule.DeleteSelected(); }
-    void OnEditLabel() { m_schedule.EditSelectedLabel(); }
     void OnReloadSchedule();
     DECLARE_MESSAGE_MAP()
 

@@ -50,6 +50,11 @@ BEGIN_MESSAGE_MAP(CDayScheduleCtrl, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_NOTIFY_REFLECT(LVN_ENDLABELEDITW, &CDayScheduleCtrl::OnEndLabelEdit)
+    ON_COMMAND(ID_SCHEDULE_ZOOM_IN, &CDayScheduleCtrl::ZoomIn)
+    ON_COMMAND(ID_SCHEDULE_ZOOM_OUT, &CDayScheduleCtrl::ZoomOut)
+    ON_COMMAND(ID_SCHEDULE_SPLIT, &CDayScheduleCtrl::SplitSelected)
+    ON_COMMAND(ID_SCHEDULE_DELETE, &CDayScheduleCtrl::DeleteSelected)
+    ON_COMMAND(ID_SCHEDULE_EDIT_LABEL, &CDayScheduleCtrl::EditSelectedLabel)
 END_MESSAGE_MAP()
 
 CDayScheduleCtrl::CDayScheduleCtrl() = default;

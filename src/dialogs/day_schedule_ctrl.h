@@ -25,7 +25,7 @@ public:
     void GetLessonList(std::vector<CString>& lines) const { m_model.GetLessonList(lines); }
     void StoreInChimeSet(CChimeSet& set) const { m_model.StoreInChimeSet(set); }
 
-    // The commands the owners forward.
+    // The commands the owners forward (their OnCmdMsg offers every command to the control).
     void ZoomIn();
     void ZoomOut();
     void SplitSelected();

@@ -11,11 +11,6 @@ constexpr int kToolBarRoom = 25;
 
 BEGIN_MESSAGE_MAP(CDayScheduleDlg, CDialog)
     ON_WM_SIZE()
-    ON_COMMAND(ID_SCHEDULE_ZOOM_IN, &CDayScheduleDlg::OnZoomIn)
-    ON_COMMAND(ID_SCHEDULE_ZOOM_OUT, &CDayScheduleDlg::OnZoomOut)
-    ON_COMMAND(ID_SCHEDULE_SPLIT, &CDayScheduleDlg::OnSplit)
-    ON_COMMAND(ID_SCHEDULE_DELETE, &CDayScheduleDlg::OnDelete)
-    ON_COMMAND(ID_SCHEDULE_EDIT_LABEL, &CDayScheduleDlg::OnEditLabel)
     ON_COMMAND(ID_SCHEDULE_RELOAD, &CDayScheduleDlg::OnReloadSchedule)
 END_MESSAGE_MAP()
 
@@ -59,6 +54,12 @@ void CDayScheduleDlg::OnSize(UINT type, int cx, int cy) {
     CRect client;
     GetClientRect(&client);
     m_schedule.MoveWindow(client.left + kToolBarRoom, client.top, client.Width() - kToolBarRoom, client.Height());
+}
+
+BOOL CDayScheduleDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    // The control's own commands (zoom, split, delete, label) go to the control first.
+    if (m_schedule.GetSafeHwnd() && m_schedule.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CDayScheduleDlg::OnReloadSchedule() { ReloadSchedule(GetAppDocument(), m_schedule); }

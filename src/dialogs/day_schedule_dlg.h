@@ -15,6 +15,7 @@ public:
     ~CDayScheduleDlg() override;
 
     BOOL OnInitDialog() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // The toolbar docked on the dialog's left and the control beside it.
     static void CreateToolBarAndControl(CDialog& dialog, CToolBar& toolBar, CDayScheduleCtrl& control);
@@ -27,11 +28,6 @@ public:
 
 protected:
     void OnSize(UINT type, int cx, int cy);
-    void OnZoomIn() { m_schedule.ZoomIn(); }
-    void OnZoomOut() { m_schedule.ZoomOut(); }
-    void OnSplit() { m_schedule.SplitSelected(); }
-    void OnDelete() { m_schedule.DeleteSelected(); }
-    void OnEditLabel() { m_schedule.EditSelectedLabel(); }
     void OnReloadSchedule();
     DECLARE_MESSAGE_MAP()
 };

@@ -573,20 +573,18 @@ void CMonthGridCtrl::OnLButtonDblClk(UINT, CPoint point) {
     Notify(NM_DBLCLK);
 }
 
-void CMonthGridCtrl::GoToToday() {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    m_model.m_nMonth = now.GetMonth();
-    m_model.m_nYear = now.GetYear();
-    m_model.SetDate(now);
-    Invalidate(FALSE);
-    Notify(NM_CLICK);
-}
+void CMonthGridCtrl::GoToToday() { ShowCurrentMonth(true); }
 
-void CMonthGridCtrl::SelectNone() {
+void CMonthGridCtrl::SelectNone() { ShowCurrentMonth(false); }
+
+void CMonthGridCtrl::ShowCurrentMonth(bool selectToday) {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     m_model.m_nMonth = now.GetMonth();
     m_model.m_nYear = now.GetYear();
-    m_model.SelectNone();
+    if (selectToday)
+        m_model.SetDate(now);
+    else
+        m_model.SelectNone();
     Invalidate(FALSE);
     Notify(NM_CLICK);
 }

@@ -122,6 +122,8 @@ private:
     void SetAllFonts(int pointSize);
     const Cell* CellAt(CPoint point) const;
     void Notify(int code);
+    // The current month in the first panel, today selected or nothing, and NM_CLICK.
+    void ShowCurrentMonth(bool selectToday);
     void ClosePopup();
     void PaintHeader(CDC& dc, const Panel& panel);
     void PaintDayNames(CDC& dc, const Panel& panel);
