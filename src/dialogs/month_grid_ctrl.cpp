@@ -116,21 +116,15 @@ int CMonthGridCtrl::OnCreate(LPCREATESTRUCT cs) {
     return 0;
 }
 
-void CMonthGridCtrl::SetHeaderFont(const CString& f, int s, int b, int i, int u, COLORREF c) {
-    m_headerFont.Set(f, s, b, i, u, c);
+void CMonthGridCtrl::SetRoleFont(CMonthGridFont& font, const CString& f, int s, int b, int i, int u, COLORREF c) {
+    font.Set(f, s, b, i, u, c);
     m_bFontsReady = m_bSizesReady = 0;
 }
-void CMonthGridCtrl::SetDayNamesFont(const CString& f, int s, int b, int i, int u, COLORREF c) {
-    m_dayNamesFont.Set(f, s, b, i, u, c);
-    m_bFontsReady = m_bSizesReady = 0;
-}
-void CMonthGridCtrl::SetDaysFont(const CString& f, int s, int b, int i, int u, COLORREF c) {
-    m_daysFont.Set(f, s, b, i, u, c);
-    m_bFontsReady = m_bSizesReady = 0;
-}
+void CMonthGridCtrl::SetHeaderFont(const CString& f, int s, int b, int i, int u, COLORREF c) { SetRoleFont(m_headerFont, f, s, b, i, u, c); }
+void CMonthGridCtrl::SetDayNamesFont(const CString& f, int s, int b, int i, int u, COLORREF c) { SetRoleFont(m_dayNamesFont, f, s, b, i, u, c); }
+void CMonthGridCtrl::SetDaysFont(const CString& f, int s, int b, int i, int u, COLORREF c) { SetRoleFont(m_daysFont, f, s, b, i, u, c); }
 void CMonthGridCtrl::SetSpecialDaysFont(const CString& f, int s, int b, int i, int u, COLORREF c) {
-    m_specialDaysFont.Set(f, s, b, i, u, c);
-    m_bFontsReady = m_bSizesReady = 0;
+    SetRoleFont(m_specialDaysFont, f, s, b, i, u, c);
 }
 
 void CMonthGridCtrl::SetDate(const COleDateTime& date, BOOL none) {

@@ -114,6 +114,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A font setter: ignored outside 1 to 72 points or without a face; the fonts are rebuilt.
+    void SetRoleFont(CMonthGridFont& font, const CString& f, int s, int b, int i, int u, COLORREF c);
     // The month names and day letters of the language pack.
     void LoadTexts();
     void CreateFonts(CDC& dc);
