@@ -792,3 +792,42 @@
 #define IDS_DLG_SELECT_ACTIVITIES                61150
 #define IDS_DLG_SELECT_ACTIVITIES_INFO           61151
 // ---- End of the dialogs' ids -------------------------------------------------------------------
+
+// ---- Dialogs: bell schedules, holidays and the month calendar, the absence wizard ---------------
+#define IDI_SCHEDULE_END                313
+#define IDI_SCHEDULE_MARKER             314
+#define IDR_SCHEDULE_TOOLBAR            315
+#define IDD_DAY_SCHEDULE                284
+#define IDD_CHIME                       285
+#define ID_SCHEDULE_SPLIT               33174
+#define ID_SCHEDULE_DELETE              33175
+#define ID_SCHEDULE_ZOOM_IN             33176
+#define ID_SCHEDULE_ZOOM_OUT            33177
+#define ID_SCHEDULE_EDIT_LABEL          33181
+#define ID_SCHEDULE_RELOAD              33188
+#define IDS_CHIME_NAME                  60067
+#define IDS_CHIME_NAME_INFO             60068
+#define IDS_CHIME_DEFAULT               60069
+#define IDS_CHIME_DEFAULT_INFO          60070
+#define IDS_CHIME_NO_NAME               60071
+#define IDS_CHIME_CHECK_CAPTION         60072
+#define IDS_CHIME_NO_LESSON             60073
+#define IDS_CHIME_LESSON_AFTER          60074
+#define IDS_CHIME_LESSON_BEFORE         60075
+#define IDS_SCHEDULE_LABEL_SEMICOLON    61560
+#define IDD_HOLIDAYS                    261
+#define IDR_HOLIDAYS_TOOLBAR            262
+#define ID_HOLIDAY_SET                  33049
+#define ID_HOLIDAY_REMOVE               33050
+#define IDS_HOLIDAY_NO_NAME             60854
+// The month names, January first, and the day letters, Sunday first.
+#define IDS_MONTH_JANUARY               60827
+#define IDS_MONTH_DECEMBER              60838
+#define IDS_DAY_LETTERS                 60843
+#define IDS_MONTH_BUTTON_WIDTH          60848
+#define IDS_MONTH_NONE                  60849
+#define IDD_ABSENCE_WIZARD              275
+#define IDD_WZD_ABSENCE_DAYS            276
+#define IDD_WZD_ABSENCE_ENTITIES        277
+#define IDD_WZD_ABSENCE_DETAILS         278
+#define IDD_WZD_ABSENCE_SUMMARY         279

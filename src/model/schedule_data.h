@@ -268,6 +268,7 @@ public:
     int GetNextEntityId() const;
     int GetNextActivityId() const;
     int GetNextGroupId() const;
+    int GetNextChimeSetId() const;
 
     // Gives the entity the next id and no default place, adds it, re-sorts the entities, makes
     // it current and broadcasts update kind 1. Gives the new id.

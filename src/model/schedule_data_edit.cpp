@@ -69,6 +69,7 @@ void CScheduleData::PublishEditProblems() { PublishProblems(); }
 int CScheduleData::GetNextEntityId() const { return NextFreeId(m_arrEntities); }
 int CScheduleData::GetNextActivityId() const { return NextFreeId(m_arrActivities); }
 int CScheduleData::GetNextGroupId() const { return NextFreeId(m_arrGroups); }
+int CScheduleData::GetNextChimeSetId() const { return NextFreeId(m_arrChimeSets); }
 
 // References to erased records -------------------------------------------------------------------
 
