@@ -95,6 +95,7 @@ public:
     BOOL ReloadDocument() override;
     int GetTabStyle() const override { return m_nTabStyle; }
     int GetExplorerBarStyle() const override { return m_nExplorerBarStyle; }
+    int& FilterSetting() override { return m_nFilter; }
 
     // Settings, in their order.
     std::vector<CString> m_arrCategories, m_arrActivities, m_arrLessons, m_arrFunders, m_arrRewards;

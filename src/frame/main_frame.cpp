@@ -97,11 +97,16 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_wndTabCtrl.SetImageLists(&m_imlTabs, nullptr);
     if (!CreatePages()) return -1;
 
-    // The message panel's place: shown while the panel has something to list.
-    if (!m_wndPanelPlace.Create(placeClass, nullptr, WS_CHILD, CRect(0, 0, 0, 0), this, kMessagePanelId)) return -1;
+    // The message panel: shown while it has something to list.
+    if (!m_wndMessagePanel.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 0, 0), this, kMessagePanelId)) return -1;
+    m_wndMessagePanel.SetOwner(this);
+    m_wndMessagePanel.m_nListOptions = 1;
+    m_wndMessagePanel.m_pFilterSetting = &m_app.FilterSetting();
     CBitmap panelBitmap;
     if (m_imlPanel.Create(16, 16, ILC_COLOR32 | ILC_MASK, 23, 0) && panelBitmap.LoadBitmap(IDB_PANEL_IMAGES))
         m_imlPanel.Add(&panelBitmap, kMagenta);
+    m_wndMessagePanel.m_wndList.SetImageList(&m_imlPanel, LVSIL_SMALL);
+    m_wndMessagePanel.InsertColumn(0, CString(), 400);
 
     ApplyTabStyle(m_app.GetTabStyle());
     ApplyExplorerBarStyle(m_app.GetExplorerBarStyle());
@@ -237,11 +242,11 @@ void CMainFrame::RecalcLayout(BOOL bNotify) {
         int b = bottom;
         if (m_bPanelShown) {
             const int y = MessagePanelSplit(top, bottom);
-            m_wndPanelPlace.MoveWindow(left, y + 2, right - left, bottom - (y + 2));
-            m_wndPanelPlace.ShowWindow(SW_SHOW);
+            m_wndMessagePanel.MoveWindow(left, y + 2, right - left, bottom - (y + 2));
+            m_wndMessagePanel.ShowWindow(SW_SHOW);
             b = y - 2;
         } else {
-            m_wndPanelPlace.ShowWindow(SW_HIDE);
+            m_wndMessagePanel.ShowWindow(SW_HIDE);
         }
         m_wndExplorerPlace.MoveWindow(left, top, m_nExplorerWidth - 2 - left, b - 1 - top);
         m_wndTabCtrl.MoveWindow(m_nExplorerWidth + 1, top - 3, right - (m_nExplorerWidth + 1), b - top + 3);

@@ -16,6 +16,7 @@
 #include "frame/frame_page.h"
 #include "frame/menu_bar.h"
 #include "frame/progress_status_bar.h"
+#include "frame/wnd_panel.h"
 #include "model/model_host.h"
 #include "platform/core/cstring.h"
 #include "platform/ui/font.h"
@@ -62,6 +63,12 @@ public:
     // The solver's worker changes the document while it runs: no prompt may touch it then.
     void SetWorkerRunning(BOOL running) { m_bWorkerRunning = running; }
     BOOL IsWorkerRunning() const { return m_bWorkerRunning; }
+
+    // Lists the document's problems in the message panel and shows or hides it.
+    void FillMessagePanel();
+    int& FilterSetting();
+    BOOL IsMessagePanelShown() const { return m_bPanelShown; }
+    CWndPanel& GetMessagePanel() { return m_wndMessagePanel; }
 
     // The reload check of an activation (also run when a deferred check comes back).
     void CheckFileChanged();
@@ -131,7 +138,7 @@ private:
     CMainTabCtrl m_wndTabCtrl;
     HCURSOR m_hCursorHorz = nullptr;
     HCURSOR m_hCursorVert = nullptr;
-    CWnd m_wndPanelPlace;
+    CWndPanel m_wndMessagePanel;
     int m_nExplorerWidth = 150;
     int m_nMinExplorerWidth = 100;
     CTransparentStatic m_wndComboLabel;
