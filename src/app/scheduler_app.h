@@ -87,6 +87,7 @@ public:
     void SetTimeAxisMode(int mode) override { m_nTimeAxisMode = mode; }
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
+    bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
 
     // IFrameApplication
     CScheduleData& GetDocument() override { return m_data; }
