@@ -9,7 +9,8 @@ from make_locale_images import (BLACK, CLEAR, BLUE, BROWN, DARK, GREEN, GREY, LI
                                 PURPLE, RED, TEAL, WHITE, YELLOW, Canvas, strip)
 
 
-# --- Folder tabs, 10 x 10: 0 unused, 1 pin, 2 unused, 3 icon of the selected tab, 4 icon of the others
+# --- Folder tabs and side-list headers, 10 x 10: 0 close, 1 pinned, 2 not pinned, 3 icon of the selected
+# tab, 4 icon of the others, 5 menu
 
 def folder_blank(c):
     pass
@@ -18,6 +19,20 @@ def folder_blank(c):
 def folder_pin(c):
     c.disc(4, 3, 2, RED, DARK)
     c.line(4, 5, 4, 9, DARK)
+
+
+def folder_close(c):
+    c.line(1, 1, 8, 8, DARK)
+    c.line(8, 1, 1, 8, DARK)
+
+
+def folder_unpin(c):
+    c.disc(4, 3, 2, GREY, DARK)
+    c.line(4, 5, 4, 9, DARK)
+
+
+def folder_menu(c):
+    c.polygon([(1, 3), (8, 3), (4, 7)], DARK, DARK)
 
 
 def folder_person(colour):
@@ -212,7 +227,7 @@ FILL_STYLES = [
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
-          [folder_blank, folder_pin, folder_blank, folder_person(ORANGE), folder_person(GREY)])
+          [folder_close, folder_pin, folder_unpin, folder_person(ORANGE), folder_person(GREY), folder_menu])
     strip(os.path.join(out, "entity_types.png"), 16,
           [group16, person16(GREEN), person16(TEAL), person16(PURPLE), room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
