@@ -473,3 +473,8 @@
 #define ID_RESET_CHIME_TIMES            33189
 #define ID_SELECT_BY                    33198
 #define ID_REPORT_SELECTED              33191
+
+// Explorer bar
+#define IDR_CONTACTS_EXPLORER           155
+#define IDB_EXPLORER_TIPS               289
+#define IDS_EXPLORER_HELP_FIRST         60946
