@@ -478,3 +478,11 @@
 #define IDR_CONTACTS_EXPLORER           155
 #define IDB_EXPLORER_TIPS               289
 #define IDS_EXPLORER_HELP_FIRST         60946
+
+// Entity board
+#define IDS_BOARD_UNCHECK_ALL           60649
+#define IDS_BOARD_CHECK_LINKED          60650
+#define IDS_BOARD_CHECK_FIRST_GROUP     60651
+#define IDS_BOARD_CHECK_SECOND_GROUP    60652
+#define IDS_BOARD_DRAGGING              60653
+#define ID_BOARD_UNCHECK_ALL            32978

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/app_document.h"
-#include "controls/fill_gradient_rect.h"
+#include "controls/side_list_header.h"
 #include "model/entity.h"
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
@@ -145,12 +145,7 @@ std::vector<int> CWndPanel::GetSelectedIds() const {
 
 // Header -----------------------------------------------------------------------------------------
 
-int CWndPanel::LastButtonEnd() const {
-    int end = kButton;
-    if (m_wndList.m_nMenuOptions != 0) end += kButton;
-    if (m_bShowPinButton) end += kButton;
-    return end;
-}
+int CWndPanel::LastButtonEnd() const { return SideListHeaderEnd(m_wndList.m_nMenuOptions != 0, m_bShowPinButton != 0); }
 
 void CWndPanel::RepaintHeader() {
     if (!GetSafeHwnd()) return;
@@ -167,30 +162,14 @@ void CWndPanel::OnPaint() {
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    CRect strip(0, 0, client.right, kHeaderHeight);
-    FillGradientRect(&dc, strip, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_BTNFACE), 1);
-    CBrush frame(GetSysColor(COLOR_BTNSHADOW));
-    dc.FrameRect(&strip, &frame);
-    CRect gap(0, kHeaderHeight, client.right, kHeaderHeight + 2);
-    dc.FillSolidRect(&gap, GetSysColor(COLOR_BTNFACE));
-    auto button = [&](int x, bool hot, int image) {
-        if (hot) dc.FillSolidRect(CRect(x, 0, x + kButton, kHeaderHeight), GetSysColor(COLOR_GRADIENTACTIVECAPTION));
-        m_imlHeader.Draw(&dc, image, CPoint(x + 3, 3), ILD_TRANSPARENT);
-    };
-    button(0, m_nHotButton == 1, 0);
-    int x = kButton;
-    const bool menu = m_wndList.m_nMenuOptions != 0;
-    if (menu) {
-        button(x, m_nHotButton == 2, 5);
-        x += kButton;
-    }
-    if (m_bShowPinButton) button(x, m_nHotButton == (menu ? 3 : 2), m_bPinned ? 1 : 2);
+    DrawSideListHeader(dc, client.right, m_nHotButton, m_wndList.m_nMenuOptions != 0, m_bShowPinButton != 0, m_bPinned != 0,
+                       m_imlHeader);
+    dc.FillSolidRect(CRect(0, kHeaderHeight, client.right, kHeaderHeight + 2), GetSysColor(COLOR_BTNFACE));
 }
 
 void CWndPanel::OnMouseMove(UINT, CPoint point) {
     if (CScheduleData* data = GetAppDocument()) data->Host().SetStatusText(LoadResString(IDS_STATUS_READY));
-    int hot = 0;
-    if (point.x >= 0 && point.y >= 0 && point.y <= 32 && point.x < LastButtonEnd()) hot = point.x / kButton + 1;
+    const int hot = SideListHeaderButton(point, m_wndList.m_nMenuOptions != 0, m_bShowPinButton != 0);
     if (hot != m_nHotButton) {
         m_nHotButton = hot;
         if (hot)
