@@ -5,8 +5,11 @@
 #include "model/chime_set.h"
 #include "model/entity.h"
 #include "model/time_values.h"
+#include "report_builders/week_grid.h"
 #include "platform/core/load_res_string.h"
+#include "platform/ui/bitmap.h"
 #include "platform/ui/cmd_ui_state.h"
+#include "platform/ui/dc.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -261,4 +264,48 @@ TEST_F(ContactsTest, ResettingChimeTimesTakesTheSnapshotAndRechecks) {
                                   [id](const CChimeSet& s) { return s.m_nId == id; });
     EXPECT_EQ(set->m_arrIntervals.size(), 2u);
     EXPECT_EQ(Contacts().GetCards().m_wndBody.m_arrCards.size(), data.m_arrChimeSets.size());
+}
+
+// A card's tip is its entity's week grid, shown by the HTML-lite tooltip.
+TEST_F(ContactsTest, ACardTipShowsTheWeekGridOfItsEntity) {
+    Load("school-dated.xml");
+    ChooseTab(1);
+    CCardsCtrlBody& body = Contacts().GetCards().m_wndBody;
+    body.LayoutCards();
+    const CContactCard& card = *body.m_arrCards[0];
+    CPoint point((card.m_nLeft + card.m_nRight) / 2, card.m_nTop + 5);
+    body.ClientToScreen(&point);
+    CHtmlToolInfo tool;
+    NMHTMLTOOLTIP request{};
+    request.hdr.code = HTTN_NEEDTEXT;
+    request.hdr.hwndFrom = body.m_wndToolTip.m_hWnd;
+    request.pParam = &point;
+    request.pToolInfo = &tool;
+    body.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(tool.m_text, BuildWeekGrid(application.data, card.m_nId, true));
+    ASSERT_FALSE(tool.m_text.IsEmpty());
+    // The tip's text as its drawer lays it out, on the tip's colour.
+    CHtmlLiteDrawer& drawer = body.m_wndToolTip.m_drawer;
+    CDC measure;
+    measure.CreateCompatibleDC(nullptr);
+    CBitmap one;
+    one.CreateBitmap(1, 1, 1, 32, nullptr);
+    CBitmap* oldOne = measure.SelectObject(&one);
+    const CSize size = drawer.Measure(&measure, tool.m_text);
+    measure.SelectObject(oldOne);
+    ASSERT_GT(size.cx, 50);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap picture;
+    picture.CreateBitmap(size.cx + 24, size.cy + 24, 1, 32, nullptr);
+    CBitmap* old = dc.SelectObject(&picture);
+    dc.FillSolidRect(0, 0, size.cx + 24, size.cy + 24, RGB(240, 247, 255));
+    drawer.Measure(&dc, tool.m_text);
+    drawer.Render(CRect(12, 12, 12 + size.cx, 12 + size.cy), &dc);
+    EXPECT_TRUE(vorn_test::SavePicture(&dc, "card_tip_week_grid.png"));
+    dc.SelectObject(old);
+    Contacts().GetCards().m_bToolTips = 0;  // the chime tab's switch: no tip
+    tool.m_text = L"x";
+    body.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    EXPECT_TRUE(tool.m_text.IsEmpty());
 }
