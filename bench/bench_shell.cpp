@@ -68,9 +68,10 @@ struct Shell {
     CWndContacts& Contacts() { return *static_cast<CWndContacts*>(frame->FindPage(kPageContacts)); }
 };
 
+// Kept to the end of the process: the windows must not outlive the toolkit at exit.
 Shell& TheShell() {
-    static Shell shell;
-    return shell;
+    static Shell* shell = new Shell;
+    return *shell;
 }
 
 void SwitchTab(CWndContacts& page, int key) {
