@@ -27,6 +27,28 @@ CPageSplit ComputePageSplit(int left, int width, int split) {
     return CPageSplit{left + split + p - 2, split};
 }
 
+void TrackPageSplit(CWnd& page, int x, int lineTop, int& split, int& lastLine) {
+    CRect client;
+    page.GetClientRect(&client);
+    const int p = static_cast<int>(client.Width() * 0.8);
+    CClientDC dc(&page);
+    for (int line : {lastLine < 0 ? split + p : lastLine, x})
+        dc.PatBlt(line - 1, client.top + lineTop, 2, client.Height() - lineTop, DSTINVERT);
+    lastLine = x;
+    split = x - p;
+}
+
+void EndPageSplit(CWnd& page, int x, int& split) {
+    CRect client;
+    page.GetClientRect(&client);
+    const int w = client.Width();
+    split = x - static_cast<int>(w * 0.8);
+    if (w - x < 100 || w - x > w / 2) {
+        split = 0;
+        page.Invalidate();
+    }
+}
+
 BEGIN_MESSAGE_MAP(CMyView, CFramePage)
     ON_WM_CREATE()
     ON_WM_SIZE()
@@ -87,14 +109,6 @@ void CMyView::LayoutPanes() {
 
 // Split dragging ---------------------------------------------------------------------------------
 
-void CMyView::DrawSplitLine(int x) {
-    if (x < 0) return;
-    CClientDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    dc.PatBlt(x - 1, client.top, 2, client.Height(), DSTINVERT);
-}
-
 void CMyView::OnLButtonDown(UINT, CPoint point) {
     if (m_bDragging) return;
     if (m_hSplitCursor) ::SetCursor(m_hSplitCursor);
@@ -106,27 +120,13 @@ void CMyView::OnLButtonDown(UINT, CPoint point) {
 
 void CMyView::OnMouseMove(UINT, CPoint point) {
     if (m_hSplitCursor) ::SetCursor(m_hSplitCursor);
-    if (!m_bDragging) return;
-    CRect client;
-    GetClientRect(&client);
-    const int p = static_cast<int>(client.Width() * 0.8);
-    DrawSplitLine(m_nLastLine < 0 ? m_nSplit + p : m_nLastLine);
-    DrawSplitLine(point.x);
-    m_nLastLine = point.x;
-    m_nSplit = point.x - p;
+    if (m_bDragging) TrackPageSplit(*this, point.x, 0, m_nSplit, m_nLastLine);
 }
 
 void CMyView::OnLButtonUp(UINT, CPoint point) {
     if (!m_bDragging) return;
     m_bDragging = 0;
-    CRect client;
-    GetClientRect(&client);
-    const int w = client.Width();
-    m_nSplit = point.x - static_cast<int>(w * 0.8);
-    if (w - point.x < 100 || w - point.x > w / 2) {
-        m_nSplit = 0;
-        Invalidate();
-    }
+    EndPageSplit(*this, point.x, m_nSplit);
     m_nLastLine = -1;
     if (GetCapture() == this) ReleaseCapture();
     LayoutPanes();

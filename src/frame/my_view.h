@@ -15,6 +15,12 @@ struct CPageSplit {
     int split = 0;
 };
 CPageSplit ComputePageSplit(int left, int width, int split);
+// A drag of the split: the inverted line (from lineTop down) leaves the last place and follows
+// the pointer; the split offset follows too.
+void TrackPageSplit(CWnd& page, int x, int lineTop, int& split, int& lastLine);
+// The split where the button came up: back to the default (and the page repainted) when the
+// side list would be narrower than 100 pixels or wider than half the page.
+void EndPageSplit(CWnd& page, int x, int& split);
 
 class CMyView : public CFramePage {
 public:
@@ -60,7 +66,6 @@ protected:
 
 private:
     void StartMode(int mode, UINT dragImage, int menuFlags, UINT columnTitle, int width);
-    void DrawSplitLine(int x);
 
     int m_bDragging = 0;
     int m_nReserved = 0;

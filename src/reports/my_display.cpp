@@ -96,14 +96,6 @@ LRESULT CMyDisplay::OnCloseBoard(WPARAM, LPARAM) {
 
 // Split dragging: as on the side-panel pages, but only below the top 30 pixels.
 
-void CMyDisplay::DrawSplitLine(int x) {
-    if (x < 0) return;
-    CClientDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    dc.PatBlt(x - 1, client.top + 20, 2, client.Height() - 20, DSTINVERT);
-}
-
 void CMyDisplay::OnLButtonDown(UINT, CPoint point) {
     if (m_bDragging || point.y <= 30) return;
     if (m_hSplitCursor) ::SetCursor(m_hSplitCursor);
@@ -115,27 +107,13 @@ void CMyDisplay::OnLButtonDown(UINT, CPoint point) {
 
 void CMyDisplay::OnMouseMove(UINT, CPoint point) {
     if (m_hSplitCursor) ::SetCursor(m_hSplitCursor);
-    if (!m_bDragging || point.y <= 30) return;
-    CRect client;
-    GetClientRect(&client);
-    const int p = static_cast<int>(client.Width() * 0.8);
-    DrawSplitLine(m_nLastLine < 0 ? m_nSplit + p : m_nLastLine);
-    DrawSplitLine(point.x);
-    m_nLastLine = point.x;
-    m_nSplit = point.x - p;
+    if (m_bDragging && point.y > 30) TrackPageSplit(*this, point.x, 20, m_nSplit, m_nLastLine);
 }
 
 void CMyDisplay::OnLButtonUp(UINT, CPoint point) {
     if (!m_bDragging) return;
     m_bDragging = 0;
-    CRect client;
-    GetClientRect(&client);
-    const int w = client.Width();
-    m_nSplit = point.x - static_cast<int>(w * 0.8);
-    if (w - point.x < 100 || w - point.x > w / 2) {
-        m_nSplit = 0;
-        Invalidate();
-    }
+    EndPageSplit(*this, point.x, m_nSplit);
     m_nLastLine = -1;
     if (GetCapture() == this) ReleaseCapture();
     LayoutPanes();

@@ -37,7 +37,6 @@ protected:
 
 private:
     void FillByMode();
-    void DrawSplitLine(int x);
 
     int m_bDragging = 0;
     int m_nReserved = 0;

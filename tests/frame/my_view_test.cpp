@@ -204,3 +204,4 @@ TEST_F(MyViewTest, APageWithItsSidePanel) {
     view.SendMessage(WM_COMMAND, ID_SHOW_PANEL_ENTITIES);
     SaveScreenPicture(&view, "page_with_side_panel.png");
 }
+
