@@ -831,3 +831,65 @@
 #define IDD_WZD_ABSENCE_ENTITIES        277
 #define IDD_WZD_ABSENCE_DETAILS         278
 #define IDD_WZD_ABSENCE_SUMMARY         279
+// Page bases and side panel
+#define IDS_PANEL_ACTIVITIES            61109
+#define IDS_PANEL_PEOPLE                61110
+#define IDS_PANEL_ROOMS                 60915
+#define IDS_PANEL_ROOMS_OTHER           60916
+#define IDS_PANEL_ROOMS_DEFAULT         60917
+#define IDS_PANEL_GROUPS                60918
+#define ID_SHOW_PANEL_LIST              32824
+#define ID_SHOW_PANEL_ENTITIES          32845
+#define ID_SHOW_PANEL_ROOMS             32984
+#define ID_SHOW_PANEL_EXTRA_LIST        33023
+#define ID_APPLY_PANEL_SELECTION        33078
+#define ID_SHOW_PROBLEMS                33080
+
+// Contacts page and address cards
+#define IDB_CONTACTS_BACK_0             299
+#define IDB_CONTACTS_BACK_1             300
+#define IDB_CONTACTS_BACK_2             301
+#define IDB_CONTACTS_BACK_3             302
+#define IDB_CONTACTS_BACK_4             303
+#define IDB_CONTACTS_BACK_5             304
+#define IDS_CARD_LABEL_FIRST            60660
+#define IDS_NEW_ENTITY_CAPTION          60671
+#define IDS_EDIT_RECORD_CAPTION         60672
+#define IDS_CHIME_OVER_LIMIT            60673
+#define IDS_CONFIRM_DELETE              60674
+#define IDS_CONFIRM_RESET_COLOURS       60675
+#define IDS_CONFIRM_RESET_WEEK_HOURS    60676
+#define IDS_SELECT_TWO_OR_MORE          60677
+#define IDS_CONFIRM_REMOVE_FROM_ACTIVITIES 60678
+#define IDS_CONFIRM_CAPTION             60679
+#define IDS_CONFIRM_REMOVE_ENTRIES      60680
+#define IDS_CONFIRM_REMOVE_REPLACEMENTS 60681
+#define IDS_ROOMS_ONLY_FOR_CLASSES      60682
+#define IDS_CARD_ALPHABET               60826
+#define ID_CONTACTS_ADD                 200
+#define ID_CONTACTS_EDIT                201
+#define ID_CONTACTS_DELETE              202
+#define ID_EDIT_MULTIPLE                32954
+#define ID_REMOVE_FROM_ACTIVITIES       32816
+#define ID_REMOVE_ENTRIES               32940
+#define ID_REMOVE_REPLACEMENTS          32957
+#define ID_CREATE_ROOMS                 32979
+#define ID_SELECT_ALL_CARDS             32885
+#define ID_RESET_WEEK_HOURS             33100
+#define ID_RESET_COLOURS                33101
+#define ID_RESET_CHIME_TIMES            33189
+#define ID_SELECT_BY                    33198
+#define ID_REPORT_SELECTED              33191
+
+// Explorer bar
+#define IDR_CONTACTS_EXPLORER           155
+#define IDB_EXPLORER_TIPS               289
+#define IDS_EXPLORER_HELP_FIRST         60946
+
+// Entity board
+#define IDS_BOARD_UNCHECK_ALL           60649
+#define IDS_BOARD_CHECK_LINKED          60650
+#define IDS_BOARD_CHECK_FIRST_GROUP     60651
+#define IDS_BOARD_CHECK_SECOND_GROUP    60652
+#define IDS_BOARD_DRAGGING              60653
+#define ID_BOARD_UNCHECK_ALL            32978

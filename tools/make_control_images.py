@@ -9,7 +9,8 @@ from make_locale_images import (BLACK, CLEAR, BLUE, BROWN, DARK, GREEN, GREY, LI
                                 PURPLE, RED, TEAL, WHITE, YELLOW, Canvas, strip)
 
 
-# --- Folder tabs, 10 x 10: 0 unused, 1 pin, 2 unused, 3 icon of the selected tab, 4 icon of the others
+# --- Folder tabs and side-list headers, 10 x 10: 0 close, 1 pinned, 2 not pinned, 3 icon of the selected
+# tab, 4 icon of the others, 5 menu
 
 def folder_blank(c):
     pass
@@ -18,6 +19,20 @@ def folder_blank(c):
 def folder_pin(c):
     c.disc(4, 3, 2, RED, DARK)
     c.line(4, 5, 4, 9, DARK)
+
+
+def folder_close(c):
+    c.line(1, 1, 8, 8, DARK)
+    c.line(8, 1, 1, 8, DARK)
+
+
+def folder_unpin(c):
+    c.disc(4, 3, 2, GREY, DARK)
+    c.line(4, 5, 4, 9, DARK)
+
+
+def folder_menu(c):
+    c.polygon([(1, 3), (8, 3), (4, 7)], DARK, DARK)
 
 
 def folder_person(colour):
@@ -209,16 +224,104 @@ FILL_STYLES = [
 ]
 
 
+# --- The contacts page's commands in the explorer bar, 16 x 16, in the order of its toolbar.
+
+def card16(extra):
+    def draw(c):
+        c.box(1, 3, 12, 13, WHITE, DARK)
+        c.line(3, 6, 10, 6, BLUE)
+        c.line(3, 9, 8, 9, GREY)
+        extra(c)
+    return draw
+
+
+def plus(c):
+    c.line(12, 9, 12, 15, GREEN, 2)
+    c.line(9, 12, 15, 12, GREEN, 2)
+
+
+def pencil(c):
+    c.line(8, 14, 15, 7, ORANGE, 2)
+
+
+def cross(c):
+    c.line(9, 9, 15, 15, RED, 2)
+    c.line(15, 9, 9, 15, RED, 2)
+
+
+def cards16(c):
+    c.box(4, 1, 15, 10, LIGHT, DARK)
+    c.box(1, 5, 12, 14, WHITE, DARK)
+
+
+def copy16(c):
+    c.box(1, 1, 9, 11, WHITE, DARK)
+    c.box(6, 5, 14, 15, WHITE, DARK)
+
+
+def paste16(c):
+    c.box(2, 2, 12, 14, BROWN, DARK)
+    c.box(5, 5, 14, 15, WHITE, DARK)
+
+
+def select_all16(c):
+    for y in (2, 7, 12):
+        c.box(2, y, 13, y + 3, LIGHTBLUE, BLUE)
+
+
+def funnel16(c):
+    c.polygon([(1, 2), (14, 2), (9, 8), (9, 14), (6, 12), (6, 8)], YELLOW, DARK)
+
+
+def clock16(c):
+    c.disc(7, 7, 6, WHITE, DARK)
+    c.line(7, 7, 7, 3, DARK)
+    c.line(7, 7, 10, 9, DARK)
+
+
+def palette16(c):
+    c.disc(7, 7, 6, LIGHT, DARK)
+    c.disc(5, 5, 1, RED)
+    c.disc(9, 5, 1, BLUE)
+    c.disc(5, 9, 1, GREEN)
+
+
+def bell16(c):
+    c.polygon([(3, 12), (4, 5), (7, 2), (10, 5), (11, 12)], YELLOW, DARK)
+    c.disc(7, 13, 1, DARK)
+
+
+def report16(c):
+    c.box(2, 1, 13, 14, WHITE, DARK)
+    for y in (4, 7, 10):
+        c.line(4, y, 11, y, BLUE)
+
+
+# --- Images of the explorer bar's help tips, 16 x 16: the command, then the marks the help names.
+
+def mark16(colour):
+    def draw(c):
+        c.disc(7, 7, 5, colour, DARK)
+    return draw
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
-          [folder_blank, folder_pin, folder_blank, folder_person(ORANGE), folder_person(GREY)])
+          [folder_close, folder_pin, folder_unpin, folder_person(ORANGE), folder_person(GREY), folder_menu])
     strip(os.path.join(out, "entity_types.png"), 16,
           [group16, person16(GREEN), person16(TEAL), person16(PURPLE), room16, tool16, blank16, blank16, blank16, blank16,
            empty16, heading16])
     # Toolbars of the context menus: folder tabs (close, pin, unpin), the panel list (display
     # modes of a page's panel, then of the message panel), the vertical tabs (the six kinds).
     strip(os.path.join(out, "folder_tab_menu.png"), 16, [menu_close, menu_pin, menu_unpin])
+    strip(os.path.join(out, "explorer_tips.png"), 16,
+          [report16, mark16(GREEN), mark16(YELLOW), mark16(ORANGE), mark16(RED), mark16(BLUE), mark16(LIGHTBLUE),
+           mark16(PURPLE), mark16(GREY), card16(plus), card16(pencil), card16(cross)])
+    strip(os.path.join(out, "contacts_commands.png"), 16,
+          [card16(plus), card16(pencil), card16(cross), cards16, copy16, paste16, select_all16, funnel16,
+           card16(lambda c: c.disc(12, 12, 3, GREY, DARK)), card16(lambda c: c.line(9, 12, 15, 12, RED, 2)),
+           card16(lambda c: c.line(9, 9, 15, 15, ORANGE, 2)), room16, clock16, palette16, bell16, report16])
     strip(os.path.join(out, "panel_list_menu.png"), 16,
           [menu_list(DARK, 4), menu_list(BLUE, 1), menu_list(BLUE, 2), menu_list(BLUE, 3), menu_list(BLUE, 4),
            menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])

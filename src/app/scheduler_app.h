@@ -87,6 +87,7 @@ public:
     void SetTimeAxisMode(int mode) override { m_nTimeAxisMode = mode; }
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
+    bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
 
     // IFrameApplication
     CScheduleData& GetDocument() override { return m_data; }
@@ -95,6 +96,7 @@ public:
     BOOL ReloadDocument() override;
     int GetTabStyle() const override { return m_nTabStyle; }
     int GetExplorerBarStyle() const override { return m_nExplorerBarStyle; }
+    int& FilterSetting() override { return m_nFilter; }
 
     // Settings, in their order.
     std::vector<CString> m_arrCategories, m_arrActivities, m_arrLessons, m_arrFunders, m_arrRewards;

@@ -18,4 +18,6 @@ public:
     virtual BOOL ReloadDocument() = 0;
     virtual int GetTabStyle() const = 0;
     virtual int GetExplorerBarStyle() const = 0;
+    // The Filter setting: the kinds of problem (today 1, later 2, earlier 4) the message panel lists.
+    virtual int& FilterSetting() = 0;
 };

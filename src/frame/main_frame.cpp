@@ -75,10 +75,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     }
     m_nExplorerWidth = 150 * dpi / 96;
     m_nMinExplorerWidth = 100 * dpi / 96;
-    // The places of the explorer bar and the message panel show the face until they are filled.
-    const LPCTSTR placeClass = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
-    if (!m_wndExplorerPlace.Create(placeClass, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kExplorerBarId))
-        return -1;
+    if (!m_wndExplorerBar.Create(CRect(0, 0, 0, 0), this, kExplorerBarId)) return -1;
 
     m_toolBarFont.CreateFont(18, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_SWISS, L"Arial");
@@ -97,15 +94,21 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_wndTabCtrl.SetImageLists(&m_imlTabs, nullptr);
     if (!CreatePages()) return -1;
 
-    // The message panel's place: shown while the panel has something to list.
-    if (!m_wndPanelPlace.Create(placeClass, nullptr, WS_CHILD, CRect(0, 0, 0, 0), this, kMessagePanelId)) return -1;
+    // The message panel: shown while it has something to list.
+    if (!m_wndMessagePanel.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 0, 0), this, kMessagePanelId)) return -1;
+    m_wndMessagePanel.SetOwner(this);
+    m_wndMessagePanel.m_nListOptions = 1;
+    m_wndMessagePanel.m_pFilterSetting = &m_app.FilterSetting();
     CBitmap panelBitmap;
     if (m_imlPanel.Create(16, 16, ILC_COLOR32 | ILC_MASK, 23, 0) && panelBitmap.LoadBitmap(IDB_PANEL_IMAGES))
         m_imlPanel.Add(&panelBitmap, kMagenta);
+    m_wndMessagePanel.m_wndList.SetImageList(&m_imlPanel, LVSIL_SMALL);
+    m_wndMessagePanel.InsertColumn(0, CString(), 400);
 
     ApplyTabStyle(m_app.GetTabStyle());
     ApplyExplorerBarStyle(m_app.GetExplorerBarStyle());
     m_bCreated = TRUE;
+    RebuildExplorerBar();
     SetStatusText(L"%s", LoadResString(IDS_STATUS_READY).GetString());
     m_hCursorHorz = AfxGetApp() ? AfxGetApp()->LoadCursor(IDCUR_SPLIT_HORZ) : nullptr;
     m_hCursorVert = AfxGetApp() ? AfxGetApp()->LoadCursor(IDCUR_SPLIT_VERT) : nullptr;
@@ -186,7 +189,20 @@ void CMainFrame::ApplyTabStyle(int style) {
 }
 
 // The explorer bar has only its place so far; its look is applied when it stands.
-void CMainFrame::ApplyExplorerBarStyle(int) { m_wndExplorerPlace.Invalidate(); }
+void CMainFrame::ApplyExplorerBarStyle(int style) { m_wndExplorerBar.SetStyle(style + 1); }
+
+void CMainFrame::RebuildExplorerBar() {
+    const int tab = GetCurrentTabIndex();
+    m_nLastTab = tab;
+    if (tab < 0) {
+        m_wndExplorerBar.BuildFromMenu(0);
+        return;
+    }
+    // A page whose menu is not in the pack leaves the bar empty.
+    if (m_wndExplorerBar.BuildFromMenu(kFrameTabs[tab].explorerMenu))
+        m_wndExplorerBar.SetImagesFromToolBar(kFrameTabs[tab].explorerMenu);
+    m_wndExplorerBar.SetStyle(m_wndExplorerBar.GetStyle());
+}
 
 void CMainFrame::OnPaint() {
     CPaintDC dc(this);
@@ -237,13 +253,13 @@ void CMainFrame::RecalcLayout(BOOL bNotify) {
         int b = bottom;
         if (m_bPanelShown) {
             const int y = MessagePanelSplit(top, bottom);
-            m_wndPanelPlace.MoveWindow(left, y + 2, right - left, bottom - (y + 2));
-            m_wndPanelPlace.ShowWindow(SW_SHOW);
+            m_wndMessagePanel.MoveWindow(left, y + 2, right - left, bottom - (y + 2));
+            m_wndMessagePanel.ShowWindow(SW_SHOW);
             b = y - 2;
         } else {
-            m_wndPanelPlace.ShowWindow(SW_HIDE);
+            m_wndMessagePanel.ShowWindow(SW_HIDE);
         }
-        m_wndExplorerPlace.MoveWindow(left, top, m_nExplorerWidth - 2 - left, b - 1 - top);
+        m_wndExplorerBar.MoveWindow(left, top, m_nExplorerWidth - 2 - left, b - 1 - top);
         m_wndTabCtrl.MoveWindow(m_nExplorerWidth + 1, top - 3, right - (m_nExplorerWidth + 1), b - top + 3);
         m_wndToolBar.Invalidate();
         m_wndMenuBar.Invalidate();
@@ -348,7 +364,7 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         const int tab = GetCurrentTabIndex();
         if (tab >= 0 && m_pages[tab] && m_pages[tab]->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
         // The explorer bar follows the selected tab; it is rebuilt only when the tab changed.
-        if (tab != m_nLastTab) m_nLastTab = tab;
+        if (tab != m_nLastTab) RebuildExplorerBar();
     }
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

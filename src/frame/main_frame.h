@@ -16,6 +16,8 @@
 #include "frame/frame_page.h"
 #include "frame/menu_bar.h"
 #include "frame/progress_status_bar.h"
+#include "frame/wnd_explorer_bar.h"
+#include "frame/wnd_panel.h"
 #include "model/model_host.h"
 #include "platform/core/cstring.h"
 #include "platform/ui/font.h"
@@ -63,6 +65,12 @@ public:
     void SetWorkerRunning(BOOL running) { m_bWorkerRunning = running; }
     BOOL IsWorkerRunning() const { return m_bWorkerRunning; }
 
+    // Lists the document's problems in the message panel and shows or hides it.
+    void FillMessagePanel();
+    int& FilterSetting();
+    BOOL IsMessagePanelShown() const { return m_bPanelShown; }
+    CWndPanel& GetMessagePanel() { return m_wndMessagePanel; }
+
     // The reload check of an activation (also run when a deferred check comes back).
     void CheckFileChanged();
 
@@ -74,7 +82,10 @@ public:
     CTransparentStatic& GetComboLabel() { return m_wndComboLabel; }
     CMainTabCtrl& GetTabCtrl() { return m_wndTabCtrl; }
     CReBar& GetReBar() { return m_wndReBar; }
-    CWnd& GetExplorerPlace() { return m_wndExplorerPlace; }
+    CWnd& GetExplorerPlace() { return m_wndExplorerBar; }
+    CWndExplorerBar& GetExplorerBar() { return m_wndExplorerBar; }
+    // Builds the explorer bar from the menu and toolbar of the selected tab's page.
+    void RebuildExplorerBar();
     CFramePage* FindPage(int pageId) const;
     // The index of the selected tab, -1 when there is none.
     int GetCurrentTabIndex() const;
@@ -125,13 +136,13 @@ private:
     CTrueColorToolBar m_wndToolBar;
     CEntityComboBox m_wndEntityCombo;
     CReBar m_wndReBar;
-    CWnd m_wndExplorerPlace;
+    CWndExplorerBar m_wndExplorerBar;
     CImageList m_imlTabs;
     CImageList m_imlPanel;
     CMainTabCtrl m_wndTabCtrl;
     HCURSOR m_hCursorHorz = nullptr;
     HCURSOR m_hCursorVert = nullptr;
-    CWnd m_wndPanelPlace;
+    CWndPanel m_wndMessagePanel;
     int m_nExplorerWidth = 150;
     int m_nMinExplorerWidth = 100;
     CTransparentStatic m_wndComboLabel;
@@ -144,7 +155,7 @@ private:
     BOOL m_bDragging = FALSE;
     int m_nPanelOffset = 0;
     int m_nDragPosition = -1;
-    int m_nLastTab = 0;
+    int m_nLastTab = -1;
     BOOL m_bWorkerRunning = FALSE;
     // The reload check: not re-entered; a file time the user declined is not offered again.
     bool m_bCheckingFile = false;

@@ -66,3 +66,7 @@ void CMainFrameHost::CBarProgress::SetStep(int step) {
 void CMainFrameHost::CBarProgress::StepIt() {
     if (m_pBar) m_pBar->StepIt();
 }
+
+void CMainFrameHost::FillMessagePanel() {
+    if (CMainFrame* frame = Frame()) frame->FillMessagePanel();
+}

@@ -15,6 +15,7 @@ public:
     void SetStatusText(const CString& text) override;
     IProgress& ShowProgress(const CString& label) override;
     void HideProgress() override;
+    void FillMessagePanel() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void RestartAutoSaveTimer() override;

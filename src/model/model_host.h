@@ -90,6 +90,8 @@ public:
     virtual void SetReportFlag(int flag) = 0;
     // Adds a document to the recent-documents list unless its path is there already.
     virtual void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) = 0;
+    // The ContactsTT setting: address cards show the week grid of their entity as a tip.
+    virtual bool GetContactsTooltips() const { return true; }
 };
 
 // Settings held in memory: the store's default, and a base for tests.

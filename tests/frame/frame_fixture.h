@@ -32,6 +32,8 @@ public:
     }
     int GetTabStyle() const override { return 0; }
     int GetExplorerBarStyle() const override { return 3; }
+    int& FilterSetting() override { return filter; }
+    int filter = 15;
 };
 
 class FrameTest : public ::testing::Test {

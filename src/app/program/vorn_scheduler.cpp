@@ -1,7 +1,13 @@
 // The program: the one application object, built before the program's entry, and the entry.
 // Pages of the main frame register here as their subsystems come.
+#include <memory>
+
 #include "app/scheduler_app.h"
+#include "frame/wnd_contacts.h"
 
 CSchedulerApp theApp;
 
-int main(int argc, char** argv) { return AfxWinMain(argc, argv); }
+int main(int argc, char** argv) {
+    RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    return AfxWinMain(argc, argv);
+}
