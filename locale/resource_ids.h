@@ -456,3 +456,7 @@
 #define IDS_HOUR_SLOT_14                60893
 #define IDS_HOUR_SLOT_15                60894
 #define IDS_HOUR_SLOT_16                60895
+
+// ---- Magnet board ----------------------------------------------------------------------------------
+// The caption over the row names.
+#define IDS_MAGNET_ROWS_TITLE           60877
