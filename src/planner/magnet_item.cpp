@@ -77,8 +77,8 @@ void CMagnetItem::SetEndTimeOfDay(const COleDateTime& time) {
 }
 
 void CMagnetItem::SnapToHours() {
-    const COleDateTime end = TruncateToHour(m_dtEntryStart + m_tsEntryLength);
     m_dtEntryStart = TruncateToHour(m_dtEntryStart);
+    const COleDateTime end = TruncateToHour(m_dtEntryStart + m_tsEntryLength);
     m_tsEntryLength = end - m_dtEntryStart;
     if (WholeMinutes(m_tsEntryLength) < 60) m_tsEntryLength = Minutes(60);
 }
