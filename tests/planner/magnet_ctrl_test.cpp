@@ -10,16 +10,6 @@
 
 namespace {
 
-// An entity whose every day runs from start to end (hours and minutes).
-CEntity Working(int startHour, int startMinute, int endHour, int endMinute) {
-    CEntity entity;
-    for (int i = 0; i < CMagnetRow::kDaySlots; ++i) {
-        entity.m_tDayStart[i] = MakeTimeOfDay(startHour, startMinute);
-        entity.m_tDayEnd[i] = MakeTimeOfDay(endHour, endMinute);
-    }
-    return entity;
-}
-
 struct Hours {
     int startHour, startMinute, endHour, endMinute;
 };

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/time_values.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/win_app.h"
 
@@ -30,6 +31,15 @@ void PlannerTest::LoadFixture(const char* name) {
 
 COleDateTime At(int year, int month, int day, int hour, int minute) {
     return COleDateTime(year, month, day, hour, minute, 0);
+}
+
+CEntity Working(int startHour, int startMinute, int endHour, int endMinute) {
+    CEntity entity;
+    for (int i = 0; i < CMagnetRow::kDaySlots; ++i) {
+        entity.m_tDayStart[i] = MakeTimeOfDay(startHour, startMinute);
+        entity.m_tDayEnd[i] = MakeTimeOfDay(endHour, endMinute);
+    }
+    return entity;
 }
 
 CMagnetItem MakeMagnet(std::uint64_t entry, const COleDateTime& start, int minutes) {

@@ -25,6 +25,8 @@ protected:
 
 // A date and time.
 COleDateTime At(int year, int month, int day, int hour, int minute);
+// An entity whose every day runs from start to end (hours and minutes).
+CEntity Working(int startHour, int startMinute, int endHour, int endMinute);
 // A magnet of the entry serial at the start for the length in minutes; state 2.
 CMagnetItem MakeMagnet(std::uint64_t entry, const COleDateTime& start, int minutes);
 
