@@ -20,7 +20,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kOrange = RGB(255, 128, 64);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr int kBand = CMagnetCtrlHeader::kBand;
-constexpr int kClashImage = 4;
+constexpr COLORREF kClashRed = RGB(220, 0, 0);
 
 enum Brush { kBackground = 0, kAvailable = 1, kCurrentBackground = 2, kCurrentAvailable = 3, kAbsence = 4, kOpenPlace = 5 };
 
@@ -96,9 +96,19 @@ void CMagnetCtrlBody::PaintBand(CDC* dc, const CMagnetRow& row, int left, int ri
 }
 
 void CMagnetCtrlBody::PaintConflictMark(CDC* dc, const CMagnetItem& magnet) {
-    // Entries shown inside this magnet overlap it: they are marked as a clash.
+    // Entries shown inside this magnet overlap it: a red corner marks the clash without hiding
+    // the title.
     if (!magnet.HasMergedEntries()) return;
-    m_images.Draw(dc, kClashImage, CPoint(magnet.m_rect.right - 20, magnet.m_rect.top + kBand + 2), ILD_TRANSPARENT);
+    const CRect& r = magnet.m_rect;
+    const int size = std::min(10, std::max(0, static_cast<int>(r.Width()) / 3));
+    const POINT corner[3] = {{r.right - 2 - size, r.top + kBand}, {r.right - 2, r.top + kBand}, {r.right - 2, r.top + kBand + size}};
+    CBrush red(kClashRed);
+    CPen outline(PS_SOLID, 1, kClashRed);
+    CBrush* oldBrush = dc->SelectObject(&red);
+    CPen* oldPen = dc->SelectObject(&outline);
+    dc->Polygon(corner, 3);
+    dc->SelectObject(oldPen);
+    dc->SelectObject(oldBrush);
 }
 
 BOOL CMagnetCtrlBody::OnEraseBkgnd(CDC*) { return TRUE; }

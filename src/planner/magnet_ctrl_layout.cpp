@@ -211,8 +211,10 @@ void CMagnetCtrl::ZoomToFit() {
     const int b = GetSystemMetrics(SM_CYHSCROLL);
     const int minHour = m_firstPane.GetSafeHwnd() ? m_firstPane.GetMinHourWidth() : 0;
     m_nHourWidth = std::max((client.Width() - m_nHeaderWidth - b) / hours, minHour);
-    const int rows = static_cast<int>(m_arrRows.size()) + 1;
-    m_header.SetRowHeight(std::max((client.Height() - m_nTitleHeight - b) / rows, m_header.GetMinRowHeight()));
+    // Every row takes its band too: the rows with their bands fill the free height.
+    const int rows = static_cast<int>(m_arrRows.size());
+    const int fitted = (client.Height() - m_nTitleHeight - b) / rows - CMagnetCtrlHeader::kBand;
+    m_header.SetRowHeight(std::max(fitted, m_header.GetMinRowHeight()));
     if (IsWindowVisible()) OnResetScroll(0, 0);
 }
 

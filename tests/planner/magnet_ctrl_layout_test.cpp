@@ -159,13 +159,20 @@ TEST_F(MagnetLayoutTest, Zoom) {
     for (int i = 0; i < 30; ++i) control.ZoomIn();
     EXPECT_GT(control.GetHourWidth(), 10 * control.GetPane(0).GetMinHourWidth());  // no upper limit
 
-    // Fit: 9 rows in 500 pixels of free height give rows of 50; 18 hours in 900 pixels 50 each.
+    // Fit: 9 rows with their bands in 500 pixels of free height give rows of 500 / 9 - 7 = 48;
+    // 18 hours in 900 pixels 50 each. Everything is then in view.
     const int b = GetSystemMetrics(SM_CYHSCROLL);
     control.MoveWindow(0, 0, control.GetHeaderWidth() + b + 900, control.GetTitleHeight() + b + 500);
     control.ZoomToFit();
-    EXPECT_EQ(control.GetHeader().GetRowHeight(), 50);
+    EXPECT_EQ(control.GetHeader().GetRowHeight(), 48);
     EXPECT_EQ(control.GetHourWidth(), 50);
     EXPECT_EQ(control.GetVerticalOffset(), 0);
+    EXPECT_LE(control.GetRows().back().m_rect.bottom, 500);
+    EXPECT_LE(control.GetPane(0).GetTitle().GetColumns().back().m_nRight, 900);
+    // In a window lower than the title there is no free height: the rows keep their minimum.
+    control.MoveWindow(0, 0, 600, 20);
+    control.ZoomToFit();
+    EXPECT_EQ(control.GetHeader().GetRowHeight(), control.GetHeader().GetMinRowHeight());
 }
 
 TEST_F(MagnetLayoutTest, SplittersAndHeaderEdge) {
