@@ -56,8 +56,9 @@ private:
     };
     std::vector<ShownDay> GetShownDays(const CMagnetCtrl& control) const;
     // Everything is drawn in content pixels: the device context's origin carries the offsets.
-    void PaintRowBackground(CDC* dc, const CMagnetCtrl& control, const CMagnetRow& row,
-                            const std::vector<ShownDay>& days, bool current);
+    // The row's background, its available hours, absences and open places between left and right.
+    void PaintRowBackground(CDC* dc, const CMagnetRow& row, const std::vector<ShownDay>& days, bool current,
+                            int left, int right);
     void PaintHourGrid(CDC* dc, int left, int right, int top, int bottom, int hourWidth);
     void PaintColumnFrames(CDC* dc, int top, int bottom);
     void PaintBand(CDC* dc, const CMagnetRow& row, int left, int right, bool green);

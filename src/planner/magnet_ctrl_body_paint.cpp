@@ -48,22 +48,35 @@ std::vector<CMagnetCtrlBody::ShownDay> CMagnetCtrlBody::GetShownDays(const CMagn
 
 bool CMagnetCtrlBody::IsShown(const CMagnetItem& magnet) const { return !magnet.m_rect.IsRectEmpty(); }
 
-void CMagnetCtrlBody::PaintRowBackground(CDC* dc, const CMagnetCtrl&, const CMagnetRow& row,
-                                         const std::vector<ShownDay>& days, bool current) {
+void CMagnetCtrlBody::PaintRowBackground(CDC* dc, const CMagnetRow& row, const std::vector<ShownDay>& days,
+                                         bool current, int left, int right) {
     const CMagnetCtrlTitle* title = GetTitle();
-    const auto fill = [&](const COleDateTime& start, const COleDateTimeSpan& length, Brush brush) {
-        int left = 0, right = 0;
-        if (!title->TimeSpanToX(start, length, left, right) || right <= left) return;
-        const CRect rect(left, row.m_rect.top, right, row.m_rect.bottom);
-        dc->FillRect(&rect, m_brushes[brush].GetBrush());
-    };
+    CBrush* background = m_brushes[current ? kCurrentBackground : kBackground].GetBrush();
+    CBrush* available = m_brushes[current ? kCurrentAvailable : kAvailable].GetBrush();
+    // The background is filled only between the available hours: pattern fills cost by area.
+    int x = left;
     for (const ShownDay& day : days) {
         if (CompareTime64Approx(row.m_tDayStart[day.index], row.m_tDayEnd[day.index]) == 0) continue;
         const COleDateTime from = AtHour(day.date, row.m_tDayStart[day.index]);
-        fill(from, AtHour(day.date, row.m_tDayEnd[day.index]) - from, current ? kCurrentAvailable : kAvailable);
+        int l = 0, r = 0;
+        if (!title->TimeSpanToX(from, AtHour(day.date, row.m_tDayEnd[day.index]) - from, l, r) || r <= l) continue;
+        if (r <= left || l >= right) continue;
+        const CRect gap(x, row.m_rect.top, std::max(x, l), row.m_rect.bottom);
+        if (gap.Width() > 0) dc->FillRect(&gap, background);
+        const CRect hours(std::max(l, left), row.m_rect.top, std::min(r, right), row.m_rect.bottom);
+        dc->FillRect(&hours, available);
+        x = std::max(x, hours.right);
     }
-    for (const CItemTime& absence : row.m_arrAbsences) fill(absence.m_dtStart, absence.m_tsDuration, kAbsence);
-    for (const CItemTime& place : row.m_arrOpenPlaces) fill(place.m_dtStart, place.m_tsDuration, kOpenPlace);
+    const CRect rest(x, row.m_rect.top, right, row.m_rect.bottom);
+    if (rest.Width() > 0) dc->FillRect(&rest, background);
+    const auto fill = [&](const CItemTime& block, Brush brush) {
+        int l = 0, r = 0;
+        if (!title->TimeSpanToX(block.m_dtStart, block.m_tsDuration, l, r) || r <= l || r <= left || l >= right) return;
+        const CRect rect(l, row.m_rect.top, r, row.m_rect.bottom);
+        dc->FillRect(&rect, m_brushes[brush].GetBrush());
+    };
+    for (const CItemTime& absence : row.m_arrAbsences) fill(absence, kAbsence);
+    for (const CItemTime& place : row.m_arrOpenPlaces) fill(place, kOpenPlace);
 }
 
 void CMagnetCtrlBody::PaintHourGrid(CDC* dc, int left, int right, int top, int bottom, int hourWidth) {
@@ -127,20 +140,15 @@ void CMagnetCtrlBody::OnPaint() {
     dc.SetViewportOrg(-h, -v);
     // The client area in content pixels.
     const CRect view(client.left + h, client.top + v, client.right + h, client.bottom + v);
-    dc.FillRect(&view, m_brushes[kBackground].GetBrush());
-
     auto& rows = control->GetRows();
     int first = 0, last = 0;
     control->GetRowsInRange(view.top, view.bottom, first, last);
     const std::vector<ShownDay> days = GetShownDays(*control);
-    for (int i = first; i < last; ++i) {
-        const bool current = rows[i].m_nEntityId == control->GetCurrentRowId();
-        if (current) {
-            const CRect r(view.left, rows[i].m_rect.top, view.right, rows[i].m_rect.bottom);
-            dc.FillRect(&r, m_brushes[kCurrentBackground].GetBrush());
-        }
-        PaintRowBackground(&dc, *control, rows[i], days, current);
-    }
+    for (int i = first; i < last; ++i)
+        PaintRowBackground(&dc, rows[i], days, rows[i].m_nEntityId == control->GetCurrentRowId(), view.left, view.right);
+    // Below the last row.
+    const CRect below(view.left, last > first ? rows[last - 1].m_rect.bottom : view.top, view.right, view.bottom);
+    if (below.Height() > 0) dc.FillRect(&below, m_brushes[kBackground].GetBrush());
     PaintHourGrid(&dc, view.left, view.right, view.top, view.bottom, control->GetHourWidth());
     int bottom = view.top;
     for (int i = first; i < last; ++i) {
@@ -200,10 +208,9 @@ void CMagnetCtrlBody::PaintRow(int entityId) {
     const int left = client.left + h, right = client.right + h;
     const bool current = entityId == control->GetCurrentRowId();
     const CRect rect(left, row->m_rect.top, right, row->m_rect.bottom);
-    dc.FillRect(&rect, m_brushes[current ? kCurrentBackground : kBackground].GetBrush());
-    dc.Draw3dRect(&rect, kBlack, kBlack);
     const std::vector<ShownDay> days = GetShownDays(*control);
-    PaintRowBackground(&dc, *control, *row, days, current);
+    PaintRowBackground(&dc, *row, days, current, left, right);
+    dc.Draw3dRect(&rect, kBlack, kBlack);
     PaintHourGrid(&dc, left, right, row->m_rect.top, row->m_rect.bottom, control->GetHourWidth());
     const bool green = control->m_bDragActive && control->m_arrDragItems.size() <= 1;
     PaintBand(&dc, *row, left, right, green);

@@ -117,7 +117,11 @@ void CMagnetItem::DrawFace(CDC* dc, const CRect& outline, const CRect& textBox, 
     shape.gradient = CRect(outline.left + 1, outline.top + 1, outline.right, outline.bottom);
     DrawBlock(dc, shape, CBlockLook{m_crBackground, m_crForeground, m_nHatch});
     dc->SelectObject(oldPen);
-    const CRect label = MeasureBlockLabel(dc, m_strTitle, textBox, 0, maxRight, outline.bottom - 3);
+    if (m_nTitleWidth != textBox.Width()) {
+        m_szTitle = MeasureBlockTitle(dc, m_strTitle, textBox);
+        m_nTitleWidth = textBox.Width();
+    }
+    const CRect label = BlockLabelBox(textBox, m_szTitle, 0, maxRight, outline.bottom - 3);
     if (m_nHatch < 6) dc->FillSolidRect(&label, m_crBackground);
     CRect text = label;
     dc->DrawText(m_strTitle, &text, DT_WORDBREAK | DT_NOPREFIX);

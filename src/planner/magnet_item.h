@@ -91,6 +91,10 @@ public:
     COleDateTimeSpan m_tsEntryLength;
     COleDateTimeSpan m_tsSavedLength;
     std::vector<CMergedEntry> m_arrMerged;
+    // The title's size with word breaks, kept from the last drawing for a text box this wide
+    // (-1: not measured); set the width to -1 when the title changes.
+    mutable CSize m_szTitle;
+    mutable int m_nTitleWidth = -1;
 
 private:
     void DrawFace(CDC* dc, const CRect& outline, const CRect& textBox, int maxRight) const;
