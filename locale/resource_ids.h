@@ -893,3 +893,7 @@
 #define IDS_BOARD_CHECK_SECOND_GROUP    60652
 #define IDS_BOARD_DRAGGING              60653
 #define ID_BOARD_UNCHECK_ALL            32978
+
+// ---- Magnet board ----------------------------------------------------------------------------------
+// The caption over the row names.
+#define IDS_MAGNET_ROWS_TITLE           60877

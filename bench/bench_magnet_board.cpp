@@ -1,0 +1,155 @@
+// The magnet board on the large generated plan (1,500 entities as rows, 20,000 entries, 6 days)
+// in a board of 1,200 x 800 pixels: the layout pass with one full paint of what is in view, the
+// repaint of the current row on every pointer move and blink of a drag, and a zoom step. The
+// windows run on Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "board_fill.h"
+#include "controls/app_document.h"
+#include "model/schedule_data.h"
+#include "planner/magnet_ctrl.h"
+#include "platform/core/language_pack.h"
+#include "platform/ui/win_app.h"
+#include "support/plan_generator.h"
+
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "bench_magnet_board";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static CLanguagePack pack;
+    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
+        CLanguagePack::SetCurrent(&pack);
+        AfxSetResourcePack(&pack);
+    }
+}
+
+struct Board {
+    CScheduleData data;
+    CWnd host;
+    std::unique_ptr<CMagnetCtrl> control;
+
+    Board() {
+        EnsureApplication();
+        GeneratePlan(data, LargePlanOptions());
+        SetAppDocument(&data);
+        host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1200, 800, nullptr, nullptr);
+        control = std::make_unique<CMagnetCtrl>();
+        control->Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 1200, 800), &host, 100);
+        host.ShowWindow(SW_SHOW);
+        FillBoard(*control, data, -1);
+        control->RecalcLayout();
+        Paint();
+    }
+    ~Board() {
+        control.reset();
+        host.DestroyWindow();
+        SetAppDocument(nullptr);
+    }
+    // Everything in view painted once: the header, the title strip and the body.
+    void Paint() {
+        for (CWnd* wnd : {static_cast<CWnd*>(&control->GetHeader()), static_cast<CWnd*>(&control->GetPane(0).GetTitle()),
+                          static_cast<CWnd*>(&control->GetPane(0).GetBody())}) {
+            wnd->Invalidate(FALSE);
+            wnd->UpdateWindow();
+        }
+    }
+};
+
+void BM_LayoutAndFullPaint(benchmark::State& state) {
+    Board board;
+    for (auto _ : state) {
+        board.control->LayoutBoard();
+        board.Paint();
+    }
+    std::size_t magnets = 0;
+    for (const CMagnetRow& row : board.control->GetRows()) magnets += row.m_arrMagnets.size();
+    state.counters["rows"] = static_cast<double>(board.control->GetRows().size());
+    state.counters["magnets"] = static_cast<double>(magnets);
+}
+BENCHMARK(BM_LayoutAndFullPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_Layout(benchmark::State& state) {
+    Board board;
+    for (auto _ : state) board.control->LayoutBoard();
+}
+BENCHMARK(BM_Layout)->Unit(benchmark::kMicrosecond);
+
+void BM_FullPaint(benchmark::State& state) {
+    Board board;
+    for (auto _ : state) board.Paint();
+}
+BENCHMARK(BM_FullPaint)->Unit(benchmark::kMicrosecond);
+
+// One part painted alone: 0 the row header, 1 the title strip, 2 the body.
+void BM_PaintPart(benchmark::State& state) {
+    Board board;
+    CWnd* parts[] = {&board.control->GetHeader(), &board.control->GetPane(0).GetTitle(), &board.control->GetPane(0).GetBody()};
+    CWnd* wnd = parts[state.range(0)];
+    for (auto _ : state) {
+        wnd->Invalidate(FALSE);
+        wnd->UpdateWindow();
+    }
+}
+BENCHMARK(BM_PaintPart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintRowDuringDrag(benchmark::State& state) {
+    Board board;
+    CMagnetCtrl& control = *board.control;
+    // The row in view with the most magnets is current; its first magnet is moved.
+    int best = 0;
+    std::size_t most = 0;
+    for (int i = 0; i < 15; ++i) {
+        const CMagnetRow& row = control.GetRows()[i];
+        if (row.m_arrMagnets.size() > most) {
+            most = row.m_arrMagnets.size();
+            best = row.m_nEntityId;
+        }
+    }
+    control.SelectRow(best);
+    CMagnetRow& row = *control.GetCurrentRow();
+    CMagnetItem& dragged = row.m_arrMagnets.front();
+    control.SelectSingle(dragged);
+    control.m_nDragMode = CMagnetCtrl::kDragMove;
+    control.m_bDragActive = 1;
+    control.m_dtDragStart = dragged.m_dtEntryStart;
+    for (std::size_t i = 1; i < row.m_arrMagnets.size(); ++i) {
+        row.m_arrMagnets[i].m_nSwapMark = i % 2 ? 17 : 18;
+        control.m_arrClashBlocks.push_back(CItemTime(row.m_arrMagnets[i].m_dtEntryStart, row.m_arrMagnets[i].m_tsEntryLength, 0, 0));
+    }
+    CMagnetCtrlBody& body = control.GetPane(0).GetBody();
+    int x = 0;
+    for (auto _ : state) {
+        control.m_ptDrag = CPoint(x++ % 600, row.m_rect.top + 10);
+        control.m_nBlinkPhase = 1 - control.m_nBlinkPhase;
+        body.PaintRow(best);
+    }
+    state.counters["magnets in row"] = static_cast<double>(row.m_arrMagnets.size());
+}
+BENCHMARK(BM_PaintRowDuringDrag)->Unit(benchmark::kMicrosecond);
+
+void BM_ZoomStep(benchmark::State& state) {
+    Board board;
+    bool in = true;
+    for (auto _ : state) {
+        if (in)
+            board.control->ZoomIn();
+        else
+            board.control->ZoomOut();
+        in = !in;
+        board.Paint();
+    }
+}
+BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

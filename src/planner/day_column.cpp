@@ -1,0 +1,23 @@
+#include "planner/day_column.h"
+
+#include <algorithm>
+
+#include "model/time_values.h"
+
+namespace {
+COleDateTime OnDate(const COleDateTime& date, __time64_t timeOfDay) {
+    return COleDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), std::max(0, GetLocalHour(timeOfDay)),
+                        std::max(0, GetLocalMinute(timeOfDay)), 0);
+}
+}  // namespace
+
+CDayColumn::CDayColumn(const CString& caption, const COleDateTime& date, __time64_t start, __time64_t end)
+    : m_strCaption(caption), m_dtDate(date), m_tStart(start), m_tEnd(end) {}
+
+COleDateTime CDayColumn::GetStart() const { return OnDate(m_dtDate, m_tStart); }
+
+COleDateTime CDayColumn::GetEnd() const { return OnDate(m_dtDate, m_tEnd); }
+
+bool CDayColumn::LessByDate(const CDayColumn& a, const CDayColumn& b) {
+    return CompareTimesApprox(a.m_dtDate, b.m_dtDate) == -1;
+}

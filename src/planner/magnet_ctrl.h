@@ -1,0 +1,199 @@
+#pragma once
+// CMagnetCtrl: the magnet board, the timetable of every shown entity as a board of magnets: one
+// row per entity, the plan days as columns, one magnet per entry of the row's entity. The page
+// rebuilds the board's model through the reload interface after every change of the document
+// and reads edited magnets back; the board never changes the document.
+//
+// Window side: the row-name header at the left, one or two panes side by side (each a day title
+// strip over a body), a vertical scroll bar at the right that scrolls the header and the bodies
+// together. Geometry comes from one layout pass (LayoutBoard): the rows' rectangles, the day
+// columns' x positions and the magnets' rectangles, all in content pixels. Painting, the header
+// and the hit tests only read what it wrote.
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "planner/magnet_ctrl_header.h"
+#include "planner/magnet_ctrl_view.h"
+#include "planner/magnet_row.h"
+#include "platform/core/geometry.h"
+#include "platform/core/ole_date_time.h"
+#include "platform/ui/font.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/message_map.h"
+#include "platform/ui/scroll_bar.h"
+#include "platform/ui/wnd.h"
+#include "timetable/item_time.h"
+
+class CEntity;
+
+// What an external drag dropped: the id and the time it was dropped at.
+struct CMagnetDropRecord {
+    int m_nId = 0;
+    COleDateTime m_dtStart;
+    COleDateTimeSpan m_tsLength;
+};
+
+class CMagnetCtrl : public CWnd {
+public:
+    static constexpr int kNone = -1;
+    static constexpr UINT_PTR kBlinkTimer = 1;
+    // Drag modes.
+    enum : int { kDragNone = 0, kDragResize = 1, kDragMove = 2, kDragExternal = 3 };
+
+    CMagnetCtrl();
+    ~CMagnetCtrl() override;
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+
+    // Reload interface -------------------------------------------------------------------------
+    // Empties the rows and the drag lists and resets the drag state; the day columns stay.
+    void Clear();
+    void AddRow(int entityId, const CString& caption, int entityType);
+    // Copies the entity's 21 day end and start times into the row of the entity id.
+    void SetRowSchedule(int entityId, const CEntity& entity);
+    // Appends a day column to both panes whose hours span the rows' hours of plan day i: from
+    // the later of their earliest start hour and the default day start hour to their latest end
+    // hour (9 hours from the default start with no rows).
+    void AddDay(const CString& caption, const COleDateTime& date, int i);
+    void AddDayColumn(const CString& caption, const COleDateTime& date, __time64_t start, __time64_t end);
+    // Empties both panes' day columns.
+    void ClearDayColumns();
+    // Sorts the rows by entity id and lays the board out.
+    void SortAndLayout();
+
+    // Rows ---------------------------------------------------------------------------------------
+    std::vector<CMagnetRow>& GetRows() { return m_arrRows; }
+    const std::vector<CMagnetRow>& GetRows() const { return m_arrRows; }
+    // The index of the row of the entity id; kNone for none.
+    int FindRow(int entityId) const;
+    CMagnetRow* GetRow(int entityId);
+    // Makes the row current, repaints the old and the new row and tells the host.
+    void SelectRow(int entityId);
+    int GetCurrentRowId() const { return m_nCurrentRowId; }
+    CMagnetRow* GetCurrentRow() { return GetRow(m_nCurrentRowId); }
+    // The row whose rectangle holds the body's client y; kNone between or below the rows.
+    int RowAtY(int y) const;
+    // The first and one past the last row index that meet the content y range.
+    void GetRowsInRange(int top, int bottom, int& first, int& last) const;
+
+    // Selection ----------------------------------------------------------------------------------
+    void SelectSingle(CMagnetItem& magnet);
+    void CopySelectionToDrag();
+    void ClearSelection();
+
+    // Layout, scrolling and zoom -------------------------------------------------------------------
+    // The layout pass (see the class comment) without moving any window.
+    void LayoutBoard();
+    void RecalcLayout();
+    void UpdateVerticalScroll();
+    int CalcVerticalPage() const;
+    void ScrollToTop();
+    int ScrollByWheel(int delta);
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    void ToggleSplit();
+    void RelayoutPanes();
+    void SetHourWidth(int width);
+    int GetHourWidth() const { return m_nHourWidth; }
+    void SetMinHourWidth(int width) { m_nMinHourWidth = width; }
+    int GetMinHourWidth() const { return m_nMinHourWidth; }
+    int GetHeaderWidth() const { return m_nHeaderWidth; }
+    void SetHeaderWidth(int width);
+    int GetTitleHeight() const { return m_nTitleHeight; }
+    int GetVerticalOffset() const { return m_nVerticalOffset; }
+    int GetVerticalPosition() const { return m_nVerticalPosition; }
+    bool IsSplit() const { return m_bSplit != 0; }
+    int GetSplitPosition() const { return m_nSplitPosition; }
+    // The screen x range in which a drag keeps the pointer.
+    void GetDragScreenRange(int& left, int& right);
+    // Lesson captions (1) or plain hours (0) in both title strips.
+    void SetCaptionMode(int mode);
+
+    // Parts ----------------------------------------------------------------------------------------
+    CMagnetCtrlHeader& GetHeader() { return m_header; }
+    CMagnetCtrlView& GetPane(int index) { return index == 0 ? m_firstPane : m_secondPane; }
+    CScrollBar& GetScrollBar() { return m_scrollBar; }
+    CImageList& GetImages() { return m_images; }
+    CWnd* GetPage() const;
+    // The centres of the swap target, of the third magnet (or the chosen free time) and of the
+    // dragged magnet in the current row, in content pixels; false when a magnet is missing.
+    bool GetSwapPreviewPoints(CPoint& target, CPoint& choice, CPoint& dragged) const;
+    // The current row's magnet with the entry of the first drag item; kNone for none.
+    int FindDraggedInRow() const;
+
+    // Drag state (read by the bodies; set by the drags) -----------------------------------------------
+    CMagnetDropRecord m_dropRecord;
+    int m_nSwapTarget = kNone;     // indexes into the current row's magnets
+    int m_nThirdMagnet = kNone;
+    int m_nDraggedMagnet = kNone;
+    COleDateTime m_dtPreviewFreeTime;
+    UINT_PTR m_nTimerId = 0;
+    CWnd* m_pPressPane = nullptr;
+    std::vector<CMagnetItem> m_arrDragItems;
+    std::vector<CItemTime> m_arrClashBlocks;
+    std::vector<CItemTime> m_arrBlockedTimes;
+    int m_bSwapPreview = 0;
+    int m_nExternalDragId = 0;
+    int m_nPressInt = 0;
+    int m_bPressed = 0;
+    int m_nDragMode = kDragNone;
+    int m_bDragActive = 0;
+    int m_bPressPending = 0;
+    int m_bRelativeResize = 0;
+    int m_nExternalDragKind = 0;  // 1 activity, 2 group
+    int m_nBlinkPhase = 0;
+    CPoint m_ptDragAnchor;
+    CPoint m_ptPress;
+    CPoint m_ptDrag;  // content pixels
+    __time64_t m_tLatestEnd = 0;
+    COleDateTime m_dtDragStart;
+    __time64_t m_tLastPointerTime = 0;
+    CWnd* m_pPointerPane = nullptr;
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnSize(UINT type, int cx, int cy);
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnTimer(UINT_PTR id);
+    LRESULT OnResetScroll(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void RebuildRowIndex();
+    void SetVerticalOffset(int offset);
+    void RepaintRow(int entityId);
+    void RepaintBodiesAndHeader();
+    void InvertSplitLine(int x);
+    int GetRowPitch() const;
+
+    CScrollBar m_scrollBar;
+    std::vector<CMagnetRow> m_arrRows;
+    std::unordered_map<int, int> m_rowIndex;  // entity id -> first row
+    CMagnetCtrlHeader m_header;
+    CMagnetCtrlView m_firstPane;
+    CMagnetCtrlView m_secondPane;
+    CFont m_font;
+    int m_nGripHeight = 18;
+    int m_nTitleHeight = 40;
+    HCURSOR m_hSplitterCursor = nullptr;
+    int m_nVerticalOffset = 0;
+    CImageList m_images;
+    int m_nSplitPosition = -1;
+    int m_bSplit = 0;
+    int m_nCurrentRowId = 0;
+    int m_nCurrentRowTop = 0;
+    int m_nCurrentRowBottom = 0;
+    int m_bSplitterDrag = 0;
+    int m_nVerticalPosition = 0;
+    int m_nHeaderWidth = 80;
+    int m_nHourWidth = 60;
+    int m_nMinHourWidth = 0;
+    int m_bHeaderEdgeDrag = 0;
+    int m_nDragEdgeX = 0;
+};

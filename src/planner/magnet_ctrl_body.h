@@ -1,0 +1,78 @@
+#pragma once
+// CMagnetCtrlBody: the lower part of a magnet board pane. It paints, for the rows in view, the
+// row's background, the entity's available hours of each plan day, its absences and open
+// places, the hour grid, the day-column frames and the magnets at the rectangles of the board's
+// layout pass. PaintRow repaints one row at once and is the only painting that shows a drag's
+// feedback: the band above the row, blocked and clash times, highlights, swap marks and ghosts.
+#include <vector>
+
+#include "htmllite/html_tool_tip.h"
+#include "platform/core/geometry.h"
+#include "platform/core/ole_date_time.h"
+#include "platform/ui/font.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/message_map.h"
+#include "platform/ui/wnd.h"
+#include "timetable/pattern_brush.h"
+
+class CMagnetCtrl;
+class CMagnetCtrlView;
+class CMagnetCtrlTitle;
+class CMagnetRow;
+class CMagnetItem;
+class CDayColumn;
+
+class CMagnetCtrlBody : public CWnd {
+public:
+    CMagnetCtrlBody() = default;
+    ~CMagnetCtrlBody() override;
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // Repaints the row of the entity id now, with the drag feedback.
+    void PaintRow(int entityId);
+    // The row index and magnet index under a client point; kNone (-1) each for none.
+    int RowAt(CPoint point) const;
+    int MagnetAt(CPoint point, int& row) const;
+
+    CMagnetCtrlView* GetPane() const;
+    CMagnetCtrl* GetControl() const;
+    CHtmlToolTip& GetToolTip() { return m_toolTip; }
+
+    int m_bToolTips = 1;
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* dc);
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // A plan day that has a column: its index and date, and its column in this pane.
+    struct ShownDay {
+        int index;
+        COleDateTime date;
+    };
+    std::vector<ShownDay> GetShownDays(const CMagnetCtrl& control) const;
+    // Everything is drawn in content pixels: the device context's origin carries the offsets.
+    // The row's background, its available hours, absences and open places between left and right.
+    void PaintRowBackground(CDC* dc, const CMagnetRow& row, const std::vector<ShownDay>& days, bool current,
+                            int left, int right);
+    void PaintHourGrid(CDC* dc, int left, int right, int top, int bottom, int hourWidth);
+    void PaintColumnFrames(CDC* dc, int top, int bottom);
+    void PaintBand(CDC* dc, const CMagnetRow& row, int left, int right, bool green);
+    void PaintDragBand(CDC* dc, const CMagnetCtrl& control, const CMagnetRow& row, const std::vector<ShownDay>& days);
+    void PaintRowMagnets(CDC* dc, CMagnetCtrl& control, CMagnetRow& row);
+    void PaintGhosts(CDC* dc, const CMagnetCtrl& control, const CMagnetRow& row);
+    bool IsHighlighted(const CMagnetCtrl& control, const CMagnetItem& magnet) const;
+    void PaintConflictMark(CDC* dc, const CMagnetItem& magnet);
+    void PaintSwapPreview(CDC* dc, const CMagnetCtrl& control);
+    bool IsShown(const CMagnetItem& magnet) const;
+    const CMagnetCtrlTitle* GetTitle() const;
+
+    CPatternBrush m_brushes[6];
+    CImageList m_images;
+    CFont m_font;
+    CHtmlToolTip m_toolTip;
+};
