@@ -792,3 +792,29 @@
 #define IDS_DLG_SELECT_ACTIVITIES                61150
 #define IDS_DLG_SELECT_ACTIVITIES_INFO           61151
 // ---- End of the dialogs' ids -------------------------------------------------------------------
+// ---- Options page, data imports and the settings exchange file ---------------------------------
+#define IDS_IMPORT_TIMETABLE_MARKER              60187
+#define IDS_IMPORT_ENTITIES_PROGRESS             60605
+#define IDS_IMPORT_ROOM_NOT_FOUND                60606
+#define IDS_IMPORT_ENTITY_NO_NAME                60607
+#define IDS_IMPORT_ENTITY_EXISTS                 60608
+#define IDS_IMPORT_ENTITIES_DONE                 60609
+#define IDS_IMPORT_ROOMS_PROGRESS                60610
+#define IDS_IMPORT_ROOM_NO_NAME                  60611
+#define IDS_IMPORT_ROOM_EXISTS                   60612
+#define IDS_IMPORT_ROOMS_DONE                    60613
+#define IDS_IMPORT_STAFF_PROGRESS                60614
+#define IDS_IMPORT_STAFF_TYPE_LETTER             60615
+#define IDS_IMPORT_STAFF_NO_NAME                 60616
+#define IDS_IMPORT_STAFF_EXISTS                  60617
+#define IDS_IMPORT_STAFF_DONE                    60618
+#define IDS_IMPORT_ACTIVITIES_PROGRESS           60619
+#define IDS_IMPORT_HOUR_MARK                     60620
+#define IDS_IMPORT_TIMETABLE_PROGRESS            60621
+#define IDS_IMPORT_BAD_DATE                      60622
+#define IDS_IMPORT_BAD_HOURS                     60623
+#define IDS_IMPORT_NO_STAFF                      60624
+#define IDS_IMPORT_BAD_TIME                      60625
+#define IDS_IMPORT_NO_ACTIVITY                   60626
+#define IDS_IMPORT_CANNOT_PLACE                  60627
+// ---- End of the options page's ids -------------------------------------------------------------
