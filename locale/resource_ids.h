@@ -817,4 +817,6 @@
 #define IDS_IMPORT_BAD_TIME                      60625
 #define IDS_IMPORT_NO_ACTIVITY                   60626
 #define IDS_IMPORT_CANNOT_PLACE                  60627
+#define IDS_IMPORT_ACTIVITIES_DONE               60628
+#define IDS_IMPORT_TIMETABLE_DONE                60629
 // ---- End of the options page's ids -------------------------------------------------------------
