@@ -1,8 +1,10 @@
 #include "options_engine/timetable_import.h"
 
 #include <cwctype>
+#include <unordered_map>
 
 #include "model/plan_check.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "options_engine/import_frame.h"
@@ -35,6 +37,57 @@ int FindHourOffset(const CString& text) {
     if (digits == 0 || value > kMaxHourOffset) return -1;
     return value;
 }
+
+// The lessons this import places. The store stays unchanged until the last line, so one index
+// of it serves every check; clashes among the new lessons are found here, by entity.
+class CPendingLessons {
+public:
+    explicit CPendingLessons(CScheduleData& data) : m_data(data), m_index(data) {}
+
+    bool CanPlace(const CEntity& staff, int activityId, const CTimetableEntry& entry) const {
+        if (!m_data.CanPlaceEntry(activityId, 0, entry, &m_index))
+            return false;
+        const auto activity = m_data.FindActivity(activityId);
+        for (int id : activity->m_arrMembers)
+            if (ClashesWithNew(id, entry)) return false;
+        return !ClashesWithNew(staff.m_nId, entry);
+    }
+
+    void Add(CTimetableEntry entry, int staffId) {
+        const auto activity = m_data.FindActivity(entry.m_nActivity);
+        const Interval interval{entry.m_dtStart, entry.m_dtStart + entry.m_tsLength};
+        for (int id : activity->m_arrMembers) m_times[id].push_back(interval);
+        if (!activity->HasEntityId(m_data, staffId)) m_times[staffId].push_back(interval);
+        m_entries.push_back(std::move(entry));
+    }
+
+    std::vector<CTimetableEntry>& Entries() { return m_entries; }
+    const CPlanIndex& Index() const { return m_index; }
+
+private:
+    // Whether the entity's new lessons overlapping the entry reach its OVERLAPS (0: no limit).
+    bool ClashesWithNew(int entityId, const CTimetableEntry& entry) const {
+        const auto entity = m_data.FindEntity(entityId);
+        if (entity == m_data.m_arrEntities.end() || entity->m_nOverlaps == 0) return false;
+        const auto found = m_times.find(entityId);
+        if (found == m_times.end()) return false;
+        const COleDateTime end = entry.m_dtStart + entry.m_tsLength;
+        int overlapping = 0;
+        for (const Interval& other : found->second)
+            if (other.start < end && entry.m_dtStart < other.end) ++overlapping;
+        return overlapping >= entity->m_nOverlaps;
+    }
+
+    struct Interval {
+        COleDateTime start;
+        COleDateTime end;
+    };
+
+    CScheduleData& m_data;
+    CPlanIndex m_index;
+    std::vector<CTimetableEntry> m_entries;
+    std::unordered_map<int, std::vector<Interval>> m_times;  // entity id -> its new lessons
+};
 
 }  // namespace
 
@@ -118,7 +171,7 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
     const CString marker = options.m_strText;
     std::vector<CImportActivityChoice> choices;
     int staffId = 0;
-    int added = 0;
+    CPendingLessons lessons(data);
     int k = 0;
     const std::vector<CString>& lines = frame.Lines();
     for (int index = 0; index < static_cast<int>(lines.size()); ++index, ++k) {
@@ -146,7 +199,7 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
         }
         CTimetableEntry entry(start, COleDateTimeSpan(0, 1, 0, 0));
         const auto staff = data.FindEntity(staffId);
-        if (!staff->CanTakeEntry(data, entry)) {
+        if (!staff->CanTakeEntry(data, entry, &lessons.Index())) {
             frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, index, line), staffId);
             continue;
         }
@@ -155,7 +208,7 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
             frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_ACTIVITY, index, line), staffId);
             continue;
         }
-        if (!data.CanPlaceEntry(activityId, 0, entry)) {
+        if (!lessons.CanPlace(*staff, activityId, entry)) {
             frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, index, line), staffId);
             continue;
         }
@@ -163,9 +216,10 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
         entry.m_nActivity = activityId;
         entry.m_nState = 2;
         entry.m_dtUnmovedStart = start;
-        data.m_arrEntries.push_back(std::move(entry));
-        ++added;
+        lessons.Add(std::move(entry), staffId);
     }
+    const int added = static_cast<int>(lessons.Entries().size());
+    for (CTimetableEntry& entry : lessons.Entries()) data.m_arrEntries.push_back(std::move(entry));
     frame.EndProgress();
     data.Host().EndWaitCursor();
     data.RebuildEntityItems(0);

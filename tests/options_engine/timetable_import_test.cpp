@@ -37,6 +37,7 @@ TEST_F(TimetableImportTest, BlocksPlaceLessonsAndReportTheRest) {
         L"Ada\n"
         L"Monday Hr. 1: Maths 7a\n"        // one Maths fits: the one with 7a
         L"Monday Hr. 2: Maths 7a 7b\n"     // both fit: the resolver chooses
+        L"Monday Hr. 1: Choir x\n"         // Ada teaches Maths then
         L"Tuesday Hr. 3: Art in Lab \n"    // the room tells Art apart
         L"Friday Hr. 19: Choir x\n"        // hour out of range
         L"Someday Hr. 2: Choir x\n"        // no weekday
@@ -74,11 +75,12 @@ TEST_F(TimetableImportTest, BlocksPlaceLessonsAndReportTheRest) {
     EXPECT_EQ(m_data.m_arrEntries.front().m_dtUnmovedStart, COleDateTime(2000, 1, 5, 9, 0, 0))
         << "an entry that was in the plan keeps its original start";
     EXPECT_EQ(ProblemTexts(12), (std::vector<std::wstring>{
-        L"Line 6: the day and hour of \"Friday Hr. 19: Choir x\" cannot be read; the line was skipped.",
-        L"Line 7: the day and hour of \"Someday Hr. 2: Choir x\" cannot be read; the line was skipped.",
-        L"Line 8: \"Wednesday Hr. 9: Choir x\" cannot be placed; the line was skipped.",
-        L"Line 9: no activity fits \"Thursday Hr. 1: Drama x\"; the line was skipped.",
-        L"Line 12: no staff member is called \"Nobody\"; the line was skipped.",
+        L"Line 5: \"Monday Hr. 1: Choir x\" cannot be placed; the line was skipped.",
+        L"Line 7: the day and hour of \"Friday Hr. 19: Choir x\" cannot be read; the line was skipped.",
+        L"Line 8: the day and hour of \"Someday Hr. 2: Choir x\" cannot be read; the line was skipped.",
+        L"Line 9: \"Wednesday Hr. 9: Choir x\" cannot be placed; the line was skipped.",
+        L"Line 10: no activity fits \"Thursday Hr. 1: Drama x\"; the line was skipped.",
+        L"Line 13: no staff member is called \"Nobody\"; the line was skipped.",
     }));
     EXPECT_EQ(m_host.m_calls.back(), "broadcast 1");
 }
