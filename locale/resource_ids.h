@@ -819,4 +819,13 @@
 #define IDS_IMPORT_CANNOT_PLACE                  60627
 #define IDS_IMPORT_ACTIVITIES_DONE               60628
 #define IDS_IMPORT_TIMETABLE_DONE                60629
+#define IDS_OPTIONS_REFUSED                      60602
+#define IDS_CONFIRM_MOVE_ENTRIES                 60604
+#define IDS_OPTIONS_LANGUAGE_NEXT_START          60630
+#define IDS_OPTIONS_MARK_WEEK_TEMPLATE           60632
+#define IDS_OPTIONS_MARK_DAYS_WITH_ENTRIES       60633
+#define IDS_OPTIONS_MARK_DAYS_TOO_FEW            60634
+#define IDS_OPTIONS_MARK_DAYS_TOO_MANY           60635
+#define IDS_OPTIONS_MARK_REFERENCE_WEEK          60636
+#define IDS_OPTIONS_MARK_WHOLE_WEEKS             60637
 // ---- End of the options page's ids -------------------------------------------------------------
