@@ -834,4 +834,10 @@
 #define IDS_OPTIONS_MARK_DAYS_TOO_MANY           60635
 #define IDS_OPTIONS_MARK_REFERENCE_WEEK          60636
 #define IDS_OPTIONS_MARK_WHOLE_WEEKS             60637
+#define IDS_STRINGS_CATEGORIES                   60638
+#define IDS_STRINGS_FUNDERS                      60639
+#define IDS_STRINGS_REWARDS                      60640
+#define IDS_STRINGS_ACTIVITIES                   60641
+#define IDS_STRINGS_SEPARATOR_REFUSED            60649
+#define IDD_STRINGS                              249
 // ---- End of the options page's ids -------------------------------------------------------------
