@@ -897,3 +897,52 @@
 // ---- Magnet board ----------------------------------------------------------------------------------
 // The caption over the row names.
 #define IDS_MAGNET_ROWS_TITLE           60877
+// ---- Options page, data imports and the settings exchange file ---------------------------------
+#define IDS_IMPORT_TIMETABLE_MARKER              60187
+#define IDS_IMPORT_ENTITIES_PROGRESS             60605
+#define IDS_IMPORT_ROOM_NOT_FOUND                60606
+#define IDS_IMPORT_ENTITY_NO_NAME                60607
+#define IDS_IMPORT_ENTITY_EXISTS                 60608
+#define IDS_IMPORT_ENTITIES_DONE                 60609
+#define IDS_IMPORT_ROOMS_PROGRESS                60610
+#define IDS_IMPORT_ROOM_NO_NAME                  60611
+#define IDS_IMPORT_ROOM_EXISTS                   60612
+#define IDS_IMPORT_ROOMS_DONE                    60613
+#define IDS_IMPORT_STAFF_PROGRESS                60614
+#define IDS_IMPORT_STAFF_TYPE_LETTER             60615
+#define IDS_IMPORT_STAFF_NO_NAME                 60616
+#define IDS_IMPORT_STAFF_EXISTS                  60617
+#define IDS_IMPORT_STAFF_DONE                    60618
+#define IDS_IMPORT_ACTIVITIES_PROGRESS           60619
+#define IDS_IMPORT_HOUR_MARK                     60620
+#define IDS_IMPORT_TIMETABLE_PROGRESS            60621
+#define IDS_IMPORT_BAD_DATE                      60622
+#define IDS_IMPORT_BAD_HOURS                     60623
+#define IDS_IMPORT_NO_STAFF                      60624
+#define IDS_IMPORT_BAD_TIME                      60625
+#define IDS_IMPORT_NO_ACTIVITY                   60626
+#define IDS_IMPORT_CANNOT_PLACE                  60627
+#define IDS_IMPORT_ACTIVITIES_DONE               60628
+#define IDS_IMPORT_TIMETABLE_DONE                60629
+#define IDS_OPTIONS_REFUSED                      60602
+#define IDS_IMPORT_MARK_REPEATED_COLUMN          60331
+#define IDS_IMPORT_MARK_NAME_COLUMN              60332
+#define IDS_IMPORT_MARK_ACTIVITY_COLUMN          60333
+#define IDS_IMPORT_MARK_HOURS_COLUMN             60334
+#define IDS_IMPORT_MARK_STAFF_COLUMN             60335
+#define IDS_IMPORT_MARK_EMPTY_MARKER             60631
+#define IDS_CONFIRM_MOVE_ENTRIES                 60604
+#define IDS_OPTIONS_LANGUAGE_NEXT_START          60630
+#define IDS_OPTIONS_MARK_WEEK_TEMPLATE           60632
+#define IDS_OPTIONS_MARK_DAYS_WITH_ENTRIES       60633
+#define IDS_OPTIONS_MARK_DAYS_TOO_FEW            60634
+#define IDS_OPTIONS_MARK_DAYS_TOO_MANY           60635
+#define IDS_OPTIONS_MARK_REFERENCE_WEEK          60636
+#define IDS_OPTIONS_MARK_WHOLE_WEEKS             60637
+#define IDS_STRINGS_CATEGORIES                   60638
+#define IDS_STRINGS_FUNDERS                      60639
+#define IDS_STRINGS_REWARDS                      60640
+#define IDS_STRINGS_ACTIVITIES                   60641
+#define IDS_STRINGS_SEPARATOR_REFUSED            61561
+#define IDD_STRINGS                              249
+// ---- End of the options page's ids -------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "frame/main_frame_host.h"
 #include "model/model_host.h"
 #include "model/schedule_data.h"
+#include "model/word_list_text.h"
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 #include "platform/ui/message_map.h"
@@ -164,9 +165,6 @@ private:
 // The application object (null when none of this class exists).
 CSchedulerApp* GetSchedulerApp();
 
-// Settings lists: every entry followed by the separator; blanks around an entry are trimmed.
-void SplitList(const CString& text, std::vector<CString>& list, wchar_t separator);
-CString JoinList(const std::vector<CString>& list, wchar_t separator);
 // Appends a reward name to the application's Rewards list unless it is there in any case.
 void AddUniqueString(const CString& text, CSchedulerApp& app);
 // The reference date of a first-weekday index 0 to 2.

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr const wchar_t* kSection = L"Settings";
-constexpr const wchar_t* kBlanks = L" \t\n\r";
 constexpr int kAutoSaveSettings = 4;  // off, 5, 10 and 15 minutes
 constexpr int kFirstWeekDays = 3;     // Saturday, Sunday, Monday
 
@@ -35,30 +34,6 @@ bool AnyBreak(const std::vector<CString>& lessons) {
 }
 
 }  // namespace
-
-void SplitList(const CString& text, std::vector<CString>& list, wchar_t separator) {
-    list.clear();
-    if (text.IsEmpty()) return;
-    int start = 0;
-    for (;;) {
-        const int at = text.Find(separator, start);
-        if (at < 0) break;
-        CString piece = text.Mid(start, at - start);
-        list.push_back(piece.Trim(kBlanks));
-        start = at + 1;
-    }
-    // The piece after the last separator; a text that ends with one adds nothing more.
-    if (start < text.GetLength()) {
-        CString piece = text.Mid(start);
-        list.push_back(piece.Trim(kBlanks));
-    }
-}
-
-CString JoinList(const std::vector<CString>& list, wchar_t separator) {
-    CString text;
-    for (const CString& item : list) text.AppendFormat(L"%s%c", item, separator);
-    return text;
-}
 
 void AddUniqueString(const CString& text, CSchedulerApp& app) {
     for (const CString& item : app.m_arrRewards)
