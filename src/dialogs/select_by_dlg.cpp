@@ -104,7 +104,7 @@ void CSelectByDlg::BuildItemRows(COptionTreeItem* first) {
         if (e.m_nType != 5) names.push_back(e.m_strName);
     m_pName = AddListText(first, Res(IDS_DLG_SELECT_NAME), Res(IDS_DLG_SELECT_NAME_INFO), names, CString(), false);
 
-    const int entityId = m_filter->m_nEntity;
+    const int entityId = m_filter->m_pEntity ? m_filter->m_pEntity->m_nId : 0;
     const bool known = data.FindEntity(entityId) != data.m_arrEntities.end();
     COptionTreeItem* groups = AddGroup(nullptr, Res(IDS_DLG_SELECT_GROUPS), Res(IDS_DLG_SELECT_GROUPS_INFO));
     if (known)
@@ -128,11 +128,11 @@ void CSelectByDlg::WriteFilter() {
     CSelectByFilter& f = *m_filter;
     if (m_pCompany) f.m_strCompany = TextOf(m_pCompany);
     if (m_pDepartment) f.m_strDepartment = TextOf(m_pDepartment);
-    if (m_pName) f.m_strName = TextOf(m_pName);
+    if (m_pName) f.m_strText = TextOf(m_pName);
     if (m_pStaffType) f.m_nStaffType = CheckedIndexOf(m_pStaffType);
     if (m_pAvailability) f.m_nAvailability = CheckedIndexOf(m_pAvailability);
-    if (m_pFrom) m_pFrom->GetTime(f.m_dtFrom);
-    if (m_pTo) m_pTo->GetTime(f.m_dtTo);
+    if (m_pFrom) m_pFrom->GetTime(f.m_dtRegistration);
+    if (m_pTo) m_pTo->GetTime(f.m_dtCompletion);
     f.m_arrDays.clear();
     f.m_arrHours.clear();
     for (COptionTreeItemCheckBox* row : m_dayRows) f.m_arrDays.push_back(IsTicked(row) ? 1 : 0);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialogs/record_dialog.h"
-#include "dialogs/select_by_filter.h"
+#include "frame/select_by_filter.h"
 
 class CSelectByDlg : public CRecordDialog {
 public:

@@ -50,8 +50,9 @@ protected:
     CSelectByFilter Filter(int mode, int entity = 0) {
         CSelectByFilter f;
         f.m_nMode = mode;
-        f.m_nEntity = entity;
-        f.m_strName = L"was";
+        const auto it = data.FindEntity(entity);
+        f.m_pEntity = it != data.m_arrEntities.end() ? &*it : nullptr;
+        f.m_strText = L"was";
         f.m_arrDays = {9};
         return f;
     }
@@ -68,9 +69,9 @@ TEST_F(SelectByDlgTest, ClassesUntouchedWriteEmptyTextsAndOpenDates) {
     }),
               IDOK);
     EXPECT_TRUE(filter.m_strDepartment.IsEmpty());
-    EXPECT_TRUE(filter.m_strName.IsEmpty());
-    EXPECT_EQ(filter.m_dtFrom, COleDateTime(2000, 1, 1, 0, 0, 0));
-    EXPECT_EQ(filter.m_dtTo, COleDateTime(2000, 1, 1, 0, 0, 0));
+    EXPECT_TRUE(filter.m_strText.IsEmpty());
+    EXPECT_EQ(filter.m_dtRegistration, COleDateTime(2000, 1, 1, 0, 0, 0));
+    EXPECT_EQ(filter.m_dtCompletion, COleDateTime(2000, 1, 1, 0, 0, 0));
     EXPECT_TRUE(filter.m_arrDays.empty());
 }
 
@@ -87,7 +88,7 @@ TEST_F(SelectByDlgTest, StaffChoicesByOption) {
     EXPECT_EQ(filter.m_nStaffType, 2);
     EXPECT_EQ(filter.m_nAvailability, 0);
     EXPECT_EQ(filter.m_strCompany, CString(L"City"));
-    EXPECT_EQ(filter.m_strName, CString(L"was"));  // no name row in this mode
+    EXPECT_EQ(filter.m_strText, CString(L"was"));  // no name row in this mode
 }
 
 TEST_F(SelectByDlgTest, DaysAndHoursFromTheHourIndexOn) {
