@@ -33,10 +33,15 @@ void RunAutoPlacement(CScheduleData& data) {
     const bool dated = !data.HasDefaultStartDate();
     for (CTimetableEntry& entry : sorted) {
         if (!IsUnplacedDate(entry.m_dtStart)) {
+            const bool moved = WasMoved(entry);
             if (!data.CanPlaceEntry(entry.m_nActivity, 0, entry)) {
-                // It clashes with what is placed: it goes back to the entries still to be placed.
-                entry.m_dtStart = GetUnplacedDate();
-            } else if (dated && WasMoved(entry)) {
+                // A placement of the run that clashes is left out; an entry the plan held before
+                // stays where it was, and the plan check reports the clash.
+                if (moved) {
+                    progress.StepIt();
+                    continue;
+                }
+            } else if (dated && moved) {
                 entry.SetState(4);
                 entry.m_dtUnmovedStart = GetUnplacedDate();
             }

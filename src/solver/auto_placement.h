@@ -1,7 +1,7 @@
 #pragma once
-// The greedy placement pass: the entries with the fewest possible slots are placed first, and an
-// entry that no longer fits beside those placed before it is taken out of the timetable grid
-// (it stays in the plan, unplaced).
+// The greedy placement pass: the entries with the fewest possible slots are placed first, and a
+// placement the solver made that does not fit beside those placed before it is left out. Entries
+// the plan held before the run are never left out and keep their state and original time.
 class CScheduleData;
 class CTimetableEntry;
 
