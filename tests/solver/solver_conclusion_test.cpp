@@ -4,6 +4,7 @@
 #include "platform/core/load_res_string.h"
 #include "resource_ids.h"
 #include "solver/auto_placement.h"
+#include "solver/solver_command.h"
 #include "solver/solver_wizard_launch.h"
 
 namespace {
@@ -73,6 +74,21 @@ TEST_F(SolverConclusionTest, AGeneticResultWithinItsLimitsIsKeptAndPlaced) {
     EXPECT_TRUE(m_answerer.m_asked.empty());
     EXPECT_TRUE(m_data.HasUndoSnapshot()) << "one Undo takes back the run and the placement";
     EXPECT_EQ(Count(20), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SolverConclusionTest, TheSolverCommandOnADatedPlanSaysWhyItDoesNothing) {
+    PlanWithOneClash();
+    ASSERT_FALSE(m_data.HasDefaultStartDate());
+    m_data.m_arrProblems.resize(1);
+    RunSolverCommand(m_data, nullptr);
+    ASSERT_EQ(m_answerer.m_asked.size(), 1u);
+    EXPECT_EQ(m_answerer.m_asked.front(), LoadResString(IDS_SOLVER_NEEDS_WEEK_TEMPLATE));
+    EXPECT_EQ(m_data.m_arrProblems.size(), 1u) << "not even the data check runs";
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
 }
 
 }  // namespace
