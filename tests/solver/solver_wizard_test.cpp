@@ -234,4 +234,23 @@ TEST_F(SolverWizardTest, TheParametersStartFromTheStoredValuesAndCancelKeepsThem
     EXPECT_EQ(SavedText(), before);
 }
 
+TEST_F(SolverWizardTest, TheFilterPreviewLeavesTheTimetableAloneAndNextStoresTheSelection) {
+    PlantTimetable(4, 2, 6);
+    const size_t entries = m_data.m_arrEntries.size();
+    Open();
+    Press(m_wizard.get(), ID_WIZNEXT);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    CWzdPageFilter& filter = m_wizard->m_filter;
+    ASSERT_EQ(m_wizard->GetActivePage(), &filter);
+    EXPECT_FALSE(filter.m_list.IsWindowEnabled());
+    filter.m_kind.SetCurSel(1);
+    filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), 0);
+    EXPECT_TRUE(filter.m_list.IsWindowEnabled());
+    EXPECT_EQ(m_data.m_arrEntries.size(), entries) << "the preview removes no entry";
+    EXPECT_EQ(CountUnplaced(), 6);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    EXPECT_EQ(m_data.m_nSolverSelection, 1);
+    EXPECT_EQ(static_cast<int>(m_data.m_arrSolverIds.size()), std::min(filter.m_list.GetItemCount(), 11));
+}
+
 }  // namespace
