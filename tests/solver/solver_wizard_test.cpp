@@ -244,8 +244,10 @@ TEST_F(SolverWizardTest, TheFilterPreviewLeavesTheTimetableAloneAndNextStoresThe
     ASSERT_EQ(m_wizard->GetActivePage(), &filter);
     EXPECT_FALSE(filter.m_list.IsWindowEnabled());
     filter.m_kind.SetCurSel(1);
-    filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), 0);
+    filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filter.m_kind.GetSafeHwnd()));
     EXPECT_TRUE(filter.m_list.IsWindowEnabled());
+    ASSERT_GT(filter.m_list.GetItemCount(), 0) << "the activities of the open entries are weighed";
+    EXPECT_TRUE(filter.m_list.GetCheck(0));
     EXPECT_EQ(m_data.m_arrEntries.size(), entries) << "the preview removes no entry";
     EXPECT_EQ(CountUnplaced(), 6);
     Press(m_wizard.get(), ID_WIZNEXT);
