@@ -197,6 +197,56 @@
 #define IDS_RECENT_GROUP_OLDER          61068
 
 
+// ---- Solver wizard: host, pages, the placement pass and the solver command --------------------
+#define IDD_SOLVER_WIZARD               219
+#define IDD_WZD_SOLVER_WELCOME          220
+#define IDD_WZD_SOLVER_PARAMS           221
+#define IDD_WZD_SOLVER_RUN              223
+#define IDD_WZD_SOLVER_SUMMARY          224
+#define IDD_WZD_SOLVER_FILTER           252
+#define ID_RUN_SOLVER                   32849
+#define IDS_AUTO_PLACEMENT_PROGRESS     60943
+#define IDS_FILTER_KIND_OPEN            61027
+#define IDS_FILTER_KIND_ACTIVITIES      61028
+#define IDS_FILTER_KIND_ENTITIES        61029
+#define IDS_FILTER_KIND_ALL             61030
+#define IDS_FILTER_COLUMN               61031
+#define IDS_FILTER_CREATING             61032
+#define IDS_FILTER_COLLECTING           61033
+#define IDS_FILTER_FIXING               61034
+#define IDS_FILTER_WEIGHING             61035
+#define IDS_FILTER_ACTIVITY_WEIGHTS     61036
+#define IDS_FILTER_ENTITY_WEIGHTS       61037
+#define IDS_FILTER_TIDYING              61038
+#define IDS_FILTER_ACTIVITY_ROW         61039
+#define IDS_PARAMS_TOP                  61044
+#define IDS_PARAMS_TOP_INFO             61045
+#define IDS_PARAMS_MODE                 61046
+#define IDS_PARAMS_MODE_INFO            61047
+#define IDS_PARAMS_MODE_EXHAUSTIVE      61048
+#define IDS_PARAMS_MODE_RANDOM          61049
+#define IDS_PARAMS_MODE_CURRENT         61050
+#define IDS_PARAMS_POPULATION           61051
+#define IDS_PARAMS_POPULATION_INFO      61052
+#define IDS_PARAMS_POPULATION_100       61053
+#define IDS_PARAMS_POPULATION_250       61054
+#define IDS_PARAMS_POPULATION_500       61055
+#define IDS_PARAMS_POPULATION_1000      61056
+#define IDS_PARAMS_LIMIT                61057
+#define IDS_PARAMS_LIMIT_INFO           61058
+#define IDS_PARAMS_RULES                61059
+#define IDS_PARAMS_RULES_INFO           61060
+#define IDS_PARAMS_RULES_OFF            61061
+#define IDS_PARAMS_RULES_ON             61062
+#define IDS_SUMMARY_OVER_LIMITS         61103
+#define IDS_SUMMARY_WITHIN_LIMITS       61104
+#define IDS_SUMMARY_UNCHANGED           61105
+#define IDS_SUMMARY_CHANGED             61106
+#define IDS_SOLVER_CONFIRM_CANCEL       61152
+#define IDS_SOLVER_TOO_MANY_OVER_LIMITS 61153
+#define IDS_SOLVER_OVER_LIMITS_ROLLED_BACK 61154
+#define IDS_SOLVER_NEEDS_WEEK_TEMPLATE  61155
+
 // Solver run log
 #define IDS_SOLVER_BUTTON_STOP          61075
 #define IDS_SOLVER_SEARCH_STARTED       61076

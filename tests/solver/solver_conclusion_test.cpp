@@ -1,0 +1,94 @@
+// What the end of the solver wizard does to the document, and the placement pass.
+#include "../solver_engine/solver_fixture.h"
+#include "model/time_values.h"
+#include "platform/core/load_res_string.h"
+#include "resource_ids.h"
+#include "solver/auto_placement.h"
+#include "solver/solver_command.h"
+#include "solver/solver_wizard_launch.h"
+
+namespace {
+
+class SolverConclusionTest : public SolverFixture {
+protected:
+    SolverConclusionTest() { m_data.SetServices({&m_host, &m_settings, &m_answerer, nullptr}); }
+
+    // Two classes taught by one teacher at the same hour: one of them is over its limit.
+    void PlanWithOneClash() {
+        AddEntity(1, 0);
+        AddEntity(2, 0);
+        AddEntity(101, 1);
+        AddActivity(10, {1, 101}, 1);
+        AddActivity(20, {2, 101}, 1);
+        AddEntry(10, 0, 8);
+        CTimetableEntry& moved = AddEntry(20, 0, 8, 60, 2);
+        moved.m_dtUnmovedStart = GetUnplacedDate();  // the solver put it there
+    }
+    int Count(int activity) const {
+        int n = 0;
+        for (const CTimetableEntry& entry : m_data.m_arrEntries) n += entry.m_nActivity == activity;
+        return n;
+    }
+
+    CScriptedAnswerer m_answerer;
+};
+
+TEST_F(SolverConclusionTest, ThePlacementPassLeavesOutOnlyTheRunsClashingPlacements) {
+    PlanWithOneClash();
+    m_data.m_arrEntries.back().m_arrSlots.resize(3);  // more options: placed after the fixed entry
+    AddEntity(3, 0);
+    AddActivity(30, {3, 101}, 1);
+    AddEntry(30, 0, 8, 60, 2).m_arrSlots.resize(5);  // placed before the run, clashing too
+    RunAutoPlacement(m_data);
+    EXPECT_EQ(Count(20), 0) << "the run's clashing placement is left out";
+    EXPECT_EQ(Count(30), 1) << "an entry the plan held before is never dropped";
+    ASSERT_EQ(Count(10), 1);
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        EXPECT_NE(entry.m_nState, 4) << "states of entries placed before the run stay";
+        EXPECT_EQ(CompareTimesApprox(entry.m_dtUnmovedStart, At(0, 8)), 0) << "and so do their original times";
+    }
+}
+
+TEST_F(SolverConclusionTest, AGeneticResultOverItsLimitsIsRolledBackWithAMessage) {
+    struct Case {
+        bool apply;
+        UINT message;
+    };
+    for (const Case c : {Case{false, IDS_SOLVER_OVER_LIMITS_ROLLED_BACK}}) {
+        PlanWithOneClash();
+        m_data.m_nMode = 1;
+        m_data.SaveUndo();
+        ConcludeSolverWizard(m_data, true, c.apply);
+        ASSERT_EQ(m_answerer.m_asked.size(), 1u);
+        EXPECT_EQ(m_answerer.m_asked.front(), LoadResString(c.message));
+        EXPECT_FALSE(m_data.HasUndoSnapshot());
+    }
+}
+
+TEST_F(SolverConclusionTest, AGeneticResultWithinItsLimitsIsKeptAndPlaced) {
+    PlanWithOneClash();
+    m_data.m_nMode = 1;
+    m_data.SaveUndo();
+    m_data.m_arrEntries.back().m_dtStart = At(0, 9);
+    ConcludeSolverWizard(m_data, true, true);
+    EXPECT_TRUE(m_answerer.m_asked.empty());
+    EXPECT_TRUE(m_data.HasUndoSnapshot()) << "one Undo takes back the run and the placement";
+    EXPECT_EQ(Count(20), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SolverConclusionTest, TheSolverCommandOnADatedPlanSaysWhyItDoesNothing) {
+    PlanWithOneClash();
+    ASSERT_FALSE(m_data.HasDefaultStartDate());
+    m_data.m_arrProblems.resize(1);
+    RunSolverCommand(m_data, nullptr);
+    ASSERT_EQ(m_answerer.m_asked.size(), 1u);
+    EXPECT_EQ(m_answerer.m_asked.front(), LoadResString(IDS_SOLVER_NEEDS_WEEK_TEMPLATE));
+    EXPECT_EQ(m_data.m_arrProblems.size(), 1u) << "not even the data check runs";
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
+}  // namespace

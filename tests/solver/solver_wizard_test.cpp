@@ -1,0 +1,258 @@
+// The solver wizard driven page by page as a user does, in each mode, on a plan with open
+// entries: a run to its end, a run the user stops, Finish and Cancel, and a wizard that cannot
+// be ended while its worker runs.
+#include <string>
+
+#include <QImage>
+#include <QWidget>
+
+#include "../solver_engine/solver_fixture.h"
+#include "model/plan_check.h"
+#include "model/xml_document.h"
+#include "platform/core/language_pack.h"
+#include "platform/core/load_res_string.h"
+#include "controls/option_tree_item_radio.h"
+#include "controls/option_tree_item_spinner.h"
+#include "platform/ui/test_support.h"
+#include "platform/ui/win_app.h"
+#include "resource_ids.h"
+#include "solver/solver_wizard_launch.h"
+#include "solver/solver_wzd_dlg.h"
+
+namespace {
+
+class SolverWizardTest : public SolverFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok);
+        AfxSetResourcePack(&m_pack);
+        m_data.SetServices({&m_host, &m_settings, &m_answerer, nullptr});
+    }
+    void TearDown() override {
+        if (m_wizard && m_wizard->GetSafeHwnd()) {
+            m_wizard->m_solver.StopAndJoin();
+            m_wizard->DestroyWindow();
+        }
+        m_wizard.reset();
+        AfxSetResourcePack(nullptr);
+    }
+
+    // What RunSolverWizard does before its modal loop, with the wizard shown modeless so that
+    // the test presses its buttons.
+    void Open() {
+        m_before = CSolverSettings::Of(m_data);
+        m_data.SaveUndo();
+        m_wizard = std::make_unique<CSolverWzdDlg>(m_data);
+        ASSERT_TRUE(m_wizard->Create(IDD_SOLVER_WIZARD, nullptr));
+        m_wizard->ShowWindow(SW_SHOW);
+        vorn_test::ProcessEvents();
+    }
+    void Conclude(bool finished) {
+        if (!finished) m_before.RestoreTo(m_data);
+        ConcludeSolverWizard(m_data, finished, finished && m_wizard->GetApplyFlag());
+    }
+    bool Enabled(CWnd* parent, UINT id) const { return parent->GetDlgItem(id)->IsWindowEnabled() != FALSE; }
+    void Press(CWnd* parent, UINT id) {
+        CWnd* button = parent->GetDlgItem(id);
+        ASSERT_NE(button, nullptr);
+        ASSERT_TRUE(button->IsWindowEnabled()) << id;
+        CRect r;
+        button->GetClientRect(&r);
+        vorn_test::Click(button, r.CenterPoint());
+        vorn_test::ProcessEvents();
+    }
+    // Welcome -> parameters (mode, limit) -> filter -> run page.
+    void GoToRunPage(int mode, int limit) {
+        Press(m_wizard.get(), ID_WIZNEXT);
+        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_params);
+        m_wizard->m_params.m_pMode->SetCheckedIndex(mode);
+        m_wizard->m_params.m_pPopulation->SetCheckedIndex(0);
+        m_wizard->m_params.m_pLimit->SetIntText(limit);
+        Press(m_wizard.get(), ID_WIZNEXT);
+        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_filter);
+        Press(m_wizard.get(), ID_WIZNEXT);
+        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_solver);
+    }
+    void Start() { Press(&m_wizard->m_solver, 12325); }
+    // Handles events until the summary page shows (the run has ended).
+    bool WaitForSummary() {
+        for (int k = 0; k < 3000 && m_wizard->GetActivePage() != &m_wizard->m_summary; ++k) vorn_test::ProcessEvents(10);
+        return m_wizard->GetActivePage() == &m_wizard->m_summary;
+    }
+    // The wizard as the user sees it, children included.
+    void SavePicture(const char* name) {
+        vorn_test::ProcessEvents();
+        m_wizard->UpdateWindow();
+        m_wizard->GetWidget()->grab().toImage().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()),
+                                                     "PNG");
+    }
+    std::vector<CString> LogLines() {
+        std::vector<CString> lines;
+        CListBox& log = m_wizard->m_solver.m_log;
+        for (int k = 0; k < log.GetCount(); ++k) {
+            CString line;
+            log.GetText(k, line);
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    bool Logged(UINT id) {
+        const CString text = LoadResString(id);
+        const int p = text.Find(L'%');
+        const CString head = p < 0 ? text : text.Left(p);
+        for (const CString& line : LogLines())
+            if (line.Find(head) >= 0) return true;
+        return false;
+    }
+    // The saved text the document would have after a plan check (which drops the entries that
+    // are not placed), leaving the document itself as it is.
+    std::wstring TextAfterPlanCheck() {
+        m_data.SaveUndo();
+        RecheckAndRefresh(m_data, TRUE);
+        const std::wstring text = SavedText();
+        m_data.Undo(FALSE);
+        m_data.DiscardUndo();
+        return text;
+    }
+    std::wstring SavedText() {
+        CXmlDocument doc;
+        m_data.WriteXml(doc);
+        return doc.GetDoc().str();
+    }
+
+    CLanguagePack m_pack;
+    CScriptedAnswerer m_answerer;
+    CSolverSettings m_before;
+    std::unique_ptr<CSolverWzdDlg> m_wizard;
+};
+
+struct ModeCase {
+    int mode;
+    int limit;
+    const char* name;
+};
+
+class SolverWizardModes : public SolverWizardTest, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(SolverWizardModes, ARunToItsEndIsKeptByFinish) {
+    PlantTimetable(4, 2, 3);
+    ASSERT_EQ(CountUnplaced(), 3);
+    Open();
+    GoToRunPage(GetParam().mode, GetParam().limit);
+    EXPECT_FALSE(Enabled(m_wizard.get(), ID_WIZNEXT));
+    Start();
+    ASSERT_TRUE(WaitForSummary());
+    EXPECT_FALSE(m_wizard->m_solver.HasWorker());
+    EXPECT_TRUE(Logged(IDS_SOLVER_PREPARATION_STARTED)) << "the preparation's lines are in the log";
+    EXPECT_TRUE(Logged(GetParam().mode == 0 ? IDS_SOLVER_SEARCH_STARTED : IDS_SOLVER_GENETIC_STARTED))
+        << "and the worker's";
+    EXPECT_EQ(m_data.m_nMode, GetParam().mode);
+    EXPECT_TRUE(Enabled(m_wizard.get(), ID_WIZFINISH));
+    EXPECT_TRUE(Enabled(m_wizard.get(), IDCANCEL));
+
+    m_host.m_calls.clear();
+    Press(m_wizard.get(), ID_WIZFINISH);
+    Conclude(true);
+    EXPECT_EQ(CountUnplaced(), 0) << "the planted timetable has room for every open entry";
+    EXPECT_EQ(m_data.m_arrEntries.size(), 72u);
+    EXPECT_NE(std::find(m_host.m_calls.begin(), m_host.m_calls.end(), "message panel"), m_host.m_calls.end())
+        << "the problems are refreshed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SolverWizardModes,
+                         ::testing::Values(ModeCase{0, 50, "Exhaustive"}, ModeCase{1, 5, "GeneticFromRandom"},
+                                           ModeCase{2, 5, "GeneticFromCurrent"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SolverWizardTest, ARunningWizardCannotBeEndedAndAStoppedRunCanBeRolledBack) {
+    PlantTimetable(8, 5, 40);
+    // Lessons beyond the week's hours: no placement is free of clashes, so the run goes on until
+    // it is stopped.
+    AddActivity(9000, {1, 101}, 10);
+    for (int k = 0; k < 10; ++k) AddOpenEntry(9000);
+    const std::wstring before = TextAfterPlanCheck();
+    Open();
+    GoToRunPage(1, 1000);
+    Start();
+    ASSERT_TRUE(m_wizard->m_solver.IsRunning());
+    for (UINT id : {ID_WIZFINISH, IDCANCEL, ID_WIZNEXT, ID_WIZBACK}) EXPECT_FALSE(Enabled(m_wizard.get(), id)) << id;
+
+    // Escape, the close box and Cancel's command are refused; no question is even asked.
+    vorn_test::KeyPress(m_wizard.get(), Qt::Key_Escape);
+    m_wizard->SendMessage(WM_CLOSE);
+    m_wizard->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    m_wizard->SendMessage(WM_COMMAND, MAKEWPARAM(ID_WIZFINISH, BN_CLICKED));
+    vorn_test::ProcessEvents(50);
+    EXPECT_TRUE(m_wizard->IsWindowVisible());
+    EXPECT_EQ(m_wizard->GetActivePage(), &m_wizard->m_solver);
+    EXPECT_TRUE(m_answerer.m_asked.empty());
+    EXPECT_TRUE(m_wizard->m_solver.HasWorker());
+    SavePicture("solver_run_page_running.png");
+
+    ASSERT_TRUE(m_wizard->m_solver.IsRunning());
+    Start();  // the same button stops
+    ASSERT_TRUE(WaitForSummary());
+    EXPECT_TRUE(Logged(IDS_SOLVER_STOPPING));
+    EXPECT_TRUE(Enabled(m_wizard.get(), IDCANCEL)) << "a stopped run can be rolled back";
+
+    m_answerer.m_script = {MessageAnswer::Yes};
+    Press(m_wizard.get(), IDCANCEL);
+    EXPECT_EQ(m_answerer.m_asked.size(), 1u);
+    Conclude(false);
+    EXPECT_EQ(SavedText(), before) << "Cancel leaves the document as it was";
+}
+
+TEST_F(SolverWizardTest, TheParametersStartFromTheStoredValuesAndCancelKeepsThem) {
+    PlantTimetable(3, 1, 2);
+    m_data.m_nMode = 2;
+    m_data.m_nPopulation = 500;
+    m_data.m_nDuration = 77;
+    m_data.m_nSolverOption = 0;
+    const std::wstring before = TextAfterPlanCheck();
+    Open();
+    Press(m_wizard.get(), ID_WIZNEXT);
+    CWzdPageParams& params = m_wizard->m_params;
+    EXPECT_EQ(params.m_pMode->GetCheckedIndex(), 2);
+    EXPECT_EQ(params.m_pPopulation->GetCheckedIndex(), 2);
+    int limit = 0;
+    ASSERT_TRUE(params.m_pLimit->GetIntValue(limit));
+    EXPECT_EQ(limit, 77);
+    EXPECT_EQ(params.m_pRules->GetCheckedIndex(), 0);
+    SavePicture("solver_parameters_page.png");
+
+    params.m_pMode->SetCheckedIndex(0);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    EXPECT_EQ(m_data.m_nMode, 0);
+    EXPECT_EQ(m_data.m_nDuration, 77);
+
+    m_answerer.m_script = {MessageAnswer::No, MessageAnswer::Yes};
+    Press(m_wizard.get(), IDCANCEL);
+    EXPECT_TRUE(m_wizard->IsWindowVisible()) << "No keeps the wizard open";
+    Press(m_wizard.get(), IDCANCEL);
+    Conclude(false);
+    EXPECT_EQ(m_data.m_nMode, 2);
+    EXPECT_EQ(SavedText(), before);
+}
+
+TEST_F(SolverWizardTest, TheFilterPreviewLeavesTheTimetableAloneAndNextStoresTheSelection) {
+    PlantTimetable(4, 2, 6);
+    const size_t entries = m_data.m_arrEntries.size();
+    Open();
+    Press(m_wizard.get(), ID_WIZNEXT);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    CWzdPageFilter& filter = m_wizard->m_filter;
+    ASSERT_EQ(m_wizard->GetActivePage(), &filter);
+    EXPECT_FALSE(filter.m_list.IsWindowEnabled());
+    filter.m_kind.SetCurSel(1);
+    filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filter.m_kind.GetSafeHwnd()));
+    EXPECT_TRUE(filter.m_list.IsWindowEnabled());
+    ASSERT_GT(filter.m_list.GetItemCount(), 0) << "the activities of the open entries are weighed";
+    EXPECT_TRUE(filter.m_list.GetCheck(0));
+    EXPECT_EQ(m_data.m_arrEntries.size(), entries) << "the preview removes no entry";
+    EXPECT_EQ(CountUnplaced(), 6);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    EXPECT_EQ(m_data.m_nSolverSelection, 1);
+    EXPECT_EQ(static_cast<int>(m_data.m_arrSolverIds.size()), std::min(filter.m_list.GetItemCount(), 11));
+}
+
+}  // namespace
