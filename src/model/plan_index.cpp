@@ -31,22 +31,68 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
         m_groups[activity.m_nGroup].push_back(i);
     }
+    std::vector<int> rooms;
+    const auto addDefaultRoom = [&](int id) {
+        const auto entity = data.FindEntity(id);
+        if (entity != data.m_arrEntities.end() && entity->m_nType == 0 && entity->m_nDefaultPlace != 0)
+            rooms.push_back(entity->m_nDefaultPlace);
+    };
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
         const CTimetableEntry& entry = data.m_arrEntries[i];
         m_entriesOfActivity[entry.m_nActivity].push_back(i);
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
         if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
-        const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
-                             entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
-        if (regular) {
-            m_byStart.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), i);
-            m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
-        } else {
-            m_irregular.push_back(i);
+        AddByStart(m_byStart, i);
+
+        // Every room the entry's room roles may name.
+        rooms = entry.m_arrRooms;
+        for (const CRoomPair& pair : entry.m_arrPairs) rooms.push_back(pair.m_nRoom);
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity != data.m_arrActivities.end()) {
+            rooms.insert(rooms.end(), activity->m_arrRooms.begin(), activity->m_arrRooms.end());
+            for (const CRoomPair& pair : activity->m_arrPairs) rooms.push_back(pair.m_nRoom);
+            for (int id : activity->m_arrMembers) addDefaultRoom(id);
+        }
+        for (const CReplacement& replacement : entry.m_arrReplacements) addDefaultRoom(replacement.m_nEntity);
+        std::sort(rooms.begin(), rooms.end());
+        rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
+        for (int room : rooms) {
+            m_roomRoles[room].push_back(i);
+            AddByStart(m_roomRolesByStart[room], i);
         }
     }
-    std::sort(m_byStart.begin(), m_byStart.end());
+    std::sort(m_byStart.starts.begin(), m_byStart.starts.end());
+    for (auto& [room, list] : m_roomRolesByStart) std::sort(list.starts.begin(), list.starts.end());
+}
+
+void CPlanIndex::AddByStart(CByStart& list, std::size_t position) {
+    const CTimetableEntry& entry = m_data.m_arrEntries[position];
+    const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
+                         entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
+    if (regular) {
+        list.starts.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), position);
+        m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
+    } else {
+        list.irregular.push_back(position);
+    }
+}
+
+void CPlanIndex::GetNear(const CByStart& list, const COleDateTime& start, const COleDateTime& end,
+                         Positions& out) const {
+    out.assign(list.irregular.begin(), list.irregular.end());
+    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
+        // Unusual intervals are compared with every entry.
+        for (const auto& item : list.starts) out.push_back(item.second);
+    } else {
+        const double s = COleDateTime::ToLinear(start.m_dt);
+        const double e = COleDateTime::ToLinear(end.m_dt);
+        const double low = std::min(s, e) - m_maxLength - kMargin;
+        const double high = std::max(s, e) + kMargin;
+        auto it = std::lower_bound(list.starts.begin(), list.starts.end(), std::make_pair(low, std::size_t{0}));
+        for (; it != list.starts.end() && it->first <= high; ++it) out.push_back(it->second);
+    }
+    std::sort(out.begin(), out.end());
 }
 
 const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
@@ -65,6 +111,8 @@ const CPlanIndex::Positions& CPlanIndex::EntriesOfActivity(int activityId) const
 
 const CPlanIndex::Positions& CPlanIndex::EntriesNaming(int entityId) const { return Lookup(m_naming, entityId); }
 
+const CPlanIndex::Positions& CPlanIndex::EntriesWithRoomRole(int roomId) const { return Lookup(m_roomRoles, roomId); }
+
 void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
     out.clear();
     for (std::size_t a : ActivitiesOf(entityId)) {
@@ -78,19 +126,17 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    out.assign(m_irregular.begin(), m_irregular.end());
-    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
-        // Unusual intervals are compared with every entry.
-        for (const auto& item : m_byStart) out.push_back(item.second);
-    } else {
-        const double s = COleDateTime::ToLinear(start.m_dt);
-        const double e = COleDateTime::ToLinear(end.m_dt);
-        const double low = std::min(s, e) - m_maxLength - kMargin;
-        const double high = std::max(s, e) + kMargin;
-        auto it = std::lower_bound(m_byStart.begin(), m_byStart.end(), std::make_pair(low, std::size_t{0}));
-        for (; it != m_byStart.end() && it->first <= high; ++it) out.push_back(it->second);
+    GetNear(m_byStart, start, end, out);
+}
+
+void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end,
+                                    Positions& out) const {
+    const auto hit = m_roomRolesByStart.find(roomId);
+    if (hit == m_roomRolesByStart.end()) {
+        out.clear();
+        return;
     }
-    std::sort(out.begin(), out.end());
+    GetNear(hit->second, start, end, out);
 }
 
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {

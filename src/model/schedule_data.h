@@ -88,7 +88,8 @@ public:
     int GetChimeSetCount() const { return static_cast<int>(m_arrChimeSets.size()); }
     // The chime set that applies to an entity: the only one when there is one; a type-0
     // entity's own (or the default); otherwise the one all its activities share, else 0.
-    int GetEntityChimeSetId(int entityId) const;
+    // The index, when given, must describe the unchanged store; it only speeds up the walk.
+    int GetEntityChimeSetId(int entityId, const CPlanIndex* index = nullptr) const;
 
     // Lesson hours and chime sets
     // The default chime set; with exactly one chime set, that set's id. The id is left as it

@@ -17,15 +17,11 @@ public:
     const CPlanIndex& Plan() const { return m_plan; }
     // Positions, ascending, of the entries in which an entity that is not a room may take part.
     const std::vector<std::size_t>& EntriesInvolving(int entityId) const;
-    // Positions, ascending, of the entries in which a room may have a role: its own rooms, the
-    // rooms of its or its activity's pairs, the activity's rooms and the default rooms of its
-    // type-0 participants.
+    // Positions, ascending, of the entries in which a room may have a role (see CPlanIndex).
     const std::vector<std::size_t>& EntriesNamingRoom(int roomId) const;
 
 private:
     const CScheduleData& m_data;
     CPlanIndex m_plan;
     mutable std::unordered_map<int, std::vector<std::size_t>> m_involving;
-    mutable std::unordered_map<int, std::vector<std::size_t>> m_roomEntries;
-    mutable bool m_roomsIndexed = false;
 };

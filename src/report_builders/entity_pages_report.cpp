@@ -113,7 +113,7 @@ CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& o
 CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
                             const CDayHourLayout& layout, const CDayPlanIndex* index) {
     if (data.FindEntity(entityId) == data.m_arrEntities.end() || layout.hours.empty()) return CString();
-    const int chime = data.GetEntityChimeSetId(entityId);
+    const int chime = data.GetEntityChimeSetId(entityId, index ? &index->Plan() : nullptr);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int dayCount = CountIdsInList(layout);
     const bool coloured = options.m_useColours != 0;

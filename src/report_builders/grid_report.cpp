@@ -151,7 +151,7 @@ private:
         if (cell.entries.empty()) return FormatEmptyBlockCell(span, useRowSpan);
         // Without a chime set the entity's blocks show when their first entry starts.
         __time64_t caption = MakeTimeOfDay(0, 0);
-        if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(cell.entries[0].m_dtStart);
+        if (m_data.GetEntityChimeSetId(cell.entityId, &m_index.Plan()) == 0) caption = TimeOfDayOf(cell.entries[0].m_dtStart);
         return FormatEntryBlockCell(m_data, cell, 0, m_options.m_detailChoice != 0, coloured, span, useRowSpan, caption);
     }
 

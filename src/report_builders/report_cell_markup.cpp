@@ -109,7 +109,7 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
     if (entity == data.m_arrEntities.end()) return CString();
     const int detail = options.m_detailChoice;
     const bool coloured = options.m_useColours != 0;
-    const int chime = data.GetEntityChimeSetId(entityId);
+    const int chime = data.GetEntityChimeSetId(entityId, index ? &index->Plan() : nullptr);
     const bool activityBlocks = detail == 2;
     const bool lessonAxis = data.Settings().GetTimeAxisMode() != 0;
     const COleDateTime day = data.GetStartDate() + COleDateTimeSpan(static_cast<double>(dayIndex));
