@@ -18,9 +18,6 @@ const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Po
     return hit == map.end() ? kNone : hit->second;
 }
 
-// Ten minutes in days: wider than the 3-minute tolerance with which interval ends are matched.
-constexpr double kMargin = 10.0 / 1440.0;
-
 }  // namespace
 
 CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
@@ -43,7 +40,7 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
         if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
-        AddByStart(m_byStart, i);
+        m_byStart.Add(entry, i);
 
         // Every room the entry's room roles may name.
         rooms = entry.m_arrRooms;
@@ -59,40 +56,11 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
         for (int room : rooms) {
             m_roomRoles[room].push_back(i);
-            AddByStart(m_roomRolesByStart[room], i);
+            m_roomRolesByStart[room].Add(entry, i);
         }
     }
-    std::sort(m_byStart.starts.begin(), m_byStart.starts.end());
-    for (auto& [room, list] : m_roomRolesByStart) std::sort(list.starts.begin(), list.starts.end());
-}
-
-void CPlanIndex::AddByStart(CByStart& list, std::size_t position) {
-    const CTimetableEntry& entry = m_data.m_arrEntries[position];
-    const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
-                         entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
-    if (regular) {
-        list.starts.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), position);
-        m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
-    } else {
-        list.irregular.push_back(position);
-    }
-}
-
-void CPlanIndex::GetNear(const CByStart& list, const COleDateTime& start, const COleDateTime& end,
-                         Positions& out) const {
-    out.assign(list.irregular.begin(), list.irregular.end());
-    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
-        // Unusual intervals are compared with every entry.
-        for (const auto& item : list.starts) out.push_back(item.second);
-    } else {
-        const double s = COleDateTime::ToLinear(start.m_dt);
-        const double e = COleDateTime::ToLinear(end.m_dt);
-        const double low = std::min(s, e) - m_maxLength - kMargin;
-        const double high = std::max(s, e) + kMargin;
-        auto it = std::lower_bound(list.starts.begin(), list.starts.end(), std::make_pair(low, std::size_t{0}));
-        for (; it != list.starts.end() && it->first <= high; ++it) out.push_back(it->second);
-    }
-    std::sort(out.begin(), out.end());
+    m_byStart.Finish();
+    for (auto& [room, list] : m_roomRolesByStart) list.Finish();
 }
 
 const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
@@ -126,7 +94,7 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    GetNear(m_byStart, start, end, out);
+    m_byStart.GetNear(start, end, out);
 }
 
 void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end,
@@ -136,7 +104,7 @@ void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const
         out.clear();
         return;
     }
-    GetNear(hit->second, start, end, out);
+    hit->second.GetNear(start, end, out);
 }
 
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/entries_by_start.h"
 #include "platform/core/ole_date_time.h"
 
 class CEntity;
@@ -57,15 +58,6 @@ public:
     bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
 
 private:
-    // Entries by start for the walks near a stretch of time: those with a valid start and a
-    // valid length of zero or more by start; the others are always near.
-    struct CByStart {
-        std::vector<std::pair<double, std::size_t>> starts;
-        Positions irregular;
-    };
-    void AddByStart(CByStart& list, std::size_t position);
-    void GetNear(const CByStart& list, const COleDateTime& start, const COleDateTime& end, Positions& out) const;
-
     const CScheduleData& m_data;
     // Activities with a linked entry that has replacement records: only those can replace a
     // member out of an entry.
@@ -76,7 +68,6 @@ private:
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
     std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
-    std::unordered_map<int, CByStart> m_roomRolesByStart;
-    CByStart m_byStart;
-    double m_maxLength = 0.0;  // of the entries in m_byStart
+    std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
+    CEntriesByStart m_byStart;
 };

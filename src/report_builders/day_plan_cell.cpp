@@ -52,10 +52,10 @@ void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COle
             list.push_back(std::move(copy));
         }
     };
-    if (m_index != nullptr && entityType != 4) {
-        for (std::size_t position : m_index->EntriesInvolving(entityId)) consider(m_data.m_arrEntries[position]);
-    } else if (m_index != nullptr) {
-        for (std::size_t position : m_index->EntriesNamingRoom(entityId)) consider(m_data.m_arrEntries[position]);
+    if (m_index != nullptr) {
+        std::vector<std::size_t> near;
+        m_index->GetEntriesNear(entityId, entityType == 4, start, end, near);
+        for (std::size_t position : near) consider(m_data.m_arrEntries[position]);
     } else {
         for (const CTimetableEntry& entry : m_data.m_arrEntries) consider(entry);
     }

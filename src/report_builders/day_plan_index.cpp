@@ -1,7 +1,5 @@
 #include "report_builders/day_plan_index.h"
 
-#include <algorithm>
-
 #include "model/schedule_data.h"
 
 const std::vector<std::size_t>& CDayPlanIndex::EntriesInvolving(int entityId) const {
@@ -15,4 +13,19 @@ const std::vector<std::size_t>& CDayPlanIndex::EntriesInvolving(int entityId) co
 
 const std::vector<std::size_t>& CDayPlanIndex::EntriesNamingRoom(int roomId) const {
     return m_plan.EntriesWithRoomRole(roomId);
+}
+
+void CDayPlanIndex::GetEntriesNear(int entityId, bool room, const COleDateTime& start, const COleDateTime& end,
+                                   std::vector<std::size_t>& out) const {
+    if (room) {
+        m_plan.GetRoomEntriesNear(entityId, start, end, out);
+        return;
+    }
+    auto it = m_involvingByStart.find(entityId);
+    if (it == m_involvingByStart.end()) {
+        it = m_involvingByStart.emplace(entityId, CEntriesByStart()).first;
+        for (std::size_t position : EntriesInvolving(entityId)) it->second.Add(m_data.m_arrEntries[position], position);
+        it->second.Finish();
+    }
+    it->second.GetNear(start, end, out);
 }

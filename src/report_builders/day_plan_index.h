@@ -6,7 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/entries_by_start.h"
 #include "model/plan_index.h"
+#include "platform/core/ole_date_time.h"
 
 class CScheduleData;
 
@@ -19,9 +21,14 @@ public:
     const std::vector<std::size_t>& EntriesInvolving(int entityId) const;
     // Positions, ascending, of the entries in which a room may have a role (see CPlanIndex).
     const std::vector<std::size_t>& EntriesNamingRoom(int roomId) const;
+    // Positions, ascending, of those entries of a room (room set) or of another entity that
+    // may share time with start to end (see CEntriesByStart).
+    void GetEntriesNear(int entityId, bool room, const COleDateTime& start, const COleDateTime& end,
+                        std::vector<std::size_t>& out) const;
 
 private:
     const CScheduleData& m_data;
     CPlanIndex m_plan;
     mutable std::unordered_map<int, std::vector<std::size_t>> m_involving;
+    mutable std::unordered_map<int, CEntriesByStart> m_involvingByStart;
 };

@@ -136,7 +136,7 @@ TEST_F(DayPlanCellTest, CellOfNoEntityStaysFree) {
 namespace {
 
 // The index only speeds the cells up: with and without it every cell of the school document
-// holds the same.
+// holds the same entries, described the same.
 TEST_F(ReportFixture, CellsAreTheSameWithAndWithoutTheIndex) {
     const std::filesystem::path path =
         std::filesystem::path(VORN_SHARED_DIR) / "fixtures/documents/school-template.xml";
@@ -155,6 +155,8 @@ TEST_F(ReportFixture, CellsAreTheSameWithAndWithoutTheIndex) {
                 ASSERT_EQ(indexed.groupId, plain.groupId);
                 ASSERT_TRUE(HaveSameActivities(indexed.entries, plain.entries)) << id << " " << day << " " << hour;
                 ASSERT_EQ(indexed.GetLengthHours(), plain.GetLengthHours());
+                for (std::size_t i = 0; i < plain.entries.size(); ++i)
+                    ASSERT_EQ(indexed.DescribeEntry(i, true), plain.DescribeEntry(i, true)) << id << " " << day << " " << hour;
                 compared += plain.kind == CDayPlanCell::Busy;
             }
     }

@@ -1,0 +1,29 @@
+#pragma once
+// Positions of timetable entries ordered by start, to find those near a stretch of time without
+// comparing every one of them.
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "platform/core/ole_date_time.h"
+
+class CTimetableEntry;
+
+class CEntriesByStart {
+public:
+    using Positions = std::vector<std::size_t>;
+
+    // Adds the entry at a position of its collection; the list is ready after Finish.
+    void Add(const CTimetableEntry& entry, std::size_t position);
+    void Finish();
+    // Positions, ascending, of the added entries whose interval may share time with start to
+    // end: a superset of those that IntersectIntervals finds longer than zero.
+    void GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
+
+private:
+    // Entries with a valid start and a valid length of zero or more, by start; the others are
+    // always near.
+    std::vector<std::pair<double, std::size_t>> m_starts;
+    Positions m_irregular;
+    double m_maxLength = 0.0;  // of the entries in m_starts
+};
