@@ -55,8 +55,10 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
     for (std::size_t i = 0; i < options.m_entityIds.size(); ++i)
         if (data.FindEntity(options.m_entityIds[i]) != data.m_arrEntities.end()) last = i;
     CCheckProgress progress(data.Host(), IDS_PROGRESS_ENTITY_PAGES, static_cast<long long>(options.m_entityIds.size()));
+    const int startLength = out.GetLength();
     for (std::size_t i = 0; i < options.m_entityIds.size(); ++i) {
         progress.Bar().StepIt();
+        ReserveForParts(out, startLength, i, options.m_entityIds.size());
         const auto found = data.FindEntity(options.m_entityIds[i]);
         if (found == data.m_arrEntities.end()) continue;
         const CEntity& entity = *found;

@@ -88,8 +88,11 @@ private:
 
     void AppendEntityRows(CString& out) {
         CCheckProgress progress(m_data.Host(), IDS_PROGRESS_GRID_ROWS, static_cast<long long>(m_options.m_entityIds.size()));
-        for (int id : m_options.m_entityIds) {
+        const int startLength = out.GetLength();
+        for (std::size_t i = 0; i < m_options.m_entityIds.size(); ++i) {
+            const int id = m_options.m_entityIds[i];
             progress.Bar().StepIt();
+            ReserveForParts(out, startLength, i, m_options.m_entityIds.size());
             if (std::find(m_ids.begin(), m_ids.end(), id) == m_ids.end()) continue;
             out.AppendFormat(L"<tr><td>%s</td>", EscapeHtml(m_data.FindEntity(id)->m_strName).GetString());
             for (int d = 0; d < DayCount(); ++d)
@@ -107,8 +110,10 @@ private:
 
     void AppendHourRows(CString& out) {
         CCheckProgress progress(m_data.Host(), IDS_PROGRESS_GRID_DAYS, kMaxPlanDays);
+        const int startLength = out.GetLength();
         for (int d = 0; d < kMaxPlanDays; ++d) {
             progress.Bar().StepIt();
+            ReserveForParts(out, startLength, static_cast<std::size_t>(d), static_cast<std::size_t>(DayCount()));
             for (std::size_t i = 0; i < m_hours[d].size(); ++i) {
                 out += L"<tr>";
                 if (i == 0)

@@ -74,3 +74,13 @@ CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t pos
                columns, EscapeHtml(interval.m_strBreak).GetString());
     return row;
 }
+
+void ReserveForParts(CString& out, int startLength, std::size_t done, std::size_t total) {
+    if (done == 0 || done >= total) return;
+    std::wstring& text = out.str();
+    const std::size_t mean = (text.size() - static_cast<std::size_t>(startLength)) / done;
+    // A quarter more than the mean asks for: parts vary, and a buffer's pages that are never
+    // written cost nothing.
+    const std::size_t wanted = text.size() + (total - done) * mean / 4 * 5;
+    if (text.capacity() < wanted) text.reserve(wanted);
+}

@@ -36,7 +36,9 @@ void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& opt
     const bool coloured = options.m_useColours != 0;
     const CDayPlanIndex index(data);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_DAY_PAGES, dayCount);
+    const int startLength = out.GetLength();
     for (std::size_t i = 0; i < days.size(); ++i) {
+        ReserveForParts(out, startLength, i, days.size());
         const int d = days[i];
         CString page;
         page.Format(L"<div><table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
