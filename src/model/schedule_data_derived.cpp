@@ -98,7 +98,7 @@ COleDateTimeSpan CScheduleData::GetPlacedGroupTime(int groupId, int entityId, co
         if (activity == m_arrActivities.end() || activity->m_nGroup != groupId) continue;
         if (IsUnplacedDate(entry.m_dtStart) || !TakesPlace(*this, entry)) continue;
         const bool takesPart = entity->m_nType == 4
-                                   ? entry.HasRoomPriority(*this, entityId)
+                                   ? entry.HasRoomPriority(*this, entityId, index)
                                    : activity->HasEntityId(*this, entityId) || entry.HasParticipant(entityId);
         if (takesPart) entries.push_back(TempEntry{entry.m_dtStart, entry.m_tsLength});
     }

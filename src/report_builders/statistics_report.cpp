@@ -51,7 +51,7 @@ void BuildStatisticsReport(CScheduleData& data, const CReportOptions& options, C
         if (entity == data.m_arrEntities.end() || entity->m_bUnavailable || entity->m_nType == 4) continue;
         std::vector<COleDateTimeSpan> times;
         const CCategorySpans planned = entity->SumActivityTime(data, &index);
-        const CCategorySpans items = entity->SumItemTime(data);
+        const CCategorySpans items = entity->SumItemTime(data, &index);
         const CCategorySpans loss = entity->SumAbsenceLoss(data);
         const CCategorySpans merged = entity->SumItemTimeMerged(data);
         CCategorySpans net;

@@ -137,6 +137,7 @@ TEST_F(RulesWithIndex, PlacementAndTimeFiguresMatchTheFullWalk) {
         ASSERT_EQ(entity.SumActivityTime(m_data, &index).Total(), entity.SumActivityTime(m_data).Total()) << entity.m_nId;
         // The item list holds an item for every entry the entity takes part in.
         entity.RebuildItems(m_data);
+        ASSERT_EQ(entity.SumItemTime(m_data, &index).m_tsGrouped, entity.SumItemTime(m_data).m_tsGrouped) << entity.m_nId;
         std::vector<std::uint64_t> items, expected;
         for (const CEntityItem& item : entity.m_arrItems) items.push_back(item.m_nEntry);
         for (const CTimetableEntry& entry : m_data.m_arrEntries)
