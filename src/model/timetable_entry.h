@@ -5,6 +5,7 @@
 // work lists can name an entry while the timetable grows or is sorted. A new or copied entry gets
 // a fresh serial; assigning to an entry keeps the target's serial (an edit applied to a stored
 // entry leaves it the same entry); moving carries the serial along (sorting keeps identities).
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -183,3 +184,7 @@ struct LessEntryByStartAndName {
     bool operator()(const CTimetableEntry& a, const CTimetableEntry& b) const;
     const CScheduleData& m_data;
 };
+// The positions of the entries in the order a stable sort by LessEntryByStartAndName gives
+// them, with each entry's start and name looked up once instead of at every comparison.
+std::vector<std::size_t> OrderEntriesByStartAndName(const CScheduleData& data,
+                                                    const std::vector<CTimetableEntry>& entries);
