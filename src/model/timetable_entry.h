@@ -159,9 +159,12 @@ public:
     // Distances in the day plan
     // The largest end (start) distance to the live entries of other activities of the entity
     // on the entry's day that start no earlier (no later) than it, leaving out those of the
-    // group when the group id is not 0; zero when there is none.
-    COleDateTimeSpan GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId) const;
-    COleDateTimeSpan GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId) const;
+    // group when the group id is not 0; zero when there is none. The index, when given, must
+    // describe the unchanged store; it only speeds up the walk.
+    COleDateTimeSpan GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId,
+                                       const CPlanIndex* index = nullptr) const;
+    COleDateTimeSpan GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId,
+                                         const CPlanIndex* index = nullptr) const;
 
 private:
     static std::uint64_t NextSerial();

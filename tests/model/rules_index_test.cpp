@@ -68,6 +68,14 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
             ASSERT_EQ(entity.TakesPartDuring(m_data, entry, &index), entity.TakesPartDuring(m_data, entry));
             ASSERT_EQ(entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity, &index),
                       entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity));
+            for (int group : {0, 1}) {
+                ASSERT_EQ(entry.GetMaxEndDistance(m_data, entity.m_nId, group, &index),
+                          entry.GetMaxEndDistance(m_data, entity.m_nId, group))
+                    << entity.m_nId;
+                ASSERT_EQ(entry.GetMaxStartDistance(m_data, entity.m_nId, group, &index),
+                          entry.GetMaxStartDistance(m_data, entity.m_nId, group))
+                    << entity.m_nId;
+            }
             if (entity.m_nType != 4) continue;
             if (entry.GetRoomRole(m_data, entity.m_nId) != 0) {
                 const CPlanIndex::Positions& withRole = index.EntriesWithRoomRole(entity.m_nId);
