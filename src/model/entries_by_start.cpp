@@ -22,7 +22,9 @@ void CEntriesByStart::Add(const CTimetableEntry& entry, std::size_t position) {
     }
 }
 
-void CEntriesByStart::Finish() { std::sort(m_starts.begin(), m_starts.end()); }
+void CEntriesByStart::Finish() {
+    if (!std::is_sorted(m_starts.begin(), m_starts.end())) std::sort(m_starts.begin(), m_starts.end());
+}
 
 void CEntriesByStart::GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
     out.assign(m_irregular.begin(), m_irregular.end());

@@ -13,9 +13,17 @@ class CEntriesByStart {
 public:
     using Positions = std::vector<std::size_t>;
 
-    // Adds the entry at a position of its collection; the list is ready after Finish.
+    // Adds the entry at a position of its collection; the list is ready after Finish, which
+    // sorts only what was not added in order already.
     void Add(const CTimetableEntry& entry, std::size_t position);
     void Finish();
+    // Visits the positions of a finished list: those with a start in order of start (and
+    // position), then the others.
+    template <class Visit>
+    void ForEachPosition(Visit visit) const {
+        for (const auto& item : m_starts) visit(item.second);
+        for (std::size_t position : m_irregular) visit(position);
+    }
     // Positions, ascending, of the added entries whose interval may share time with start to
     // end: a superset of those that IntersectIntervals finds longer than zero.
     void GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
