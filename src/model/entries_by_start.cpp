@@ -12,10 +12,12 @@ constexpr double kMargin = 10.0 / 1440.0;
 }  // namespace
 
 void CEntriesByStart::Add(const CTimetableEntry& entry, std::size_t position) {
+    const COleDateTime end = entry.GetEndTime();
     const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
-                         entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
+                         entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0 &&
+                         end.GetStatus() == COleDateTime::valid;
     if (regular) {
-        m_starts.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), position);
+        m_starts.push_back({COleDateTime::ToLinear(entry.m_dtStart.m_dt), position, COleDateTime::ToLinear(end.m_dt)});
         m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
     } else {
         m_irregular.push_back(position);
@@ -30,14 +32,18 @@ void CEntriesByStart::GetNear(const COleDateTime& start, const COleDateTime& end
     out.assign(m_irregular.begin(), m_irregular.end());
     if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
         // Unusual intervals are compared with every entry.
-        for (const auto& item : m_starts) out.push_back(item.second);
+        for (const Item& item : m_starts) out.push_back(item.position);
     } else {
+        // An entry that starts later than the margin after the interval, or ends earlier than the
+        // margin before it, shares no time with it; only those whose start allows either are read.
         const double s = COleDateTime::ToLinear(start.m_dt);
         const double e = COleDateTime::ToLinear(end.m_dt);
-        const double low = std::min(s, e) - m_maxLength - kMargin;
+        const double low = std::min(s, e) - kMargin;
         const double high = std::max(s, e) + kMargin;
-        auto it = std::lower_bound(m_starts.begin(), m_starts.end(), std::make_pair(low, std::size_t{0}));
-        for (; it != m_starts.end() && it->first <= high; ++it) out.push_back(it->second);
+        auto it = std::lower_bound(m_starts.begin(), m_starts.end(), low - m_maxLength,
+                                   [](const Item& item, double value) { return item.start < value; });
+        for (; it != m_starts.end() && it->start <= high; ++it)
+            if (it->end >= low) out.push_back(it->position);
     }
     std::sort(out.begin(), out.end());
 }

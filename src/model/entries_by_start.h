@@ -2,7 +2,6 @@
 // Positions of timetable entries ordered by start, to find those near a stretch of time without
 // comparing every one of them.
 #include <cstddef>
-#include <utility>
 #include <vector>
 
 #include "platform/core/ole_date_time.h"
@@ -21,7 +20,7 @@ public:
     // position), then the others.
     template <class Visit>
     void ForEachPosition(Visit visit) const {
-        for (const auto& item : m_starts) visit(item.second);
+        for (const Item& item : m_starts) visit(item.position);
         for (std::size_t position : m_irregular) visit(position);
     }
     // Positions, ascending, of the added entries whose interval may share time with start to
@@ -29,9 +28,17 @@ public:
     void GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
 
 private:
-    // Entries with a valid start and a valid length of zero or more, by start; the others are
-    // always near.
-    std::vector<std::pair<double, std::size_t>> m_starts;
+    struct Item {
+        double start;  // linear dates
+        std::size_t position;
+        double end;
+        bool operator<(const Item& other) const {
+            return start != other.start ? start < other.start : position < other.position;
+        }
+    };
+    // Entries with a valid start, a valid length of zero or more and a valid end, by start; the
+    // others are always near.
+    std::vector<Item> m_starts;
     Positions m_irregular;
     double m_maxLength = 0.0;  // of the entries in m_starts
 };
