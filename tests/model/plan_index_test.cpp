@@ -100,6 +100,10 @@ TEST_F(PlanIndex, NearEntriesCoverEveryOverlap) {
     Draw(7);
     CTimetableEntry backwards(At(1, 12, 0), Minutes(-30));
     m_data.m_arrEntries.push_back(backwards);
+    // A long entry widens the stretch of starts that may be near.
+    CTimetableEntry excursion(At(2, 8, 0), Minutes(360));
+    excursion.m_nActivity = 1;
+    m_data.m_arrEntries.push_back(excursion);
     const CPlanIndex index(m_data);
     CPlanIndex::Positions near, nearRoom[2];
     int roomHits = 0;
