@@ -249,8 +249,9 @@ public:
     // that cannot be made.
     void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
     // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
-    // every replacement entity.
-    void RebuildEntityItems(int mode);
+    // every replacement entity. The index, when given, must describe the store; the item lists
+    // are no part of it.
+    void RebuildEntityItems(int mode, const CPlanIndex* index = nullptr);
     void BuildActivityWeights();
     void BuildEntityWeights();
     // The free hours of every type-0 entity with the activities that could use them; the

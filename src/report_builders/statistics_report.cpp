@@ -42,8 +42,9 @@ void BuildStatisticsReport(CScheduleData& data, const CReportOptions& options, C
         for (UINT id : {IDS_STATS_UNGROUPED, IDS_STATS_GROUPED, IDS_STATS_OTHER, IDS_STATS_TOTAL}) out += HeaderCell(id);
     out += HeaderCell(IDS_STATS_IDLE_BEFORE) + HeaderCell(IDS_STATS_IDLE_BETWEEN) + L"</tr>";
 
-    data.RebuildEntityItems(2);
+    // Rebuilding the item lists changes nothing the index holds.
     const CPlanIndex index(data);
+    data.RebuildEntityItems(2, &index);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_STATISTICS, static_cast<long long>(options.m_entityIds.size()));
     for (int id : options.m_entityIds) {
         progress.Bar().StepIt();
