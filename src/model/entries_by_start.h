@@ -1,6 +1,7 @@
 #pragma once
 // Positions of timetable entries ordered by start, to find those near a stretch of time without
 // comparing every one of them.
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -16,13 +17,22 @@ public:
     // sorts only what was not added in order already.
     void Add(const CTimetableEntry& entry, std::size_t position);
     void Finish();
-    // Visits the positions of a finished list: those with a start in order of start (and
-    // position), then the others.
-    template <class Visit>
-    void ForEachPosition(Visit visit) const {
-        for (const Item& item : m_starts) visit(item.position);
-        for (std::size_t position : m_irregular) visit(position);
+    // Deals the entries of a finished list out to other lists in the list's order, so that they
+    // need no sort of their own: choose(position, deal) calls deal(list) for each list that is
+    // to hold the entry at that position.
+    template <class Choose>
+    void DealOut(Choose choose) const {
+        for (const Item& item : m_starts) {
+            choose(item.position, [&item](CEntriesByStart& list) {
+                list.m_starts.push_back(item);
+                list.m_maxLength = std::max(list.m_maxLength, item.end - item.start);
+            });
+        }
+        for (std::size_t position : m_irregular)
+            choose(position, [position](CEntriesByStart& list) { list.m_irregular.push_back(position); });
     }
+    // Makes room for n entries with a start.
+    void Reserve(std::size_t n) { m_starts.reserve(n); }
     // Positions, ascending, of the added entries whose interval may share time with start to
     // end: a superset of those that IntersectIntervals finds longer than zero.
     void GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;

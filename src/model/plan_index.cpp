@@ -22,26 +22,29 @@ const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Po
 
 CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
     // Per activity, the rooms its own lists and its type-0 members' default rooms may give a
-    // role in each of its entries.
-    std::vector<std::vector<int>> activityRooms(data.m_arrActivities.size());
+    // role in each of its entries, one list after the other.
+    std::vector<int> activityRooms;
+    std::vector<std::size_t> firstActivityRoom(data.m_arrActivities.size() + 1, 0);
     const auto addDefaultRoom = [&](std::vector<int>& rooms, int id) {
         const auto entity = data.FindEntity(id);
         if (entity != data.m_arrEntities.end() && entity->m_nType == 0 && entity->m_nDefaultPlace != 0)
             rooms.push_back(entity->m_nDefaultPlace);
     };
+    m_entriesOfActivity.reserve(data.m_arrActivities.size());
     for (std::size_t i = 0; i < data.m_arrActivities.size(); ++i) {
         const CActivity& activity = data.m_arrActivities[i];
         // Positions grow with i, so AddOnce drops the repeats of one list.
         for (int id : activity.m_arrMembers) AddOnce(m_members[id], i);
         for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
         m_groups[activity.m_nGroup].push_back(i);
-        std::vector<int>& rooms = activityRooms[i];
-        rooms = activity.m_arrRooms;
-        for (const CRoomPair& pair : activity.m_arrPairs) rooms.push_back(pair.m_nRoom);
-        for (int id : activity.m_arrMembers) addDefaultRoom(rooms, id);
+        activityRooms.insert(activityRooms.end(), activity.m_arrRooms.begin(), activity.m_arrRooms.end());
+        for (const CRoomPair& pair : activity.m_arrPairs) activityRooms.push_back(pair.m_nRoom);
+        for (int id : activity.m_arrMembers) addDefaultRoom(activityRooms, id);
+        firstActivityRoom[i + 1] = activityRooms.size();
     }
     // The rooms of each entry, one list after the other.
     std::vector<int> entryRooms;
+    entryRooms.reserve(data.m_arrEntries.size() * 2);
     std::vector<std::size_t> firstRoom(data.m_arrEntries.size() + 1, 0);
     std::vector<int> rooms;
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
@@ -57,8 +60,9 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (const CRoomPair& pair : entry.m_arrPairs) rooms.push_back(pair.m_nRoom);
         const auto activity = data.FindActivity(entry.m_nActivity);
         if (activity != data.m_arrActivities.end()) {
-            const std::vector<int>& own = activityRooms[static_cast<std::size_t>(activity - data.m_arrActivities.begin())];
-            rooms.insert(rooms.end(), own.begin(), own.end());
+            const auto a = static_cast<std::size_t>(activity - data.m_arrActivities.begin());
+            rooms.insert(rooms.end(), activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a]),
+                         activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a + 1]));
         }
         for (const CReplacement& replacement : entry.m_arrReplacements) addDefaultRoom(rooms, replacement.m_nEntity);
         std::sort(rooms.begin(), rooms.end());
@@ -68,12 +72,11 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         firstRoom[i + 1] = entryRooms.size();
     }
     m_byStart.Finish();
-    // Taken in the order of the sorted list, each room's entries need no sort of their own.
-    m_byStart.ForEachPosition([&](std::size_t i) {
-        for (std::size_t r = firstRoom[i]; r < firstRoom[i + 1]; ++r)
-            m_roomRolesByStart[entryRooms[r]].Add(data.m_arrEntries[i], i);
+    for (const auto& [room, entries] : m_roomRoles) m_roomRolesByStart[room].Reserve(entries.size());
+    m_byStart.DealOut([&](std::size_t i, auto deal) {
+        for (std::size_t r = firstRoom[i]; r < firstRoom[i + 1]; ++r) deal(m_roomRolesByStart[entryRooms[r]]);
     });
-    for (auto& [room, list] : m_roomRolesByStart) list.Finish();
+    for (auto& [room, list] : m_roomRolesByStart) list.Finish();  // in order already: nothing to sort
 }
 
 const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
