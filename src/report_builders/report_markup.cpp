@@ -44,11 +44,7 @@ COLORREF GetStateColour(const CScheduleData& data, int state) {
     return data.m_crSlotColours[slot];
 }
 
-CString BorderStyle(const CString& colourText) {
-    CString style;
-    style.Format(L"border:2px solid %s;", colourText.GetString());
-    return style;
-}
+CString BorderStyle(const CString& colourText) { return L"border:2px solid " + colourText + L";"; }
 
 const wchar_t* PageBreakStyle(bool last) { return last ? L"" : L" break-after:page; page-break-after:always;"; }
 
