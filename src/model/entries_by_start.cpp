@@ -47,3 +47,16 @@ void CEntriesByStart::GetNear(const COleDateTime& start, const COleDateTime& end
     }
     std::sort(out.begin(), out.end());
 }
+
+bool CEntriesByStart::MayShareTime(const CTimetableEntry& entry, const COleDateTime& start, const COleDateTime& end) {
+    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) return true;
+    const COleDateTime entryEnd = entry.GetEndTime();
+    const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
+                         entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0 &&
+                         entryEnd.GetStatus() == COleDateTime::valid;
+    if (!regular) return true;
+    const double s = COleDateTime::ToLinear(start.m_dt);
+    const double e = COleDateTime::ToLinear(end.m_dt);
+    return COleDateTime::ToLinear(entryEnd.m_dt) >= std::min(s, e) - kMargin &&
+           COleDateTime::ToLinear(entry.m_dtStart.m_dt) <= std::max(s, e) + kMargin;
+}

@@ -36,6 +36,8 @@ public:
     // Positions, ascending, of the added entries whose interval may share time with start to
     // end: a superset of those that IntersectIntervals finds longer than zero.
     void GetNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
+    // The same test for one entry: false only when IntersectIntervals finds nothing shared.
+    static bool MayShareTime(const CTimetableEntry& entry, const COleDateTime& start, const COleDateTime& end);
 
 private:
     struct Item {

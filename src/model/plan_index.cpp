@@ -136,13 +136,18 @@ bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry
 bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
     if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry, this);
     if (entity.m_bUnavailable) return false;
-    Positions positions;
-    GetEntriesInvolving(entity.m_nId, positions);
     const COleDateTime start = entry.m_dtStart;
     const COleDateTime end = entry.GetEndTime();
-    return std::any_of(positions.begin(), positions.end(), [&](std::size_t e) {
+    // The entries involving the entity (GetEntriesInvolving), in any order: one is enough.
+    const auto takesPart = [&](std::size_t e) {
         const CTimetableEntry& other = m_data.m_arrEntries[e];
-        return !other.IsLinkedState(m_data) && IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) &&
-               TakesPartIn(entity, other);
-    });
+        return CEntriesByStart::MayShareTime(other, start, end) && !other.IsLinkedState(m_data) &&
+               IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) && TakesPartIn(entity, other);
+    };
+    for (std::size_t a : ActivitiesOf(entity.m_nId)) {
+        const Positions& entries = EntriesOfActivity(m_data.m_arrActivities[a].m_nId);
+        if (std::any_of(entries.begin(), entries.end(), takesPart)) return true;
+    }
+    const Positions& naming = EntriesNaming(entity.m_nId);
+    return std::any_of(naming.begin(), naming.end(), takesPart);
 }

@@ -117,6 +117,7 @@ TEST_F(PlanIndex, NearEntriesCoverEveryOverlap) {
                 const CTimetableEntry& entry = m_data.m_arrEntries[e];
                 if (WholeMinutes(IntersectIntervals(entry.m_dtStart, entry.GetEndTime(), start, end).m_span) > 0) {
                     EXPECT_TRUE(std::binary_search(near.begin(), near.end(), e)) << day << " " << minute;
+                    EXPECT_TRUE(CEntriesByStart::MayShareTime(entry, start, end)) << day << " " << minute;
                     for (int room : {9, 10}) {
                         if (entry.GetRoomRole(m_data, room) == 0) continue;
                         ++roomHits;
