@@ -155,8 +155,12 @@ int CDayPlanCell::GetRowSpan(bool activityBlocks, bool lessonAxis, const COleDat
     int span = 1;
     for (COleDateTime t = time + kHour; CompareTimesApprox(t, tableEnd) == -1; t += kHour) {
         CDayPlanCell next(m_data, entityId, t, TimeOfDayOf(t), m_index);
-        next.Compute(activityBlocks, lessonAxis);
-        if (next.kind != Covered) break;
+        if (m_index) {
+            if (m_index->GetComputedCell(next, activityBlocks, lessonAxis, false).kind != Covered) break;
+        } else {
+            next.Compute(activityBlocks, lessonAxis);
+            if (next.kind != Covered) break;
+        }
         ++span;
     }
     return span;

@@ -29,3 +29,15 @@ void CDayPlanIndex::GetEntriesNear(int entityId, bool room, const COleDateTime& 
     }
     it->second.GetNear(start, end, out);
 }
+
+const CDayPlanCell& CDayPlanIndex::GetComputedCell(const CDayPlanCell& cell, bool activityBlocks, bool lessonAxis,
+                                                   bool firstRow) const {
+    const CellKey key(cell.entityId, COleDateTime::ToLinear(cell.time.m_dt), static_cast<int>(cell.time.GetStatus()),
+                      activityBlocks, lessonAxis, firstRow);
+    auto it = m_cells.find(key);
+    if (it == m_cells.end()) {
+        it = m_cells.emplace(key, cell).first;
+        it->second.Compute(activityBlocks, lessonAxis, firstRow);
+    }
+    return it->second;
+}

@@ -111,6 +111,7 @@ CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& o
 void BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
                          const CDayHourLayout& layout, CString& rows, const CDayPlanIndex* index) {
     if (data.FindEntity(entityId) == data.m_arrEntities.end() || layout.hours.empty()) return;
+    if (index) index->ForgetCells();
     const int chime = data.GetEntityChimeSetId(entityId, index ? &index->Plan() : nullptr);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int dayCount = CountIdsInList(layout);

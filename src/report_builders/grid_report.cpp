@@ -94,6 +94,7 @@ private:
             progress.Bar().StepIt();
             ReserveForParts(out, startLength, i, m_options.m_entityIds.size());
             if (std::find(m_ids.begin(), m_ids.end(), id) == m_ids.end()) continue;
+            m_index.ForgetCells();
             out.AppendFormat(L"<tr><td>%s</td>", EscapeHtml(m_data.FindEntity(id)->m_strName).GetString());
             for (int d = 0; d < DayCount(); ++d)
                 for (std::size_t i = 0; i < m_hours[d].size(); ++i) out += Cell(id, d, i, false);
@@ -114,6 +115,7 @@ private:
         for (int d = 0; d < kMaxPlanDays; ++d) {
             progress.Bar().StepIt();
             ReserveForParts(out, startLength, static_cast<std::size_t>(d), static_cast<std::size_t>(DayCount()));
+            m_index.ForgetCells();
             for (std::size_t i = 0; i < m_hours[d].size(); ++i) {
                 out += L"<tr>";
                 if (i == 0)
@@ -129,8 +131,8 @@ private:
     // The cell of an entity at hour i of day d; a block spans the hours of the day it continues into.
     CString Cell(int id, int d, std::size_t i, bool useRowSpan) {
         const std::vector<__time64_t>& hours = m_hours[d];
-        CDayPlanCell cell(m_data, id, d, hours[i], &m_index);
-        cell.Compute(false, false, i == 0);
+        const CDayPlanCell& cell =
+            m_index.GetComputedCell(CDayPlanCell(m_data, id, d, hours[i], &m_index), false, false, i == 0);
         if (cell.kind == CDayPlanCell::Covered) return CString();
         if (cell.kind != CDayPlanCell::Busy && cell.kind != CDayPlanCell::Linked) return FormatEmptyBlockCell(1, useRowSpan);
         const int span = cell.GetRowSpan(false, false, AtTimeOfDay(cell.time, hours.back() + kHourSeconds));

@@ -128,8 +128,9 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
     const bool activityBlocks = detail == 2;
     const bool lessonAxis = data.Settings().GetTimeAxisMode() != 0;
     const COleDateTime day = data.GetStartDate() + COleDateTimeSpan(static_cast<double>(dayIndex));
-    CDayPlanCell cell(data, entityId, day, hour, index);
-    cell.Compute(activityBlocks, lessonAxis, firstRow);
+    CDayPlanCell own(data, entityId, day, hour, index);
+    if (!index) own.Compute(activityBlocks, lessonAxis, firstRow);
+    const CDayPlanCell& cell = index ? index->GetComputedCell(own, activityBlocks, lessonAxis, firstRow) : own;
     if (cell.kind == CDayPlanCell::Covered) return CString();
     const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked
                          ? cell.GetRowSpan(activityBlocks, lessonAxis, AtTimeOfDay(day, tableEnd))

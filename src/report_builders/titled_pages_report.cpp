@@ -86,6 +86,7 @@ CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& opt
 
 void BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
                        const CDayHourLayout& layout, CString& rows, const CDayPlanIndex* index) {
+    if (index) index->ForgetCells();
     const int chime = GetCommonChimeSetId(data, layout.days);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int columns = CountIdsInList(layout);

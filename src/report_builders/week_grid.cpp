@@ -102,6 +102,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
     const bool rtl = IsRightToLeft();
     std::optional<CDayPlanIndex> ownIndex;
     if (index == nullptr) index = &ownIndex.emplace(data);
+    index->ForgetCells();
     const __time64_t tableEnd = layout.hours.back();
     CString rows;
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
@@ -112,8 +113,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
         if (!rtl) rows += hourCell;
         for (int d : layout.days) {
             const COleDateTime day = data.m_dtStartDate + COleDateTimeSpan(static_cast<double>(d));
-            CDayPlanCell cell(data, entityId, day, h, index);
-            cell.Compute(false, false, i == 0);
+            const CDayPlanCell& cell = index->GetComputedCell(CDayPlanCell(data, entityId, day, h, index), false, false, i == 0);
             if (cell.kind == CDayPlanCell::Covered) continue;
             const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked
                                  ? cell.GetRowSpan(false, false, AtTimeOfDay(day, tableEnd))
