@@ -78,15 +78,22 @@ void CTimetableEntry::BuildCandidateSlots(const CScheduleData& data) {
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end()) return;
     const int days = std::min(data.m_nDays, kMaxPlanDays);
-    for (int n = 0; n < days; ++n) {
-        COleDateTime windowStart, windowEnd;
-        activity->GetDayWindow(data, n, windowStart, windowEnd);
-        COleDateTime t = windowStart;
-        for (int i = 0; i < kMaxSlotsPerDay && IsValidDate(t) && CompareTimesApprox(t + kHour, windowEnd) != 1; ++i) {
-            m_arrSlots.push_back(CCandidateSlot{t, 0.0});
+    // The day windows first, so that the slots are allocated once.
+    COleDateTime windowStart[kMaxPlanDays], windowEnd[kMaxPlanDays];
+    std::size_t count = 0;
+    const auto forSlots = [&](int n, auto&& visit) {
+        COleDateTime t = windowStart[n];
+        for (int i = 0; i < kMaxSlotsPerDay && IsValidDate(t) && CompareTimesApprox(t + kHour, windowEnd[n]) != 1; ++i) {
+            visit(t);
             t += kHour;
         }
+    };
+    for (int n = 0; n < days; ++n) {
+        activity->GetDayWindow(data, n, windowStart[n], windowEnd[n]);
+        forSlots(n, [&](const COleDateTime&) { ++count; });
     }
+    m_arrSlots.reserve(count);
+    for (int n = 0; n < days; ++n) forSlots(n, [&](const COleDateTime& t) { m_arrSlots.push_back(CCandidateSlot{t, 0.0}); });
     // Slots whose first ten minutes run into a member's absence go.
     const COleDateTimeSpan probe(0, 0, 10, 0);
     for (int id : activity->m_arrMembers) {
@@ -101,7 +108,13 @@ void CTimetableEntry::BuildCandidateSlots(const CScheduleData& data) {
             });
         }
     }
-    StableMergeSort(m_arrSlots, LessCandidateSlot);
+    // The slots are made in time order as a rule; the sort cannot move a slot of a list whose
+    // valid starts never fall back, so only another list is sorted.
+    const bool ordered = std::adjacent_find(m_arrSlots.begin(), m_arrSlots.end(), [](const CCandidateSlot& a,
+                                                                                    const CCandidateSlot& b) {
+                             return !IsValidDate(a.m_dtStart) || !IsValidDate(b.m_dtStart) || b.m_dtStart < a.m_dtStart;
+                         }) == m_arrSlots.end();
+    if (!ordered) StableMergeSort(m_arrSlots, LessCandidateSlot);
 }
 
 void CTimetableEntry::RemoveOverlappingCandidates(const COleDateTime& start, const COleDateTime& end) {

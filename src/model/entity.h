@@ -163,9 +163,10 @@ public:
     // edge, 4 inside the day; anything else always suits).
     bool MatchesPosition(const CScheduleData& data, const COleDateTime& slotStart, int rule) const;
 
-    // Time accounting
+    // Time accounting. The index, when given, must describe the unchanged store; it only
+    // speeds up the walks.
     CCategorySpans SumActivityTime(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
-    CCategorySpans SumItemTime(const CScheduleData& data) const;
+    CCategorySpans SumItemTime(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
     CCategorySpans SumItemTimeMerged(const CScheduleData& data) const;
     CCategorySpans SumAbsenceLoss(const CScheduleData& data) const;
     COleDateTimeSpan SumFundTime() const;

@@ -185,37 +185,53 @@ bool CActivity::FitsType0Members(const CScheduleData& data, const COleDateTime& 
 namespace {
 
 // The live entries of other activities of the entity on the entry's day, outside the group,
-// that pass the start test; the largest distance they give, zero for none.
+// that pass the start test; the largest distance they give, zero for none. With an index only
+// the entries of the entity's activities are looked at, in collection order.
 template <class StartTest, class Distance>
 COleDateTimeSpan MaxDistance(const CScheduleData& data, const CTimetableEntry& entry, int entityId, int groupId,
-                             StartTest startTest, Distance distance) {
+                             const CPlanIndex* index, StartTest startTest, Distance distance) {
     bool found = false;
     COleDateTimeSpan best(0.0);
-    for (const CTimetableEntry& other : data.m_arrEntries) {
-        if (other.m_nActivity == entry.m_nActivity || other.IsLinkedState(data)) continue;
-        if (!IsSameDay(other.m_dtStart, entry.m_dtStart) || !startTest(other)) continue;
+    const auto visit = [&](const CTimetableEntry& other) {
+        if (other.m_nActivity == entry.m_nActivity || other.IsLinkedState(data)) return;
+        if (!IsSameDay(other.m_dtStart, entry.m_dtStart) || !startTest(other)) return;
         const auto activity = data.FindActivity(other.m_nActivity);
-        if (activity == data.m_arrActivities.end() || !activity->HasEntityId(data, entityId)) continue;
-        if (groupId != 0 && activity->m_nGroup == groupId) continue;
+        if (activity == data.m_arrActivities.end() || !activity->HasEntityId(data, entityId)) return;
+        if (groupId != 0 && activity->m_nGroup == groupId) return;
         const COleDateTimeSpan d = distance(other);
         if (!found || d > best) best = d;
         found = true;
+    };
+    if (!index) {
+        for (const CTimetableEntry& other : data.m_arrEntries) visit(other);
+        return best;
     }
+    CPlanIndex::Positions positions;
+    for (std::size_t a : index->ActivitiesOf(entityId)) {
+        const CPlanIndex::Positions& entries = index->EntriesOfActivity(data.m_arrActivities[a].m_nId);
+        positions.insert(positions.end(), entries.begin(), entries.end());
+    }
+    // Activities that share an id share their entries too.
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    for (std::size_t position : positions) visit(data.m_arrEntries[position]);
     return best;
 }
 
 }  // namespace
 
-COleDateTimeSpan CTimetableEntry::GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId) const {
+COleDateTimeSpan CTimetableEntry::GetMaxEndDistance(const CScheduleData& data, int entityId, int groupId,
+                                                    const CPlanIndex* index) const {
     return MaxDistance(
-        data, *this, entityId, groupId,
+        data, *this, entityId, groupId, index,
         [this](const CTimetableEntry& other) { return CompareTimesApprox(m_dtStart, other.m_dtStart) != 1; },
         [this](const CTimetableEntry& other) { return other.GetEndTime() - GetEndTime(); });
 }
 
-COleDateTimeSpan CTimetableEntry::GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId) const {
+COleDateTimeSpan CTimetableEntry::GetMaxStartDistance(const CScheduleData& data, int entityId, int groupId,
+                                                      const CPlanIndex* index) const {
     return MaxDistance(
-        data, *this, entityId, groupId,
+        data, *this, entityId, groupId, index,
         [this](const CTimetableEntry& other) { return CompareTimesApprox(m_dtStart, other.m_dtStart) != -1; },
         [this](const CTimetableEntry& other) { return m_dtStart - other.m_dtStart; });
 }

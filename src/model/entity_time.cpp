@@ -59,7 +59,7 @@ CCategorySpans CEntity::SumActivityTime(const CScheduleData& data, const CPlanIn
     return sums;
 }
 
-CCategorySpans CEntity::SumItemTime(const CScheduleData& data) const {
+CCategorySpans CEntity::SumItemTime(const CScheduleData& data, const CPlanIndex* index) const {
     CCategorySpans sums;
     std::vector<int> groups;
     for (const CEntityItem& item : m_arrItems) {
@@ -70,7 +70,7 @@ CCategorySpans CEntity::SumItemTime(const CScheduleData& data) const {
             AddTo(sums, category, ItemLength(item));
         } else if (!Contains(groups, activity->m_nGroup)) {
             groups.push_back(activity->m_nGroup);
-            sums.m_tsGrouped += data.GetPlacedGroupTime(activity->m_nGroup, m_nId);
+            sums.m_tsGrouped += data.GetPlacedGroupTime(activity->m_nGroup, m_nId, index);
         }
     }
     return sums;

@@ -3,9 +3,15 @@
 #include <cwchar>
 
 CString FormatHtmlColor(COLORREF color) {
-    CString text;
-    text.Format(L"#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
-    return text;
+    // "#RRGGBB" in upper-case hex digits, written by hand: reports ask for it in every cell.
+    static const wchar_t kDigits[] = L"0123456789ABCDEF";
+    const unsigned parts[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+    wchar_t text[8] = {L'#'};
+    for (int i = 0; i < 3; ++i) {
+        text[1 + 2 * i] = kDigits[(parts[i] >> 4) & 0xF];
+        text[2 + 2 * i] = kDigits[parts[i] & 0xF];
+    }
+    return CString(text, 7);
 }
 
 COLORREF ParseHtmlColor(const CString& text, COLORREF defaultColor) {

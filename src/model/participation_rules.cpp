@@ -13,12 +13,13 @@ bool HasMember(const CActivity& activity, int id) {
     return std::find(activity.m_arrMembers.begin(), activity.m_arrMembers.end(), id) != activity.m_arrMembers.end();
 }
 
-// Replacement entities, then members: the participants of an entry in the order they are compared.
-std::vector<int> ParticipantIds(const CTimetableEntry& entry, const CActivity& activity) {
-    std::vector<int> ids;
-    for (const CReplacement& replacement : entry.m_arrReplacements) ids.push_back(replacement.m_nEntity);
-    ids.insert(ids.end(), activity.m_arrMembers.begin(), activity.m_arrMembers.end());
-    return ids;
+// Visits the participants of an entry in the order they are compared: replacement entities,
+// then members. The visitor answers true to stop; the walk answers whether it was stopped.
+template <class Visit>
+bool AnyParticipant(const CTimetableEntry& entry, const CActivity& activity, Visit visit) {
+    for (const CReplacement& replacement : entry.m_arrReplacements)
+        if (visit(replacement.m_nEntity)) return true;
+    return std::any_of(activity.m_arrMembers.begin(), activity.m_arrMembers.end(), visit);
 }
 
 }  // namespace
@@ -77,15 +78,16 @@ bool EntriesShareParticipant(const CScheduleData& data, const CTimetableEntry& x
     const auto ay = data.FindActivity(y.m_nActivity);
     if (ax == data.m_arrActivities.end() || ay == data.m_arrActivities.end()) return false;
     const bool sameGroup = SameGroup(*ax, *ay);
-    const std::vector<int> ofY = ParticipantIds(y, *ay);
-    for (int id : ParticipantIds(x, *ax)) {
-        if (std::find(ofY.begin(), ofY.end(), id) == ofY.end()) continue;
-        if (!sameGroup) return true;
+    // The answer of the first participant of x that y has too and that settles it.
+    bool shared = false;
+    AnyParticipant(x, *ax, [&](int id) {
+        if (!AnyParticipant(y, *ay, [id](int other) { return other == id; })) return false;
+        if (!sameGroup) return shared = true;
         const auto entity = data.FindEntity(id);
-        if (entity == data.m_arrEntities.end()) return false;
-        if (entity->m_nType != 0) return true;
-    }
-    return false;
+        if (entity == data.m_arrEntities.end()) return true;  // settled: not shared
+        return shared = entity->m_nType != 0;
+    });
+    return shared;
 }
 
 bool EntriesClash(const CScheduleData& data, const CTimetableEntry& x, const CTimetableEntry& y) {

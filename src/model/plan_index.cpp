@@ -18,35 +18,65 @@ const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Po
     return hit == map.end() ? kNone : hit->second;
 }
 
-// Ten minutes in days: wider than the 3-minute tolerance with which interval ends are matched.
-constexpr double kMargin = 10.0 / 1440.0;
-
 }  // namespace
 
 CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
+    // Per activity, the rooms its own lists and its type-0 members' default rooms may give a
+    // role in each of its entries, one list after the other.
+    std::vector<int> activityRooms;
+    std::vector<std::size_t> firstActivityRoom(data.m_arrActivities.size() + 1, 0);
+    const auto addDefaultRoom = [&](std::vector<int>& rooms, int id) {
+        const auto entity = data.FindEntity(id);
+        if (entity != data.m_arrEntities.end() && entity->m_nType == 0 && entity->m_nDefaultPlace != 0)
+            rooms.push_back(entity->m_nDefaultPlace);
+    };
+    m_entriesOfActivity.reserve(data.m_arrActivities.size());
     for (std::size_t i = 0; i < data.m_arrActivities.size(); ++i) {
         const CActivity& activity = data.m_arrActivities[i];
         // Positions grow with i, so AddOnce drops the repeats of one list.
         for (int id : activity.m_arrMembers) AddOnce(m_members[id], i);
         for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
         m_groups[activity.m_nGroup].push_back(i);
+        activityRooms.insert(activityRooms.end(), activity.m_arrRooms.begin(), activity.m_arrRooms.end());
+        for (const CRoomPair& pair : activity.m_arrPairs) activityRooms.push_back(pair.m_nRoom);
+        for (int id : activity.m_arrMembers) addDefaultRoom(activityRooms, id);
+        firstActivityRoom[i + 1] = activityRooms.size();
     }
+    // The rooms of each entry, one list after the other.
+    std::vector<int> entryRooms;
+    entryRooms.reserve(data.m_arrEntries.size() * 2);
+    std::vector<std::size_t> firstRoom(data.m_arrEntries.size() + 1, 0);
+    std::vector<int> rooms;
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
         const CTimetableEntry& entry = data.m_arrEntries[i];
         m_entriesOfActivity[entry.m_nActivity].push_back(i);
         for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
         if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
-        const bool regular = entry.m_dtStart.GetStatus() == COleDateTime::valid &&
-                             entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength.m_span >= 0.0;
-        if (regular) {
-            m_byStart.emplace_back(COleDateTime::ToLinear(entry.m_dtStart.m_dt), i);
-            m_maxLength = std::max(m_maxLength, entry.m_tsLength.m_span);
-        } else {
-            m_irregular.push_back(i);
+        m_byStart.Add(entry, i);
+
+        // Every room the entry's room roles may name.
+        rooms = entry.m_arrRooms;
+        for (const CRoomPair& pair : entry.m_arrPairs) rooms.push_back(pair.m_nRoom);
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity != data.m_arrActivities.end()) {
+            const auto a = static_cast<std::size_t>(activity - data.m_arrActivities.begin());
+            rooms.insert(rooms.end(), activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a]),
+                         activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a + 1]));
         }
+        for (const CReplacement& replacement : entry.m_arrReplacements) addDefaultRoom(rooms, replacement.m_nEntity);
+        std::sort(rooms.begin(), rooms.end());
+        rooms.erase(std::unique(rooms.begin(), rooms.end()), rooms.end());
+        for (int room : rooms) m_roomRoles[room].push_back(i);
+        entryRooms.insert(entryRooms.end(), rooms.begin(), rooms.end());
+        firstRoom[i + 1] = entryRooms.size();
     }
-    std::sort(m_byStart.begin(), m_byStart.end());
+    m_byStart.Finish();
+    for (const auto& [room, entries] : m_roomRoles) m_roomRolesByStart[room].Reserve(entries.size());
+    m_byStart.DealOut([&](std::size_t i, auto deal) {
+        for (std::size_t r = firstRoom[i]; r < firstRoom[i + 1]; ++r) deal(m_roomRolesByStart[entryRooms[r]]);
+    });
+    for (auto& [room, list] : m_roomRolesByStart) list.Finish();  // in order already: nothing to sort
 }
 
 const CPlanIndex::Positions& CPlanIndex::ActivitiesOf(int entityId) const {
@@ -65,6 +95,8 @@ const CPlanIndex::Positions& CPlanIndex::EntriesOfActivity(int activityId) const
 
 const CPlanIndex::Positions& CPlanIndex::EntriesNaming(int entityId) const { return Lookup(m_naming, entityId); }
 
+const CPlanIndex::Positions& CPlanIndex::EntriesWithRoomRole(int roomId) const { return Lookup(m_roomRoles, roomId); }
+
 void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
     out.clear();
     for (std::size_t a : ActivitiesOf(entityId)) {
@@ -78,19 +110,17 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    out.assign(m_irregular.begin(), m_irregular.end());
-    if (start.GetStatus() != COleDateTime::valid || end.GetStatus() != COleDateTime::valid) {
-        // Unusual intervals are compared with every entry.
-        for (const auto& item : m_byStart) out.push_back(item.second);
-    } else {
-        const double s = COleDateTime::ToLinear(start.m_dt);
-        const double e = COleDateTime::ToLinear(end.m_dt);
-        const double low = std::min(s, e) - m_maxLength - kMargin;
-        const double high = std::max(s, e) + kMargin;
-        auto it = std::lower_bound(m_byStart.begin(), m_byStart.end(), std::make_pair(low, std::size_t{0}));
-        for (; it != m_byStart.end() && it->first <= high; ++it) out.push_back(it->second);
+    m_byStart.GetNear(start, end, out);
+}
+
+void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end,
+                                    Positions& out) const {
+    const auto hit = m_roomRolesByStart.find(roomId);
+    if (hit == m_roomRolesByStart.end()) {
+        out.clear();
+        return;
     }
-    std::sort(out.begin(), out.end());
+    hit->second.GetNear(start, end, out);
 }
 
 bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const {
@@ -106,13 +136,18 @@ bool CPlanIndex::TakesPartIn(const CEntity& entity, const CTimetableEntry& entry
 bool CPlanIndex::TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const {
     if (entity.m_nType == 4) return entity.TakesPartDuring(m_data, entry, this);
     if (entity.m_bUnavailable) return false;
-    Positions positions;
-    GetEntriesInvolving(entity.m_nId, positions);
     const COleDateTime start = entry.m_dtStart;
     const COleDateTime end = entry.GetEndTime();
-    return std::any_of(positions.begin(), positions.end(), [&](std::size_t e) {
+    // The entries involving the entity (GetEntriesInvolving), in any order: one is enough.
+    const auto takesPart = [&](std::size_t e) {
         const CTimetableEntry& other = m_data.m_arrEntries[e];
-        return !other.IsLinkedState(m_data) && IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) &&
-               TakesPartIn(entity, other);
-    });
+        return CEntriesByStart::MayShareTime(other, start, end) && !other.IsLinkedState(m_data) &&
+               IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) && TakesPartIn(entity, other);
+    };
+    for (std::size_t a : ActivitiesOf(entity.m_nId)) {
+        const Positions& entries = EntriesOfActivity(m_data.m_arrActivities[a].m_nId);
+        if (std::any_of(entries.begin(), entries.end(), takesPart)) return true;
+    }
+    const Positions& naming = EntriesNaming(entity.m_nId);
+    return std::any_of(naming.begin(), naming.end(), takesPart);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Lookups over a store that the heavy rules share while they run: the activities of an entity
 // and of a group, the entries of an activity, the entries that name an entity in their
-// replacement records or own room lists, and the entries near a stretch of time.
+// replacement records or own room lists, the entries in which a room may have a role, and the
+// entries near a stretch of time.
 //
 // The index is built at the start of an operation and passed down to the rules it calls; it
 // holds positions in the store's collections and the entries' times as they were then. It is
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/entries_by_start.h"
 #include "platform/core/ole_date_time.h"
 
 class CEntity;
@@ -36,6 +38,10 @@ public:
     const Positions& EntriesOfActivity(int activityId) const;
     // Positions of the entries whose replacement records or own room list name the id, ascending.
     const Positions& EntriesNaming(int entityId) const;
+    // Positions, ascending, of the entries in which a room may have a role (GetRoomRole not 0):
+    // those whose own rooms or pairs, whose activity's rooms or pairs, or whose type-0
+    // participants' default rooms name it.
+    const Positions& EntriesWithRoomRole(int roomId) const;
     // Positions of every entry in which an entity that is not a room may take part
     // (CEntity::TakesPartIn): the entries of its activities and those that name it, ascending,
     // each once. Rooms take part through roles that pairs and default rooms give too; for them
@@ -44,6 +50,8 @@ public:
     // Positions, ascending, of the entries whose interval may share time with start to end: a
     // superset of those that IntersectIntervals finds longer than zero.
     void GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const;
+    // The same among the entries in which the room may have a role.
+    void GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end, Positions& out) const;
     // The answers of CEntity::TakesPartIn and CEntity::TakesPartDuring, without the walks over
     // the whole timetable where the index shows they cannot change the answer.
     bool TakesPartIn(const CEntity& entity, const CTimetableEntry& entry) const;
@@ -59,9 +67,7 @@ private:
     std::unordered_map<int, Positions> m_groups;
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
-    // Entries with a valid start and a valid length of zero or more, by start; the others are
-    // always near.
-    std::vector<std::pair<double, std::size_t>> m_byStart;
-    Positions m_irregular;
-    double m_maxLength = 0.0;
+    std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
+    std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
+    CEntriesByStart m_byStart;
 };

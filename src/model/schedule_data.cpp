@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/participation_rules.h"
+#include "model/plan_index.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 
@@ -173,19 +174,26 @@ CActivityArray::iterator CScheduleData::FindSimilarActivity(const CActivity& act
     });
 }
 
-int CScheduleData::GetEntityChimeSetId(int entityId) const {
+int CScheduleData::GetEntityChimeSetId(int entityId, const CPlanIndex* index) const {
     if (m_arrChimeSets.size() == 1) return m_arrChimeSets.front().m_nId;
     const auto entity = FindEntity(entityId);
     if (entity == m_arrEntities.end()) return 0;
     if (entity->m_nType == 0) return entity->m_nChimeSet != 0 ? entity->m_nChimeSet : m_nDefaultChimeSet;
     int shared = 0;
-    for (const CActivity& activity : m_arrActivities) {
-        if (!activity.HasEntity(*entity)) continue;
+    const auto share = [&](const CActivity& activity) {
         const int chimeSet = activity.m_nChimeSet != 0 ? activity.m_nChimeSet : activity.m_nDerivedChimeSet;
-        if (chimeSet == 0) continue;
-        if (shared != 0 && shared != chimeSet) return 0;
+        if (chimeSet == 0) return true;
+        if (shared != 0 && shared != chimeSet) return false;
         shared = chimeSet;
+        return true;
+    };
+    if (index) {
+        for (std::size_t position : index->ActivitiesOf(entityId))
+            if (!share(m_arrActivities[position])) return 0;
+        return shared;
     }
+    for (const CActivity& activity : m_arrActivities)
+        if (activity.HasEntity(*entity) && !share(activity)) return 0;
     return shared;
 }
 

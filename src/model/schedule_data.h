@@ -88,7 +88,8 @@ public:
     int GetChimeSetCount() const { return static_cast<int>(m_arrChimeSets.size()); }
     // The chime set that applies to an entity: the only one when there is one; a type-0
     // entity's own (or the default); otherwise the one all its activities share, else 0.
-    int GetEntityChimeSetId(int entityId) const;
+    // The index, when given, must describe the unchanged store; it only speeds up the walk.
+    int GetEntityChimeSetId(int entityId, const CPlanIndex* index = nullptr) const;
 
     // Lesson hours and chime sets
     // The default chime set; with exactly one chime set, that set's id. The id is left as it
@@ -252,8 +253,9 @@ public:
     // that cannot be made.
     void DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPlanDays], __time64_t ends[kMaxPlanDays]) const;
     // Rebuilds every entity's item list; mode 1 adds the stand-ins of replacement records, mode 2
-    // every replacement entity.
-    void RebuildEntityItems(int mode);
+    // every replacement entity. The index, when given, must describe the store; the item lists
+    // are no part of it.
+    void RebuildEntityItems(int mode, const CPlanIndex* index = nullptr);
     void BuildActivityWeights();
     void BuildEntityWeights();
     // The free hours of every type-0 entity with the activities that could use them; the

@@ -1,6 +1,7 @@
 // Time figures of activities and groups, and the derived work lists of the store: entity items,
 // activity weights, entity weights and free slots.
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -98,7 +99,7 @@ COleDateTimeSpan CScheduleData::GetPlacedGroupTime(int groupId, int entityId, co
         if (activity == m_arrActivities.end() || activity->m_nGroup != groupId) continue;
         if (IsUnplacedDate(entry.m_dtStart) || !TakesPlace(*this, entry)) continue;
         const bool takesPart = entity->m_nType == 4
-                                   ? entry.HasRoomPriority(*this, entityId)
+                                   ? entry.HasRoomPriority(*this, entityId, index)
                                    : activity->HasEntityId(*this, entityId) || entry.HasParticipant(entityId);
         if (takesPart) entries.push_back(TempEntry{entry.m_dtStart, entry.m_tsLength});
     }
@@ -189,12 +190,13 @@ void CScheduleData::DeriveEntityWeekHours(int entityId, __time64_t starts[kMaxPl
     }
 }
 
-void CScheduleData::RebuildEntityItems(int mode) {
+void CScheduleData::RebuildEntityItems(int mode, const CPlanIndex* index) {
     for (CEntity& entity : m_arrEntities) entity.m_arrItems.clear();
-    const CPlanIndex index(*this);
+    std::optional<CPlanIndex> own;
+    if (index == nullptr) index = &own.emplace(*this);
     for (CActivity& activity : m_arrActivities) {
         activity.DeriveChimeSet(*this);
-        const auto& entries = index.EntriesOfActivity(activity.m_nId);
+        const auto& entries = index->EntriesOfActivity(activity.m_nId);
         for (int id : activity.m_arrMembers) {
             const auto entity = FindEntity(id);
             if (entity == m_arrEntities.end()) continue;

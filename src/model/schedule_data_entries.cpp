@@ -264,19 +264,22 @@ void CScheduleData::RemoveUnplacedEntries() {
 bool CScheduleData::CreateUnplacedEntries() {
     if (!HasDefaultStartDate()) return false;
     const COleDateTimeSpan fiveSeconds(0, 0, 0, 5);
-    // Entries are appended while the activities are walked; the activities do not change.
+    // Entries are appended while the activities are walked; the activities do not change. The
+    // lengths of each activity's entries in collection order, the appended ones included.
+    std::unordered_map<int, std::vector<COleDateTimeSpan>> lengths;
+    for (const CTimetableEntry& entry : m_arrEntries) lengths[entry.m_nActivity].push_back(entry.m_tsLength);
     for (const CActivity& activity : m_arrActivities) {
+        std::vector<COleDateTimeSpan>& placed = lengths[activity.m_nId];
         COleDateTimeSpan remaining = activity.m_tsDuration;
         bool overPlaced = false;
-        for (const CTimetableEntry& entry : m_arrEntries) {
-            if (entry.m_nActivity != activity.m_nId) continue;
+        for (const COleDateTimeSpan& length : placed) {
             const COleDateTimeSpan margin = remaining + fiveSeconds;
-            if (entry.m_tsLength.GetStatus() == COleDateTimeSpan::valid &&
-                margin.GetStatus() == COleDateTimeSpan::valid && entry.m_tsLength > margin) {
+            if (length.GetStatus() == COleDateTimeSpan::valid && margin.GetStatus() == COleDateTimeSpan::valid &&
+                length > margin) {
                 overPlaced = true;
                 break;
             }
-            remaining -= entry.m_tsLength;
+            remaining -= length;
         }
         if (overPlaced || remaining.GetStatus() != COleDateTimeSpan::valid) continue;
 
@@ -297,6 +300,7 @@ bool CScheduleData::CreateUnplacedEntries() {
                     remaining = COleDateTimeSpan(0.0);
                 }
             }
+            placed.push_back(entry.m_tsLength);
             m_arrEntries.push_back(std::move(entry));
         }
     }

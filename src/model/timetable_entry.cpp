@@ -1,8 +1,11 @@
 #include "model/timetable_entry.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <numeric>
+#include <unordered_map>
 #include <utility>
 
 #include "model/schedule_data.h"
@@ -128,4 +131,36 @@ bool LessEntryByStartAndName::operator()(const CTimetableEntry& a, const CTimeta
     const bool hasB = activityB != m_data.m_arrActivities.end();
     if (!hasA || !hasB) return hasA && !hasB;
     return activityA->GetDisplayName().Compare(activityB->GetDisplayName()) < 0;
+}
+
+std::vector<std::size_t> OrderEntriesByStartAndName(const CScheduleData& data,
+                                                    const std::vector<CTimetableEntry>& entries) {
+    struct Key {
+        long long minute;
+        const CString* name;  // null when the activity is missing
+    };
+    std::unordered_map<int, CString> names;  // activity id -> display name; the nodes stay put
+    std::vector<Key> keys;
+    keys.reserve(entries.size());
+    for (const CTimetableEntry& entry : entries) {
+        Key key{MinuteKey(entry.m_dtUnmovedStart), nullptr};
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity != data.m_arrActivities.end()) {
+            const auto [name, added] = names.try_emplace(entry.m_nActivity);
+            if (added) name->second = activity->GetDisplayName();
+            key.name = &name->second;
+        }
+        keys.push_back(key);
+    }
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    // The comparison of LessEntryByStartAndName, on the keys.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
+        const Key& a = keys[i];
+        const Key& b = keys[j];
+        if (a.minute != b.minute) return a.minute > b.minute;
+        if (!a.name || !b.name) return a.name && !b.name;
+        return a.name->Compare(*b.name) < 0;
+    });
+    return order;
 }

@@ -102,7 +102,7 @@ int CTimetableEntry::GetRoomRole(const CScheduleData& data, int roomId) const {
 
 int CTimetableEntry::GetBestRoomRoleElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     int best = 5;
-    AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+    AnyRoomEntryNear(data, index, roomId, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
         if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
         if (role != 0 && role < best) best = role;
@@ -124,7 +124,7 @@ bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId
     if (room == data.m_arrEntities.end() || !room->IsAvailable(data, m_dtStart, GetEndTime())) return true;
     int here = GetRoomRole(data, roomId);
     if (here == 0) here = 2;
-    return AnyEntryNear(data, index, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
+    return AnyRoomEntryNear(data, index, roomId, m_dtStart, GetEndTime(), [&](const CTimetableEntry& other) {
         if (other.m_nActivity == m_nActivity || !Overlaps(other, *this) || other.IsLinkedState(data)) return false;
         const int role = other.GetRoomRole(data, roomId);
         return role != 0 && role <= here;

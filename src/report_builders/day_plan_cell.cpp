@@ -52,10 +52,10 @@ void CDayPlanCell::CollectEntries(std::vector<CTimetableEntry>& list, const COle
             list.push_back(std::move(copy));
         }
     };
-    if (m_index != nullptr && entityType != 4) {
-        for (std::size_t position : m_index->EntriesInvolving(entityId)) consider(m_data.m_arrEntries[position]);
-    } else if (m_index != nullptr) {
-        for (std::size_t position : m_index->EntriesNamingRoom(entityId)) consider(m_data.m_arrEntries[position]);
+    if (m_index != nullptr) {
+        std::vector<std::size_t> near;
+        m_index->GetEntriesNear(entityId, entityType == 4, start, end, near);
+        for (std::size_t position : near) consider(m_data.m_arrEntries[position]);
     } else {
         for (const CTimetableEntry& entry : m_data.m_arrEntries) consider(entry);
     }
@@ -155,8 +155,12 @@ int CDayPlanCell::GetRowSpan(bool activityBlocks, bool lessonAxis, const COleDat
     int span = 1;
     for (COleDateTime t = time + kHour; CompareTimesApprox(t, tableEnd) == -1; t += kHour) {
         CDayPlanCell next(m_data, entityId, t, TimeOfDayOf(t), m_index);
-        next.Compute(activityBlocks, lessonAxis);
-        if (next.kind != Covered) break;
+        if (m_index) {
+            if (m_index->GetComputedCell(next, activityBlocks, lessonAxis, false).kind != Covered) break;
+        } else {
+            next.Compute(activityBlocks, lessonAxis);
+            if (next.kind != Covered) break;
+        }
         ++span;
     }
     return span;

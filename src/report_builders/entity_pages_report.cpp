@@ -25,15 +25,12 @@ CString DayHeading(const CScheduleData& data, int d) {
     return EscapeHtml(data.FormatDayTitle(d));
 }
 
-// A heading table of a page with the content below it.
-CString PageTable(const CReportOptions& options, const wchar_t* pageBreak, const wchar_t* colour,
-                  const CString& heading, const CString& rows) {
-    CString table;
-    table.Format(L"<table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
-                 L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s</b></big></td></tr>"
-                 L"%s</table>",
-                 pageBreak, ReportFont(options, 2).GetString(), colour, heading.GetString(), rows.GetString());
-    return table;
+// The opening of a page's table with its heading row; the content rows and "</table>" follow.
+void OpenPageTable(const CReportOptions& options, const wchar_t* pageBreak, const wchar_t* colour,
+                   const CString& heading, CString& out) {
+    out.AppendFormat(L"<table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
+                     L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s</b></big></td></tr>",
+                     pageBreak, ReportFont(options, 2).GetString(), colour, heading.GetString());
 }
 
 }  // namespace
@@ -55,8 +52,10 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
     for (std::size_t i = 0; i < options.m_entityIds.size(); ++i)
         if (data.FindEntity(options.m_entityIds[i]) != data.m_arrEntities.end()) last = i;
     CCheckProgress progress(data.Host(), IDS_PROGRESS_ENTITY_PAGES, static_cast<long long>(options.m_entityIds.size()));
+    const int startLength = out.GetLength();
     for (std::size_t i = 0; i < options.m_entityIds.size(); ++i) {
         progress.Bar().StepIt();
+        ReserveForParts(out, startLength, i, options.m_entityIds.size());
         const auto found = data.FindEntity(options.m_entityIds[i]);
         if (found == data.m_arrEntities.end()) continue;
         const CEntity& entity = *found;
@@ -64,42 +63,41 @@ void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& opt
         if (!entity.m_strEducator.IsEmpty())
             name.AppendFormat(L" %s: %s", ResText(IDS_TIP_EDUCATOR).GetString(), EscapeHtml(entity.m_strEducator).GetString());
         const CString heading = ResText(IDS_REPORT_PLAN) + L" - " + name + EscapeHtml(entity.FormatDefaultAddress(data));
-        CString rows;
-        const CString dateCells = BuildReportDateCells(entity);
-        if (!dateCells.IsEmpty())
-            rows.AppendFormat(L"<tr><td align=\"right\"><table cellspacing=\"0\" width=\"100%%\" border=\"1\" "
-                              L"style=\"%s background-color:%s; color:White;\"><tr>%s</tr></table></td></tr>",
-                              ReportFont(options).GetString(), coloured ? L"DarkGreen" : L"Gray", dateCells.GetString());
-        rows += L"<tr><td align=\"right\">" + BuildEntityPlanTable(data, options, entity.m_nId, &index) + L"</td></tr>";
         const wchar_t* pageBreak = PageBreakStyle(i == last);
         out += L"<div>";
-        if (!options.m_activityTotals) {
-            out += PageTable(options, pageBreak, coloured ? L"Navy" : L"Gray", heading, rows);
-        } else {
-            out += PageTable(options, L"", coloured ? L"Navy" : L"Gray", heading, rows);
-            CString totals;
-            totals.Format(L"<table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
-                          L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s:</b></big>"
-                          L"<br>%s</td></tr></table>",
-                          pageBreak, ReportFont(options, 2).GetString(), coloured ? L"DarkRed" : L"Gray",
-                          ResText(IDS_REPORT_TIME_PER_ACTIVITY).GetString(),
-                          BuildActivityTotalsTable(data, options, entity.m_nId, &index).GetString());
-            out += totals;
+        OpenPageTable(options, options.m_activityTotals ? L"" : pageBreak, coloured ? L"Navy" : L"Gray", heading, out);
+        const CString dateCells = BuildReportDateCells(entity);
+        if (!dateCells.IsEmpty())
+            out.AppendFormat(L"<tr><td align=\"right\"><table cellspacing=\"0\" width=\"100%%\" border=\"1\" "
+                             L"style=\"%s background-color:%s; color:White;\"><tr>%s</tr></table></td></tr>",
+                             ReportFont(options).GetString(), coloured ? L"DarkGreen" : L"Gray", dateCells.GetString());
+        out += L"<tr><td align=\"right\">";
+        BuildEntityPlanTable(data, options, entity.m_nId, out, &index);
+        out += L"</td></tr></table>";
+        if (options.m_activityTotals) {
+            out.AppendFormat(L"<table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
+                             L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s:</b></big>"
+                             L"<br>%s</td></tr></table>",
+                             pageBreak, ReportFont(options, 2).GetString(), coloured ? L"DarkRed" : L"Gray",
+                             ResText(IDS_REPORT_TIME_PER_ACTIVITY).GetString(),
+                             BuildActivityTotalsTable(data, options, entity.m_nId, &index).GetString());
         }
         out += L"</div>";
     }
 }
 
-CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                             const CDayPlanIndex* index) {
+void BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId, CString& out,
+                          const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
-    if (entity == data.m_arrEntities.end()) return CString();
+    if (entity == data.m_arrEntities.end()) return;
     CDayHourLayout layout;
     FindEntityHours(data, *entity, layout.hours, index);
     for (int d = 0; d < std::min(data.m_nDays, kMaxPlanDays); ++d)
         if (data.m_bReportSwitches[d]) layout.days.push_back(d);
-    return OpenReportTable(options) + BuildEntityPlanHeader(data, options, layout) +
-           BuildEntityPlanRows(data, options, entityId, layout, index) + L"</table>";
+    out += OpenReportTable(options);
+    out += BuildEntityPlanHeader(data, options, layout);
+    BuildEntityPlanRows(data, options, entityId, layout, out, index);
+    out += L"</table>";
 }
 
 CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout) {
@@ -110,14 +108,14 @@ CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& o
     return header + L"</tr>";
 }
 
-CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
-                            const CDayHourLayout& layout, const CDayPlanIndex* index) {
-    if (data.FindEntity(entityId) == data.m_arrEntities.end() || layout.hours.empty()) return CString();
-    const int chime = data.GetEntityChimeSetId(entityId);
+void BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
+                         const CDayHourLayout& layout, CString& rows, const CDayPlanIndex* index) {
+    if (data.FindEntity(entityId) == data.m_arrEntities.end() || layout.hours.empty()) return;
+    if (index) index->ForgetCells();
+    const int chime = data.GetEntityChimeSetId(entityId, index ? &index->Plan() : nullptr);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int dayCount = CountIdsInList(layout);
     const bool coloured = options.m_useColours != 0;
-    CString rows;
     if (chime != 0) rows += BuildBreakRow(data, chime, GetLessonRangeBegin(data, chime, layout.hours[0]), dayCount, coloured);
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
         const __time64_t h = layout.hours[i];
@@ -129,7 +127,6 @@ CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& opt
             rows += BuildBreakRow(data, chime, GetLessonRangeEnd(data, chime, FindNextTimeAfter(layout.hours, h)),
                                   dayCount, coloured);
     }
-    return rows;
 }
 
 void CollectActivityTotals(const CScheduleData& data, int entityId, std::vector<CActivityTotal>& totals,

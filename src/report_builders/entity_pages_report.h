@@ -25,12 +25,14 @@ struct CActivityTotal {
 };
 
 void BuildEntityPagesReport(const CScheduleData& data, const CReportOptions& options, CString& out);
-// The day-plan table of one entity over the days whose report flag is set.
-CString BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId,
-                             const CDayPlanIndex* index = nullptr);
+// Appends the day-plan table of one entity over the days whose report flag is set. The tables
+// are long: they are written straight into the report.
+void BuildEntityPlanTable(const CScheduleData& data, const CReportOptions& options, int entityId, CString& out,
+                          const CDayPlanIndex* index = nullptr);
 CString BuildEntityPlanHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
-CString BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
-                            const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);
+// Appends the hour rows of an entity's day-plan table.
+void BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& options, int entityId,
+                         const CDayHourLayout& layout, CString& out, const CDayPlanIndex* index = nullptr);
 // The time table of one entity; empty without any time. The index, when given, must describe the
 // unchanged store.
 CString BuildActivityTotalsTable(const CScheduleData& data, const CReportOptions& options, int entityId,

@@ -88,9 +88,13 @@ private:
 
     void AppendEntityRows(CString& out) {
         CCheckProgress progress(m_data.Host(), IDS_PROGRESS_GRID_ROWS, static_cast<long long>(m_options.m_entityIds.size()));
-        for (int id : m_options.m_entityIds) {
+        const int startLength = out.GetLength();
+        for (std::size_t i = 0; i < m_options.m_entityIds.size(); ++i) {
+            const int id = m_options.m_entityIds[i];
             progress.Bar().StepIt();
+            ReserveForParts(out, startLength, i, m_options.m_entityIds.size());
             if (std::find(m_ids.begin(), m_ids.end(), id) == m_ids.end()) continue;
+            m_index.ForgetCells();
             out.AppendFormat(L"<tr><td>%s</td>", EscapeHtml(m_data.FindEntity(id)->m_strName).GetString());
             for (int d = 0; d < DayCount(); ++d)
                 for (std::size_t i = 0; i < m_hours[d].size(); ++i) out += Cell(id, d, i, false);
@@ -107,8 +111,11 @@ private:
 
     void AppendHourRows(CString& out) {
         CCheckProgress progress(m_data.Host(), IDS_PROGRESS_GRID_DAYS, kMaxPlanDays);
+        const int startLength = out.GetLength();
         for (int d = 0; d < kMaxPlanDays; ++d) {
             progress.Bar().StepIt();
+            ReserveForParts(out, startLength, static_cast<std::size_t>(d), static_cast<std::size_t>(DayCount()));
+            m_index.ForgetCells();
             for (std::size_t i = 0; i < m_hours[d].size(); ++i) {
                 out += L"<tr>";
                 if (i == 0)
@@ -124,8 +131,8 @@ private:
     // The cell of an entity at hour i of day d; a block spans the hours of the day it continues into.
     CString Cell(int id, int d, std::size_t i, bool useRowSpan) {
         const std::vector<__time64_t>& hours = m_hours[d];
-        CDayPlanCell cell(m_data, id, d, hours[i], &m_index);
-        cell.Compute(false, false, i == 0);
+        const CDayPlanCell& cell =
+            m_index.GetComputedCell(CDayPlanCell(m_data, id, d, hours[i], &m_index), false, false, i == 0);
         if (cell.kind == CDayPlanCell::Covered) return CString();
         if (cell.kind != CDayPlanCell::Busy && cell.kind != CDayPlanCell::Linked) return FormatEmptyBlockCell(1, useRowSpan);
         const int span = cell.GetRowSpan(false, false, AtTimeOfDay(cell.time, hours.back() + kHourSeconds));
@@ -151,7 +158,7 @@ private:
         if (cell.entries.empty()) return FormatEmptyBlockCell(span, useRowSpan);
         // Without a chime set the entity's blocks show when their first entry starts.
         __time64_t caption = MakeTimeOfDay(0, 0);
-        if (m_data.GetEntityChimeSetId(cell.entityId) == 0) caption = TimeOfDayOf(cell.entries[0].m_dtStart);
+        if (m_data.GetEntityChimeSetId(cell.entityId, &m_index.Plan()) == 0) caption = TimeOfDayOf(cell.entries[0].m_dtStart);
         return FormatEntryBlockCell(m_data, cell, 0, m_options.m_detailChoice != 0, coloured, span, useRowSpan, caption);
     }
 

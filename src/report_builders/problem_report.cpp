@@ -86,9 +86,10 @@ void BuildProblemReport(CScheduleData& data, const CReportOptions& options, CStr
 
 CString BuildPlanRuleSection(CScheduleData& data) {
     CString rows;
+    // Nothing below changes which entries or activities have whom (titles only sort members).
+    const CPlanIndex index(data);
     {
         CCheckProgress progress(data.Host(), IDS_PROGRESS_PLAN_RULES, static_cast<long long>(data.m_arrEntities.size()));
-        const CPlanIndex index(data);
         for (const CEntity& entity : data.m_arrEntities) {
             const int available = WholeMinutes(static_cast<double>(entity.GetNetAvailableTime(data)));
             if (available < 5 && !entity.m_bUnavailable) {
@@ -116,8 +117,8 @@ CString BuildPlanRuleSection(CScheduleData& data) {
             for (int member : activity->m_arrMembers) {
                 const auto entity = data.FindEntity(member);
                 if (entity == data.m_arrEntities.end() || entity->m_nType != 0) continue;
-                endSum += entry.GetMaxEndDistance(data, member, activity->m_nGroup);
-                startSum += entry.GetMaxStartDistance(data, member, activity->m_nGroup);
+                endSum += entry.GetMaxEndDistance(data, member, activity->m_nGroup, &index);
+                startSum += entry.GetMaxStartDistance(data, member, activity->m_nGroup, &index);
             }
             const int s = WholeMinutes(static_cast<double>(startSum)), e = WholeMinutes(static_cast<double>(endSum));
             UINT message = 0;

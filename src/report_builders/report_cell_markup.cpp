@@ -1,5 +1,7 @@
 #include "report_builders/report_cell_markup.h"
 
+#include <string>
+
 #include "model/description_texts.h"
 #include "model/html_color.h"
 #include "model/schedule_data.h"
@@ -40,10 +42,14 @@ CString InnerTable(const CReportOptions& options, const wchar_t* background, con
 
 }  // namespace
 
+// The cells below are the bulk of a long report; they are put together piece by piece rather
+// than through the formatter.
+
 CString SpanAttribute(int span, bool useRowSpan) {
     if (span <= 1) return CString();
-    CString attribute;
-    attribute.Format(L" %s=\"%d\"", useRowSpan ? L"rowspan" : L"colspan", span);
+    CString attribute = useRowSpan ? L" rowspan=\"" : L" colspan=\"";
+    attribute += CString(std::to_wstring(span));
+    attribute += L'"';
     return attribute;
 }
 
@@ -53,22 +59,28 @@ CString FormatBlockCell(const CScheduleData& data, int hatch, const CString& tex
     const CString caption = CaptionOf(captionTime, text);
     const CString borderStyle = BorderStyle(FormatHtmlColor(GetStateColour(data, border)));
     const CString backgroundText = coloured ? FormatHtmlColor(background) : CString(L"White");
-    CString cell;
+    CString cell = L"<td";
+    cell += SpanAttribute(span, useRowSpan);
+    cell += L" bgcolor=\"";
+    cell += backgroundText;
+    cell += L"\" style=\"";
+    cell += borderStyle;
     if (hatch <= 6) {
-        cell.Format(L"<td%s bgcolor=\"%s\" style=\"%s\"><font color=\"%s\">%s</font></td>",
-                    SpanAttribute(span, useRowSpan).GetString(), backgroundText.GetString(), borderStyle.GetString(),
-                    FormatHtmlColor(textColour).GetString(), caption.GetString());
-        return cell;
+        cell += L"\"><font color=\"";
+        cell += FormatHtmlColor(textColour);
+        cell += L"\">";
+    } else {
+        // Hatch 7 and 9 run from the text colour across to the background; the others from the
+        // background down to the text colour.
+        const bool horizontal = hatch == 7 || hatch == 9;
+        cell += horizontal ? L" background-image:linear-gradient(to right, " : L" background-image:linear-gradient(to bottom, ";
+        cell += FormatHtmlColor(horizontal ? textColour : background);
+        cell += L", ";
+        cell += FormatHtmlColor(horizontal ? background : textColour);
+        cell += L");\"><font color=\"black\">";
     }
-    // Hatch 7 and 9 run from the text colour across to the background; the others from the
-    // background down to the text colour.
-    const bool horizontal = hatch == 7 || hatch == 9;
-    const CString from = FormatHtmlColor(horizontal ? textColour : background);
-    const CString to = FormatHtmlColor(horizontal ? background : textColour);
-    cell.Format(L"<td%s bgcolor=\"%s\" style=\"%s background-image:linear-gradient(%s, %s, %s);\">"
-                L"<font color=\"black\">%s</font></td>",
-                SpanAttribute(span, useRowSpan).GetString(), backgroundText.GetString(), borderStyle.GetString(),
-                horizontal ? L"to right" : L"to bottom", from.GetString(), to.GetString(), caption.GetString());
+    cell += caption;
+    cell += L"</font></td>";
     return cell;
 }
 
@@ -91,15 +103,18 @@ CString FormatFixedCell(int kind, bool coloured, int span) {
     case CDayPlanCell::Unavailable: colour = coloured ? L"#E0E000" : L"#C0C0C0"; break;
     default: colour = coloured ? L"#E0E0E0" : L"#C0C0C0"; break;
     }
-    CString cell;
-    cell.Format(L"<td%s bgcolor=\"%s\"><br></td>", SpanAttribute(span, true).GetString(), colour);
+    CString cell = L"<td";
+    cell += SpanAttribute(span, true);
+    cell += L" bgcolor=\"";
+    cell += colour;
+    cell += L"\"><br></td>";
     return cell;
 }
 
 CString FormatEmptyBlockCell(int span, bool useRowSpan) {
-    CString cell;
-    cell.Format(L"<td%s bgcolor=\"#FFFFFF\" style=\"border:1px solid #E0E0E0;\"></td>",
-                SpanAttribute(span, useRowSpan).GetString());
+    CString cell = L"<td";
+    cell += SpanAttribute(span, useRowSpan);
+    cell += L" bgcolor=\"#FFFFFF\" style=\"border:1px solid #E0E0E0;\"></td>";
     return cell;
 }
 
@@ -109,12 +124,13 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
     if (entity == data.m_arrEntities.end()) return CString();
     const int detail = options.m_detailChoice;
     const bool coloured = options.m_useColours != 0;
-    const int chime = data.GetEntityChimeSetId(entityId);
+    const int chime = data.GetEntityChimeSetId(entityId, index ? &index->Plan() : nullptr);
     const bool activityBlocks = detail == 2;
     const bool lessonAxis = data.Settings().GetTimeAxisMode() != 0;
     const COleDateTime day = data.GetStartDate() + COleDateTimeSpan(static_cast<double>(dayIndex));
-    CDayPlanCell cell(data, entityId, day, hour, index);
-    cell.Compute(activityBlocks, lessonAxis, firstRow);
+    CDayPlanCell own(data, entityId, day, hour, index);
+    if (!index) own.Compute(activityBlocks, lessonAxis, firstRow);
+    const CDayPlanCell& cell = index ? index->GetComputedCell(own, activityBlocks, lessonAxis, firstRow) : own;
     if (cell.kind == CDayPlanCell::Covered) return CString();
     const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked
                          ? cell.GetRowSpan(activityBlocks, lessonAxis, AtTimeOfDay(day, tableEnd))

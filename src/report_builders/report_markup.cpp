@@ -44,11 +44,7 @@ COLORREF GetStateColour(const CScheduleData& data, int state) {
     return data.m_crSlotColours[slot];
 }
 
-CString BorderStyle(const CString& colourText) {
-    CString style;
-    style.Format(L"border:2px solid %s;", colourText.GetString());
-    return style;
-}
+CString BorderStyle(const CString& colourText) { return L"border:2px solid " + colourText + L";"; }
 
 const wchar_t* PageBreakStyle(bool last) { return last ? L"" : L" break-after:page; page-break-after:always;"; }
 
@@ -73,4 +69,14 @@ CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t pos
                GetLocalHour(interval.m_tStart), GetLocalMinute(interval.m_tStart), coloured ? L"#00DDDD" : L"#C0C0C0",
                columns, EscapeHtml(interval.m_strBreak).GetString());
     return row;
+}
+
+void ReserveForParts(CString& out, int startLength, std::size_t done, std::size_t total) {
+    if (done == 0 || done >= total) return;
+    std::wstring& text = out.str();
+    const std::size_t mean = (text.size() - static_cast<std::size_t>(startLength)) / done;
+    // A quarter more than the mean asks for: parts vary, and a buffer's pages that are never
+    // written cost nothing.
+    const std::size_t wanted = text.size() + (total - done) * mean / 4 * 5;
+    if (text.capacity() < wanted) text.reserve(wanted);
 }

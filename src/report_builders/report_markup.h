@@ -1,6 +1,6 @@
 #pragma once
 // Small pieces of report markup that every builder shares: escaping of record texts, the
-// report font and the table style, state colours and page breaks.
+// report font and the table style, state colours and page breaks; and room for a long report.
 #include <cstddef>
 
 #include "platform/core/colors.h"
@@ -33,3 +33,7 @@ CString ReportHourCaption(const CScheduleData& data, int mode, int chimeSetId, i
 // The break row that the chime set puts at position (an index into its intervals), or empty
 // when there is no break there: its start and label across the table's columns.
 CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t position, int columns, bool coloured);
+// Makes room in a report that grows part by part for the parts still to come, at the mean
+// length of the done ones (the text from startLength on), so that a long report is not copied
+// over each time it outgrows its buffer.
+void ReserveForParts(CString& out, int startLength, std::size_t done, std::size_t total);

@@ -1,5 +1,7 @@
 #include "report_builders/report_page.h"
 
+#include <utility>
+
 #include "model/schedule_data.h"
 #include "model/timetable_entry.h"
 #include "report_builders/activity_matrix_report.h"
@@ -62,7 +64,11 @@ CString BuildReportPage(const CScheduleData& data, const CReportOptions& options
     data.Host().BeginWaitCursor();
     CScheduleData copy;
     CopyScheduleData(data, copy);
-    copy.m_arrEntries.StableSort(LessEntryByStartAndName(copy));
+    CTimetableEntryArray sorted;
+    sorted.reserve(copy.m_arrEntries.size());
+    for (std::size_t position : OrderEntriesByStartAndName(copy, copy.m_arrEntries.items()))
+        sorted.push_back(std::move(copy.m_arrEntries[position]));
+    copy.m_arrEntries.swap(sorted);
     copy.m_arrProblems.clear();
     CString page = L"<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
                    L"<style>* { -webkit-print-color-adjust:exact; print-color-adjust:exact; }</style>"

@@ -42,8 +42,9 @@ void BuildStatisticsReport(CScheduleData& data, const CReportOptions& options, C
         for (UINT id : {IDS_STATS_UNGROUPED, IDS_STATS_GROUPED, IDS_STATS_OTHER, IDS_STATS_TOTAL}) out += HeaderCell(id);
     out += HeaderCell(IDS_STATS_IDLE_BEFORE) + HeaderCell(IDS_STATS_IDLE_BETWEEN) + L"</tr>";
 
-    data.RebuildEntityItems(2);
+    // Rebuilding the item lists changes nothing the index holds.
     const CPlanIndex index(data);
+    data.RebuildEntityItems(2, &index);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_STATISTICS, static_cast<long long>(options.m_entityIds.size()));
     for (int id : options.m_entityIds) {
         progress.Bar().StepIt();
@@ -51,7 +52,7 @@ void BuildStatisticsReport(CScheduleData& data, const CReportOptions& options, C
         if (entity == data.m_arrEntities.end() || entity->m_bUnavailable || entity->m_nType == 4) continue;
         std::vector<COleDateTimeSpan> times;
         const CCategorySpans planned = entity->SumActivityTime(data, &index);
-        const CCategorySpans items = entity->SumItemTime(data);
+        const CCategorySpans items = entity->SumItemTime(data, &index);
         const CCategorySpans loss = entity->SumAbsenceLoss(data);
         const CCategorySpans merged = entity->SumItemTimeMerged(data);
         CCategorySpans net;

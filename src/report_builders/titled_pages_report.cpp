@@ -36,26 +36,27 @@ void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& opt
     const bool coloured = options.m_useColours != 0;
     const CDayPlanIndex index(data);
     CCheckProgress progress(data.Host(), IDS_PROGRESS_DAY_PAGES, dayCount);
+    const int startLength = out.GetLength();
     for (std::size_t i = 0; i < days.size(); ++i) {
+        ReserveForParts(out, startLength, i, days.size());
         const int d = days[i];
-        CString page;
-        page.Format(L"<div><table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
-                    L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s - %s</b></big>"
-                    L"</td></tr><tr><td>%s</td></tr></table></div>",
-                    PageBreakStyle(i + 1 == days.size()), ReportFont(options, 2).GetString(),
-                    coloured ? L"Navy" : L"Gray", ResText(IDS_REPORT_PLAN).GetString(),
-                    EscapeHtml(data.FormatDayTitle(d)).GetString(),
-                    BuildDayTable(data, options, d, options.m_entityIds, &index).GetString());
-        out += page;
+        out.AppendFormat(L"<div><table align=\"center\" style=\"margin-top:10px;%s\" border=\"1\" cellspacing=\"0\">"
+                         L"<tr><td align=\"center\" style=\"%s background-color:%s; color:White;\"><big><b>%s - %s</b></big>"
+                         L"</td></tr><tr><td>",
+                         PageBreakStyle(i + 1 == days.size()), ReportFont(options, 2).GetString(),
+                         coloured ? L"Navy" : L"Gray", ResText(IDS_REPORT_PLAN).GetString(),
+                         EscapeHtml(data.FormatDayTitle(d)).GetString());
+        BuildDayTable(data, options, d, options.m_entityIds, out, &index);
+        out += L"</td></tr></table></div>";
         progress.Bar().StepIt();
     }
 }
 
-CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                      const std::vector<int>& entityIds, const CDayPlanIndex* index) {
+void BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                   const std::vector<int>& entityIds, CString& out, const CDayPlanIndex* index) {
     CDayHourLayout layout;
     __time64_t latest = data.m_tDayStart;
-    if (dayIndex < 0 || dayIndex >= kMaxPlanDays) return CString();
+    if (dayIndex < 0 || dayIndex >= kMaxPlanDays) return;
     for (int id : entityIds) {
         const auto entity = data.FindEntity(id);
         if (entity == data.m_arrEntities.end() || entity->m_tDayStart[dayIndex] == entity->m_tDayEnd[dayIndex]) continue;
@@ -66,8 +67,10 @@ CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, 
     AppendHourStepsBefore(layout.hours, data.m_tDayStart, latest + kHourSeconds);
     std::sort(layout.hours.begin(), layout.hours.end());
     std::stable_sort(layout.days.begin(), layout.days.end(), LessEntityByName(data));
-    return OpenReportTable(options) + BuildDayTableHeader(data, options, layout) +
-           BuildDayTableRows(data, options, dayIndex, layout, index) + L"</table>";
+    out += OpenReportTable(options);
+    out += BuildDayTableHeader(data, options, layout);
+    BuildDayTableRows(data, options, dayIndex, layout, out, index);
+    out += L"</table>";
 }
 
 CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout) {
@@ -81,12 +84,12 @@ CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& opt
     return header + L"</tr>";
 }
 
-CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                          const CDayHourLayout& layout, const CDayPlanIndex* index) {
+void BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                       const CDayHourLayout& layout, CString& rows, const CDayPlanIndex* index) {
+    if (index) index->ForgetCells();
     const int chime = GetCommonChimeSetId(data, layout.days);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int columns = CountIdsInList(layout);
-    CString rows;
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
         const __time64_t h = layout.hours[i];
         rows.AppendFormat(L"<tr><td>%s</td>", ReportHourCaption(data, mode, chime, GetHourSlot(data, h)).GetString());
@@ -105,5 +108,4 @@ CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& optio
             rows += BuildBreakRow(data, chime, GetLessonRangeEnd(data, chime, FindNextTimeAfter(layout.hours, h)),
                                   columns, options.m_useColours != 0);
     }
-    return rows;
 }

@@ -11,9 +11,11 @@ struct CDayHourLayout;
 struct CReportOptions;
 
 void BuildTitledPagesReport(const CScheduleData& data, const CReportOptions& options, CString& out);
-// The table of one plan day; its columns are the entities (in name order) with a window that day.
-CString BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                      const std::vector<int>& entityIds, const CDayPlanIndex* index = nullptr);
+// Appends the table of one plan day; its columns are the entities (in name order) with a window
+// that day. The tables are long: they are written straight into the report.
+void BuildDayTable(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                   const std::vector<int>& entityIds, CString& out, const CDayPlanIndex* index = nullptr);
 CString BuildDayTableHeader(const CScheduleData& data, const CReportOptions& options, const CDayHourLayout& layout);
-CString BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
-                          const CDayHourLayout& layout, const CDayPlanIndex* index = nullptr);
+// Appends the hour rows of a day table.
+void BuildDayTableRows(const CScheduleData& data, const CReportOptions& options, int dayIndex,
+                       const CDayHourLayout& layout, CString& out, const CDayPlanIndex* index = nullptr);

@@ -71,16 +71,17 @@ void GridTableShape(int n, int& rows, int& columns) {
 
 bool IsRightToLeft() { return LoadResString(IDS_RTL_LAYOUT) == L"Y"; }
 
-CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText) {
+CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText, const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end() || entity->m_nOverlaps != 1) return CString();
-    const CDayPlanIndex index(data);
+    std::optional<CDayPlanIndex> ownIndex;
+    if (index == nullptr) index = &ownIndex.emplace(data);
     CDayHourLayout layout;
-    FindEntityHours(data, *entity, layout.hours, &index);
+    FindEntityHours(data, *entity, layout.hours, index);
     for (int d = 0; d < std::min(data.m_nDays, kMaxPlanDays); ++d) layout.days.push_back(d);
     if (IsRightToLeft()) std::reverse(layout.days.begin(), layout.days.end());
     return L"<table align=\"center\" border=\"1\" bordercolor=\"black\" bgcolor=\"#E0E0E0\" cellspacing=\"0\">" +
-           BuildWeekGridHeader(data, layout, fullText) + BuildWeekGridRows(data, entityId, layout, fullText, &index) +
+           BuildWeekGridHeader(data, layout, fullText) + BuildWeekGridRows(data, entityId, layout, fullText, index) +
            L"</table>";
 }
 
@@ -101,6 +102,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
     const bool rtl = IsRightToLeft();
     std::optional<CDayPlanIndex> ownIndex;
     if (index == nullptr) index = &ownIndex.emplace(data);
+    index->ForgetCells();
     const __time64_t tableEnd = layout.hours.back();
     CString rows;
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
@@ -111,8 +113,7 @@ CString BuildWeekGridRows(const CScheduleData& data, int entityId, const CDayHou
         if (!rtl) rows += hourCell;
         for (int d : layout.days) {
             const COleDateTime day = data.m_dtStartDate + COleDateTimeSpan(static_cast<double>(d));
-            CDayPlanCell cell(data, entityId, day, h, index);
-            cell.Compute(false, false, i == 0);
+            const CDayPlanCell& cell = index->GetComputedCell(CDayPlanCell(data, entityId, day, h, index), false, false, i == 0);
             if (cell.kind == CDayPlanCell::Covered) continue;
             const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked
                                  ? cell.GetRowSpan(false, false, AtTimeOfDay(day, tableEnd))
@@ -141,6 +142,7 @@ CString BuildWeekGridTable(const CScheduleData& data, int currentEntityId, std::
     if (n == 0 || n > 16) return CString();
     int rowCount = 0, columnCount = 0;
     GridTableShape(n, rowCount, columnCount);
+    const CDayPlanIndex index(data);
     CString table = L"<table align=\"center\" border=\"0\" bordercolor=\"black\" bgcolor=\"#FFFBE9\" cellspacing=\"0\">";
     std::size_t next = 0;
     for (int r = 0; r < rowCount && next < ids.size(); ++r) {
@@ -148,7 +150,7 @@ CString BuildWeekGridTable(const CScheduleData& data, int currentEntityId, std::
         for (int c = 0; c < columnCount && next < ids.size(); ++c) {
             const int id = ids[next++];
             const auto entity = data.FindEntity(id);
-            const CString grid = entity == data.m_arrEntities.end() ? CString() : BuildWeekGrid(data, id, false);
+            const CString grid = entity == data.m_arrEntities.end() ? CString() : BuildWeekGrid(data, id, false, &index);
             if (grid.IsEmpty()) {
                 table += L"<td></td>";
                 continue;

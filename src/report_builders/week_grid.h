@@ -10,8 +10,9 @@ class CDayPlanIndex;
 struct CDayHourLayout;
 
 // The grid of one entity; empty when the entity is missing or its OVERLAPS is not 1. fullText:
-// full day titles, holiday names, group names and activity descriptions; else short ones.
-CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText);
+// full day titles, holiday names, group names and activity descriptions; else short ones. The
+// index, when given, must describe the unchanged store.
+CString BuildWeekGrid(const CScheduleData& data, int entityId, bool fullText, const CDayPlanIndex* index = nullptr);
 // The grids of the listed entities side by side. A list of more than 16 is first cut to the
 // entities whose type differs from the current entity's; empty when more than 16 remain.
 CString BuildWeekGridTable(const CScheduleData& data, int currentEntityId, std::vector<int>& ids);

@@ -100,21 +100,35 @@ TEST_F(PlanIndex, NearEntriesCoverEveryOverlap) {
     Draw(7);
     CTimetableEntry backwards(At(1, 12, 0), Minutes(-30));
     m_data.m_arrEntries.push_back(backwards);
+    // A long entry widens the stretch of starts that may be near.
+    CTimetableEntry excursion(At(2, 8, 0), Minutes(360));
+    excursion.m_nActivity = 1;
+    m_data.m_arrEntries.push_back(excursion);
     const CPlanIndex index(m_data);
-    CPlanIndex::Positions near;
+    CPlanIndex::Positions near, nearRoom[2];
+    int roomHits = 0;
     for (int day = 0; day < 3; ++day) {
         for (int minute = 6 * 60; minute < 18 * 60; minute += 7) {
             const COleDateTime start = At(day, minute / 60, minute % 60);
             const COleDateTime end = start + Minutes(50);
             index.GetEntriesNear(start, end, near);
+            for (int room : {9, 10}) index.GetRoomEntriesNear(room, start, end, nearRoom[room - 9]);
             for (std::size_t e = 0; e < m_data.m_arrEntries.size(); ++e) {
                 const CTimetableEntry& entry = m_data.m_arrEntries[e];
                 if (WholeMinutes(IntersectIntervals(entry.m_dtStart, entry.GetEndTime(), start, end).m_span) > 0) {
                     EXPECT_TRUE(std::binary_search(near.begin(), near.end(), e)) << day << " " << minute;
+                    EXPECT_TRUE(CEntriesByStart::MayShareTime(entry, start, end)) << day << " " << minute;
+                    for (int room : {9, 10}) {
+                        if (entry.GetRoomRole(m_data, room) == 0) continue;
+                        ++roomHits;
+                        const CPlanIndex::Positions& list = nearRoom[room - 9];
+                        EXPECT_TRUE(std::binary_search(list.begin(), list.end(), e)) << day << " " << minute;
+                    }
                 }
             }
         }
     }
+    EXPECT_GT(roomHits, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "model/activity.h"
@@ -216,6 +217,25 @@ TEST_F(EntryOrder, LaterStartsFirstThenActivityNames) {
     for (const auto& e : entries) order.emplace_back(e.m_nActivity, e.m_dtUnmovedStart.GetHour());
     const std::vector<std::pair<int, int>> expected = {{1, 10}, {2, 10}, {3, 10}, {9, 10}, {2, 8}, {1, -1}};
     EXPECT_EQ(order, expected);
+}
+
+TEST_F(EntryOrder, OrderByKeysIsTheStableSortsOrder) {
+    // Ties (same minute and name, two missing activities, two invalid starts) keep their order.
+    COleDateTime invalid;
+    invalid.SetStatus(COleDateTime::invalid);
+    const std::vector<CTimetableEntry> entries = {
+        Entry(2, COleDateTime(2024, 9, 2, 8, 0, 0)),  Entry(9, COleDateTime(2024, 9, 2, 10, 0, 0)),
+        Entry(1, invalid),                            Entry(2, COleDateTime(2024, 9, 2, 10, 0, 20)),
+        Entry(3, COleDateTime(2024, 9, 2, 10, 0, 0)), Entry(1, COleDateTime(2024, 9, 2, 10, 0, 0)),
+        Entry(2, COleDateTime(2024, 9, 2, 10, 0, 0)), Entry(8, COleDateTime(2024, 9, 2, 10, 0, 0)),
+        Entry(2, invalid),                            Entry(1, COleDateTime(2024, 9, 2, 10, 1, 0)),
+    };
+    std::vector<std::size_t> expected(entries.size());
+    std::iota(expected.begin(), expected.end(), std::size_t{0});
+    const LessEntryByStartAndName less(m_data);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](std::size_t a, std::size_t b) { return less(entries[a], entries[b]); });
+    EXPECT_EQ(OrderEntriesByStartAndName(m_data, entries), expected);
 }
 
 TEST_F(EntryOrder, IsAStrictWeakOrderEvenForNearbyStarts) {

@@ -37,13 +37,29 @@ protected:
             if (pick(6) == 0) entry.m_arrRooms.push_back(12 + pick(5));
             if (pick(8) == 0) entry.m_arrPairs.push_back({12 + pick(5), 6 + pick(6)});
         }
+        // Rarer shapes: an activity held at an outside location, an entry that runs backwards,
+        // a room claimed only as the default room of a class standing in, next to an activity
+        // that books it; chime sets that the activities of an entity share or not.
+        Activity(103).m_strLocation = L"Gym & pool";
+        AddEntry(104, 1, 10, 0, -30);
+        Entity(1).m_nDefaultPlace = 0;
+        Entity(2).m_nDefaultPlace = 13;
+        AddActivity(112, {1, 6});
+        Entry(AddEntry(112, 0, 9, 0, 60)).m_arrReplacements.push_back(Replacement(2));
+        AddActivity(113, {3, 7}, {13});
+        AddEntry(113, 0, 9, 30, 60);
+        for (CActivity& activity : m_data.m_arrActivities) {
+            activity.m_nChimeSet = pick(4) == 0 ? 1 + pick(2) : 0;
+            activity.m_nDerivedChimeSet = pick(2);
+        }
     }
 };
 
 TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
     const CPlanIndex index(m_data);
     int takingPart = 0;
-    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+    for (std::size_t position = 0; position < m_data.m_arrEntries.size(); ++position) {
+        const CTimetableEntry& entry = m_data.m_arrEntries[position];
         for (const CEntity& entity : m_data.m_arrEntities) {
             const bool takes = entity.TakesPartIn(m_data, entry);
             takingPart += takes;
@@ -52,7 +68,19 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
             ASSERT_EQ(entity.TakesPartDuring(m_data, entry, &index), entity.TakesPartDuring(m_data, entry));
             ASSERT_EQ(entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity, &index),
                       entity.IsReplacedOut(m_data, entry.m_dtStart, entry.GetEndTime(), entry.m_nActivity));
+            for (int group : {0, 1}) {
+                ASSERT_EQ(entry.GetMaxEndDistance(m_data, entity.m_nId, group, &index),
+                          entry.GetMaxEndDistance(m_data, entity.m_nId, group))
+                    << entity.m_nId;
+                ASSERT_EQ(entry.GetMaxStartDistance(m_data, entity.m_nId, group, &index),
+                          entry.GetMaxStartDistance(m_data, entity.m_nId, group))
+                    << entity.m_nId;
+            }
             if (entity.m_nType != 4) continue;
+            if (entry.GetRoomRole(m_data, entity.m_nId) != 0) {
+                const CPlanIndex::Positions& withRole = index.EntriesWithRoomRole(entity.m_nId);
+                ASSERT_TRUE(std::binary_search(withRole.begin(), withRole.end(), position)) << entity.m_nId;
+            }
             ASSERT_EQ(entry.GetBestRoomRoleElsewhere(m_data, entity.m_nId, &index),
                       entry.GetBestRoomRoleElsewhere(m_data, entity.m_nId));
             ASSERT_EQ(entry.IsRoomTakenElsewhere(m_data, entity.m_nId, &index),
@@ -61,6 +89,9 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
         }
     }
     EXPECT_GT(takingPart, 70);  // the plan is not trivially empty
+    for (const CEntity& entity : m_data.m_arrEntities)
+        EXPECT_EQ(m_data.GetEntityChimeSetId(entity.m_nId, &index), m_data.GetEntityChimeSetId(entity.m_nId))
+            << entity.m_nId;
 }
 
 // The placement tests and the time figures take the index's short cuts; they must answer as
@@ -114,6 +145,7 @@ TEST_F(RulesWithIndex, PlacementAndTimeFiguresMatchTheFullWalk) {
         ASSERT_EQ(entity.SumActivityTime(m_data, &index).Total(), entity.SumActivityTime(m_data).Total()) << entity.m_nId;
         // The item list holds an item for every entry the entity takes part in.
         entity.RebuildItems(m_data);
+        ASSERT_EQ(entity.SumItemTime(m_data, &index).m_tsGrouped, entity.SumItemTime(m_data).m_tsGrouped) << entity.m_nId;
         std::vector<std::uint64_t> items, expected;
         for (const CEntityItem& item : entity.m_arrItems) items.push_back(item.m_nEntry);
         for (const CTimetableEntry& entry : m_data.m_arrEntries)
