@@ -1,6 +1,6 @@
 // The board page base: the board beside the main control by its mode, refills of a pinned
 // board, and closing.
-#include "reports/my_display.h"
+#include "frame/my_display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/my_display.h"
+#include "frame/my_display.h"
 
 #include "frame/my_view.h"
 #include "platform/core/window_styles.h"

@@ -4,7 +4,7 @@
 // by its mode and closes it when the board's close button is clicked.
 #include "frame/frame_page.h"
 #include "platform/ui/image_list.h"
-#include "reports/wnd_board.h"
+#include "frame/wnd_board.h"
 
 class CMyDisplay : public CFramePage {
 public:

@@ -1,6 +1,6 @@
 // The entity board: populating groups and check boxes, and the drag protocol towards its drop
 // target, seen by a target that records what reaches it.
-#include "reports/wnd_board.h"
+#include "frame/wnd_board.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reports/wnd_board.h"
+#include "frame/wnd_board.h"
 
 #include <algorithm>
 
