@@ -13,6 +13,7 @@
 #include "controls/option_tree_item_combo_box.h"
 #include "controls/option_tree_item_edit.h"
 #include "controls/option_tree_item_radio.h"
+#include "dialog_picture.h"
 #include "dialog_steps.h"
 #include "dialogs/activity_group_dlg.h"
 #include "dialogs/chime_dlg.h"
@@ -143,6 +144,7 @@ TEST_F(InstalledDialogsTest, EditingTheCurrentCardWritesTheEntityAndChecksThePla
     MarkProblems();
     Command<CContactsDlg>(ID_CONTACTS_EDIT, [](CContactsDlg& dlg) {
         EnterText(dlg, dlg.m_pCompany, L"Northside");
+        SavePng(GrabWindow(&dlg), "contacts_page_edit_teacher.png");
         PressButton(dlg, IDOK);
     });
     EXPECT_EQ(Data().FindEntity(id)->m_strCompany, L"Northside");
