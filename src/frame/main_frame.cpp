@@ -359,7 +359,19 @@ void CMainFrame::OnLButtonUp(UINT nFlags, CPoint point) {
 
 // Command routing ----------------------------------------------------------------------------
 
+void CMainFrame::SetWorkerRunning(BOOL running) {
+    if (running == m_bWorkerRunning) return;
+    m_bWorkerRunning = running;
+    if (!m_wndTabCtrl.GetSafeHwnd()) return;
+    if (running)
+        m_wndTabCtrl.LockWindowUpdate();
+    else
+        m_wndTabCtrl.UnlockWindowUpdate();
+}
+
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    // The commands keep their states until the run has ended.
+    if (m_bWorkerRunning && nCode == CN_UPDATE_COMMAND_UI) return TRUE;
     if (m_bCreated) {
         const int tab = GetCurrentTabIndex();
         if (tab >= 0 && m_pages[tab] && m_pages[tab]->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;

@@ -61,8 +61,10 @@ public:
     // The tab control's look by the TabStyle setting; the explorer bar's look by its setting.
     void ApplyTabStyle(int style);
     void ApplyExplorerBarStyle(int style);
-    // The solver's worker changes the document while it runs: no prompt may touch it then.
-    void SetWorkerRunning(BOOL running) { m_bWorkerRunning = running; }
+    // The solver's worker changes the document while it runs: no prompt may touch it then, the
+    // pages keep the picture they had and no command state is asked of them (both would read the
+    // records the worker writes).
+    void SetWorkerRunning(BOOL running);
     BOOL IsWorkerRunning() const { return m_bWorkerRunning; }
 
     // Lists the document's problems in the message panel and shows or hides it.

@@ -8,25 +8,39 @@
 #include "frame/main_frame_host.h"
 #include "frame_fixture.h"
 #include "model/page_content.h"
+#include "platform/ui/cmd_ui_state.h"
+#include "platform/ui/client_dc.h"
 #include "platform/ui/message_map.h"
 
 namespace {
 
 std::vector<std::string> g_log;
+// What reads the document besides the updates: paints and command states.
+std::vector<std::string> g_readLog;
 
-// A page that writes what reaches it into the log, and handles command 40000.
+// A page that writes what reaches it into the logs, and handles command 40000.
 class CLogPage : public CFramePage {
 public:
     explicit CLogPage(std::string name) : m_name(std::move(name)) {}
     void Update(int kind) override { g_log.push_back(m_name + std::to_string(kind)); }
     void OnCommand40000() { g_log.push_back(m_name + " command"); }
+    void OnUpdate40000(CCmdUI* cmdUI) {
+        g_readLog.push_back(m_name + " state");
+        cmdUI->Enable(TRUE);
+    }
+    void OnPaint() {
+        g_readLog.push_back(m_name + " paint");
+        CPaintDC dc(this);
+    }
     DECLARE_MESSAGE_MAP()
 
 private:
     std::string m_name;
 };
 BEGIN_MESSAGE_MAP(CLogPage, CFramePage)
+    ON_WM_PAINT()
     ON_COMMAND(40000, &CLogPage::OnCommand40000)
+    ON_UPDATE_COMMAND_UI(40000, &CLogPage::OnUpdate40000)
 END_MESSAGE_MAP()
 
 class BroadcastTest : public FrameTest {
@@ -79,6 +93,26 @@ TEST_F(BroadcastTest, EachKindReachesItsPagesInItsOrderAndThenTitleAndStatus) {
 TEST_F(BroadcastTest, ACommandGoesToTheSelectedPageFirst) {
     frame->SendMessage(WM_COMMAND, 40000, 0);
     EXPECT_EQ(g_log, std::vector<std::string>{"contacts command"});
+}
+
+// While the solver's worker writes the plan, the pages are neither painted nor asked for their
+// command states; what was held back follows when the run has ended.
+TEST_F(BroadcastTest, WhileTheWorkerRunsThePagesAreNotPaintedNorAskedForCommandStates) {
+    CWnd* page = frame->FindPage(kPageContacts);
+    ASSERT_NE(page, nullptr);
+    frame->SetWorkerRunning(TRUE);
+    g_readLog.clear();
+    page->Invalidate();
+    vorn_test::ProcessEvents();
+    page->UpdateWindow();
+    frame->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    CCmdUIState::IsEnabled(frame, 40000);
+    EXPECT_TRUE(g_readLog.empty());
+
+    frame->SetWorkerRunning(FALSE);
+    page->UpdateWindow();
+    EXPECT_TRUE(CCmdUIState::IsEnabled(frame, 40000));
+    EXPECT_EQ(g_readLog, (std::vector<std::string>{"contacts paint", "contacts state"}));
 }
 
 TEST_F(FrameTest, TheStatusTextIsFormattedWithoutLimitAndComesBackWhenAMenuCloses) {

@@ -1,4 +1,6 @@
 // What the end of the solver wizard does to the document, and the placement pass.
+#include <string>
+
 #include "../solver_engine/solver_fixture.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -49,21 +51,56 @@ TEST_F(SolverConclusionTest, ThePlacementPassLeavesOutOnlyTheRunsClashingPlaceme
     }
 }
 
-TEST_F(SolverConclusionTest, AGeneticResultOverItsLimitsIsRolledBackWithAMessage) {
-    struct Case {
-        bool apply;
-        UINT message;
-    };
-    for (const Case c : {Case{false, IDS_SOLVER_OVER_LIMITS_ROLLED_BACK}}) {
-        PlanWithOneClash();
-        m_data.m_nMode = 1;
-        m_data.SaveUndo();
-        ConcludeSolverWizard(m_data, true, c.apply);
+// A genetic result is rolled back, with the message that says why, when too many entities are
+// over their limits: 50 or more with the apply box set, any without it.
+struct LimitCase {
+    bool apply;
+    int over;
+    UINT message;  // 0: kept
+};
+
+class SolverLimits : public SolverConclusionTest, public ::testing::WithParamInterface<LimitCase> {
+protected:
+    // n teachers, each with two lessons at the same hour: each one is over its limit.
+    void PlanWithTeachersOverTheirLimits(int n) {
+        for (int k = 0; k < n; ++k) {
+            AddEntity(1 + k, 1);
+            AddActivity(100 + 2 * k, {1 + k}, 1);
+            AddActivity(101 + 2 * k, {1 + k}, 1);
+            AddEntry(100 + 2 * k, 0, 8);
+            AddEntry(101 + 2 * k, 0, 8, 60, 2);
+        }
+    }
+};
+
+TEST_P(SolverLimits, AGeneticResultIsKeptOnlyWithinItsLimits) {
+    const LimitCase c = GetParam();
+    PlanWithTeachersOverTheirLimits(c.over);
+    m_data.m_nMode = 1;
+    m_data.SaveUndo();
+    m_data.m_arrEntities.front().m_strName = L"renamed by the run";
+    ConcludeSolverWizard(m_data, true, c.apply);
+    const bool kept = m_data.m_arrEntities.front().m_strName == L"renamed by the run";
+    if (c.message) {
         ASSERT_EQ(m_answerer.m_asked.size(), 1u);
         EXPECT_EQ(m_answerer.m_asked.front(), LoadResString(c.message));
+        EXPECT_FALSE(kept) << "rolled back";
         EXPECT_FALSE(m_data.HasUndoSnapshot());
+    } else {
+        EXPECT_TRUE(m_answerer.m_asked.empty());
+        EXPECT_TRUE(kept);
+        EXPECT_TRUE(m_data.HasUndoSnapshot()) << "one Undo takes back the run";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Conclusion, SolverLimits,
+                         ::testing::Values(LimitCase{false, 1, IDS_SOLVER_OVER_LIMITS_ROLLED_BACK},
+                                           LimitCase{true, 50, IDS_SOLVER_TOO_MANY_OVER_LIMITS},
+                                           LimitCase{true, 49, 0}),
+                         [](const auto& info) {
+                             return std::string(info.param.apply ? "ApplyBox" : "NoApplyBox") +
+                                    std::to_string(info.param.over) + "OverLimits";
+                         });
 
 TEST_F(SolverConclusionTest, AGeneticResultWithinItsLimitsIsKeptAndPlaced) {
     PlanWithOneClash();

@@ -1,9 +1,12 @@
 // The solver wizard driven page by page as a user does, in each mode, on a plan with open
 // entries: a run to its end, a run the user stops, Finish and Cancel, and a wizard that cannot
 // be ended while its worker runs.
+#include <functional>
 #include <string>
 
+#include <QApplication>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include "../solver_engine/solver_fixture.h"
@@ -15,6 +18,7 @@
 #include "controls/option_tree_item_spinner.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/win_app.h"
+#include "platform/ui/window_record.h"
 #include "resource_ids.h"
 #include "solver/solver_wizard_launch.h"
 #include "solver/solver_wzd_dlg.h"
@@ -45,11 +49,46 @@ protected:
         m_wizard = std::make_unique<CSolverWzdDlg>(m_data);
         ASSERT_TRUE(m_wizard->Create(IDD_SOLVER_WIZARD, nullptr));
         m_wizard->ShowWindow(SW_SHOW);
+        m_dlg = m_wizard.get();
         vorn_test::ProcessEvents();
+    }
+    // RunSolverWizard itself: the user's steps run on the modal wizard inside its loop, and a
+    // wizard they leave open is stopped and cancelled.
+    void RunModal(const std::function<void()>& steps) {
+        QTimer user, watchdog;
+        int tries = 0;
+        user.setInterval(10);
+        watchdog.setSingleShot(true);
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            m_dlg = ShownWizard();
+            if (!m_dlg && ++tries < 500) return;
+            user.stop();
+            ASSERT_NE(m_dlg, nullptr);
+            steps();
+            EndIfOpen();
+        });
+        QObject::connect(&watchdog, &QTimer::timeout, [&] { EndIfOpen(); });
+        user.start();
+        watchdog.start(60000);
+        RunSolverWizard(m_data, nullptr);
+        m_dlg = nullptr;
+    }
+    static CSolverWzdDlg* ShownWizard() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                if (auto* wizard = dynamic_cast<CSolverWzdDlg*>(CWnd::FromHandlePermanent(vorn_ui::RecordOfWidget(top))))
+                    return wizard;
+        return nullptr;
+    }
+    void EndIfOpen() {
+        CSolverWzdDlg* wizard = ShownWizard();
+        if (!wizard || wizard->IsEnding()) return;
+        wizard->m_solver.StopAndJoin();
+        wizard->EndDialog(IDCANCEL);
     }
     void Conclude(bool finished) {
         if (!finished) m_before.RestoreTo(m_data);
-        ConcludeSolverWizard(m_data, finished, finished && m_wizard->GetApplyFlag());
+        ConcludeSolverWizard(m_data, finished, finished && m_dlg->GetApplyFlag());
     }
     bool Enabled(CWnd* parent, UINT id) const { return parent->GetDlgItem(id)->IsWindowEnabled() != FALSE; }
     void Press(CWnd* parent, UINT id) {
@@ -63,32 +102,32 @@ protected:
     }
     // Welcome -> parameters (mode, limit) -> filter -> run page.
     void GoToRunPage(int mode, int limit) {
-        Press(m_wizard.get(), ID_WIZNEXT);
-        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_params);
-        m_wizard->m_params.m_pMode->SetCheckedIndex(mode);
-        m_wizard->m_params.m_pPopulation->SetCheckedIndex(0);
-        m_wizard->m_params.m_pLimit->SetIntText(limit);
-        Press(m_wizard.get(), ID_WIZNEXT);
-        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_filter);
-        Press(m_wizard.get(), ID_WIZNEXT);
-        ASSERT_EQ(m_wizard->GetActivePage(), &m_wizard->m_solver);
+        Press(m_dlg, ID_WIZNEXT);
+        ASSERT_EQ(m_dlg->GetActivePage(), &m_dlg->m_params);
+        m_dlg->m_params.m_pMode->SetCheckedIndex(mode);
+        m_dlg->m_params.m_pPopulation->SetCheckedIndex(0);
+        m_dlg->m_params.m_pLimit->SetIntText(limit);
+        Press(m_dlg, ID_WIZNEXT);
+        ASSERT_EQ(m_dlg->GetActivePage(), &m_dlg->m_filter);
+        Press(m_dlg, ID_WIZNEXT);
+        ASSERT_EQ(m_dlg->GetActivePage(), &m_dlg->m_solver);
     }
-    void Start() { Press(&m_wizard->m_solver, 12325); }
+    void Start() { Press(&m_dlg->m_solver, 12325); }
     // Handles events until the summary page shows (the run has ended).
     bool WaitForSummary() {
-        for (int k = 0; k < 3000 && m_wizard->GetActivePage() != &m_wizard->m_summary; ++k) vorn_test::ProcessEvents(10);
-        return m_wizard->GetActivePage() == &m_wizard->m_summary;
+        for (int k = 0; k < 3000 && m_dlg->GetActivePage() != &m_dlg->m_summary; ++k) vorn_test::ProcessEvents(10);
+        return m_dlg->GetActivePage() == &m_dlg->m_summary;
     }
     // The wizard as the user sees it, children included.
     void SavePicture(const char* name) {
         vorn_test::ProcessEvents();
-        m_wizard->UpdateWindow();
-        m_wizard->GetWidget()->grab().toImage().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()),
+        m_dlg->UpdateWindow();
+        m_dlg->GetWidget()->grab().toImage().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()),
                                                      "PNG");
     }
     std::vector<CString> LogLines() {
         std::vector<CString> lines;
-        CListBox& log = m_wizard->m_solver.m_log;
+        CListBox& log = m_dlg->m_solver.m_log;
         for (int k = 0; k < log.GetCount(); ++k) {
             CString line;
             log.GetText(k, line);
@@ -124,6 +163,7 @@ protected:
     CScriptedAnswerer m_answerer;
     CSolverSettings m_before;
     std::unique_ptr<CSolverWzdDlg> m_wizard;
+    CSolverWzdDlg* m_dlg = nullptr;  // the wizard the steps drive: opened modeless, or found modal
 };
 
 struct ModeCase {
@@ -139,19 +179,19 @@ TEST_P(SolverWizardModes, ARunToItsEndIsKeptByFinish) {
     ASSERT_EQ(CountUnplaced(), 3);
     Open();
     GoToRunPage(GetParam().mode, GetParam().limit);
-    EXPECT_FALSE(Enabled(m_wizard.get(), ID_WIZNEXT));
+    EXPECT_FALSE(Enabled(m_dlg, ID_WIZNEXT));
     Start();
     ASSERT_TRUE(WaitForSummary());
-    EXPECT_FALSE(m_wizard->m_solver.HasWorker());
+    EXPECT_FALSE(m_dlg->m_solver.HasWorker());
     EXPECT_TRUE(Logged(IDS_SOLVER_PREPARATION_STARTED)) << "the preparation's lines are in the log";
     EXPECT_TRUE(Logged(GetParam().mode == 0 ? IDS_SOLVER_SEARCH_STARTED : IDS_SOLVER_GENETIC_STARTED))
         << "and the worker's";
     EXPECT_EQ(m_data.m_nMode, GetParam().mode);
-    EXPECT_TRUE(Enabled(m_wizard.get(), ID_WIZFINISH));
-    EXPECT_TRUE(Enabled(m_wizard.get(), IDCANCEL));
+    EXPECT_TRUE(Enabled(m_dlg, ID_WIZFINISH));
+    EXPECT_TRUE(Enabled(m_dlg, IDCANCEL));
 
     m_host.m_calls.clear();
-    Press(m_wizard.get(), ID_WIZFINISH);
+    Press(m_dlg, ID_WIZFINISH);
     Conclude(true);
     EXPECT_EQ(CountUnplaced(), 0) << "the planted timetable has room for every open entry";
     EXPECT_EQ(m_data.m_arrEntries.size(), 72u);
@@ -174,29 +214,29 @@ TEST_F(SolverWizardTest, ARunningWizardCannotBeEndedAndAStoppedRunCanBeRolledBac
     Open();
     GoToRunPage(1, 1000);
     Start();
-    ASSERT_TRUE(m_wizard->m_solver.IsRunning());
-    for (UINT id : {ID_WIZFINISH, IDCANCEL, ID_WIZNEXT, ID_WIZBACK}) EXPECT_FALSE(Enabled(m_wizard.get(), id)) << id;
+    ASSERT_TRUE(m_dlg->m_solver.IsRunning());
+    for (UINT id : {ID_WIZFINISH, IDCANCEL, ID_WIZNEXT, ID_WIZBACK}) EXPECT_FALSE(Enabled(m_dlg, id)) << id;
 
     // Escape, the close box and Cancel's command are refused; no question is even asked.
-    vorn_test::KeyPress(m_wizard.get(), Qt::Key_Escape);
-    m_wizard->SendMessage(WM_CLOSE);
-    m_wizard->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-    m_wizard->SendMessage(WM_COMMAND, MAKEWPARAM(ID_WIZFINISH, BN_CLICKED));
+    vorn_test::KeyPress(m_dlg, Qt::Key_Escape);
+    m_dlg->SendMessage(WM_CLOSE);
+    m_dlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    m_dlg->SendMessage(WM_COMMAND, MAKEWPARAM(ID_WIZFINISH, BN_CLICKED));
     vorn_test::ProcessEvents(50);
-    EXPECT_TRUE(m_wizard->IsWindowVisible());
-    EXPECT_EQ(m_wizard->GetActivePage(), &m_wizard->m_solver);
+    EXPECT_TRUE(m_dlg->IsWindowVisible());
+    EXPECT_EQ(m_dlg->GetActivePage(), &m_dlg->m_solver);
     EXPECT_TRUE(m_answerer.m_asked.empty());
-    EXPECT_TRUE(m_wizard->m_solver.HasWorker());
+    EXPECT_TRUE(m_dlg->m_solver.HasWorker());
     SavePicture("solver_run_page_running.png");
 
-    ASSERT_TRUE(m_wizard->m_solver.IsRunning());
+    ASSERT_TRUE(m_dlg->m_solver.IsRunning());
     Start();  // the same button stops
     ASSERT_TRUE(WaitForSummary());
     EXPECT_TRUE(Logged(IDS_SOLVER_STOPPING));
-    EXPECT_TRUE(Enabled(m_wizard.get(), IDCANCEL)) << "a stopped run can be rolled back";
+    EXPECT_TRUE(Enabled(m_dlg, IDCANCEL)) << "a stopped run can be rolled back";
 
     m_answerer.m_script = {MessageAnswer::Yes};
-    Press(m_wizard.get(), IDCANCEL);
+    Press(m_dlg, IDCANCEL);
     EXPECT_EQ(m_answerer.m_asked.size(), 1u);
     Conclude(false);
     EXPECT_EQ(SavedText(), before) << "Cancel leaves the document as it was";
@@ -210,8 +250,8 @@ TEST_F(SolverWizardTest, TheParametersStartFromTheStoredValuesAndCancelKeepsThem
     m_data.m_nSolverOption = 0;
     const std::wstring before = TextAfterPlanCheck();
     Open();
-    Press(m_wizard.get(), ID_WIZNEXT);
-    CWzdPageParams& params = m_wizard->m_params;
+    Press(m_dlg, ID_WIZNEXT);
+    CWzdPageParams& params = m_dlg->m_params;
     EXPECT_EQ(params.m_pMode->GetCheckedIndex(), 2);
     EXPECT_EQ(params.m_pPopulation->GetCheckedIndex(), 2);
     int limit = 0;
@@ -221,14 +261,14 @@ TEST_F(SolverWizardTest, TheParametersStartFromTheStoredValuesAndCancelKeepsThem
     SavePicture("solver_parameters_page.png");
 
     params.m_pMode->SetCheckedIndex(0);
-    Press(m_wizard.get(), ID_WIZNEXT);
+    Press(m_dlg, ID_WIZNEXT);
     EXPECT_EQ(m_data.m_nMode, 0);
     EXPECT_EQ(m_data.m_nDuration, 77);
 
     m_answerer.m_script = {MessageAnswer::No, MessageAnswer::Yes};
-    Press(m_wizard.get(), IDCANCEL);
-    EXPECT_TRUE(m_wizard->IsWindowVisible()) << "No keeps the wizard open";
-    Press(m_wizard.get(), IDCANCEL);
+    Press(m_dlg, IDCANCEL);
+    EXPECT_TRUE(m_dlg->IsWindowVisible()) << "No keeps the wizard open";
+    Press(m_dlg, IDCANCEL);
     Conclude(false);
     EXPECT_EQ(m_data.m_nMode, 2);
     EXPECT_EQ(SavedText(), before);
@@ -238,10 +278,10 @@ TEST_F(SolverWizardTest, TheFilterPreviewLeavesTheTimetableAloneAndNextStoresThe
     PlantTimetable(4, 2, 6);
     const size_t entries = m_data.m_arrEntries.size();
     Open();
-    Press(m_wizard.get(), ID_WIZNEXT);
-    Press(m_wizard.get(), ID_WIZNEXT);
-    CWzdPageFilter& filter = m_wizard->m_filter;
-    ASSERT_EQ(m_wizard->GetActivePage(), &filter);
+    Press(m_dlg, ID_WIZNEXT);
+    Press(m_dlg, ID_WIZNEXT);
+    CWzdPageFilter& filter = m_dlg->m_filter;
+    ASSERT_EQ(m_dlg->GetActivePage(), &filter);
     EXPECT_FALSE(filter.m_list.IsWindowEnabled());
     filter.m_kind.SetCurSel(1);
     filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE), reinterpret_cast<LPARAM>(filter.m_kind.GetSafeHwnd()));
@@ -250,9 +290,41 @@ TEST_F(SolverWizardTest, TheFilterPreviewLeavesTheTimetableAloneAndNextStoresThe
     EXPECT_TRUE(filter.m_list.GetCheck(0));
     EXPECT_EQ(m_data.m_arrEntries.size(), entries) << "the preview removes no entry";
     EXPECT_EQ(CountUnplaced(), 6);
-    Press(m_wizard.get(), ID_WIZNEXT);
+    Press(m_dlg, ID_WIZNEXT);
     EXPECT_EQ(m_data.m_nSolverSelection, 1);
     EXPECT_EQ(static_cast<int>(m_data.m_arrSolverIds.size()), std::min(filter.m_list.GetItemCount(), 11));
+}
+
+// The modal wizard as the solver command runs it: a finished run is kept as one undo step.
+TEST_F(SolverWizardTest, RunSolverWizardKeepsAFinishedRunAsOneUndoStep) {
+    PlantTimetable(4, 2, 3);
+    RunModal([&] {
+        GoToRunPage(0, 50);
+        Start();
+        ASSERT_TRUE(WaitForSummary());
+        Press(m_dlg, ID_WIZFINISH);
+    });
+    EXPECT_EQ(CountUnplaced(), 0);
+    ASSERT_TRUE(m_data.HasUndoSnapshot());
+    m_data.Undo(FALSE);
+    EXPECT_EQ(CountUnplaced(), 3) << "the snapshot holds the plan before the run";
+}
+
+TEST_F(SolverWizardTest, RunSolverWizardCancelledLeavesTheDocumentAsItWas) {
+    PlantTimetable(3, 1, 2);
+    const std::wstring before = TextAfterPlanCheck();
+    RunModal([&] {
+        Press(m_dlg, ID_WIZNEXT);
+        m_dlg->m_params.m_pMode->SetCheckedIndex(1);
+        m_dlg->m_params.m_pLimit->SetIntText(9);
+        Press(m_dlg, ID_WIZNEXT);
+        ASSERT_EQ(m_data.m_nMode, 1) << "the page wrote its values";
+        m_answerer.m_script = {MessageAnswer::Yes};
+        Press(m_dlg, IDCANCEL);
+    });
+    EXPECT_EQ(m_answerer.m_asked.size(), 1u);
+    EXPECT_EQ(SavedText(), before);
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
 }
 
 }  // namespace

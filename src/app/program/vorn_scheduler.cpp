@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "app/scheduler_app.h"
+#include "dialogs/install_record_dialogs.h"
 #include "frame/wnd_contacts.h"
 
 CSchedulerApp theApp;
 
 int main(int argc, char** argv) {
+    InstallRecordDialogs();
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
     return AfxWinMain(argc, argv);
 }

@@ -110,6 +110,9 @@ void InvalidateAll(HWND h, bool erase);
 void NoteGeometry(HWND h);
 void LayoutScrollBars(HWND h);
 void DrawNonClient(HWND h, QWidget* w);
+// The window whose drawing LockWindowUpdate stopped, if any; a destroyed one holds nothing.
+HWND LockedUpdateWindow();
+void NoteUpdateLockDestroyed(HWND h);
 
 // Input
 void EnsureInputFilter();

@@ -366,6 +366,7 @@ void DestroyTree(HWND h) {
     for (HWND o : owned) ::DestroyWindow(o);
     if (QWidget* w = h->widget.data()) w->hide();
     NoteDestroyed(h);
+    NoteUpdateLockDestroyed(h);
     CallWindow(h, WM_DESTROY, 0, 0);
     std::vector<HWND> children;
     CollectChildren(h, children);
@@ -775,6 +776,13 @@ BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
 namespace {
 HWND g_lockedWindow = nullptr;
 }
+
+namespace vorn_ui {
+HWND LockedUpdateWindow() { return g_lockedWindow; }
+void NoteUpdateLockDestroyed(HWND h) {
+    if (g_lockedWindow == h) g_lockedWindow = nullptr;
+}
+}  // namespace vorn_ui
 
 BOOL LockWindowUpdate(HWND hwnd) {
     if (!RequireUiThread("LockWindowUpdate")) return FALSE;

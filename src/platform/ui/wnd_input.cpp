@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -55,21 +56,45 @@ QElapsedTimer& Clock() {
     return timer;
 }
 
-// Posted messages travel as Qt events to one receiver on the user-interface thread, which
-// keeps their order.
+// Posted messages wait in our own queue; each one wakes the receiver on the user-interface
+// thread with an empty Qt event, and the receiver takes the oldest message, so the order is
+// kept. Our lock, not the toolkit's event queue, hands a message from the posting thread to the
+// user-interface thread, so thread checkers see the hand-over. The cursor position a posted
+// message carries is kept under the same lock for posts from other threads.
 constexpr QEvent::Type kPostedMessage = static_cast<QEvent::Type>(QEvent::User + 0x57);
 
-class PostedMessageEvent : public QEvent {
-public:
-    explicit PostedMessageEvent(const MSG& m) : QEvent(kPostedMessage), msg(m) {}
-    MSG msg;
+struct PostedQueue {
+    std::mutex mutex;
+    std::deque<MSG> messages;
+    POINT cursor{0, 0};
 };
+
+PostedQueue& Posted() {
+    static PostedQueue queue;
+    return queue;
+}
+
+void SetCursorPoint(const QPoint& screen) {
+    g_cursor = POINT{screen.x(), screen.y()};
+    PostedQueue& queue = Posted();
+    std::lock_guard<std::mutex> lock(queue.mutex);
+    queue.cursor = g_cursor;
+}
 
 class Dispatcher : public QObject {
 public:
     bool event(QEvent* e) override {
-        if (e->type() != kPostedMessage) return QObject::event(e);
-        MSG msg = static_cast<PostedMessageEvent*>(e)->msg;
+        // The lock comes before the event is looked at: the posting thread made the event under it.
+        PostedQueue& queue = Posted();
+        std::unique_lock<std::mutex> lock(queue.mutex);
+        if (e->type() != kPostedMessage) {
+            lock.unlock();
+            return QObject::event(e);
+        }
+        if (queue.messages.empty()) return true;
+        MSG msg = queue.messages.front();
+        queue.messages.pop_front();
+        lock.unlock();
         if (msg.message == WM_QUIT) {
             QCoreApplication::exit(static_cast<int>(msg.wParam));
             return true;
@@ -350,7 +375,7 @@ bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
     HWND own = RecordOfWidget(receiver);
     const bool nonClient = receiver->property("vornNonClient").toBool();
     const QPoint screen = e->globalPosition().toPoint();
-    g_cursor = POINT{screen.x(), screen.y()};
+    SetCursorPoint(screen);
     UpdateModifierKeys(e->modifiers());
     UpdateButtonKeys(e->buttons());
     const HWND under = HitTest(screen);
@@ -406,7 +431,7 @@ bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
 
 bool HandleWheel(QWidget* receiver, QWheelEvent* e) {
     const QPoint screen = e->globalPosition().toPoint();
-    g_cursor = POINT{screen.x(), screen.y()};
+    SetCursorPoint(screen);
     UpdateModifierKeys(e->modifiers());
     HWND target = g_focus && IsWindowVisible(g_focus) ? g_focus : HitTest(screen);
     if (!target) target = RecordOfWidget(receiver);
@@ -612,8 +637,15 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (hwnd && !IsLive(hwnd)) return FALSE;
-    MSG msg{hwnd, message, wParam, lParam, static_cast<DWORD>(Clock().elapsed()), g_cursor};
-    QCoreApplication::postEvent(TheDispatcher(), new PostedMessageEvent(msg));
+    PostedQueue& queue = Posted();
+    QEvent* wake = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(queue.mutex);
+        queue.messages.push_back(
+            MSG{hwnd, message, wParam, lParam, static_cast<DWORD>(Clock().elapsed()), queue.cursor});
+        wake = new QEvent(kPostedMessage);
+    }
+    QCoreApplication::postEvent(TheDispatcher(), wake);
     return TRUE;
 }
 
@@ -736,7 +768,7 @@ BOOL GetCursorPos(LPPOINT point) {
 }
 
 BOOL SetCursorPos(int x, int y) {
-    g_cursor = POINT{x, y};
+    SetCursorPoint(QPoint(x, y));
     if (!IsOffscreen()) QCursor::setPos(x, y);
     return TRUE;
 }

@@ -22,6 +22,14 @@ HDC NewImageDC(QImage* image);
 
 namespace {
 
+// Whether the window is, or is inside, the window whose drawing LockWindowUpdate stopped.
+bool IsUpdateLocked(HWND h) {
+    const HWND locked = LockedUpdateWindow();
+    for (HWND w = h; w && locked; w = w->parent)
+        if (w == locked) return true;
+    return false;
+}
+
 WPARAM SizeKind(HWND h) {
     if (IsIconic(h)) return SIZE_MINIMIZED;
     if (IsZoomed(h)) return SIZE_MAXIMIZED;
@@ -116,7 +124,7 @@ void InvalidateAll(HWND h, bool erase) {
 }
 
 void RunPaintCycle(HWND h) {
-    if (!IsLive(h) || h->invalid.isEmpty() || !IsWindowVisible(h)) return;
+    if (!IsLive(h) || h->invalid.isEmpty() || !IsWindowVisible(h) || IsUpdateLocked(h)) return;
     EnsureStore(h);
     h->beganPaint = false;
     const bool ownPaint = CWindowOverlay::PaintsItself(h);

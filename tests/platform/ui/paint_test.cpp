@@ -245,6 +245,22 @@ TEST_F(PaintTest, ResizeInvalidatesTheWholeClientArea) {
     EXPECT_EQ(StorePixel(child, 149, 99), RGB(255, 0, 0));
 }
 
+// A locked window and its children are not painted, also when asked to paint at once; what was
+// invalidated meanwhile stays invalid and is painted once the lock goes.
+TEST_F(PaintTest, ALockedWindowUpdateHoldsBackPaintingUntilUnlocked) {
+    ASSERT_TRUE(host.LockWindowUpdate());
+    child.color = RGB(0, 0, 255);
+    child.MoveWindow(10, 10, 120, 90);
+    vorn_test::ProcessEvents();
+    child.UpdateWindow();
+    EXPECT_TRUE(child.log.empty());
+    host.UnlockWindowUpdate();
+    child.UpdateWindow();
+    EXPECT_EQ(std::count(child.log.begin(), child.log.end(), WM_PAINT), 1);
+    EXPECT_EQ(child.lastPaint, CRect(0, 0, 120, 90));
+    EXPECT_EQ(StorePixel(child, 115, 85), RGB(0, 0, 255));
+}
+
 TEST_F(PaintTest, XorThroughGetDcTwiceRestoresThePictureWithoutPaintMessages) {
     const QImage before = CClientDC(&child).GrabImage();
     for (int pass = 0; pass < 2; ++pass) {
