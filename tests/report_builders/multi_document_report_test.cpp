@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "model/xml_document.h"
 #include "platform/core/load_res_string.h"
 #include "report_builders/multi_document_report.h"
 #include "report_builders/report_event_filter.h"
@@ -16,22 +15,11 @@ namespace {
 class MultiDocumentReport : public ReportEventFixture {
 protected:
     MultiDocumentReport() {
-        // The week of the fixture as a dated plan: a week template keeps no absences.
-        const COleDateTimeSpan shift = COleDateTime(2024, 1, 8, 0, 0, 0) - COleDateTime(2000, 1, 3, 0, 0, 0);
-        m_data.m_dtStartDate += shift;
-        for (CTimetableEntry& entry : m_data.m_arrEntries) {
-            entry.m_dtStart += shift;
-            if (!IsUnplacedDate(entry.m_dtUnmovedStart)) entry.m_dtUnmovedStart += shift;
-        }
-        for (CEntity& entity : m_data.m_arrEntities)
-            for (CAbsence& absence : entity.m_arrAbsences) absence.m_dtStart += shift;
         AddEntity(30, 1, L"Dana").m_strCode = L"X7";
         AddAbsence(30, 0, 9, 0, 60, false);
+        MoveToDatedWeek();
         m_file = (std::filesystem::temp_directory_path() / ("multi_document_" + std::to_string(::getpid()) + ".xml")).string();
-        CXmlDocument doc;
-        m_data.WriteXml(doc);
-        int flags = CXmlDocument::kUtf16LeFile;
-        EXPECT_TRUE(CXmlDocument::WriteFileText(CString(m_file.c_str()), doc.GetDoc(), nullptr, &flags));
+        WriteDocument(m_file);
 
         // The open document: the same people, partly with other ids, one with another CODE.
         m_open.SetServices({&m_host, &m_settings, &m_answerer, nullptr});

@@ -1,5 +1,6 @@
 #include "report_event_fixture.h"
 
+#include "model/xml_document.h"
 #include "report_builders/report_event_collection.h"
 
 ReportEventFixture::ReportEventFixture() {
@@ -70,4 +71,22 @@ std::vector<CReportEvent> ReportEventFixture::OfKind(const std::vector<CReportEv
     for (const CReportEvent& event : events)
         if (event.kind == kind) found.push_back(event);
     return found;
+}
+
+void ReportEventFixture::MoveToDatedWeek() {
+    const COleDateTimeSpan shift = COleDateTime(2024, 1, 8, 0, 0, 0) - COleDateTime(2000, 1, 3, 0, 0, 0);
+    m_data.m_dtStartDate += shift;
+    for (CTimetableEntry& entry : m_data.m_arrEntries) {
+        entry.m_dtStart += shift;
+        if (!IsUnplacedDate(entry.m_dtUnmovedStart)) entry.m_dtUnmovedStart += shift;
+    }
+    for (CEntity& entity : m_data.m_arrEntities)
+        for (CAbsence& absence : entity.m_arrAbsences) absence.m_dtStart += shift;
+}
+
+void ReportEventFixture::WriteDocument(const std::string& path) {
+    CXmlDocument doc;
+    m_data.WriteXml(doc);
+    int flags = CXmlDocument::kUtf16LeFile;
+    EXPECT_TRUE(CXmlDocument::WriteFileText(CString(path.c_str()), doc.GetDoc(), nullptr, &flags));
 }

@@ -19,6 +19,11 @@ public:
     CAbsence& AddAbsence(int entity, int day, int hour, int minute, int minutes, bool wholeDay,
                          const wchar_t* category = L"", const wchar_t* fund = L"");
     std::vector<CReportEvent> Collect() const;
+    // Moves the plan with its entries and absences to the week of Monday 8 January 2024: a dated
+    // plan, whose file keeps absences and stand-ins.
+    void MoveToDatedWeek();
+    // Writes the document to the file in the program's format.
+    void WriteDocument(const std::string& path);
     // The events of the kind, in list order.
     static std::vector<CReportEvent> OfKind(const std::vector<CReportEvent>& events, int kind);
 };
