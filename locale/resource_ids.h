@@ -1002,6 +1002,7 @@
 #define IDD_WZD_REPORT_DAYS             269
 #define IDD_WZD_REPORT_FILTER           270
 #define IDD_WZD_EVENTS                  283
+#define IDB_EVENT_KINDS                 288
 #define IDS_EVENT_KIND_REPLACEMENT      60537
 #define IDS_EVENT_KIND_EXTENDING        60514
 #define IDS_EVENT_KIND_ABSENCE          60538

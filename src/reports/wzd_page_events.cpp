@@ -46,7 +46,7 @@ BOOL CWzdPageEvents::OnInitDialog() {
     m_list.SubclassDlgItem(kListId, this);
     if (CWnd* title = GetDlgItem(kTitleId)) title->SetFont(&m_titleFont);
     CBitmap bitmap;
-    if (m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 10, 1) && bitmap.LoadBitmap(IDB_ENTITY_TYPES))
+    if (m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 10, 1) && bitmap.LoadBitmap(IDB_EVENT_KINDS))
         m_images.Add(&bitmap, RGB(255, 0, 255));
     m_list.SetImageList(&m_images, LVSIL_SMALL);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
