@@ -1,12 +1,15 @@
 #include "report_builders/multi_document_report.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "model/entity.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 #include "report_builders/report_event.h"
+#include "report_builders/report_event_collection.h"
 #include "report_builders/report_event_filter.h"
 #include "report_builders/report_event_orders.h"
 #include "report_builders/report_markup.h"
@@ -26,15 +29,20 @@ COleDateTimeSpan WorkingDayLength(const CScheduleData& store, const CEntity& ent
     return COleDateTimeSpan(static_cast<double>(std::max<__time64_t>(seconds, 0) / 60) / 1440.0);
 }
 
-void CollectReplacements(const CScheduleData& data, const CScheduleData& store, const CEntity& person, int storeId,
-                         std::vector<CReportEvent>& events) {
+// The stand-ins of the persons in one walk over the timetable; persons maps an id of the store to
+// the person of the open document.
+void CollectReplacements(const CScheduleData& data, const CScheduleData& store,
+                         const std::unordered_map<int, const CEntity*>& persons, std::vector<CReportEvent>& events) {
+    const CPlanIndex index(store);
     for (const CTimetableEntry& entry : store.m_arrEntries) {
         for (const CReplacement& record : entry.m_arrReplacements) {
-            if (record.m_nEntity != storeId) continue;
+            const auto found = persons.find(record.m_nEntity);
+            if (found == persons.end()) continue;
+            const CEntity& person = *found->second;
             const auto activity = store.FindActivity(entry.m_nActivity);
             if (activity == store.m_arrActivities.end()) continue;
             CReportEvent event;
-            event.kind = record.m_bExtending && store.IsEntityBusyDuring(storeId, entry)
+            event.kind = record.m_bExtending && IsEntityBusyDuring(store, index, record.m_nEntity, entry)
                              ? CReportEvent::kExtendingReplacement
                              : CReportEvent::kReplacement;
             event.entityId = person.m_nId;
@@ -152,15 +160,16 @@ bool CollectMultiDocumentEvents(const CScheduleData& data, const CReportFilter& 
     store.SetServices({&data.Host(), &data.Settings(), &data.Answerer(), &data.Clipboard()});
     if (!store.Load(path, FALSE)) return false;
     if (store.m_arrEntities.empty()) return true;
+    std::unordered_map<int, const CEntity*> persons;
     for (int id : filter.entityIds) {
         const auto person = data.FindEntity(id);
         if (person == data.m_arrEntities.end()) continue;
         const int storeId = FindPersonByNameAndCode(store, person->m_strName, person->m_strCode);
         const auto entity = store.FindEntity(storeId);
-        if (entity == store.m_arrEntities.end()) continue;
-        CollectReplacements(data, store, *person, storeId, events);
+        if (entity == store.m_arrEntities.end() || !persons.emplace(storeId, &*person).second) continue;
         CollectAbsences(store, *person, *entity, events);
     }
+    CollectReplacements(data, store, persons, events);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/description_texts.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -13,8 +14,8 @@
 namespace {
 
 // The fields every event of an entry shares.
-CReportEvent EntryEvent(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity,
-                        int kind, int entityId) {
+CReportEvent EntryEvent(const CScheduleData& data, const CPlanIndex& index, const CTimetableEntry& entry,
+                        const CActivity& activity, int kind, int entityId) {
     CReportEvent event;
     event.kind = kind;
     event.entityId = entityId;
@@ -24,17 +25,18 @@ CReportEvent EntryEvent(const CScheduleData& data, const CTimetableEntry& entry,
     event.length = entry.m_tsLength;
     CActivity copy = activity;  // the text sorts the members of the activity it is given
     event.text = FormatActivityWithMembers(data, copy);
-    event.rooms = entry.FormatRoomsText(data, entityId);
+    event.rooms = BuildEntryRoomsText(data, entry, entityId, false, &index);
     event.dayTitle = data.FormatDayTitle(data.GetDayIndex(entry.m_dtStart));
     return event;
 }
 
-void CollectEntryEvents(const CScheduleData& data, const CTimetableEntry& entry, std::vector<CReportEvent>& events) {
+void CollectEntryEvents(const CScheduleData& data, const CPlanIndex& index, const CTimetableEntry& entry,
+                        std::vector<CReportEvent>& events) {
     const auto activity = data.FindActivity(entry.m_nActivity);
     if (activity == data.m_arrActivities.end()) return;
     for (const CReplacement& record : entry.m_arrReplacements) {
-        const bool extending = record.m_bExtending && data.IsEntityBusyDuring(record.m_nEntity, entry);
-        CReportEvent event = EntryEvent(data, entry, *activity,
+        const bool extending = record.m_bExtending && IsEntityBusyDuring(data, index, record.m_nEntity, entry);
+        CReportEvent event = EntryEvent(data, index, entry, *activity,
                                         extending ? CReportEvent::kExtendingReplacement : CReportEvent::kReplacement,
                                         record.m_nEntity);
         event.secondEntityId = record.m_nReplacing;
@@ -44,8 +46,8 @@ void CollectEntryEvents(const CScheduleData& data, const CTimetableEntry& entry,
         event.whenText = entry.FormatLessonSpan(data, 60);
         events.push_back(std::move(event));
     }
-    if (entry.GetState(data) == 7) {
-        CReportEvent event = EntryEvent(data, entry, *activity, CReportEvent::kLinked, 0);
+    if (entry.IsLinkedState(data)) {
+        CReportEvent event = EntryEvent(data, index, entry, *activity, CReportEvent::kLinked, 0);
         event.whenText = entry.FormatWhenText(data, 0, 0);
         events.push_back(std::move(event));
     }
@@ -53,7 +55,7 @@ void CollectEntryEvents(const CScheduleData& data, const CTimetableEntry& entry,
         const COleDateTime& original = entry.m_dtUnmovedStart;
         const bool placedBefore = !(original.GetStatus() == COleDateTime::valid && original.GetYear() == 1970);
         CReportEvent event =
-            EntryEvent(data, entry, *activity, placedBefore ? CReportEvent::kMoved : CReportEvent::kNewlyPlaced, 0);
+            EntryEvent(data, index, entry, *activity, placedBefore ? CReportEvent::kMoved : CReportEvent::kNewlyPlaced, 0);
         event.originalStart = original;
         event.whenText = entry.FormatWhenText(data, 0, 0);
         events.push_back(std::move(event));
@@ -107,8 +109,24 @@ bool PassesFilter(const CReportEvent& event, const CReportFilter& filter) {
 
 }  // namespace
 
+bool IsEntityBusyDuring(const CScheduleData& data, const CPlanIndex& index, int entityId, const CTimetableEntry& entry) {
+    const auto entity = data.FindEntity(entityId);
+    if (entity == data.m_arrEntities.end()) return false;
+    const COleDateTime start = entry.m_dtStart, end = entry.GetEndTime();
+    CPlanIndex::Positions near;
+    index.GetEntriesNear(start, end, near);
+    for (std::size_t position : near) {
+        const CTimetableEntry& other = data.m_arrEntries[position];
+        if (other.m_bLinked || other.m_nActivity == entry.m_nActivity) continue;
+        if (IntervalsOverlap(other.m_dtStart, other.GetEndTime(), start, end) && index.TakesPartIn(*entity, other))
+            return true;
+    }
+    return false;
+}
+
 void CollectReportEvents(const CScheduleData& data, std::vector<CReportEvent>& events) {
-    for (const CTimetableEntry& entry : data.m_arrEntries) CollectEntryEvents(data, entry, events);
+    const CPlanIndex index(data);
+    for (const CTimetableEntry& entry : data.m_arrEntries) CollectEntryEvents(data, index, entry, events);
     for (const CEntity& entity : data.m_arrEntities)
         for (const CAbsence& absence : entity.m_arrAbsences) events.push_back(AbsenceEvent(data, entity, absence));
 }

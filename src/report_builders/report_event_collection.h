@@ -3,7 +3,9 @@
 // filter, as the report wizard's events page makes them.
 #include <vector>
 
+class CPlanIndex;
 class CReportEvent;
+class CTimetableEntry;
 class CReportFilter;
 class CScheduleData;
 
@@ -16,3 +18,6 @@ void CollectReportEvents(const CScheduleData& data, std::vector<CReportEvent>& e
 // fund, absences by entity, category and fund.
 void FilterReportEvents(const CScheduleData& data, const std::vector<int>& dayFlags, const CReportFilter& filter,
                         std::vector<CReportEvent>& events);
+// Whether the entity takes part in an unlinked entry of another activity that overlaps the
+// entry (CScheduleData::IsEntityBusyDuring), looked up through an index of the unchanged store.
+bool IsEntityBusyDuring(const CScheduleData& data, const CPlanIndex& index, int entityId, const CTimetableEntry& entry);
