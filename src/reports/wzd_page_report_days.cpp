@@ -29,6 +29,7 @@ CWzdPageReportDays::CWzdPageReportDays(const int* choice, CScheduleData& data, C
 
 void CWzdPageReportDays::DoDataExchange(CDataExchange* pDX) {
     CWizardPage::DoDataExchange(pDX);
+    if (!m_from.GetSafeHwnd() || !m_to.GetSafeHwnd()) return;  // the base exchanges before the pickers are bound
     if (pDX->m_bSaveAndValidate) {
         m_from.GetTime(m_dtFrom);
         m_to.GetTime(m_dtTo);
