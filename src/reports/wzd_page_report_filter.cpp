@@ -83,6 +83,8 @@ void CWzdPageReportFilter::OnSetActive() {
     AddGroup(kCategories, IDS_FILTER_GROUP_CATEGORIES, names, kCategoryImage);
     names.clear();
     m_data.CollectFunds(names);
+    // Records without a fund give blank names, which get no row: no fund at all, no group.
+    std::erase_if(names, IsBlank);
     if (!names.empty()) AddGroup(kFunds, IDS_FILTER_GROUP_FUNDS, names, kFundImage);
     if (balance) {
         names.clear();

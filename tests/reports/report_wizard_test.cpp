@@ -247,6 +247,44 @@ TEST_F(ReportWizard, PagesRebuildWhenShownAgain) {
     for (int k = 0; k < days.GetItemCount(); ++k) EXPECT_FALSE(days.GetCheck(k)) << k;
 }
 
+TEST_F(ReportWizard, WithoutFundsTheTreeHasNoFundGroupAndADoubleClickTogglesAGroup) {
+    m_data.m_arrEntries[0].m_arrReplacements[0].m_strFund.Empty();
+    Entity(kBaker).m_arrAbsences[0].m_strFund.Empty();
+    Open();
+    Choose(0);
+    m_wizard->m_days.ToggleAllDays();
+    Press(m_wizard.get(), ID_WIZNEXT);
+    CWzdPageReportFilter& filter = m_wizard->m_filter;
+    Press(&filter, 1028);
+    HTREEITEM classes = filter.m_tree.GetRootItem();
+    HTREEITEM categories = filter.m_tree.GetNextSiblingItem(classes);
+    EXPECT_EQ(filter.m_tree.GetNextSiblingItem(categories), nullptr) << "no fund group";
+    // A class row selected: the double click unticks every class; the group's own row does nothing.
+    filter.m_tree.SelectItem(filter.m_tree.GetChildItem(classes));
+    filter.ToggleSelectedGroup();
+    filter.m_tree.SelectItem(categories);
+    filter.ToggleSelectedGroup();
+    Press(m_wizard.get(), ID_WIZNEXT);
+    EXPECT_TRUE(m_page.m_filter.entityIds.empty());
+    EXPECT_EQ(filter.m_bAllEntities, 0);
+    EXPECT_EQ(filter.m_bAllCategories, 1);
+    EXPECT_EQ(filter.m_bAllFunds, 1);
+    EXPECT_EQ(m_wizard->m_eventsPage.m_list.GetItemCount(), 0)
+        << "no class ticked: no lesson, and the absences of the people not ticked go too";
+}
+
+TEST_F(ReportWizard, ChoiceThreeWithToBeforeFromAppendsNothing) {
+    Open();
+    Choose(3);
+    m_wizard->m_days.m_from.SetTime(COleDateTime(2024, 1, 10, 10, 0, 0));
+    m_wizard->m_days.m_to.SetTime(COleDateTime(2024, 1, 9, 10, 0, 0));
+    Press(m_wizard.get(), ID_WIZNEXT);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    Finish();
+    EXPECT_EQ(m_page.m_appends, 0);
+    EXPECT_EQ(m_page.m_kind, 1);
+}
+
 TEST_F(ReportWizard, EventsPagePicture) {
     Open();
     Choose(1);
