@@ -14,19 +14,12 @@ constexpr const wchar_t* kRowStart = L"<tr style=\"background-color:#e7e7ce;\">"
 constexpr const wchar_t* kValueCell = L"<td style=\"background-color:#f0f0e0;\" align=\"right\">";
 constexpr const wchar_t* kEventRow = L"<tr style=\"background-color:#f0f0e0;\">";
 
-const wchar_t* Mark(int flag) { return flag ? L"&thorn;" : L"&yacute;"; }
-
-CString MarkSpan(const CReportOptions& options, int sizeDelta, int flag) {
-    CString span;
-    span.Format(L"<span style=\"font:%dpx wingdings;\">%s</span>", options.m_fontSize + sizeDelta, Mark(flag));
-    return span;
-}
 
 CString Name(const CScheduleData& data, int id) { return EscapeHtml(GetEntityNameOf(data, id)); }
 
 CString Heading(const CReportOptions& options, const wchar_t* colours, const CString& text) {
     CString heading;
-    heading.Format(L"<h1 style=\"%s margin:0 0 0 -10px; padding:4px 15px 8px 0; color:#ffffff; %s "
+    heading.Format(L"<h1 style=\"%s margin:0 0 0 -10px; padding:4px 15px 8px 15px; color:#ffffff; %s "
                    L"font-weight:bold;\">%s</h1><br>",
                    colours, ReportFont(options, 6).GetString(), text.GetString());
     return heading;
@@ -57,14 +50,14 @@ void AppendEntityDetails(const CScheduleData& data, const CReportOptions& option
         out += LabelRow(IDS_EVENT_CATEGORY, EscapeHtml(event.category));
         out += LabelRow(IDS_REPORT_WHEN, EscapeHtml(event.text));
         if (!event.allDay) out += LabelRow(IDS_EVENT_ABSENCE_LENGTH, FormatHoursMinutes(event.length));
-        out += LabelRow(IDS_EVENT_PAID, MarkSpan(options, 2, event.paid));
-        out += LabelRow(IDS_EVENT_PAID_FUND, MarkSpan(options, 2, event.approved));
+        out += LabelRow(IDS_EVENT_PAID, FlagMarkSpan(options, 2, event.paid));
+        out += LabelRow(IDS_BALANCE_APPROVED, FlagMarkSpan(options, 2, event.approved));
         out += LabelRow(IDS_EVENT_FUND, EscapeHtml(event.fund));
         if (!event.reason.IsEmpty()) out += LabelRow(IDS_EVENT_REASON, EscapeHtml(event.reason));
     } else {
         out += LabelRow(IDS_REPORT_WHEN, EscapeHtml(event.whenText));
         out += LabelRow(IDS_LESSON, EscapeHtml(event.text) + L" " + EscapeHtml(event.rooms));
-        out += LabelRow(IDS_EVENT_PAID_FUND, MarkSpan(options, 2, event.paid) + L"&nbsp;" + EscapeHtml(event.fund));
+        out += LabelRow(IDS_EVENT_PAID_FUND, FlagMarkSpan(options, 2, event.paid) + L"&nbsp;" + EscapeHtml(event.fund));
         out += LabelRow(IDS_EVENT_LENGTH, FormatHoursMinutes(event.length));
         if (data.FindEntity(event.secondEntityId) != data.m_arrEntities.end())
             out += LabelRow(IDS_EVENT_INSTEAD_OF, Name(data, event.secondEntityId));
@@ -142,14 +135,14 @@ CString EventCells(const CScheduleData& data, const CReportOptions& options, con
     case CReportEvent::kExtendingReplacement:
         cells.Format(L"<td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td colspan=\"2\">%s</td>",
                      Name(data, event.entityId).GetString(), EscapeHtml(event.text).GetString(),
-                     EscapeHtml(event.rooms).GetString(), MarkSpan(options, 2, event.paid).GetString(),
+                     EscapeHtml(event.rooms).GetString(), FlagMarkSpan(options, 2, event.paid).GetString(),
                      EscapeHtml(event.fund).GetString(), Name(data, event.secondEntityId).GetString());
         break;
     case CReportEvent::kAbsence:
         cells.Format(L"<td>%s</td><td>%s</td><td>%s</td><td>%s</td><td>%s</td><td colspan=\"2\">%s %s</td>",
                      EscapeHtml(event.category).GetString(), Name(data, event.entityId).GetString(),
                      EscapeHtml(event.text).GetString(), EscapeHtml(event.reason).GetString(),
-                     MarkSpan(options, 0, event.paid).GetString(), MarkSpan(options, 0, event.approved).GetString(),
+                     FlagMarkSpan(options, 0, event.paid).GetString(), FlagMarkSpan(options, 0, event.approved).GetString(),
                      EscapeHtml(event.fund).GetString());
         break;
     case CReportEvent::kMoved:
@@ -183,6 +176,14 @@ bool HasLaterDay(const CScheduleData& data, const std::vector<CReportEvent>& eve
 }
 
 }  // namespace
+
+CString FlagMarkSpan(const CReportOptions& options, int sizeDelta, int flag) {
+    // Ballot boxes of the report font: the symbol fonts of other systems are not at hand here.
+    CString span;
+    span.Format(L"<span style=\"%s\">%s</span>", ReportFont(options, sizeDelta).GetString(),
+                flag ? L"&#9745;" : L"&#9746;");
+    return span;
+}
 
 void BuildEntityEventReport(const CScheduleData& data, const CReportOptions& options,
                             const std::vector<CReportEvent>& events, CString& out) {

@@ -11,6 +11,10 @@ class CReportEvent;
 class CScheduleData;
 struct CReportOptions;
 
+// A flag of an event as a ticked (set) or crossed (clear) box in the report font, sizeDelta
+// pixels larger.
+CString FlagMarkSpan(const CReportOptions& options, int sizeDelta, int flag);
+
 void BuildEntityEventReport(const CScheduleData& data, const CReportOptions& options,
                             const std::vector<CReportEvent>& events, CString& out);
 void BuildDayEventReport(const CScheduleData& data, const CReportOptions& options,

@@ -8,6 +8,7 @@
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
+#include "report_builders/event_reports.h"
 #include "report_builders/report_event.h"
 #include "report_builders/report_event_collection.h"
 #include "report_builders/report_event_filter.h"
@@ -104,12 +105,7 @@ bool PassesWindowAndFilter(const CReportEvent& event, const CReportFilter& filte
     return filter.PassesFundFilter(event.fund);
 }
 
-CString MarkCell(const CReportOptions& options, int flag) {
-    CString cell;
-    cell.Format(L"<td><span style=\"font:%dpx wingdings;\">%s</span></td>", options.m_fontSize + 2,
-                flag ? L"&thorn;" : L"&yacute;");
-    return cell;
-}
+CString MarkCell(const CReportOptions& options, int flag) { return L"<td>" + FlagMarkSpan(options, 2, flag) + L"</td>"; }
 
 CString SummaryRow(const COleDateTimeSpan& plus, const COleDateTimeSpan& minus) {
     const bool gain = WholeMinutes(minus.m_span) < WholeMinutes(plus.m_span);
@@ -128,7 +124,7 @@ void AppendPersonStart(const CScheduleData& data, const CReportOptions& options,
     const CString name = person != data.m_arrEntities.end() ? person->m_strName : CString();
     const CString code = person != data.m_arrEntities.end() ? person->m_strCode : CString();
     out.AppendFormat(L"<h1 style=\"border-bottom:#666600 6px solid; background-color:#333300; margin:0 0 0 -10px; "
-                     L"padding:4px 15px 8px 0; color:#ffffff; %s font-weight:bold;\">%s: %s %s</h1><br>",
+                     L"padding:4px 15px 8px 15px; color:#ffffff; %s font-weight:bold;\">%s: %s %s</h1><br>",
                      ReportFont(options, 6).GetString(), ResText(IDS_BALANCE_OF).GetString(),
                      EscapeHtml(name).GetString(), EscapeHtml(code).GetString());
     out.AppendFormat(L"<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"98%%\" style=\"border-color:silver; "

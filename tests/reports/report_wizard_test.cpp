@@ -3,7 +3,11 @@
 // pages; and a picture of the events page.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QWidget>
 
 #include <filesystem>
@@ -13,6 +17,8 @@
 #include "platform/core/load_res_string.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/win_app.h"
+#include "platform/ui/window_api.h"
+#include "platform/ui_web/html_view.h"
 #include "report_builders/report_event_filter.h"
 #include "report_builders/report_options.h"
 #include "reports/report_wizard.h"
@@ -30,6 +36,7 @@ public:
         CReportOptions options;
         options.m_fontName = L"DejaVu Sans";
         options.m_fontSize = 12;
+        options.m_separatePages = m_separatePages;
         return options;
     }
     CString GetFeedPath() const override { return m_feedPath; }
@@ -39,6 +46,7 @@ public:
     int m_appends = 0;
     CReportFilter m_filter;
     CString m_feedPath;
+    bool m_separatePages = false;
     int m_kind = 11;
 };
 
@@ -283,6 +291,41 @@ TEST_F(ReportWizard, ChoiceThreeWithToBeforeFromAppendsNothing) {
     Finish();
     EXPECT_EQ(m_page.m_appends, 0);
     EXPECT_EQ(m_page.m_kind, 1);
+}
+
+// The pages a report body prints on, saved as pictures build/test-pictures/<name>-<n>.png.
+int PrintToPictures(const CString& body, const char* name) {
+    CWnd frame;
+    CHtmlView view;
+    EXPECT_TRUE(frame.CreateEx(0, nullptr, L"page", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1000, 700), nullptr, 0));
+    EXPECT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1000, 700), &frame, 59648));
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(view.WriteHtml(L"<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body>" + body + L"</body></html>"),
+              S_OK);
+    const QString pdf = QString::fromStdString(vorn_test::PicturePath(name).ToUtf8()) + QStringLiteral(".pdf");
+    QFile::remove(pdf);
+    EXPECT_TRUE(view.PrintToPdf(CString(pdf.toStdWString())));
+    const QFileInfo info(pdf);
+    for (const QString& old : info.dir().entryList({info.completeBaseName() + QStringLiteral("-*.png")}))
+        QFile::remove(info.dir().filePath(old));
+    QProcess converter;
+    converter.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+                                                 pdf.chopped(4)});
+    EXPECT_TRUE(converter.waitForFinished(60000));
+    view.DestroyWindow();
+    frame.DestroyWindow();
+    return static_cast<int>(info.dir().entryList({info.completeBaseName() + QStringLiteral("-*.png")}).size());
+}
+
+TEST_F(ReportWizard, TheDayReportPrintsADayOnEachPageWhenPagesAreSeparate) {
+    m_page.m_separatePages = true;
+    Open();
+    Choose(1);
+    AllDaysNoFilter();
+    TickAllRows();
+    Finish();
+    m_wizard->DestroyWindow();
+    EXPECT_EQ(PrintToPictures(m_page.m_body, "report_wizard_days"), 3);
 }
 
 TEST_F(ReportWizard, EventsPagePicture) {
