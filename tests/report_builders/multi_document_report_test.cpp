@@ -139,6 +139,22 @@ TEST_F(MultiDocumentReport, PersonsAreMatchedByNameAndCode) {
     for (const Case& c : cases) EXPECT_EQ(FindPersonByNameAndCode(m_data, c.name, c.code), c.id) << c.name << " " << c.code;
 }
 
+TEST_F(MultiDocumentReport, AWholeDayBeyondTheDaysAnEntityKeepsCountsItsStoredLength) {
+    // Day 30 of the plan: the entity keeps no working day for it.
+    CAbsence late;
+    late.m_dtStart = COleDateTime(2024, 2, 7, 1, 0, 0);
+    late.m_tsLength = Minutes(60);
+    late.m_bWholeDay = 1;
+    Entity(kCole).m_arrAbsences.push_back(late);
+    WriteDocument(m_file);
+    CString out;
+    BuildMultiDocumentReport(m_open, Options(11, {}), m_filter, COleDateTime(2024, 2, 7, 0, 0, 0),
+                             COleDateTime(2024, 2, 7, 23, 59, 0), {File()}, out);
+    const std::vector<PersonTable> tables = Tables(out);
+    ASSERT_EQ(tables.size(), 1u);
+    EXPECT_EQ(tables[0], (PersonTable{L"Time balance of: Cole C3", 1, L"Balance: -1:00", L"1:00", L"0:00"}));
+}
+
 TEST_F(MultiDocumentReport, NoPathsGiveNothing) {
     EXPECT_TRUE(Report({}).IsEmpty());
     m_filter.entityIds.clear();
