@@ -16,4 +16,5 @@ struct CReportOptions {
     bool m_activityTotals = false;  // TTS setting: entity pages carry the time per activity
     int m_minColumnWidth = 30;      // MinColumnWidth setting, pixels
     CString m_background;           // path of the page background image; empty for none
+    bool m_separatePages = false;   // SeperatePages setting: each entity's or day's events on a page of their own
 };

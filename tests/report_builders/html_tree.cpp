@@ -10,7 +10,8 @@ const std::set<std::wstring> kRaw = {L"script", L"style"};
 
 bool DecodeEntity(const std::wstring& s, std::size_t& i, std::wstring& out) {
     static const std::pair<const wchar_t*, wchar_t> kNamed[] = {
-        {L"amp", L'&'}, {L"lt", L'<'}, {L"gt", L'>'}, {L"quot", L'"'}, {L"nbsp", L'\xA0'}};
+        {L"amp", L'&'}, {L"lt", L'<'}, {L"gt", L'>'}, {L"quot", L'"'}, {L"nbsp", L'\xA0'},
+        {L"thorn", L'\xFE'}, {L"yacute", L'\xFD'}};
     const std::size_t end = s.find(L';', i);
     if (end == std::wstring::npos || end - i > 10) return false;
     const std::wstring name = s.substr(i + 1, end - i - 1);
