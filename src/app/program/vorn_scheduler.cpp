@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "app/scheduler_app.h"
+#include "dialogs/wnd_options.h"
 #include "frame/wnd_contacts.h"
 
 CSchedulerApp theApp;
 
 int main(int argc, char** argv) {
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
     return AfxWinMain(argc, argv);
 }
