@@ -13,6 +13,7 @@
 #include "controls/option_tree_item_spinner.h"
 #include "dialogs/activity_resolve_dlg.h"
 #include "dialogs/data_import_dlg.h"
+#include "dialogs/day_schedule_dlg.h"
 #include "dialogs/strings_dlg.h"
 #include "controls/tab_ctrl_interfaces.h"
 #include "frame/explorer_bar_parts.h"
@@ -278,8 +279,9 @@ TEST_F(OptionsPageTest, TimetableImportShowsTheProgressAndAsksTheResolver) {
     EXPECT_FALSE(data.m_arrProblems.empty()) << "the lines without an activity are reported";
 }
 
-// The word lists: the dialog's list is stored and the settings written; the exchange file takes
-// them to a file and back, and a write that fails is reported.
+// The word lists: the dialog's list is stored and the settings written; the day schedule keeps
+// the lessons; the exchange file takes the lists to a file and back, and a write that fails is
+// reported.
 TEST_F(OptionsPageTest, WordListsAndTheSettingsExchangeFile) {
     Open("small-template.xml");
     app->m_arrCategories = {L"Ill"};
@@ -295,6 +297,17 @@ TEST_F(OptionsPageTest, WordListsAndTheSettingsExchangeFile) {
     std::ifstream settings(SettingsFile());
     const std::string written((std::istreambuf_iterator<char>(settings)), std::istreambuf_iterator<char>());
     EXPECT_NE(written.find("Ill;Course;"), std::string::npos);
+
+    // The day schedule: the lessons load into the dialog and come back as they were.
+    app->m_arrLessons = {L"08:00", L"!08:45 Break", L"09:00"};
+    int intervals = 0;
+    WhenModal<CDayScheduleDlg>([&](CDayScheduleDlg& dlg) {
+        intervals = static_cast<int>(dlg.m_schedule.m_model.GetCount());
+        dlg.EndDialog(IDCANCEL);
+    });
+    Run(ID_EDIT_DAY_SCHEDULE);
+    EXPECT_EQ(intervals, 2);
+    EXPECT_EQ(app->m_arrLessons, (std::vector<CString>{L"08:00", L"!08:45 Break", L"09:00"}));
 
     const std::string exported = files / "lists";
     answerer.AnswerFile(CString(exported));
