@@ -279,6 +279,38 @@ TEST_F(OptionsPageTest, TimetableImportShowsTheProgressAndAsksTheResolver) {
     EXPECT_FALSE(data.m_arrProblems.empty()) << "the lines without an activity are reported";
 }
 
+// The entity imports read the clipboard when the import dialog says so: each command creates
+// its kind of entity and reports what it found.
+TEST_F(OptionsPageTest, EntityImportsReadTheClipboard) {
+    Open("small-template.xml");
+    struct Case {
+        UINT command;
+        const wchar_t* text;
+        const wchar_t* name;
+        int type;
+    };
+    const Case cases[] = {
+        {ID_IMPORT_ENTITIES, L"Q9x\tQ Dept\n", L"Q9x", 0},
+        {ID_IMPORT_ENTITY_LIST, L"Quentin Blake\tT\n", L"Quentin Blake", 1},
+        {ID_IMPORT_ROOMS, L"Q-Lab\tAnnex\n", L"Q-Lab", 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        ASSERT_TRUE(Data().Clipboard().SetText(c.text));
+        WhenModal<CDataImportDlg>([](CDataImportDlg& dlg) {
+            CWnd* ok = dlg.GetDlgItem(IDOK);
+            CRect r;
+            ok->GetClientRect(&r);
+            vorn_test::Click(ok, r.CenterPoint());
+        });
+        Run(c.command);
+        const auto found = Data().FindEntityByName(c.name, c.type);
+        EXPECT_NE(found, Data().m_arrEntities.end());
+        ASSERT_FALSE(Data().m_arrProblems.empty());
+        EXPECT_EQ(Data().m_arrProblems.back().m_nKind, 14) << "the summary";
+    }
+}
+
 // The word lists: the dialog's list is stored and the settings written; the day schedule keeps
 // the lessons; the exchange file takes the lists to a file and back, and a write that fails is
 // reported.
