@@ -178,6 +178,7 @@ TEST_F(OptionsPageTest, ApplyMovesTheEntriesWithTheStartDate) {
     const COleDateTime firstEntry = Data().m_arrEntries.front().m_dtStart;
     page.m_pStartDate->SetTime(start + COleDateTimeSpan(14, 0, 0, 0));
     input::EnterText(page.Tree(), page.m_pHourIndex, L"2");
+    page.m_pFirstWeekday->SetCurSel(1);  // Sunday, 2 January 2000
     answerer.AnswerMessageBox(IDYES);
     Run(ID_OPTIONS_APPLY);
     EXPECT_EQ(Asked(), std::vector<CString>{Text(IDS_CONFIRM_MOVE_ENTRIES)});
@@ -185,6 +186,7 @@ TEST_F(OptionsPageTest, ApplyMovesTheEntriesWithTheStartDate) {
     EXPECT_TRUE(IsSameDay(Data().GetStartDate(), start + COleDateTimeSpan(14, 0, 0, 0)));
     EXPECT_EQ(Data().m_arrEntries.front().m_dtStart, firstEntry + COleDateTimeSpan(14, 0, 0, 0));
     EXPECT_EQ(Data().m_nHourIndex, 2);
+    EXPECT_EQ(Data().m_dtFirstWeekday, COleDateTime(2000, 1, 2, 0, 0, 0));
     Data().Undo(FALSE);
     EXPECT_EQ(Data().m_arrEntries.front().m_dtStart, firstEntry);
 }
