@@ -305,6 +305,83 @@ def mark16(colour):
     return draw
 
 
+# --- The options page's commands in the explorer bar, 16 x 16, in the order of its toolbar.
+
+def tick16(c):
+    c.line(2, 8, 6, 12, GREEN, 2)
+    c.line(6, 12, 14, 3, GREEN, 2)
+
+
+def revert16(c):
+    c.line(4, 5, 12, 5, BLUE, 2)
+    c.line(12, 5, 12, 12, BLUE, 2)
+    c.line(12, 12, 5, 12, BLUE, 2)
+    c.polygon([(1, 5), (5, 1), (5, 9)], BLUE)
+
+
+def schedule16(c):
+    c.box(2, 1, 13, 14, WHITE, DARK)
+    for y in (4, 8, 12):
+        c.line(3, y, 12, y, GREY)
+    c.fill(3, 9, 12, 11, YELLOW)
+
+
+def calendar16(c):
+    c.box(1, 2, 14, 14, WHITE, DARK)
+    c.fill(2, 3, 13, 5, RED)
+    c.fill(9, 9, 11, 11, ORANGE)
+
+
+def word_list16(colour):
+    def draw(c):
+        c.box(2, 1, 13, 14, WHITE, DARK)
+        for y in (4, 7, 10):
+            c.line(4, y, 11, y, colour)
+    return draw
+
+
+def arrow_file16(outwards):
+    def draw(c):
+        c.box(1, 1, 10, 14, WHITE, DARK)
+        c.line(4, 5, 8, 5, GREY)
+        if outwards:
+            c.line(7, 10, 14, 10, GREEN, 2)
+            c.polygon([(11, 7), (15, 10), (11, 13)], GREEN)
+        else:
+            c.line(8, 10, 15, 10, BLUE, 2)
+            c.polygon([(11, 7), (7, 10), (11, 13)], BLUE)
+    return draw
+
+
+def import16(picture):
+    def draw(c):
+        picture(c)
+        c.line(9, 15, 15, 15, GREEN, 1)
+        c.polygon([(10, 10), (15, 10), (12, 14)], GREEN)
+    return draw
+
+
+def solver16(c):
+    c.box(1, 1, 14, 14, WHITE, DARK)
+    c.fill(3, 3, 6, 6, BLUE)
+    c.fill(9, 9, 12, 12, BLUE)
+    c.line(7, 5, 9, 5, GREEN)
+    c.polygon([(10, 2), (13, 5), (10, 8)], GREEN)
+
+
+def delete16(picture):
+    def draw(c):
+        picture(c)
+        c.line(9, 9, 15, 15, RED, 2)
+        c.line(15, 9, 9, 15, RED, 2)
+    return draw
+
+
+def activity16(c):
+    c.box(1, 2, 12, 12, LIGHTBLUE, DARK)
+    c.line(3, 6, 10, 6, DARK)
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "folder_tabs.png"), 10,
@@ -322,6 +399,11 @@ def main():
           [card16(plus), card16(pencil), card16(cross), cards16, copy16, paste16, select_all16, funnel16,
            card16(lambda c: c.disc(12, 12, 3, GREY, DARK)), card16(lambda c: c.line(9, 12, 15, 12, RED, 2)),
            card16(lambda c: c.line(9, 9, 15, 15, ORANGE, 2)), room16, clock16, palette16, bell16, report16])
+    strip(os.path.join(out, "options_commands.png"), 16,
+          [tick16, revert16, schedule16, calendar16, word_list16(ORANGE), word_list16(BLUE), word_list16(GREEN),
+           word_list16(PURPLE), arrow_file16(True), arrow_file16(False), import16(group16),
+           import16(person16(GREEN)), import16(room16), import16(activity16), import16(schedule16), solver16,
+           palette16, delete16(activity16), delete16(activity16), delete16(person16(GREY)), delete16(group16)])
     strip(os.path.join(out, "panel_list_menu.png"), 16,
           [menu_list(DARK, 4), menu_list(BLUE, 1), menu_list(BLUE, 2), menu_list(BLUE, 3), menu_list(BLUE, 4),
            menu_list(GREEN, 1), menu_list(ORANGE, 1), menu_list(GREY, 1), menu_list(DARK, 4)])

@@ -1,5 +1,7 @@
 #include "dialogs/record_dialog.h"
 
+#include "dialogs/option_rows.h"
+
 #include "controls/app_document.h"
 #include "controls/key_filter.h"
 #include "controls/option_tree_item_check_box.h"
@@ -21,27 +23,6 @@ namespace {
 
 constexpr DWORD kTreeStyle = WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kTreeOptions = OT_OPTIONS_SHOWINFOWINDOW | OT_OPTIONS_SHADEEXPANDCOLUMN | OT_OPTIONS_SHADEROOTITEMS;
-constexpr DWORD kLongTextStyle = 0x10C0;  // ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN
-constexpr DWORD kTextOptionMultiLine = 0x40000;
-constexpr DWORD kCheckFrame = 0x400;
-constexpr DWORD kColourOptions = 0x40000;
-constexpr DWORD kSpinnerOptions = 0x40400;
-constexpr DWORD kImageOptions = 0x40000;
-constexpr DWORD kLongDateStyle = 4;  // DTS_LONGDATEFORMAT
-
-// The fill styles in hatch-number order: six hatches, plain, four gradients.
-struct HatchImage {
-    UINT icon;
-    UINT tip;
-};
-constexpr HatchImage kHatchImages[] = {
-    {IDI_HATCH_HORIZONTAL, IDS_DLG_HATCH_HORIZONTAL},   {IDI_HATCH_VERTICAL, IDS_DLG_HATCH_VERTICAL},
-    {IDI_HATCH_FDIAGONAL, IDS_DLG_HATCH_FALLING},         {IDI_HATCH_BDIAGONAL, IDS_DLG_HATCH_RISING},
-    {IDI_HATCH_CROSS, IDS_DLG_HATCH_CROSS},             {IDI_HATCH_DIAGCROSS, IDS_DLG_HATCH_DIAGONAL_CROSS},
-    {IDI_FILL_PLAIN, IDS_DLG_HATCH_PLAIN},             {IDI_FILL_GRADIENT_H, IDS_DLG_HATCH_GRADIENT_ACROSS},
-    {IDI_FILL_GRADIENT_V, IDS_DLG_HATCH_GRADIENT_DOWN}, {IDI_FILL_GRADIENT_H2, IDS_DLG_HATCH_MIRRORED_ACROSS},
-    {IDI_FILL_GRADIENT_V2, IDS_DLG_HATCH_MIRRORED_DOWN},
-};
 
 }  // namespace
 
@@ -109,52 +90,29 @@ BOOL CRecordDialog::PreTranslateMessage(MSG* pMsg) {
 
 CString CRecordDialog::Res(UINT id) { return LoadResString(id); }
 
-template <class Item>
-Item* CRecordDialog::Insert(COptionTreeItem* parent, const CString& label, const CString& info) {
-    auto* item = new Item;
-    m_tree.InsertItem(parent, item);
-    item->SetLabel(label);
-    item->SetInfoText(info);
-    return item;
-}
-
 COptionTreeItem* CRecordDialog::AddGroup(COptionTreeItem* parent, const CString& label, const CString& info) {
-    return Insert<COptionTreeItem>(parent, label, info);
+    return COptionRows(m_tree).AddGroup(parent, label, info);
 }
 
 COptionTreeItemEdit* CRecordDialog::AddText(COptionTreeItem* parent, const CString& label, const CString& info,
                                             const CString& value) {
-    auto* row = Insert<COptionTreeItemEdit>(parent, label, info);
-    if (row->CreateEditWindow(0, 0)) row->SetWindowText(value);
-    return row;
+    return COptionRows(m_tree).AddText(parent, label, info, value);
 }
 
 COptionTreeItemEdit* CRecordDialog::AddLongText(COptionTreeItem* parent, const CString& label, const CString& info,
                                                 const CString& value) {
-    auto* row = Insert<COptionTreeItemEdit>(parent, label, info);
-    if (row->CreateEditWindow(kLongTextStyle, kTextOptionMultiLine)) row->SetWindowText(value);
-    return row;
+    return COptionRows(m_tree).AddLongText(parent, label, info, value);
 }
 
 COptionTreeItemComboBox* CRecordDialog::AddListText(COptionTreeItem* parent, const CString& label,
                                                     const CString& info, const std::vector<CString>& list,
                                                     const CString& value, bool select) {
-    auto* row = Insert<COptionTreeItemComboBox>(parent, label, info);
-    if (!row->CreateComboWindow(0)) return row;
-    for (const CString& entry : list) row->AddString(entry);
-    // The entry that equals the value; a search by prefix could pick another one.
-    const int index = select && !value.IsEmpty() ? row->FindStringExact(-1, value) : CB_ERR;
-    if (index != CB_ERR) row->SetCurSel(index);
-    else row->SetWindowText(value);
-    return row;
+    return COptionRows(m_tree).AddListText(parent, label, info, list, value, select);
 }
 
 COptionTreeItemRadio* CRecordDialog::AddChoice(COptionTreeItem* parent, const CString& label, const CString& info,
                                                const std::vector<CString>& options, int checked) {
-    auto* row = Insert<COptionTreeItemRadio>(parent, label, info);
-    if (!row->CreateRadioWindow()) return row;
-    for (size_t k = 0; k < options.size(); ++k) row->AddOption(static_cast<int>(k) == checked, options[k]);
-    return row;
+    return COptionRows(m_tree).AddChoice(parent, label, info, options, checked);
 }
 
 COptionTreeItemRadio* CRecordDialog::AddYesNo(COptionTreeItem* parent, const CString& label, const CString& info,
@@ -164,46 +122,32 @@ COptionTreeItemRadio* CRecordDialog::AddYesNo(COptionTreeItem* parent, const CSt
 
 COptionTreeItemCheckBox* CRecordDialog::AddCheck(COptionTreeItem* parent, const CString& label, const CString& info,
                                                  BOOL checked) {
-    auto* row = Insert<COptionTreeItemCheckBox>(parent, label, info);
-    if (row->CreateCheckWindow(FALSE, kCheckFrame)) row->SetCheck(checked);
-    return row;
+    return COptionRows(m_tree).AddCheck(parent, label, info, checked);
 }
 
 COptionTreeItemColor* CRecordDialog::AddColour(COptionTreeItem* parent, const CString& label, const CString& info,
                                                COLORREF colour) {
-    auto* row = Insert<COptionTreeItemColor>(parent, label, info);
-    row->CreateColorWindow(kColourOptions, colour, 0);
-    return row;
+    return COptionRows(m_tree).AddColour(parent, label, info, colour);
 }
 
 COptionTreeItemSpinner* CRecordDialog::AddNumber(COptionTreeItem* parent, const CString& label, const CString& info,
                                                  int value, int minimum, int maximum) {
-    auto* row = Insert<COptionTreeItemSpinner>(parent, label, info);
-    row->CreateSpinnerWindow(kSpinnerOptions, value, minimum, maximum);
-    return row;
+    return COptionRows(m_tree).AddNumber(parent, label, info, value, minimum, maximum);
 }
 
 COptionTreeItemDate* CRecordDialog::AddDate(COptionTreeItem* parent, const CString& label, const CString& info,
                                             const COleDateTime& date) {
-    auto* row = Insert<COptionTreeItemDate>(parent, label, info);
-    if (row->CreateDateWindow(L"yyyy, MMM d, ddd", kLongDateStyle)) row->SetTime(date);
-    return row;
+    return COptionRows(m_tree).AddDate(parent, label, info, date);
 }
 
 COptionTreeItemImage* CRecordDialog::AddHatch(COptionTreeItem* parent, const CString& label, const CString& info,
                                               int hatch, int columns) {
-    auto* row = Insert<COptionTreeItemImage>(parent, label, info);
-    if (!row->CreateImageWindow(kImageOptions, 16, 16, columns)) return row;
-    for (const HatchImage& image : kHatchImages) row->AddImage(image.icon, Res(image.tip));
-    row->SetSelected(hatch);
-    return row;
+    return COptionRows(m_tree).AddHatch(parent, label, info, hatch, columns);
 }
 
 COptionTreeItemStatic* CRecordDialog::AddStatic(COptionTreeItem* parent, const CString& label, const CString& info,
                                                 const CString& value) {
-    auto* row = Insert<COptionTreeItemStatic>(parent, label, info);
-    row->SetStaticText(value);
-    return row;
+    return COptionRows(m_tree).AddStatic(parent, label, info, value);
 }
 
 // Values

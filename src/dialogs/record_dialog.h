@@ -119,8 +119,6 @@ protected:
     KeyFilter m_keyFilter = KeyFilter::Tree;
 
 private:
-    template <class Item>
-    Item* Insert(COptionTreeItem* parent, const CString& label, const CString& info);
     bool IsInTree(HWND hwnd) const;
 
     UINT m_treeId;

@@ -16,6 +16,12 @@ BOOL CStringsDlg::OnInitDialog() {
     if (!m_list.Create(0, CRect(0, 0, 0, 0), this, kListId) ||
         !m_bar.Create(CString(), CRect(0, 0, 0, 0), this, kBarId))
         return FALSE;
+    // A list made here would draw with the system font; it takes the dialog's, as a template
+    // control does, and so does its editor.
+    m_list.SetFont(GetFont());
+    m_list.GetEditor().SetFont(GetFont());
+    // Rows a little taller than the text, so no line touches its neighbour or the list's edge.
+    m_list.SetItemHeight(0, m_list.GetItemHeight(0) + kRowPadding);
     while (m_list.GetCount() > 0) m_list.DeleteString(0);
     for (const CString& text : *m_pStrings) m_list.AddString(text);
     SetUpButtons();

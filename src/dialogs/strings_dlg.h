@@ -16,6 +16,7 @@ class CStringsDlg : public CHoverButtonDialog {
 public:
     static constexpr UINT kListId = 1030, kBarId = 1032;
     static constexpr int kBarHeight = 24;
+    static constexpr int kRowPadding = 6;
 
     CStringsDlg(std::vector<CString>* pStrings, int storedValue, CWnd* pParentWnd);
 

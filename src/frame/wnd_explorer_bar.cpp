@@ -95,6 +95,7 @@ CFont& CWndExplorerBar::BoldFont() { return m_fontBold; }
 // Building --------------------------------------------------------------------------------------
 
 BOOL CWndExplorerBar::BuildFromMenu(UINT menuId) {
+    ++m_nBuild;
     m_arrGroups.clear();
     m_pHotItem = nullptr;
     m_pHotGroup = nullptr;
@@ -157,10 +158,20 @@ BOOL CWndExplorerBar::SetStyle(int style) {
 BOOL CWndExplorerBar::UpdateItemStates() {
     CWnd* main = AfxGetMainWnd();
     if (!main) return FALSE;
+    // Asking the route may rebuild the bar (the frame follows a changed tab then), so the commands
+    // are asked about first and the answers applied only to the groups they were asked for.
+    std::vector<UINT> commands;
+    for (const auto& group : m_arrGroups)
+        for (const auto& item : group->m_arrItems) commands.push_back(static_cast<UINT>(item->m_nCommand));
+    const int build = m_nBuild;
+    std::vector<BOOL> states;
+    for (UINT command : commands) states.push_back(CCmdUIState::IsEnabled(main, command));
+    if (build != m_nBuild) return TRUE;
     BOOL changed = FALSE;
+    size_t k = 0;
     for (auto& group : m_arrGroups)
         for (auto& item : group->m_arrItems) {
-            const BOOL on = CCmdUIState::IsEnabled(main, static_cast<UINT>(item->m_nCommand));
+            const BOOL on = states[k++];
             if (item->SetEnabled(on)) {
                 changed = TRUE;
                 if (!on && m_pHotItem == item.get()) {

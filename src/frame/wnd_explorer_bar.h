@@ -69,6 +69,7 @@ private:
     CImageList m_imlImages;
     HCURSOR m_hHand = nullptr;
     CExplorerBarItem* m_pHotItem = nullptr;
+    int m_nBuild = 0;  // counts the builds of the groups
     CExplorerBarGroup* m_pHotGroup = nullptr;
     CHtmlToolTip m_wndToolTip;
     UINT m_nMenuId = 0;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "../platform/ui/frame_picture.h"
 #include "app/scheduler_app.h"
 #include "frame/main_frame.h"
 #include "platform/core/file_system.h"
@@ -31,12 +32,6 @@ inline CString CopyInto(const TempFolder& folder, const std::string& from, const
     return CString(to);
 }
 
-// Saves a window with its children as PNG into the test pictures, as Qt shows it.
-inline void SaveWindowPicture(CWnd* wnd, const char* name) {
-    vorn_test::ProcessEvents();
-    wnd->UpdateWindow();
-    wnd->GetWidget()->grab().toImage().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()), "PNG");
-}
 
 // Runs action on the modal dialog that is open once the program opens one (polling the active
 // window), so that code that runs a modal dialog can be driven from a test.

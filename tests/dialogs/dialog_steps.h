@@ -14,6 +14,7 @@
 #include "dialogs/record_dialog.h"
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_record.h"
+#include "option_tree_input.h"
 
 struct DialogSteps {
     // The shown dialog of the class, when one is open.
@@ -85,81 +86,27 @@ struct DialogSteps {
     // Whether the dialog is still open after a step.
     static bool IsOpen(CDialog& dlg) { return dlg.m_hWnd && dlg.IsWindowVisible() && !dlg.IsEnding(); }
 
-    // A click on a row's value cell, turning the mouse wheel first while the row is out of
-    // view: the row's editor opens.
+    // The option tree's rows driven as a user drives them (option_tree_input.h).
     static void ClickValue(CRecordDialog& dlg, COptionTreeItem* row) { ClickValue(dlg.Tree(), row); }
-    static void ClickValue(COptionTree& tree, COptionTreeItem* row) {
-        ASSERT_NE(row, nullptr);
-        CRect list;
-        tree.GetList().GetClientRect(&list);
-        for (int turn = 0; turn < 50; ++turn) {
-            const int top = row->GetContentY() - tree.GetScrollPosition();
-            if (top >= 0 && top + 16 <= list.bottom) break;
-            vorn_test::Wheel(&tree.GetList(), list.CenterPoint(), top < 0 ? 120 : -120);
-        }
-        vorn_test::ProcessEvents();
-        const int x = tree.GetColumnWidth() + std::min(40, (list.right - tree.GetColumnWidth()) / 2);
-        const CPoint at(x, row->GetContentY() - tree.GetScrollPosition() + 8);
-        vorn_test::Click(&tree.GetList(), at);
-        vorn_test::ProcessEvents();
-    }
-    // A click on a group row's box opens or closes the group.
+    static void ClickValue(COptionTree& tree, COptionTreeItem* row) { option_tree_input::ClickValue(tree, row); }
     static void ClickExpandBox(CRecordDialog& dlg, COptionTreeItem* group) {
-        ASSERT_NE(group, nullptr);
-        COptionTree& tree = dlg.Tree();
-        vorn_test::Click(&tree.GetList(), CPoint(8, group->GetContentY() - tree.GetScrollPosition() + 9));
-        vorn_test::ProcessEvents();
+        option_tree_input::ClickExpandBox(dlg.Tree(), group);
     }
-    // A click on option k of an opened radio row.
     static void ClickOption(CRecordDialog& dlg, COptionTreeItem* row, int k) {
-        ClickValue(dlg, row);
-        CWnd* radio = dynamic_cast<CWnd*>(row);
-        ASSERT_NE(radio, nullptr);
-        vorn_test::Click(radio, CPoint(40, 16 * k + 8));
-        vorn_test::ProcessEvents();
+        option_tree_input::ClickOption(dlg.Tree(), row, k);
     }
-    // A tick row toggled with the space bar.
     static void ToggleTick(CRecordDialog& dlg, COptionTreeItem* row) { ToggleTick(dlg.Tree(), row); }
-    static void ToggleTick(COptionTree& tree, COptionTreeItem* row) {
-        ClickValue(tree, row);
-        Type(L" ");
-    }
-    // Keys typed into the window with the focus.
-    static void Type(const wchar_t* text) {
-        for (const wchar_t* c = text; *c; ++c) {
-            CWnd* focus = CWnd::GetFocus();
-            ASSERT_NE(focus, nullptr);
-            vorn_test::KeyPress(focus, QtKey(*c), QString(QChar(static_cast<char16_t>(*c))));
-        }
-    }
+    static void ToggleTick(COptionTree& tree, COptionTreeItem* row) { option_tree_input::ToggleTick(tree, row); }
+    static void Type(const wchar_t* text) { option_tree_input::Type(text); }
     static void Key(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        CWnd* focus = CWnd::GetFocus();
-        ASSERT_NE(focus, nullptr);
-        vorn_test::KeyPress(focus, qtKey, QString(), modifiers);
+        option_tree_input::Key(qtKey, modifiers);
     }
-    // Opens a text row, replaces its text with the typed one and leaves the row with Tab.
     static void EnterText(CRecordDialog& dlg, COptionTreeItem* row, const wchar_t* text) {
         EnterText(dlg.Tree(), row, text);
     }
     static void EnterText(COptionTree& tree, COptionTreeItem* row, const wchar_t* text) {
-        ClickValue(tree, row);
-        Key(Qt::Key_A, Qt::ControlModifier);
-        Key(Qt::Key_Delete);
-        Type(text);
-        vorn_test::ProcessEvents();
+        option_tree_input::EnterText(tree, row, text);
     }
-    static int QtKey(wchar_t c) {
-        if (c >= L'a' && c <= L'z') return Qt::Key_A + (c - L'a');
-        if (c >= L'A' && c <= L'Z') return Qt::Key_A + (c - L'A');
-        if (c >= L'0' && c <= L'9') return Qt::Key_0 + (c - L'0');
-        switch (c) {
-            case L' ': return Qt::Key_Space;
-            case L':': return Qt::Key_Colon;
-            case L'-': return Qt::Key_Minus;
-            case L'.': return Qt::Key_Period;
-            case L'\r': return Qt::Key_Return;
-            default: return Qt::Key_unknown;
-        }
-    }
+    static int QtKey(wchar_t c) { return option_tree_input::QtKey(c); }
 
 };

@@ -4,6 +4,7 @@
 
 #include "app/scheduler_app.h"
 #include "dialogs/install_record_dialogs.h"
+#include "dialogs/wnd_options.h"
 #include "frame/wnd_contacts.h"
 
 CSchedulerApp theApp;
@@ -11,5 +12,6 @@ CSchedulerApp theApp;
 int main(int argc, char** argv) {
     InstallRecordDialogs();
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
     return AfxWinMain(argc, argv);
 }
