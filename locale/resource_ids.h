@@ -996,3 +996,20 @@
 #define IDS_STRINGS_SEPARATOR_REFUSED            61561
 #define IDD_STRINGS                              249
 // ---- End of the options page's ids -------------------------------------------------------------
+
+// ---- Timetable: swaps, drag tips, timetable fragments and the side panel's lists ---------------
+#define IDS_SWAP_MARKS_PROGRESS                  60919
+#define IDS_TIP_GROUP_ACTIVITY                   60929
+#define IDS_TIP_CLASHES                          60930
+#define IDS_TIP_NOT_FREE                         60931
+#define IDS_TIP_REMARK                           60932
+#define IDS_TIP_ORIGINAL_TIME                    60933
+#define IDS_PASTE_CANNOT_PLACE                   61014
+#define IDS_PASTE_NO_ACTIVITY                    61015
+#define IDS_PASTE_REFUSED                        61580
+#define IDS_PASTE_BAD_FIELDS                     61581
+#define IDS_PASTE_OUTSIDE_PLAN                   61582
+#define IDS_PASTE_BAD_LENGTH                     61583
+#define IDS_PASTE_OUTSIDE_DAY                    61584
+#define IDS_PASTE_SHORT_NAME                     61585
+// ---- End of the timetable's swap, tip, fragment and panel ids ---------------------------------

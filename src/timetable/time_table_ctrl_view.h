@@ -19,12 +19,16 @@
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/wnd.h"
 #include "timetable/item_time.h"
+#include "timetable/swap_chooser_hook.h"
 #include "timetable/time_table_ctrl_body.h"
 #include "timetable/time_table_ctrl_header.h"
 #include "timetable/time_table_item.h"
 
 class CTimeTableCtrlTitle;
 class CBrush;
+class CPlanIndex;
+class CScheduleData;
+class CTimetableEntry;
 class CFont;
 
 // An interval of a cancelled entry that the pane's entity could take.
@@ -84,6 +88,35 @@ public:
     void GetSwapArrowPoints(CPoint& target, BOOL& hasTarget, CPoint& choice, CPoint& source, BOOL& hasSource) const;
     CPoint GetTimePoint(const COleDateTime& time) const;
 
+    // Swaps --------------------------------------------------------------------------------
+    // Marks every other item 17 (its start can be exchanged with the current item's), 18 (an
+    // exchange needs a third place) or 0. The index, when given, must describe the unchanged
+    // store; it only speeds up the walks.
+    void ComputeSwapMarks();
+    int GetSwapMark(const CTimeTableItem* x, const CTimeTableItem* w, const std::vector<COleDateTime>& freeHours,
+                    const CPlanIndex* index = nullptr) const;
+    int FindThreeWaySwap(const CTimeTableItem* x, const CTimeTableItem* w,
+                         const std::vector<COleDateTime>& freeHours, const CPlanIndex* index = nullptr) const;
+    void SwapStarts(CTimeTableItem* a, CTimeTableItem* b);
+    // x is the item dropped on, w the dragged one: 1 when the chooser was shown, 0 when no
+    // rotation or free hour was possible.
+    int ChooseSwap(CTimeTableItem* x, CTimeTableItem* w);
+    // Runs the swap chooser; without one, ChooseSwap offers nothing.
+    static SwapChooserFn s_swapChooser;
+
+    // Drag feedback and drops ------------------------------------------------------------------
+    void BuildBlockedTimes(int activityId);
+    void ClearBlockedTimes();
+    void PrepareDragFeedback(int groupFlag, int id);
+    void PrepareGroupItemFeedback(const CTimeTableItem& item, int groupId);
+    // excludedEntry: the serial of the entry left out (0 for none).
+    void BuildClashBlocks(int id, std::uint64_t excludedEntry, int groupFlag);
+    void BuildGroupClashBlocks(const CTimeTableItem& item, int groupId);
+    void DropActivity(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
+    void DropGroup(int groupId, const COleDateTime& start, const COleDateTimeSpan& length);
+    // item: the index of the item dropped on.
+    void DropOnItem(int entityId, int item);
+
     // Scrolling ----------------------------------------------------------------------------
     // Scrolls by a wheel delta (120 a notch, 10 pixels); 1 when the pane scrolled.
     int ScrollByWheel(int delta);
@@ -138,6 +171,9 @@ protected:
     void OnPaint();
     void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     LRESULT OnResetScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapPreviewOn(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapPreviewOff(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapChoice(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -145,6 +181,13 @@ private:
     void DrawItemFace(CDC* dc, const CTimeTableItem& item, const CRect& rect, COLORREF pen, COLORREF text,
                       BOOL pointerInside) const;
     CRect TimeRectInDay(const COleDateTime& start, const COleDateTimeSpan& length) const;
+    // The free hours of the current entity: one-hour steps through its day slots that it can take.
+    std::vector<COleDateTime> CollectFreeHours(const CScheduleData& data, const CPlanIndex* index) const;
+    // Whether w, x and p can rotate (w to x's start, x to p's start, p to w's start).
+    bool CanRotate(const CScheduleData& data, const CTimeTableItem& x, const CTimeTableItem& w,
+                   const CTimeTableItem& p, const COleDateTime& latestW, const CPlanIndex* index) const;
+    // Sends a drop message to the page, the owner of the control that owns the pane.
+    void TellPage(UINT message, WPARAM wParam);
     // Measures the titles of the laid-out items whose text box changed width.
     void MeasureTitles();
     void Layout();
