@@ -152,4 +152,39 @@ void BM_BlinkRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_BlinkRepaint)->Unit(benchmark::kMicrosecond);
 
+// A press on the move strip of the busiest teacher's first item: the swap marks of every other
+// item (with the free hours of the teacher as the current entity).
+void BM_SwapMarksOfAPress(benchmark::State& state) {
+    Grid grid;
+    grid.data.m_nCurrentEntity = grid.teacher;
+    CTimeTableCtrlView& pane = grid.Pane();
+    pane.SortItems();
+    const int pressed = static_cast<int>(state.range(0));
+    pane.m_arrItems[pressed].m_bSelected = 1;
+    pane.m_nCurrentItem = pressed;
+    for (auto _ : state) pane.ComputeSwapMarks();
+    int marked = 0;
+    for (const CTimeTableItem& item : pane.m_arrItems) marked += item.m_nSwapMark != 0;
+    state.counters["items"] = static_cast<double>(pane.m_arrItems.size());
+    state.counters["marked"] = marked;
+}
+BENCHMARK(BM_SwapMarksOfAPress)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The feedback set-up when the busiest teacher's first item is pressed and dragged: its clash
+// blocks, then the free time and blocked times of its activity.
+void BM_DragFeedbackSetUp(benchmark::State& state) {
+    Grid grid;
+    CTimeTableCtrlView& pane = grid.Pane();
+    pane.SortItems();
+    const CTimeTableItem& pressed = pane.m_arrItems.front();
+    for (auto _ : state) {
+        pane.BuildClashBlocks(pressed.m_nActivity, pressed.m_nSource, 0);
+        pane.ClearBlockedTimes();
+        pane.PrepareDragFeedback(0, pressed.m_nActivity);
+    }
+    state.counters["clash_blocks"] = static_cast<double>(pane.m_arrClashBlocks.size());
+    state.counters["blocked"] = static_cast<double>(pane.m_arrBlockedTimes.size());
+}
+BENCHMARK(BM_DragFeedbackSetUp)->Unit(benchmark::kMillisecond);
+
 }  // namespace
