@@ -6,6 +6,7 @@
 #include "model/time_values.h"
 #include "timetable/time_table_ctrl.h"
 #include "timetable/time_table_view_messages.h"
+#include "plan_builder.h"
 #include "timetable_test_support.h"
 
 namespace {
@@ -65,26 +66,11 @@ protected:
         AddEntry(10, At(2000, 1, 5, 8, 0), 60);
         m_data.m_nCurrentEntity = 1;
     }
-    void AddEntity(int id, int type, const wchar_t* name) {
-        CEntity entity(MakeTimeOfDay(8, 0), 5);
-        entity.m_nId = id;
-        entity.m_nType = type;
-        entity.m_strName = name;
-        m_data.m_arrEntities.push_back(entity);
-    }
+    void AddEntity(int id, int type, const wchar_t* name) { AddTestEntity(m_data, id, type, name); }
     void AddActivity(int id, const wchar_t* name, std::vector<int> members) {
-        CActivity activity;
-        activity.m_nId = id;
-        activity.m_strName = name;
-        activity.m_arrMembers = std::move(members);
-        activity.m_tsDuration = COleDateTimeSpan(0, 4, 0, 0);
-        m_data.m_arrActivities.push_back(activity);
+        AddTestActivity(m_data, id, name, std::move(members));
     }
-    void AddEntry(int activity, const COleDateTime& start, int minutes) {
-        CTimetableEntry entry(start, COleDateTimeSpan(0, 0, minutes, 0));
-        entry.m_nActivity = activity;
-        m_data.m_arrEntries.push_back(entry);
-    }
+    void AddEntry(int activity, const COleDateTime& start, int minutes) { AddTestEntry(m_data, activity, start, minutes); }
     // Shows teacher 1 and presses on the item that starts at the time.
     CTimeTableCtrlView& Show(GridHost& host, const COleDateTime& pressed) {
         host.control.SetDayRange(5, m_data.GetStartDate(), m_data.m_tDayStart);
