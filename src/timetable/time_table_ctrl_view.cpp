@@ -79,6 +79,7 @@ void CTimeTableCtrlView::ClearItems() {
     m_nSelectionMode = 0;
     m_nCurrentItem = kNone;
     m_nSwapTarget = m_nSwapChoice = m_nSwapSource = m_nDropTarget = kNone;
+    m_body.InvalidateTipIndex();
 }
 
 void CTimeTableCtrlView::SortItems() {

@@ -13,3 +13,16 @@ CActivity& AddTestActivity(CScheduleData& data, int id, const wchar_t* name, std
 std::uint64_t AddTestEntry(CScheduleData& data, int activity, const COleDateTime& start, int minutes);
 // A group with the id and name.
 void AddTestGroup(CScheduleData& data, int id, const wchar_t* name);
+
+// A dated plan of five days from Monday 2 September 2024, the day starting at 07:00. Teacher Ada
+// (1) is away on Tuesday from 13:00 to 16:00 and has no working time on Thursday. Group 7
+// ("Options") holds Choir, Drama and Chess.
+//   e1 Maths (1, 1a)  Mon 08:00    e3 Art (Ben, 1a)    Mon 10:00   e5 Choir (1, 1a)   Tue 09:00
+//   e2 Maths          Wed 08:00    e4 Music (Cy, 1b)   Mon 10:00   e6 Drama (Ben, 1b) Tue 09:00
+//                                                                  e7 Chess (Cy, 1a)  Fri 09:00
+// Entities: 1 Ada Brook (type 1), 2 1a and 3 1b (type 0), 4 Ben Cole and 5 Cy Dunn (type 1).
+// Activities: 10 Maths, 11 Art, 12 Music, 20 Choir, 21 Drama, 22 Chess. All entries last an hour.
+struct DatedTestPlan {
+    std::uint64_t e1 = 0, e2 = 0, e3 = 0, e4 = 0, e5 = 0, e6 = 0, e7 = 0;
+};
+DatedTestPlan AddDatedTestPlan(CScheduleData& data);

@@ -13,42 +13,19 @@
 #include "plan_builder.h"
 #include "timetable_test_support.h"
 
-// A dated plan of five days from Monday 2 September 2024. Teacher Ada (1) is away on Tuesday from
-// 13:00 to 16:00 and has no working time on Thursday. Group 7 holds Choir, Drama and Chess.
-//   e1 Maths (1, 1a)  Mon 08:00    e3 Art (Ben, 1a)    Mon 10:00   e5 Choir (1, 1a)   Tue 09:00
-//   e2 Maths          Wed 08:00    e4 Music (Cy, 1b)   Mon 10:00   e6 Drama (Ben, 1b) Tue 09:00
-//                                                                  e7 Chess (Cy, 1a)  Fri 09:00
+// The dated plan of plan_builder.h: teacher Ada (1) with an absence and a day off.
 class FeedbackTest : public TimetableTest {
 protected:
     void SetUp() override {
         TimetableTest::SetUp();
-        m_data.SetStartDate(At(2024, 9, 2, 0, 0));
-        m_data.m_nDays = 5;
-        m_data.m_tDayStart = MakeTimeOfDay(7, 0);
-        CEntity& ada = AddTestEntity(m_data, 1, 1, L"Ada Brook");
-        ada.m_tDayStart[3] = ada.m_tDayEnd[3] = MakeTimeOfDay(8, 0);
-        CAbsence absence;
-        absence.m_dtStart = At(2024, 9, 3, 13, 0);
-        absence.m_tsLength = COleDateTimeSpan(0, 3, 0, 0);
-        ada.m_arrAbsences.push_back(absence);
-        AddTestEntity(m_data, 2, 0, L"1a");
-        AddTestEntity(m_data, 3, 0, L"1b");
-        AddTestEntity(m_data, 4, 1, L"Ben Cole");
-        AddTestEntity(m_data, 5, 1, L"Cy Dunn");
-        AddTestGroup(m_data, 7, L"Options");
-        AddTestActivity(m_data, 10, L"Maths", {1, 2});
-        AddTestActivity(m_data, 11, L"Art", {4, 2});
-        AddTestActivity(m_data, 12, L"Music", {5, 3});
-        AddTestActivity(m_data, 20, L"Choir", {1, 2}, 7);
-        AddTestActivity(m_data, 21, L"Drama", {4, 3}, 7);
-        AddTestActivity(m_data, 22, L"Chess", {5, 2}, 7);
-        e1 = AddTestEntry(m_data, 10, At(2024, 9, 2, 8, 0), 60);
-        e2 = AddTestEntry(m_data, 10, At(2024, 9, 4, 8, 0), 60);
-        e3 = AddTestEntry(m_data, 11, At(2024, 9, 2, 10, 0), 60);
-        e4 = AddTestEntry(m_data, 12, At(2024, 9, 2, 10, 0), 60);
-        e5 = AddTestEntry(m_data, 20, At(2024, 9, 3, 9, 0), 60);
-        e6 = AddTestEntry(m_data, 21, At(2024, 9, 3, 9, 0), 60);
-        e7 = AddTestEntry(m_data, 22, At(2024, 9, 6, 9, 0), 60);
+        const DatedTestPlan plan = AddDatedTestPlan(m_data);
+        e1 = plan.e1;
+        e2 = plan.e2;
+        e3 = plan.e3;
+        e4 = plan.e4;
+        e5 = plan.e5;
+        e6 = plan.e6;
+        e7 = plan.e7;
     }
     CTimeTableCtrlView& Show(GridHost& host) {
         host.control.SetDayRange(5, m_data.GetStartDate(), m_data.m_tDayStart);
