@@ -136,9 +136,7 @@ void CTimeTableCtrlView::BuildGroupClashBlocks(const CTimeTableItem& item, int g
     CActivity merged;
     merged.m_nGroup = groupId;
     ForGroupEntriesUnder(*data, item, groupId, m_nEntity, [&](const CTimetableEntry&, const CActivity& activity) {
-        for (const int member : activity.m_arrMembers)
-            if (std::find(merged.m_arrMembers.begin(), merged.m_arrMembers.end(), member) == merged.m_arrMembers.end())
-                merged.AddEntity(*data, member);
+        for (const int member : activity.m_arrMembers) merged.AddEntity(*data, member);
     });
     for (const CTimetableEntry& entry : data->m_arrEntries) {
         if (entry.IsLinkedState(*data)) continue;
