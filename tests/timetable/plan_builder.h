@@ -1,7 +1,6 @@
 #pragma once
 // Small plans written for one test: records added straight into a store.
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 #include "model/schedule_data.h"
@@ -28,16 +27,3 @@ struct DatedTestPlan {
 };
 DatedTestPlan AddDatedTestPlan(CScheduleData& data);
 
-// Answers questions from a script (the cautious answer once it runs out) and keeps what was asked.
-class CScriptedAnswers : public IMessageAnswerer {
-public:
-    MessageAnswer Ask(const CString& text, const CString& caption, MessageButtons buttons, MessageIcon icon) override {
-        asked.push_back(text);
-        if (script.empty()) return CCautiousAnswerer().Ask(text, caption, buttons, icon);
-        const MessageAnswer answer = script.front();
-        script.pop_front();
-        return answer;
-    }
-    std::deque<MessageAnswer> script;
-    std::vector<CString> asked;
-};

@@ -5,6 +5,7 @@
 #include "model/time_values.h"
 #include "timetable/time_table_item.h"
 #include "timetable/timetable_fragment.h"
+#include "../model/model_test_support.h"
 #include "plan_builder.h"
 #include "timetable_test_support.h"
 
@@ -48,7 +49,7 @@ protected:
     }
 
     CMemoryClipboard m_clipboard;
-    CScriptedAnswers m_answers;
+    CScriptedAnswerer m_answers;
     CScheduleData m_target;
     DatedTestPlan plan;
     int m_filter = 3;
@@ -64,7 +65,7 @@ TEST_F(FragmentTest, EntriesCopiedFromOneDocumentArePastedIntoAnother) {
     EXPECT_EQ(PasteTimetableFragment(m_target, &m_filter), FragmentPaste::Pasted);
     EXPECT_EQ(TargetEntries(), (std::vector<std::string>{"Maths Mon 08:00 60", "Choir Tue 09:00 60"}));
     EXPECT_TRUE(m_target.HasUndoSnapshot());
-    EXPECT_TRUE(m_answers.asked.empty());
+    EXPECT_TRUE(m_answers.m_asked.empty());
     // In a dated plan a new entry waits for its placement to be settled.
     EXPECT_EQ(m_target.m_arrEntries[0].m_dtUnmovedStart.GetYear(), 1970);
     EXPECT_EQ(m_filter, 3);
@@ -135,7 +136,7 @@ TEST_F(FragmentTest, HostileFragmentsAreRefusedWhole) {
     for (const Case& c : cases) {
         m_target.m_arrEntries.clear();
         m_target.DiscardUndo();
-        m_answers.asked.clear();
+        m_answers.m_asked.clear();
         CProblem kept;
         kept.m_strText = L"kept";
         m_target.m_arrProblems = {kept};
@@ -147,8 +148,8 @@ TEST_F(FragmentTest, HostileFragmentsAreRefusedWhole) {
         EXPECT_TRUE(m_target.m_arrEntries.empty()) << c.name;
         EXPECT_FALSE(m_target.HasUndoSnapshot()) << c.name;
         ASSERT_EQ(m_target.m_arrProblems.size(), 1u) << c.name;
-        ASSERT_EQ(m_answers.asked.size(), 1u) << c.name;
-        EXPECT_NE(m_answers.asked[0].ToUtf8().find(c.reason), std::string::npos)
-            << c.name << ": " << m_answers.asked[0].ToUtf8();
+        ASSERT_EQ(m_answers.m_asked.size(), 1u) << c.name;
+        EXPECT_NE(m_answers.m_asked[0].ToUtf8().find(c.reason), std::string::npos)
+            << c.name << ": " << m_answers.m_asked[0].ToUtf8();
     }
 }

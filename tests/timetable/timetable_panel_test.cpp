@@ -12,6 +12,7 @@
 #include "timetable/time_table_ctrl.h"
 #include "timetable/timetable_panel_apply.h"
 #include "timetable/timetable_panel_lists.h"
+#include "../model/model_test_support.h"
 #include "plan_builder.h"
 #include "timetable_test_support.h"
 
@@ -86,7 +87,7 @@ protected:
         return list;
     }
 
-    CScriptedAnswers m_answers;
+    CScriptedAnswerer m_answers;
     DatedTestPlan plan;
 };
 
@@ -237,7 +238,7 @@ TEST_F(PanelTest, ApplyingActivitiesIntoRanges) {
         GridHost host;
         CTimeTableCtrlView& pane = Show(host);
         SelectRange(pane, At(2024, 9, 2, 12, 0), c.rangeMinutes);
-        m_answers.script = {c.answer};
+        m_answers.m_script = {c.answer};
         EXPECT_EQ(ApplyPanelSelection(m_data, pane, 1, {15}), c.answer == MessageAnswer::Cancel ? 0 : 1) << c.name;
         EXPECT_EQ(EntriesOf(15), c.added) << c.name;
         EXPECT_TRUE(m_host.kinds.empty()) << c.name << ": no refresh per entry";
@@ -250,7 +251,7 @@ TEST_F(PanelTest, AnEntryThatPutsSomebodyOverTheLimitIsTakenOut) {
     // Choir over Ada's Monday Maths lesson would book her twice; over Monday noon it fits.
     SelectRange(pane, At(2024, 9, 2, 8, 0), 60);
     SelectRange(pane, At(2024, 9, 2, 12, 0), 60);
-    m_answers.script = {MessageAnswer::Yes};
+    m_answers.m_script = {MessageAnswer::Yes};
     EXPECT_EQ(ApplyPanelSelection(m_data, pane, 4, {7}), 1);
     EXPECT_EQ(EntriesOf(20), (std::vector<std::string>{"Tue 09:00 60", "Mon 12:00 60"}));
 }
