@@ -90,9 +90,11 @@ public:
 
     // Swaps --------------------------------------------------------------------------------
     // Marks every other item 17 (its start can be exchanged with the current item's), 18 (an
-    // exchange needs a third place) or 0. The index, when given, must describe the unchanged
-    // store; it only speeds up the walks.
+    // exchange needs a third place) or 0.
     void ComputeSwapMarks();
+    // The mark of x while w is dragged; FindThreeWaySwap is 18 when w, x and a third item (or a
+    // free hour) can rotate. The index, when given, must describe the unchanged store; it only
+    // speeds up the walks.
     int GetSwapMark(const CTimeTableItem* x, const CTimeTableItem* w, const std::vector<COleDateTime>& freeHours,
                     const CPlanIndex* index = nullptr) const;
     int FindThreeWaySwap(const CTimeTableItem* x, const CTimeTableItem* w,
@@ -105,16 +107,23 @@ public:
     static SwapChooserFn s_swapChooser;
 
     // Drag feedback and drops ------------------------------------------------------------------
+    // Appends the absences of the activity's members, and a block for every plan day on which a
+    // member has no working time.
     void BuildBlockedTimes(int activityId);
+    // Resets the free-time offsets of every day column and empties the blocked times.
     void ClearBlockedTimes();
+    // Free time and blocked times of a dragged activity, or of the activities of a dragged group
+    // that have the pane's entity (groupFlag non-zero, id the group).
     void PrepareDragFeedback(int groupFlag, int id);
     void PrepareGroupItemFeedback(const CTimeTableItem& item, int groupId);
-    // excludedEntry: the serial of the entry left out (0 for none).
+    // The entries that clash with the activity (or with an activity of the group), but the
+    // entry whose serial is excludedEntry (0 for none).
     void BuildClashBlocks(int id, std::uint64_t excludedEntry, int groupFlag);
+    // The entries that clash with the members of the group's activities running under the item.
     void BuildGroupClashBlocks(const CTimeTableItem& item, int groupId);
+    // Keep a drop inside the plan and tell the page; item is the index of the item dropped on.
     void DropActivity(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
     void DropGroup(int groupId, const COleDateTime& start, const COleDateTimeSpan& length);
-    // item: the index of the item dropped on.
     void DropOnItem(int entityId, int item);
 
     // Scrolling ----------------------------------------------------------------------------
