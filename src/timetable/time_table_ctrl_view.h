@@ -101,7 +101,8 @@ public:
                          const std::vector<COleDateTime>& freeHours, const CPlanIndex* index = nullptr) const;
     void SwapStarts(CTimeTableItem* a, CTimeTableItem* b);
     // x is the item dropped on, w the dragged one: 1 when the chooser was shown, 0 when no
-    // rotation or free hour was possible.
+    // rotation or free hour was possible. m_bSwapApplied tells whether starts changed: a
+    // cancelled chooser is no edit, so nothing is to be written back.
     int ChooseSwap(CTimeTableItem* x, CTimeTableItem* w);
     // Runs the swap chooser; without one, ChooseSwap offers nothing.
     static SwapChooserFn s_swapChooser;
@@ -149,6 +150,7 @@ public:
     __time64_t m_tDaySlotStart[kDaySlots] = {};
     __time64_t m_tDaySlotEnd[kDaySlots] = {};
     int m_bSwapPreview = 0;
+    int m_bSwapApplied = 0;  // the last ChooseSwap moved starts
     int m_nSwapTarget = kNone;
     int m_nSwapChoice = kNone;
     int m_nSwapSource = kNone;

@@ -208,6 +208,7 @@ void CTimeTableCtrlView::SwapStarts(CTimeTableItem* a, CTimeTableItem* b) {
 }
 
 int CTimeTableCtrlView::ChooseSwap(CTimeTableItem* x, CTimeTableItem* w) {
+    m_bSwapApplied = 0;
     CScheduleData* data = GetAppDocument();
     if (!data || !x || !w || x == w) return 0;
     if (x->m_bGroupItem && w->m_bGroupItem && x->m_nGroup == w->m_nGroup) return 0;
@@ -258,6 +259,7 @@ int CTimeTableCtrlView::ChooseSwap(CTimeTableItem* x, CTimeTableItem* w) {
         x->m_dtStart = choice.m_dtFreeTime;
         applied = true;
     }
+    m_bSwapApplied = applied ? 1 : 0;
     // After an applied choice the tips stay off until the page refills the pane.
     if (!applied) enableToolTips(1);
     if (m_body.GetSafeHwnd()) m_body.Invalidate(FALSE);

@@ -257,6 +257,7 @@ TEST_F(SwapChooserTest, ChosenRotationMovesThreeStarts) {
     EXPECT_EQ(CompareTimesApprox(music.m_dtStart, At(2000, 1, 3, 8, 0)), 0);
     // The tips stay off until the page refills the pane.
     EXPECT_EQ(pane.GetBody().m_bToolTips, 0);
+    EXPECT_EQ(pane.m_bSwapApplied, 1);
 }
 
 TEST_F(SwapChooserTest, CancelAndUnusableAnswersChangeNothing) {
@@ -286,6 +287,7 @@ TEST_F(SwapChooserTest, CancelAndUnusableAnswersChangeNothing) {
         for (std::size_t i = 0; i < before.size(); ++i)
             EXPECT_EQ(CompareTimesApprox(pane.m_arrItems[i].m_dtStart, before[i]), 0) << c.name << " item " << i;
         EXPECT_EQ(pane.GetBody().m_bToolTips, 1) << c.name;
+        EXPECT_EQ(pane.m_bSwapApplied, 0) << c.name;
     }
 }
 
