@@ -199,6 +199,8 @@ private:
                    const CTimeTableItem& p, const COleDateTime& latestW, const CPlanIndex* index) const;
     // Sends a drop message to the page, the owner of the control that owns the pane.
     void TellPage(UINT message, WPARAM wParam);
+    // Keeps an activity or group dropped inside the plan and tells the page with the message.
+    void DropOnTime(UINT message, int id, const COleDateTime& start, const COleDateTimeSpan& length);
     // Measures the titles of the laid-out items whose text box changed width.
     void MeasureTitles();
     void Layout();

@@ -154,19 +154,19 @@ void CTimeTableCtrlView::TellPage(UINT message, WPARAM wParam) {
 }
 
 void CTimeTableCtrlView::DropActivity(int activityId, const COleDateTime& start, const COleDateTimeSpan& length) {
-    if (!InsidePlan(*this, start, length)) return;
-    m_nDropActivity = activityId;
-    m_dtDropStart = start;
-    m_tsDropLength = length;
-    TellPage(WM_TT_DROP_ACTIVITY, static_cast<WPARAM>(GetPaneIndex()));
+    DropOnTime(WM_TT_DROP_ACTIVITY, activityId, start, length);
 }
 
 void CTimeTableCtrlView::DropGroup(int groupId, const COleDateTime& start, const COleDateTimeSpan& length) {
+    DropOnTime(WM_TT_DROP_GROUP, groupId, start, length);
+}
+
+void CTimeTableCtrlView::DropOnTime(UINT message, int id, const COleDateTime& start, const COleDateTimeSpan& length) {
     if (!InsidePlan(*this, start, length)) return;
-    m_nDropActivity = groupId;
+    m_nDropActivity = id;
     m_dtDropStart = start;
     m_tsDropLength = length;
-    TellPage(WM_TT_DROP_GROUP, static_cast<WPARAM>(GetPaneIndex()));
+    TellPage(message, static_cast<WPARAM>(GetPaneIndex()));
 }
 
 void CTimeTableCtrlView::DropOnItem(int entityId, int item) {

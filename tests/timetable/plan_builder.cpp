@@ -2,6 +2,16 @@
 
 #include "model/time_values.h"
 
+void SetTestServices(CScheduleData& data, IModelHost& host, IAppSettings& settings, IMessageAnswerer& answerer,
+                     IClipboard* clipboard) {
+    ModelServices services;
+    services.host = &host;
+    services.settings = &settings;
+    services.answerer = &answerer;
+    services.clipboard = clipboard;
+    data.SetServices(services);
+}
+
 CEntity& AddTestEntity(CScheduleData& data, int id, int type, const wchar_t* name) {
     CEntity entity(MakeTimeOfDay(8, 0), 5);
     entity.m_nId = id;

@@ -5,6 +5,9 @@
 
 #include "model/schedule_data.h"
 
+// Gives the store the services of a test; the clipboard only when given.
+void SetTestServices(CScheduleData& data, IModelHost& host, IAppSettings& settings, IMessageAnswerer& answerer,
+                     IClipboard* clipboard = nullptr);
 // An entity whose day windows run from 08:00 to 16:00 on the first five plan days.
 CEntity& AddTestEntity(CScheduleData& data, int id, int type, const wchar_t* name);
 // An activity with the members, 4 hours long, in the group (0 for none).

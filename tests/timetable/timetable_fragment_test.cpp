@@ -13,13 +13,8 @@ class FragmentTest : public TimetableTest {
 protected:
     void SetUp() override {
         TimetableTest::SetUp();
-        ModelServices services;
-        services.host = &m_host;
-        services.settings = &m_settings;
-        services.clipboard = &m_clipboard;
-        services.answerer = &m_answers;
-        m_data.SetServices(services);
-        m_target.SetServices(services);
+        SetTestServices(m_data, m_host, m_settings, m_answers, &m_clipboard);
+        SetTestServices(m_target, m_host, m_settings, m_answers, &m_clipboard);
         plan = AddDatedTestPlan(m_data);
         // The target: the same people and activities, no entries; Ada is its current entity.
         AddDatedTestPlan(m_target);

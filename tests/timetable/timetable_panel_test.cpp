@@ -43,11 +43,7 @@ class PanelTest : public TimetableTest {
 protected:
     void SetUp() override {
         TimetableTest::SetUp();
-        ModelServices services;
-        services.host = &m_host;
-        services.settings = &m_settings;
-        services.answerer = &m_answers;
-        m_data.SetServices(services);
+        SetTestServices(m_data, m_host, m_settings, m_answers);
         plan = AddDatedTestPlan(m_data);
         AddTestEntity(m_data, 30, 4, L"Lab");
         AddTestEntity(m_data, 31, 4, L"Hall");
