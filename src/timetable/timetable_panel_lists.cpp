@@ -1,6 +1,7 @@
 #include "timetable/timetable_panel_lists.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "model/description_texts.h"
 #include "model/plan_index.h"
@@ -35,13 +36,55 @@ CTimetableEntry EntryOver(int activityId, const CItemTime& range) {
     return entry;
 }
 
-// Whether a cancelled entry overlapping the interval involves the entity.
-bool FreedBy(const CScheduleData& data, const CEntity& entity, const COleDateTime& start, const COleDateTime& end) {
-    for (const CTimetableEntry& entry : data.m_arrEntries)
-        if (entry.GetState(data) == 7 && IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), start, end) &&
-            entity.TakesPartIn(data, entry))
-            return true;
-    return false;
+// The cancelled entries that overlap one of the intervals; the people they involve are freed.
+std::vector<const CTimetableEntry*> CancelledEntriesOver(const CScheduleData& data,
+                                                         const std::vector<CItemTime>& intervals) {
+    std::vector<const CTimetableEntry*> cancelled;
+    for (const CTimetableEntry& entry : data.m_arrEntries) {
+        if (!entry.IsLinkedState(data)) continue;
+        for (const CItemTime& interval : intervals) {
+            if (IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), interval.m_dtStart, interval.GetEndTime())) {
+                cancelled.push_back(&entry);
+                break;
+            }
+        }
+    }
+    return cancelled;
+}
+
+bool FreedBy(const CScheduleData& data, const CEntity& entity, const std::vector<const CTimetableEntry*>& cancelled) {
+    return std::any_of(cancelled.begin(), cancelled.end(),
+                       [&](const CTimetableEntry* entry) { return entity.TakesPartIn(data, *entry); });
+}
+
+// The entities linked with the entity (CScheduleData::AreEntitiesLinked): those that share an
+// activity with it, and those that an entry names where the other is named too or is of the
+// entry's activity. Collected once from the entity's activities and entries instead of walking
+// the whole plan for every entity asked about.
+std::unordered_set<int> LinkedEntities(const CScheduleData& data, const CPlanIndex& index, int entityId) {
+    std::unordered_set<int> linked;
+    if (entityId == 0 || data.FindEntity(entityId) == data.m_arrEntities.end()) return linked;
+    auto addOfActivity = [&](const CActivity& activity) {
+        for (const std::vector<int>* ids : {&activity.m_arrMembers, &activity.m_arrRooms})
+            for (const int id : *ids)
+                if (activity.HasEntityId(data, id)) linked.insert(id);
+    };
+    auto addNamedBy = [&](const CTimetableEntry& entry) {
+        for (const CReplacement& record : entry.m_arrReplacements) linked.insert(record.m_nEntity);
+        for (const int room : entry.m_arrRooms) linked.insert(room);
+    };
+    for (const std::size_t a : index.ActivitiesOf(entityId)) {
+        const CActivity& activity = data.m_arrActivities[a];
+        addOfActivity(activity);
+        for (const std::size_t e : index.EntriesOfActivity(activity.m_nId)) addNamedBy(data.m_arrEntries[e]);
+    }
+    for (const std::size_t e : index.EntriesNaming(entityId)) {
+        const CTimetableEntry& entry = data.m_arrEntries[e];
+        addNamedBy(entry);
+        const auto activity = data.FindActivity(entry.m_nActivity);
+        if (activity != data.m_arrActivities.end()) addOfActivity(*activity);
+    }
+    return linked;
 }
 
 // The display name up to its first blank.
@@ -143,39 +186,41 @@ CPanelList ListJoinableEntities(CScheduleData& data, const CTimeTableCtrlView& f
     if (ranges) {
         list.m_nMenuFlags = 13;
         const CPlanIndex index(data);
+        const std::vector<const CTimetableEntry*> cancelled = CancelledEntriesOver(data, first.m_arrSelectedRanges);
         for (const CEntity& entity : data.m_arrEntities) {
             if (entity.m_nId == current || entity.m_nType == kRoomType || entity.m_nType == 5) continue;
             const bool free = std::all_of(
                 first.m_arrSelectedRanges.begin(), first.m_arrSelectedRanges.end(),
                 [&](const CItemTime& range) { return entity.CanTakeEntry(data, EntryOver(0, range), &index); });
             if (!free) continue;
-            bool freed = false;
-            for (const CItemTime& range : first.m_arrSelectedRanges)
-                freed = freed || FreedBy(data, entity, range.m_dtStart, range.GetEndTime());
-            add(entity, false, false, freed);
+            add(entity, false, false, FreedBy(data, entity, cancelled));
         }
         return list;
     }
 
     list.m_nMenuFlags = items.size() == 1 ? 15 : 13;
+    const CPlanIndex index(data);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(data, index, current);
+    const CTimeTableItem& single = *items.front();
+    const std::vector<const CTimetableEntry*> cancelled =
+        CancelledEntriesOver(data, {CItemTime(single.m_dtStart, single.m_tsLength, 0, 0)});
     for (const CEntity& entity : data.m_arrEntities) {
         if (entity.m_nType == kRoomType || entity.m_nType == 5) continue;
         const bool joins = std::all_of(items.begin(), items.end(), [&](const CTimeTableItem* item) {
             if (!dated) return data.CanAddEntityToActivity(item->m_nActivity, entity.m_nId) != 0;
             const auto entry = data.FindEntryBySerial(item->m_nSource);
             if (item->m_bGroupItem || entry == data.m_arrEntries.end()) return false;
-            return !entity.TakesPartIn(data, *entry) && !entity.IsAbsent(item->m_dtStart, item->GetEndTime()) &&
-                   entity.CanTakeEntry(data, *entry);
+            return !index.TakesPartIn(entity, *entry) && !entity.IsAbsent(item->m_dtStart, item->GetEndTime()) &&
+                   entity.CanTakeEntry(data, *entry, &index);
         });
         if (!joins) continue;
         bool linked = false, like = false, freed = false;
         if (items.size() == 1) {
-            const CTimeTableItem& item = *items.front();
-            linked = current != 0 && data.AreEntitiesLinked(entity.m_nId, current) != 0;
-            const auto activity = data.FindActivity(item.m_nActivity);
+            linked = linkedToCurrent.count(entity.m_nId) != 0;
+            const auto activity = data.FindActivity(single.m_nActivity);
             if (activity != data.m_arrActivities.end())
                 like = data.EntityHasActivityLike(entity.m_nId, FirstWord(activity->GetDisplayName()));
-            freed = FreedBy(data, entity, item.m_dtStart, item.GetEndTime());
+            freed = FreedBy(data, entity, cancelled);
         }
         add(entity, linked, like, freed);
     }
@@ -191,6 +236,7 @@ CPanelList ListFreeRooms(const CScheduleData& data, const CTimeTableCtrlView& fi
     if (first.m_nSelectionMode != 1) return list;
     const std::vector<const CTimeTableItem*> items = SelectedItemsOf(first);
     const CPlanIndex index(data);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(data, index, data.m_nCurrentEntity);
     for (const CEntity& room : data.m_arrEntities) {
         if (room.m_nType != kRoomType || room.m_nId == data.m_nCurrentEntity) continue;
         bool excluded = false, shared = false;
@@ -210,7 +256,7 @@ CPanelList ListFreeRooms(const CScheduleData& data, const CTimeTableCtrlView& fi
             if (elsewhere == 3 || elsewhere == 4) shared = true;
         }
         if (excluded) continue;
-        const bool linked = data.AreEntitiesLinked(room.m_nId, data.m_nCurrentEntity) != 0;
+        const bool linked = linkedToCurrent.count(room.m_nId) != 0;
         AddItem(list, 6 + kRoomType, room.m_strName, CString(), linked ? kPanelLinked : WindowColour(), linked ? 5 : 1,
                 shared ? 2 : 1, room.m_nId);
     }

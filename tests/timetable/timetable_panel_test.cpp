@@ -121,14 +121,20 @@ TEST_F(PanelTest, PeopleWhoMayJoinTheSelectedTimeOrLesson) {
     EXPECT_EQ(Describe(byRange), (std::vector<std::string>{"1a|0|6|1|window", "1b|0|6|9|freed", "Ben Cole|1|7|1|window",
                                                            "Cy Dunn|1|7|9|freed"}));
 
-    // Ada's Monday Maths lesson: Ada and 1a take part already; Cy runs a Maths club and is marked.
+    // Ada's Monday Maths lesson: Ada and 1a take part already; Cy runs a Maths club and is marked;
+    // Ben, standing in at Ada's Choir lesson, is linked with her.
     AddTestActivity(m_data, 16, L"Maths club", {5});
+    CReplacement standIn;
+    standIn.m_nEntity = 4;
+    m_data.FindEntryBySerial(plan.e5)->m_arrReplacements.push_back(standIn);
     pane.m_arrSelectedRanges.clear();
     SelectItem(pane, At(2024, 9, 2, 8, 0));
     const CPanelList byItem = ListJoinableEntities(m_data, pane);
     EXPECT_EQ(byItem.m_nMenuFlags, 15);
     EXPECT_EQ(Describe(byItem),
-              (std::vector<std::string>{"1b|0|6|1|window", "Ben Cole|1|7|1|window", "Cy Dunn|1|7|3|like"}));
+              (std::vector<std::string>{"1b|0|6|1|window", "Ben Cole|1|7|5|linked", "Cy Dunn|1|7|3|like"}));
+    for (const CPanelItem& item : byItem.m_arrItems)
+        EXPECT_EQ((item.m_nKind & 4) != 0, m_data.AreEntitiesLinked(item.m_nId, 1) != 0) << item.m_strCaption.ToUtf8();
 
     // Nothing selected in the first pane: the entity's activities.
     pane.ClearSelection();
@@ -143,8 +149,10 @@ TEST_F(PanelTest, RoomsPeopleOfALessonAndGroupTimes) {
     m_data.FindActivity(21)->m_arrRooms = {31};
     m_data.FindActivity(21)->m_arrMembers = {4, 5, 3};
     AddTestEntry(m_data, 21, At(2024, 9, 2, 8, 0), 60);
+    // Ada's Tutor time has the Lab: the Lab is linked with her.
+    m_data.FindActivity(15)->m_arrRooms = {30};
     SelectItem(pane, At(2024, 9, 2, 8, 0));
-    EXPECT_EQ(Describe(ListFreeRooms(m_data, pane)), (std::vector<std::string>{"Lab|1|10|1|window", "Hall|2|10|1|window"}));
+    EXPECT_EQ(Describe(ListFreeRooms(m_data, pane)), (std::vector<std::string>{"Lab|1|10|5|linked", "Hall|2|10|1|window"}));
 
     CTimetableEntry& maths = *m_data.FindEntryBySerial(plan.e1);
     CReplacement ben, cy, oneB;
