@@ -62,9 +62,13 @@ struct Grid {
     std::unique_ptr<CTimeTableCtrl> control;
     int teacher = 0;
 
-    Grid() {
+    // The large generated plan, or a document of the shared fixtures.
+    explicit Grid(const char* fixture = nullptr) {
         EnsureApplication();
-        GeneratePlan(data, LargePlanOptions());
+        if (fixture)
+            data.Load(CString(std::string(VORN_SHARED_DIR) + "/fixtures/documents/" + fixture), FALSE);
+        else
+            GeneratePlan(data, LargePlanOptions());
         SetAppDocument(&data);
         teacher = BusiestTeacher(data);
         host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1200, 800, nullptr, nullptr);
@@ -151,5 +155,44 @@ void BM_BlinkRepaint(benchmark::State& state) {
     body.KillTimer(body.m_nTimerId);
 }
 BENCHMARK(BM_BlinkRepaint)->Unit(benchmark::kMicrosecond);
+
+// A press on the move strip of the busiest teacher's first item: the swap marks of every other
+// item (with the free hours of the teacher as the current entity). In the large plan every class
+// is busy every hour, so no item gets a mark; the school plan has room for exchanges and
+// rotations, so there the three-way search runs too.
+void SwapMarksOfAPress(benchmark::State& state, const char* fixture) {
+    Grid grid(fixture);
+    grid.data.m_nCurrentEntity = grid.teacher;
+    CTimeTableCtrlView& pane = grid.Pane();
+    pane.SortItems();
+    pane.m_arrItems.front().m_bSelected = 1;
+    pane.m_nCurrentItem = 0;
+    for (auto _ : state) pane.ComputeSwapMarks();
+    int marked = 0;
+    for (const CTimeTableItem& item : pane.m_arrItems) marked += item.m_nSwapMark != 0;
+    state.counters["items"] = static_cast<double>(pane.m_arrItems.size());
+    state.counters["marked"] = marked;
+}
+void BM_SwapMarksOfAPress(benchmark::State& state) { SwapMarksOfAPress(state, nullptr); }
+BENCHMARK(BM_SwapMarksOfAPress)->Unit(benchmark::kMillisecond);
+void BM_SwapMarksOfAPressSchoolPlan(benchmark::State& state) { SwapMarksOfAPress(state, "school-template.xml"); }
+BENCHMARK(BM_SwapMarksOfAPressSchoolPlan)->Unit(benchmark::kMillisecond);
+
+// The feedback set-up when the busiest teacher's first item is pressed and dragged: its clash
+// blocks, then the free time and blocked times of its activity.
+void BM_DragFeedbackSetUp(benchmark::State& state) {
+    Grid grid;
+    CTimeTableCtrlView& pane = grid.Pane();
+    pane.SortItems();
+    const CTimeTableItem& pressed = pane.m_arrItems.front();
+    for (auto _ : state) {
+        pane.BuildClashBlocks(pressed.m_nActivity, pressed.m_nSource, 0);
+        pane.ClearBlockedTimes();
+        pane.PrepareDragFeedback(0, pressed.m_nActivity);
+    }
+    state.counters["clash_blocks"] = static_cast<double>(pane.m_arrClashBlocks.size());
+    state.counters["blocked"] = static_cast<double>(pane.m_arrBlockedTimes.size());
+}
+BENCHMARK(BM_DragFeedbackSetUp)->Unit(benchmark::kMillisecond);
 
 }  // namespace

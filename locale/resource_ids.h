@@ -1246,3 +1246,55 @@
 #define IDS_SETTINGS_FILE_REPLACE       61562
 #define IDS_SETTINGS_EXPORT_FAILED      61563
 // ---- End of the options page window's ids --------------------------------------------------------
+
+// ---- Timetable: swaps, drag tips, timetable fragments and the side panel's lists ---------------
+#define IDS_SWAP_MARKS_PROGRESS                  60919
+#define IDS_TIP_GROUP_ACTIVITY                   60929
+#define IDS_TIP_CLASHES                          60930
+#define IDS_TIP_NOT_FREE                         60931
+#define IDS_TIP_REMARK                           60932
+#define IDS_TIP_ORIGINAL_TIME                    60933
+#define IDS_PASTE_CANNOT_PLACE                   61014
+#define IDS_PASTE_NO_ACTIVITY                    61015
+#define IDS_PASTE_REFUSED                        61580
+#define IDS_PASTE_BAD_FIELDS                     61581
+#define IDS_PASTE_OUTSIDE_PLAN                   61582
+#define IDS_PASTE_BAD_LENGTH                     61583
+#define IDS_PASTE_OUTSIDE_DAY                    61584
+#define IDS_PASTE_SHORT_NAME                     61585
+#define IDS_TT_PANEL_IN_GROUPS                   60972
+#define IDS_TT_PANEL_SINGLE                      60973
+#define IDS_TT_PANEL_NO_DURATION                 61116
+#define IDS_TT_PLACEABLE_COLUMN                  60958
+#define IDS_TT_PLACEABLE                         60959
+#define IDS_TT_PLACED_COMPLETE                   60960
+#define IDS_TT_PLACEMENT_UNSAFE                  60961
+#define IDS_TT_JOINABLE_TEMPLATE                 60962
+#define IDS_TT_JOINABLE_DATED                    60963
+#define IDS_TT_FREE_ROOMS_COLUMN                 60964
+#define IDS_TT_ROOMS_FREE                        60965
+#define IDS_TT_ROOMS_SHARED                      60966
+#define IDS_TT_GROUP_NOTHING_PLACED              60974
+#define IDS_TT_GROUP_SHORT                       60975
+#define IDS_TT_GROUP_COMPLETE                    60976
+#define IDS_TT_GROUP_OVER                        60977
+#define IDS_TT_ENTRY_PEOPLE_COLUMN               60995
+#define IDS_TT_ENTRY_REPLACING                   60996
+#define IDS_TT_ENTRY_ADDED                       60997
+#define IDS_TT_ENTRY_EXTENDING                   60998
+#define IDS_TT_ENTRY_OTHERS                      60999
+#define IDS_TT_ENTRY_ROOMS                       61000
+#define IDS_TT_APPLY_NO_ENTITY                   61002
+#define IDS_TT_APPLY_NO_RANGES                   61003
+#define IDS_TT_APPLY_MIXED_GROUPS                61004
+#define IDS_TT_APPLY_ENTITY_BUSY                 61005
+#define IDS_TT_APPLY_TIME_TAKEN                  61006
+#define IDS_TT_APPLY_OTHER_GROUP                 61007
+#define IDS_TT_APPLY_NO_ITEMS                    61008
+#define IDS_TT_APPLY_CANNOT_JOIN                 61009
+#define IDS_TT_APPLY_ROOM_NOT_FREE               61010
+#define IDS_TT_APPLY_NOT_FREE                    61011
+#define IDS_TT_APPLY_ONE_ENTRY                   61012
+#define IDS_TT_APPLY_CAPTION                     61013
+#define IDS_TT_DROP_CANNOT_JOIN                  60992
+// ---- End of the timetable's swap, tip, fragment and panel ids ---------------------------------

@@ -55,6 +55,12 @@ public:
     void SetCurrentPoint(CPoint point);
     CPoint GetCurrentPoint() const { return CPoint(m_nCurrentX, m_nCurrentY); }
 
+    // The tooltip's text for the current point: the drag tip while one item is moved, else the
+    // tip of the item or freed interval under the point; empty when there is nothing to show.
+    CString BuildToolTipText();
+    // The document changed: the next tip rebuilds the document's replacement index first.
+    void InvalidateTipIndex() { m_bTipIndexStale = 1; }
+
     // Scroll offsets set by the control and the pane.
     int m_nHorizontalOffset = 0;
     int m_nVerticalOffset = 0;
@@ -80,6 +86,7 @@ public:
     __time64_t m_tPointerTime = 0;
     int m_bDragging = 0;
     int m_bToolTips = 1;
+    int m_bTipIndexStale = 1;
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
@@ -89,6 +96,7 @@ protected:
     void OnTimer(UINT_PTR id);
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
     void OnDestroy();
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -115,6 +123,10 @@ private:
     void DrawCentredImage(CDC* dc, int image, const CRect& rect);
     void InvalidateBlinkingItems();
     const std::vector<CItemTime>* GetPinnedRanges() const;
+    // The parts of the tooltip text.
+    CString ItemTipText(CScheduleData& data, const CTimeTableCtrlView& pane);
+    CString FreedIntervalTipText(CScheduleData& data, const CTimeTableCtrlView& pane);
+    CString DragTipText(CScheduleData& data, const CTimeTableCtrlView& pane);
 
     CTimeTableCtrlTitle* m_pTitle;
     CTimeTableCtrlHeader* m_pHeader;

@@ -13,6 +13,7 @@
 #include "timetable/time_table_ctrl.h"
 #include "timetable/time_table_ctrl_title.h"
 #include "timetable/time_table_messages.h"
+#include "timetable/time_table_view_messages.h"
 
 BEGIN_MESSAGE_MAP(CTimeTableCtrlView, CWnd)
     ON_WM_CREATE()
@@ -20,6 +21,9 @@ BEGIN_MESSAGE_MAP(CTimeTableCtrlView, CWnd)
     ON_WM_PAINT()
     ON_WM_VSCROLL()
     ON_MESSAGE(WM_TT_RELAYOUT, &CTimeTableCtrlView::OnResetScroll)
+    ON_MESSAGE(WM_TT_SWAP_PREVIEW_ON, &CTimeTableCtrlView::OnSwapPreviewOn)
+    ON_MESSAGE(WM_TT_SWAP_PREVIEW_OFF, &CTimeTableCtrlView::OnSwapPreviewOff)
+    ON_MESSAGE(WM_TT_SWAP_CHOICE, &CTimeTableCtrlView::OnSwapChoice)
 END_MESSAGE_MAP()
 
 namespace {
@@ -75,6 +79,7 @@ void CTimeTableCtrlView::ClearItems() {
     m_nSelectionMode = 0;
     m_nCurrentItem = kNone;
     m_nSwapTarget = m_nSwapChoice = m_nSwapSource = m_nDropTarget = kNone;
+    m_body.InvalidateTipIndex();
 }
 
 void CTimeTableCtrlView::SortItems() {

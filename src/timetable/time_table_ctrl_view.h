@@ -19,12 +19,16 @@
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/wnd.h"
 #include "timetable/item_time.h"
+#include "timetable/swap_chooser_hook.h"
 #include "timetable/time_table_ctrl_body.h"
 #include "timetable/time_table_ctrl_header.h"
 #include "timetable/time_table_item.h"
 
 class CTimeTableCtrlTitle;
 class CBrush;
+class CPlanIndex;
+class CScheduleData;
+class CTimetableEntry;
 class CFont;
 
 // An interval of a cancelled entry that the pane's entity could take.
@@ -84,6 +88,45 @@ public:
     void GetSwapArrowPoints(CPoint& target, BOOL& hasTarget, CPoint& choice, CPoint& source, BOOL& hasSource) const;
     CPoint GetTimePoint(const COleDateTime& time) const;
 
+    // Swaps --------------------------------------------------------------------------------
+    // Marks every other item 17 (its start can be exchanged with the current item's), 18 (an
+    // exchange needs a third place) or 0.
+    void ComputeSwapMarks();
+    // The mark of x while w is dragged; FindThreeWaySwap is 18 when w, x and a third item (or a
+    // free hour) can rotate. The index, when given, must describe the unchanged store; it only
+    // speeds up the walks.
+    int GetSwapMark(const CTimeTableItem* x, const CTimeTableItem* w, const std::vector<COleDateTime>& freeHours,
+                    const CPlanIndex* index = nullptr) const;
+    int FindThreeWaySwap(const CTimeTableItem* x, const CTimeTableItem* w,
+                         const std::vector<COleDateTime>& freeHours, const CPlanIndex* index = nullptr) const;
+    void SwapStarts(CTimeTableItem* a, CTimeTableItem* b);
+    // x is the item dropped on, w the dragged one: 1 when the chooser was shown, 0 when no
+    // rotation or free hour was possible. m_bSwapApplied tells whether starts changed: a
+    // cancelled chooser is no edit, so nothing is to be written back.
+    int ChooseSwap(CTimeTableItem* x, CTimeTableItem* w);
+    // Runs the swap chooser; without one, ChooseSwap offers nothing.
+    static SwapChooserFn s_swapChooser;
+
+    // Drag feedback and drops ------------------------------------------------------------------
+    // Appends the absences of the activity's members, and a block for every plan day on which a
+    // member has no working time.
+    void BuildBlockedTimes(int activityId);
+    // Resets the free-time offsets of every day column and empties the blocked times.
+    void ClearBlockedTimes();
+    // Free time and blocked times of a dragged activity, or of the activities of a dragged group
+    // that have the pane's entity (groupFlag non-zero, id the group).
+    void PrepareDragFeedback(int groupFlag, int id);
+    void PrepareGroupItemFeedback(const CTimeTableItem& item, int groupId);
+    // The entries that clash with the activity (or with an activity of the group), but the
+    // entry whose serial is excludedEntry (0 for none).
+    void BuildClashBlocks(int id, std::uint64_t excludedEntry, int groupFlag);
+    // The entries that clash with the members of the group's activities running under the item.
+    void BuildGroupClashBlocks(const CTimeTableItem& item, int groupId);
+    // Keep a drop inside the plan and tell the page; item is the index of the item dropped on.
+    void DropActivity(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
+    void DropGroup(int groupId, const COleDateTime& start, const COleDateTimeSpan& length);
+    void DropOnItem(int entityId, int item);
+
     // Scrolling ----------------------------------------------------------------------------
     // Scrolls by a wheel delta (120 a notch, 10 pixels); 1 when the pane scrolled.
     int ScrollByWheel(int delta);
@@ -107,6 +150,7 @@ public:
     __time64_t m_tDaySlotStart[kDaySlots] = {};
     __time64_t m_tDaySlotEnd[kDaySlots] = {};
     int m_bSwapPreview = 0;
+    int m_bSwapApplied = 0;  // the last ChooseSwap moved starts
     int m_nSwapTarget = kNone;
     int m_nSwapChoice = kNone;
     int m_nSwapSource = kNone;
@@ -138,6 +182,9 @@ protected:
     void OnPaint();
     void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     LRESULT OnResetScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapPreviewOn(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapPreviewOff(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSwapChoice(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -145,6 +192,15 @@ private:
     void DrawItemFace(CDC* dc, const CTimeTableItem& item, const CRect& rect, COLORREF pen, COLORREF text,
                       BOOL pointerInside) const;
     CRect TimeRectInDay(const COleDateTime& start, const COleDateTimeSpan& length) const;
+    // The free hours of the current entity: one-hour steps through its day slots that it can take.
+    std::vector<COleDateTime> CollectFreeHours(const CScheduleData& data, const CPlanIndex* index) const;
+    // Whether w, x and p can rotate (w to x's start, x to p's start, p to w's start).
+    bool CanRotate(const CScheduleData& data, const CTimeTableItem& x, const CTimeTableItem& w,
+                   const CTimeTableItem& p, const COleDateTime& latestW, const CPlanIndex* index) const;
+    // Sends a drop message to the page, the owner of the control that owns the pane.
+    void TellPage(UINT message, WPARAM wParam);
+    // Keeps an activity or group dropped inside the plan and tells the page with the message.
+    void DropOnTime(UINT message, int id, const COleDateTime& start, const COleDateTimeSpan& length);
     // Measures the titles of the laid-out items whose text box changed width.
     void MeasureTitles();
     void Layout();

@@ -1,0 +1,209 @@
+// The text of the timetable body's tooltip: a drag tip that warns of clashes and of people who
+// are not free in the hour where a moved item would land, the tip of the item under the pointer,
+// or the tip of the cancelled entry behind a freed interval.
+#include "controls/app_document.h"
+#include "htmllite/html_tool_tip.h"
+#include "model/description_texts.h"
+#include "model/participation_rules.h"
+#include "model/schedule_data.h"
+#include "model/time_values.h"
+#include "platform/core/load_res_string.h"
+#include "resource_ids.h"
+#include "timetable/time_table_ctrl_body.h"
+#include "timetable/time_table_ctrl_header.h"
+#include "timetable/time_table_ctrl_title.h"
+#include "timetable/time_table_ctrl_view.h"
+
+namespace {
+
+const wchar_t* const kActivityImage = L"<ilst index=2 width=16 height=16>";
+
+CString Image(int index) {
+    CString text;
+    text.Format(L"<ilst index=%d width=16 height=16>", index);
+    return text;
+}
+
+// The text with its first occurrence of what replaced by with.
+CString ReplaceFirst(const CString& text, const CString& what, const CString& with) {
+    const int at = text.Find(what);
+    if (at < 0) return text;
+    return text.Left(at) + with + text.Mid(at + what.GetLength());
+}
+
+const CTimetableEntry* EntryBySerial(const CScheduleData& data, std::uint64_t serial) {
+    const auto entry = data.FindEntryBySerial(serial);
+    return entry == data.m_arrEntries.end() ? nullptr : &*entry;
+}
+
+CString ActivityTitle(const CScheduleData& data, const CActivity& activity, int leftOut) {
+    return EscapeHtmlLiteText(FormatActivityTitle(data, activity, leftOut));
+}
+
+// The participants of the entry who are absent, unavailable or standing in elsewhere during the
+// hour, each on a line of its own with the picture of its type.
+CString ParticipantsNotFree(const CScheduleData& data, const CTimetableEntry& entry, const COleDateTime& start,
+                            const COleDateTime& end) {
+    std::vector<int> ids;
+    entry.GetParticipantsByType(data, ids, 6);
+    CString text;
+    for (const int id : ids) {
+        const auto entity = data.FindEntity(id);
+        if (entity == data.m_arrEntities.end()) continue;
+        if (entity->IsAbsent(start, end) || !entity->IsAvailable(data, start, end) ||
+            data.IsEntityReplacingElsewhere(entry, id))
+            text += L"<br>" + EscapeHtmlLiteText(entity->m_strName) + Image(entity->m_nType + 6);
+    }
+    return text;
+}
+
+bool TakesPartInGroupEntry(const CScheduleData& data, const CActivity& activity, const CTimetableEntry& entry,
+                           int entityId) {
+    if (activity.HasEntityId(data, entityId) || entry.HasParticipant(entityId)) return true;
+    const auto entity = data.FindEntity(entityId);
+    return entity != data.m_arrEntities.end() && entity->m_nType == 4 && entry.HasRoomPriority(data, entityId);
+}
+
+}  // namespace
+
+BOOL CTimeTableCtrlBody::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    auto* nm = reinterpret_cast<NMHTMLTOOLTIP*>(lParam);
+    if (!nm || nm->hdr.code != HTTN_NEEDTEXT) return CWnd::OnNotify(wParam, lParam, result);
+    const CString text = BuildToolTipText();
+    if (!text.IsEmpty() && nm->pToolInfo) nm->pToolInfo->m_text = text;
+    if (result) *result = 0;
+    return TRUE;
+}
+
+CString CTimeTableCtrlBody::BuildToolTipText() {
+    CScheduleData* data = GetAppDocument();
+    CTimeTableCtrlView* pane = GetPane();
+    if (!m_bToolTips || !data || !pane) return CString();
+    // The index follows the document; it is rebuilt only after the pane was refilled from it.
+    if (m_bTipIndexStale) {
+        data->RebuildReplacementIndex();
+        m_bTipIndexStale = 0;
+    }
+    if (m_nDragMode == kDragMove && pane->m_arrSelection.size() == 1) return DragTipText(*data, *pane);
+    if (m_bPressed) return CString();
+    const CString text = ItemTipText(*data, *pane);
+    return text.IsEmpty() ? FreedIntervalTipText(*data, *pane) : text;
+}
+
+CString CTimeTableCtrlBody::ItemTipText(CScheduleData& data, const CTimeTableCtrlView& pane) {
+    const CPoint point = GetCurrentPoint();
+    for (const CTimeTableItem& item : pane.m_arrItems) {
+        if (!item.m_rect.PtInRect(point)) continue;
+        if (item.m_bGroupItem) {
+            if (data.FindGroup(item.m_nGroup) == data.m_arrGroups.end()) continue;
+            CString text;
+            for (const CTimetableEntry& entry : data.m_arrEntries) {
+                if (!IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), item.m_dtStart, item.GetEndTime())) continue;
+                const auto activity = data.FindActivity(entry.m_nActivity);
+                if (activity == data.m_arrActivities.end() || activity->m_nGroup != item.m_nGroup) continue;
+                if (TakesPartInGroupEntry(data, *activity, entry, pane.m_nEntity))
+                    text += BuildTimetableEntryTip(data, *activity, true, &entry, true);
+            }
+            return text;
+        }
+        const auto activity = data.FindActivity(item.m_nActivity);
+        if (activity == data.m_arrActivities.end()) continue;
+        const CTimetableEntry* entry = EntryBySerial(data, item.m_nSource);
+        if (!entry) return CString();
+        CString text = BuildTimetableEntryTip(data, *activity, true, entry, true);
+        if (pane.m_nChimeSet == 0) {
+            CString times;
+            times.Format(L" %s-%s %s", entry->GetLessonStart(data).Format(L"%H:%M").GetString(),
+                         entry->GetLessonEnd(data).Format(L"%H:%M").GetString(), Image(21).GetString());
+            text = ReplaceFirst(text, kActivityImage, times);
+        }
+        if (data.HasDefaultStartDate()) return text;
+        if (!item.m_strRemark.IsEmpty()) {
+            CString remark;
+            remark.Format(L"<br>%s:<br><hr color=black><br>%s", LoadResString(IDS_TIP_REMARK).GetString(),
+                          EscapeHtmlLiteText(item.m_strRemark).GetString());
+            text += remark;
+        }
+        const COleDateTime& original = entry->m_dtUnmovedStart;
+        if (CompareTimesApprox(entry->m_dtStart, original) != 0 && original.GetYear() != 1970) {
+            CTimetableEntry probe(original, entry->m_tsLength);
+            probe.m_nActivity = entry->m_nActivity;
+            CString part;
+            part.Format(L"<br>%s %s<br><hr color=red><br>%s", LoadResString(IDS_TIP_ORIGINAL_TIME).GetString(),
+                        kActivityImage, probe.FormatWhenText(data, 0, 0).GetString());
+            text += part;
+        }
+        return text;
+    }
+    return CString();
+}
+
+CString CTimeTableCtrlBody::FreedIntervalTipText(CScheduleData& data, const CTimeTableCtrlView& pane) {
+    const CPoint point = GetCurrentPoint();
+    for (const CFreedInterval& interval : pane.m_arrFreedIntervals) {
+        if (!interval.m_rect.PtInRect(point)) continue;
+        const CTimetableEntry* entry = EntryBySerial(data, interval.m_nSource);
+        if (!entry) continue;
+        const auto activity = data.FindActivity(entry->m_nActivity);
+        if (activity == data.m_arrActivities.end()) continue;
+        return ReplaceFirst(BuildTimetableEntryTip(data, *activity, true, entry, true), kActivityImage, Image(15));
+    }
+    return CString();
+}
+
+CString CTimeTableCtrlBody::DragTipText(CScheduleData& data, const CTimeTableCtrlView& pane) {
+    const CTimeTableItem* moved = pane.GetCurrentItem();
+    if (!moved || !m_pTitle || !m_pHeader) return CString();
+    // The hour under the moved item's top left corner.
+    const CPoint corner(m_nCurrentX - m_nGrabX, m_nCurrentY - m_nGrabY);
+    COleDateTime hourStart = m_pTitle->GetDateAt(corner.x);
+    COleDateTimeSpan hourLength(0.0);
+    m_pHeader->YToHourTime(hourStart, hourLength, corner.y);
+    const COleDateTime hourEnd = hourStart + COleDateTimeSpan(0, 1, 0, 0);
+    if (IntervalsOverlap(hourStart, hourEnd, moved->m_dtStart, moved->GetEndTime())) return CString();
+
+    auto blockInHour = [&](const CItemTime& block) {
+        return IntervalsOverlap(block.m_dtStart, block.GetEndTime(), hourStart, hourEnd);
+    };
+    CString clashes, participants;
+    if (!moved->m_bGroupItem) {
+        for (const CItemTime& block : pane.m_arrClashBlocks) {
+            const auto activity = data.FindActivity(block.m_nDayIndex);
+            if (!blockInHour(block) || activity == data.m_arrActivities.end()) continue;
+            clashes += L"<br>" + ActivityTitle(data, *activity, data.m_nCurrentEntity) + kActivityImage;
+        }
+        if (const CTimetableEntry* entry = EntryBySerial(data, moved->m_nSource))
+            participants += ParticipantsNotFree(data, *entry, hourStart, hourEnd);
+    } else {
+        if (data.FindGroup(moved->m_nGroup) == data.m_arrGroups.end()) return CString();
+        for (const CActivity& activity : data.m_arrActivities) {
+            if (activity.m_nGroup != moved->m_nGroup) continue;
+            const auto entry = data.FindOverlappingEntry(activity.m_nId, moved->m_dtStart, moved->GetEndTime());
+            if (entry == data.m_arrEntries.end()) continue;
+            const CString title = ActivityTitle(data, activity, pane.m_nEntity);
+            CString ownClashes;
+            for (const CItemTime& block : pane.m_arrClashBlocks) {
+                const auto other = data.FindActivity(block.m_nDayIndex);
+                if (!blockInHour(block) || other == data.m_arrActivities.end() ||
+                    !ActivitiesShareLimitedMember(data, activity, *other))
+                    continue;
+                ownClashes += L"<br>" + title + kActivityImage;
+            }
+            const CString notFree = ParticipantsNotFree(data, *entry, hourStart, hourEnd);
+            const CString heading = L"<br><td><center><h2>" + LoadResString(IDS_TIP_GROUP_ACTIVITY) + L" " + title +
+                                    Image(5) + L"</h2></center><br><hr color=blue></td><right>";
+            if (!notFree.IsEmpty()) participants += heading + notFree;
+            if (!ownClashes.IsEmpty()) clashes += heading + ownClashes;
+        }
+    }
+    if (clashes.IsEmpty() && participants.IsEmpty()) return CString();
+    CString clashPart, participantPart;
+    if (!clashes.IsEmpty())
+        clashPart.Format(L"<td><center><h2> %s %s</h2></center><br><hr color=red></td><right>%s",
+                         LoadResString(IDS_TIP_CLASHES).GetString(), Image(4).GetString(), clashes.GetString());
+    if (!participants.IsEmpty())
+        participantPart.Format(L"<td><center><h2>%s%s</h2></center><br><hr color=red></td><right>%s",
+                               LoadResString(IDS_TIP_NOT_FREE).GetString(), Image(15).GetString(),
+                               participants.GetString());
+    return clashPart + L"<br>" + participantPart;
+}
