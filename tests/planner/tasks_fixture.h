@@ -5,6 +5,7 @@
 
 #include "../frame/shell_fixture.h"
 #include "model/plan_index.h"
+#include "platform/ui/idle_hooks.h"
 #include "planner/wnd_tasks.h"
 
 class TasksTest : public ShellTest {
@@ -24,6 +25,9 @@ protected:
     void ShowTasks() {
         for (TabCtrlItem* item : frame->GetTabCtrl().GetItems())
             if (item->pageWnd == Tasks().GetSafeHwnd()) frame->GetTabCtrl().SelectTab(item);
+        frame->RebuildExplorerBar();
+        frame->GetTabCtrl().Invalidate();
+        RunIdleHooks();
         vorn_test::ProcessEvents();
     }
     // The entity of the type that takes part in the most activities.
