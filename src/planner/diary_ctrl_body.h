@@ -32,6 +32,7 @@ public:
     // there is none.
     CString BuildTipAt(CPoint point);
     const CDiaryHighlight& GetHighlight() const { return m_highlight; }
+    CHtmlToolTip& GetToolTip() { return m_toolTip; }
     void ClearHighlight();
 
     int m_bLastPane = 1;

@@ -2,6 +2,8 @@
 // the side panel, every command with scripted dialog answers (its effect, one undo level and the
 // plan check), entity navigation, the tooltip's highlight, and copy and paste between two
 // documents.
+#include <QPainter>
+
 #include <algorithm>
 
 #include "model/activity_group.h"
@@ -331,28 +333,48 @@ TEST_F(TasksPageTest, TooltipOfAnotherCommitmentHighlightsItsBox) {
     OpenTeacher();
     CDiaryCtrlBody& body = Diary().GetPane(0).GetBody();
     const CDiaryCtrlTitle& title = Diary().GetPane(0).GetTitle();
-    CString tip;
-    for (const CDiaryRow& row : Diary().m_arrRows) {
-        for (std::size_t m = 0; m < row.m_arrMembers.size() && tip.IsEmpty(); ++m) {
-            const CDiaryMember& member = row.m_arrMembers[m];
-            for (const CDiaryTimeRecord& r : Diary().m_arrEntityTimes[member.m_nTimes].m_arrTimes) {
+    CRect client;
+    body.GetClientRect(&client);
+    // A member line's commitment of another activity, in view.
+    CPoint point(-1, -1);
+    for (const CDiaryRow& row : Diary().m_arrRows)
+        for (std::size_t m = 0; m < row.m_arrMembers.size() && point.x < 0; ++m)
+            for (const CDiaryTimeRecord& r : Diary().m_arrEntityTimes[row.m_arrMembers[m].m_nTimes].m_arrTimes) {
                 int l = 0, rr = 0;
-                if (r.m_nActivity == row.m_nActivity || r.m_nActivity == 0 || !title.TimeSpanToX(r.m_dtStart, r.m_tsLength, l, rr))
+                const int y = row.m_rect.top + static_cast<int>(m + 1) * Diary().GetLineHeight() + 8;
+                if (r.m_nActivity == row.m_nActivity || r.m_nActivity == 0 || y >= client.bottom ||
+                    !title.TimeSpanToX(r.m_dtStart, r.m_tsLength, l, rr) || rr >= client.right)
                     continue;
-                const int y = row.m_rect.top + static_cast<int>(m + 1) * Diary().GetLineHeight() + 8 - Diary().GetVerticalOffset();
-                CRect client;
-                body.GetClientRect(&client);
-                if (y >= client.bottom || rr >= client.right) continue;
-                tip = body.BuildTipAt(CPoint((l + rr) / 2, y));
-                if (!tip.IsEmpty()) break;
+                int member = 0, hitRow = 0;
+                CDiaryTimeRecord hit;
+                if (!Diary().HitTestCommitment(Diary().GetPane(0), CPoint((l + rr) / 2, y), hitRow, member, hit)) continue;
+                point = CPoint((l + rr) / 2, y);
+                break;
             }
-        }
-        if (!tip.IsEmpty()) break;
-    }
-    ASSERT_FALSE(tip.IsEmpty());
-    EXPECT_TRUE(body.GetHighlight().shown);
-    SaveScreenPicture(frame, "tasks_tooltip_highlight.png");
-    body.ClearHighlight();
+    ASSERT_GE(point.x, 0);
+    // The pointer rests there: the tip asks for its text.
+    CPoint screen = point;
+    body.ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    MSG msg{body.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y), 0, screen};
+    body.PreTranslateMessage(&msg);
+    body.GetToolTip().SendMessage(WM_TIMER, CHtmlToolTip::TIMER_SHOW, 0);
+    vorn_test::ProcessEvents();
+    EXPECT_TRUE(body.GetToolTip().IsWindowVisible());
+    ASSERT_TRUE(body.GetHighlight().shown);
+    EXPECT_TRUE(body.GetHighlight().box.PtInRect(point));
+    // The picture: the main window with the tip where it stands on the screen.
+    QImage picture = frame->GetWidget()->grab().toImage();
+    CRect frameRect, tipRect;
+    frame->GetWindowRect(&frameRect);
+    body.GetToolTip().GetWindowRect(&tipRect);
+    QPainter painter(&picture);
+    painter.drawPixmap(tipRect.left - frameRect.left, tipRect.top - frameRect.top, body.GetToolTip().GetWidget()->grab());
+    painter.end();
+    picture.save(QString::fromStdWString(vorn_test::PicturePath("tasks_tooltip_highlight.png").GetString()));
+    // Told away, the tip takes its highlight along.
+    body.GetToolTip().HideNow();
+    vorn_test::ProcessEvents();
     EXPECT_FALSE(body.GetHighlight().shown);
 }
 
