@@ -7,6 +7,7 @@
 #include "model/schedule_data.h"
 #include "planner/diary_ctrl.h"
 #include "planner/diary_messages.h"
+#include "planner/diary_scroll_range.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/client_dc.h"
@@ -147,18 +148,8 @@ void CDiaryCtrl::UpdateScrollRange() {
     if (!m_scrollBar.GetSafeHwnd()) return;
     CRect header;
     m_header.GetClientRect(&header);
-    const int q = GetContentHeight();
     // A page is what the row-name column shows.
-    const int v = std::max(0, static_cast<int>(header.Height()));
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
-    info.nMin = 0;
-    info.nMax = q;
-    info.nPage = static_cast<UINT>(std::min(v, q));
-    m_nScrollPosition = std::clamp(m_nScrollPosition, 0, std::max(0, q));
-    info.nPos = m_nScrollPosition;
-    m_scrollBar.SetScrollInfo(&info);
+    SetDiaryScrollRange(m_scrollBar, GetContentHeight(), static_cast<int>(header.Height()), m_nScrollPosition);
     RepaintChildren();
 }
 

@@ -4,6 +4,7 @@
 
 #include "planner/diary_ctrl.h"
 #include "planner/diary_messages.h"
+#include "planner/diary_scroll_range.h"
 #include "platform/ui/system_metrics.h"
 #include "resource_ids.h"
 #include "timetable/scroll_position.h"
@@ -66,17 +67,8 @@ void CDiaryView::Layout() {
     m_title.MoveWindow(0, 0, w, t);
     m_body.MoveWindow(0, t, w, std::max(0, h - s - t));
     m_title.LayoutColumns();
-    const int g = m_title.GetTotalWidth();
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_ALL;
-    info.nMin = 0;
-    info.nMax = g;
     // A page is what the pane shows.
-    info.nPage = static_cast<UINT>(std::clamp(w, 0, std::max(0, g)));
-    m_nScrollPosition = std::clamp(m_nScrollPosition, 0, std::max(0, g));
-    info.nPos = m_nScrollPosition;
-    m_scrollBar.SetScrollInfo(&info);
+    SetDiaryScrollRange(m_scrollBar, m_title.GetTotalWidth(), w, m_nScrollPosition);
     m_title.Invalidate();
     m_body.Invalidate();
 }
