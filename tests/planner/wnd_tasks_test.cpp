@@ -66,6 +66,13 @@ TEST_F(TasksPageTest, TeacherDiaryShowsEveryActivityWithItsMembersAndRooms) {
     }
     EXPECT_FALSE(Diary().m_arrCurrentTimes.empty());
     SaveScreenPicture(frame, "tasks_page_teacher.png");
+    // Split, with the second task collapsed and an hour range selected in the first.
+    Command(ID_DIARY_SPLIT);
+    EXPECT_TRUE(Diary().IsSplit());
+    Diary().ToggleCollapsed(RowActivity(1));
+    Diary().SelectRange(0, Data().GetDayDate(0) + COleDateTimeSpan(0, 9, 0, 0), COleDateTimeSpan(0, 2, 0, 0), false);
+    Diary().Relayout();
+    SaveScreenPicture(frame, "tasks_page_split.png");
 }
 
 TEST_F(TasksPageTest, HiddenPageOnlyMarksItselfAndRefillsWhenShown) {
