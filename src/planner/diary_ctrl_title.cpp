@@ -86,6 +86,8 @@ void CDiaryCtrlTitle::SetReferenceTime(__time64_t time) {
 // The layout pass and the mappings (content x) -----------------------------------------------------------
 
 void CDiaryCtrlTitle::LayoutColumns() {
+    // The hour cells are never narrower than their captions.
+    m_nHourWidth = std::max(m_nHourWidth, MeasureHourCaption());
     int x = 0;
     for (CDayColumn& column : m_arrColumns) {
         const int minutes = ColumnMinutes(column);
@@ -149,8 +151,6 @@ void CDiaryCtrlTitle::OnPaint() {
     CBufferedPaintDC dc(this);
     const CRect& client = dc.Client();
     const double s = GetGridScale();
-    m_nHourWidth = std::max(m_nHourWidth, MeasureHourCaption());
-    LayoutColumns();
     dc.FillSolidRect(&client, GetSysColor(COLOR_WINDOW));
     const int strip = GetSystemMetrics(SM_CYHSCROLL);
     const CRect bottomStrip(client.left, client.bottom - strip, client.right, client.bottom);
@@ -271,7 +271,6 @@ void CDiaryCtrlTitle::OnLButtonUp(UINT flags, CPoint point) {
         if (GetCapture() == this) ReleaseCapture();
         m_nHourWidth = std::max(m_nHourWidth + (point.x - m_nDragStartX), MeasureHourCaption());
         m_nLastX = -1;
-        Invalidate();
         if (CWnd* pane = GetParent()) pane->SendMessage(WM_DIARY_RELAYOUT, 0, 0);
     }
     CWnd::OnLButtonUp(flags, point);
@@ -304,6 +303,7 @@ void CDiaryCtrlTitle::OnUpdateLessonCaptions(CCmdUI* cmdUI) {
 void CDiaryCtrlTitle::OnLessonCaptions() {
     if (!GetParent()) return;
     AppCaptionMode() = m_nCaptionMode = 1;
+    GetParent()->SendMessage(WM_DIARY_RELAYOUT, 0, 0);
     if (CScheduleData* data = GetAppDocument()) {
         data->NotifyAllViews(0);
         data->NotifyAllViews(1);
@@ -316,6 +316,7 @@ void CDiaryCtrlTitle::OnPlainHours() {
     const int was = AppCaptionMode();
     AppCaptionMode() = m_nCaptionMode = 0;
     if (was == 1) m_nHourWidth = MeasureHourCaption();
+    GetParent()->SendMessage(WM_DIARY_RELAYOUT, 0, 0);
     if (CScheduleData* data = GetAppDocument()) {
         data->NotifyAllViews(0);
         data->NotifyAllViews(1);

@@ -35,6 +35,16 @@ int CDiaryView::OnCreate(LPCREATESTRUCT cs) {
     m_title.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kTitleId);
     m_body.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kBodyId);
     for (int i = 0; i < 9; ++i) m_patterns[i].Load(kPatternIds[i]);
+    // Six placeholder days from today until the page sets the plan's days.
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const COleDateTime today(now.GetYear(), now.GetMonth(), now.GetDay(), 0, 0, 0);
+    __time64_t start = 0, end = 0;
+    COleDateTime(2000, 1, 1, 8, 0, 1).GetAsTime64(start);
+    COleDateTime(2000, 1, 1, 16, 0, 1).GetAsTime64(end);
+    for (int i = 0; i < 6; ++i) {
+        const COleDateTime date = today + COleDateTimeSpan(i, 0, 0, 0);
+        m_title.AddDayColumn(FormatDateTitle(date), date, start, end);
+    }
     return 0;
 }
 

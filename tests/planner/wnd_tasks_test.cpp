@@ -177,6 +177,10 @@ TEST_F(TasksPageTest, DoubleClickEditsTheTaskOnlyWhenTheDialogIsAccepted) {
     EXPECT_EQ(Activity(id).m_strName, CString(L"Renamed"));
     EXPECT_TRUE(Data().HasUndoSnapshot());
     EXPECT_NE(Diary().m_arrRows[Diary().FindRow(id)].m_strCaption.Find(L"Renamed"), -1);
+    // A moment later the edited task's row is selected and in view.
+    vorn_test::ProcessEvents(250);
+    EXPECT_EQ(Diary().m_nSelectionKind, CDiaryCtrl::kSelectRows);
+    EXPECT_TRUE(Diary().m_arrRows[Diary().FindRow(id)].m_bFlagged);
 }
 
 TEST_F(TasksPageTest, DeleteKeepsTasksWithEntriesListsThemAndRemovesTheOthersFromTheDiary) {
