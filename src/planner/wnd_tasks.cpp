@@ -495,7 +495,7 @@ void CWndTasks::ApplyDroppedEntity(int entityId) {
     if (!data || entityId == 0) return;
     const auto entity = data->FindEntity(entityId);
     if (entity == data->m_arrEntities.end()) return;
-    data->SaveUndo();
+    bool snapshot = false;
     for (int activityId : FlaggedActivities()) {
         const auto activity = data->FindActivity(activityId);
         if (activity == data->m_arrActivities.end()) continue;
@@ -505,6 +505,8 @@ void CWndTasks::ApplyDroppedEntity(int entityId) {
             text.Format(IDS_ENTITY_ALREADY_IN_TASK, entity->m_strName.GetString(), plain.GetString());
             AddProblem(*data, 12, text, entityId);
         } else if (data->CanAddEntityToActivity(activityId, entityId)) {
+            if (!snapshot) data->SaveUndo();
+            snapshot = true;
             activity->AddEntity(*data, entityId);
         } else {
             text.Format(IDS_ENTITY_CANNOT_JOIN_TASK, entity->m_strName.GetString(), plain.GetString());

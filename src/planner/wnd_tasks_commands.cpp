@@ -23,6 +23,13 @@ void Tell(CScheduleData& data, UINT text, UINT caption, MessageIcon icon) {
     data.Answerer().Ask(LoadResString(text), LoadResString(caption), MessageButtons::Ok, icon);
 }
 
+// Whether the values the quota dialog may write are the same.
+bool SameTaskSettings(const CActivity& a, const CActivity& b) {
+    return a.m_tsDuration == b.m_tsDuration && a.m_tsMeeting == b.m_tsMeeting && a.m_nPosition == b.m_nPosition &&
+           a.m_nDispersion == b.m_nDispersion && a.m_strSupervisor == b.m_strSupervisor && a.m_strRemark == b.m_strRemark &&
+           a.m_strLocation == b.m_strLocation;
+}
+
 // The undo snapshot, taken once and only when the command is about to change something.
 class CUndoStep {
 public:
@@ -267,7 +274,9 @@ void CWndTasks::OnRemoveEntries() {
                                                       LoadResString(IDS_SAVE_CAPTION), MessageButtons::YesNoCancel,
                                                       MessageIcon::Question);
     if (answer == MessageAnswer::Yes) {
-        data->SaveUndo();
+        CUndoStep undo(*data);
+        std::unordered_set<int> withEntries;
+        for (const CTimetableEntry& entry : data->m_arrEntries) withEntries.insert(entry.m_nActivity);
         m_bRefillFully = 0;
         std::vector<int> groups;
         for (const CDiaryGroup& group : m_wndDiary.m_arrGroups)
@@ -276,7 +285,9 @@ void CWndTasks::OnRemoveEntries() {
             const int row = m_wndDiary.FindRow(activity.m_nId);
             const bool flagged = row != CDiaryCtrl::kNone && m_wndDiary.m_arrRows[row].m_bFlagged;
             const bool inGroup = activity.m_nGroup && std::find(groups.begin(), groups.end(), activity.m_nGroup) != groups.end();
-            if (flagged || inGroup) data->RemoveActivityEntries(activity.m_nId);
+            if ((!flagged && !inGroup) || !withEntries.count(activity.m_nId)) continue;
+            undo.Take();
+            data->RemoveActivityEntries(activity.m_nId);
         }
     }
     RecheckAndRefresh(*data, TRUE);
@@ -292,12 +303,13 @@ void CWndTasks::OnDissolveGroups() {
     if (data->Answerer().Ask(LoadResString(IDS_CONFIRM_DISSOLVE_GROUPS), LoadResString(IDS_SAVE_CAPTION),
                              MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
         return;
-    data->SaveUndo();
     std::vector<int> groups;
     for (int id : FlaggedActivities()) {
         const auto activity = data->FindActivity(id);
         if (activity != data->m_arrActivities.end() && activity->m_nGroup) groups.push_back(activity->m_nGroup);
     }
+    if (groups.empty()) return;
+    data->SaveUndo();
     IProgress& progress = data->Host().ShowProgress(LoadResString(IDS_DISSOLVING_GROUPS));
     progress.SetRange(0, static_cast<int>(groups.size()) + 1);
     progress.SetPos(0);
@@ -374,8 +386,26 @@ void CWndTasks::OnTaskQuota() {
         Tell(*data, IDS_SELECT_TWO_TASKS_FOR_QUOTA, IDS_ERROR_CAPTION, MessageIcon::Warning);
         return;
     }
-    data->SaveUndo();
-    if (s_dialogs.taskQuota) s_dialogs.taskQuota(m_wndDiary, this);
+    if (!s_dialogs.taskQuota) return;
+    // The dialog writes into the store; the snapshot is taken afterwards from the rows' activities
+    // as they were, and only when the dialog changed one of them.
+    std::vector<CActivity> before;
+    for (const CDiaryRow& row : m_wndDiary.m_arrRows) {
+        const auto activity = data->FindActivity(row.m_nActivity);
+        if (activity != data->m_arrActivities.end()) before.push_back(*activity);
+    }
+    s_dialogs.taskQuota(m_wndDiary, this);
+    std::vector<CActivity> after;
+    for (const CActivity& old : before) {
+        const auto now = data->FindActivity(old.m_nId);
+        if (now != data->m_arrActivities.end() && !SameTaskSettings(old, *now)) after.push_back(*now);
+    }
+    if (!after.empty()) {
+        for (const CActivity& changed : after) *data->FindActivity(changed.m_nId) = *std::find_if(
+            before.begin(), before.end(), [&](const CActivity& a) { return a.m_nId == changed.m_nId; });
+        data->SaveUndo();
+        for (CActivity& changed : after) *data->FindActivity(changed.m_nId) = std::move(changed);
+    }
     RecheckAndRefresh(*data, TRUE);
 }
 

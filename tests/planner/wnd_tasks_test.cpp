@@ -311,20 +311,32 @@ TEST_F(TasksPageTest, AssociationsChangeTheEntriesOnlyWhenAccepted) {
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
-TEST_F(TasksPageTest, QuotaOpensForTheDiaryUnlessOneRowIsFlagged) {
+TEST_F(TasksPageTest, QuotaOpensForTheDiaryUnlessOneRowIsFlaggedAndLeavesAnUndoStepOnlyForAChange) {
     OpenTeacher();
+    const int id = RowActivity(0);
     int opened = 0;
+    bool change = false;
     CWndTasks::s_dialogs.taskQuota = [&](CDiaryCtrl& diary, CWnd*) {
         ++opened;
         EXPECT_EQ(&diary, &Diary());
+        if (change) Data().FindActivity(id)->m_tsDuration = COleDateTimeSpan(0, 7, 0, 0);
     };
-    FlagRows({RowActivity(0)});
+    FlagRows({id});
     Command(ID_TASK_QUOTA);
     EXPECT_EQ(opened, 0);
     EXPECT_EQ(answers.asked.size(), 1u);
-    FlagRows({RowActivity(0), RowActivity(1)});
+    Data().DiscardUndo();
+    FlagRows({id, RowActivity(1)});
     Command(ID_TASK_QUOTA);
     EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+    const COleDateTimeSpan duration = Activity(id).m_tsDuration;
+    change = true;
+    FlagRows({id, RowActivity(1)});
+    Command(ID_TASK_QUOTA);
+    EXPECT_EQ(Activity(id).m_tsDuration, COleDateTimeSpan(0, 7, 0, 0));
+    Data().Undo(TRUE);
+    EXPECT_EQ(Activity(id).m_tsDuration, duration);
 }
 
 TEST_F(TasksPageTest, NavigationNextAndBackReturnsToTheEntityLeft) {
