@@ -516,3 +516,50 @@ TEST_F(TasksPageTest, PanelListsOfferOnlyWhatFitsTheCurrentEntityOrTheFlaggedRow
         EXPECT_NE(Data().FindEntity(item.m_nId)->m_nType, 4);
     }
 }
+
+TEST_F(TasksPageTest, SchoolDiaryAnswersClicksDragsAndTheToggleBox) {
+    OpenTeacher();
+    CDiaryCtrl& d = Diary();
+    // Grouped rows come first, ordered by their groups' names.
+    bool ungrouped = false;
+    CString lastGroup;
+    for (const CDiaryRow& row : d.m_arrRows) {
+        if (!row.m_nGroup) {
+            ungrouped = true;
+            continue;
+        }
+        EXPECT_FALSE(ungrouped) << row.m_nActivity;
+        const CString name = Data().FindGroup(row.m_nGroup)->m_strName;
+        EXPECT_LE(lastGroup.Compare(name), 0);
+        lastGroup = name;
+    }
+    CWnd* header = &d.GetHeader();
+    CWnd* body = &d.GetPane(0).GetBody();
+    const int line = d.GetLineHeight();
+    const CDiaryRow& first = d.m_arrRows[0];
+    vorn_test::Click(header, CPoint(60, first.m_rect.top + 5));
+    EXPECT_EQ(d.m_nSelectionKind, CDiaryCtrl::kSelectRows);
+    vorn_test::Click(header, CPoint(60, first.m_rect.top + line + 5));
+    EXPECT_EQ(d.m_nSelectionKind, CDiaryCtrl::kSelectMembers);
+    ASSERT_FALSE(d.m_arrGroups.empty());
+    vorn_test::Click(body, CPoint(200, d.m_arrGroups[0].m_rect.top + 5));
+    EXPECT_EQ(d.m_nSelectionKind, CDiaryCtrl::kSelectGroup);
+
+    // A range dragged from the last hour of the first day towards the second day stays in the first.
+    const CDiaryCtrlTitle& title = d.GetPane(0).GetTitle();
+    const CDayColumn& monday = title.GetColumns()[0];
+    const int hw = title.GetHourWidth();
+    const int y = first.m_rect.top + line + 5;
+    vorn_test::MousePress(body, CPoint(monday.m_nRight - hw / 2, y));
+    vorn_test::MouseMove(body, CPoint(monday.m_nRight + hw / 2, y), Qt::LeftButton);
+    vorn_test::MouseRelease(body, CPoint(monday.m_nRight + hw / 2, y));
+    EXPECT_EQ(d.m_nSelectionKind, CDiaryCtrl::kSelectRange);
+    EXPECT_TRUE(IsSameDay(d.m_dtRangeStart, monday.m_dtDate));
+    EXPECT_EQ(WholeMinutes(d.m_tsRangeLength), 60);
+
+    // The toggle box collapses the row; the next row moves up.
+    const int secondTop = d.m_arrRows[1].m_rect.top;
+    vorn_test::Click(header, CPoint(6, first.m_rect.top + 4));
+    EXPECT_FALSE(d.IsExpanded(first.m_nActivity));
+    EXPECT_LT(d.m_arrRows[1].m_rect.top, secondTop);
+}
