@@ -48,7 +48,7 @@ struct Page {
         const CPlanIndex index(data);
         std::size_t most = 0;
         for (const CEntity& e : data.m_arrEntities)
-            if (e.m_nType != 4 && e.m_nType != 5 && index.ActivitiesOf(e.m_nId).size() > most) {
+            if (e.m_nType != 5 && index.ActivitiesOf(e.m_nId).size() > most) {
                 most = index.ActivitiesOf(e.m_nId).size();
                 data.m_nCurrentEntity = e.m_nId;
             }

@@ -205,19 +205,16 @@ void CDiaryCtrlTitle::OnPaint() {
     // The current entity's own commitments in the bottom strip.
     const CDiaryCtrl* control = GetControl();
     if (!control || !data) return;
-    const auto current = data->FindCurrentEntity();
     for (const CDiaryTimeRecord& record : control->m_arrCurrentTimes) {
         int l = 0, r = 0;
         if (!TimeSpanToX(record.m_dtStart, record.m_tsLength, l, r) || r < h || l > h + client.Width()) continue;
         CBlockLook look{record.m_crBackground, record.m_crHatch, record.m_nHatch};
         int state = record.m_nState;
-        if (record.m_nGroup != 0 && current != data->m_arrEntities.end()) {
+        if (record.m_bGroupClash) {
             const auto group = data->FindGroup(record.m_nGroup);
-            CTimetableEntry probe(record.m_dtStart, record.m_tsLength);
-            if (group != data->m_arrGroups.end() && current->CountClashingEntries(*data, group->GetCommonChimeSetId(*data), probe) > 1) {
-                look = CBlockLook{group->m_crBackground, group->m_crBackground, 6};
-                state = 8;
-            }
+            const COLORREF colour = group == data->m_arrGroups.end() ? record.m_crBackground : group->m_crBackground;
+            look = CBlockLook{colour, colour, 6};
+            state = 8;
         }
         CPen pen(PS_SOLID, 3, GetStateFrameColour(*data, state));
         CPen* oldPen = dc.SelectObject(&pen);

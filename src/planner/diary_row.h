@@ -26,6 +26,9 @@ struct CDiaryTimeRecord {
     COLORREF m_crHatch = 0;
     int m_nHatch = 6;
     int m_nState = 0;
+    // A commitment of a group while the current entity has more than one entry at that time
+    // (drawn in the group's look); set for the current entity's own commitments.
+    int m_bGroupClash = 0;
 };
 
 // What the diary knows of one member entity: its commitments and absences, clipped to the

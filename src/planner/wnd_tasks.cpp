@@ -214,8 +214,15 @@ void CWndTasks::FillCurrentTimes(const CScheduleData& data, const CPlanIndex& in
         const CActivity& activity = data.m_arrActivities[a];
         for (std::size_t e : index.EntriesOfActivity(activity.m_nId)) {
             const CTimetableEntry& entry = data.m_arrEntries[e];
-            if (entry.IsEntityAvailable(data, *current))
-                m_wndDiary.m_arrCurrentTimes.push_back(MakeRecord(data, entry, activity.m_nGroup));
+            if (!entry.IsEntityAvailable(data, *current)) continue;
+            CDiaryTimeRecord record = MakeRecord(data, entry, activity.m_nGroup);
+            if (activity.m_nGroup) {
+                const auto group = data.FindGroup(activity.m_nGroup);
+                const CTimetableEntry probe(record.m_dtStart, record.m_tsLength);
+                record.m_bGroupClash = group != data.m_arrGroups.end() &&
+                                       current->CountClashingEntries(data, group->GetCommonChimeSetId(data), probe, &index) > 1;
+            }
+            m_wndDiary.m_arrCurrentTimes.push_back(record);
         }
     }
 }
@@ -232,10 +239,12 @@ void CWndTasks::AddActivityRow(const CScheduleData& data, const CActivity& activ
     m_wndDiary.AddRow(FormatActivityEntryPlainText(data, activity, currentId, nullptr, layout), back, fore, hatch,
                       activity.GetMeetingLengthCode(), activity.m_nId, data.FormatActivityTime(activity.m_nId),
                       activity.m_nGroup);
-    if (activity.m_nGroup) {
+    // A group's quota text is made once, for its first row.
+    if (activity.m_nGroup && !m_wndDiary.FindGroup(activity.m_nGroup)) {
         const auto group = data.FindGroup(activity.m_nGroup);
         if (group != data.m_arrGroups.end())
-            m_wndDiary.AddGroup(group->m_strName, group->m_crBackground, data.FormatGroupTime(group->m_nId), group->m_nId);
+            m_wndDiary.AddGroup(group->m_strName, group->m_crBackground, data.FormatGroupTime(group->m_nId, &index),
+                                group->m_nId);
     }
     AddRowMembers(data, activity, index);
 }
@@ -330,6 +339,11 @@ void CWndTasks::Rebuild() {
     const auto current = data->FindCurrentEntity();
     if (!data->m_arrEntities.empty() && current != data->m_arrEntities.end() && current->m_nType != 5) {
         const CPlanIndex index(*data);
+        // Rows of activities that are gone leave as well.
+        std::vector<int> gone;
+        for (const CDiaryRow& row : m_wndDiary.m_arrRows)
+            if (data->FindActivity(row.m_nActivity) == data->m_arrActivities.end()) gone.push_back(row.m_nActivity);
+        for (int id : gone) m_wndDiary.RemoveRow(id);
         for (const CActivity& activity : data->m_arrActivities) {
             const bool takesPart = activity.HasEntity(*current);
             const int row = m_wndDiary.FindRow(activity.m_nId);
@@ -348,7 +362,7 @@ void CWndTasks::Rebuild() {
             r.m_nHatch = activity.m_nHatch;
             r.m_nGroup = activity.m_nGroup;
             r.m_arrMembers.clear();
-            if (activity.m_nGroup) {
+            if (activity.m_nGroup && !m_wndDiary.FindGroup(activity.m_nGroup)) {
                 const auto group = data->FindGroup(activity.m_nGroup);
                 if (group != data->m_arrGroups.end())
                     m_wndDiary.AddGroup(group->m_strName, group->m_crBackground, CString(), group->m_nId);
@@ -356,11 +370,11 @@ void CWndTasks::Rebuild() {
             AddRowMembers(*data, activity, index);
         }
         FillCurrentTimes(*data, index);
+        for (CDiaryRow& row : m_wndDiary.m_arrRows) row.m_strSecondText = data->FormatActivityTime(row.m_nActivity);
+        for (CDiaryGroup& group : m_wndDiary.m_arrGroups) group.m_strQuota = data->FormatGroupTime(group.m_nGroup, &index);
     }
     m_wndDiary.SortRows();
     m_wndDiary.ClearSelection();
-    for (CDiaryRow& row : m_wndDiary.m_arrRows) row.m_strSecondText = data->FormatActivityTime(row.m_nActivity);
-    for (CDiaryGroup& group : m_wndDiary.m_arrGroups) group.m_strQuota = data->FormatGroupTime(group.m_nGroup);
     m_wndDiary.Relayout();
     CMyView::RefreshPanel();
     m_wndDiary.Invalidate();
