@@ -1,7 +1,7 @@
 // The tasks page on the large generated plan (1,500 entities, 5,000 activities, 20,000 entries)
-// for its busiest entity, in a page of 1,200 x 800 pixels: the full refill of the diary, the
-// synchronisation after an edit, and one full paint of what is in view. The windows run on Qt's
-// offscreen platform.
+// for its busiest entity (the one in the most activities, rooms included), in a page of
+// 1,200 x 800 pixels: the full refill of the diary, the synchronisation after an edit, and one
+// full paint of what is in view. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
