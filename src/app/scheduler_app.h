@@ -98,6 +98,7 @@ public:
     int GetTabStyle() const override { return m_nTabStyle; }
     int GetExplorerBarStyle() const override { return m_nExplorerBarStyle; }
     int& FilterSetting() override { return m_nFilter; }
+    int& CaptionMode() override { return m_nCaptionMode; }
 
     // Settings, in their order.
     std::vector<CString> m_arrCategories, m_arrActivities, m_arrLessons, m_arrFunders, m_arrRewards;

@@ -126,4 +126,6 @@ BOOL EditPanelRecord(CWndPanel& panel, int id) {
 void InstallRecordDialogs() {
     CWndContacts::s_dialogs = CContactsDialogs{EditEntity, EditChimeSet, SelectBy};
     CWndPanel::s_editRecord = EditPanelRecord;
+    InstallSwapChooser();
+    InstallTasksDialogs();
 }

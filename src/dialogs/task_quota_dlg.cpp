@@ -7,9 +7,10 @@
 #include "dialogs/task_row_values.h"
 #include "model/description_texts.h"
 #include "model/schedule_data.h"
+#include "planner/diary_ctrl.h"
 #include "resource_ids.h"
 
-CTaskQuotaDlg::CTaskQuotaDlg(const CDiarySelection* pDiary, CWnd* pParentWnd)
+CTaskQuotaDlg::CTaskQuotaDlg(const CDiaryCtrl* pDiary, CWnd* pParentWnd)
     : CRecordDialog(IDD_TASK_QUOTA, pParentWnd), m_diary(pDiary) {}
 
 BOOL CTaskQuotaDlg::OnInitDialog() {
@@ -21,16 +22,16 @@ BOOL CTaskQuotaDlg::OnInitDialog() {
     const auto current = data.FindCurrentEntity();
     const int entityId = current != data.m_arrEntities.end() ? current->m_nId : 0;
     const int entityType = current != data.m_arrEntities.end() ? current->m_nType : 0;
-    const bool rowSelection = m_diary->kind == 1;
+    const bool rowSelection = m_diary->m_nSelectionKind == CDiaryCtrl::kSelectRows;
 
     COptionTreeItem* quotas = AddGroup(nullptr, Res(IDS_DLG_QUOTA_GROUP), Res(IDS_DLG_QUOTA_GROUP_INFO));
-    for (const CDiaryRowState& row : m_diary->rows) {
-        if (rowSelection && !row.selected) continue;
-        const auto activity = data.FindActivity(row.activityId);
+    for (const CDiaryRow& row : m_diary->m_arrRows) {
+        if (rowSelection && !row.m_bFlagged) continue;
+        const auto activity = data.FindActivity(row.m_nActivity);
         if (activity == data.m_arrActivities.end()) continue;
         const CString label = FormatActivityEntryPlainText(data, *activity, entityId, nullptr, entityType);
         const int hours = SpanToWholeHours(activity->m_tsDuration);
-        m_quotaRows.push_back({row.activityId, hours, AddNumber(quotas, label, label, hours, 1, 100)});
+        m_quotaRows.push_back({row.m_nActivity, hours, AddNumber(quotas, label, label, hours, 1, 100)});
     }
     if (rowSelection) {
         COptionTreeItem* common = AddGroup(nullptr, Res(IDS_DLG_QUOTA_COMMON), Res(IDS_DLG_QUOTA_COMMON_INFO));
@@ -56,7 +57,7 @@ void CTaskQuotaDlg::OnOK() {
     for (const QuotaRow& row : m_quotaRows) rows.push_back({row.activityId, row.shownHours, NumberOf(row.item)});
     CScheduleData& data = Document();
     ApplyQuotas(data, rows);
-    if (m_diary->kind == 1) {
+    if (m_diary->m_nSelectionKind == CDiaryCtrl::kSelectRows) {
         CCommonTaskSettings common;
         common.meetingHours = NumberOf(m_meetingRow);
         common.positionOption = CheckedIndexOf(m_positionRow);

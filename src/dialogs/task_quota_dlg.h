@@ -3,27 +3,20 @@
 // and, when the diary's selection is a set of rows, a few settings common to those tasks. OK
 // writes only what the planner changed.
 //
-//   CDiarySelection diary{rows, kind};
 //   CTaskQuotaDlg dlg(&diary, this);
 //   dlg.DoModal();
+//
+// It reads the diary's rows in display order and its selection kind (1: a selection of rows,
+// when only the flagged rows are listed).
 #include <vector>
 
 #include "dialogs/record_dialog.h"
 
-// What the dialog reads of the diary: its rows in display order and its selection kind (1: a
-// selection of rows, when only the selected rows are listed).
-struct CDiaryRowState {
-    int activityId = 0;
-    bool selected = false;
-};
-struct CDiarySelection {
-    std::vector<CDiaryRowState> rows;
-    int kind = 0;
-};
+class CDiaryCtrl;
 
 class CTaskQuotaDlg : public CRecordDialog {
 public:
-    CTaskQuotaDlg(const CDiarySelection* pDiary, CWnd* pParentWnd);
+    CTaskQuotaDlg(const CDiaryCtrl* pDiary, CWnd* pParentWnd);
 
     struct QuotaRow {
         int activityId;
@@ -37,7 +30,7 @@ public:
     COptionTreeItemSpinner* m_meetingRow = nullptr;
     COptionTreeItemRadio* m_positionRow = nullptr;
     COptionTreeItemSpinner* m_dispersionRow = nullptr;
-    const CDiarySelection* m_diary;
+    const CDiaryCtrl* m_diary;
 
 protected:
     BOOL OnInitDialog() override;

@@ -62,10 +62,11 @@ protected:
     LRESULT OnApplySelectionMessage(WPARAM, LPARAM);
     void OnShowProblems();
     LRESULT OnClosePanel(WPARAM, LPARAM);
+    // Opens the panel in a mode: its drag image, menu options and one titled column.
+    void StartMode(int mode, UINT dragImage, int menuFlags, UINT columnTitle, int width);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void StartMode(int mode, UINT dragImage, int menuFlags, UINT columnTitle, int width);
 
     int m_bDragging = 0;
     int m_nReserved = 0;

@@ -142,8 +142,10 @@ public:
 
     // Clashes in time, entity items and positions
     // The unlinked entries the entity takes part in that clash in time with the entry (a stored
-    // copy of the entry counts itself); 0 for an unavailable entity.
-    int CountClashingEntries(const CScheduleData& data, int chimeSetId, const CTimetableEntry& entry) const;
+    // copy of the entry counts itself); 0 for an unavailable entity. The index, when given, must
+    // describe the unchanged store; only the entries of the entry's calendar day are looked at.
+    int CountClashingEntries(const CScheduleData& data, int chimeSetId, const CTimetableEntry& entry,
+                             const CPlanIndex* index = nullptr) const;
     // The serial of the entry of the first item (in item order) that clashes with more items
     // of its day than OVERLAPS allows; 0 when there is none or OVERLAPS is 0. With refresh the
     // items are taken at their entries' current times. The item list itself is not changed.

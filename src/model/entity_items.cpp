@@ -65,13 +65,24 @@ int ActivityChimeSet(const CActivity& activity) {
 
 }  // namespace
 
-int CEntity::CountClashingEntries(const CScheduleData& data, int chimeSetId, const CTimetableEntry& entry) const {
+int CEntity::CountClashingEntries(const CScheduleData& data, int chimeSetId, const CTimetableEntry& entry,
+                                  const CPlanIndex* index) const {
     if (m_bUnavailable) return 0;
     int count = 0;
-    for (const CTimetableEntry& stored : data.m_arrEntries) {
-        if (stored.m_bLinked || !EntriesClashInTime(data, stored, chimeSetId, entry)) continue;
-        if (TakesPartIn(data, stored)) ++count;
+    const auto test = [&](const CTimetableEntry& stored) {
+        if (stored.m_bLinked || !EntriesClashInTime(data, stored, chimeSetId, entry)) return;
+        if (TakesPartIn(data, stored, index)) ++count;
+    };
+    if (!index) {
+        for (const CTimetableEntry& stored : data.m_arrEntries) test(stored);
+        return count;
     }
+    // Snapping to lessons never leaves the calendar day, so the day's entries hold every clash.
+    const COleDateTime& s = entry.m_dtStart;
+    const COleDateTime day(s.GetYear(), s.GetMonth(), s.GetDay(), 0, 0, 0);
+    CPlanIndex::Positions near;
+    index->GetEntriesNear(day - COleDateTimeSpan(0, 0, 10, 0), day + COleDateTimeSpan(1, 0, 10, 0), near);
+    for (std::size_t position : near) test(data.m_arrEntries[position]);
     return count;
 }
 

@@ -246,8 +246,9 @@ public:
     // The longest DURATION total the entity shares with one limited member of the group,
     // divided by that member's OVERLAPS.
     COleDateTimeSpan GetRequiredGroupTime(int groupId, int entityId, const CPlanIndex* index = nullptr) const;
-    // "(placed)required" of the group for the current entity.
-    CString FormatGroupTime(int groupId) const;
+    // "(placed)required" of the group for the current entity. The index, when given, must
+    // describe the unchanged store; it only speeds up the walks.
+    CString FormatGroupTime(int groupId, const CPlanIndex* index = nullptr) const;
     // The entity's day windows, widened to the entries in state 6 of its activities. Entries
     // outside the 21 plan days are left out. Throws std::invalid_argument for a time of day
     // that cannot be made.

@@ -154,14 +154,14 @@ COleDateTimeSpan CScheduleData::GetRequiredGroupTime(int groupId, int entityId, 
     return best;
 }
 
-CString CScheduleData::FormatGroupTime(int groupId) const {
+CString CScheduleData::FormatGroupTime(int groupId, const CPlanIndex* index) const {
     CString text;
     if (FindGroup(groupId) == m_arrGroups.end()) {
         text.LoadString(kMissingGroupText);
         return text;
     }
-    text.Format(L"(%s)%s", FormatHoursMinutes(GetPlacedGroupTime(groupId, m_nCurrentEntity)),
-                FormatHoursMinutes(GetRequiredGroupTime(groupId, m_nCurrentEntity)));
+    text.Format(L"(%s)%s", FormatHoursMinutes(GetPlacedGroupTime(groupId, m_nCurrentEntity, index)),
+                FormatHoursMinutes(GetRequiredGroupTime(groupId, m_nCurrentEntity, index)));
     return text;
 }
 

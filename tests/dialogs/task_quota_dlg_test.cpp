@@ -7,6 +7,7 @@
 #include "dialog_fixture.h"
 #include "dialogs/task_quota_dlg.h"
 #include "model/activity.h"
+#include "planner/diary_ctrl.h"
 #include "../platform/ui/frame_picture.h"
 
 class TaskQuotaDlgTest : public DialogTest {
@@ -23,6 +24,15 @@ protected:
         plan.AddActivity(11, L"Art", {1}).m_tsDuration = COleDateTimeSpan(180 / 1440.0);
         plan.AddActivity(12, L"Music", {1}).m_tsDuration = COleDateTimeSpan(60 / 1440.0);
     }
+    // The diary's rows (activity id, flagged) in display order and its selection kind.
+    void FillDiary(std::initializer_list<std::pair<int, bool>> rows, int kind) {
+        for (const auto& [id, flagged] : rows) {
+            diary.AddRow(L"", 0, 0, 6, 0, id, L"", 0);
+            diary.m_arrRows.back().m_bFlagged = flagged;
+        }
+        diary.m_nSelectionKind = kind;
+    }
+    CDiaryCtrl diary;
     double MinutesOf(int id, bool meeting = false) const {
         const auto a = data.FindActivity(id);
         return (meeting ? a->m_tsMeeting : a->m_tsDuration).m_span * 1440;
@@ -30,7 +40,7 @@ protected:
 };
 
 TEST_F(TaskQuotaDlgTest, AllRowsAndOnlyChangedQuotasWritten) {
-    const CDiarySelection diary{{{10, false}, {77, true}, {11, false}, {12, true}}, 0};
+    FillDiary({{10, false}, {77, true}, {11, false}, {12, true}}, 0);
     CTaskQuotaDlg dlg(&diary, nullptr);
     ASSERT_EQ(RunModal(dlg, [&] {
         ASSERT_EQ(dlg.m_quotaRows.size(), 3u);  // the row whose activity is gone has none
@@ -47,7 +57,7 @@ TEST_F(TaskQuotaDlgTest, AllRowsAndOnlyChangedQuotasWritten) {
 }
 
 TEST_F(TaskQuotaDlgTest, SelectedRowsWithCommonSettings) {
-    const CDiarySelection diary{{{10, true}, {11, false}, {12, true}}, 1};
+    FillDiary({{10, true}, {11, false}, {12, true}}, 1);
     CTaskQuotaDlg dlg(&diary, nullptr);
     ASSERT_EQ(RunModal(dlg, [&] {
         ASSERT_EQ(dlg.m_quotaRows.size(), 2u);
@@ -67,7 +77,7 @@ TEST_F(TaskQuotaDlgTest, SelectedRowsWithCommonSettings) {
 }
 
 TEST_F(TaskQuotaDlgTest, CancelChangesNoActivity) {
-    const CDiarySelection diary{{{10, true}, {12, true}}, 1};
+    FillDiary({{10, true}, {12, true}}, 1);
     CTaskQuotaDlg dlg(&diary, nullptr);
     EXPECT_EQ(RunModal(dlg, [&] {
         ClickValue(dlg, dlg.m_quotaRows[0].item);

@@ -1,4 +1,5 @@
 // Entity items, the overlap limit and its cost, clash counts and the position rule.
+#include "model/plan_index.h"
 #include "model/time_clash.h"
 #include "rules_fixture.h"
 
@@ -149,11 +150,16 @@ TEST_F(EntityItems, CountClashingEntriesCountsOnlyEntriesTakenPartIn) {
     AddEntry(20, 0, 8, 30, 60);
     Entry(AddEntry(30, 0, 8, 0, 60)).m_bLinked = 1;  // linked: left out
     AddEntry(30, 0, 10, 0, 60);                      // no clash
+    AddEntry(10, 1, 8, 0, 60);                       // the same hour of the next day
     CTimetableEntry probe(At(0, 8, 0), Minutes(60));
     probe.m_nActivity = 30;
     EXPECT_EQ(Entity(1).CountClashingEntries(m_data, 0, probe), 2);
     EXPECT_EQ(Entity(2).CountClashingEntries(m_data, 0, probe), 1);
     EXPECT_EQ(Entity(4).CountClashingEntries(m_data, 0, probe), 0);
+    // With the plan index only the entry's day is looked at, with the same answers.
+    const CPlanIndex index(m_data);
+    for (int id : {1, 2, 4})
+        EXPECT_EQ(Entity(id).CountClashingEntries(m_data, 0, probe, &index), Entity(id).CountClashingEntries(m_data, 0, probe)) << id;
     Entity(1).m_bUnavailable = 1;
     EXPECT_EQ(Entity(1).CountClashingEntries(m_data, 0, probe), 0);
 }

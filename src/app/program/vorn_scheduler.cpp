@@ -1,42 +1,20 @@
 // The program: the one application object, built before the program's entry, and the entry.
-// Pages of the main frame register here as their subsystems come.
+// Pages of the main frame register here as their subsystems come, and the dialogs that pages
+// below the dialogs open are installed here.
 #include <memory>
-#include <vector>
 
 #include "app/scheduler_app.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/wnd_options.h"
-#include "dialogs/swap_chooser_dlg.h"
 #include "frame/wnd_contacts.h"
-#include "timetable/time_table_ctrl_view.h"
+#include "planner/wnd_tasks.h"
 
 CSchedulerApp theApp;
-
-namespace {
-
-// The timetable's swap chooser: the dialog over the pane, which previews the highlighted choice.
-CSwapChoice RunSwapChooser(CWnd& pane, const std::vector<CSwapCandidate>& candidates,
-                           const std::vector<CSwapFreeSlot>& freeSlots) {
-    std::vector<CSwapRecord> targets;
-    for (const CSwapCandidate& candidate : candidates)
-        targets.push_back({candidate.m_strTitle, static_cast<DWORD_PTR>(candidate.m_nEntry)});
-    std::vector<CFreeTimeRecord> times;
-    for (const CSwapFreeSlot& slot : freeSlots) times.push_back({slot.m_strText, slot.m_dtStart});
-    CSwapChooserDlg dialog(&targets, &times, &pane, &pane);
-    CSwapChoice choice;
-    choice.m_bOk = dialog.DoModal() == IDOK ? 1 : 0;
-    choice.m_bCandidate = dialog.m_choseSwap;
-    choice.m_nEntry = dialog.m_chosenValue;
-    choice.m_dtFreeTime = dialog.m_chosenTime;
-    return choice;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     InstallRecordDialogs();
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    RegisterFramePage(kPageTasks, [] { return std::make_unique<CWndTasks>(); });
     RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
-    CTimeTableCtrlView::s_swapChooser = RunSwapChooser;
     return AfxWinMain(argc, argv);
 }

@@ -1,0 +1,106 @@
+// The tasks page on the large generated plan (1,500 entities, 5,000 activities, 20,000 entries)
+// for its busiest entity (the one in the most activities, rooms included), in a page of
+// 1,200 x 800 pixels: the full refill of the diary, the synchronisation after an edit, and one
+// full paint of what is in view. The windows run on Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "controls/app_document.h"
+#include "model/plan_index.h"
+#include "model/schedule_data.h"
+#include "planner/wnd_tasks.h"
+#include "platform/core/language_pack.h"
+#include "platform/ui/win_app.h"
+#include "support/plan_generator.h"
+
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "bench_tasks_page";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static CLanguagePack pack;
+    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
+        CLanguagePack::SetCurrent(&pack);
+        AfxSetResourcePack(&pack);
+    }
+}
+
+struct Page {
+    CScheduleData data;
+    CWnd host;
+    std::unique_ptr<CWndTasks> page;
+    std::size_t rows = 0;
+
+    Page() {
+        EnsureApplication();
+        GeneratePlan(data, LargePlanOptions());
+        SetAppDocument(&data);
+        // The entity that takes part in the most activities.
+        const CPlanIndex index(data);
+        std::size_t most = 0;
+        for (const CEntity& e : data.m_arrEntities)
+            if (e.m_nType != 5 && index.ActivitiesOf(e.m_nId).size() > most) {
+                most = index.ActivitiesOf(e.m_nId).size();
+                data.m_nCurrentEntity = e.m_nId;
+            }
+        host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1200, 800, nullptr, nullptr);
+        page = std::make_unique<CWndTasks>();
+        page->CreatePage(&host, 113);
+        page->MoveWindow(0, 0, 1200, 800);
+        host.ShowWindow(SW_SHOW);
+        page->RefreshPanel();
+        rows = page->GetDiary().m_arrRows.size();
+        Paint();
+    }
+    ~Page() {
+        page.reset();
+        host.DestroyWindow();
+        SetAppDocument(nullptr);
+    }
+    // Everything in view painted once: the row names, the title strip and the body.
+    void Paint() {
+        CDiaryCtrl& diary = page->GetDiary();
+        for (CWnd* wnd : {static_cast<CWnd*>(&diary.GetHeader()), static_cast<CWnd*>(&diary.GetPane(0).GetTitle()),
+                          static_cast<CWnd*>(&diary.GetPane(0).GetBody())}) {
+            wnd->Invalidate(FALSE);
+            wnd->UpdateWindow();
+        }
+    }
+};
+
+Page& SharedPage() {
+    static Page page;
+    return page;
+}
+
+void BM_FullRefill(benchmark::State& state) {
+    Page& p = SharedPage();
+    for (auto _ : state) p.page->RefreshPanel();
+    state.counters["rows"] = static_cast<double>(p.rows);
+    state.counters["entity times"] = static_cast<double>(p.page->GetDiary().m_arrEntityTimes.size());
+}
+BENCHMARK(BM_FullRefill)->Unit(benchmark::kMillisecond);
+
+void BM_Synchronise(benchmark::State& state) {
+    Page& p = SharedPage();
+    for (auto _ : state) p.page->Rebuild();
+    state.counters["rows"] = static_cast<double>(p.page->GetDiary().m_arrRows.size());
+}
+BENCHMARK(BM_Synchronise)->Unit(benchmark::kMillisecond);
+
+void BM_FullPaint(benchmark::State& state) {
+    Page& p = SharedPage();
+    for (auto _ : state) p.Paint();
+}
+BENCHMARK(BM_FullPaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
