@@ -4,54 +4,16 @@
 // windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "controls/app_document.h"
 #include "model/schedule_data.h"
-#include "platform/core/language_pack.h"
-#include "platform/ui/win_app.h"
 #include "support/plan_generator.h"
+#include "support/window_bench.h"
 #include "timetable/time_table_ctrl.h"
 
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_timetable";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static CLanguagePack pack;
-    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
-        CLanguagePack::SetCurrent(&pack);
-        AfxSetResourcePack(&pack);
-    }
-}
-
-// The teacher (type 1) who is a member of the most entries' activities.
-int BusiestTeacher(const CScheduleData& data) {
-    std::map<int, int> entriesOf;
-    for (const CTimetableEntry& entry : data.m_arrEntries) {
-        const auto activity = data.FindActivity(entry.m_nActivity);
-        if (activity == data.m_arrActivities.end()) continue;
-        for (int id : activity->m_arrMembers) ++entriesOf[id];
-    }
-    int best = 0, most = 0;
-    for (const auto& [id, count] : entriesOf) {
-        const auto entity = data.FindEntity(id);
-        if (entity != data.m_arrEntities.end() && entity->m_nType == 1 && count > most) {
-            best = id;
-            most = count;
-        }
-    }
-    return best;
-}
 
 // The large plan in a grid of 1,200 x 800 pixels with the busiest teacher's items in the first
 // pane, built as the timetable page builds them.
@@ -64,7 +26,7 @@ struct Grid {
 
     // The large generated plan, or a document of the shared fixtures.
     explicit Grid(const char* fixture = nullptr) {
-        EnsureApplication();
+        EnsureWindowBenchApplication();
         if (fixture)
             data.Load(CString(std::string(VORN_SHARED_DIR) + "/fixtures/documents/" + fixture), FALSE);
         else

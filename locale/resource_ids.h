@@ -1308,13 +1308,7 @@
 #define IDB_STATE_PATTERN_8                      231
 #define IDR_NAVIGATE_MENU                        165
 #define IDR_TASKS_EXPLORER                       171
-#define ID_NAVIGATE_FIRST                        32813
-#define ID_NAVIGATE_SECOND                       32814
-#define ID_NAVIGATE_MEMBER_FIRST                 32815
 #define ID_NAVIGATE_MEMBER_LAST                  33815
-#define ID_NAVIGATE_NEXT                         34160
-#define ID_NAVIGATE_PREVIOUS                     34161
-#define ID_DIARY_SPLIT                           32831
 #define ID_DIARY_EXPAND_ALL                      32835
 #define ID_DIARY_COLLAPSE_ALL                    32836
 #define ID_DISSOLVE_GROUPS                       32895
@@ -1351,10 +1345,43 @@
 #define IDS_ROOM_CANNOT_SERVE_TASK               60823
 #define IDS_ENTITY_CANNOT_SERVE_TASK             60824
 #define IDS_PANEL_MODE_NOT_APPLICABLE            60825
-#define IDS_NAVIGATE_PREVIOUS                    60839
-#define IDS_NAVIGATE_NEXT                        60840
 #define IDS_DIARY_CORNER                         60844
 #define IDS_DIARY_DROP_STATUS                    60845
 #define IDS_DIARY_PLAIN_HOURS                    60846
 #define IDS_DIARY_LESSON_CAPTIONS                60847
 // ---- End of the diary's and the tasks page's ids -----------------------------------------------------
+
+// ---- The timetable page and the grid's input -----------------------------------------------------
+#define ID_SET_STATE_0                   32808
+#define ID_SET_STATE_1                   32809
+#define ID_SET_STATE_2                   32810
+#define ID_SET_STATE_7                   32811
+#define ID_SET_STATE_9                   32812
+#define ID_NAVIGATE_FORWARD              32813
+#define ID_NAVIGATE_BACK                 32814
+#define ID_NAVIGATE_MEMBER               32815
+#define ID_TOGGLE_SPLIT                  32831
+#define ID_TOGGLE_GROUP_BLOCKS           33017
+#define ID_TOGGLE_ENTRY_COLOURS          33018
+#define ID_ENTRY_PEOPLE                  33043
+#define ID_ENTRY_ASSOCIATIONS            33044
+#define ID_NEXT_ENTITY                   34160
+#define ID_PREVIOUS_ENTITY               34161
+#define IDS_PREVIOUS_ENTITY              60839
+#define IDS_NEXT_ENTITY                  60840
+#define IDS_TT_LINKED_CONFLICT           60920
+#define IDS_TT_STATE_0                   60922
+#define IDS_TT_STATE_1                   60923
+#define IDS_TT_STATE_2                   60924
+#define IDS_TT_STATE_7                   60925
+#define IDS_TT_STATE_9                   60926
+#define IDS_TT_ASSOCIATIONS              60927
+#define IDS_TT_ENTRY_PEOPLE              60928
+#define IDS_TT_ROOM_NOT_FREE             60968
+#define IDS_TT_SUBSTITUTE_TITLE          60969
+#define IDS_TT_CANNOT_JOIN               60970
+#define IDS_TT_GROUP_ALREADY_COMPLETE    60971
+#define IDS_TT_ROOM_HAS_LOCATION         61016
+#define IDS_TT_STATUS_READY              61620
+#define IDS_TT_STATUS_GROUP_RESIZE       61621
+// ---- End of the timetable page's ids ---------------------------------------------------------------

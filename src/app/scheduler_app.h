@@ -89,6 +89,8 @@ public:
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
     bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
+    bool GetClock() const override { return m_bClock != 0; }
+    int GetMaxTabs() const override { return m_nMaxTabs; }
 
     // IFrameApplication
     CScheduleData& GetDocument() override { return m_data; }

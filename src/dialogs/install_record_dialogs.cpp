@@ -128,4 +128,5 @@ void InstallRecordDialogs() {
     CWndPanel::s_editRecord = EditPanelRecord;
     InstallSwapChooser();
     InstallTasksDialogs();
+    InstallTimeTableDialogs();
 }

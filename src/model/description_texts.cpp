@@ -197,8 +197,8 @@ CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, 
 }
 
 CString FormatActivityEntryPlainText(const CScheduleData& data, const CActivity& activity, int entityId,
-                                     const CTimetableEntry* entry, int layout) {
-    CString text = BuildActivityHtml(data, activity, entry, true, entityId, layout);
+                                     const CTimetableEntry* entry, int layout, const CPlanIndex* index) {
+    CString text = BuildActivityHtml(data, activity, entry, true, entityId, layout, index);
     text.Replace(L"<b>", L"");
     text.Replace(L"</b>", L"");
     text.Replace(L"<br>", L" - ");

@@ -43,7 +43,7 @@ CString BuildActivityHtml(const CScheduleData& data, const CActivity& activity, 
                           const CPlanIndex* index = nullptr);
 // BuildActivityHtml with rooms, as one plain line.
 CString FormatActivityEntryPlainText(const CScheduleData& data, const CActivity& activity, int entityId,
-                                     const CTimetableEntry* entry, int layout);
+                                     const CTimetableEntry* entry, int layout, const CPlanIndex* index = nullptr);
 CString FormatActivityPlainText(const CScheduleData& data, const CActivity& activity, int layout);
 
 // The tip of an activity, or of one of its entries: header, then columns of classes, staff,

@@ -92,7 +92,8 @@ public:
     bool HasEntryInInterval(const CScheduleData& data, const COleDateTime& start, const COleDateTime& end) const;
     void RemoveAbsenceOverlapping(const CAbsence& absence);
     bool SetWholeDayAbsence(const CScheduleData& data, int day, bool set, const CAbsence& model, bool force);
-    void DropClashingReplacements(CScheduleData& data) const;
+    // The index, when given, must hold the entries' current times; it only speeds up the walk.
+    void DropClashingReplacements(CScheduleData& data, const CPlanIndex* index = nullptr) const;
     // The day windows less the absences that fall on the plan days.
     COleDateTimeSpan GetNetAvailableTime(const CScheduleData& data) const;
     // Idle time before the first item of each day, between items, after the last, and the

@@ -181,22 +181,41 @@ bool CEntity::SetWholeDayAbsence(const CScheduleData& data, int day, bool set, c
     return true;
 }
 
-void CEntity::DropClashingReplacements(CScheduleData& data) const {
-    for (CTimetableEntry& entry : data.m_arrEntries) {
-        if (!IsLive(data, entry)) continue;
+void CEntity::DropClashingReplacements(CScheduleData& data, const CPlanIndex* index) const {
+    const auto drop = [&](CTimetableEntry& entry) {
+        if (!IsLive(data, entry)) return;
         const bool named = entry.HasRoom(m_nId) ||
                            std::any_of(entry.m_arrReplacements.begin(), entry.m_arrReplacements.end(),
                                        [&](const CReplacement& r) { return r.m_nEntity == m_nId; });
-        if (!named) continue;
+        if (!named) return;
         const COleDateTime end = entry.GetEndTime();
-        const bool clashes =
-            std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), [&](const CTimetableEntry& other) {
-                return other.m_nActivity != entry.m_nActivity && IsLive(data, other) &&
-                       IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end) &&
-                       other.HasMemberEntity(data, m_nId);
+        // Another live entry of one of the entity's activities at that time; with an index only
+        // the entries of those activities are looked at.
+        const auto clashing = [&](const CTimetableEntry& other) {
+            return other.m_nActivity != entry.m_nActivity && IsLive(data, other) &&
+                   IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end);
+        };
+        bool clashes = false;
+        if (index) {
+            for (const std::size_t a : index->ActivitiesOf(m_nId)) {
+                for (const std::size_t e : index->EntriesOfActivity(data.m_arrActivities[a].m_nId))
+                    if (clashing(data.m_arrEntries[e])) clashes = true;
+                if (clashes) break;
+            }
+        } else {
+            clashes = std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), [&](const CTimetableEntry& other) {
+                return clashing(other) && other.HasMemberEntity(data, m_nId);
             });
+        }
         if (clashes) std::erase_if(entry.m_arrReplacements, [&](const CReplacement& r) { return r.m_nEntity == m_nId; });
+    };
+    // With an index only the entries that name the entity are looked at, in collection order.
+    if (index) {
+        const CPlanIndex::Positions naming = index->EntriesNaming(m_nId);
+        for (const std::size_t position : naming) drop(data.m_arrEntries[position]);
+        return;
     }
+    for (CTimetableEntry& entry : data.m_arrEntries) drop(entry);
 }
 
 COleDateTimeSpan CEntity::GetNetAvailableTime(const CScheduleData& data) const {

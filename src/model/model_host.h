@@ -92,6 +92,10 @@ public:
     virtual void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) = 0;
     // The ContactsTT setting: address cards show the week grid of their entity as a tip.
     virtual bool GetContactsTooltips() const { return true; }
+    // The Clock setting: the timetable of a dated plan marks the current time.
+    virtual bool GetClock() const { return false; }
+    // The MaxTabs setting: the most folder tabs the timetable adds at once.
+    virtual int GetMaxTabs() const { return 30; }
 };
 
 // Settings held in memory: the store's default, and a base for tests.

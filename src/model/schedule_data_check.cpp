@@ -8,6 +8,7 @@
 // keeps (only states and check flags) while it is in use.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -381,12 +382,15 @@ int CScheduleData::CheckOverlapLimits(BOOL report) {
     // interface thread does it, never the solver's worker. The violation is looked for again
     // in the same item list, so both give the same count.
     const bool dropReplacements = report && !HasDefaultStartDate();
+    // Dropping replacement records leaves every entry's time as it is, so one index serves all.
+    std::optional<CPlanIndex> index;
     int count = 0;
     for (CEntity& entity : m_arrEntities) {
         if (entity.m_bUnavailable || entity.m_nType == 4) continue;
         if (entity.FindOverlapViolation(*this, false) == 0) continue;
         if (dropReplacements) {
-            entity.DropClashingReplacements(*this);
+            if (!index) index.emplace(*this);
+            entity.DropClashingReplacements(*this, &*index);
             if (entity.FindOverlapViolation(*this, false) == 0) continue;
         }
         ++count;

@@ -113,7 +113,7 @@ public:
     bool HasRoomPriority(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
     bool IsRoomTakenElsewhere(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
     // 0 fine, 1 fewer free rooms than staff, 2 no free room, 3 fine with own rooms.
-    int CheckRooms(const CScheduleData& data) const;
+    int CheckRooms(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
     // The own pairs when there are any, else the activity's when it has any, else null.
     const std::vector<CRoomPair>* GetAssociationPairs(const CScheduleData& data) const;
     void AssociateRoom(const CScheduleData& data, int roomId, int entityId);

@@ -131,7 +131,7 @@ bool CTimetableEntry::IsRoomTakenElsewhere(const CScheduleData& data, int roomId
     });
 }
 
-int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
+int CTimetableEntry::CheckRooms(const CScheduleData& data, const CPlanIndex* index) const {
     if (m_bLinked) return 0;
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end()) return 2;
@@ -150,8 +150,8 @@ int CTimetableEntry::CheckRooms(const CScheduleData& data) const {
     for (const CReplacement& replacement : m_arrReplacements) countStaff(replacement.m_nEntity);
 
     std::vector<int> rooms;
-    GetRoomsByAssociation(data, rooms);
-    const auto free = std::count_if(rooms.begin(), rooms.end(), [&](int room) { return !IsRoomTakenElsewhere(data, room); });
+    GetRoomsByAssociation(data, rooms, index);
+    const auto free = std::count_if(rooms.begin(), rooms.end(), [&](int room) { return !IsRoomTakenElsewhere(data, room, index); });
     if (free == 0) return 2;
     if (free < staff) return 1;
     if (!m_arrRooms.empty()) return 3;

@@ -28,16 +28,16 @@ BEGIN_MESSAGE_MAP(CDiaryCtrlBody, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEWHEEL()
-    ON_COMMAND(ID_NAVIGATE_FIRST, &CDiaryCtrlBody::OnNavigateFirst)
-    ON_COMMAND(ID_NAVIGATE_SECOND, &CDiaryCtrlBody::OnNavigateSecond)
-    ON_COMMAND(ID_NAVIGATE_PREVIOUS, &CDiaryCtrlBody::OnNavigatePrevious)
-    ON_COMMAND(ID_NAVIGATE_NEXT, &CDiaryCtrlBody::OnNavigateNext)
-    ON_COMMAND_RANGE(ID_NAVIGATE_MEMBER_FIRST, ID_NAVIGATE_MEMBER_LAST, &CDiaryCtrlBody::OnNavigateMember)
-    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_FIRST, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
-    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_SECOND, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
-    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_PREVIOUS, &CDiaryCtrlBody::OnUpdateNavigatePrevious)
-    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_NEXT, &CDiaryCtrlBody::OnUpdateNavigateNext)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_NAVIGATE_MEMBER_FIRST, ID_NAVIGATE_MEMBER_LAST, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
+    ON_COMMAND(ID_NAVIGATE_FORWARD, &CDiaryCtrlBody::OnNavigateFirst)
+    ON_COMMAND(ID_NAVIGATE_BACK, &CDiaryCtrlBody::OnNavigateSecond)
+    ON_COMMAND(ID_PREVIOUS_ENTITY, &CDiaryCtrlBody::OnNavigatePrevious)
+    ON_COMMAND(ID_NEXT_ENTITY, &CDiaryCtrlBody::OnNavigateNext)
+    ON_COMMAND_RANGE(ID_NAVIGATE_MEMBER, ID_NAVIGATE_MEMBER_LAST, &CDiaryCtrlBody::OnNavigateMember)
+    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_FORWARD, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_BACK, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_PREVIOUS_ENTITY, &CDiaryCtrlBody::OnUpdateNavigatePrevious)
+    ON_UPDATE_COMMAND_UI(ID_NEXT_ENTITY, &CDiaryCtrlBody::OnUpdateNavigateNext)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_NAVIGATE_MEMBER, ID_NAVIGATE_MEMBER_LAST, &CDiaryCtrlBody::OnUpdateAlwaysEnabled)
 END_MESSAGE_MAP()
 
 CDiaryCtrlBody::~CDiaryCtrlBody() { DestroyWindow(); }
@@ -234,8 +234,8 @@ void CDiaryCtrlBody::OnRButtonDown(UINT, CPoint point) {
                 if (id == data->m_nCurrentEntity || id == control->m_nFirstSlot || id == control->m_nSecondSlot) continue;
                 const auto entity = data->FindEntity(id);
                 if (entity == data->m_arrEntities.end()) continue;
-                if (ID_NAVIGATE_MEMBER_FIRST + m_arrPopup.size() > ID_NAVIGATE_MEMBER_LAST) break;
-                menu.AppendMenu(MF_STRING, ID_NAVIGATE_MEMBER_FIRST + static_cast<UINT>(m_arrPopup.size()), entity->m_strName);
+                if (ID_NAVIGATE_MEMBER + m_arrPopup.size() > ID_NAVIGATE_MEMBER_LAST) break;
+                menu.AppendMenu(MF_STRING, ID_NAVIGATE_MEMBER + static_cast<UINT>(m_arrPopup.size()), entity->m_strName);
                 m_arrPopup.push_back(id);
             }
     }
@@ -244,10 +244,10 @@ void CDiaryCtrlBody::OnRButtonDown(UINT, CPoint point) {
         const auto entity = data->FindEntity(id);
         return entity == data->m_arrEntities.end() ? CString() : entity->m_strName;
     };
-    if (control->m_nFirstSlot) menu.AppendMenu(MF_STRING, ID_NAVIGATE_FIRST, nameOf(control->m_nFirstSlot));
-    if (control->m_nSecondSlot) menu.AppendMenu(MF_STRING, ID_NAVIGATE_SECOND, nameOf(control->m_nSecondSlot));
-    menu.AppendMenu(MF_STRING, ID_NAVIGATE_PREVIOUS, LoadResString(IDS_NAVIGATE_PREVIOUS));
-    menu.AppendMenu(MF_STRING, ID_NAVIGATE_NEXT, LoadResString(IDS_NAVIGATE_NEXT));
+    if (control->m_nFirstSlot) menu.AppendMenu(MF_STRING, ID_NAVIGATE_FORWARD, nameOf(control->m_nFirstSlot));
+    if (control->m_nSecondSlot) menu.AppendMenu(MF_STRING, ID_NAVIGATE_BACK, nameOf(control->m_nSecondSlot));
+    menu.AppendMenu(MF_STRING, ID_PREVIOUS_ENTITY, LoadResString(IDS_PREVIOUS_ENTITY));
+    menu.AppendMenu(MF_STRING, ID_NEXT_ENTITY, LoadResString(IDS_NEXT_ENTITY));
     menu.LoadToolBarImages(IDR_NAVIGATE_MENU);
     menu.ConvertToOwnerDraw(&menu);
     menu.UpdateCommandUI(&menu, this);
@@ -303,7 +303,7 @@ void CDiaryCtrlBody::OnNavigateNext() {
 void CDiaryCtrlBody::OnNavigateMember(UINT id) {
     CDiaryCtrl* control = GetControl();
     CScheduleData* data = GetAppDocument();
-    const std::size_t k = id - ID_NAVIGATE_MEMBER_FIRST;
+    const std::size_t k = id - ID_NAVIGATE_MEMBER;
     const int target = k < m_arrPopup.size() ? m_arrPopup[k] : 0;
     m_arrPopup.clear();
     if (!control || !data || data->FindEntity(target) == data->m_arrEntities.end()) return;

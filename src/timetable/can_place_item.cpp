@@ -25,7 +25,8 @@ bool CanPlaceItem(const CScheduleData& data, const CTimeTableItem& item, const s
             if (member->m_nType == 0 && sameGroup) continue;
             ++count;
         }
-        if (count > member->m_nOverlaps) return false;
+        // OVERLAPS 0 sets no limit.
+        if (member->m_nOverlaps != 0 && count > member->m_nOverlaps) return false;
     }
     return true;
 }

@@ -11,7 +11,7 @@ class CTimetableEntry;
 
 // True when the item's activity exists and every member is an entity that is available for the
 // whole interval and, counting the listed entries it takes part in that overlap the interval by
-// more than 5 minutes, stays within its OVERLAPS limit (0 is a limit like any other here). A
+// more than 5 minutes, stays within its OVERLAPS limit (0: no limit). A
 // listed entry of the item's own activity that overlaps refuses at once; for a member of type 0
 // an entry whose activity shares the item's non-zero group does not count.
 bool CanPlaceItem(const CScheduleData& data, const CTimeTableItem& item, const std::vector<CTimetableEntry>& entries,

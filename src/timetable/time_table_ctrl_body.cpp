@@ -18,6 +18,36 @@ BEGIN_MESSAGE_MAP(CTimeTableCtrlBody, CWnd)
     ON_WM_TIMER()
     ON_WM_MOUSEWHEEL()
     ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_KEYDOWN()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_RBUTTONDOWN()
+    ON_COMMAND(ID_SET_STATE_0, &CTimeTableCtrlBody::OnSetState0)
+    ON_COMMAND(ID_SET_STATE_1, &CTimeTableCtrlBody::OnSetState1)
+    ON_COMMAND(ID_SET_STATE_2, &CTimeTableCtrlBody::OnSetState2)
+    ON_COMMAND(ID_SET_STATE_7, &CTimeTableCtrlBody::OnSetState7)
+    ON_COMMAND(ID_SET_STATE_9, &CTimeTableCtrlBody::OnSetState9)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_0, &CTimeTableCtrlBody::OnUpdateSetState0)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_1, &CTimeTableCtrlBody::OnUpdateSetState1)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_2, &CTimeTableCtrlBody::OnUpdateSetState2)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_7, &CTimeTableCtrlBody::OnUpdateSetState7)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_9, &CTimeTableCtrlBody::OnUpdateSetState9)
+    ON_COMMAND(ID_NAVIGATE_FORWARD, &CTimeTableCtrlBody::OnNavigateForward)
+    ON_COMMAND(ID_NAVIGATE_BACK, &CTimeTableCtrlBody::OnNavigateBack)
+    ON_COMMAND_RANGE(ID_NAVIGATE_MEMBER, ID_NAVIGATE_MEMBER + 1000, &CTimeTableCtrlBody::OnNavigateToMember)
+    ON_COMMAND(ID_NEXT_ENTITY, &CTimeTableCtrlBody::OnNextEntity)
+    ON_COMMAND(ID_PREVIOUS_ENTITY, &CTimeTableCtrlBody::OnPreviousEntity)
+    ON_UPDATE_COMMAND_UI(ID_NEXT_ENTITY, &CTimeTableCtrlBody::OnUpdateNextEntity)
+    ON_UPDATE_COMMAND_UI(ID_PREVIOUS_ENTITY, &CTimeTableCtrlBody::OnUpdatePreviousEntity)
+    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_FORWARD, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_NAVIGATE_BACK, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_NAVIGATE_MEMBER, ID_NAVIGATE_MEMBER + 1000, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
+    ON_COMMAND(ID_ENTRY_PEOPLE, &CTimeTableCtrlBody::OnEntryPeople)
+    ON_COMMAND(ID_ENTRY_ASSOCIATIONS, &CTimeTableCtrlBody::OnAssociations)
+    ON_UPDATE_COMMAND_UI(ID_ENTRY_PEOPLE, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_ENTRY_ASSOCIATIONS, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
 END_MESSAGE_MAP()
 
 namespace {
@@ -96,11 +126,6 @@ void CTimeTableCtrlBody::SetCurrentPoint(CPoint point) {
         const CRect area(r.left, r.top, r.right + 2, r.bottom);
         InvalidateRect(&area, FALSE);
     }
-}
-
-void CTimeTableCtrlBody::OnMouseMove(UINT flags, CPoint point) {
-    if (!m_bPressed) SetCurrentPoint(point);
-    CWnd::OnMouseMove(flags, point);
 }
 
 void CTimeTableCtrlBody::OnTimer(UINT_PTR id) {

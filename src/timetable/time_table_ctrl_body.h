@@ -20,15 +20,16 @@
 #include "platform/ui/message_map.h"
 #include "platform/ui/wnd.h"
 #include "timetable/pattern_brush.h"
+#include "timetable/time_table_item.h"
 
 class CTimeTableCtrlTitle;
 class CTimeTableCtrlHeader;
 class CTimeTableCtrlView;
 class CTimeTableCtrl;
-class CTimeTableItem;
 class CItemTime;
 class CTimeTableDayColumn;
 class CScheduleData;
+class CCmdUI;
 
 class CTimeTableCtrlBody : public CWnd {
 public:
@@ -88,6 +89,20 @@ public:
     int m_bToolTips = 1;
     int m_bTipIndexStale = 1;
 
+    // Input (time_table_ctrl_body_mouse.cpp) ------------------------------------------------
+    void BeginPress(UINT flags, int x, int y);
+    void ClearSelectionUnlessOnGrip();
+    // Sets the cursor of a hit part (1 bottom edge, 2 move strip, 3 and 4 a day range's start
+    // and end) and gives the drag mode it starts; 0 for anything else and in a room pane.
+    int SetHitCursor(int part);
+    // The time under the point, on the day of the column there, snapped to the hours; invalid
+    // where no plan day lies under x.
+    COleDateTime GetDateTimeAt(int x, int y) const;
+    void AlignClashBlocksToChimeSet(int chimeSetId, const COleDateTimeSpan& length);
+    // Context menu and navigation (time_table_ctrl_body_menu.cpp).
+    void AddPopupMember(int entityId);
+    void ShowContextMenu(CPoint point);
+
 protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnPaint();
@@ -97,9 +112,59 @@ protected:
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
     void OnDestroy();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnCaptureChanged(CWnd* wnd);
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnSetState0();
+    void OnSetState1();
+    void OnSetState2();
+    void OnSetState7();
+    void OnSetState9();
+    void OnUpdateSetState0(CCmdUI* cmdUI);
+    void OnUpdateSetState1(CCmdUI* cmdUI);
+    void OnUpdateSetState2(CCmdUI* cmdUI);
+    void OnUpdateSetState7(CCmdUI* cmdUI);
+    void OnUpdateSetState9(CCmdUI* cmdUI);
+    void OnNavigateForward();
+    void OnNavigateBack();
+    void OnNavigateToMember(UINT id);
+    void OnNextEntity();
+    void OnPreviousEntity();
+    void OnUpdateNextEntity(CCmdUI* cmdUI);
+    void OnUpdatePreviousEntity(CCmdUI* cmdUI);
+    void OnEntryPeople();
+    void OnAssociations();
+    void OnUpdateAlwaysEnabled(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The page: the control's owner, else its parent.
+    CWnd* GetPage() const;
+    void DragTo(CTimeTableCtrlView& pane, int x, int y);
+    // Applies the end of a press in the drag mode; 1 when items or ranges changed.
+    int ApplyRelease(CTimeTableCtrlView& pane, int x, int y);
+    // Ends a press that lost the mouse: the pane and the day ranges as they were at the press.
+    void CancelPress();
+    void SetStatusText(const CString& text);
+    void ApplyState(int state, LPARAM remark);
+    void NavigateToNeighbour(bool next);
+    void UpdateStateCommand(CCmdUI* cmdUI, int state);
+
+    // Where the swap and drag-feedback code joins the press, the drag and the release
+    // (time_table_ctrl_body_hooks.cpp): swap marks and clash blocks of the item pressed on its
+    // move strip; the blocked times and free-time strips of the first move; a release over
+    // another item by its swap mark (1 when items changed).
+    void PrepareMoveFeedback(CTimeTableCtrlView& pane, int item);
+    void BeginMoveFeedback(CTimeTableCtrlView& pane);
+    int SwapOnRelease(CTimeTableCtrlView& pane, int target, int moved);
+
+    // What a press may have to put back when the mouse is taken away.
+    std::vector<CTimeTableItem> m_arrItemsAtPress;
+    int m_bEndingPress = 0;
+
     // The layers of the picture, in painting order.
     void PaintBackground(CDC* dc, const CRect& client);
     void PaintWorkingTime(CDC* dc, const CTimeTableCtrlView& pane);

@@ -8,6 +8,7 @@
 #include "timetable/block_drawing.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/system_metrics.h"
+#include "platform/ui/window_class.h"
 #include "timetable/grid_scale.h"
 #include "timetable/scroll_position.h"
 #include "timetable/time_table_ctrl.h"
@@ -55,7 +56,7 @@ int CTimeTableCtrlView::OnCreate(LPCREATESTRUCT cs) {
     m_scrollBar.EnableScrollBar(ESB_DISABLE_BOTH);
     m_header.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kHeaderId);
     m_header.SetOwner(this);
-    m_body.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kBodyId);
+    m_body.Create(AfxRegisterWndClass(CS_DBLCLKS), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kBodyId);
     m_body.SetOwner(this);
     m_nHeaderWidth = ScaleGridPixels(50, GetGridScale());
     return 0;

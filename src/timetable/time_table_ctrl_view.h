@@ -42,6 +42,10 @@ struct CFreedInterval {
 // The box an item's title is laid out in, within the item's rectangle.
 CRect ItemTextBox(const CRect& itemRect);
 
+// Grows or shrinks a selected range so that it ends at time + length on its own day, or starts
+// earlier at time; 0 when it already ended there.
+int ExtendRange(CItemTime& range, COleDateTime time, const COleDateTimeSpan& length);
+
 class CTimeTableCtrlView : public CWnd {
 public:
     static constexpr int kDaySlots = 21;
@@ -126,6 +130,37 @@ public:
     void DropActivity(int activityId, const COleDateTime& start, const COleDateTimeSpan& length);
     void DropGroup(int groupId, const COleDateTime& start, const COleDateTimeSpan& length);
     void DropOnItem(int entityId, int item);
+    // Selection, moving, resizing and time ranges (time_table_ctrl_view_select.cpp) ---------
+    // Selects the item (kNone: nothing) and makes it the current item; other items keep their
+    // flags.
+    void SelectItem(int index);
+    void SelectAll();
+    // The smallest left and top of the selection copies; 99999 each without copies.
+    CPoint GetSelectionOrigin() const;
+    // Tests of the selection for the context menu; 0 without an entity, 1 with nothing selected.
+    int AllSelectedInvolveEntity();
+    int IsEntityAbsentForSelection();
+    int IsEntityReplacingForSelection();
+    // Every selected item takes the state, except a linked item whose entry shares an entity
+    // with another overlapping entry (a message says so).
+    void SetSelectedState(int state);
+    // Moves the selected items by to - from and snaps them to the hours; a move of less than
+    // an hour drops the selection instead.
+    void MoveSelection(const COleDateTime& from, const COleDateTime& to);
+    // Moves the end of every selected item by newTime - oldTime, keeping at least an hour.
+    void ResizeSelection(__time64_t oldTime, __time64_t newTime);
+    // How far the current item's entry may be stretched, as a time of day.
+    void ComputeLatestEnd();
+    __time64_t ClampToLatestEnd(__time64_t time) const;
+    // Shifts the copies' rectangles, kept inside the pane.
+    void MoveGhosts(int dx, int dy);
+    void AddRange(const COleDateTime& start, const COleDateTimeSpan& length);
+    // Grows the range of the time's day to time + length, or adds a range for that day.
+    void ExtendRangeTo(const COleDateTime& time, const COleDateTimeSpan& length);
+    void SelectionToRanges();
+    void RangesToSelection();
+    // Adds the freed interval unless one already overlaps it by more than 5 minutes.
+    void AddFreedInterval(const COleDateTime& start, const COleDateTimeSpan& length, std::uint64_t source);
 
     // Scrolling ----------------------------------------------------------------------------
     // Scrolls by a wheel delta (120 a notch, 10 pixels); 1 when the pane scrolled.

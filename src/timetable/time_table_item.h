@@ -11,7 +11,11 @@
 #include "platform/core/cstring.h"
 #include "platform/core/geometry.h"
 #include "platform/core/ole_date_time.h"
+#include "platform/core/time64.h"
 #include "timetable/item_time.h"
+
+class CTimeTableCtrlHeader;
+class CScheduleData;
 
 class CTimeTableItem {
 public:
@@ -24,6 +28,22 @@ public:
     CString GetTitle() const { return m_strTitle; }
     // 1 when the whole minutes of the length differ from those at the start of a resize.
     int IsLengthChanged() const;
+
+    // Editing by the grid (time_table_item_edit.cpp).
+    // Length := newEnd - start when that is at least minimumMinutes whole minutes (1), else
+    // nothing changes (0).
+    int SetEndIfLongEnough(const COleDateTime& newEnd, int minimumMinutes);
+    // The end moves to the start's day at the local hour and minute of time, when that lies more
+    // than 10 minutes after the start.
+    void SetEndTimeOfDay(__time64_t time);
+    // Start and end to the nearest hour marks of the hour column; at least 60 minutes long.
+    void SnapToHours(const CTimeTableCtrlHeader& hours);
+    // The grip under the point: 1 the bottom edge (resize), 2 the move strip at the left edge,
+    // 0 none.
+    int HitTestEdge(CPoint point) const;
+    CString FormatLength() const;
+    // The day and hour slot of the start, as the status text shows it while dragging.
+    CString FormatSlot(const CScheduleData& data) const;
 
     // For a group item the merged block of the group; a zero block for an entry item.
     CItemTime m_block;

@@ -67,7 +67,7 @@ TEST_F(TasksPageTest, TeacherDiaryShowsEveryActivityWithItsMembersAndRooms) {
     EXPECT_FALSE(Diary().m_arrCurrentTimes.empty());
     SaveScreenPicture(frame, "tasks_page_teacher.png");
     // Split, with the second task collapsed and an hour range selected in the first.
-    Command(ID_DIARY_SPLIT);
+    Command(ID_TOGGLE_SPLIT);
     EXPECT_TRUE(Diary().IsSplit());
     Diary().ToggleCollapsed(RowActivity(1));
     Diary().SelectRange(0, Data().GetDayDate(0) + COleDateTimeSpan(0, 9, 0, 0), COleDateTimeSpan(0, 2, 0, 0), false);
@@ -343,11 +343,11 @@ TEST_F(TasksPageTest, NavigationNextAndBackReturnsToTheEntityLeft) {
     OpenTeacher();
     const int teacher = Data().m_nCurrentEntity;
     CWnd& body = Diary().GetPane(0).GetBody();
-    body.SendMessage(WM_COMMAND, ID_NAVIGATE_NEXT, 0);
+    body.SendMessage(WM_COMMAND, ID_NEXT_ENTITY, 0);
     vorn_test::ProcessEvents();
     ASSERT_NE(Data().m_nCurrentEntity, teacher);
     EXPECT_EQ(Diary().m_nFirstSlot, teacher);
-    body.SendMessage(WM_COMMAND, ID_NAVIGATE_FIRST, 0);
+    body.SendMessage(WM_COMMAND, ID_NAVIGATE_FORWARD, 0);
     vorn_test::ProcessEvents();
     EXPECT_EQ(Data().m_nCurrentEntity, teacher);
 }

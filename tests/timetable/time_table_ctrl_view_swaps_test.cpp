@@ -149,8 +149,8 @@ TEST_F(SwapTest, ThreeWayRotationThroughAThirdItemOrAFreeHour) {
     EXPECT_EQ(pane.FindThreeWaySwap(&art, maths, freeHours, &index), 18);
 }
 
-// An assistant without an overlap limit in Art keeps Art out of any slot that other entries
-// touch (for swaps a limit of 0 is a limit), while the placement rule lets Art stand there.
+// An assistant in Art and in Sport who may be in one lesson at a time keeps Art out of Maths's
+// slot, which Sport touches.
 TEST_F(SwapTest, MarkFollowsTheThreeWaySearchOnlyWhenTheDraggedItemFits) {
     struct Case {
         const char* name;
@@ -167,9 +167,9 @@ TEST_F(SwapTest, MarkFollowsTheThreeWaySearchOnlyWhenTheDraggedItemFits) {
         m_data.ResetToNew(FALSE);
         SetUp();
         AddEntity(6, 2, L"Cy Dunn");
-        m_data.FindEntity(6)->m_nOverlaps = 0;
+        m_data.FindEntity(6)->m_nOverlaps = 1;
         m_data.FindActivity(11)->m_arrMembers.push_back(6);
-        m_data.FindActivity(13)->m_arrMembers = {5};
+        m_data.FindActivity(13)->m_arrMembers = {5, 6};
         AddEntry(13, At(2000, 1, 3, 8, 30), 60);
         if (c.choirBlocksClass2) {
             AddActivity(14, L"Choir", {2});

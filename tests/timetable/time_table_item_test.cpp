@@ -159,7 +159,7 @@ TEST_F(CanPlaceItemTest, MembersAreCountedAgainstTheirLimit) {
         {"free slot", 1, {}, Monday(9, 0), true},
         {"own activity overlapping by 6 minutes", 1, {Entry(1, Monday(9, 54), 60)}, Monday(9, 0), false},
         {"own activity overlapping by exactly 5 minutes", 1, {Entry(1, Monday(9, 55), 60)}, Monday(9, 0), true},
-        {"a member with OVERLAPS 0, nothing overlapping", 6, {}, Monday(9, 0), false},
+        {"a member with OVERLAPS 0 (no limit), nothing overlapping", 6, {}, Monday(9, 0), true},
         {"teacher already in an overlapping entry", 2, {Entry(1, Monday(9, 0), 60)}, Monday(9, 0), false},
         {"teacher's other entry an hour later", 2, {Entry(1, Monday(10, 0), 60)}, Monday(9, 0), true},
         {"class member: the other activity shares the group", 3, {Entry(7, Monday(9, 0), 60)}, Monday(9, 0), true},

@@ -8,12 +8,14 @@
 #include "dialogs/wnd_options.h"
 #include "frame/wnd_contacts.h"
 #include "planner/wnd_tasks.h"
+#include "timetable/wnd_time_table.h"
 
 CSchedulerApp theApp;
 
 int main(int argc, char** argv) {
     InstallRecordDialogs();
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    RegisterFramePage(kPageTimeTable, [] { return std::make_unique<CWndTimeTable>(); });
     RegisterFramePage(kPageTasks, [] { return std::make_unique<CWndTasks>(); });
     RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
     return AfxWinMain(argc, argv);

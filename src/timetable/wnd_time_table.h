@@ -1,0 +1,126 @@
+#pragma once
+// CWndTimeTable: the timetable page of the main frame. The grid control fills the left part and
+// the side panel the right part. The first pane shows the document's current entity, the second
+// (in the split display) the entity of the chosen folder tab. The page fills the panes from the
+// document, follows the frame's update broadcast, and writes every edit the grid reports back
+// into the document under one undo step with the plan check.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "frame/my_view.h"
+#include "model/schedule_data.h"
+#include "timetable/item_time.h"
+#include "timetable/time_table_ctrl.h"
+
+// The dialogs the page opens; the program installs them, tests answer for the user. An empty
+// function counts as cancelled.
+struct CTimeTableDialogs {
+    // The remark of the selected items; TRUE for OK.
+    std::function<BOOL(CString& remark)> remark;
+    // A stand-in for the entry: edits the replacement record; TRUE for OK.
+    std::function<BOOL(CReplacement& record, CTimetableEntry& entry, const CString& okText, int openChoice,
+                       const std::vector<int>& candidates)>
+        substitute;
+    // The activities of a dropped group: OK keeps the ticked ones of the two placeable lists.
+    std::function<BOOL(std::vector<int>& placeableWithEntity, std::vector<int>& complete,
+                       std::vector<int>& notPlaceable, std::vector<int>& placeableOthers)>
+        chooseActivities;
+};
+
+// A working record of the item building: a block of one activity group.
+struct CGroupBlock {
+    int m_nGroup = 0;
+    COleDateTime m_dtStart;
+    COleDateTimeSpan m_tsLength;
+};
+// Earlier start first (3 minutes and more apart), then the longer, then the smaller group id.
+bool CompareGroupBlocks(const CGroupBlock& a, const CGroupBlock& b);
+// Extends the block to the new end when it is then at least minimumMinutes long.
+void ExtendGroupBlock(CGroupBlock& block, const COleDateTime& newEnd, int minimumMinutes);
+// Sorts the blocks and merges those of the same group that overlap by more than 5 minutes.
+void MergeGroupBlocks(std::vector<CGroupBlock>& blocks);
+// The entities (rooms and unavailable ones left out) that take part in more entries at once than
+// their OVERLAPS allows, ascending.
+std::vector<int> FindEntitiesOverLimit(CScheduleData& data);
+
+class CWndTimeTable : public CMyView {
+public:
+    static constexpr UINT kControlId = 100;
+    // The sources of group items: the high bit keeps them apart from entry serials.
+    static constexpr std::uint64_t kGroupItemKey = std::uint64_t{1} << 63;
+
+    CWndTimeTable();
+    ~CWndTimeTable() override;
+
+    void Update(int kind) override;
+    // The refresh after a plan check; a document whose plan days differ from the grid's (one
+    // just loaded) is taken as a new document.
+    void RefreshContent(const CPageContent& content) override;
+
+    // Page-base slots.
+    CWnd* GetMainWnd() override;
+    void FillPanelList() override;
+    void FillPanelExtraList() override;
+    void OnLayoutDone() override;
+    void ApplyDroppedEntity() override;
+    BOOL HasSelection() override;
+    BOOL CanApplyPanelSelection(int mode, const std::vector<int>& ids) override;
+    void ApplyPanelSelection(int mode, const std::vector<int>& ids) override;
+    void RefreshPanel() override;
+
+    // Filling the panes (wnd_time_table_items.cpp).
+    void FillView(int pane, int entityId);
+    void SetDayWindows(CTimeTableCtrlView& pane, const CEntity& entity);
+    void AddAbsenceBlocks(CTimeTableCtrlView& pane, const CEntity& entity);
+    void AddEntryItems(CTimeTableCtrlView& pane, const CEntity& entity);
+
+    // The entity of the active pane; the end of the entities when there is none.
+    CEntityArray::iterator GetActiveViewEntity();
+    // Writes every item of the active pane back.
+    void CommitItems();
+
+    CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
+    const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
+
+    static CTimeTableDialogs s_dialogs;
+
+    int m_bGrouping = 1;
+    int m_bEntryColours = 1;
+    int m_bPendingRefresh = 1;
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnShowWindow(BOOL show, UINT status);
+    LRESULT OnItemClicked(WPARAM pane, LPARAM);
+    LRESULT OnItemsChanged(WPARAM pane, LPARAM remark);
+    LRESULT OnEntityDroppedOnItem(WPARAM, LPARAM);
+    LRESULT OnActivityDropped(WPARAM pane, LPARAM);
+    LRESULT OnGroupDropped(WPARAM pane, LPARAM);
+    LRESULT OnPointerMoved(WPARAM, LPARAM);
+    LRESULT OnNavigateEntity(WPARAM entityId, LPARAM);
+    LRESULT OnTabChanged(WPARAM entityId, LPARAM);
+    void OnToggleSplit();
+    void OnToggleGroupBlocks();
+    void OnToggleEntryColours();
+    void OnUpdateToggleSplit(CCmdUI* cmdUI);
+    void OnUpdateToggleGroupBlocks(CCmdUI* cmdUI);
+    void OnUpdateToggleEntryColours(CCmdUI* cmdUI);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ClosePanelUnlessPinned();
+    void LayoutColumnsForNoEntity();
+    void AddTabsFromPanel();
+    // Makes the entity the second pane's, with its room flag and chime set.
+    void SetSecondPaneEntity(const CEntity& entity);
+    // After an edit that may break an OVERLAPS limit: rolls it back (the problems listed) when
+    // it puts an entity over its limit that was not over it before (overLimitBefore), else runs
+    // the plan check.
+    void FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore);
+
+    CTimeTableCtrl m_wndTimeTable;
+    std::vector<CItemTime> m_arrPinnedRanges;
+    // Numbers the group items of a fill; a group item's source is kGroupItemKey + the number.
+    std::uint64_t m_nNextGroupKey = 0;
+};
