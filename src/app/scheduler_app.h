@@ -89,6 +89,12 @@ public:
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
     bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
+    CString GetReportFontName() const override { return m_strFontName; }
+    void SetReportFontName(const CString& name) override { m_strFontName = name; }
+    int GetReportFontSize() const override { return m_nFontSize; }
+    void SetReportFontSize(int size) override { m_nFontSize = size; }
+    bool GetActivityTotals() const override { return m_bTts != 0; }
+    int GetMinColumnWidth() const override { return m_nMinColumnWidth; }
 
     // IFrameApplication
     CScheduleData& GetDocument() override { return m_data; }

@@ -92,6 +92,16 @@ public:
     virtual void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) = 0;
     // The ContactsTT setting: address cards show the week grid of their entity as a tip.
     virtual bool GetContactsTooltips() const { return true; }
+    // The report font: FontName (the face) and FontSize (pixels), which the report page's
+    // font combo boxes write.
+    virtual CString GetReportFontName() const { return L"Arial"; }
+    virtual void SetReportFontName(const CString& name) { (void)name; }
+    virtual int GetReportFontSize() const { return 32; }
+    virtual void SetReportFontSize(int size) { (void)size; }
+    // The TTS setting: entity pages carry the time per activity.
+    virtual bool GetActivityTotals() const { return false; }
+    // The MinColumnWidth setting, pixels.
+    virtual int GetMinColumnWidth() const { return 100; }
 };
 
 // Settings held in memory: the store's default, and a base for tests.
@@ -106,6 +116,12 @@ public:
     int GetReportFlag() const override { return m_nReportFlag; }
     void SetReportFlag(int flag) override { m_nReportFlag = flag; }
     void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) override;
+    CString GetReportFontName() const override { return m_strFontName; }
+    void SetReportFontName(const CString& name) override { m_strFontName = name; }
+    int GetReportFontSize() const override { return m_nFontSize; }
+    void SetReportFontSize(int size) override { m_nFontSize = size; }
+    bool GetActivityTotals() const override { return m_bActivityTotals; }
+    int GetMinColumnWidth() const override { return m_nMinColumnWidth; }
 
     COleDateTime m_dtDefaultPlanDate;
     std::vector<CString> m_wordLists[5];
@@ -114,6 +130,10 @@ public:
     int m_nTimeAxisMode = 0;
     int m_nReportFlag = 0;
     std::vector<CString> m_recentPaths;
+    CString m_strFontName = L"Arial";
+    int m_nFontSize = 32;
+    bool m_bActivityTotals = false;
+    int m_nMinColumnWidth = 100;
 };
 
 // Buttons, icons and answers of a question to the user.
