@@ -1011,9 +1011,9 @@
 #define IDS_REPORT_SAVE_FIRST           60782
 #define IDS_HTML_WRITE_FAILED           60937
 #define IDS_FONT_SAMPLE                 60850
-#define IDS_REPORT_PAGE_BROKEN          61600
-#define IDS_HTML_FILE_FILTER            61601
-#define IDS_IMAGE_FILE_FILTER           61602
+#define IDS_REPORT_PAGE_BROKEN          61700
+#define IDS_HTML_FILE_FILTER            61701
+#define IDS_IMAGE_FILE_FILTER           61702
 #define ID_REPORT_ENTITY_PAGES          33091
 #define ID_REPORT_DAY_PAGES             33092
 #define ID_REPORT_GRID_ROWS             32931

@@ -94,6 +94,8 @@ void CWndHTML::OnPrintPreview() {
 
 void CWndHTML::OnCopy() {
     if (!m_ready) return;
+    // The engine selects and copies in the page that has the focus.
+    m_browser.SetFocus();
     m_browser.ExecWB(OLECMDID_SELECTALL, OLECMDEXECOPT_DONTPROMPTUSER);
     m_browser.ExecWB(OLECMDID_COPY, OLECMDEXECOPT_DONTPROMPTUSER);
     m_browser.ExecWB(OLECMDID_CLEARSELECTION, OLECMDEXECOPT_DONTPROMPTUSER);

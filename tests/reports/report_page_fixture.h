@@ -1,0 +1,86 @@
+#pragma once
+// A main frame with the report page over the dated school document: the document talks to the
+// frame through the real host, so builders show their progress in the status bar; settings and
+// answers are held in memory. Helpers read what the browser shows through a script call.
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <deque>
+#include <string>
+
+#include "../frame/frame_fixture.h"
+#include "controls/app_document.h"
+#include "frame/main_frame_host.h"
+#include "model/plan_check.h"
+#include "reports/wnd_html.h"
+
+// Answers questions from a script and keeps what was asked; an empty script says Cancel or No.
+class CReportAnswers : public IMessageAnswerer {
+public:
+    MessageAnswer Ask(const CString& text, const CString& caption, MessageButtons buttons, MessageIcon icon) override {
+        asked.push_back(text);
+        if (script.empty()) return CCautiousAnswerer().Ask(text, caption, buttons, icon);
+        const MessageAnswer answer = script.front();
+        script.pop_front();
+        return answer;
+    }
+    std::deque<MessageAnswer> script;
+    std::vector<CString> asked;
+};
+
+// A window with its children as a user sees it, saved as PNG in the test pictures.
+inline void SaveWindowPicture(CWnd* wnd, const char* name) {
+    vorn_test::ProcessEvents();
+    wnd->GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()));
+}
+
+class ReportPageTest : public FrameTest {
+protected:
+    void SetUp() override {
+        RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
+        settings.m_dtDefaultPlanDate = COleDateTime(2000, 1, 3, 0, 0, 0);
+        settings.m_strFontName = L"DejaVu Sans";
+        settings.m_nFontSize = 12;
+        application.data.SetServices(ModelServices{&host, &settings, &answers, nullptr});
+        SetAppDocument(&application.data);
+        FrameTest::SetUp();
+        RegisterFramePage(kPageReports, {});
+        frame->MoveWindow(0, 0, 1200, 800);
+        const CString path(std::string(VORN_SHARED_DIR) + "/fixtures/documents/school-dated.xml");
+        ASSERT_TRUE(application.data.Load(path, TRUE));
+        RecheckAndRefresh(application.data, TRUE);
+        vorn_test::ProcessEvents();
+    }
+    void TearDown() override {
+        FrameTest::TearDown();
+        SetAppDocument(nullptr);
+        CWndHTML::s_reportWizard = nullptr;
+    }
+
+    CWndHTML& Page() { return *static_cast<CWndHTML*>(frame->FindPage(kPageReports)); }
+    CScheduleData& Data() { return application.data; }
+    void Command(UINT id) {
+        Page().SendMessage(WM_COMMAND, id, 0);
+        vorn_test::ProcessEvents();
+    }
+    // The value of a script expression in the shown page.
+    CString Eval(const wchar_t* expression) {
+        CString value;
+        EXPECT_TRUE(Page().GetBrowser().CallScript(L"eval", {expression}, &value)) << CString(expression).ToUtf8();
+        return value;
+    }
+    // The text the browser shows.
+    CString ShownText() { return Eval(L"document.body ? document.body.innerText : ''"); }
+    // The first entities of a type, in document order.
+    std::vector<int> FirstOfType(int type, std::size_t count) const {
+        std::vector<int> ids;
+        for (const CEntity& entity : application.data.m_arrEntities)
+            if (entity.m_nType == type && ids.size() < count) ids.push_back(entity.m_nId);
+        return ids;
+    }
+    CString NameOf(int id) { return Data().FindEntity(id)->m_strName; }
+
+    CMainFrameHost host;
+    CMemoryAppSettings settings;
+    CReportAnswers answers;
+};
