@@ -3,6 +3,10 @@
 // frame through the real host, so builders show their progress in the status bar; settings and
 // answers are held in memory. Helpers read what the browser shows through a script call.
 #include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <deque>
@@ -28,10 +32,33 @@ public:
     std::vector<CString> asked;
 };
 
-// A window with its children as a user sees it, saved as PNG in the test pictures.
-inline void SaveWindowPicture(CWnd* wnd, const char* name) {
+// A window with its children saved as PNG in the test pictures. The browser engine draws no
+// pixels on the offscreen platform, so the browser's place shows the first printed page of
+// what it holds (printed to PDF, turned into a picture at screen resolution).
+inline void SaveWindowWithReport(CWnd* wnd, CHtmlCtrl& browser, const char* name) {
     vorn_test::ProcessEvents();
-    wnd->GetWidget()->grab().save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()));
+    QImage picture = wnd->GetWidget()->grab().toImage();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    ASSERT_TRUE(browser.PrintToPdf(CString(pdf.toStdWString())));
+    QProcess converter;
+    converter.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                                                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                 QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                                                 dir.filePath(QStringLiteral("page"))});
+    ASSERT_TRUE(converter.waitForFinished(60000));
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    CRect place;
+    browser.GetWindowRect(&place);
+    wnd->ScreenToClient(&place);
+    const QPoint origin = wnd->GetWidget()->mapFromGlobal(browser.GetWidget()->mapToGlobal(QPoint(0, 0)));
+    QPainter painter(&picture);
+    painter.setClipRect(QRect(origin, QSize(place.Width(), place.Height())));
+    painter.fillRect(QRect(origin, QSize(place.Width(), place.Height())), Qt::white);
+    painter.drawImage(origin, page);
+    painter.end();
+    picture.save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()));
 }
 
 class ReportPageTest : public FrameTest {

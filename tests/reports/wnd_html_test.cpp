@@ -382,7 +382,7 @@ TEST_F(ReportPageRequests, MainWindowOnTheReportsTabWithEntityPages) {
     Tick(Page().GetBoard(), {id});
     vorn_test::ProcessEvents(300);
     ASSERT_TRUE(Contains(ShownText(), NameOf(id)));
-    SaveWindowPicture(frame, "report_page_main_window");
+    SaveWindowWithReport(frame, Page().GetBrowser(), "report_page_main_window.png");
 }
 
 // A page whose browser cannot be created.
