@@ -1,0 +1,108 @@
+// The report page on the large plan, on Qt's offscreen platform: from choosing a report kind
+// (its command) to the page shown in the browser, the build of the HTML and the browser's load
+// included. The chosen entities are the first classes of the plan (0: every class), with every
+// plan day.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "controls/app_document.h"
+#include "frame/frame_application.h"
+#include "frame/main_frame.h"
+#include "frame/main_frame_host.h"
+#include "model/schedule_data.h"
+#include "platform/core/language_pack.h"
+#include "platform/ui/win_app.h"
+#include "platform/ui_web/html_view.h"
+#include "reports/wnd_html.h"
+#include "resource_ids.h"
+#include "support/plan_generator.h"
+
+namespace {
+
+class CBenchApplication : public CWinApp, public IFrameApplication {
+public:
+    CScheduleData data;
+    int filter = 15;
+    CScheduleData& GetDocument() override { return data; }
+    BOOL CanSaveDocument() const override { return TRUE; }
+    BOOL SaveDocumentSteps(BOOL) override { return TRUE; }
+    BOOL ReloadDocument() override { return TRUE; }
+    int GetTabStyle() const override { return 0; }
+    int GetExplorerBarStyle() const override { return 3; }
+    int& FilterSetting() override { return filter; }
+};
+
+// One main frame with the report page over the large plan, made once.
+struct Shell {
+    CLanguagePack pack;
+    CBenchApplication app;
+    CMainFrameHost host;
+    CMemoryAppSettings settings;
+    CMainFrame* frame = nullptr;
+    Shell() {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        CHtmlView::PrepareEngine();
+        static int argc = 1;
+        static char name[] = "bench_report_page";
+        static char* argv[] = {name, nullptr};
+        static QApplication qt(argc, argv);
+        pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
+        AfxSetResourcePack(&pack);
+        SetStringSource(&pack);
+        RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
+        GeneratePlan(app.data, LargePlanOptions());
+        settings.m_strFontName = L"DejaVu Sans";
+        settings.m_nFontSize = 12;
+        app.data.SetServices(ModelServices{&host, &settings, nullptr, nullptr});
+        SetAppDocument(&app.data);
+        frame = new CMainFrame(app);
+        app.m_pMainWnd = frame;
+        frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE);
+        frame->MoveWindow(0, 0, 1280, 800);
+        frame->ShowWindow(SW_SHOW);
+        QApplication::processEvents();
+    }
+    CWndHTML& Page() { return *static_cast<CWndHTML*>(frame->FindPage(kPageReports)); }
+};
+
+// Kept to the end of the process: the windows must not outlive the toolkit at exit.
+Shell& TheShell() {
+    static Shell* shell = new Shell;
+    return *shell;
+}
+
+void BM_ChooseReportKind(benchmark::State& state) {
+    Shell& shell = TheShell();
+    CWndHTML& page = shell.Page();
+    page.m_entityIds.clear();
+    for (const CEntity& entity : shell.app.data.m_arrEntities)
+        if (entity.m_nType == 0) page.m_entityIds.push_back(entity.m_nId);
+    page.m_dayIndexes.clear();
+    for (int d = 0; d < shell.app.data.m_nDays; ++d) page.m_dayIndexes.push_back(d);
+    if (state.range(1) > 0) page.m_entityIds.resize(static_cast<std::size_t>(state.range(1)));
+    const auto command = static_cast<UINT>(state.range(0));
+    for (auto _ : state) {
+        page.SendMessage(WM_COMMAND, command, 0);
+        benchmark::DoNotOptimize(page.m_html.GetLength());
+    }
+    state.counters["chars"] = static_cast<double>(page.m_html.GetLength());
+    state.counters["entities"] = static_cast<double>(page.m_entityIds.size());
+}
+BENCHMARK(BM_ChooseReportKind)
+    ->ArgNames({"command", "classes"})
+    ->Args({ID_REPORT_ENTITY_PAGES, 1})
+    ->Args({ID_REPORT_ENTITY_PAGES, 30})
+    ->Args({ID_REPORT_ENTITY_PAGES, 0})
+    ->Args({ID_REPORT_GRID_ROWS, 30})
+    ->Args({ID_REPORT_GRID_ROWS, 0})
+    ->Args({ID_REPORT_STATISTICS, 0})
+    ->Args({ID_REPORT_PROBLEMS, 0})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
