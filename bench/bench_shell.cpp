@@ -11,7 +11,6 @@
 #include <string>
 
 #include "controls/app_document.h"
-#include "frame/frame_application.h"
 #include "frame/main_frame.h"
 #include "frame/main_frame_host.h"
 #include "frame/wnd_contacts.h"
@@ -21,22 +20,10 @@
 #include "platform/ui/win_app.h"
 #include "report_builders/week_grid.h"
 #include "resource_ids.h"
+#include "support/bench_application.h"
 #include "support/plan_generator.h"
 
 namespace {
-
-class CBenchApplication : public CWinApp, public IFrameApplication {
-public:
-    CScheduleData data;
-    int filter = 15;
-    CScheduleData& GetDocument() override { return data; }
-    BOOL CanSaveDocument() const override { return TRUE; }
-    BOOL SaveDocumentSteps(BOOL) override { return TRUE; }
-    BOOL ReloadDocument() override { return TRUE; }
-    int GetTabStyle() const override { return 0; }
-    int GetExplorerBarStyle() const override { return 3; }
-    int& FilterSetting() override { return filter; }
-};
 
 // One main frame with the contacts page over the large plan, made once.
 struct Shell {

@@ -9,28 +9,13 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <deque>
 #include <string>
 
-#include "../frame/frame_fixture.h"
+#include "../frame/shell_fixture.h"
 #include "controls/app_document.h"
 #include "frame/main_frame_host.h"
 #include "model/plan_check.h"
 #include "reports/wnd_html.h"
-
-// Answers questions from a script and keeps what was asked; an empty script says Cancel or No.
-class CReportAnswers : public IMessageAnswerer {
-public:
-    MessageAnswer Ask(const CString& text, const CString& caption, MessageButtons buttons, MessageIcon icon) override {
-        asked.push_back(text);
-        if (script.empty()) return CCautiousAnswerer().Ask(text, caption, buttons, icon);
-        const MessageAnswer answer = script.front();
-        script.pop_front();
-        return answer;
-    }
-    std::deque<MessageAnswer> script;
-    std::vector<CString> asked;
-};
 
 // A window with its children saved as PNG in the test pictures. The browser engine draws no
 // pixels on the offscreen platform, so the browser's place shows the first printed page of
@@ -61,6 +46,21 @@ inline void SaveWindowWithReport(CWnd* wnd, CHtmlCtrl& browser, const char* name
     picture.save(QString::fromStdWString(vorn_test::PicturePath(name).GetString()));
 }
 
+// The frame's host that also notes when the status bar's progress part shows and hides.
+class CProgressNotingHost : public CMainFrameHost {
+public:
+    IProgress& ShowProgress(const CString& label) override {
+        shown.push_back(label);
+        return CMainFrameHost::ShowProgress(label);
+    }
+    void HideProgress() override {
+        ++hidden;
+        CMainFrameHost::HideProgress();
+    }
+    std::vector<CString> shown;
+    int hidden = 0;
+};
+
 class ReportPageTest : public FrameTest {
 protected:
     void SetUp() override {
@@ -73,8 +73,7 @@ protected:
         FrameTest::SetUp();
         RegisterFramePage(kPageReports, {});
         frame->MoveWindow(0, 0, 1200, 800);
-        const CString path(std::string(VORN_SHARED_DIR) + "/fixtures/documents/school-dated.xml");
-        ASSERT_TRUE(application.data.Load(path, TRUE));
+        ASSERT_TRUE(application.data.Load(SharedDocument("school-dated.xml"), TRUE));
         RecheckAndRefresh(application.data, TRUE);
         vorn_test::ProcessEvents();
     }
@@ -107,7 +106,7 @@ protected:
     }
     CString NameOf(int id) { return Data().FindEntity(id)->m_strName; }
 
-    CMainFrameHost host;
+    CProgressNotingHost host;
     CMemoryAppSettings settings;
-    CReportAnswers answers;
+    CQueuedAnswers answers;
 };

@@ -260,6 +260,17 @@ TEST_F(ReportPageKinds, BackgroundPathIsStoredWithForwardSlashes) {
     EXPECT_TRUE(Contains(Eval(L"document.body.style.backgroundImage"), L"/tmp/pictures/back.png"));
 }
 
+TEST_F(ReportPageKinds, BuildersShowTheirProgressInTheStatusBarUntilTheEnd) {
+    Page().m_entityIds = FirstOfType(0, 3);
+    host.shown.clear();
+    host.hidden = 0;
+    Command(ID_REPORT_ENTITY_PAGES);
+    ASSERT_FALSE(host.shown.empty());
+    EXPECT_EQ(host.shown.front(), LoadResString(IDS_PROGRESS_ENTITY_PAGES));
+    EXPECT_GE(host.hidden, 1);
+    EXPECT_FALSE(frame->GetStatusBar().IsProgressShown());
+}
+
 class ReportPageRequests : public ReportPageTest {};
 
 TEST_F(ReportPageRequests, ViewTypesChooseKindAndEntities) {
