@@ -74,7 +74,9 @@ void CFontNameComboBox::AddFace(const CString& face, DWORD fontType) {
 }
 
 void CFontNameComboBox::SelectFace(const CString& name) {
-    const int found = FindString(-1, name);
+    int found = FindString(-1, name);
+    // A Windows face that is not installed is shown by the face that stands in for it.
+    if (found < 0 && !name.IsEmpty()) found = FindString(-1, GetSubstituteFaceName(name));
     SetCurSel(found >= 0 ? found : 0);
 }
 

@@ -24,7 +24,8 @@ public:
     void SetPreviewHeight(int pixels);
     // Fills the list with the installed families and selects the first.
     void FillFonts();
-    // Selects the first entry that begins with the name (any letter case), else the first entry.
+    // Selects the first entry that begins with the name (any letter case), else the one that
+    // begins with the installed face standing in for it, else the first entry.
     void SelectFace(const CString& name);
 
     void DrawItem(LPDRAWITEMSTRUCT dis) override;

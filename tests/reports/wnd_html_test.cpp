@@ -16,6 +16,7 @@
 #include "frame/page_report_request.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/file_dialog.h"
+#include "platform/ui/font.h"
 #include "platform/ui/scripted_answerer.h"
 #include "report_builders/report_options.h"
 #include "report_builders/report_page.h"
@@ -145,6 +146,10 @@ TEST_F(ReportPageKinds, ChoicesOfTheComboRowRebuildTheReport) {
     EXPECT_EQ(faceText.Left(11), L"DejaVu Sans");
     face.SelectFace(L"No such face at all");
     EXPECT_EQ(face.GetCurSel(), 0);
+    // "Arial" is not installed here: the box shows the face that the reports get in its place.
+    face.SelectFace(L"Arial");
+    face.GetLBText(face.GetCurSel(), faceText);
+    EXPECT_EQ(faceText.Left(GetSubstituteFaceName(L"Arial").GetLength()), GetSubstituteFaceName(L"Arial"));
     const int serif = face.FindStringExact(-1, L"DejaVu Serif");
     ASSERT_GE(serif, 0);
     QtBox(face)->setCurrentIndex(serif);
