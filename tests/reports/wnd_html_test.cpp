@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QWebEngineView>
 
 #include <algorithm>
 #include <cmath>
@@ -398,6 +399,11 @@ TEST_F(ReportPageRequests, MainWindowOnTheReportsTabWithEntityPages) {
     Tick(Page().GetBoard(), {id});
     vorn_test::ProcessEvents(300);
     ASSERT_TRUE(Contains(ShownText(), NameOf(id)));
+    // The browser fills its place beside the combo row and the board.
+    CRect place;
+    Page().GetBrowser().GetClientRect(&place);
+    EXPECT_EQ(Page().GetBrowser().GetBrowser()->size(), QSize(place.Width(), place.Height()));
+    EXPECT_GT(place.Width(), 400);
     SaveWindowWithReport(frame, Page().GetBrowser(), "report_page_main_window.png");
 }
 

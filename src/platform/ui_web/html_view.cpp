@@ -182,10 +182,15 @@ BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
 
 LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE:
-        if (::IsWindow(m_browserWnd.m_hWnd)) m_browserWnd.MoveWindow(0, 0, LOWORD(lParam), HIWORD(lParam));
-        if (m_view) m_view->setGeometry(0, 0, LOWORD(lParam), HIWORD(lParam));
+    case WM_SIZE: {
+        // The browser fills the client area, whatever size the message names: owners send
+        // WM_SIZE with 0 and 0 to have a child lay itself out again.
+        CRect client;
+        GetClientRect(&client);
+        if (::IsWindow(m_browserWnd.m_hWnd)) m_browserWnd.MoveWindow(0, 0, client.Width(), client.Height());
+        if (m_view) m_view->setGeometry(0, 0, client.Width(), client.Height());
         break;
+    }
     case WM_SETFOCUS:
         if (m_view) m_view->setFocus();
         break;
