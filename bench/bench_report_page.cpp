@@ -19,40 +19,22 @@
 #include "platform/ui_web/html_view.h"
 #include "reports/wnd_html.h"
 #include "resource_ids.h"
-#include "support/bench_application.h"
+#include "support/bench_frame.h"
 #include "support/plan_generator.h"
 
 namespace {
 
-// One main frame with the report page over the large plan, made once.
-struct Shell {
-    CLanguagePack pack;
-    CBenchApplication app;
-    CMainFrameHost host;
-    CMemoryAppSettings settings;
-    CMainFrame* frame = nullptr;
-    Shell() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        CHtmlView::PrepareEngine();
-        static int argc = 1;
-        static char name[] = "bench_report_page";
-        static char* argv[] = {name, nullptr};
-        static QApplication qt(argc, argv);
-        pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
-        AfxSetResourcePack(&pack);
-        SetStringSource(&pack);
-        RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
-        GeneratePlan(app.data, LargePlanOptions());
+// One main frame with the report page over the large plan, made once. The browser engine is
+// prepared before the Qt application exists.
+struct Shell : CBenchShell {
+    Shell() : CBenchShell(Prepare()) {
         settings.m_strFontName = L"DejaVu Sans";
         settings.m_nFontSize = 12;
-        app.data.SetServices(ModelServices{&host, &settings, nullptr, nullptr});
-        SetAppDocument(&app.data);
-        frame = new CMainFrame(app);
-        app.m_pMainWnd = frame;
-        frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE);
-        frame->MoveWindow(0, 0, 1280, 800);
-        frame->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+    }
+    static const char* Prepare() {
+        CHtmlView::PrepareEngine();
+        RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
+        return "bench_report_page";
     }
     CWndHTML& Page() { return *static_cast<CWndHTML*>(frame->FindPage(kPageReports)); }
 };
