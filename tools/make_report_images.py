@@ -5,9 +5,9 @@ images of the report commands and the mark of TrueType faces in the font list.
 """
 import os
 
-from make_locale_images import (BLACK, BLUE, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, MAGENTA, ORANGE, PURPLE, RED,
+from make_locale_images import (BLACK, BLUE, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, ORANGE, PURPLE, RED,
                                 TEAL, WHITE, YELLOW, Canvas, strip)
-from make_control_images import copy16, person16, report16
+from make_control_images import copy16
 
 
 def page(extra):
