@@ -11,7 +11,6 @@
 #include <string>
 
 #include "controls/app_document.h"
-#include "frame/frame_application.h"
 #include "frame/main_frame.h"
 #include "frame/main_frame_host.h"
 #include "frame/wnd_contacts.h"
@@ -21,49 +20,17 @@
 #include "platform/ui/win_app.h"
 #include "report_builders/week_grid.h"
 #include "resource_ids.h"
+#include "support/bench_frame.h"
 #include "support/plan_generator.h"
 
 namespace {
 
-class CBenchApplication : public CWinApp, public IFrameApplication {
-public:
-    CScheduleData data;
-    int filter = 15;
-    CScheduleData& GetDocument() override { return data; }
-    BOOL CanSaveDocument() const override { return TRUE; }
-    BOOL SaveDocumentSteps(BOOL) override { return TRUE; }
-    BOOL ReloadDocument() override { return TRUE; }
-    int GetTabStyle() const override { return 0; }
-    int GetExplorerBarStyle() const override { return 3; }
-    int& FilterSetting() override { return filter; }
-};
-
 // One main frame with the contacts page over the large plan, made once.
-struct Shell {
-    CLanguagePack pack;
-    CBenchApplication app;
-    CMainFrameHost host;
-    CMemoryAppSettings settings;
-    CMainFrame* frame = nullptr;
-    Shell() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "bench_shell";
-        static char* argv[] = {name, nullptr};
-        static QApplication qt(argc, argv);
-        pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc"));
-        AfxSetResourcePack(&pack);
-        SetStringSource(&pack);
+struct Shell : CBenchShell {
+    Shell() : CBenchShell(Register()) {}
+    static const char* Register() {
         RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
-        GeneratePlan(app.data, LargePlanOptions());
-        app.data.SetServices(ModelServices{&host, &settings, nullptr, nullptr});
-        SetAppDocument(&app.data);
-        frame = new CMainFrame(app);
-        app.m_pMainWnd = frame;
-        frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE);
-        frame->MoveWindow(0, 0, 1280, 800);
-        frame->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        return "bench_shell";
     }
     CWndContacts& Contacts() { return *static_cast<CWndContacts*>(frame->FindPage(kPageContacts)); }
 };

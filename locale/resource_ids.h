@@ -1385,3 +1385,40 @@
 #define IDS_TT_STATUS_READY              61620
 #define IDS_TT_STATUS_GROUP_RESIZE       61621
 // ---- End of the timetable page's ids ---------------------------------------------------------------
+// ---- Report page ---------------------------------------------------------------------------------
+#define IDR_REPORTS_EXPLORER            131
+#define IDB_FONT_TYPES                  322
+#define IDS_REPORT_AXIS_HOURS           60683
+#define IDS_REPORT_AXIS_LESSONS         60684
+#define IDS_REPORT_AXIS_LESSON_TIMES    60685
+#define IDS_DETAIL_NAMES_ONLY           60686
+#define IDS_DETAIL_PARTICIPANTS         60687
+#define IDS_DETAIL_BLOCKS               60688
+#define IDS_GROUP_ROOMS                 60796
+#define IDS_GROUP_PLAN_DAYS             60798
+#define IDS_BOARD_REPORT_TITLE          60799
+#define IDS_REPORT_SAVE_FIRST           60782
+#define IDS_HTML_WRITE_FAILED           60937
+#define IDS_FONT_SAMPLE                 60850
+#define IDS_REPORT_PAGE_BROKEN          61700
+#define IDS_HTML_FILE_FILTER            61701
+#define IDS_IMAGE_FILE_FILTER           61702
+#define ID_REPORT_ENTITY_PAGES          33091
+#define ID_REPORT_DAY_PAGES             33092
+#define ID_REPORT_GRID_ROWS             32931
+#define ID_REPORT_GRID_COLUMNS          32943
+#define ID_REPORT_STATISTICS            32961
+#define ID_REPORT_ACTIVITY_MATRIX       33015
+#define ID_REPORT_ACTIVITY_WEIGHTS      33022
+#define ID_REPORT_ENTITY_WEIGHTS        33099
+#define ID_REPORT_FREE_SLOTS            33166
+#define ID_REPORT_PROBLEMS              33020
+#define ID_REPORT_DAY_END               33167
+#define ID_REPORT_WIZARD                33034
+#define ID_REPORT_COLOURS               33018
+#define ID_REPORT_BOARD                 32989
+#define ID_REPORT_ZOOM_IN               33093
+#define ID_REPORT_ZOOM_OUT              33094
+#define ID_REPORT_SAVE_HTML             32881
+#define ID_REPORT_BACKGROUND            32882
+// ---- End of the report page's ids ---------------------------------------------------------------

@@ -91,6 +91,14 @@ public:
     bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
     bool GetClock() const override { return m_bClock != 0; }
     int GetMaxTabs() const override { return m_nMaxTabs; }
+    CString GetReportFontName() const override { return m_strFontName; }
+    void SetReportFontName(const CString& name) override { m_strFontName = name; }
+    int GetReportFontSize() const override { return m_nFontSize; }
+    void SetReportFontSize(int size) override { m_nFontSize = size; }
+    bool GetActivityTotals() const override { return m_bTts != 0; }
+    int GetMinColumnWidth() const override { return m_nMinColumnWidth; }
+    bool GetSeparatePages() const override { return m_bSeparatePages != 0; }
+    CString GetFeedPath() const override { return m_strRss; }
 
     // IFrameApplication
     CScheduleData& GetDocument() override { return m_data; }

@@ -96,6 +96,21 @@ public:
     virtual bool GetClock() const { return false; }
     // The MaxTabs setting: the most folder tabs the timetable adds at once.
     virtual int GetMaxTabs() const { return 30; }
+    // The report font: FontName (the face) and FontSize (pixels), which the report page's
+    // font combo boxes write.
+    virtual CString GetReportFontName() const { return L"Arial"; }
+    virtual void SetReportFontName(const CString& name) { (void)name; }
+    virtual int GetReportFontSize() const { return 32; }
+    virtual void SetReportFontSize(int size) { (void)size; }
+    // The TTS setting: entity pages carry the time per activity.
+    virtual bool GetActivityTotals() const { return false; }
+    // The MinColumnWidth setting, pixels.
+    virtual int GetMinColumnWidth() const { return 100; }
+    // The SeperatePages setting: each entity's or day's events of the report wizard on a page of
+    // their own.
+    virtual bool GetSeparatePages() const { return false; }
+    // The RSS setting: the path of the news feed file.
+    virtual CString GetFeedPath() const { return CString(); }
 };
 
 // Settings held in memory: the store's default, and a base for tests.
@@ -110,6 +125,12 @@ public:
     int GetReportFlag() const override { return m_nReportFlag; }
     void SetReportFlag(int flag) override { m_nReportFlag = flag; }
     void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) override;
+    CString GetReportFontName() const override { return m_strFontName; }
+    void SetReportFontName(const CString& name) override { m_strFontName = name; }
+    int GetReportFontSize() const override { return m_nFontSize; }
+    void SetReportFontSize(int size) override { m_nFontSize = size; }
+    bool GetActivityTotals() const override { return m_bActivityTotals; }
+    int GetMinColumnWidth() const override { return m_nMinColumnWidth; }
 
     COleDateTime m_dtDefaultPlanDate;
     std::vector<CString> m_wordLists[5];
@@ -118,6 +139,10 @@ public:
     int m_nTimeAxisMode = 0;
     int m_nReportFlag = 0;
     std::vector<CString> m_recentPaths;
+    CString m_strFontName = L"Arial";
+    int m_nFontSize = 32;
+    bool m_bActivityTotals = false;
+    int m_nMinColumnWidth = 100;
 };
 
 // Buttons, icons and answers of a question to the user.

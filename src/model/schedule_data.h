@@ -469,6 +469,8 @@ public:
     __time64_t m_tDayStart = 0;  // when every plan day begins; a time of day
     std::uint32_t m_dwSolverWord = 0;
     int m_nViewType = 0;
+    // The entities of a page's report request (view types 4 and 5), in the page's order.
+    std::vector<int> m_arrReportIds;
     COleDateTime m_dtFirstWeekday;
 
 private:

@@ -42,6 +42,13 @@ CString BuildBodyTag(const CString& background, bool rightToLeft) {
     return tag + L">";
 }
 
+CString OpenReportPage(const CString& background) {
+    CString page = L"<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
+                   L"<style>* { -webkit-print-color-adjust:exact; print-color-adjust:exact; }</style>"
+                   L"<script>function zoom(a){document.body.style.zoom = a;}</script></head>";
+    return page + BuildBodyTag(background, IsRightToLeft());
+}
+
 void AppendReportBody(CScheduleData& data, const CReportOptions& options, CString& out) {
     switch (options.m_reportKind) {
     case 1: BuildEntityPagesReport(data, options, out); break;
@@ -70,12 +77,9 @@ CString BuildReportPage(const CScheduleData& data, const CReportOptions& options
         sorted.push_back(std::move(copy.m_arrEntries[position]));
     copy.m_arrEntries.swap(sorted);
     copy.m_arrProblems.clear();
-    CString page = L"<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
-                   L"<style>* { -webkit-print-color-adjust:exact; print-color-adjust:exact; }</style>"
-                   L"<script>function zoom(a){document.body.style.zoom = a;}</script></head>";
-    page += BuildBodyTag(options.m_background, IsRightToLeft());
+    CString page = OpenReportPage(options.m_background);
     AppendReportBody(copy, options, page);
-    page += L"</body></html>";
+    page += kReportPageEnd;
     data.Host().EndWaitCursor();
     return page;
 }

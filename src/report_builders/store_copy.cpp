@@ -47,6 +47,7 @@ void CopyScheduleData(const CScheduleData& source, CScheduleData& copy) {
     copy.m_tDayStart = source.m_tDayStart;
     copy.m_dwSolverWord = source.m_dwSolverWord;
     copy.m_nViewType = source.m_nViewType;
+    copy.m_arrReportIds = source.m_arrReportIds;
     copy.m_dtFirstWeekday = source.m_dtFirstWeekday;
     for (CActivity& activity : copy.m_arrActivities) activity.DeriveChimeSet(copy);
     copy.RebuildReplacementIndex();

@@ -8,15 +8,20 @@
 #include "dialogs/wnd_options.h"
 #include "frame/wnd_contacts.h"
 #include "planner/wnd_tasks.h"
+#include "platform/ui_web/html_view.h"
+#include "reports/wnd_html.h"
 #include "timetable/wnd_time_table.h"
 
 CSchedulerApp theApp;
 
 int main(int argc, char** argv) {
+    // The report page's browser engine must be prepared before the Qt application exists.
+    CHtmlView::PrepareEngine();
     InstallRecordDialogs();
     RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
     RegisterFramePage(kPageTimeTable, [] { return std::make_unique<CWndTimeTable>(); });
     RegisterFramePage(kPageTasks, [] { return std::make_unique<CWndTasks>(); });
+    RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
     RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
     return AfxWinMain(argc, argv);
 }

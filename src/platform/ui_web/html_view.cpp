@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
@@ -90,12 +91,13 @@ class CHtmlPage : public QWebEnginePage {
 public:
     CHtmlPage(CHtmlView* owner, QObject* parent) : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent), m_owner(owner) {}
 
-    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
         BOOL cancel = FALSE;
         const std::wstring address = url.toString(QUrl::FullyEncoded).toStdWString();
         m_owner->OnBeforeNavigate2(address.c_str(), &cancel);
         if (cancel) return false;
-        if (isMainFrame) m_owner->NavigationAccepted();
+        // Loads the view starts itself (Navigate, WriteHtml) were announced when they began.
+        if (isMainFrame && type != NavigationTypeTyped) m_owner->NavigationAccepted(url);
         return true;
     }
 
@@ -167,17 +169,28 @@ BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     // Input to the engine's widgets counts as input of the browser window.
     m_view->setProperty("vornHwnd", QVariant::fromValue<quintptr>(reinterpret_cast<quintptr>(m_browserWnd.m_hWnd)));
     m_view->setGeometry(0, 0, rc.Width(), rc.Height());
-    QObject::connect(m_page.data(), &QWebEnginePage::loadFinished, m_page.data(), [this](bool ok) { LoadFinished(ok); });
+    // Only the end of the load the view waits for counts: a load that a newer one stopped (a
+    // blank page still loading when a report is written) ends later and is passed over.
+    QObject::connect(m_page.data(), &QWebEnginePage::loadingChanged, m_page.data(), [this](const QWebEngineLoadingInfo& info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+        if (!m_expectedUrl.isEmpty() && info.url() != m_expectedUrl) return;
+        LoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+    });
     m_view->show();
     return TRUE;
 }
 
 LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SIZE:
-        if (::IsWindow(m_browserWnd.m_hWnd)) m_browserWnd.MoveWindow(0, 0, LOWORD(lParam), HIWORD(lParam));
-        if (m_view) m_view->setGeometry(0, 0, LOWORD(lParam), HIWORD(lParam));
+    case WM_SIZE: {
+        // The browser fills the client area, whatever size the message names: owners send
+        // WM_SIZE with 0 and 0 to have a child lay itself out again.
+        CRect client;
+        GetClientRect(&client);
+        if (::IsWindow(m_browserWnd.m_hWnd)) m_browserWnd.MoveWindow(0, 0, client.Width(), client.Height());
+        if (m_view) m_view->setGeometry(0, 0, client.Width(), client.Height());
         break;
+    }
     case WM_SETFOCUS:
         if (m_view) m_view->setFocus();
         break;
@@ -190,7 +203,8 @@ LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-void CHtmlView::NavigationAccepted() {
+void CHtmlView::NavigationAccepted(const QUrl& url) {
+    m_expectedUrl = url;
     m_loading = true;
     m_documentReady = false;
 }
@@ -210,19 +224,26 @@ void CHtmlView::LoadFinished(bool ok) {
 
 void CHtmlView::Navigate(LPCTSTR lpszURL) {
     if (!m_page || !lpszURL) return;
-    m_page->load(QUrl(QString::fromStdWString(lpszURL)));
+    const QUrl url(QString::fromStdWString(lpszURL));
+    NavigationAccepted(url);
+    m_page->load(url);
 }
 
 HRESULT CHtmlView::WriteHtml(const CString& html, int timeoutMs) {
     if (!m_page) return E_FAIL;
+    // The engine may drop a load issued while another is still under way (a blank page just
+    // asked for): that one ends first.
+    if (m_loading) WaitForDocument(timeoutMs);
     const QString key = QString::number(reinterpret_cast<quintptr>(this));
     Pages()[key] = ToQt(html).toUtf8();
-    // A new address each time, so that the engine never shows a cached page.
+    // A new address each time, in the whole process (a later view may live at the address of
+    // an earlier one), so that the engine never shows a cached page.
+    static int serial = 0;
     QUrl url;
     url.setScheme(QLatin1String(kPageScheme));
     url.setPath(key);
-    url.setQuery(QStringLiteral("n=%1").arg(++m_documentSerial));
-    NavigationAccepted();
+    url.setQuery(QStringLiteral("n=%1").arg(++serial));
+    NavigationAccepted(url);
     m_page->load(url);
     if (!WaitForDocument(timeoutMs)) return E_FAIL;
     return m_lastLoadOk ? S_OK : E_FAIL;

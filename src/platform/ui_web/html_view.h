@@ -8,6 +8,7 @@
 //
 // CHtmlView::PrepareEngine() must run before the Qt application is made.
 #include <QPointer>
+#include <QUrl>
 
 #include <vector>
 
@@ -97,7 +98,7 @@ public:
 private:
     friend class vorn_web::CHtmlPage;
     void LoadFinished(bool ok);
-    void NavigationAccepted();
+    void NavigationAccepted(const QUrl& url);
     BOOL RunPrint(bool preview, bool prompt);
     BOOL PrintOn(QPrinter& printer);
 
@@ -107,5 +108,5 @@ private:
     bool m_documentReady = false;
     bool m_loading = false;
     bool m_lastLoadOk = false;
-    int m_documentSerial = 0;
+    QUrl m_expectedUrl;  // the address of the load under way
 };

@@ -140,6 +140,16 @@ TEST_F(HtmlViewTest, WrittenHtmlIsShownAndScriptFunctionsAnswer) {
     EXPECT_FALSE(view.CallScript(L"text", {}, &value));
 }
 
+TEST_F(HtmlViewTest, WriteRightAfterANavigationWaitsForTheWrittenPage) {
+    // The blank page is still loading when the text is written; its end must not count as the
+    // written page's.
+    for (int i = 0; i < 5; ++i) {
+        view.Navigate(L"about:blank");
+        ASSERT_EQ(view.WriteHtml(kPage), S_OK) << i;
+        EXPECT_EQ(Eval(L"text"), L"Grüße aus Zürich – עדכן") << i;
+    }
+}
+
 TEST_F(HtmlViewTest, PagesLargerThanTwoMegabytesAreShown) {
     CString html = L"<html><body><script>function last(){return document.getElementById('end').textContent;}</script>";
     const CString row = L"<div>0123456789012345678901234567890123456789012345678901234567890123456789</div>";
