@@ -77,6 +77,7 @@ void CMagnetCtrlTitle::LayoutColumns(int hourWidth) {
     m_nHourWidth = hourWidth;
     int x = 0;
     for (CDayColumn& column : m_arrColumns) {
+        column.CacheBounds();
         const int minutes = column.GetMinutes();
         if (minutes <= 5) continue;
         column.m_nLeft = x;
@@ -120,12 +121,27 @@ bool CMagnetCtrlTitle::TimeSpanToX(const COleDateTime& start, const COleDateTime
     const int index = FindDayColumn(start);
     if (index < 0) return false;
     const CDayColumn& column = m_arrColumns[index];
-    const COleDateTime end = start + span;
-    const COleDateTime s = column.GetStart();
-    const COleDateTime a = CompareTimesApprox(start, s) == 1 ? start : s;
-    const COleDateTime e(end.GetYear(), end.GetMonth(), end.GetDay(), column.GetEnd().GetHour(),
-                         column.GetEnd().GetMinute(), 0);
-    const COleDateTime b = CompareTimesApprox(e, end) == 1 ? end : e;
+    // Day numbers of dates from 1900 on are linear, so the clipping is plain arithmetic on the
+    // column's cached bounds; the calendar road serves older dates and invalid spans.
+    const double st = static_cast<double>(start);
+    const double en = st + span.m_span;
+    double a = 0.0, b = 0.0, s = column.m_dStart;
+    if (st >= 0.0 && en >= 0.0 && span.GetStatus() == COleDateTimeSpan::valid) {
+        a = st > s && WholeMinutes(st - s) >= 3 ? st : s;
+        const double e = std::floor(en) + column.m_dEndOfDay;
+        b = e > en && WholeMinutes(e - en) >= 3 ? en : e;
+    } else {
+        const COleDateTime end = start + span;
+        const COleDateTime cs = column.GetStart();
+        const COleDateTime ca = CompareTimesApprox(start, cs) == 1 ? start : cs;
+        const COleDateTime ce(end.GetYear(), end.GetMonth(), end.GetDay(), column.GetEnd().GetHour(),
+                              column.GetEnd().GetMinute(), 0);
+        const COleDateTime cb = CompareTimesApprox(ce, end) == 1 ? end : ce;
+        s = static_cast<double>(cs);
+        a = static_cast<double>(ca);
+        b = static_cast<double>(cb);
+        if (ca.GetStatus() != COleDateTime::valid || cb.GetStatus() != COleDateTime::valid) b = a;
+    }
     left = column.m_nLeft;
     const int before = WholeMinutes(a - s);
     if (before > 0) left += MinutesToPixels(before, m_nHourWidth);
