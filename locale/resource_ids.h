@@ -947,6 +947,9 @@
 // ---- Magnet board ----------------------------------------------------------------------------------
 // The caption over the row names.
 #define IDS_MAGNET_ROWS_TITLE           60877
+// The caption menu of the day title strip.
+#define IDS_MAGNET_HOUR_CAPTIONS        60902
+#define IDS_MAGNET_LESSON_CAPTIONS      60903
 // ---- Options page, data imports and the settings exchange file ---------------------------------
 #define IDS_IMPORT_TIMETABLE_MARKER              60187
 #define IDS_IMPORT_ENTITIES_PROGRESS             60605

@@ -86,6 +86,8 @@ public:
     int GetAutoSave() const override { return m_nAutoSave; }
     int GetTimeAxisMode() const override { return m_nTimeAxisMode; }
     void SetTimeAxisMode(int mode) override { m_nTimeAxisMode = mode; }
+    int GetCaptionMode() const override { return m_nCaptionMode; }
+    void SetCaptionMode(int mode) override { m_nCaptionMode = mode; }
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
     bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
