@@ -23,6 +23,8 @@ struct CMergedEntry {
     int m_nState = 0;
     COleDateTime m_dtStart;
     COleDateTimeSpan m_tsLength;
+    int m_bGroupItem = 0;
+    int m_nGroup = 0;
     COleDateTime GetEnd() const { return m_dtStart + m_tsLength; }
 };
 
