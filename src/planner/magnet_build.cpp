@@ -7,6 +7,7 @@
 #include "model/participation_rules.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/time_values.h"
 #include "platform/ui/window_defs.h"
 
 namespace {
@@ -112,7 +113,7 @@ private:
             if (entry.GetState(m_data) == 7 || !TakesPart(entity, entry)) continue;
             const CActivityGroup& group = m_data.m_arrGroups[g];
             CMagnetItem magnet(group.m_strName, group.m_crBackground, group.m_crForeground, group.m_nHatch,
-                               entry.m_dtStart, entry.m_tsLength, GetGroupStateAt(m_data, entry, group), 1);
+                               entry.m_dtStart, entry.m_tsLength, GroupState(e, group), 1);
             magnet.m_block = CItemTime(entry.m_dtStart, entry.m_tsLength, 0, 0);
             magnet.m_nEntry = entry.GetSerial();
             magnet.m_nActivity = entry.m_nActivity;
@@ -131,6 +132,31 @@ private:
         return std::find(entry.m_arrRooms.begin(), entry.m_arrRooms.end(), entity.m_nId) != entry.m_arrRooms.end();
     }
 
+    // GetGroupStateAt over the group's own entries, which are all it looks at: 3 when one of
+    // them at that time has state 3, else the lowest state among them (8 for none). Kept per
+    // entry, since every row of the entry shows the same.
+    int GroupState(std::size_t position, const CActivityGroup& group) {
+        auto found = m_groupStates.find(position);
+        if (found != m_groupStates.end()) return found->second;
+        const CTimetableEntry& entry = m_data.m_arrEntries[position];
+        const COleDateTime end = entry.GetEndTime();
+        int lowest = 8;
+        for (const std::size_t a : m_index.ActivitiesOfGroup(group.m_nId)) {
+            // Entries are matched to their activity by the first activity of the id.
+            const int activityId = m_data.m_arrActivities[a].m_nId;
+            if (&*m_data.FindActivity(activityId) != &m_data.m_arrActivities[a]) continue;
+            for (const std::size_t o : m_index.EntriesOfActivity(activityId)) {
+                const CTimetableEntry& other = m_data.m_arrEntries[o];
+                if (!IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end)) continue;
+                const int state = other.GetState(m_data);
+                lowest = std::min(lowest, state == 3 ? -1 : state);
+            }
+        }
+        const int state = lowest < 0 ? 3 : lowest;
+        m_groupStates.emplace(position, state);
+        return state;
+    }
+
     int GroupChimeSet(std::size_t position) {
         auto found = m_groupChimeSets.find(position);
         if (found == m_groupChimeSets.end())
@@ -145,6 +171,7 @@ private:
     std::unordered_map<int, std::size_t> m_groupPosition;  // first group of an id
     std::unordered_map<std::size_t, ActivityMagnets> m_activities;
     std::unordered_map<std::size_t, int> m_groupChimeSets;
+    std::unordered_map<std::size_t, int> m_groupStates;  // entry position -> group state
     std::vector<std::size_t> m_candidates;
     std::vector<std::pair<std::size_t, std::size_t>> m_ordered;
 };
