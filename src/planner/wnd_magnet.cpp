@@ -95,6 +95,7 @@ void CWndMagnet::Update(int kind) {
         return;
     }
     m_bDirty = 0;
+    const int current = m_ctrl.GetCurrentRowId();
     if (kind == 8) {
         m_ctrl.ScrollToTop();
     } else if (kind == 2) {
@@ -103,6 +104,13 @@ void CWndMagnet::Update(int kind) {
         RebuildRowsAndDays();
     }
     Refresh();
+    RestoreCurrentRow(current);
+}
+
+void CWndMagnet::RestoreCurrentRow(int entityId) {
+    // A rebuild forgets the current row; the user keeps working in the row they were in.
+    if (entityId != 0 && m_ctrl.GetCurrentRowId() != entityId && m_ctrl.FindRow(entityId) != CMagnetCtrl::kNone)
+        m_ctrl.SelectRow(entityId);
 }
 
 void CWndMagnet::RefreshContent(const CPageContent& content) {
@@ -113,6 +121,7 @@ void CWndMagnet::RefreshContent(const CPageContent& content) {
     m_bDirty = 0;
     const CScheduleData* data = GetAppDocument();
     if (!data) return;
+    const int current = m_ctrl.GetCurrentRowId();
     // The rows and days the plan check worked out.
     m_ctrl.Clear();
     for (const CPageMagnetRow& row : content.m_arrMagnetRows) {
@@ -124,6 +133,7 @@ void CWndMagnet::RefreshContent(const CPageContent& content) {
     for (std::size_t i = 0; i < content.m_arrMagnetDays.size(); ++i)
         m_ctrl.AddDay(content.m_arrMagnetDays[i].m_strCaption, content.m_arrMagnetDays[i].m_dtDate, static_cast<int>(i));
     Refresh();
+    RestoreCurrentRow(current);
 }
 
 void CWndMagnet::RebuildRowsAndDays() {

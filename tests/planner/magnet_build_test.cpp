@@ -11,54 +11,11 @@
 #include <vector>
 
 #include "model/time_values.h"
-#include "planner_test_support.h"
+#include "magnet_plan_fixture.h"
 
 namespace {
 
-class MagnetBuildTest : public PlannerTest {
-protected:
-    void SetUp() override {
-        PlannerTest::SetUp();
-        m_data.SetStartDate(At(2000, 1, 3, 0, 0));
-        m_data.m_nDays = 5;
-    }
-    CEntity& AddEntity(int id, int type) {
-        CEntity entity = Working(8, 0, 16, 0);
-        entity.m_nId = id;
-        entity.m_nType = type;
-        entity.m_strName.Format(L"E%d", id);
-        m_data.m_arrEntities.push_back(entity);
-        return m_data.m_arrEntities.back();
-    }
-    CActivity& AddActivity(int id, int group, std::vector<int> members, std::vector<int> rooms = {}) {
-        CActivity activity;
-        activity.m_nId = id;
-        activity.m_nGroup = group;
-        activity.m_strName.Format(L"A%d", id);
-        activity.m_arrMembers = std::move(members);
-        activity.m_arrRooms = std::move(rooms);
-        m_data.m_arrActivities.push_back(activity);
-        return m_data.m_arrActivities.back();
-    }
-    void AddGroup(int id) {
-        CActivityGroup group;
-        group.m_nId = id;
-        group.m_strName.Format(L"G%d", id);
-        m_data.m_arrGroups.push_back(group);
-    }
-    CTimetableEntry& AddEntry(int activity, int day, int hour, int minutes, int state = 2) {
-        CTimetableEntry entry(At(2000, 1, 3 + day, hour, 0), COleDateTimeSpan(0, 0, minutes, 0));
-        entry.m_nActivity = activity;
-        entry.SetState(state);
-        m_data.m_arrEntries.push_back(entry);
-        return m_data.m_arrEntries.back();
-    }
-    std::vector<CMagnetRow> Rows(std::initializer_list<int> ids) {
-        std::vector<CMagnetRow> rows;
-        for (const int id : ids) rows.emplace_back(id, CString(L"row"), m_data.FindEntity(id)->m_nType);
-        return rows;
-    }
-};
+using MagnetBuildTest = MagnetPlanTest;
 
 // A magnet as the tests compare it: start hour and day, length in minutes, group flag, and the
 // merged entries' lengths.
