@@ -95,6 +95,7 @@ CFont& CWndExplorerBar::BoldFont() { return m_fontBold; }
 // Building --------------------------------------------------------------------------------------
 
 BOOL CWndExplorerBar::BuildFromMenu(UINT menuId) {
+    ++m_nBuilds;
     m_arrGroups.clear();
     m_pHotItem = nullptr;
     m_pHotGroup = nullptr;
@@ -158,9 +159,13 @@ BOOL CWndExplorerBar::UpdateItemStates() {
     CWnd* main = AfxGetMainWnd();
     if (!main) return FALSE;
     BOOL changed = FALSE;
+    const int builds = m_nBuilds;
     for (auto& group : m_arrGroups)
         for (auto& item : group->m_arrItems) {
             const BOOL on = CCmdUIState::IsEnabled(main, static_cast<UINT>(item->m_nCommand));
+            // Routing the update can make the frame rebuild the bar for a newly selected page:
+            // the items walked here are gone then, and the new ones are asked next time.
+            if (m_nBuilds != builds) return TRUE;
             if (item->SetEnabled(on)) {
                 changed = TRUE;
                 if (!on && m_pHotItem == item.get()) {

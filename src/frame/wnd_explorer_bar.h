@@ -72,6 +72,7 @@ private:
     CExplorerBarGroup* m_pHotGroup = nullptr;
     CHtmlToolTip m_wndToolTip;
     UINT m_nMenuId = 0;
+    int m_nBuilds = 0;  // counts BuildFromMenu, which replaces every group and item
     std::vector<std::unique_ptr<CExplorerBarGroup>> m_arrGroups;
     CFont m_fontText, m_fontBold;
 };

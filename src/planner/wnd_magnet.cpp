@@ -160,12 +160,17 @@ void CWndMagnet::Refresh() {
 
 // The entity board ---------------------------------------------------------------------------------------
 
-void CWndMagnet::FillBoard() {
+void CWndMagnet::ResetBoard(int checkBoxes) {
     CWndBoard& board = GetBoard();
     board.m_groups.clear();
     board.m_items.clear();
     board.m_pinned = 0;
-    board.m_checkBoxes = 0;
+    board.m_checkBoxes = checkBoxes;
+}
+
+void CWndMagnet::FillBoard() {
+    ResetBoard(0);
+    CWndBoard& board = GetBoard();
     const CScheduleData* data = GetAppDocument();
     const CMagnetRow* row = m_ctrl.GetCurrentRow();
     if (!data || !row) return;
@@ -185,11 +190,8 @@ void CWndMagnet::FillBoard() {
 }
 
 void CWndMagnet::FillBoardByKind() {
+    ResetBoard(1);
     CWndBoard& board = GetBoard();
-    board.m_groups.clear();
-    board.m_items.clear();
-    board.m_pinned = 0;
-    board.m_checkBoxes = 1;
     const CScheduleData* data = GetAppDocument();
     if (!data) return;
     board.AddGroup(LoadResString(IDS_GROUP_CLASSES));

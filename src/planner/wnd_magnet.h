@@ -79,6 +79,8 @@ private:
     // Rows for every class and columns for every plan day.
     void RebuildRowsAndDays();
     void SortDayColumns();
+    // Empties the entity board's groups and items, unpins it and sets its check boxes.
+    void ResetBoard(int checkBoxes);
     // Makes the row of the entity current again after a rebuild, when it is still shown.
     void RestoreCurrentRow(int entityId);
     // The end of every edit: a violation of the overlap limits rolls the edit back (the
