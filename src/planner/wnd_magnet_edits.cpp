@@ -78,11 +78,12 @@ LRESULT CWndMagnet::OnMagnetsEdited(WPARAM, LPARAM) {
                           magnet.m_strRemark);
         changed = true;
     }
-    if (changed)
+    if (changed) {
         FinishEdit(*data);
-    else if (saved)
-        data->DiscardUndo();
-    if (!changed) Refresh();
+    } else {
+        if (saved) data->DiscardUndo();
+        RecheckAndRefresh(*data, TRUE);
+    }
     GetBoard().m_pinned = pinned;
     UpdateBoard();
     return 0;
