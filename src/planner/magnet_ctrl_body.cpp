@@ -3,6 +3,8 @@
 #include "planner/board_tool_tip.h"
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_ctrl_view.h"
+#include "planner/magnet_messages.h"
+#include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "timetable/grid_scale.h"
 
@@ -11,6 +13,9 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_MOUSEWHEEL()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CMagnetCtrlBody::~CMagnetCtrlBody() { DestroyWindow(); }
@@ -63,4 +68,72 @@ int CMagnetCtrlBody::MagnetAt(CPoint point, int& row) const {
 BOOL CMagnetCtrlBody::OnMouseWheel(UINT, short delta, CPoint) {
     CMagnetCtrl* control = GetControl();
     return control ? control->ScrollByWheel(delta) : FALSE;
+}
+
+// Press and release -----------------------------------------------------------------------------------
+
+void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
+    SetFocus();
+    CMagnetCtrl* control = GetControl();
+    CMagnetCtrlView* pane = GetPane();
+    if (!control || !pane || pane->GetTitle().GetColumns().empty() || control->GetRows().empty()) return;
+    if (control->m_bPressed || control->m_nDragMode != CMagnetCtrl::kDragNone) {
+        CWnd::OnLButtonDown(flags, point);
+        return;
+    }
+    if (control->m_bDragActive) return;
+    const int rowIndex = RowAt(point);
+    if (rowIndex == CMagnetCtrl::kNone) return;
+    CMagnetRow& row = control->GetRows()[rowIndex];
+    // The first press in a row only makes it current.
+    if (row.m_nEntityId != control->GetCurrentRowId()) {
+        control->SelectRow(row.m_nEntityId);
+        return;
+    }
+    const int offset = pane->GetHorizontalOffset();
+    const int index = row.ItemAt(point.x, point.y + control->GetVerticalOffset(), offset);
+    if (index < 0) return;
+    CMagnetItem& magnet = row.m_arrMagnets[index];
+    const bool toggle = (flags & (MK_SHIFT | MK_CONTROL)) != 0;
+    // The press state is kept only while the body holds the mouse, so that a press that ends
+    // elsewhere leaves none behind.
+    control->m_bPressed = 1;
+    control->m_pPressPane = pane;
+    control->m_ptPress = CPoint(point.x + offset, point.y);
+    control->m_bPressPending = 1;
+    control->m_bRelativeResize = toggle ? 1 : 0;
+    const int kind = SetDragCursor(magnet.HitTestEdge(point.x, offset));
+    if (kind == 0) {
+        if (!toggle) control->ClearSelection();
+        magnet.m_bSelected = toggle ? !magnet.m_bSelected : 1;
+        control->CopySelectionToDrag();
+    }
+    Invalidate(FALSE);
+    SetCapture();
+}
+
+void CMagnetCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
+    CMagnetCtrl* control = GetControl();
+    if (control && control->m_bPressed) {
+        if (GetCapture() == this) ReleaseCapture();
+        EndPress(*control);
+    }
+    CWnd::OnLButtonUp(flags, point);
+}
+
+void CMagnetCtrlBody::OnCaptureChanged(CWnd* wnd) {
+    // The mouse was taken away: the press ends without an edit.
+    if (CMagnetCtrl* control = GetControl(); control && control->m_bPressed && wnd != this) EndPress(*control);
+    CWnd::OnCaptureChanged(wnd);
+}
+
+void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
+    control.m_bPressed = 0;
+    control.m_bPressPending = 0;
+    control.m_bDragActive = 0;
+    control.m_pPressPane = nullptr;
+    control.m_ptPress = CPoint(0, 0);
+    control.m_nDragMode = CMagnetCtrl::kDragNone;
+    for (int i = 0; i < 2; ++i)
+        if (control.GetPane(i).GetSafeHwnd()) control.GetPane(i).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 0, 0);
 }

@@ -46,6 +46,11 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    // A press makes its row current; in the current row it selects the magnet under it (Shift
+    // or Ctrl toggles it within the selection) and copies the selection to the drag items.
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnCaptureChanged(CWnd* wnd);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -70,6 +75,8 @@ private:
     void PaintSwapPreview(CDC* dc, const CMagnetCtrl& control);
     bool IsShown(const CMagnetItem& magnet) const;
     const CMagnetCtrlTitle* GetTitle() const;
+    // Forgets the press: no press flag, no press pane, drag mode 0.
+    void EndPress(CMagnetCtrl& control);
 
     CPatternBrush m_brushes[6];
     CImageList m_images;
