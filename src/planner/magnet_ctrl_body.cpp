@@ -1,5 +1,8 @@
 #include "planner/magnet_ctrl_body.h"
 
+#include <algorithm>
+
+#include "model/time_values.h"
 #include "planner/board_tool_tip.h"
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_ctrl_view.h"
@@ -15,6 +18,7 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
@@ -107,16 +111,76 @@ void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
         if (!toggle) control->ClearSelection();
         magnet.m_bSelected = toggle ? !magnet.m_bSelected : 1;
         control->CopySelectionToDrag();
+    } else if (kind == CMagnetItem::kEdgeMove) {
+        // A move starts at the grip of a selected magnet: the drag is measured from the
+        // time at the left end of the dragged magnets.
+        if (!toggle) control->SelectSingle(magnet);
+        int origin = magnet.m_rect.left;
+        for (const CMagnetItem& item : row.m_arrMagnets)
+            if (item.m_bSelected) origin = std::min(origin, static_cast<int>(item.m_rect.left));
+        control->m_dtDragStart = pane->GetTitle().XToTime(origin);
+        control->m_ptDrag = CPoint(point.x + offset, point.y);
+        control->m_nDragMode = CMagnetCtrl::kDragMove;
+        control->m_bDragActive = 1;
+        control->m_nTimerId = control->SetTimer(CMagnetCtrl::kBlinkTimer, 500, nullptr);
     }
     Invalidate(FALSE);
     SetCapture();
 }
 
+void CMagnetCtrlBody::OnMouseMove(UINT flags, CPoint point) {
+    CMagnetCtrl* control = GetControl();
+    CMagnetCtrlView* pane = GetPane();
+    const CMagnetRow* row = control ? control->GetCurrentRow() : nullptr;
+    if (row && pane && control->m_bPressed && control->m_nDragMode == CMagnetCtrl::kDragMove) {
+        const int offset = pane->GetHorizontalOffset();
+        control->m_ptDrag = CPoint(point.x + offset, point.y);
+        control->GetPane(0).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 1, control->m_ptDrag.x);
+        PaintRow(row->m_nEntityId);
+        return;
+    }
+    CWnd::OnMouseMove(flags, point);
+}
+
+bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control) {
+    CMagnetRow* row = control.GetCurrentRow();
+    CMagnetCtrlView* pane = GetPane();
+    if (!row || !pane || control.m_arrDragItems.empty()) return false;
+    const int offset = pane->GetHorizontalOffset();
+    const int dragged = control.FindDraggedInRow();
+    const int target = row->ItemAt(control.m_ptDrag.x - offset, control.m_ptDrag.y + control.GetVerticalOffset(), offset);
+    const bool move = control.m_arrDragItems.size() > 1 || dragged == CMagnetCtrl::kNone || target < 0 ||
+                      row->m_arrMagnets[dragged].m_bGroupItem || target == dragged ||
+                      (row->m_arrMagnets[target].m_nGroup != 0 &&
+                       row->m_arrMagnets[target].m_nGroup == row->m_arrMagnets[dragged].m_nGroup);
+    // A magnet dropped on another one swaps only where a swap was offered; none is here.
+    if (!move) return false;
+    int startX = 0, unused = 0;
+    if (!pane->GetTitle().TimeSpanToX(control.m_dtDragStart, COleDateTimeSpan(0, 0, 5, 0), startX, unused)) return false;
+    const int dx = control.m_ptDrag.x - startX;
+    bool changed = false;
+    for (CMagnetItem& magnet : row->m_arrMagnets) {
+        if (!magnet.m_bSelected) continue;
+        const COleDateTimeSpan span = pane->GetTitle().WidthToSpan(magnet.m_dtEntryStart, dx);
+        if (WholeMinutes(span) == 0) continue;
+        magnet.SetStartHour(magnet.m_dtEntryStart + span);
+        changed = true;
+    }
+    control.CopySelectionToDrag();
+    return changed;
+}
+
 void CMagnetCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
     CMagnetCtrl* control = GetControl();
     if (control && control->m_bPressed) {
+        // The drop is worked out first: giving the mouse back ends the press.
+        const bool changed = control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control);
         if (GetCapture() == this) ReleaseCapture();
         EndPress(*control);
+        if (changed) {
+            if (CWnd* page = control->GetPage()) page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+        }
+        Invalidate(FALSE);
     }
     CWnd::OnLButtonUp(flags, point);
 }
@@ -134,6 +198,8 @@ void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
     control.m_pPressPane = nullptr;
     control.m_ptPress = CPoint(0, 0);
     control.m_nDragMode = CMagnetCtrl::kDragNone;
+    if (control.m_nTimerId) control.KillTimer(control.m_nTimerId);
+    control.m_nTimerId = 0;
     for (int i = 0; i < 2; ++i)
         if (control.GetPane(i).GetSafeHwnd()) control.GetPane(i).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 0, 0);
 }

@@ -50,6 +50,8 @@ protected:
     // or Ctrl toggles it within the selection) and copies the selection to the drag items.
     void OnLButtonDown(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
+    // During a move the drag point follows the pointer and the current row shows the ghosts.
+    void OnMouseMove(UINT flags, CPoint point);
     void OnCaptureChanged(CWnd* wnd);
     DECLARE_MESSAGE_MAP()
 
@@ -75,8 +77,11 @@ private:
     void PaintSwapPreview(CDC* dc, const CMagnetCtrl& control);
     bool IsShown(const CMagnetItem& magnet) const;
     const CMagnetCtrlTitle* GetTitle() const;
-    // Forgets the press: no press flag, no press pane, drag mode 0.
+    // Forgets the press: no press flag, no press pane, drag mode 0, no blink timer.
     void EndPress(CMagnetCtrl& control);
+    // The end of a move: the selected magnets of the current row start as many hours later
+    // (or earlier, or on another day) as the pointer moved; true when one of them moved.
+    bool DropMovedMagnets(CMagnetCtrl& control);
 
     CPatternBrush m_brushes[6];
     CImageList m_images;

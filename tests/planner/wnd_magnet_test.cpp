@@ -141,6 +141,42 @@ TEST_F(MagnetPageTest, AnEditWritesOnlyChangedMagnetsUnderOneUndoLevel) {
     EXPECT_FALSE(m_data.HasUndoSnapshot());
 }
 
+// A magnet dragged by its grip through the input path: to a later hour, then to another day.
+TEST_F(MagnetPageTest, DraggingAMagnetMovesItsEntry) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Step {
+        int hours;  // how far the pointer moves, in hour widths
+        COleDateTime start;
+    } steps[] = {{3, At(2000, 1, 4, 13, 0)}, {-9, At(2000, 1, 3, 12, 0)}};  // Monday runs 08:00 to 16:00
+    for (const Step& s : steps) {
+        const CRect rect = Magnet(1, 12).m_rect;
+        const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+        vorn_test::Click(&body, at);  // selects it
+        m_data.DiscardUndo();
+        vorn_test::MousePress(&body, at);  // the grip of a selected magnet
+        ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+        const CPoint to(at.x + s.hours * Control().GetHourWidth(), at.y);
+        vorn_test::MouseMove(&body, to, Qt::LeftButton);
+        vorn_test::MouseRelease(&body, to);
+        vorn_test::ProcessEvents();
+        EXPECT_EQ(Entry(12).m_dtStart, s.start) << s.hours;
+        EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), 60);
+        EXPECT_TRUE(m_data.HasUndoSnapshot());
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
+    }
+    // Dropped on the merged magnet of Monday 08:00 it swaps with nothing and stays.
+    const CRect rect = Magnet(1, 12).m_rect;
+    const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    vorn_test::Click(&body, at);
+    m_data.DiscardUndo();
+    vorn_test::MousePress(&body, at);
+    const CPoint onto(at.x - 3 * Control().GetHourWidth(), at.y);
+    vorn_test::MouseMove(&body, onto, Qt::LeftButton);
+    vorn_test::MouseRelease(&body, onto);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 3, 12, 0));
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
 TEST_F(MagnetPageTest, AMoveOverAnOverlapLimitIsRolledBack) {
     // The teacher of 12 and 13 would be in two places at once on Wednesday 10:00.
     Magnet(1, 12).m_dtEntryStart = At(2000, 1, 5, 10, 0);
