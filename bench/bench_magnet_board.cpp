@@ -1,7 +1,8 @@
 // The magnet board on the large generated plan (1,500 entities as rows, 20,000 entries, 6 days)
 // in a board of 1,200 x 800 pixels: the layout pass with one full paint of what is in view, the
-// repaint of the current row on every pointer move and blink of a drag, and a zoom step. The
-// windows run on Qt's offscreen platform.
+// repaint of the current row on every pointer move and blink of a drag, and a zoom step; the
+// magnets built from the document, and a drag released on the magnet page up to the rebuilt
+// board. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,11 +10,16 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "board_fill.h"
 #include "controls/app_document.h"
 #include "model/schedule_data.h"
+#include "model/page_content.h"
+#include "planner/magnet_build.h"
 #include "planner/magnet_ctrl.h"
+#include "planner/magnet_messages.h"
+#include "planner/wnd_magnet.h"
 #include "platform/core/language_pack.h"
 #include "platform/ui/win_app.h"
 #include "support/plan_generator.h"
@@ -151,5 +157,82 @@ void BM_ZoomStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMicrosecond);
+
+// The magnets of every class row built from the document, as the page does after every edit;
+// argument 1 the plan with its activity groups, 0 the same plan without groups.
+void BM_BuildMagnets(benchmark::State& state) {
+    EnsureApplication();
+    CScheduleData data;
+    PlanOptions options = LargePlanOptions();
+    if (state.range(0) == 0) options.groupedShare = 0.0;
+    GeneratePlan(data, options);
+    std::vector<CMagnetRow> rows;
+    for (const CEntity& entity : data.m_arrEntities)
+        if (entity.m_nType == 0) rows.emplace_back(entity.m_nId, entity.m_strName, entity.m_nType);
+    for (auto _ : state) {
+        BuildMagnets(data, rows, false);
+        BuildAbsenceBlocks(data, rows);
+    }
+    std::size_t magnets = 0;
+    for (const CMagnetRow& row : rows) magnets += row.m_arrMagnets.size();
+    state.counters["rows"] = static_cast<double>(rows.size());
+    state.counters["magnets"] = static_cast<double>(magnets);
+}
+BENCHMARK(BM_BuildMagnets)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The frame's part of the plan check's refresh: the page rebuilds from the content.
+class CPageRefresher : public IModelHost {
+public:
+    CWndMagnet* page = nullptr;
+    void RefreshAllPages(const CPageContent& content) override {
+        if (page) page->RefreshContent(content);
+    }
+};
+
+// A magnet dragged one hour later and released: the page writes it back under undo, checks the
+// overlap limits, runs the plan check and rebuilds the board. The next round moves it back.
+void BM_DragReleaseEdit(benchmark::State& state) {
+    EnsureApplication();
+    CScheduleData data;
+    GeneratePlan(data, LargePlanOptions());
+    CPageRefresher refresher;
+    ModelServices services;
+    services.host = &refresher;
+    data.SetServices(services);
+    SetAppDocument(&data);
+    CWnd host;
+    host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1400, 800, nullptr, nullptr);
+    auto page = std::make_unique<CWndMagnet>();
+    page->CreatePage(&host, 1);
+    page->MoveWindow(0, 0, 1400, 800);
+    host.ShowWindow(SW_SHOW);
+    refresher.page = page.get();
+    page->Update(4);
+    CMagnetCtrl& control = page->GetControl();
+    int hours = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // The first row with an ungrouped magnet that is alone in it.
+        CMagnetItem* moved = nullptr;
+        for (CMagnetRow& row : control.GetRows()) {
+            for (CMagnetItem& magnet : row.m_arrMagnets)
+                if (!magnet.m_bGroupItem && !magnet.HasMergedEntries()) moved = &magnet;
+            if (moved) {
+                control.SelectRow(row.m_nEntityId);
+                break;
+            }
+        }
+        if (!moved) break;
+        moved->m_dtEntryStart += COleDateTimeSpan(0, hours, 0, 0);
+        hours = -hours;
+        state.ResumeTiming();
+        page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    }
+    refresher.page = nullptr;
+    page.reset();
+    host.DestroyWindow();
+    SetAppDocument(nullptr);
+}
+BENCHMARK(BM_DragReleaseEdit)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -947,6 +947,23 @@
 // ---- Magnet board ----------------------------------------------------------------------------------
 // The caption over the row names.
 #define IDS_MAGNET_ROWS_TITLE           60877
+// The caption menu of the day title strip.
+#define IDS_MAGNET_HOUR_CAPTIONS        60902
+#define IDS_MAGNET_LESSON_CAPTIONS      60903
+// The magnet page: the entity board's titles, the OK button of the activity editor, messages.
+#define IDS_MAGNET_BOARD_ACTIVITIES     60538
+#define IDS_MAGNET_BOARD_DAYS           60798
+#define IDS_MAGNET_BOARD_SHOWN          60800
+#define IDS_MAGNET_EDIT_OK              60002
+#define IDS_MAGNET_NO_ENTITY            60878
+// The magnet page's commands.
+#define ID_MAGNET_SHOW_SELECTION_BOARD  32989
+#define ID_MAGNET_PAGE_REPORT           33022
+#define ID_MAGNET_TOGGLE_MARKS          33061
+#define ID_MAGNET_TOGGLE_SPLIT          32831
+#define ID_MAGNET_ZOOM_IN               33093
+#define ID_MAGNET_ZOOM_OUT              33094
+#define ID_MAGNET_ZOOM_FIT              33163
 // ---- Options page, data imports and the settings exchange file ---------------------------------
 #define IDS_IMPORT_TIMETABLE_MARKER              60187
 #define IDS_IMPORT_ENTITIES_PROGRESS             60605

@@ -86,6 +86,8 @@ public:
     int GetAutoSave() const override { return m_nAutoSave; }
     int GetTimeAxisMode() const override { return m_nTimeAxisMode; }
     void SetTimeAxisMode(int mode) override { m_nTimeAxisMode = mode; }
+    int GetCaptionMode() const override { return m_nCaptionMode; }
+    void SetCaptionMode(int mode) override { m_nCaptionMode = mode; }
     int GetReportFlag() const override { return m_nReportOption; }
     void SetReportFlag(int flag) override { m_nReportOption = flag; }
     bool GetContactsTooltips() const override { return m_bContactsTt != 0; }
@@ -108,7 +110,6 @@ public:
     int GetTabStyle() const override { return m_nTabStyle; }
     int GetExplorerBarStyle() const override { return m_nExplorerBarStyle; }
     int& FilterSetting() override { return m_nFilter; }
-    int& CaptionMode() override { return m_nCaptionMode; }
 
     // Settings, in their order.
     std::vector<CString> m_arrCategories, m_arrActivities, m_arrLessons, m_arrFunders, m_arrRewards;

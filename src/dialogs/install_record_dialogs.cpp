@@ -129,4 +129,5 @@ void InstallRecordDialogs() {
     InstallSwapChooser();
     InstallTasksDialogs();
     InstallTimeTableDialogs();
+    InstallMagnetDialogs();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The dialogs that the pages below this layer open through their hooks: the contacts page's
 // entity, chime-set and select-by dialogs, the side panel's edit of a participant, activity,
-// entity or group, the timetable page's dialogs and swap chooser and the tasks page's dialogs. The program
+// entity or group, the timetable page's dialogs and swap chooser the tasks page's and the magnet page's dialogs. The program
 // installs them once at start-up.
 void InstallRecordDialogs();
 
@@ -9,3 +9,4 @@ void InstallRecordDialogs();
 void InstallSwapChooser();
 void InstallTasksDialogs();
 void InstallTimeTableDialogs();
+void InstallMagnetDialogs();

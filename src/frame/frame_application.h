@@ -20,10 +20,4 @@ public:
     virtual int GetExplorerBarStyle() const = 0;
     // The Filter setting: the kinds of problem (today 1, later 2, earlier 4) the message panel lists.
     virtual int& FilterSetting() = 0;
-    // How the day title strips of the diary and the magnet board caption their hours: 0 plain
-    // hours, 1 lesson captions.
-    virtual int& CaptionMode() {
-        static int mode = 0;
-        return mode;
-    }
 };

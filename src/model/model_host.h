@@ -85,6 +85,10 @@ public:
     // Mode 0, 1 or 2 of the timetable's hour column.
     virtual int GetTimeAxisMode() const = 0;
     virtual void SetTimeAxisMode(int mode) = 0;
+    // Captions of the hour cells of the diary's and the magnet board's title strips: 0 plain
+    // hours, 1 lesson captions.
+    virtual int GetCaptionMode() const { return 0; }
+    virtual void SetCaptionMode(int mode) { (void)mode; }
     // Set to 1 by a report builder while it builds its table.
     virtual int GetReportFlag() const = 0;
     virtual void SetReportFlag(int flag) = 0;
@@ -122,6 +126,8 @@ public:
     int GetAutoSave() const override { return m_nAutoSave; }
     int GetTimeAxisMode() const override { return m_nTimeAxisMode; }
     void SetTimeAxisMode(int mode) override { m_nTimeAxisMode = mode; }
+    int GetCaptionMode() const override { return m_nCaptionMode; }
+    void SetCaptionMode(int mode) override { m_nCaptionMode = mode; }
     int GetReportFlag() const override { return m_nReportFlag; }
     void SetReportFlag(int flag) override { m_nReportFlag = flag; }
     void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) override;
@@ -137,6 +143,7 @@ public:
     std::vector<COleDateTime> m_holidays;  // calendar days
     int m_nAutoSave = 0;
     int m_nTimeAxisMode = 0;
+    int m_nCaptionMode = 0;
     int m_nReportFlag = 0;
     std::vector<CString> m_recentPaths;
     CString m_strFontName = L"Arial";

@@ -8,22 +8,22 @@
 #include "platform/core/ole_date_time.h"
 
 // One row of the magnet board: an entity of type 0.
-struct CMagnetRow {
+struct CPageMagnetRow {
     int m_nEntity = 0;
     CString m_strCaption;  // the name, or "name (educator)"
     int m_nType = 0;
 };
 
 // One day column of the magnet board.
-struct CMagnetDay {
+struct CPageMagnetDay {
     CString m_strCaption;
     COleDateTime m_dtDate;
 };
 
 class CPageContent {
 public:
-    std::vector<CMagnetRow> m_arrMagnetRows;
-    std::vector<CMagnetDay> m_arrMagnetDays;
+    std::vector<CPageMagnetRow> m_arrMagnetRows;
+    std::vector<CPageMagnetDay> m_arrMagnetDays;
     // The current entity: the key of the timetable's title columns; the entity combo box is
     // reset to it when it exists.
     int m_nCurrentEntity = 0;

@@ -49,7 +49,7 @@ CPageContent BuildPageContent(const CScheduleData& data) {
     CPageContent content;
     for (const CEntity& entity : data.m_arrEntities) {
         if (entity.m_nType != 0) continue;
-        CMagnetRow row;
+        CPageMagnetRow row;
         row.m_nEntity = entity.m_nId;
         row.m_nType = entity.m_nType;
         if (entity.m_strEducator.IsEmpty())
@@ -60,7 +60,7 @@ CPageContent BuildPageContent(const CScheduleData& data) {
     }
     const COleDateTime start = data.GetStartDate();
     for (int day = 0; day < data.m_nDays; ++day) {
-        CMagnetDay column;
+        CPageMagnetDay column;
         column.m_strCaption = data.FormatDayTitle(day);
         column.m_dtDate = start + COleDateTimeSpan(static_cast<double>(day));
         content.m_arrMagnetDays.push_back(std::move(column));

@@ -47,6 +47,8 @@ public:
     int GetAutoSave() const override { return m_settings.GetAutoSave(); }
     int GetTimeAxisMode() const override { return m_settings.GetTimeAxisMode(); }
     void SetTimeAxisMode(int mode) override { m_settings.SetTimeAxisMode(mode); }
+    int GetCaptionMode() const override { return m_settings.GetCaptionMode(); }
+    void SetCaptionMode(int mode) override { m_settings.SetCaptionMode(mode); }
     int GetReportFlag() const override { return m_settings.GetReportFlag(); }
     void SetReportFlag(int flag) override { m_settings.SetReportFlag(flag); }
     void AddRecentDocument(const CString& name, const CString& path, bool isTemplate) override {

@@ -12,7 +12,14 @@ COleDateTime OnDate(const COleDateTime& date, __time64_t timeOfDay) {
 }  // namespace
 
 CDayColumn::CDayColumn(const CString& caption, const COleDateTime& date, __time64_t start, __time64_t end)
-    : m_strCaption(caption), m_dtDate(date), m_tStart(start), m_tEnd(end) {}
+    : m_strCaption(caption), m_dtDate(date), m_tStart(start), m_tEnd(end) {
+    CacheBounds();
+}
+
+void CDayColumn::CacheBounds() {
+    m_dStart = static_cast<double>(GetStart());
+    m_dEndOfDay = std::max(0, GetLocalHour(m_tEnd)) / 24.0 + std::max(0, GetLocalMinute(m_tEnd)) / 1440.0;
+}
 
 COleDateTime CDayColumn::GetStart() const { return OnDate(m_dtDate, m_tStart); }
 

@@ -16,6 +16,11 @@ public:
     // Whole minutes from start to end.
     int GetMinutes() const { return static_cast<int>((m_tEnd - m_tStart) / 60); }
 
+    // Takes GetStart and the end's time of day as plain day numbers, which the conversions
+    // between times and x read in place of calendar arithmetic. The constructor and the layout
+    // pass call it.
+    void CacheBounds();
+
     // Earlier date first; dates within 3 minutes count as equal.
     static bool LessByDate(const CDayColumn& a, const CDayColumn& b);
 
@@ -25,4 +30,6 @@ public:
     __time64_t m_tEnd = 0;
     int m_nLeft = 0;   // content x, from the layout pass
     int m_nRight = 0;
+    double m_dStart = 0.0;      // GetStart as a day number
+    double m_dEndOfDay = 0.0;   // the end's local time of day, in days
 };

@@ -7,7 +7,6 @@
 #include "controls/buffered_paint_dc.h"
 #include "controls/fill_gradient_rect.h"
 #include "controls/icon_menu.h"
-#include "frame/frame_application.h"
 #include "model/entity.h"
 #include "model/lesson_hours.h"
 #include "model/schedule_data.h"
@@ -46,10 +45,14 @@ int MinutesToPixels(int minutes, int hourWidth) { return static_cast<int>(minute
 
 int ColumnMinutes(const CDayColumn& column) { return std::max(0, WholeMinutes(column.GetEnd() - column.GetStart())); }
 
-int& AppCaptionMode() {
-    static int fallback = 0;
-    auto* app = dynamic_cast<IFrameApplication*>(AfxGetApp());
-    return app ? app->CaptionMode() : fallback;
+// The caption mode is the application's setting, shared with the magnet board.
+int AppCaptionMode() {
+    const CScheduleData* data = GetAppDocument();
+    return data ? data->Settings().GetCaptionMode() : 0;
+}
+
+void SetAppCaptionMode(int mode) {
+    if (CScheduleData* data = GetAppDocument()) data->Settings().SetCaptionMode(mode);
 }
 
 }  // namespace
@@ -299,7 +302,7 @@ void CDiaryCtrlTitle::OnUpdateLessonCaptions(CCmdUI* cmdUI) {
 
 void CDiaryCtrlTitle::OnLessonCaptions() {
     if (!GetParent()) return;
-    AppCaptionMode() = m_nCaptionMode = 1;
+    SetAppCaptionMode(m_nCaptionMode = 1);
     GetParent()->SendMessage(WM_DIARY_RELAYOUT, 0, 0);
     if (CScheduleData* data = GetAppDocument()) {
         data->NotifyAllViews(0);
@@ -311,7 +314,7 @@ void CDiaryCtrlTitle::OnLessonCaptions() {
 void CDiaryCtrlTitle::OnPlainHours() {
     if (!GetParent()) return;
     const int was = AppCaptionMode();
-    AppCaptionMode() = m_nCaptionMode = 0;
+    SetAppCaptionMode(m_nCaptionMode = 0);
     if (was == 1) m_nHourWidth = MeasureHourCaption();
     GetParent()->SendMessage(WM_DIARY_RELAYOUT, 0, 0);
     if (CScheduleData* data = GetAppDocument()) {

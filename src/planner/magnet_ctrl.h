@@ -107,8 +107,6 @@ public:
     int GetSplitPosition() const { return m_nSplitPosition; }
     // The screen x range in which a drag keeps the pointer.
     void GetDragScreenRange(int& left, int& right);
-    // Lesson captions (1) or plain hours (0) in both title strips.
-    void SetCaptionMode(int mode);
 
     // Parts ----------------------------------------------------------------------------------------
     CMagnetCtrlHeader& GetHeader() { return m_header; }

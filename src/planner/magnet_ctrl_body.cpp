@@ -1,8 +1,13 @@
 #include "planner/magnet_ctrl_body.h"
 
+#include <algorithm>
+
+#include "model/time_values.h"
 #include "planner/board_tool_tip.h"
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_ctrl_view.h"
+#include "planner/magnet_messages.h"
+#include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "timetable/grid_scale.h"
 
@@ -11,6 +16,10 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_MOUSEWHEEL()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CMagnetCtrlBody::~CMagnetCtrlBody() { DestroyWindow(); }
@@ -63,4 +72,134 @@ int CMagnetCtrlBody::MagnetAt(CPoint point, int& row) const {
 BOOL CMagnetCtrlBody::OnMouseWheel(UINT, short delta, CPoint) {
     CMagnetCtrl* control = GetControl();
     return control ? control->ScrollByWheel(delta) : FALSE;
+}
+
+// Press and release -----------------------------------------------------------------------------------
+
+void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
+    SetFocus();
+    CMagnetCtrl* control = GetControl();
+    CMagnetCtrlView* pane = GetPane();
+    if (!control || !pane || pane->GetTitle().GetColumns().empty() || control->GetRows().empty()) return;
+    if (control->m_bPressed || control->m_nDragMode != CMagnetCtrl::kDragNone) {
+        CWnd::OnLButtonDown(flags, point);
+        return;
+    }
+    if (control->m_bDragActive) return;
+    const int rowIndex = RowAt(point);
+    if (rowIndex == CMagnetCtrl::kNone) return;
+    CMagnetRow& row = control->GetRows()[rowIndex];
+    // The first press in a row only makes it current.
+    if (row.m_nEntityId != control->GetCurrentRowId()) {
+        control->SelectRow(row.m_nEntityId);
+        return;
+    }
+    const int offset = pane->GetHorizontalOffset();
+    const int index = row.ItemAt(point.x, point.y + control->GetVerticalOffset(), offset);
+    if (index < 0) return;
+    CMagnetItem& magnet = row.m_arrMagnets[index];
+    const bool toggle = (flags & (MK_SHIFT | MK_CONTROL)) != 0;
+    // The press state is kept only while the body holds the mouse, so that a press that ends
+    // elsewhere leaves none behind.
+    control->m_bPressed = 1;
+    control->m_pPressPane = pane;
+    control->m_ptPress = CPoint(point.x + offset, point.y);
+    control->m_bPressPending = 1;
+    control->m_bRelativeResize = toggle ? 1 : 0;
+    const int kind = SetDragCursor(magnet.HitTestEdge(point.x, offset));
+    if (kind == 0) {
+        if (!toggle) control->ClearSelection();
+        magnet.m_bSelected = toggle ? !magnet.m_bSelected : 1;
+        control->CopySelectionToDrag();
+    } else if (kind == CMagnetItem::kEdgeMove) {
+        // A move starts at the grip of a selected magnet: the drag is measured from the
+        // time at the left end of the dragged magnets.
+        if (!toggle) control->SelectSingle(magnet);
+        int origin = magnet.m_rect.left;
+        for (const CMagnetItem& item : row.m_arrMagnets)
+            if (item.m_bSelected) origin = std::min(origin, static_cast<int>(item.m_rect.left));
+        control->m_dtDragStart = pane->GetTitle().XToTime(origin);
+        control->m_ptDrag = CPoint(point.x + offset, point.y);
+        control->m_nDragMode = CMagnetCtrl::kDragMove;
+        control->m_bDragActive = 1;
+        control->m_nTimerId = control->SetTimer(CMagnetCtrl::kBlinkTimer, 500, nullptr);
+    }
+    Invalidate(FALSE);
+    SetCapture();
+}
+
+void CMagnetCtrlBody::OnMouseMove(UINT flags, CPoint point) {
+    CMagnetCtrl* control = GetControl();
+    CMagnetCtrlView* pane = GetPane();
+    const CMagnetRow* row = control ? control->GetCurrentRow() : nullptr;
+    if (row && pane && control->m_bPressed && control->m_nDragMode == CMagnetCtrl::kDragMove) {
+        const int offset = pane->GetHorizontalOffset();
+        control->m_ptDrag = CPoint(point.x + offset, point.y);
+        control->GetPane(0).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 1, control->m_ptDrag.x);
+        PaintRow(row->m_nEntityId);
+        return;
+    }
+    CWnd::OnMouseMove(flags, point);
+}
+
+bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control) {
+    CMagnetRow* row = control.GetCurrentRow();
+    CMagnetCtrlView* pane = GetPane();
+    if (!row || !pane || control.m_arrDragItems.empty()) return false;
+    const int offset = pane->GetHorizontalOffset();
+    const int dragged = control.FindDraggedInRow();
+    const int target = row->ItemAt(control.m_ptDrag.x - offset, control.m_ptDrag.y + control.GetVerticalOffset(), offset);
+    const bool move = control.m_arrDragItems.size() > 1 || dragged == CMagnetCtrl::kNone || target < 0 ||
+                      row->m_arrMagnets[dragged].m_bGroupItem || target == dragged ||
+                      (row->m_arrMagnets[target].m_nGroup != 0 &&
+                       row->m_arrMagnets[target].m_nGroup == row->m_arrMagnets[dragged].m_nGroup);
+    // A magnet dropped on another one swaps only where a swap was offered; none is here.
+    if (!move) return false;
+    int startX = 0, unused = 0;
+    if (!pane->GetTitle().TimeSpanToX(control.m_dtDragStart, COleDateTimeSpan(0, 0, 5, 0), startX, unused)) return false;
+    const int dx = control.m_ptDrag.x - startX;
+    bool changed = false;
+    for (CMagnetItem& magnet : row->m_arrMagnets) {
+        if (!magnet.m_bSelected) continue;
+        const COleDateTimeSpan span = pane->GetTitle().WidthToSpan(magnet.m_dtEntryStart, dx);
+        if (WholeMinutes(span) == 0) continue;
+        magnet.SetStartHour(magnet.m_dtEntryStart + span);
+        changed = true;
+    }
+    control.CopySelectionToDrag();
+    return changed;
+}
+
+void CMagnetCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
+    CMagnetCtrl* control = GetControl();
+    if (control && control->m_bPressed) {
+        // The drop is worked out first: giving the mouse back ends the press.
+        const bool changed = control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control);
+        if (GetCapture() == this) ReleaseCapture();
+        EndPress(*control);
+        if (changed) {
+            if (CWnd* page = control->GetPage()) page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+        }
+        Invalidate(FALSE);
+    }
+    CWnd::OnLButtonUp(flags, point);
+}
+
+void CMagnetCtrlBody::OnCaptureChanged(CWnd* wnd) {
+    // The mouse was taken away: the press ends without an edit.
+    if (CMagnetCtrl* control = GetControl(); control && control->m_bPressed && wnd != this) EndPress(*control);
+    CWnd::OnCaptureChanged(wnd);
+}
+
+void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
+    control.m_bPressed = 0;
+    control.m_bPressPending = 0;
+    control.m_bDragActive = 0;
+    control.m_pPressPane = nullptr;
+    control.m_ptPress = CPoint(0, 0);
+    control.m_nDragMode = CMagnetCtrl::kDragNone;
+    if (control.m_nTimerId) control.KillTimer(control.m_nTimerId);
+    control.m_nTimerId = 0;
+    for (int i = 0; i < 2; ++i)
+        if (control.GetPane(i).GetSafeHwnd()) control.GetPane(i).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 0, 0);
 }

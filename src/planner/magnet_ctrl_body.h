@@ -46,6 +46,13 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* dc);
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    // A press makes its row current; in the current row it selects the magnet under it (Shift
+    // or Ctrl toggles it within the selection) and copies the selection to the drag items.
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    // During a move the drag point follows the pointer and the current row shows the ghosts.
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnCaptureChanged(CWnd* wnd);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -70,6 +77,11 @@ private:
     void PaintSwapPreview(CDC* dc, const CMagnetCtrl& control);
     bool IsShown(const CMagnetItem& magnet) const;
     const CMagnetCtrlTitle* GetTitle() const;
+    // Forgets the press: no press flag, no press pane, drag mode 0, no blink timer.
+    void EndPress(CMagnetCtrl& control);
+    // The end of a move: the selected magnets of the current row start as many hours later
+    // (or earlier, or on another day) as the pointer moved; true when one of them moved.
+    bool DropMovedMagnets(CMagnetCtrl& control);
 
     CPatternBrush m_brushes[6];
     CImageList m_images;

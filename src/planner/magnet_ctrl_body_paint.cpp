@@ -109,9 +109,9 @@ void CMagnetCtrlBody::PaintBand(CDC* dc, const CMagnetRow& row, int left, int ri
 }
 
 void CMagnetCtrlBody::PaintConflictMark(CDC* dc, const CMagnetItem& magnet) {
-    // Entries shown inside this magnet overlap it: a red corner marks the clash without hiding
-    // the title.
-    if (!magnet.HasMergedEntries()) return;
+    // Entries shown inside this magnet clash with it: a red corner marks the clash without
+    // hiding the title.
+    if (!magnet.ShowsClash()) return;
     const CRect& r = magnet.m_rect;
     const int size = std::min(10, std::max(0, static_cast<int>(r.Width()) / 3));
     const POINT corner[3] = {{r.right - 2 - size, r.top + kBand}, {r.right - 2, r.top + kBand}, {r.right - 2, r.top + kBand + size}};

@@ -99,11 +99,6 @@ void CMagnetCtrl::SetHeaderWidth(int width) {
     RecalcLayout();
 }
 
-void CMagnetCtrl::SetCaptionMode(int mode) {
-    m_firstPane.GetTitle().m_nCaptionMode = mode;
-    m_secondPane.GetTitle().m_nCaptionMode = mode;
-}
-
 void CMagnetCtrl::GetDragScreenRange(int& left, int& right) {
     CRect client;
     GetClientRect(&client);

@@ -5,14 +5,19 @@
 
 #include "controls/app_document.h"
 #include "controls/fill_gradient_rect.h"
+#include "controls/icon_menu.h"
 #include "model/lesson_hours.h"
+#include "model/model_host.h"
 #include "model/merge_sort.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_messages.h"
 #include "platform/ui/client_dc.h"
+#include "platform/core/load_res_string.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/menu_cmd_ui.h"
+#include "resource_ids.h"
 #include "timetable/grid_scale.h"
 
 BEGIN_MESSAGE_MAP(CMagnetCtrlTitle, CWnd)
@@ -23,6 +28,11 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlTitle, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_MESSAGE(WM_MB_HIGHLIGHT, &CMagnetCtrlTitle::OnHighlight)
+    ON_WM_RBUTTONDOWN()
+    ON_COMMAND(ID_TIME_AXIS_HOURS, &CMagnetCtrlTitle::OnHourCaptions)
+    ON_COMMAND(ID_TIME_AXIS_LESSONS, &CMagnetCtrlTitle::OnLessonCaptions)
+    ON_UPDATE_COMMAND_UI(ID_TIME_AXIS_HOURS, &CMagnetCtrlTitle::OnUpdateHourCaptions)
+    ON_UPDATE_COMMAND_UI(ID_TIME_AXIS_LESSONS, &CMagnetCtrlTitle::OnUpdateLessonCaptions)
 END_MESSAGE_MAP()
 
 namespace {
@@ -77,6 +87,7 @@ void CMagnetCtrlTitle::LayoutColumns(int hourWidth) {
     m_nHourWidth = hourWidth;
     int x = 0;
     for (CDayColumn& column : m_arrColumns) {
+        column.CacheBounds();
         const int minutes = column.GetMinutes();
         if (minutes <= 5) continue;
         column.m_nLeft = x;
@@ -120,12 +131,27 @@ bool CMagnetCtrlTitle::TimeSpanToX(const COleDateTime& start, const COleDateTime
     const int index = FindDayColumn(start);
     if (index < 0) return false;
     const CDayColumn& column = m_arrColumns[index];
-    const COleDateTime end = start + span;
-    const COleDateTime s = column.GetStart();
-    const COleDateTime a = CompareTimesApprox(start, s) == 1 ? start : s;
-    const COleDateTime e(end.GetYear(), end.GetMonth(), end.GetDay(), column.GetEnd().GetHour(),
-                         column.GetEnd().GetMinute(), 0);
-    const COleDateTime b = CompareTimesApprox(e, end) == 1 ? end : e;
+    // Day numbers of dates from 1900 on are linear, so the clipping is plain arithmetic on the
+    // column's cached bounds; the calendar road serves older dates and invalid spans.
+    const double st = static_cast<double>(start);
+    const double en = st + span.m_span;
+    double a = 0.0, b = 0.0, s = column.m_dStart;
+    if (st >= 0.0 && en >= 0.0 && span.GetStatus() == COleDateTimeSpan::valid) {
+        a = st > s && WholeMinutes(st - s) >= 3 ? st : s;
+        const double e = std::floor(en) + column.m_dEndOfDay;
+        b = e > en && WholeMinutes(e - en) >= 3 ? en : e;
+    } else {
+        const COleDateTime end = start + span;
+        const COleDateTime cs = column.GetStart();
+        const COleDateTime ca = CompareTimesApprox(start, cs) == 1 ? start : cs;
+        const COleDateTime ce(end.GetYear(), end.GetMonth(), end.GetDay(), column.GetEnd().GetHour(),
+                              column.GetEnd().GetMinute(), 0);
+        const COleDateTime cb = CompareTimesApprox(ce, end) == 1 ? end : ce;
+        s = static_cast<double>(cs);
+        a = static_cast<double>(ca);
+        b = static_cast<double>(cb);
+        if (ca.GetStatus() != COleDateTime::valid || cb.GetStatus() != COleDateTime::valid) b = a;
+    }
     left = column.m_nLeft;
     const int before = WholeMinutes(a - s);
     if (before > 0) left += MinutesToPixels(before, m_nHourWidth);
@@ -191,10 +217,15 @@ bool CMagnetCtrlTitle::IsAtHourBoundary(int x) const {
     return c < 3 || c > w - 3;
 }
 
+int CMagnetCtrlTitle::GetCaptionMode() {
+    const CScheduleData* data = GetAppDocument();
+    return data ? data->Settings().GetCaptionMode() : 0;
+}
+
 int CMagnetCtrlTitle::MeasureCaptionWidth() {
     CClientDC dc(GetSafeHwnd() ? this : nullptr);
     CFont* old = m_hourFont.GetSafeHandle() ? dc.SelectObject(&m_hourFont) : nullptr;
-    const int width = dc.GetTextExtent(m_nCaptionMode == 1 ? CString(L"99:991") : CString(L"991")).cx;
+    const int width = dc.GetTextExtent(GetCaptionMode() == 1 ? CString(L"99:991") : CString(L"991")).cx;
     if (old) dc.SelectObject(old);
     return width;
 }
@@ -244,6 +275,7 @@ void CMagnetCtrlTitle::PaintColumn(CDC* dc, const CDayColumn& column, int index,
     }
     dc->SelectObject(&m_hourFont);
     const CScheduleData* data = GetAppDocument();
+    const int mode = GetCaptionMode();
     int x = x0;
     int hour = 0;
     for (__time64_t t = column.m_tStart; t < column.m_tEnd; t += 3600, x += m_nHourWidth, ++hour) {
@@ -252,7 +284,7 @@ void CMagnetCtrlTitle::PaintColumn(CDC* dc, const CDayColumn& column, int index,
         if (index == m_nHighlightColumn && hour == m_nHighlightHour) dc->FillSolidRect(&cell, RGB(255, 255, 128));
         dc->Draw3dRect(&cell, GetSysColor(COLOR_WINDOW), RGB(128, 128, 128));
         if (!data) continue;
-        CString caption = GetLessonCaption(*data, m_nCaptionMode, 0, GetHourSlot(*data, t));
+        CString caption = GetLessonCaption(*data, mode, 0, GetHourSlot(*data, t));
         if (caption.GetLength() > 5) caption = caption.Left(5);
         CRect text = cell;
         dc->DrawText(caption, &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
@@ -322,4 +354,59 @@ LRESULT CMagnetCtrlTitle::OnHighlight(WPARAM wParam, LPARAM lParam) {
     }
     Invalidate();
     return 0;
+}
+
+// Caption menu ---------------------------------------------------------------------------------------
+
+void CMagnetCtrlTitle::OnRButtonDown(UINT flags, CPoint point) {
+    const CScheduleData* data = GetAppDocument();
+    if (data && data->GetChimeSetCount() <= 1) {
+        CIconMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING | MF_CHECKED, ID_TIME_AXIS_HOURS, LoadResString(IDS_MAGNET_HOUR_CAPTIONS));
+        menu.AppendMenu(MF_STRING | MF_CHECKED, ID_TIME_AXIS_LESSONS, LoadResString(IDS_MAGNET_LESSON_CAPTIONS));
+        menu.LoadToolBarImages(IDR_TIME_AXIS_MENU);
+        menu.ConvertToOwnerDraw(&menu);
+        menu.UpdateCommandUI(&menu, this);
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        menu.TrackPopupMenu(TPM_RIGHTBUTTON, screen.x, screen.y, this);
+        menu.DestroyMenu();
+    }
+    CWnd::OnRButtonDown(flags, point);
+}
+
+void CMagnetCtrlTitle::OnHourCaptions() {
+    CScheduleData* data = GetAppDocument();
+    if (!data || !::IsWindow(GetParent() ? GetParent()->GetSafeHwnd() : nullptr)) return;
+    const int before = data->Settings().GetCaptionMode();
+    data->Settings().SetCaptionMode(0);
+    // Every page that shows hour captions is refreshed at once, with the frame's title and
+    // status text.
+    data->Host().RefreshPages(PageRefresh::Full);
+    if (before == 1) {
+        if (CMagnetCtrl* control = GetControl()) {
+            control->SetHourWidth(MeasureCaptionWidth());
+            control->RelayoutPanes();
+        }
+    }
+    data->Host().BroadcastUpdate(1);
+}
+
+void CMagnetCtrlTitle::OnLessonCaptions() {
+    CScheduleData* data = GetAppDocument();
+    if (!data || !::IsWindow(GetParent() ? GetParent()->GetSafeHwnd() : nullptr)) return;
+    data->Settings().SetCaptionMode(1);
+    data->Host().BroadcastUpdate(0);
+    data->Host().BroadcastUpdate(1);
+}
+
+void CMagnetCtrlTitle::OnUpdateHourCaptions(CCmdUI* cmdUI) {
+    cmdUI->Enable(TRUE);
+    cmdUI->SetCheck(GetCaptionMode() == 0 ? 1 : 0);
+}
+
+void CMagnetCtrlTitle::OnUpdateLessonCaptions(CCmdUI* cmdUI) {
+    cmdUI->Enable(TRUE);
+    cmdUI->SetCheck(GetCaptionMode() == 1 ? 1 : 0);
 }

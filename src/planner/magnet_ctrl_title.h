@@ -53,13 +53,14 @@ public:
     bool IsAtHourBoundary(int x) const;
     // The width of an hour caption in the hour font: "99:991" with lesson captions, else "991".
     int MeasureCaptionWidth();
+    // The application's caption mode: 0 plain hours, 1 lesson captions.
+    static int GetCaptionMode();
 
     // Highlight ------------------------------------------------------------------------------------
     int GetHighlightColumn() const { return m_nHighlightColumn; }
     int GetHighlightHour() const { return m_nHighlightHour; }
 
     int m_nScrollOffset = 0;  // the pane's horizontal drawing offset
-    int m_nCaptionMode = 0;   // 0 hours, 1 lesson captions
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
@@ -69,6 +70,12 @@ protected:
     void OnMouseMove(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     LRESULT OnHighlight(WPARAM wParam, LPARAM lParam);
+    // The caption menu and its two commands.
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnHourCaptions();
+    void OnLessonCaptions();
+    void OnUpdateHourCaptions(CCmdUI* cmdUI);
+    void OnUpdateLessonCaptions(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

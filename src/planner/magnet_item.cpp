@@ -61,6 +61,12 @@ COleDateTime CMagnetItem::GetShownEnd() const {
     return end;
 }
 
+bool CMagnetItem::ShowsClash() const {
+    return std::any_of(m_arrMerged.begin(), m_arrMerged.end(), [this](const CMergedEntry& merged) {
+        return !(m_bGroupItem && merged.m_bGroupItem && merged.m_nGroup == m_nGroup);
+    });
+}
+
 void CMagnetItem::SetStartHour(const COleDateTime& time) { m_dtEntryStart = TruncateToHour(time); }
 
 bool CMagnetItem::SetEnd(const COleDateTime& end, int minMinutes) {

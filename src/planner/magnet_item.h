@@ -23,6 +23,8 @@ struct CMergedEntry {
     int m_nState = 0;
     COleDateTime m_dtStart;
     COleDateTimeSpan m_tsLength;
+    int m_bGroupItem = 0;
+    int m_nGroup = 0;
     COleDateTime GetEnd() const { return m_dtStart + m_tsLength; }
 };
 
@@ -44,6 +46,9 @@ public:
     // it, the latest of their ends.
     COleDateTime GetShownEnd() const;
     bool HasMergedEntries() const { return !m_arrMerged.empty(); }
+    // Whether an entry shown inside this magnet clashes with it: any merged entry other than
+    // the parallel entries of the same activity group, which make up one group block.
+    bool ShowsClash() const;
 
     // The entry start becomes the time's date and hour (minutes and seconds 0).
     void SetStartHour(const COleDateTime& time);

@@ -11,3 +11,10 @@ inline constexpr UINT WM_MB_HIGHLIGHT = WM_USER + 8;
 inline constexpr UINT WM_MB_RELAYOUT = WM_USER + 9;
 // To the page: the current row changed.
 inline constexpr UINT WM_MB_ROW_CHANGED = WM_USER + 30;
+// To the page: the current row's magnets were edited (a drag ended, a state was set); write
+// them back.
+inline constexpr UINT WM_MB_MAGNETS_EDITED = WM_USER + 22;
+// To the page: an activity (WM_USER+24) or an activity group (WM_USER+29) of the entity board
+// was dropped; the control's drop record holds its id, start and length.
+inline constexpr UINT WM_MB_ACTIVITY_DROPPED = WM_USER + 24;
+inline constexpr UINT WM_MB_GROUP_DROPPED = WM_USER + 29;

@@ -16,7 +16,8 @@ void CMagnetRow::Normalise() {
             if (IntervalsOverlap(previous.m_dtEntryStart, previous.GetShownEnd(), magnet.m_dtEntryStart,
                                  magnet.GetShownEnd())) {
                 previous.m_arrMerged.push_back(
-                    {magnet.m_nEntry, magnet.m_nActivity, magnet.m_nState, magnet.m_dtEntryStart, magnet.m_tsEntryLength});
+                    {magnet.m_nEntry, magnet.m_nActivity, magnet.m_nState, magnet.m_dtEntryStart, magnet.m_tsEntryLength,
+                     magnet.m_bGroupItem, magnet.m_nGroup});
                 for (const CMergedEntry& inner : magnet.m_arrMerged) previous.m_arrMerged.push_back(inner);
                 continue;
             }

@@ -1,5 +1,5 @@
 // The board window's layout pass, scrolling, zoom, splitters, the row header's boundary drag and
-// the hit tests on magnets.
+// the hit tests on magnets, and presses that select.
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
@@ -10,6 +10,7 @@
 #include "planner_test_support.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/ui/test_support.h"
+#include "platform/ui/window_api.h"
 
 namespace {
 
@@ -263,4 +264,48 @@ TEST_F(MagnetLayoutTest, HitTestsOnMagnets) {
     int rowIndex = -2;
     EXPECT_EQ(body.MagnetAt(CPoint(5, pitch - 20 + 10), rowIndex), 0);
     EXPECT_EQ(rowIndex, 1);
+}
+
+// Presses through the input path: the first makes the row current, the next select magnets.
+TEST_F(MagnetLayoutTest, PressesMakeTheRowCurrentAndSelectMagnets) {
+    BoardHost host;
+    CMagnetCtrl& control = host.control;
+    Fill(control, 5);
+    CMagnetRow& row = *control.GetRow(2);
+    row.m_arrMagnets.push_back(MakeMagnet(1, At(2000, 1, 3, 9, 0), 60));
+    row.m_arrMagnets.push_back(MakeMagnet(2, At(2000, 1, 3, 11, 0), 60));
+    control.LayoutBoard();
+    const int w = control.GetHourWidth(), y = Pitch(control) + 15;
+    CMagnetCtrlBody& body = control.GetPane(0).GetBody();
+    struct Step {
+        int x;
+        Qt::KeyboardModifiers modifiers;
+        int current;
+        std::vector<int> selected;
+    } steps[] = {
+        {w + 5, Qt::NoModifier, 2, {}},               // only makes the row current
+        {w + 5, Qt::NoModifier, 2, {1}},
+        {3 * w + 5, Qt::NoModifier, 2, {2}},          // a plain press starts a new selection
+        {w + 5, Qt::ShiftModifier, 2, {1, 2}},        // Shift adds
+        {3 * w + w / 2, Qt::ControlModifier, 2, {1}},  // Ctrl toggles (away from the grip of a selected magnet)
+        {6 * w, Qt::NoModifier, 2, {1}},              // no magnet there: the selection stays
+    };
+    for (const Step& s : steps) {
+        vorn_test::Click(&body, CPoint(s.x, y), Qt::LeftButton, s.modifiers);
+        vorn_test::ProcessEvents();
+        std::vector<int> selected;
+        for (const CMagnetItem& magnet : control.GetRow(2)->m_arrMagnets)
+            if (magnet.m_bSelected) selected.push_back(static_cast<int>(magnet.m_nEntry));
+        EXPECT_EQ(control.GetCurrentRowId(), s.current) << s.x;
+        EXPECT_EQ(selected, s.selected) << s.x;
+        EXPECT_EQ(control.m_arrDragItems.size(), s.selected.size()) << s.x;
+        EXPECT_EQ(control.m_bPressed, 0) << s.x;  // every release ends the press
+    }
+    // A press whose release never comes leaves nothing behind once the mouse is taken away.
+    vorn_test::MousePress(&body, CPoint(w + 5, y));
+    EXPECT_EQ(control.m_bPressed, 1);
+    host.SetCapture();
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(control.m_bPressed, 0);
+    ReleaseCapture();
 }

@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "model/time_values.h"
 #include "planner/magnet_messages.h"
 #include "planner_test_support.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/test_support.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -132,4 +138,77 @@ TEST_F(MagnetTitleWindowTest, HighlightWithFlagZeroAlwaysClears) {
         EXPECT_EQ(title.GetHighlightColumn(), s.column) << s.flag << " " << s.x;
         EXPECT_EQ(title.GetHighlightHour(), s.hour) << s.flag << " " << s.x;
     }
+}
+
+namespace {
+// Records the kinds of the frame's broadcasts and each direct refresh (kRefresh) in their order.
+constexpr int kRefresh = -1;
+class CUpdateRecorder : public IModelHost {
+public:
+    void BroadcastUpdate(int kind) override { calls.push_back(kind); }
+    void RefreshPages(PageRefresh) override { calls.push_back(kRefresh); }
+    std::vector<int> calls;
+};
+}  // namespace
+
+TEST_F(MagnetTitleWindowTest, CaptionMenuSetsTheModeAndRefreshes) {
+    CUpdateRecorder recorder;
+    ModelServices services;
+    services.settings = &m_settings;
+    services.host = &recorder;
+    m_data.SetServices(services);
+    BoardHost host;
+    CMagnetCtrl& control = host.control;
+    CMagnetCtrlTitle& title = control.GetPane(0).GetTitle();
+    title.ClearDayColumns();
+    AddTwoDays(title, 60);
+    const int hourCaption = title.MeasureCaptionWidth();
+    UINT chosen = 0;
+    std::vector<UINT> checked;
+    int shown = 0;
+    SetMenuChooser([&](CMenuTrackRequest& request) -> UINT {
+        ++shown;
+        CMenu* menu = CMenu::FromHandle(request.hMenu);
+        for (UINT id : {ID_TIME_AXIS_HOURS, ID_TIME_AXIS_LESSONS})
+            if (menu->GetMenuState(id, MF_BYCOMMAND) & MF_CHECKED) checked.push_back(id);
+        return chosen;
+    });
+    struct Step {
+        UINT chosen;
+        std::vector<UINT> checkedBefore;
+        int mode;
+        std::vector<int> calls;
+    } steps[] = {
+        {ID_TIME_AXIS_LESSONS, {ID_TIME_AXIS_HOURS}, 1, {0, 1}},
+        {0, {ID_TIME_AXIS_LESSONS}, 1, {}},  // the menu closed without a choice
+        {ID_TIME_AXIS_HOURS, {ID_TIME_AXIS_LESSONS}, 0, {kRefresh, 1}},
+    };
+    for (const Step& s : steps) {
+        chosen = s.chosen;
+        checked.clear();
+        recorder.calls.clear();
+        vorn_test::Click(&title, CPoint(100, 10), Qt::RightButton);
+        vorn_test::ProcessEvents();
+        EXPECT_EQ(checked, s.checkedBefore) << s.chosen;
+        EXPECT_EQ(m_settings.GetCaptionMode(), s.mode) << s.chosen;
+        EXPECT_EQ(recorder.calls, s.calls) << s.chosen;
+        if (s.chosen == ID_TIME_AXIS_LESSONS) {
+            // Lesson captions are wider; the next layout widens the hour cells to fit them.
+            EXPECT_GT(title.MeasureCaptionWidth(), hourCaption);
+            control.SetHourWidth(1);
+            control.LayoutBoard();
+            EXPECT_EQ(control.GetHourWidth(), title.MeasureCaptionWidth());
+        }
+    }
+    // Back to plain hours the hour cells shrink to the plain caption.
+    EXPECT_EQ(control.GetHourWidth(), std::max(hourCaption, control.GetMinHourWidth()));
+
+    // With two chime sets the strip offers no menu.
+    m_data.m_arrChimeSets.push_back(CChimeSet());
+    m_data.m_arrChimeSets.push_back(CChimeSet());
+    const int before = shown;
+    vorn_test::Click(&title, CPoint(100, 10), Qt::RightButton);
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(shown, before);
+    SetMenuChooser(nullptr);
 }

@@ -87,3 +87,23 @@ TEST(MagnetRowTest, ItemAtFindsTheFirstMagnetUnderThePoint) {
     } cases[] = {{10, 10, 0, 0}, {70, 10, 0, 1}, {10, 10, 60, 1}, {130, 10, 0, -1}, {10, 40, 0, -1}};
     for (const Case& c : cases) EXPECT_EQ(row.ItemAt(c.x, c.y, c.offset), c.expected) << c.x << "," << c.y;
 }
+
+// Parallel entries of one group make up one block; anything else merged into a magnet clashes.
+TEST(MagnetRowTest, OnlyMergesOutsideTheOwnGroupShowAClash) {
+    struct Case {
+        int firstGroup, secondGroup;  // 0 an ungrouped magnet, else the group of a group magnet
+        bool clash;
+    } cases[] = {{7, 7, false}, {7, 8, true}, {7, 0, true}, {0, 7, true}, {0, 0, true}};
+    for (const Case& c : cases) {
+        CMagnetRow row;
+        for (const auto& [entry, group] : {std::pair{1, c.firstGroup}, std::pair{2, c.secondGroup}}) {
+            CMagnetItem magnet = MakeMagnet(entry, At(2000, 1, 3, 9, 0), 60 - entry);
+            magnet.m_bGroupItem = group != 0;
+            magnet.m_nGroup = group;
+            row.m_arrMagnets.push_back(magnet);
+        }
+        row.Normalise();
+        ASSERT_EQ(row.m_arrMagnets.size(), 1u);
+        EXPECT_EQ(row.m_arrMagnets[0].ShowsClash(), c.clash) << c.firstGroup << " " << c.secondGroup;
+    }
+}

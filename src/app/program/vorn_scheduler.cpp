@@ -7,6 +7,7 @@
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/wnd_options.h"
 #include "frame/wnd_contacts.h"
+#include "planner/wnd_magnet.h"
 #include "planner/wnd_tasks.h"
 #include "platform/ui_web/html_view.h"
 #include "reports/wnd_html.h"
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
     RegisterFramePage(kPageTasks, [] { return std::make_unique<CWndTasks>(); });
     RegisterFramePage(kPageReports, [] { return std::make_unique<CWndHTML>(); });
     RegisterFramePage(kPageOptions, [] { return std::make_unique<CWndOptions>(); });
+    RegisterFramePage(kPageMagnet, [] { return std::make_unique<CWndMagnet>(); });
     return AfxWinMain(argc, argv);
 }

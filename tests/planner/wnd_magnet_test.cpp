@@ -1,0 +1,246 @@
+// The magnet page on a small week template: rebuilding on updates, writing edited magnets back
+// under one undo level with the plan check, rolling back a refused move, drops from the entity
+// board and deleting magnets.
+#include "planner/wnd_magnet.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "magnet_plan_fixture.h"
+#include "model/page_content.h"
+#include "model/time_values.h"
+#include "planner/magnet_messages.h"
+#include "platform/ui/test_support.h"
+
+namespace {
+
+// The frame's side of the plan check: the page rebuilds from the content; every refresh and
+// broadcast is counted.
+class CPageHost : public IModelHost {
+public:
+    CWndMagnet* page = nullptr;
+    int refreshes = 0;
+    std::vector<int> broadcasts;
+    void RefreshAllPages(const CPageContent& content) override {
+        ++refreshes;
+        if (page) page->RefreshContent(content);
+    }
+    void BroadcastUpdate(int kind) override {
+        broadcasts.push_back(kind);
+        if (page) page->Update(kind);
+    }
+};
+
+class CRecordingAnswerer : public IMessageAnswerer {
+public:
+    MessageAnswer Ask(const CString& text, const CString&, MessageButtons, MessageIcon) override {
+        asked.push_back(text);
+        return MessageAnswer::Ok;
+    }
+    std::vector<CString> asked;
+};
+
+class MagnetPageTest : public MagnetPlanTest {
+protected:
+    void SetUp() override {
+        MagnetPlanTest::SetUp();
+        ModelServices services;
+        services.settings = &m_settings;
+        services.host = &m_host;
+        services.answerer = &m_answerer;
+        m_data.SetServices(services);
+        // The classes allow overlapping lessons, so that row 1 may show two at once.
+        AddEntity(1, 0).m_strEducator = L"Ms Ray";
+        m_data.m_arrEntities.back().m_nOverlaps = 0;
+        AddEntity(2, 0).m_nOverlaps = 0;
+        AddEntity(3, 1).m_nOverlaps = 1;  // a teacher who can be in one place at a time
+        AddActivity(10, 0, {1});
+        AddActivity(11, 0, {1});
+        AddActivity(12, 0, {1, 3});
+        AddActivity(13, 0, {2, 3});
+        AddEntry(10, 0, 8, 60);
+        AddEntry(11, 0, 8, 90, 2, 30);   // overlaps the entry before it in row 1
+        AddEntry(12, 1, 10, 60);
+        AddEntry(13, 2, 10, 60);
+        m_frame.CreateEx(0, nullptr, L"frame", WS_OVERLAPPED, 0, 0, 1000, 600, nullptr, nullptr);
+        m_page = std::make_unique<CWndMagnet>();
+        m_page->CreatePage(&m_frame, 1);
+        m_page->MoveWindow(0, 0, 1000, 600);
+        m_frame.ShowWindow(SW_SHOW);
+        vorn_test::ProcessEvents();
+        m_host.page = m_page.get();
+        m_page->Update(4);
+    }
+    void TearDown() override {
+        m_host.page = nullptr;
+        m_page.reset();
+        m_frame.DestroyWindow();
+        MagnetPlanTest::TearDown();
+    }
+    CMagnetCtrl& Control() { return m_page->GetControl(); }
+    CMagnetItem& Magnet(int row, int activity) {
+        Control().SelectRow(row);
+        for (CMagnetItem& magnet : Control().GetCurrentRow()->m_arrMagnets)
+            if (magnet.m_nActivity == activity) return magnet;
+        ADD_FAILURE() << "no magnet of " << activity;
+        return Control().GetCurrentRow()->m_arrMagnets.front();
+    }
+    const CTimetableEntry& Entry(int activity) { return *m_data.FindEntryAt(activity, FindStart(activity)); }
+    COleDateTime FindStart(int activity) {
+        for (const CTimetableEntry& entry : m_data.m_arrEntries)
+            if (entry.m_nActivity == activity) return entry.m_dtStart;
+        return COleDateTime();
+    }
+
+    CPageHost m_host;
+    CRecordingAnswerer m_answerer;
+    CWnd m_frame;
+    std::unique_ptr<CWndMagnet> m_page;
+};
+
+TEST_F(MagnetPageTest, UpdatesRebuildRowsAndDaysOrMarkThePageDirty) {
+    ASSERT_EQ(Control().GetRows().size(), 2u);  // classes only
+    EXPECT_EQ(Control().GetRows()[0].m_strName, CString(L"E1 (Ms Ray)"));
+    EXPECT_EQ(Control().GetPane(0).GetTitle().GetColumns().size(), 5u);
+    // Row 1 shows its two overlapping entries as one magnet and its third apart.
+    EXPECT_EQ(Control().GetRows()[0].m_arrMagnets.size(), 2u);
+
+    m_page->ShowWindow(SW_HIDE);
+    m_data.m_arrEntries.erase(m_data.m_arrEntries.begin() + 3);
+    m_page->Update(1);
+    EXPECT_TRUE(m_page->IsDirty());
+    EXPECT_EQ(Control().GetRows()[1].m_arrMagnets.size(), 1u);  // not rebuilt while hidden
+    m_page->ShowWindow(SW_SHOW);
+    EXPECT_FALSE(m_page->IsDirty());
+    EXPECT_EQ(Control().GetRows()[1].m_arrMagnets.size(), 0u);
+}
+
+TEST_F(MagnetPageTest, AnEditWritesOnlyChangedMagnetsUnderOneUndoLevel) {
+    // Activity 12 moves to Wednesday 13:00; the merged magnet of 10 and 11 is left as it is.
+    CMagnetItem& moved = Magnet(1, 12);
+    moved.m_dtEntryStart = At(2000, 1, 5, 13, 0);
+    moved.m_tsEntryLength = COleDateTimeSpan(0, 0, 90, 0);
+    const int refreshes = m_host.refreshes;
+    m_page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 5, 13, 0));
+    EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), 90);
+    EXPECT_EQ(WholeMinutes(Entry(10).m_tsLength), 60);   // both merged entries keep their own lengths
+    EXPECT_EQ(WholeMinutes(Entry(11).m_tsLength), 90);
+    EXPECT_EQ(Entry(11).m_dtStart, At(2000, 1, 3, 8, 30));
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+    EXPECT_EQ(m_host.refreshes, refreshes + 1);  // the plan check ran
+    m_data.Undo(FALSE);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+
+    // Nothing edited: no undo level is taken.
+    m_data.DiscardUndo();
+    Magnet(1, 12);
+    m_page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
+// A magnet dragged by its grip through the input path: to a later hour, then to another day.
+TEST_F(MagnetPageTest, DraggingAMagnetMovesItsEntry) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Step {
+        int hours;  // how far the pointer moves, in hour widths
+        COleDateTime start;
+    } steps[] = {{3, At(2000, 1, 4, 13, 0)}, {-9, At(2000, 1, 3, 12, 0)}};  // Monday runs 08:00 to 16:00
+    for (const Step& s : steps) {
+        const CRect rect = Magnet(1, 12).m_rect;
+        const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+        vorn_test::Click(&body, at);  // selects it
+        m_data.DiscardUndo();
+        vorn_test::MousePress(&body, at);  // the grip of a selected magnet
+        ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+        const CPoint to(at.x + s.hours * Control().GetHourWidth(), at.y);
+        vorn_test::MouseMove(&body, to, Qt::LeftButton);
+        vorn_test::MouseRelease(&body, to);
+        vorn_test::ProcessEvents();
+        EXPECT_EQ(Entry(12).m_dtStart, s.start) << s.hours;
+        EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), 60);
+        EXPECT_TRUE(m_data.HasUndoSnapshot());
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
+    }
+    // Dropped on the merged magnet of Monday 08:00 it swaps with nothing and stays.
+    const CRect rect = Magnet(1, 12).m_rect;
+    const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    vorn_test::Click(&body, at);
+    m_data.DiscardUndo();
+    vorn_test::MousePress(&body, at);
+    const CPoint onto(at.x - 3 * Control().GetHourWidth(), at.y);
+    vorn_test::MouseMove(&body, onto, Qt::LeftButton);
+    vorn_test::MouseRelease(&body, onto);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 3, 12, 0));
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
+TEST_F(MagnetPageTest, AMoveOverAnOverlapLimitIsRolledBack) {
+    // The teacher of 12 and 13 would be in two places at once on Wednesday 10:00.
+    Magnet(1, 12).m_dtEntryStart = At(2000, 1, 5, 10, 0);
+    m_page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+    EXPECT_FALSE(m_data.m_arrProblems.empty());
+    // The board shows the document again.
+    EXPECT_EQ(Magnet(1, 12).m_dtEntryStart, At(2000, 1, 4, 10, 0));
+}
+
+TEST_F(MagnetPageTest, DropsFromTheEntityBoard) {
+    Control().m_dropRecord.m_nId = 10;
+    Control().m_dropRecord.m_dtStart = At(2000, 1, 6, 9, 0);
+    Control().m_dropRecord.m_tsLength = COleDateTimeSpan(0, 1, 0, 0);
+    // Without a current row nothing is added and the user is told.
+    Control().Clear();
+    m_page->SendMessage(WM_MB_ACTIVITY_DROPPED, 0, 0);
+    ASSERT_EQ(m_answerer.asked.size(), 1u);
+    EXPECT_EQ(m_answerer.asked[0], CString(L"Can't locate entity!"));
+    EXPECT_EQ(m_data.m_arrEntries.size(), 4u);
+
+    m_page->Update(4);
+    Control().SelectRow(1);
+    m_page->SendMessage(WM_MB_ACTIVITY_DROPPED, 0, 0);
+    ASSERT_EQ(m_data.m_arrEntries.size(), 5u);
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+    EXPECT_EQ(m_data.FindEntryAt(10, At(2000, 1, 6, 9, 0))->m_nActivity, 10);
+
+    // A group dropped: the chooser decides; cancelled, nothing changes.
+    AddGroup(7);
+    AddActivity(20, 7, {1}).m_tsDuration = COleDateTimeSpan(0, 2, 0, 0);
+    AddActivity(21, 7, {2}).m_tsDuration = COleDateTimeSpan(0, 2, 0, 0);
+    std::vector<int> offered;
+    bool accept = false;
+    CMagnetPageDialogs dialogs;
+    dialogs.chooseActivities = [&](std::vector<int>& chosen, std::vector<int>&, std::vector<int>&, std::vector<int>& others) {
+        offered = chosen;
+        offered.insert(offered.end(), others.begin(), others.end());
+        return accept;
+    };
+    CWndMagnet::SetDialogs(dialogs);
+    Control().m_dropRecord.m_nId = 7;
+    Control().m_dropRecord.m_dtStart = At(2000, 1, 7, 9, 0);
+    m_data.DiscardUndo();
+    m_page->SendMessage(WM_MB_GROUP_DROPPED, 0, 0);
+    EXPECT_EQ(offered, (std::vector<int>{20, 21}));
+    EXPECT_EQ(m_data.m_arrEntries.size(), 5u);
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+    accept = true;
+    Control().SelectRow(1);
+    m_page->SendMessage(WM_MB_GROUP_DROPPED, 0, 0);
+    EXPECT_EQ(m_data.m_arrEntries.size(), 7u);
+    CWndMagnet::SetDialogs({});
+}
+
+TEST_F(MagnetPageTest, DeleteRemovesTheSelectedMagnetsEntries) {
+    CMagnetItem& magnet = Magnet(1, 12);
+    Control().SelectSingle(magnet);
+    Control().CopySelectionToDrag();
+    m_page->OnDeleteMagnets();
+    EXPECT_EQ(m_data.m_arrEntries.size(), 3u);
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) EXPECT_NE(entry.m_nActivity, 12);
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+}
+
+}  // namespace
