@@ -30,7 +30,7 @@ protected:
     }
 
     CRecordingHost m_targetHost;
-    CScriptedAnswerer m_targetAnswerer;
+    CScriptedMessageAnswerer m_targetAnswerer;
     CScheduleData m_target;
 };
 
@@ -220,7 +220,7 @@ TEST_F(ClipboardFragments, ForeignOrDamagedTextsAreRefused) {
     for (const Case& c : kCases) {
         for (int reader = 0; reader < 3; ++reader) {
             CScheduleData target;
-            CScriptedAnswerer answerer;
+            CScriptedMessageAnswerer answerer;
             CMemoryClipboard clipboard;
             target.SetServices({&m_targetHost, &m_settings, &answerer, &clipboard});
             target.m_nCurrentEntity = 0;

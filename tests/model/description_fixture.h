@@ -107,7 +107,7 @@ public:
     CTestStrings m_strings;
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CMemoryClipboard m_clipboard;
     CScheduleData m_data;
 };

@@ -51,7 +51,7 @@ protected:
     fs::path m_dir;
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_data;
 };
 
@@ -204,7 +204,7 @@ protected:
     CTestStrings m_strings{{{60402, L"not a plan"}, {60403, L"file error"}, {60005, L"Error"}}};
     fs::path m_dir;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_data;
 };
 

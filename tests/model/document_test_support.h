@@ -76,6 +76,6 @@ protected:
     std::filesystem::path m_dir;
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_data;
 };

@@ -86,7 +86,7 @@ protected:
     CPinnedTimeZone m_zone{"UTC0"};
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CMemoryClipboard m_clipboard;
     CScheduleData m_data;
 };

@@ -35,7 +35,7 @@ public:
 
 // Answers questions from a script (first in, first out) and keeps what was asked. An empty
 // script answers the most cautious way.
-class CScriptedAnswerer : public IMessageAnswerer {
+class CScriptedMessageAnswerer : public IMessageAnswerer {
 public:
     MessageAnswer Ask(const CString& text, const CString& caption, MessageButtons buttons,
                       MessageIcon icon) override {

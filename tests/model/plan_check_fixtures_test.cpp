@@ -73,7 +73,7 @@ protected:
     CPinnedTimeZone m_zone{"Europe/Berlin"};
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_data;
 };
 

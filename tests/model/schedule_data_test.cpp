@@ -32,7 +32,7 @@ protected:
 
     CRecordingHost m_host;
     CMemoryAppSettings m_settings;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_data;
 };
 

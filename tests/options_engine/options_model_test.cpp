@@ -39,7 +39,7 @@ public:
         return state;
     }
 
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
 };
 
 TEST_F(OptionsModelTest, RefusedSettingsLeaveTheDocumentUnchanged) {

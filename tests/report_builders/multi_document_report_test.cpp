@@ -71,7 +71,7 @@ protected:
     static CString Damaged() { return CString(VORN_TEST_DIR "/multi_document_report/damaged_plan.xml"); }
 
     std::string m_file;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CScheduleData m_open;
     CReportFilter m_filter;
 };

@@ -92,7 +92,7 @@ protected:
     }
 
     std::string m_path;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
 };
 
 TEST_F(NewsFeed, AnExportWritesAValidFeedOfTheEvents) {

@@ -124,7 +124,7 @@ protected:
                                                      "PNG");
     }
 
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CRecordingReportPage m_page;
     std::unique_ptr<CReplacementWzd> m_wizard;
     std::filesystem::path m_temp;

@@ -32,7 +32,7 @@ protected:
         return n;
     }
 
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
 };
 
 TEST_F(SolverConclusionTest, ThePlacementPassLeavesOutOnlyTheRunsClashingPlacements) {

@@ -160,7 +160,7 @@ protected:
     }
 
     CLanguagePack m_pack;
-    CScriptedAnswerer m_answerer;
+    CScriptedMessageAnswerer m_answerer;
     CSolverSettings m_before;
     std::unique_ptr<CSolverWzdDlg> m_wizard;
     CSolverWzdDlg* m_dlg = nullptr;  // the wizard the steps drive: opened modeless, or found modal

@@ -44,7 +44,7 @@ protected:
     }
 
     CMemoryClipboard m_clipboard;
-    CScriptedAnswerer m_answers;
+    CScriptedMessageAnswerer m_answers;
     CScheduleData m_target;
     DatedTestPlan plan;
     int m_filter = 3;

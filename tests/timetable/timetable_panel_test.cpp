@@ -83,7 +83,7 @@ protected:
         return list;
     }
 
-    CScriptedAnswerer m_answers;
+    CScriptedMessageAnswerer m_answers;
     DatedTestPlan plan;
 };
 
