@@ -1022,7 +1022,7 @@
 #define IDB_EVENT_KINDS                 288
 #define IDS_EVENT_KIND_REPLACEMENT      60537
 #define IDS_EVENT_KIND_EXTENDING        60514
-#define IDS_EVENT_KIND_ABSENCE          60538
+#define IDS_EVENT_KIND_ABSENCE          61692
 #define IDS_EVENT_KIND_LINKED           60515
 #define IDS_EVENT_KIND_MOVED            60516
 #define IDS_EVENT_KIND_NEW              60517
