@@ -5,9 +5,7 @@
 // board. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,25 +18,10 @@
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_messages.h"
 #include "planner/wnd_magnet.h"
-#include "platform/core/language_pack.h"
-#include "platform/ui/win_app.h"
 #include "support/plan_generator.h"
+#include "support/window_bench.h"
 
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_magnet_board";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static CLanguagePack pack;
-    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
-        CLanguagePack::SetCurrent(&pack);
-        AfxSetResourcePack(&pack);
-    }
-}
 
 struct Board {
     CScheduleData data;
@@ -46,7 +29,7 @@ struct Board {
     std::unique_ptr<CMagnetCtrl> control;
 
     Board() {
-        EnsureApplication();
+        EnsureWindowBenchApplication();
         GeneratePlan(data, LargePlanOptions());
         SetAppDocument(&data);
         host.CreateEx(0, nullptr, L"host", WS_OVERLAPPED, 0, 0, 1200, 800, nullptr, nullptr);
@@ -161,7 +144,7 @@ BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMicrosecond);
 // The magnets of every class row built from the document, as the page does after every edit;
 // argument 1 the plan with its activity groups, 0 the same plan without groups.
 void BM_BuildMagnets(benchmark::State& state) {
-    EnsureApplication();
+    EnsureWindowBenchApplication();
     CScheduleData data;
     PlanOptions options = LargePlanOptions();
     if (state.range(0) == 0) options.groupedShare = 0.0;
@@ -192,7 +175,7 @@ public:
 // A magnet dragged one hour later and released: the page writes it back under undo, checks the
 // overlap limits, runs the plan check and rebuilds the board. The next round moves it back.
 void BM_DragReleaseEdit(benchmark::State& state) {
-    EnsureApplication();
+    EnsureWindowBenchApplication();
     CScheduleData data;
     GeneratePlan(data, LargePlanOptions());
     CPageRefresher refresher;

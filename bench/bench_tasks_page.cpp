@@ -4,9 +4,7 @@
 // full paint of what is in view. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -14,25 +12,10 @@
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "planner/wnd_tasks.h"
-#include "platform/core/language_pack.h"
-#include "platform/ui/win_app.h"
 #include "support/plan_generator.h"
+#include "support/window_bench.h"
 
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_tasks_page";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static CLanguagePack pack;
-    if (pack.Load(CString(std::string(VORN_BIN_DIR) + "/Locale/English.rc")).ok) {
-        CLanguagePack::SetCurrent(&pack);
-        AfxSetResourcePack(&pack);
-    }
-}
 
 struct Page {
     CScheduleData data;
@@ -41,7 +24,7 @@ struct Page {
     std::size_t rows = 0;
 
     Page() {
-        EnsureApplication();
+        EnsureWindowBenchApplication();
         GeneratePlan(data, LargePlanOptions());
         SetAppDocument(&data);
         // The entity that takes part in the most activities.
