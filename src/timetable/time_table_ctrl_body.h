@@ -61,6 +61,8 @@ public:
     CString BuildToolTipText();
     // The document changed: the next tip rebuilds the document's replacement index first.
     void InvalidateTipIndex() { m_bTipIndexStale = 1; }
+    // Switches the tips on or off, the tooltip window with them.
+    void SetToolTipsOn(int on);
 
     // Scroll offsets set by the control and the pane.
     int m_nHorizontalOffset = 0;
