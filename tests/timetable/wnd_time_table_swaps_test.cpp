@@ -1,0 +1,139 @@
+// Swaps by mouse on the timetable page: a release over an item with mark 17 exchanges the two
+// lessons, one with mark 18 rotates three through the chooser; the page writes the result back
+// as one undo step with the plan check, and a cancelled chooser writes nothing.
+#include "time_table_page_fixture.h"
+
+#include "model/time_values.h"
+#include "plan_builder.h"
+#include "timetable_test_support.h"
+
+namespace {
+
+using vorn_test::MouseMove;
+using vorn_test::MousePress;
+using vorn_test::MouseRelease;
+
+class TimeTableSwapTest : public TimeTablePageTest {
+protected:
+    void TearDown() override {
+        CTimeTableCtrlView::s_swapChooser = nullptr;
+        TimeTablePageTest::TearDown();
+    }
+    // Teacher 1 with classes 2, 3 and 4 in a week template from Monday 3 January 2000:
+    //   Maths (1, 2) Monday 08:00, Art (1, 3, assistant 6) Monday 10:00, Music (1, 4) Tuesday
+    // 08:00, and with sport, Sport (5, 6) Monday 08:30: the assistant, in one lesson at a time,
+    // keeps Art out of Maths's hour, but Maths, Art and Music can rotate.
+    void ShowWeek(bool sport) {
+        CScheduleData& data = Data();
+        data.ResetToNew(FALSE);
+        data.SetStartDate(COleDateTime(2000, 1, 3, 0, 0, 0));
+        data.m_nDays = 5;
+        data.m_tDayStart = MakeTimeOfDay(7, 0);
+        AddTestEntity(data, 1, 1, L"Ada Brook");
+        AddTestEntity(data, 2, 0, L"1a");
+        AddTestEntity(data, 3, 0, L"1b");
+        AddTestEntity(data, 4, 0, L"1c");
+        AddTestEntity(data, 5, 1, L"Ben Cole");
+        AddTestEntity(data, 6, 2, L"Cy Dunn");
+        AddTestActivity(data, 10, L"Maths", {1, 2});
+        AddTestActivity(data, 11, L"Art", {1, 3, 6});
+        AddTestActivity(data, 12, L"Music", {1, 4});
+        AddTestActivity(data, 13, L"Sport", {5, 6});
+        maths = AddTestEntry(data, 10, At(2000, 1, 3, 8, 0), 60);
+        art = AddTestEntry(data, 11, At(2000, 1, 3, 10, 0), 60);
+        music = AddTestEntry(data, 12, At(2000, 1, 4, 8, 0), 60);
+        if (sport) AddTestEntry(data, 13, At(2000, 1, 3, 8, 30), 60);
+        data.m_nCurrentEntity = 1;
+        RecheckAndRefresh(data, TRUE);
+        ShowTimeTable();
+        Data().DiscardUndo();
+    }
+    // Drags the item by its move strip until its top left corner lies over the other item.
+    void DragOnto(int moved, int other) {
+        const CPoint grab = InItem(moved, 3, 10);
+        const CRect& from = Pane().m_arrItems[moved].m_rect;
+        const CRect& to = Pane().m_arrItems[other].m_rect;
+        const CPoint release(grab.x + to.left - from.left + 2, grab.y + to.top - from.top + 2);
+        MousePress(&Body(), grab);
+        MouseMove(&Body(), CPoint(grab.x + 4, grab.y + 4), Qt::LeftButton);
+        MouseMove(&Body(), release, Qt::LeftButton);
+        MouseRelease(&Body(), release);
+        vorn_test::ProcessEvents();
+    }
+    std::uint64_t maths = 0, art = 0, music = 0;
+    COleDateTime StartOf(std::uint64_t serial) { return Data().FindEntryBySerial(serial)->m_dtStart; }
+    // The entry of the activity at the start is in the document.
+    bool HasEntryAt(int activity, const COleDateTime& start) {
+        return Data().FindEntryAt(activity, start) != Data().m_arrEntries.end();
+    }
+};
+
+TEST_F(TimeTableSwapTest, AReleaseOnAMarkedLessonExchangesTheTwoAsOneUndoStep) {
+    ShowWeek(false);
+    const int w = FindItemOf(maths), x = FindItemOf(art);
+    ASSERT_GE(w, 0);
+    ASSERT_GE(x, 0);
+    const int refreshes = host.refreshes;
+
+    DragOnto(w, x);
+    EXPECT_EQ(CompareTimesApprox(StartOf(maths), At(2000, 1, 3, 10, 0)), 0);
+    EXPECT_EQ(CompareTimesApprox(StartOf(art), At(2000, 1, 3, 8, 0)), 0);
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+    EXPECT_GT(host.refreshes, refreshes) << "the plan check ran";
+
+    // One undo brings both lessons back.
+    Data().Undo(TRUE);
+    vorn_test::ProcessEvents();
+    EXPECT_TRUE(HasEntryAt(10, At(2000, 1, 3, 8, 0)));
+    EXPECT_TRUE(HasEntryAt(11, At(2000, 1, 3, 10, 0)));
+}
+
+TEST_F(TimeTableSwapTest, AThreeWayRotationIsChosenAndWrittenBackOrCancelled) {
+    for (const bool cancel : {false, true}) {
+        const char* name = cancel ? "cancelled" : "chosen";
+        ShowWeek(true);
+        const int w = FindItemOf(maths), x = FindItemOf(art);
+        ASSERT_GE(w, 0);
+        ASSERT_GE(x, 0);
+        int calls = 0;
+        std::vector<std::uint64_t> offered;
+        CTimeTableCtrlView::s_swapChooser = [&](CWnd&, const std::vector<CSwapCandidate>& candidates,
+                                                const std::vector<CSwapFreeSlot>& freeSlots) {
+            ++calls;
+            (void)freeSlots;
+            for (const CSwapCandidate& candidate : candidates) offered.push_back(candidate.m_nEntry);
+            CSwapChoice choice;
+            choice.m_bOk = cancel ? 0 : 1;
+            choice.m_bCandidate = 1;
+            choice.m_nEntry = music;
+            return choice;
+        };
+        const int refreshes = host.refreshes;
+
+        DragOnto(w, x);
+        EXPECT_EQ(calls, 1) << name;
+        EXPECT_EQ(offered, std::vector<std::uint64_t>{music}) << name;
+        if (cancel) {
+            EXPECT_EQ(CompareTimesApprox(StartOf(maths), At(2000, 1, 3, 8, 0)), 0) << name;
+            EXPECT_EQ(CompareTimesApprox(StartOf(art), At(2000, 1, 3, 10, 0)), 0) << name;
+            EXPECT_FALSE(Data().HasUndoSnapshot()) << name;
+            EXPECT_EQ(host.refreshes, refreshes) << name << ": no plan check";
+            EXPECT_EQ(Body().m_bToolTips, 1) << name;
+            continue;
+        }
+        // Maths takes Art's hour, Art Music's, Music Maths's.
+        EXPECT_EQ(CompareTimesApprox(StartOf(maths), At(2000, 1, 3, 10, 0)), 0) << name;
+        EXPECT_EQ(CompareTimesApprox(StartOf(art), At(2000, 1, 4, 8, 0)), 0) << name;
+        EXPECT_EQ(CompareTimesApprox(StartOf(music), At(2000, 1, 3, 8, 0)), 0) << name;
+        EXPECT_TRUE(Data().HasUndoSnapshot()) << name;
+        EXPECT_GT(host.refreshes, refreshes) << name;
+        EXPECT_EQ(Body().m_bToolTips, 1) << name << ": the refill turned the tips back on";
+        Data().Undo(TRUE);
+        vorn_test::ProcessEvents();
+        for (const auto& [activity, start] : {std::pair{10, At(2000, 1, 3, 8, 0)}, std::pair{11, At(2000, 1, 3, 10, 0)},
+                                              std::pair{12, At(2000, 1, 4, 8, 0)}})
+            EXPECT_TRUE(HasEntryAt(activity, start)) << name << " undone, activity " << activity;
+    }
+}
+
+}  // namespace
