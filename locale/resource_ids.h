@@ -1297,6 +1297,14 @@
 #define IDS_TT_APPLY_ONE_ENTRY                   61012
 #define IDS_TT_APPLY_CAPTION                     61013
 #define IDS_TT_DROP_CANNOT_JOIN                  60992
+// ---- The timetable page's panel modes ----
+#define ID_SHOW_JOINABLE_ENTITIES                32825
+#define ID_SHOW_PLACEABLE_ACTIVITIES             32827
+#define ID_SHOW_FREE_ROOMS                       32987
+#define ID_SHOW_ENTRY_PEOPLE                     33054
+#define IDS_TT_NO_ROOMS                          60967
+#define IDS_TT_PEOPLE_NEED_ITEM_SPLIT            60993
+#define IDS_TT_PEOPLE_NEED_ITEM                  60994
 // ---- End of the timetable's swap, tip, fragment and panel ids ---------------------------------
 // ---- The diary and the tasks page ----------------------------------------------------------------
 #define IDB_STATE_PATTERN_0                      180

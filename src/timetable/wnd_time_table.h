@@ -12,6 +12,7 @@
 #include "model/schedule_data.h"
 #include "timetable/item_time.h"
 #include "timetable/time_table_ctrl.h"
+#include "timetable/timetable_panel_lists.h"
 
 // The dialogs the page opens; the program installs them, tests answer for the user. An empty
 // function counts as cancelled.
@@ -69,6 +70,16 @@ public:
     void ApplyPanelSelection(int mode, const std::vector<int>& ids) override;
     void RefreshPanel() override;
 
+    // The page's own panel lists (wnd_time_table_panel.cpp); without a selection in the grid
+    // the first three fall back to the base's lists of the same mode.
+    void FillPlaceableActivities();
+    void FillJoinableEntities();
+    void FillFreeRooms();
+    // The people and own rooms of the active pane's current lesson (mode 5).
+    void RebuildList();
+    // Refills the panel when it shows the mode.
+    void RefreshPanelMode(int mode);
+
     // Filling the panes (wnd_time_table_items.cpp).
     void FillView(int pane, int entityId);
     void SetDayWindows(CTimeTableCtrlView& pane, const CEntity& entity);
@@ -101,6 +112,13 @@ protected:
     LRESULT OnNavigateEntity(WPARAM entityId, LPARAM);
     LRESULT OnTabChanged(WPARAM entityId, LPARAM);
     void OnToggleSplit();
+    void OnShowPlaceableActivities();
+    void OnShowJoinableEntities();
+    void OnShowFreeRooms();
+    void OnShowEntryPeople();
+    void OnUpdateShowPanelMode(CCmdUI* cmdUI);
+    LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
+    LRESULT OnClosePanelRequest(WPARAM, LPARAM);
     void OnToggleGroupBlocks();
     void OnToggleEntryColours();
     void OnUpdateToggleSplit(CCmdUI* cmdUI);
@@ -110,6 +128,9 @@ protected:
 
 private:
     void ClosePanelUnlessPinned();
+    // Adds the list's groups and items to the panel and fills it.
+    void ShowPanelList(const CPanelList& list);
+    void ShowPageMode(int mode, UINT dragImage, const CPanelList& list);
     void LayoutColumnsForNoEntity();
     void AddTabsFromPanel();
     // Makes the entity the second pane's, with its room flag and chime set.
