@@ -147,7 +147,8 @@ BOOL CWndTimeTable::CanApplyPanelSelection(int mode, const std::vector<int>& ids
 
 void CWndTimeTable::ApplyPanelSelection(int mode, const std::vector<int>& ids) {
     CScheduleData* data = GetAppDocument();
-    if (data) ::ApplyPanelSelection(*data, m_wndTimeTable.GetPane(0), mode, ids);
+    // A cancelled apply changed nothing: it leaves no undo step behind.
+    if (data && !::ApplyPanelSelection(*data, m_wndTimeTable.GetPane(0), mode, ids)) data->DiscardUndo();
 }
 
 void CWndTimeTable::ApplyDroppedEntity() {

@@ -4,7 +4,6 @@
 #include "time_table_page_fixture.h"
 
 #include "model/time_values.h"
-#include "plan_builder.h"
 #include "timetable_test_support.h"
 
 namespace {
@@ -19,35 +18,6 @@ protected:
         CTimeTableCtrlView::s_swapChooser = nullptr;
         TimeTablePageTest::TearDown();
     }
-    // Teacher 1 with classes 2, 3 and 4 in a week template from Monday 3 January 2000:
-    //   Maths (1, 2) Monday 08:00, Art (1, 3, assistant 6) Monday 10:00, Music (1, 4) Tuesday
-    // 08:00, and with sport, Sport (5, 6) Monday 08:30: the assistant, in one lesson at a time,
-    // keeps Art out of Maths's hour, but Maths, Art and Music can rotate.
-    void ShowWeek(bool sport) {
-        CScheduleData& data = Data();
-        data.ResetToNew(FALSE);
-        data.SetStartDate(COleDateTime(2000, 1, 3, 0, 0, 0));
-        data.m_nDays = 5;
-        data.m_tDayStart = MakeTimeOfDay(7, 0);
-        AddTestEntity(data, 1, 1, L"Ada Brook");
-        AddTestEntity(data, 2, 0, L"1a");
-        AddTestEntity(data, 3, 0, L"1b");
-        AddTestEntity(data, 4, 0, L"1c");
-        AddTestEntity(data, 5, 1, L"Ben Cole");
-        AddTestEntity(data, 6, 2, L"Cy Dunn");
-        AddTestActivity(data, 10, L"Maths", {1, 2});
-        AddTestActivity(data, 11, L"Art", {1, 3, 6});
-        AddTestActivity(data, 12, L"Music", {1, 4});
-        AddTestActivity(data, 13, L"Sport", {5, 6});
-        maths = AddTestEntry(data, 10, At(2000, 1, 3, 8, 0), 60);
-        art = AddTestEntry(data, 11, At(2000, 1, 3, 10, 0), 60);
-        music = AddTestEntry(data, 12, At(2000, 1, 4, 8, 0), 60);
-        if (sport) AddTestEntry(data, 13, At(2000, 1, 3, 8, 30), 60);
-        data.m_nCurrentEntity = 1;
-        RecheckAndRefresh(data, TRUE);
-        ShowTimeTable();
-        Data().DiscardUndo();
-    }
     // Drags the item by its move strip until its top left corner lies over the other item.
     void DragOnto(int moved, int other) {
         const CPoint grab = InItem(moved, 3, 10);
@@ -60,7 +30,6 @@ protected:
         MouseRelease(&Body(), release);
         vorn_test::ProcessEvents();
     }
-    std::uint64_t maths = 0, art = 0, music = 0;
     COleDateTime StartOf(std::uint64_t serial) { return Data().FindEntryBySerial(serial)->m_dtStart; }
     // The entry of the activity at the start is in the document.
     bool HasEntryAt(int activity, const COleDateTime& start) {
