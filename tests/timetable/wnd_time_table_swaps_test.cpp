@@ -106,3 +106,38 @@ TEST_F(TimeTableSwapTest, AThreeWayRotationIsChosenAndWrittenBackOrCancelled) {
 }
 
 }  // namespace
+
+namespace {
+
+// A teacher's lesson dragged on the page: the press built the clash blocks and the first move
+// the blocked times, which the body shows while the drag lasts.
+TEST_F(TimeTableSwapTest, PictureOfADragWithBlockedTimesAndClashBlocks) {
+    Load("school-dated.xml");
+    int teacher = 0;
+    std::size_t most = 0;
+    for (const CEntity& entity : Data().m_arrEntities) {
+        if (entity.m_nType != 1 || entity.m_arrAbsences.empty()) continue;
+        std::size_t count = 0;
+        for (const CTimetableEntry& entry : Data().m_arrEntries) count += entity.TakesPartIn(Data(), entry) ? 1 : 0;
+        if (count > most) most = count, teacher = entity.m_nId;
+    }
+    ASSERT_NE(teacher, 0) << "a teacher with absences";
+    Data().m_nCurrentEntity = teacher;
+    RecheckAndRefresh(Data(), TRUE);
+    ShowTimeTable();
+    const int index = FindEntryItem();
+    ASSERT_GE(index, 0);
+    const CPoint grab = InItem(index, 3, 10);
+    const int hour = Pane().GetHeader().GetHourHeight();
+    MousePress(&Body(), grab);
+    MouseMove(&Body(), CPoint(grab.x + 5, grab.y + 5), Qt::LeftButton);
+    MouseMove(&Body(), CPoint(grab.x + 60, grab.y + 2 * hour + hour / 3), Qt::LeftButton);
+    EXPECT_EQ(Body().m_bDragging, 1);
+    EXPECT_FALSE(Pane().m_arrBlockedTimes.empty() && Pane().m_arrClashBlocks.empty());
+    SaveFramePicture("timetable_page_drag_feedback.png");
+    MouseMove(&Body(), grab, Qt::LeftButton);
+    MouseRelease(&Body(), grab);
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+}
+
+}  // namespace
