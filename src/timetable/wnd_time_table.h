@@ -90,6 +90,10 @@ public:
     CEntityArray::iterator GetActiveViewEntity();
     // Writes every item of the active pane back.
     void CommitItems();
+    // The active pane's selected lessons to the clipboard, and the clipboard's fragment into the
+    // current entity's activities (wnd_time_table_clipboard.cpp).
+    void CopyToClipboard();
+    void PasteFromClipboard();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -117,6 +121,9 @@ protected:
     void OnShowFreeRooms();
     void OnShowEntryPeople();
     void OnUpdateShowPanelMode(CCmdUI* cmdUI);
+    void OnUpdateCopy(CCmdUI* cmdUI);
+    void OnUpdatePaste(CCmdUI* cmdUI);
+    void OnUpdatePrint(CCmdUI* cmdUI);
     LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
     LRESULT OnClosePanelRequest(WPARAM, LPARAM);
     void OnToggleGroupBlocks();
