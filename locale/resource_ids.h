@@ -1305,6 +1305,19 @@
 #define IDS_TT_NO_ROOMS                          60967
 #define IDS_TT_PEOPLE_NEED_ITEM_SPLIT            60993
 #define IDS_TT_PEOPLE_NEED_ITEM                  60994
+#define ID_REMOVE_ABSENCES                       32887
+#define ID_ABSENCE_WIZARD                        32888
+#define IDS_TT_ABSENCE_WRONG_TYPE                60981
+#define IDS_TT_ABSENCE_UNDATED                   60982
+#define IDS_TT_ABSENCE_DAY_REFUSED               60983
+#define IDS_TT_ABSENCE_REPLACED_DAY              60984
+#define IDS_TT_ABSENCE_RANGE_REFUSED             60985
+#define IDS_TT_ABSENCE_UNAVAILABLE               60986
+#define IDS_TT_ABSENCE_REPLACED_OUT              60987
+#define IDS_TT_ABSENCE_RANGE_SKIPPED             60988
+#define IDS_TT_ABSENCE_REMOVE_UNDATED            60989
+#define IDS_TT_ABSENCE_REMOVE_ALL                60990
+#define IDS_TT_ABSENCE_REMOVE_CAPTION            60991
 // ---- End of the timetable's swap, tip, fragment and panel ids ---------------------------------
 // ---- The diary and the tasks page ----------------------------------------------------------------
 #define IDB_STATE_PATTERN_0                      180

@@ -14,9 +14,21 @@
 #include "timetable/time_table_ctrl.h"
 #include "timetable/timetable_panel_lists.h"
 
+// What the absence wizard collected: the checked plan days (whole-day mode), the absent
+// entities (the shown one first), the absence record and the two options of its last page.
+struct CAbsenceWizardAnswers {
+    std::vector<int> days;
+    std::vector<int> entities;
+    CAbsence absence;
+    int cancelEntries = 1;  // cancel the entries of the absent entities
+    int mayReplace = 1;     // existing absences may be replaced or split
+};
+
 // The dialogs the page opens; the program installs them, tests answer for the user. An empty
 // function counts as cancelled.
 struct CTimeTableDialogs {
+    // The absence wizard, with the days page in whole-day mode; TRUE for Finish.
+    std::function<BOOL(BOOL wholeDay, CAbsenceWizardAnswers& answers)> absenceWizard;
     // The remark of the selected items; TRUE for OK.
     std::function<BOOL(CString& remark)> remark;
     // A stand-in for the entry: edits the replacement record; TRUE for OK.
@@ -94,6 +106,9 @@ public:
     // current entity's activities (wnd_time_table_clipboard.cpp).
     void CopyToClipboard();
     void PasteFromClipboard();
+    // Absences of the active pane's entity (wnd_time_table_absences.cpp).
+    void RunAbsenceWizard();
+    void OnRemoveAbsences();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
