@@ -1306,6 +1306,8 @@
 #define IDS_TT_PEOPLE_NEED_ITEM_SPLIT            60993
 #define IDS_TT_PEOPLE_NEED_ITEM                  60994
 #define ID_REMOVE_ABSENCES                       32887
+#define ID_SWAP_SELECTION_KIND                   33075
+#define ID_TOGGLE_PINNED_RANGES                  33061
 #define ID_ABSENCE_WIZARD                        32888
 #define IDS_TT_ABSENCE_WRONG_TYPE                60981
 #define IDS_TT_ABSENCE_UNDATED                   60982

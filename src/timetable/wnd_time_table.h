@@ -109,6 +109,13 @@ public:
     // Absences of the active pane's entity (wnd_time_table_absences.cpp).
     void RunAbsenceWizard();
     void OnRemoveAbsences();
+    // Removal and selection commands (wnd_time_table_commands.cpp). OnRemove takes out the
+    // selected lessons, and those inside selected ranges: whole when they are the entity's own,
+    // else only the entity's part in them.
+    void OnRemove();
+    void OnToggleSelectAll();
+    void OnSwapSelectionKind();
+    void OnTogglePinnedRanges();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -139,6 +146,9 @@ protected:
     void OnUpdateCopy(CCmdUI* cmdUI);
     void OnUpdatePaste(CCmdUI* cmdUI);
     void OnUpdatePrint(CCmdUI* cmdUI);
+    void OnUpdateRemove(CCmdUI* cmdUI);
+    LRESULT OnDeleteKey(WPARAM, LPARAM);
+    LRESULT OnSelectAllKey(WPARAM, LPARAM selectAll);
     LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
     LRESULT OnClosePanelRequest(WPARAM, LPARAM);
     void OnToggleGroupBlocks();
