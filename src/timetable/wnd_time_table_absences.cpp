@@ -1,11 +1,10 @@
 // Absences entered and removed from the timetable page: the absence wizard over whole plan days
 // or the selected ranges, and the removal of the shown entity's absences.
 #include "controls/app_document.h"
-#include "frame/frame_application.h"
+#include "frame/recheck_keeping_problems.h"
 #include "model/plan_check.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/wait_cursor.h"
-#include "platform/ui/win_app.h"
 #include "resource_ids.h"
 #include "timetable/wnd_time_table.h"
 
@@ -22,21 +21,6 @@ void AddProblem(CScheduleData& data, int kind, const CString& text, int record, 
     problem.m_dtDate = date;
     problem.m_strText = text;
     data.m_arrProblems.push_back(std::move(problem));
-}
-
-// The plan check after an edit whose own problems stay listed, shown with every kind.
-void RecheckKeepingProblems(CScheduleData& data) {
-    if (data.m_arrProblems.empty()) {
-        RecheckAndRefresh(data, FALSE);
-        return;
-    }
-    auto* app = dynamic_cast<IFrameApplication*>(AfxGetApp());
-    int fallback = 15;
-    int& filter = app ? app->FilterSetting() : fallback;
-    const int previous = filter;
-    filter = 15;
-    RecheckAndRefresh(data, FALSE);
-    filter = previous;
 }
 
 }  // namespace
