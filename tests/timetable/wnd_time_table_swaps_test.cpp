@@ -109,6 +109,15 @@ TEST_F(TimeTableSwapTest, AThreeWayRotationIsChosenAndWrittenBackOrCancelled) {
 
 namespace {
 
+// A swap applied in the second pane leaves its tips off until the page refills that pane.
+TEST_F(TimeTableSwapTest, ARefillTurnsTheSecondPanesTipsBackOn) {
+    ShowWeek(false);
+    Pane(1).GetBody().SetToolTipsOn(0);
+    Page().FillView(1, 1);
+    EXPECT_EQ(Pane(1).GetBody().m_bToolTips, 1);
+    EXPECT_EQ(Pane(0).GetBody().m_bToolTips, 1);
+}
+
 // A teacher's lesson dragged on the page: the press built the clash blocks and the first move
 // the blocked times, which the body shows while the drag lasts.
 TEST_F(TimeTableSwapTest, PictureOfADragWithBlockedTimesAndClashBlocks) {
