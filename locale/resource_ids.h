@@ -1314,6 +1314,29 @@
 #define IDS_TT_APPLY_ONE_ENTRY                   61012
 #define IDS_TT_APPLY_CAPTION                     61013
 #define IDS_TT_DROP_CANNOT_JOIN                  60992
+// ---- The timetable page's panel modes ----
+#define ID_SHOW_JOINABLE_ENTITIES                32825
+#define ID_SHOW_PLACEABLE_ACTIVITIES             32827
+#define ID_SHOW_FREE_ROOMS                       32987
+#define ID_SHOW_ENTRY_PEOPLE                     33054
+#define IDS_TT_NO_ROOMS                          60967
+#define IDS_TT_PEOPLE_NEED_ITEM_SPLIT            60993
+#define IDS_TT_PEOPLE_NEED_ITEM                  60994
+#define ID_REMOVE_ABSENCES                       32887
+#define ID_SWAP_SELECTION_KIND                   33075
+#define ID_TOGGLE_PINNED_RANGES                  33061
+#define ID_ABSENCE_WIZARD                        32888
+#define IDS_TT_ABSENCE_WRONG_TYPE                60981
+#define IDS_TT_ABSENCE_UNDATED                   60982
+#define IDS_TT_ABSENCE_DAY_REFUSED               60983
+#define IDS_TT_ABSENCE_REPLACED_DAY              60984
+#define IDS_TT_ABSENCE_RANGE_REFUSED             60985
+#define IDS_TT_ABSENCE_UNAVAILABLE               60986
+#define IDS_TT_ABSENCE_REPLACED_OUT              60987
+#define IDS_TT_ABSENCE_RANGE_SKIPPED             60988
+#define IDS_TT_ABSENCE_REMOVE_UNDATED            60989
+#define IDS_TT_ABSENCE_REMOVE_ALL                60990
+#define IDS_TT_ABSENCE_REMOVE_CAPTION            60991
 // ---- End of the timetable's swap, tip, fragment and panel ids ---------------------------------
 // ---- The diary and the tasks page ----------------------------------------------------------------
 #define IDB_STATE_PATTERN_0                      180

@@ -1,3 +1,8 @@
+#include "dialogs/absence_wzd_days.h"
+#include "dialogs/absence_wzd_details.h"
+#include "dialogs/absence_wzd_dlg.h"
+#include "dialogs/absence_wzd_entities.h"
+#include "dialogs/absence_wzd_summary.h"
 #include "dialogs/activity_chooser.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/install_record_dialogs.h"
@@ -5,6 +10,22 @@
 #include "timetable/wnd_time_table.h"
 
 void InstallTimeTableDialogs() {
+    CWndTimeTable::s_dialogs.absenceWizard = [](BOOL wholeDay, CAbsenceWizardAnswers& answers) {
+        CAbsenceWzdDlg wizard;
+        CWzdPageAbsenceDays days;
+        CWzdPageAbsenceEntities entities(&answers.entities);
+        CWzdPageAbsenceDetails details(&answers.absence);
+        CWzdPageAbsenceSummery summary;
+        if (wholeDay) wizard.m_pages.push_back(&days);
+        for (CWizardPage* page : {static_cast<CWizardPage*>(&entities), static_cast<CWizardPage*>(&details),
+                                  static_cast<CWizardPage*>(&summary)})
+            wizard.m_pages.push_back(page);
+        if (wizard.DoModal() != ID_WIZFINISH) return FALSE;
+        answers.days.assign(days.dayFlags.begin(), days.dayFlags.end());
+        answers.cancelEntries = summary.cancelEntries;
+        answers.mayReplace = summary.forceAbsence;
+        return TRUE;
+    };
     CWndTimeTable::s_dialogs.remark = [](CString& remark) {
         CCommentDlg dlg(nullptr);
         dlg.m_text = remark;

@@ -1,7 +1,7 @@
 // The tasks page's clipboard: tasks (ACTIVITY) or member entities (ENTITY) as an XML fragment,
 // and the paste of such a fragment through the model's guarded paste.
 #include "controls/app_document.h"
-#include "frame/frame_application.h"
+#include "frame/recheck_keeping_problems.h"
 #include "model/clipboard_fragments.h"
 #include "model/entity.h"
 #include "model/plan_check.h"
@@ -70,11 +70,5 @@ void CWndTasks::PasteFromClipboard() {
         return;
     }
     // The paste's own problems stay listed, with every kind shown.
-    auto* app = dynamic_cast<IFrameApplication*>(AfxGetApp());
-    int fallback = 15;
-    int& filter = app ? app->FilterSetting() : fallback;
-    const int previous = filter;
-    filter = 15;
-    RecheckAndRefresh(*data, FALSE);
-    filter = previous;
+    RecheckKeepingProblems(*data);
 }

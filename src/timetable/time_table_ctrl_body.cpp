@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/my_list_ctrl.h"
 #include "platform/ui/client_dc.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/window_class.h"
@@ -48,6 +49,11 @@ BEGIN_MESSAGE_MAP(CTimeTableCtrlBody, CWnd)
     ON_COMMAND(ID_ENTRY_ASSOCIATIONS, &CTimeTableCtrlBody::OnAssociations)
     ON_UPDATE_COMMAND_UI(ID_ENTRY_PEOPLE, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
     ON_UPDATE_COMMAND_UI(ID_ENTRY_ASSOCIATIONS, &CTimeTableCtrlBody::OnUpdateAlwaysEnabled)
+    ON_MESSAGE(CMyListCtrl::kDragPrepare, &CTimeTableCtrlBody::OnDragPrepare)
+    ON_MESSAGE(CMyListCtrl::kDragBegin, &CTimeTableCtrlBody::OnDragBegin)
+    ON_MESSAGE(CMyListCtrl::kDragOver, &CTimeTableCtrlBody::OnDragOver)
+    ON_MESSAGE(CMyListCtrl::kDrop, &CTimeTableCtrlBody::OnDrop)
+    ON_MESSAGE(CMyListCtrl::kDragEnd, &CTimeTableCtrlBody::OnDragCancel)
 END_MESSAGE_MAP()
 
 namespace {

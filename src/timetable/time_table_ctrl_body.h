@@ -61,6 +61,8 @@ public:
     CString BuildToolTipText();
     // The document changed: the next tip rebuilds the document's replacement index first.
     void InvalidateTipIndex() { m_bTipIndexStale = 1; }
+    // Switches the tips on or off, the tooltip window with them.
+    void SetToolTipsOn(int on);
 
     // Scroll offsets set by the control and the pane.
     int m_nHorizontalOffset = 0;
@@ -99,6 +101,16 @@ public:
     // where no plan day lies under x.
     COleDateTime GetDateTimeAt(int x, int y) const;
     void AlignClashBlocksToChimeSet(int chimeSetId, const COleDateTimeSpan& length);
+    // Drags from the side panel (time_table_ctrl_body_drops.cpp).
+    LRESULT OnDragPrepare(WPARAM, LPARAM);
+    LRESULT OnDragBegin(WPARAM draggedId, LPARAM severalItems);
+    LRESULT OnDragOver(WPARAM screenX, LPARAM screenY);
+    LRESULT OnDrop(WPARAM point, LPARAM);
+    LRESULT OnDragCancel(WPARAM, LPARAM);
+    // Ends the hour header's and the title strip's pointer marks.
+    void EndHighlights();
+    // The first item that contains the point; -1 for none.
+    int ItemIndexAt(CPoint point) const;
     // Context menu and navigation (time_table_ctrl_body_menu.cpp).
     void AddPopupMember(int entityId);
     void ShowContextMenu(CPoint point);

@@ -207,3 +207,8 @@ CString CTimeTableCtrlBody::DragTipText(CScheduleData& data, const CTimeTableCtr
                                participants.GetString());
     return clashPart + L"<br>" + participantPart;
 }
+
+void CTimeTableCtrlBody::SetToolTipsOn(int on) {
+    m_bToolTips = on;
+    if (m_toolTip.GetSafeHwnd()) m_toolTip.EnableWindow(on);
+}

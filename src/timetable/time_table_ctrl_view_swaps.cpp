@@ -16,7 +16,7 @@
 #include "resource_ids.h"
 #include "timetable/can_place_activity_at.h"
 #include "timetable/can_place_item.h"
-#include "timetable/hour_slot_captions.h"
+#include "timetable/slot_text.h"
 #include "timetable/time_table_ctrl_view.h"
 
 SwapChooserFn CTimeTableCtrlView::s_swapChooser;
@@ -87,18 +87,6 @@ bool ActivityOverlapsSlot(const CScheduleData& data, int activityId, const Slot&
     for (std::size_t p : index->EntriesOfActivity(activityId))
         if (overlaps(data.m_arrEntries[p])) return true;
     return false;
-}
-
-// The text of a free hour in the chooser: the plan day's title and the hour slot's caption;
-// empty for a time before the day's first slot or after its last.
-CString FreeSlotText(const CScheduleData& data, const COleDateTime& start) {
-    const COleDateTime dayStart(start.GetYear(), start.GetMonth(), start.GetDay(), GetLocalHour(data.m_tDayStart), 0, 0);
-    const int hours = WholeHours(static_cast<double>(start - dayStart));
-    const int day = data.GetDayIndex(start);
-    if (hours < 0 || hours >= 12 || day < 0) return CString();
-    CString text;
-    text.Format(L"%s - %s", data.FormatDayTitle(day).GetString(), GetHourSlotText(hours).GetString());
-    return text;
 }
 
 }  // namespace
@@ -227,17 +215,13 @@ int CTimeTableCtrlView::ChooseSwap(CTimeTableItem* x, CTimeTableItem* w) {
     for (const COleDateTime& t : CollectFreeHours(*data, &index)) {
         CTimetableEntry probe(t, w->m_tsLength);
         probe.m_nActivity = x->m_nActivity;
-        if (data->CanPlaceEntry(x->m_nActivity, 0, probe, &index)) freeSlots.push_back({t, FreeSlotText(*data, t)});
+        if (data->CanPlaceEntry(x->m_nActivity, 0, probe, &index)) freeSlots.push_back({t, FormatSlotText(*data, CItemTime(t, COleDateTimeSpan(0.0), 0, 0))});
     }
     if ((candidates.empty() && freeSlots.empty()) || !s_swapChooser) return 0;
 
     m_nSwapTarget = static_cast<int>(x - m_arrItems.data());
     m_nSwapSource = static_cast<int>(w - m_arrItems.data());
-    auto enableToolTips = [this](int on) {
-        m_body.m_bToolTips = on;
-        if (m_body.GetToolTip().GetSafeHwnd()) m_body.GetToolTip().EnableWindow(on);
-    };
-    enableToolTips(0);
+    m_body.SetToolTipsOn(0);
     const CSwapChoice choice = s_swapChooser(*this, candidates, freeSlots);
 
     bool applied = false;
@@ -261,7 +245,7 @@ int CTimeTableCtrlView::ChooseSwap(CTimeTableItem* x, CTimeTableItem* w) {
     }
     m_bSwapApplied = applied ? 1 : 0;
     // After an applied choice the tips stay off until the page refills the pane.
-    if (!applied) enableToolTips(1);
+    if (!applied) m_body.SetToolTipsOn(1);
     if (m_body.GetSafeHwnd()) m_body.Invalidate(FALSE);
     return 1;
 }

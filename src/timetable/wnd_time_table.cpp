@@ -23,7 +23,33 @@ BEGIN_MESSAGE_MAP(CWndTimeTable, CMyView)
     ON_MESSAGE(WM_TT_STATUS_TEXT, &CWndTimeTable::OnPointerMoved)
     ON_MESSAGE(WM_TT_NAVIGATE, &CWndTimeTable::OnNavigateEntity)
     ON_MESSAGE(WM_TT_SHOW_ENTITY, &CWndTimeTable::OnTabChanged)
+    ON_MESSAGE(WM_TT_ENTRY_PEOPLE, &CWndTimeTable::OnEntryPeopleRequest)
+    ON_MESSAGE(CWndPanel::kParticipantsChanged, &CWndTimeTable::OnClosePanelRequest)
     ON_COMMAND(ID_TOGGLE_SPLIT, &CWndTimeTable::OnToggleSplit)
+    ON_COMMAND(ID_ABSENCE_WIZARD, &CWndTimeTable::RunAbsenceWizard)
+    ON_COMMAND(ID_REMOVE_ABSENCES, &CWndTimeTable::OnRemoveAbsences)
+    ON_UPDATE_COMMAND_UI(ID_ABSENCE_WIZARD, &CWndTimeTable::OnUpdateShowPanelMode)
+    ON_UPDATE_COMMAND_UI(ID_REMOVE_ABSENCES, &CWndTimeTable::OnUpdateShowPanelMode)
+    ON_COMMAND(CWndPanel::kRemoveCommand, &CWndTimeTable::OnRemove)
+    ON_UPDATE_COMMAND_UI(CWndPanel::kRemoveCommand, &CWndTimeTable::OnUpdateRemove)
+    ON_MESSAGE(WM_TT_DELETE_KEY, &CWndTimeTable::OnDeleteKey)
+    ON_MESSAGE(WM_TT_SELECT_KEY, &CWndTimeTable::OnSelectAllKey)
+    ON_COMMAND(ID_SELECT_ALL_CARDS, &CWndTimeTable::OnToggleSelectAll)
+    ON_COMMAND(ID_SWAP_SELECTION_KIND, &CWndTimeTable::OnSwapSelectionKind)
+    ON_COMMAND(ID_TOGGLE_PINNED_RANGES, &CWndTimeTable::OnTogglePinnedRanges)
+    ON_COMMAND(ID_EDIT_COPY, &CWndTimeTable::CopyToClipboard)
+    ON_COMMAND(ID_EDIT_PASTE, &CWndTimeTable::PasteFromClipboard)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CWndTimeTable::OnUpdateCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CWndTimeTable::OnUpdatePaste)
+    ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, &CWndTimeTable::OnUpdatePrint)
+    ON_COMMAND(ID_SHOW_PLACEABLE_ACTIVITIES, &CWndTimeTable::OnShowPlaceableActivities)
+    ON_COMMAND(ID_SHOW_JOINABLE_ENTITIES, &CWndTimeTable::OnShowJoinableEntities)
+    ON_COMMAND(ID_SHOW_FREE_ROOMS, &CWndTimeTable::OnShowFreeRooms)
+    ON_COMMAND(ID_SHOW_ENTRY_PEOPLE, &CWndTimeTable::OnShowEntryPeople)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_PLACEABLE_ACTIVITIES, &CWndTimeTable::OnUpdateShowPanelMode)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_JOINABLE_ENTITIES, &CWndTimeTable::OnUpdateShowPanelMode)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_FREE_ROOMS, &CWndTimeTable::OnUpdateShowPanelMode)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_ENTRY_PEOPLE, &CWndTimeTable::OnUpdateShowPanelMode)
     ON_COMMAND(ID_TOGGLE_GROUP_BLOCKS, &CWndTimeTable::OnToggleGroupBlocks)
     ON_COMMAND(ID_TOGGLE_ENTRY_COLOURS, &CWndTimeTable::OnToggleEntryColours)
     ON_UPDATE_COMMAND_UI(ID_TOGGLE_SPLIT, &CWndTimeTable::OnUpdateToggleSplit)
@@ -52,13 +78,6 @@ int CWndTimeTable::OnCreate(LPCREATESTRUCT cs) {
 // Page-base slots ----------------------------------------------------------------------------------
 
 CWnd* CWndTimeTable::GetMainWnd() { return &m_wndTimeTable; }
-
-// The side panel's lists of this page are filled by its own commands; until then they stay empty.
-void CWndTimeTable::FillPanelList() {}
-void CWndTimeTable::FillPanelExtraList() {}
-void CWndTimeTable::ApplyDroppedEntity() {}
-BOOL CWndTimeTable::CanApplyPanelSelection(int, const std::vector<int>&) { return FALSE; }
-void CWndTimeTable::ApplyPanelSelection(int, const std::vector<int>&) {}
 
 void CWndTimeTable::OnLayoutDone() {
     m_wndTimeTable.GetPane(0).GetBody().m_bRoomMarks = GetPanel().m_nMode == 3 ? 1 : 0;
@@ -179,6 +198,7 @@ void CWndTimeTable::RefreshPanel() {
             m_wndTimeTable.GetFolderTabs().Invalidate(FALSE);
         }
         CMyView::RefreshPanel();
+        RefreshPanelMode(5);
         return;
     }
     for (int p = 0; p < 2; ++p) {

@@ -12,10 +12,23 @@
 #include "model/schedule_data.h"
 #include "timetable/item_time.h"
 #include "timetable/time_table_ctrl.h"
+#include "timetable/timetable_panel_lists.h"
+
+// What the absence wizard collected: the checked plan days (whole-day mode), the absent
+// entities (the shown one first), the absence record and the two options of its last page.
+struct CAbsenceWizardAnswers {
+    std::vector<int> days;
+    std::vector<int> entities;
+    CAbsence absence;
+    int cancelEntries = 1;  // cancel the entries of the absent entities
+    int mayReplace = 1;     // existing absences may be replaced or split
+};
 
 // The dialogs the page opens; the program installs them, tests answer for the user. An empty
 // function counts as cancelled.
 struct CTimeTableDialogs {
+    // The absence wizard, with the days page in whole-day mode; TRUE for Finish.
+    std::function<BOOL(BOOL wholeDay, CAbsenceWizardAnswers& answers)> absenceWizard;
     // The remark of the selected items; TRUE for OK.
     std::function<BOOL(CString& remark)> remark;
     // A stand-in for the entry: edits the replacement record; TRUE for OK.
@@ -69,6 +82,16 @@ public:
     void ApplyPanelSelection(int mode, const std::vector<int>& ids) override;
     void RefreshPanel() override;
 
+    // The page's own panel lists (wnd_time_table_panel.cpp); without a selection in the grid
+    // the first three fall back to the base's lists of the same mode.
+    void FillPlaceableActivities();
+    void FillJoinableEntities();
+    void FillFreeRooms();
+    // The people and own rooms of the active pane's current lesson (mode 5).
+    void RebuildList();
+    // Refills the panel when it shows the mode.
+    void RefreshPanelMode(int mode);
+
     // Filling the panes (wnd_time_table_items.cpp).
     void FillView(int pane, int entityId);
     void SetDayWindows(CTimeTableCtrlView& pane, const CEntity& entity);
@@ -79,6 +102,20 @@ public:
     CEntityArray::iterator GetActiveViewEntity();
     // Writes every item of the active pane back.
     void CommitItems();
+    // The active pane's selected lessons to the clipboard, and the clipboard's fragment into the
+    // current entity's activities (wnd_time_table_clipboard.cpp).
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    // Absences of the active pane's entity (wnd_time_table_absences.cpp).
+    void RunAbsenceWizard();
+    void OnRemoveAbsences();
+    // Removal and selection commands (wnd_time_table_commands.cpp). OnRemove takes out the
+    // selected lessons, and those inside selected ranges: whole when they are the entity's own,
+    // else only the entity's part in them.
+    void OnRemove();
+    void OnToggleSelectAll();
+    void OnSwapSelectionKind();
+    void OnTogglePinnedRanges();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -101,6 +138,19 @@ protected:
     LRESULT OnNavigateEntity(WPARAM entityId, LPARAM);
     LRESULT OnTabChanged(WPARAM entityId, LPARAM);
     void OnToggleSplit();
+    void OnShowPlaceableActivities();
+    void OnShowJoinableEntities();
+    void OnShowFreeRooms();
+    void OnShowEntryPeople();
+    void OnUpdateShowPanelMode(CCmdUI* cmdUI);
+    void OnUpdateCopy(CCmdUI* cmdUI);
+    void OnUpdatePaste(CCmdUI* cmdUI);
+    void OnUpdatePrint(CCmdUI* cmdUI);
+    void OnUpdateRemove(CCmdUI* cmdUI);
+    LRESULT OnDeleteKey(WPARAM, LPARAM);
+    LRESULT OnSelectAllKey(WPARAM, LPARAM selectAll);
+    LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
+    LRESULT OnClosePanelRequest(WPARAM, LPARAM);
     void OnToggleGroupBlocks();
     void OnToggleEntryColours();
     void OnUpdateToggleSplit(CCmdUI* cmdUI);
@@ -110,6 +160,9 @@ protected:
 
 private:
     void ClosePanelUnlessPinned();
+    // Adds the list's groups and items to the panel and fills it.
+    void ShowPanelList(const CPanelList& list);
+    void ShowPageMode(int mode, UINT dragImage, const CPanelList& list);
     void LayoutColumnsForNoEntity();
     void AddTabsFromPanel();
     // Makes the entity the second pane's, with its room flag and chime set.

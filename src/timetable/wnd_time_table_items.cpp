@@ -61,6 +61,7 @@ void CWndTimeTable::FillView(int paneIndex, int entityId) {
     CTimeTableCtrlBody& firstBody = m_wndTimeTable.GetPane(0).GetBody();
     firstBody.m_bToolTips = 0;
     CTimeTableCtrlView& pane = m_wndTimeTable.GetPane(paneIndex);
+    pane.GetBody().m_bToolTips = 0;
     pane.ClearItems();
     const auto entity = data->FindEntity(entityId);
     if (entity != data->m_arrEntities.end()) {
@@ -74,7 +75,9 @@ void CWndTimeTable::FillView(int paneIndex, int entityId) {
         if (pane.GetBody().GetSafeHwnd()) pane.GetBody().Invalidate(FALSE);
         if (pane.GetHeader().GetSafeHwnd()) pane.GetHeader().Invalidate(FALSE);
     }
-    firstBody.m_bToolTips = 1;
+    // Both bodies: a swap applied in the pane left its tips off until this refill.
+    firstBody.SetToolTipsOn(1);
+    pane.GetBody().SetToolTipsOn(1);
 }
 
 void CWndTimeTable::SetDayWindows(CTimeTableCtrlView& pane, const CEntity& entity) {

@@ -150,7 +150,7 @@ TEST_F(SwapTest, ThreeWayRotationThroughAThirdItemOrAFreeHour) {
 }
 
 // An assistant in Art and in Sport who may be in one lesson at a time keeps Art out of Maths's
-// slot, which Sport touches.
+// slot, which Sport touches, so the mark depends on the three-way search.
 TEST_F(SwapTest, MarkFollowsTheThreeWaySearchOnlyWhenTheDraggedItemFits) {
     struct Case {
         const char* name;
@@ -179,6 +179,9 @@ TEST_F(SwapTest, MarkFollowsTheThreeWaySearchOnlyWhenTheDraggedItemFits) {
         CTimeTableCtrlView& pane = Show(host, At(2000, 1, 3, 8, 0));
         std::vector<COleDateTime> freeHours;
         if (c.freeHour) freeHours.push_back(At(2000, 1, 6, 9, 0));
+        // Music and the second Maths item would give a rotation; out of play, only a free hour can.
+        ItemAt(pane, At(2000, 1, 4, 8, 0)).m_nState = 5;
+        ItemAt(pane, At(2000, 1, 5, 8, 0)).m_nState = 5;
         CTimeTableItem& art = ItemAt(pane, At(2000, 1, 3, 10, 0));
         EXPECT_EQ(pane.GetSwapMark(&art, pane.GetCurrentItem(), freeHours), c.mark) << c.name;
     }

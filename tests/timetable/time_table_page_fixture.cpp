@@ -1,6 +1,9 @@
 #include "time_table_page_fixture.h"
 
 #include "controls/main_tab_ctrl.h"
+#include "model/time_values.h"
+#include "plan_builder.h"
+#include "timetable_test_support.h"
 #include "timetable/time_table_ctrl_title.h"
 
 void TimeTablePageTest::SetUp() {
@@ -31,6 +34,32 @@ void TimeTablePageTest::ShowTimeTable() {
     for (TabCtrlItem* item : frame->GetTabCtrl().GetItems())
         if (item->pageWnd == Page().GetSafeHwnd()) frame->GetTabCtrl().SelectTab(item);
     vorn_test::ProcessEvents();
+}
+
+void TimeTablePageTest::ShowWeek(bool sport) {
+    CScheduleData& data = Data();
+    data.ResetToNew(FALSE);
+    data.SetStartDate(COleDateTime(2000, 1, 3, 0, 0, 0));
+    data.m_nDays = 5;
+    data.m_tDayStart = MakeTimeOfDay(7, 0);
+    AddTestEntity(data, 1, 1, L"Ada Brook");
+    AddTestEntity(data, 2, 0, L"1a");
+    AddTestEntity(data, 3, 0, L"1b");
+    AddTestEntity(data, 4, 0, L"1c");
+    AddTestEntity(data, 5, 1, L"Ben Cole");
+    AddTestEntity(data, 6, 2, L"Cy Dunn");
+    AddTestActivity(data, 10, L"Maths", {1, 2});
+    AddTestActivity(data, 11, L"Art", {1, 3, 6});
+    AddTestActivity(data, 12, L"Music", {1, 4});
+    AddTestActivity(data, 13, L"Sport", {5, 6});
+    maths = AddTestEntry(data, 10, At(2000, 1, 3, 8, 0), 60);
+    art = AddTestEntry(data, 11, At(2000, 1, 3, 10, 0), 60);
+    music = AddTestEntry(data, 12, At(2000, 1, 4, 8, 0), 60);
+    if (sport) AddTestEntry(data, 13, At(2000, 1, 3, 8, 30), 60);
+    data.m_nCurrentEntity = 1;
+    RecheckAndRefresh(data, TRUE);
+    ShowTimeTable();
+    data.DiscardUndo();
 }
 
 int TimeTablePageTest::FindEntryItem(int state) {

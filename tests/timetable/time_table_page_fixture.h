@@ -21,9 +21,13 @@ class CRecordedAnswers : public IMessageAnswerer {
 public:
     MessageAnswer Ask(const CString& text, const CString&, MessageButtons, MessageIcon) override {
         asked.push_back(text);
-        return MessageAnswer::Ok;
+        if (script.empty()) return MessageAnswer::Ok;
+        const MessageAnswer answer = script.front();
+        script.pop_front();
+        return answer;
     }
     std::vector<CString> asked;
+    std::deque<MessageAnswer> script;  // answers given in turn before the OKs
 };
 
 // The frame's host that also counts the plan check's refreshes and the problem list's
@@ -67,6 +71,13 @@ protected:
         const CRect& r = Pane().m_arrItems[index].m_rect;
         return CPoint(r.left + dx, r.top + dy);
     }
+    // Teacher 1 with classes 2, 3 and 4 in a week template from Monday 3 January 2000:
+    //   Maths (1, 2) Monday 08:00, Art (1, 3, assistant 6) Monday 10:00, Music (1, 4) Tuesday
+    // 08:00, and with sport, Sport (5, 6) Monday 08:30: the assistant, in one lesson at a time,
+    // keeps Art out of Maths's hour, but Maths, Art and Music can rotate. Shown on the page with
+    // teacher 1 current and no undo snapshot.
+    void ShowWeek(bool sport);
+    std::uint64_t maths = 0, art = 0, music = 0;
     // Saves the main window as it shows on the screen.
     void SaveFramePicture(const char* name);
 

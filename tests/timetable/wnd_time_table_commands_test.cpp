@@ -1,0 +1,85 @@
+// The selection commands of the timetable page and the removal of lessons, on the week plan
+// through the grid's mouse and keys.
+#include "time_table_page_fixture.h"
+
+#include "model/time_values.h"
+#include "timetable/time_table_messages.h"
+#include "timetable_test_support.h"
+
+namespace {
+
+using vorn_test::MousePress;
+using vorn_test::MouseRelease;
+
+class TimeTableCommandsTest : public TimeTablePageTest {
+protected:
+    void Command(UINT id) {
+        Page().SendMessage(WM_COMMAND, id, 0);
+        vorn_test::ProcessEvents();
+    }
+    void ClickAt(CPoint p) {
+        MousePress(&Body(), p);
+        MouseRelease(&Body(), p);
+        vorn_test::ProcessEvents();
+    }
+    void ClickLesson(std::uint64_t serial) {
+        const int item = FindItemOf(serial);
+        ASSERT_GE(item, 0);
+        ClickAt(InItem(item, 20, 20));
+    }
+    int SelectedCount() {
+        int n = 0;
+        for (const CTimeTableItem& item : Pane().m_arrItems) n += item.m_bSelected ? 1 : 0;
+        return n;
+    }
+    bool Has(std::uint64_t serial) { return Data().FindEntryBySerial(serial) != Data().m_arrEntries.end(); }
+};
+
+TEST_F(TimeTableCommandsTest, TheDeleteKeyRemovesSelectedLessonsAndLessonsInsideSelectedTime) {
+    ShowWeek(false);
+    // Nothing selected: nothing removed, no undo step.
+    Page().SendMessage(WM_TT_DELETE_KEY, 0, 0);
+    EXPECT_EQ(Data().m_arrEntries.size(), 3u);
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+
+    ClickLesson(maths);
+    Page().SendMessage(WM_TT_DELETE_KEY, 0, 0);
+    vorn_test::ProcessEvents();
+    EXPECT_FALSE(Data().FindEntryAt(10, At(2000, 1, 3, 8, 0)) != Data().m_arrEntries.end());
+    EXPECT_EQ(Data().m_arrEntries.size(), 2u);
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+
+    // Art's lesson turned into selected time: the lesson inside it goes, Music stays.
+    ShowWeek(false);
+    ClickLesson(art);
+    Command(ID_SWAP_SELECTION_KIND);
+    ASSERT_EQ(Pane().m_nSelectionMode, 2);
+    ASSERT_EQ(Pane().m_arrSelectedRanges.size(), 1u);
+    Command(CWndPanel::kRemoveCommand);
+    EXPECT_EQ(Data().FindEntryAt(11, At(2000, 1, 3, 10, 0)), Data().m_arrEntries.end());
+    EXPECT_NE(Data().FindEntryAt(12, At(2000, 1, 4, 8, 0)), Data().m_arrEntries.end());
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+}
+
+TEST_F(TimeTableCommandsTest, SelectAllEscapeAndPinnedTime) {
+    ShowWeek(false);
+    Page().SendMessage(WM_TT_SELECT_KEY, 0, 1);
+    EXPECT_EQ(SelectedCount(), 3);
+    Page().SendMessage(WM_TT_SELECT_KEY, 0, 0);
+    EXPECT_EQ(SelectedCount(), 0);
+    Command(ID_SELECT_ALL_CARDS);
+    EXPECT_EQ(SelectedCount(), 3);
+    Command(ID_SELECT_ALL_CARDS);
+    EXPECT_EQ(SelectedCount(), 0);
+
+    // Pressed twice with the same time selected: pinned, then forgotten; the selection goes.
+    for (const std::size_t pinned : {1u, 0u}) {
+        ClickAt(PointAt(5, 9));
+        ASSERT_EQ(Pane().m_nSelectionMode, 2);
+        Command(ID_TOGGLE_PINNED_RANGES);
+        EXPECT_EQ(Page().GetPinnedRanges().size(), pinned);
+        EXPECT_EQ(Pane().m_nSelectionMode, 0);
+    }
+}
+
+}  // namespace
