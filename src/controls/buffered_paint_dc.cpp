@@ -12,6 +12,9 @@ CBufferedPaintDC::CBufferedPaintDC(CWnd* pWnd) : m_paint(pWnd) {
 }
 
 CBufferedPaintDC::~CBufferedPaintDC() {
+    // The whole buffer is copied, whatever origin the painting left behind.
+    SetViewportOrg(0, 0);
+    SetWindowOrg(0, 0);
     m_paint.BitBlt(0, 0, m_client.Width(), m_client.Height(), this, 0, 0, SRCCOPY);
     SelectObject(m_pOldBitmap);
 }

@@ -3,9 +3,12 @@
 // protocol and the body's entity navigation.
 #include "planner/diary_ctrl.h"
 
+#include <algorithm>
+
 #include "model/time_values.h"
 #include "planner/diary_messages.h"
 #include "planner_test_support.h"
+#include "platform/ui/client_dc.h"
 #include "platform/ui/test_support.h"
 #include "resource_ids.h"
 
@@ -267,5 +270,44 @@ TEST_F(DiaryTest, EmptyDayRangeGivesNoColumnInEitherPane) {
         const auto& columns = d.GetPane(p).GetTitle().GetColumns();
         ASSERT_EQ(columns.size(), 4u) << p;
         EXPECT_EQ(columns[2].m_dtDate, At(2026, 10, 8, 0, 0)) << p;
+    }
+}
+
+// Each day in view shows its name (dark text pixels within its caption box): with six-hour days
+// whose boxes are narrower than the dated captions, and with twelve-hour days whose captions fit,
+// each also scrolled so that the second day is cut off to its last 100 pixels.
+TEST_F(DiaryTest, EveryDayInViewShowsItsCaptionTextWhenBoxesAreNarrowOrCutOff) {
+    m_data.m_nTitleFormat = 1;
+    CDiaryView& pane = host.diary.GetPane(0);
+    CDiaryCtrlTitle& title = pane.GetTitle();
+    for (const int endHour : {14, 20}) {
+        for (int i = 0; i < CDiaryCtrl::kDaySlots; ++i) host.diary.m_tDayEnd[i] = MakeTimeOfDay(endHour, 0);
+        host.diary.SetDays(5, At(2026, 10, 5, 0, 0), MakeTimeOfDay(7, 0));
+        title.UpdateWindow();
+        const auto& columns = title.GetColumns();
+        ASSERT_EQ(columns.size(), 5u);
+        for (const int offset : {0, columns[1].m_nRight - 100}) {
+            pane.SetHorizontalOffset(offset);
+            title.UpdateWindow();
+            CRect client;
+            title.GetClientRect(&client);
+            CClientDC dc(&title);
+            int inView = 0;
+            for (const CDayColumn& column : columns) {
+                const int left = std::max(column.m_nLeft - offset + 4, 0);
+                const int right = std::min(column.m_nRight - offset - 4, static_cast<int>(client.right));
+                if (right - left < 30) continue;
+                ++inView;
+                bool text = false;
+                for (int y = 4; y < 20 && !text; ++y)
+                    for (int x = left; x < right && !text; ++x) {
+                        const COLORREF c = dc.GetPixel(x, y);
+                        text = GetRValue(c) + GetGValue(c) + GetBValue(c) < 300;
+                    }
+                EXPECT_TRUE(text) << "day end " << endHour << ", offset " << offset << ", " << column.m_strCaption.ToUtf8();
+            }
+            EXPECT_GE(inView, 2) << endHour << ", " << offset;
+        }
+        vorn_test::SavePicture(&title, endHour == 14 ? "diary_title_narrow_days.png" : "diary_title_wide_days.png");
     }
 }
