@@ -1301,6 +1301,7 @@
 #define IDS_TT_ENTRY_EXTENDING                   60998
 #define IDS_TT_ENTRY_OTHERS                      60999
 #define IDS_TT_ENTRY_ROOMS                       61000
+#define IDS_TT_PRINT_REFUSED                     61001
 #define IDS_TT_APPLY_NO_ENTITY                   61002
 #define IDS_TT_APPLY_NO_RANGES                   61003
 #define IDS_TT_APPLY_MIXED_GROUPS                61004

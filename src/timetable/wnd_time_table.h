@@ -145,6 +145,7 @@ protected:
     void OnUpdateShowPanelMode(CCmdUI* cmdUI);
     void OnUpdateCopy(CCmdUI* cmdUI);
     void OnUpdatePaste(CCmdUI* cmdUI);
+    void OnPrint();
     void OnUpdatePrint(CCmdUI* cmdUI);
     void OnUpdateRemove(CCmdUI* cmdUI);
     LRESULT OnDeleteKey(WPARAM, LPARAM);

@@ -3,6 +3,8 @@
 #include "time_table_page_fixture.h"
 
 #include "model/time_values.h"
+#include "platform/core/load_res_string.h"
+#include "resource_ids.h"
 #include "timetable/time_table_messages.h"
 #include "timetable_test_support.h"
 
@@ -80,6 +82,27 @@ TEST_F(TimeTableCommandsTest, SelectAllEscapeAndPinnedTime) {
         EXPECT_EQ(Page().GetPinnedRanges().size(), pinned);
         EXPECT_EQ(Pane().m_nSelectionMode, 0);
     }
+}
+
+
+// Print asks the reports page for the current entity's report (view type 2), also with OVERLAPS
+// 0, which sets no limit; an entity of type 5 has no timetable to print and is refused.
+TEST_F(TimeTableCommandsTest, PrintAsksTheReportsPageForTheCurrentEntity) {
+    ShowWeek(false);
+    auto entity = Data().FindEntity(Data().m_nCurrentEntity);
+    ASSERT_NE(entity, Data().m_arrEntities.end());
+    entity->m_nOverlaps = 0;
+    Data().m_nViewType = 0;
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(Data().m_nViewType, 2);
+    EXPECT_TRUE(answers.asked.empty());
+
+    entity->m_nType = 5;
+    Data().m_nViewType = 0;
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(Data().m_nViewType, 0);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0], LoadResString(IDS_TT_PRINT_REFUSED));
 }
 
 }  // namespace
