@@ -20,6 +20,13 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
+    ON_WM_RBUTTONDOWN()
+    ON_COMMAND(ID_SET_STATE_0, &CMagnetCtrlBody::OnSetState0)
+    ON_COMMAND(ID_SET_STATE_1, &CMagnetCtrlBody::OnSetState1)
+    ON_COMMAND(ID_SET_STATE_2, &CMagnetCtrlBody::OnSetState2)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_0, &CMagnetCtrlBody::OnUpdateSetState0)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_1, &CMagnetCtrlBody::OnUpdateSetState1)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_2, &CMagnetCtrlBody::OnUpdateSetState2)
 END_MESSAGE_MAP()
 
 CMagnetCtrlBody::~CMagnetCtrlBody() { DestroyWindow(); }

@@ -12,7 +12,9 @@
 #include "model/page_content.h"
 #include "model/time_values.h"
 #include "planner/magnet_messages.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/test_support.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -241,6 +243,65 @@ TEST_F(MagnetPageTest, DeleteRemovesTheSelectedMagnetsEntries) {
     EXPECT_EQ(m_data.m_arrEntries.size(), 3u);
     for (const CTimetableEntry& entry : m_data.m_arrEntries) EXPECT_NE(entry.m_nActivity, 12);
     EXPECT_TRUE(m_data.HasUndoSnapshot());
+}
+
+// The context menu's state commands act on the selected magnets through the input path: the
+// chosen state is written under one undo level; the commands are checked for the state all
+// selected magnets share and disabled for a locked one; with nothing selected no menu opens.
+TEST_F(MagnetPageTest, TheMenuSetsTheStateOfTheSelectedMagnets) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Shown {
+        UINT id;
+        bool enabled, checked;
+    };
+    std::vector<Shown> shown;
+    UINT chosen = 0;
+    SetMenuChooser([&](CMenuTrackRequest& request) -> UINT {
+        CMenu* menu = CMenu::FromHandle(request.hMenu);
+        shown.clear();
+        for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
+            const UINT id = menu->GetMenuItemID(i);
+            const UINT state = menu->GetMenuState(id, MF_BYCOMMAND);
+            shown.push_back({id, (state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0});
+        }
+        return chosen;
+    });
+    const CRect rect = Magnet(1, 12).m_rect;
+    const CPoint on(rect.left + 30 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    // Nothing selected: no menu.
+    vorn_test::Click(&body, on, Qt::RightButton);
+    EXPECT_TRUE(shown.empty());
+
+    vorn_test::Click(&body, on);
+    ASSERT_EQ(Control().m_arrDragItems.size(), 1u);
+    m_data.DiscardUndo();
+    chosen = ID_SET_STATE_0;
+    vorn_test::Click(&body, on, Qt::RightButton);
+    vorn_test::ProcessEvents();
+    ASSERT_EQ(shown.size(), 3u);
+    const Shown expected[] = {{ID_SET_STATE_0, true, false}, {ID_SET_STATE_1, true, false}, {ID_SET_STATE_2, true, true}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(shown[i].id, expected[i].id);
+        EXPECT_EQ(shown[i].enabled, expected[i].enabled) << i;
+        EXPECT_EQ(shown[i].checked, expected[i].checked) << i;
+    }
+    EXPECT_EQ(Entry(12).GetState(m_data), 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+    m_data.Undo(FALSE);
+    EXPECT_EQ(Entry(12).GetState(m_data), 2);
+
+    // A locked magnet among the selection disables every state command; nothing is written.
+    for (const int locked : {3, 5, 6}) {
+        vorn_test::Click(&body, on);
+        Control().m_arrDragItems.front().m_nState = locked;
+        chosen = ID_SET_STATE_1;
+        vorn_test::Click(&body, on, Qt::RightButton);
+        ASSERT_EQ(shown.size(), 3u);
+        for (const Shown& item : shown) EXPECT_FALSE(item.enabled) << locked;
+        EXPECT_EQ(Entry(12).GetState(m_data), 2);
+    }
+    SetMenuChooser(nullptr);
 }
 
 }  // namespace
