@@ -21,6 +21,7 @@ class CMagnetCtrlTitle;
 class CMagnetRow;
 class CMagnetItem;
 class CDayColumn;
+class CScheduleData;
 
 class CMagnetCtrlBody : public CWnd {
 public:
@@ -99,6 +100,10 @@ private:
     // The selected magnets of the current row take the state; the page writes them back.
     void ApplyState(int state);
     void UpdateStateCommand(CCmdUI* cmdUI, int state);
+    // The tip while one magnet is moved: clashes and participants not free in the hour from
+    // hourStart.
+    CString DragTipText(CScheduleData& data, const CMagnetCtrl& control, const CMagnetItem& dragged,
+                        const COleDateTime& hourStart);
 
     CPatternBrush m_brushes[6];
     CImageList m_images;

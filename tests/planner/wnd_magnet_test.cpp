@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "magnet_plan_fixture.h"
+#include "model/description_texts.h"
 #include "model/page_content.h"
 #include "model/time_values.h"
 #include "planner/magnet_messages.h"
@@ -302,6 +303,44 @@ TEST_F(MagnetPageTest, TheMenuSetsTheStateOfTheSelectedMagnets) {
         EXPECT_EQ(Entry(12).GetState(m_data), 2);
     }
     SetMenuChooser(nullptr);
+}
+
+// The body's tooltip: the magnet under the pointer (in a week template without its remark), no
+// text between magnets, and during a move what the magnet would meet in the hour under the
+// pointer.
+TEST_F(MagnetPageTest, TheTooltipDescribesTheMagnetOrWhatAMoveWouldMeet) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    const auto screenAt = [&](CPoint client) {
+        body.ClientToScreen(&client);
+        return client;
+    };
+    CMagnetItem& magnet = Magnet(1, 12);
+    magnet.m_strRemark = L"bring the maps";
+    const CRect rect = magnet.m_rect;
+    const CPoint on(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    const CString entryTip = BuildTimetableEntryTip(m_data, *m_data.FindActivity(12), true, &Entry(12), true);
+    ASSERT_FALSE(entryTip.IsEmpty());
+    EXPECT_EQ(body.BuildToolTipText(screenAt(on)), entryTip);
+    EXPECT_EQ(body.BuildToolTipText(screenAt(CPoint(on.x + 2 * Control().GetHourWidth(), on.y))), CString());
+
+    // Moving 12, whose teacher also teaches 13: over an hour of a clash block of 13 the tip
+    // names 13 under 12's heading; over the magnet's own hour there is none.
+    vorn_test::Click(&body, on);
+    vorn_test::MousePress(&body, on);
+    ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+    CItemTime clash;
+    clash.m_dtStart = At(2000, 1, 4, 13, 0);
+    clash.m_tsDuration = COleDateTimeSpan(0, 1, 0, 0);
+    clash.m_nDayIndex = 13;
+    Control().m_arrClashBlocks = {clash};
+    const CString tip = body.BuildToolTipText(screenAt(CPoint(on.x + 3 * Control().GetHourWidth(), on.y)));
+    const CString title13 = EscapeHtmlLiteText(FormatActivityTitle(m_data, *m_data.FindActivity(13), m_data.m_nCurrentEntity));
+    const CString title12 = EscapeHtmlLiteText(FormatActivityTitle(m_data, *m_data.FindActivity(12), 1));
+    EXPECT_GE(tip.Find(L"Clashes"), 0) << tip.ToUtf8();
+    EXPECT_GE(tip.Find(title12), 0);
+    EXPECT_GT(tip.Find(L"<br>" + title13 + L"<ilst index=2"), tip.Find(title12)) << tip.ToUtf8();
+    EXPECT_EQ(body.BuildToolTipText(screenAt(on)), CString());
+    vorn_test::MouseRelease(&body, on);
 }
 
 }  // namespace
