@@ -97,6 +97,9 @@ private:
     // The end of a move: the selected magnets of the current row start as many hours later
     // (or earlier, or on another day) as the pointer moved; true when one of them moved.
     bool DropMovedMagnets(CMagnetCtrl& control);
+    // The end of a resize: the selected magnets of the current row snap to whole hours; true
+    // when a length changed.
+    bool EndResize(CMagnetCtrl& control);
     // The selected magnets of the current row take the state; the page writes them back.
     void ApplyState(int state);
     void UpdateStateCommand(CCmdUI* cmdUI, int state);

@@ -343,4 +343,36 @@ TEST_F(MagnetPageTest, TheTooltipDescribesTheMagnetOrWhatAMoveWouldMeet) {
     vorn_test::MouseRelease(&body, on);
 }
 
+// Stretching a magnet's right edge through the input path: the end snaps to the whole hour at
+// the release, a stretch within the same hour writes nothing, and the end stops where the
+// teacher's next lesson begins.
+TEST_F(MagnetPageTest, ResizingAMagnetStretchesItsEntryUpToItsLatestEnd) {
+    AddActivity(14, 0, {3});
+    AddEntry(14, 1, 12, 60);  // the teacher of 12 teaches again on Tuesday at 12:00
+    m_page->Update(4);
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Case {
+        double hours;  // how far the pointer moves, in hour widths
+        int length;    // the entry's length afterwards
+        bool written;
+    } cases[] = {{0.5, 60, false}, {1.25, 120, true}, {2.25, 120, true}};
+    for (const Case& c : cases) {
+        m_data.DiscardUndo();
+        const CRect rect = Magnet(1, 12).m_rect;
+        const CPoint at(rect.right - 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+        vorn_test::Click(&body, CPoint(at.x - 20, at.y));  // selects it
+        vorn_test::MousePress(&body, at);
+        ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragResize) << c.hours;
+        const CPoint to(at.x + static_cast<int>(c.hours * Control().GetHourWidth()), at.y);
+        vorn_test::MouseMove(&body, to, Qt::LeftButton);
+        vorn_test::MouseRelease(&body, to);
+        EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), c.length) << c.hours;
+        EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+        EXPECT_EQ(m_data.HasUndoSnapshot(), c.written) << c.hours;
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
+        if (c.written) m_data.Undo(FALSE);
+        m_page->Update(4);
+    }
+}
+
 }  // namespace
