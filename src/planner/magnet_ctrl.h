@@ -129,6 +129,10 @@ public:
     // The pointer moved to the content x of the pane while an end is stretched: the first drag
     // item and the current row's magnets of its entry end at that time of day (clamped).
     void TrackResize(int x, CMagnetCtrlView& pane);
+    // Relative resizing: every selected magnet of the current row and every drag item ends as
+    // many whole minutes later (or earlier) as the pointer moved from oldTime to newTime (times
+    // of day); none gets shorter than an hour.
+    void ResizeSelectionBy(__time64_t oldTime, __time64_t newTime);
 
     // Drag state (read by the bodies; set by the drags) -----------------------------------------------
     CMagnetDropRecord m_dropRecord;

@@ -22,13 +22,27 @@ __time64_t CMagnetCtrl::ClampToLatestEnd(__time64_t timeOfDay) const {
 void CMagnetCtrl::TrackResize(int x, CMagnetCtrlView& pane) {
     const __time64_t end = pane.GetTitle().XToTimeOfDay(x);
     CMagnetRow* row = GetCurrentRow();
-    if (end < 0 || !row || m_arrDragItems.empty()) return;
-    const COleDateTime time(ClampToLatestEnd(end));
-    CMagnetItem& first = m_arrDragItems.front();
-    first.SetEndTimeOfDay(time);
-    for (CMagnetItem& magnet : row->m_arrMagnets)
-        if (magnet.m_nEntry == first.m_nEntry) magnet.SetEndTimeOfDay(time);
+    if (end < 0 || !row) return;
+    if (m_bRelativeResize) {
+        ResizeSelectionBy(m_tLastPointerTime, end);
+        m_tLastPointerTime = end;
+    } else if (!m_arrDragItems.empty()) {
+        const COleDateTime time(ClampToLatestEnd(end));
+        CMagnetItem& first = m_arrDragItems.front();
+        first.SetEndTimeOfDay(time);
+        for (CMagnetItem& magnet : row->m_arrMagnets)
+            if (magnet.m_nEntry == first.m_nEntry) magnet.SetEndTimeOfDay(time);
+    }
     SetDragCursor(CMagnetItem::kEdgeResize);
     for (int i = 0; i < (IsSplit() ? 2 : 1); ++i)
         if (GetPane(i).GetSafeHwnd()) GetPane(i).SendMessage(WM_MB_REPAINT_ROW, static_cast<WPARAM>(m_nCurrentRowId), 0);
+}
+
+void CMagnetCtrl::ResizeSelectionBy(__time64_t oldTime, __time64_t newTime) {
+    const COleDateTimeSpan span(0, 0, static_cast<int>((newTime - oldTime) / 60), 0);
+    const auto resize = [&span](CMagnetItem& magnet) { magnet.SetEnd(magnet.GetEntryEnd() + span, 60); };
+    if (CMagnetRow* row = GetCurrentRow())
+        for (CMagnetItem& magnet : row->m_arrMagnets)
+            if (magnet.m_bSelected) resize(magnet);
+    for (CMagnetItem& magnet : m_arrDragItems) resize(magnet);
 }
