@@ -1463,3 +1463,7 @@
 #define ID_REPORT_SAVE_HTML             32881
 #define ID_REPORT_BACKGROUND            32882
 // ---- End of the report page's ids ---------------------------------------------------------------
+// ---- The magnet board's state menu ----------------------------------------------------------------
+#define IDS_MAGNET_STATE_0              60899
+#define IDS_MAGNET_STATE_1              60900
+#define IDS_MAGNET_STATE_2              60901

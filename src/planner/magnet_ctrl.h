@@ -120,6 +120,20 @@ public:
     // The current row's magnet with the entry of the first drag item; kNone for none.
     int FindDraggedInRow() const;
 
+    // Resizing ------------------------------------------------------------------------------------
+    // The latest end (a time of day) to which the first drag item's entry may be stretched from
+    // its end; 23:59 without drag items or when its entry is gone.
+    void ComputeLatestEnd();
+    // The latest end when the time of day passes it by 3 minutes or more, else the time.
+    __time64_t ClampToLatestEnd(__time64_t timeOfDay) const;
+    // The pointer moved to the content x of the pane while an end is stretched: the first drag
+    // item and the current row's magnets of its entry end at that time of day (clamped).
+    void TrackResize(int x, CMagnetCtrlView& pane);
+    // Relative resizing: every selected magnet of the current row and every drag item ends as
+    // many whole minutes later (or earlier) as the pointer moved from oldTime to newTime (times
+    // of day); none gets shorter than an hour.
+    void ResizeSelectionBy(__time64_t oldTime, __time64_t newTime);
+
     // Drag state (read by the bodies; set by the drags) -----------------------------------------------
     CMagnetDropRecord m_dropRecord;
     int m_nSwapTarget = kNone;     // indexes into the current row's magnets

@@ -20,6 +20,13 @@ BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
+    ON_WM_RBUTTONDOWN()
+    ON_COMMAND(ID_SET_STATE_0, &CMagnetCtrlBody::OnSetState0)
+    ON_COMMAND(ID_SET_STATE_1, &CMagnetCtrlBody::OnSetState1)
+    ON_COMMAND(ID_SET_STATE_2, &CMagnetCtrlBody::OnSetState2)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_0, &CMagnetCtrlBody::OnUpdateSetState0)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_1, &CMagnetCtrlBody::OnUpdateSetState1)
+    ON_UPDATE_COMMAND_UI(ID_SET_STATE_2, &CMagnetCtrlBody::OnUpdateSetState2)
 END_MESSAGE_MAP()
 
 CMagnetCtrlBody::~CMagnetCtrlBody() { DestroyWindow(); }
@@ -111,6 +118,15 @@ void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
         if (!toggle) control->ClearSelection();
         magnet.m_bSelected = toggle ? !magnet.m_bSelected : 1;
         control->CopySelectionToDrag();
+    } else if (kind == CMagnetItem::kEdgeResize) {
+        // The end follows the pointer up to the latest end of the entry.
+        if (!toggle) control->SelectSingle(magnet);
+        control->ComputeLatestEnd();
+        magnet.m_tsSavedLength = magnet.m_tsEntryLength;
+        if (!control->m_arrDragItems.empty()) control->m_arrDragItems.front().m_tsSavedLength = magnet.m_tsEntryLength;
+        control->m_tLastPointerTime = pane->GetTitle().XToTimeOfDay(point.x + offset);
+        control->m_ptDragAnchor = CPoint(point.x + offset, point.y);
+        control->m_nDragMode = CMagnetCtrl::kDragResize;
     } else if (kind == CMagnetItem::kEdgeMove) {
         // A move starts at the grip of a selected magnet: the drag is measured from the
         // time at the left end of the dragged magnets.
@@ -137,6 +153,10 @@ void CMagnetCtrlBody::OnMouseMove(UINT flags, CPoint point) {
         control->m_ptDrag = CPoint(point.x + offset, point.y);
         control->GetPane(0).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 1, control->m_ptDrag.x);
         PaintRow(row->m_nEntityId);
+        return;
+    }
+    if (row && pane && control->m_bPressed && control->m_nDragMode == CMagnetCtrl::kDragResize) {
+        control->TrackResize(point.x + pane->GetHorizontalOffset(), *pane);
         return;
     }
     CWnd::OnMouseMove(flags, point);
@@ -170,11 +190,24 @@ bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control) {
     return changed;
 }
 
+bool CMagnetCtrlBody::EndResize(CMagnetCtrl& control) {
+    CMagnetRow* row = control.GetCurrentRow();
+    if (!row) return false;
+    bool changed = false;
+    for (CMagnetItem& magnet : row->m_arrMagnets) {
+        if (!magnet.m_bSelected) continue;
+        magnet.SnapToHours();
+        changed |= magnet.HasLengthChanged();
+    }
+    return changed;
+}
+
 void CMagnetCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
     CMagnetCtrl* control = GetControl();
     if (control && control->m_bPressed) {
         // The drop is worked out first: giving the mouse back ends the press.
-        const bool changed = control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control);
+        const bool changed = (control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control)) ||
+                             (control->m_nDragMode == CMagnetCtrl::kDragResize && EndResize(*control));
         if (GetCapture() == this) ReleaseCapture();
         EndPress(*control);
         if (changed) {

@@ -21,6 +21,7 @@ class CMagnetCtrlTitle;
 class CMagnetRow;
 class CMagnetItem;
 class CDayColumn;
+class CScheduleData;
 
 class CMagnetCtrlBody : public CWnd {
 public:
@@ -39,6 +40,10 @@ public:
     CMagnetCtrl* GetControl() const;
     CHtmlToolTip& GetToolTip() { return m_toolTip; }
 
+    // The tooltip's text at the pointer (screen point): what a single moved magnet would meet in
+    // the hour under the pointer, or the tip of the magnet under it; empty for none.
+    CString BuildToolTipText(CPoint screen);
+
     int m_bToolTips = 1;
 
 protected:
@@ -53,6 +58,16 @@ protected:
     // During a move the drag point follows the pointer and the current row shows the ghosts.
     void OnMouseMove(UINT flags, CPoint point);
     void OnCaptureChanged(CWnd* wnd);
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    // With drag items: the state commands for the selected magnets, which the right button
+    // leaves selected as they are.
+    void OnRButtonDown(UINT flags, CPoint point);
+    void OnSetState0();
+    void OnSetState1();
+    void OnSetState2();
+    void OnUpdateSetState0(CCmdUI* cmdUI);
+    void OnUpdateSetState1(CCmdUI* cmdUI);
+    void OnUpdateSetState2(CCmdUI* cmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -82,6 +97,16 @@ private:
     // The end of a move: the selected magnets of the current row start as many hours later
     // (or earlier, or on another day) as the pointer moved; true when one of them moved.
     bool DropMovedMagnets(CMagnetCtrl& control);
+    // The end of a resize: the selected magnets of the current row snap to whole hours; true
+    // when a length changed.
+    bool EndResize(CMagnetCtrl& control);
+    // The selected magnets of the current row take the state; the page writes them back.
+    void ApplyState(int state);
+    void UpdateStateCommand(CCmdUI* cmdUI, int state);
+    // The tip while one magnet is moved: clashes and participants not free in the hour from
+    // hourStart.
+    CString DragTipText(CScheduleData& data, const CMagnetCtrl& control, const CMagnetItem& dragged,
+                        const COleDateTime& hourStart);
 
     CPatternBrush m_brushes[6];
     CImageList m_images;

@@ -82,6 +82,10 @@ void CMagnetItem::SetEndTimeOfDay(const COleDateTime& time) {
     if (end > m_dtEntryStart + Minutes(10)) m_tsEntryLength = end - m_dtEntryStart;
 }
 
+bool CMagnetItem::HasLengthChanged() const {
+    return WholeMinutes(m_tsEntryLength) != WholeMinutes(m_tsSavedLength);
+}
+
 void CMagnetItem::SnapToHours() {
     m_dtEntryStart = TruncateToHour(m_dtEntryStart);
     const COleDateTime end = TruncateToHour(m_dtEntryStart + m_tsEntryLength);

@@ -42,6 +42,8 @@ public:
     // False for the states 0, 5, 7 and 9.
     bool IsActive() const;
     COleDateTime GetEntryEnd() const { return m_dtEntryStart + m_tsEntryLength; }
+    // Whether the entry length differs from the length saved when the drag began, in whole minutes.
+    bool HasLengthChanged() const;
     // Where the board shows the magnet to end: its own end or, when entries were merged into
     // it, the latest of their ends.
     COleDateTime GetShownEnd() const;

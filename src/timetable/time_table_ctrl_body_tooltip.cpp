@@ -9,6 +9,7 @@
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 #include "resource_ids.h"
+#include "timetable/entry_tip_sections.h"
 #include "timetable/time_table_ctrl_body.h"
 #include "timetable/time_table_ctrl_header.h"
 #include "timetable/time_table_ctrl_title.h"
@@ -17,12 +18,6 @@
 namespace {
 
 const wchar_t* const kActivityImage = L"<ilst index=2 width=16 height=16>";
-
-CString Image(int index) {
-    CString text;
-    text.Format(L"<ilst index=%d width=16 height=16>", index);
-    return text;
-}
 
 // The text with its first occurrence of what replaced by with.
 CString ReplaceFirst(const CString& text, const CString& what, const CString& with) {
@@ -38,30 +33,6 @@ const CTimetableEntry* EntryBySerial(const CScheduleData& data, std::uint64_t se
 
 CString ActivityTitle(const CScheduleData& data, const CActivity& activity, int leftOut) {
     return EscapeHtmlLiteText(FormatActivityTitle(data, activity, leftOut));
-}
-
-// The participants of the entry who are absent, unavailable or standing in elsewhere during the
-// hour, each on a line of its own with the picture of its type.
-CString ParticipantsNotFree(const CScheduleData& data, const CTimetableEntry& entry, const COleDateTime& start,
-                            const COleDateTime& end) {
-    std::vector<int> ids;
-    entry.GetParticipantsByType(data, ids, 6);
-    CString text;
-    for (const int id : ids) {
-        const auto entity = data.FindEntity(id);
-        if (entity == data.m_arrEntities.end()) continue;
-        if (entity->IsAbsent(start, end) || !entity->IsAvailable(data, start, end) ||
-            data.IsEntityReplacingElsewhere(entry, id))
-            text += L"<br>" + EscapeHtmlLiteText(entity->m_strName) + Image(entity->m_nType + 6);
-    }
-    return text;
-}
-
-bool TakesPartInGroupEntry(const CScheduleData& data, const CActivity& activity, const CTimetableEntry& entry,
-                           int entityId) {
-    if (activity.HasEntityId(data, entityId) || entry.HasParticipant(entityId)) return true;
-    const auto entity = data.FindEntity(entityId);
-    return entity != data.m_arrEntities.end() && entity->m_nType == 4 && entry.HasRoomPriority(data, entityId);
 }
 
 }  // namespace
@@ -114,26 +85,11 @@ CString CTimeTableCtrlBody::ItemTipText(CScheduleData& data, const CTimeTableCtr
         if (pane.m_nChimeSet == 0) {
             CString times;
             times.Format(L" %s-%s %s", entry->GetLessonStart(data).Format(L"%H:%M").GetString(),
-                         entry->GetLessonEnd(data).Format(L"%H:%M").GetString(), Image(21).GetString());
+                         entry->GetLessonEnd(data).Format(L"%H:%M").GetString(), TipImage(21).GetString());
             text = ReplaceFirst(text, kActivityImage, times);
         }
         if (data.HasDefaultStartDate()) return text;
-        if (!item.m_strRemark.IsEmpty()) {
-            CString remark;
-            remark.Format(L"<br>%s:<br><hr color=black><br>%s", LoadResString(IDS_TIP_REMARK).GetString(),
-                          EscapeHtmlLiteText(item.m_strRemark).GetString());
-            text += remark;
-        }
-        const COleDateTime& original = entry->m_dtUnmovedStart;
-        if (CompareTimesApprox(entry->m_dtStart, original) != 0 && original.GetYear() != 1970) {
-            CTimetableEntry probe(original, entry->m_tsLength);
-            probe.m_nActivity = entry->m_nActivity;
-            CString part;
-            part.Format(L"<br>%s %s<br><hr color=red><br>%s", LoadResString(IDS_TIP_ORIGINAL_TIME).GetString(),
-                        kActivityImage, probe.FormatWhenText(data, 0, 0).GetString());
-            text += part;
-        }
-        return text;
+        return text + EntryRemarkAndMoveTip(data, *entry, item.m_strRemark);
     }
     return CString();
 }
@@ -146,7 +102,7 @@ CString CTimeTableCtrlBody::FreedIntervalTipText(CScheduleData& data, const CTim
         if (!entry) continue;
         const auto activity = data.FindActivity(entry->m_nActivity);
         if (activity == data.m_arrActivities.end()) continue;
-        return ReplaceFirst(BuildTimetableEntryTip(data, *activity, true, entry, true), kActivityImage, Image(15));
+        return ReplaceFirst(BuildTimetableEntryTip(data, *activity, true, entry, true), kActivityImage, TipImage(15));
     }
     return CString();
 }
@@ -190,22 +146,12 @@ CString CTimeTableCtrlBody::DragTipText(CScheduleData& data, const CTimeTableCtr
                 ownClashes += L"<br>" + title + kActivityImage;
             }
             const CString notFree = ParticipantsNotFree(data, *entry, hourStart, hourEnd);
-            const CString heading = L"<br><td><center><h2>" + LoadResString(IDS_TIP_GROUP_ACTIVITY) + L" " + title +
-                                    Image(5) + L"</h2></center><br><hr color=blue></td><right>";
+            const CString heading = GroupActivityTipHeading(title);
             if (!notFree.IsEmpty()) participants += heading + notFree;
             if (!ownClashes.IsEmpty()) clashes += heading + ownClashes;
         }
     }
-    if (clashes.IsEmpty() && participants.IsEmpty()) return CString();
-    CString clashPart, participantPart;
-    if (!clashes.IsEmpty())
-        clashPart.Format(L"<td><center><h2> %s %s</h2></center><br><hr color=red></td><right>%s",
-                         LoadResString(IDS_TIP_CLASHES).GetString(), Image(4).GetString(), clashes.GetString());
-    if (!participants.IsEmpty())
-        participantPart.Format(L"<td><center><h2>%s%s</h2></center><br><hr color=red></td><right>%s",
-                               LoadResString(IDS_TIP_NOT_FREE).GetString(), Image(15).GetString(),
-                               participants.GetString());
-    return clashPart + L"<br>" + participantPart;
+    return ComposeDragTip(clashes, participants);
 }
 
 void CTimeTableCtrlBody::SetToolTipsOn(int on) {

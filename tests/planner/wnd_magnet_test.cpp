@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "magnet_plan_fixture.h"
+#include "model/description_texts.h"
 #include "model/page_content.h"
 #include "model/time_values.h"
 #include "planner/magnet_messages.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/test_support.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -241,6 +244,138 @@ TEST_F(MagnetPageTest, DeleteRemovesTheSelectedMagnetsEntries) {
     EXPECT_EQ(m_data.m_arrEntries.size(), 3u);
     for (const CTimetableEntry& entry : m_data.m_arrEntries) EXPECT_NE(entry.m_nActivity, 12);
     EXPECT_TRUE(m_data.HasUndoSnapshot());
+}
+
+// The context menu's state commands act on the selected magnets through the input path: the
+// chosen state is written under one undo level; the commands are checked for the state all
+// selected magnets share and disabled for a locked one; with nothing selected no menu opens.
+TEST_F(MagnetPageTest, TheMenuSetsTheStateOfTheSelectedMagnets) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Shown {
+        UINT id;
+        bool enabled, checked;
+    };
+    std::vector<Shown> shown;
+    UINT chosen = 0;
+    SetMenuChooser([&](CMenuTrackRequest& request) -> UINT {
+        CMenu* menu = CMenu::FromHandle(request.hMenu);
+        shown.clear();
+        for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
+            const UINT id = menu->GetMenuItemID(i);
+            const UINT state = menu->GetMenuState(id, MF_BYCOMMAND);
+            shown.push_back({id, (state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0});
+        }
+        return chosen;
+    });
+    const CRect rect = Magnet(1, 12).m_rect;
+    const CPoint on(rect.left + 30 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    // Nothing selected: no menu.
+    vorn_test::Click(&body, on, Qt::RightButton);
+    EXPECT_TRUE(shown.empty());
+
+    vorn_test::Click(&body, on);
+    ASSERT_EQ(Control().m_arrDragItems.size(), 1u);
+    m_data.DiscardUndo();
+    chosen = ID_SET_STATE_0;
+    vorn_test::Click(&body, on, Qt::RightButton);
+    vorn_test::ProcessEvents();
+    ASSERT_EQ(shown.size(), 3u);
+    const Shown expected[] = {{ID_SET_STATE_0, true, false}, {ID_SET_STATE_1, true, false}, {ID_SET_STATE_2, true, true}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(shown[i].id, expected[i].id);
+        EXPECT_EQ(shown[i].enabled, expected[i].enabled) << i;
+        EXPECT_EQ(shown[i].checked, expected[i].checked) << i;
+    }
+    EXPECT_EQ(Entry(12).GetState(m_data), 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+    m_data.Undo(FALSE);
+    EXPECT_EQ(Entry(12).GetState(m_data), 2);
+
+    // A locked magnet among the selection disables every state command; nothing is written.
+    for (const int locked : {3, 5, 6}) {
+        vorn_test::Click(&body, on);
+        Control().m_arrDragItems.front().m_nState = locked;
+        chosen = ID_SET_STATE_1;
+        vorn_test::Click(&body, on, Qt::RightButton);
+        ASSERT_EQ(shown.size(), 3u);
+        for (const Shown& item : shown) EXPECT_FALSE(item.enabled) << locked;
+        EXPECT_EQ(Entry(12).GetState(m_data), 2);
+    }
+    SetMenuChooser(nullptr);
+}
+
+// The body's tooltip: the magnet under the pointer (in a week template without its remark), no
+// text between magnets, and during a move what the magnet would meet in the hour under the
+// pointer.
+TEST_F(MagnetPageTest, TheTooltipDescribesTheMagnetOrWhatAMoveWouldMeet) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    const auto screenAt = [&](CPoint client) {
+        body.ClientToScreen(&client);
+        return client;
+    };
+    CMagnetItem& magnet = Magnet(1, 12);
+    magnet.m_strRemark = L"bring the maps";
+    const CRect rect = magnet.m_rect;
+    const CPoint on(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    const CString entryTip = BuildTimetableEntryTip(m_data, *m_data.FindActivity(12), true, &Entry(12), true);
+    ASSERT_FALSE(entryTip.IsEmpty());
+    EXPECT_EQ(body.BuildToolTipText(screenAt(on)), entryTip);
+    EXPECT_EQ(body.BuildToolTipText(screenAt(CPoint(on.x + 2 * Control().GetHourWidth(), on.y))), CString());
+
+    // Moving 12, whose teacher also teaches 13: over an hour of a clash block of 13 the tip
+    // names 13 under 12's heading; over the magnet's own hour there is none.
+    vorn_test::Click(&body, on);
+    vorn_test::MousePress(&body, on);
+    ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+    CItemTime clash;
+    clash.m_dtStart = At(2000, 1, 4, 13, 0);
+    clash.m_tsDuration = COleDateTimeSpan(0, 1, 0, 0);
+    clash.m_nDayIndex = 13;
+    Control().m_arrClashBlocks = {clash};
+    const CString tip = body.BuildToolTipText(screenAt(CPoint(on.x + 3 * Control().GetHourWidth(), on.y)));
+    const CString title13 = EscapeHtmlLiteText(FormatActivityTitle(m_data, *m_data.FindActivity(13), m_data.m_nCurrentEntity));
+    const CString title12 = EscapeHtmlLiteText(FormatActivityTitle(m_data, *m_data.FindActivity(12), 1));
+    EXPECT_GE(tip.Find(L"Clashes"), 0) << tip.ToUtf8();
+    EXPECT_GE(tip.Find(title12), 0);
+    EXPECT_GT(tip.Find(L"<br>" + title13 + L"<ilst index=2"), tip.Find(title12)) << tip.ToUtf8();
+    EXPECT_EQ(body.BuildToolTipText(screenAt(on)), CString());
+    vorn_test::MouseRelease(&body, on);
+}
+
+// Stretching a magnet's right edge through the input path: the end snaps to the whole hour at
+// the release, a stretch within the same hour writes nothing, and the end stops where the
+// teacher's next lesson begins (a relative stretch with Shift is not stopped there: the plan
+// check refuses it).
+TEST_F(MagnetPageTest, ResizingAMagnetStretchesItsEntryUpToItsLatestEnd) {
+    AddActivity(14, 0, {3});
+    AddEntry(14, 1, 12, 60);  // the teacher of 12 teaches again on Tuesday at 12:00
+    m_page->Update(4);
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    struct Case {
+        double hours;  // how far the pointer moves, in hour widths
+        int length;    // the entry's length afterwards
+        bool written;
+        bool shift;  // relative: the end moves as far as the pointer, past other lessons, never below an hour
+    } cases[] = {{0.5, 60, false, false}, {1.25, 120, true, false}, {2.25, 120, true, false},
+                 {1.25, 120, true, true}, {3.25, 60, false, true}, {-2.0, 60, false, true}};
+    for (const Case& c : cases) {
+        m_data.DiscardUndo();
+        const CRect rect = Magnet(1, 12).m_rect;
+        const CPoint at(rect.right - 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+        vorn_test::Click(&body, CPoint(at.x - 20, at.y));  // selects it
+        vorn_test::MousePress(&body, at, Qt::LeftButton, c.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragResize) << c.hours;
+        const CPoint to(at.x + static_cast<int>(c.hours * Control().GetHourWidth()), at.y);
+        vorn_test::MouseMove(&body, to, Qt::LeftButton);
+        vorn_test::MouseRelease(&body, to);
+        EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), c.length) << c.hours;
+        EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
+        EXPECT_EQ(m_data.HasUndoSnapshot(), c.written) << c.hours;
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
+        if (c.written) m_data.Undo(FALSE);
+        m_page->Update(4);
+    }
 }
 
 }  // namespace
