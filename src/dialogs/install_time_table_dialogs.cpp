@@ -7,6 +7,8 @@
 #include "dialogs/comment_dlg.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/substitute_dlg.h"
+#include "dialogs/task_dlg.h"
+#include "platform/core/load_res_string.h"
 #include "timetable/wnd_time_table.h"
 
 void InstallTimeTableDialogs() {
@@ -42,6 +44,11 @@ void InstallTimeTableDialogs() {
     CWndTimeTable::s_dialogs.chooseActivities = [](std::vector<int>& withEntity, std::vector<int>& complete,
                                                    std::vector<int>& notPlaceable, std::vector<int>& others) {
         CActivityChooser dlg(&withEntity, &complete, &notPlaceable, &others, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editTask = [](CActivity& activity, UINT okText) {
+        CTaskDlg dlg(&activity, nullptr);
+        dlg.m_okText = LoadResString(okText);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

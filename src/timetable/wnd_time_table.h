@@ -39,6 +39,8 @@ struct CTimeTableDialogs {
     std::function<BOOL(std::vector<int>& placeableWithEntity, std::vector<int>& complete,
                        std::vector<int>& notPlaceable, std::vector<int>& placeableOthers)>
         chooseActivities;
+    // The activity as a task, with the OK button's text id; TRUE for OK.
+    std::function<BOOL(CActivity& activity, UINT okText)> editTask;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -116,6 +118,8 @@ public:
     void OnToggleSelectAll();
     void OnSwapSelectionKind();
     void OnTogglePinnedRanges();
+    // A new task of the active pane's entity over the selected free time (wnd_time_table_tasks.cpp).
+    void OnNewTask();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -148,6 +152,7 @@ protected:
     void OnPrint();
     void OnUpdatePrint(CCmdUI* cmdUI);
     void OnUpdateRemove(CCmdUI* cmdUI);
+    void OnUpdateNewTask(CCmdUI* cmdUI);
     LRESULT OnDeleteKey(WPARAM, LPARAM);
     LRESULT OnSelectAllKey(WPARAM, LPARAM selectAll);
     LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);

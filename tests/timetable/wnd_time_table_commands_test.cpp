@@ -4,6 +4,7 @@
 
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
+#include "platform/ui/cmd_ui_state.h"
 #include "resource_ids.h"
 #include "timetable/time_table_messages.h"
 #include "timetable_test_support.h"
@@ -103,6 +104,52 @@ TEST_F(TimeTableCommandsTest, PrintAsksTheReportsPageForTheCurrentEntity) {
     EXPECT_EQ(Data().m_nViewType, 0);
     ASSERT_EQ(answers.asked.size(), 1u);
     EXPECT_EQ(answers.asked[0], LoadResString(IDS_TT_PRINT_REFUSED));
+}
+
+// A new task over two selected half hours: cancelled, nothing changes; on OK the teacher's new
+// activity gets two short lessons (shorter than its hour-long meeting). Taken or absent time
+// disables the command.
+TEST_F(TimeTableCommandsTest, NewTaskMakesLessonsOverTheSelectedFreeTime) {
+    ShowWeek(false);
+    const COleDateTimeSpan half(0, 0, 30, 0);
+    Pane().ClearSelection();
+    Pane().AddRange(At(2000, 1, 5, 8, 0), half);
+    Pane().AddRange(At(2000, 1, 5, 11, 0), half);
+    EXPECT_TRUE(CCmdUIState::IsEnabled(&Page(), ID_CONTACTS_ADD));
+    const std::size_t activities = Data().m_arrActivities.size(), entries = Data().m_arrEntries.size();
+
+    UINT okText = 0;
+    BOOL answer = FALSE;
+    CWndTimeTable::s_dialogs.editTask = [&](CActivity& activity, UINT text) {
+        okText = text;
+        activity.m_strName = L"Chess";
+        return answer;
+    };
+    Command(ID_CONTACTS_ADD);
+    EXPECT_EQ(okText, static_cast<UINT>(IDS_NEW_ENTITY_CAPTION));
+    EXPECT_EQ(Data().m_arrActivities.size(), activities);
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+
+    answer = TRUE;
+    Command(ID_CONTACTS_ADD);
+    ASSERT_EQ(Data().m_arrActivities.size(), activities + 1);
+    const CActivity& chess = Data().m_arrActivities.back();
+    EXPECT_EQ(chess.m_strName, CString(L"Chess"));
+    EXPECT_TRUE(chess.HasEntityId(Data(), Data().m_nCurrentEntity));
+    EXPECT_EQ(Data().m_arrEntries.size(), entries + 2);
+    for (const COleDateTime& start : {At(2000, 1, 5, 8, 0), At(2000, 1, 5, 11, 0)}) {
+        const auto entry = Data().FindEntryAt(chess.m_nId, start);
+        ASSERT_NE(entry, Data().m_arrEntries.end());
+        EXPECT_EQ(entry->GetState(Data()), 3);
+    }
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+    EXPECT_EQ(Pane().m_nSelectionMode, 0);
+
+    // Time that holds a lesson cannot take a new task.
+    ShowWeek(false);
+    Pane().ClearSelection();
+    Pane().AddRange(At(2000, 1, 3, 8, 0), half);
+    EXPECT_FALSE(CCmdUIState::IsEnabled(&Page(), ID_CONTACTS_ADD));
 }
 
 }  // namespace
