@@ -4,6 +4,7 @@
 #include "dialogs/absence_wzd_entities.h"
 #include "dialogs/absence_wzd_summary.h"
 #include "dialogs/activity_chooser.h"
+#include "dialogs/activity_group_dlg.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/substitute_dlg.h"
@@ -49,6 +50,10 @@ void InstallTimeTableDialogs() {
     CWndTimeTable::s_dialogs.editTask = [](CActivity& activity, UINT okText) {
         CTaskDlg dlg(&activity, nullptr);
         dlg.m_okText = LoadResString(okText);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editGroup = [](CActivityGroup& group) {
+        CActivityGroupDlg dlg(&group, nullptr);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

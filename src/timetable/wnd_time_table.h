@@ -41,6 +41,8 @@ struct CTimeTableDialogs {
         chooseActivities;
     // The activity as a task, with the OK button's text id; TRUE for OK.
     std::function<BOOL(CActivity& activity, UINT okText)> editTask;
+    // The group's name, colours and hatch; TRUE for OK.
+    std::function<BOOL(CActivityGroup& group)> editGroup;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -120,6 +122,8 @@ public:
     void OnTogglePinnedRanges();
     // A new task of the active pane's entity over the selected free time (wnd_time_table_tasks.cpp).
     void OnNewTask();
+    // Edits the activity or else the group of the active pane's current item.
+    void OnEdit();
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -153,6 +157,7 @@ protected:
     void OnUpdatePrint(CCmdUI* cmdUI);
     void OnUpdateRemove(CCmdUI* cmdUI);
     void OnUpdateNewTask(CCmdUI* cmdUI);
+    void OnUpdateEdit(CCmdUI* cmdUI);
     LRESULT OnDeleteKey(WPARAM, LPARAM);
     LRESULT OnSelectAllKey(WPARAM, LPARAM selectAll);
     LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
@@ -177,6 +182,12 @@ private:
     // it puts an entity over its limit that was not over it before (overLimitBefore), else runs
     // the plan check.
     void FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore);
+    // The activity in the task dialog; on OK it is written back (its rooms dropped when
+    // clearRoomsForLocation and it names a LOCATION) and the plan checked.
+    void EditActivity(int activityId, BOOL clearRoomsForLocation);
+    // The group's name, colours and hatch in the group dialog; on OK written back and the plan
+    // checked.
+    void EditGroup(int groupId);
 
     CTimeTableCtrl m_wndTimeTable;
     std::vector<CItemTime> m_arrPinnedRanges;

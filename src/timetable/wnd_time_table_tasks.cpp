@@ -1,4 +1,4 @@
-// New tasks over the grid's selected free time.
+// New tasks over the grid's selected free time, and editing the activity or group of an item.
 #include "controls/app_document.h"
 #include "model/plan_check.h"
 #include "resource_ids.h"
@@ -46,4 +46,55 @@ void CWndTimeTable::OnUpdateNewTask(CCmdUI* cmdUI) {
         for (const CItemTime& range : pane->m_arrSelectedRanges)
             if (!pane->IsIntervalFree(range) || entity->IsAbsent(range.m_dtStart, range.GetEndTime())) enable = FALSE;
     cmdUI->Enable(enable);
+}
+
+void CWndTimeTable::OnEdit() {
+    CScheduleData* data = GetAppDocument();
+    const CTimeTableCtrlView* pane = m_wndTimeTable.GetActivePane();
+    if (!data || !pane) return;
+    if (GetPanel().m_nMode == 5 && GetPanel().m_wndList.GetSelectedCount() == 1) {
+        GetPanel().SendMessage(WM_COMMAND, CWndPanel::kEditCommand, 0);
+        return;
+    }
+    if (data->FindActivity(pane->m_nCurrentActivity) != data->m_arrActivities.end())
+        EditActivity(pane->m_nCurrentActivity, TRUE);
+    else
+        EditGroup(pane->m_nCurrentGroup);
+}
+
+void CWndTimeTable::OnUpdateEdit(CCmdUI* cmdUI) {
+    const CTimeTableCtrlView* pane = m_wndTimeTable.GetActivePane();
+    cmdUI->Enable(pane && pane->m_nSelectionMode == 1);
+}
+
+void CWndTimeTable::EditActivity(int activityId, BOOL clearRoomsForLocation) {
+    CScheduleData* data = GetAppDocument();
+    if (!data || !s_dialogs.editTask) return;
+    const auto stored = data->FindActivity(activityId);
+    if (stored == data->m_arrActivities.end()) return;
+    CActivity copy = *stored;
+    if (!s_dialogs.editTask(copy, IDS_APP_CAPTION)) return;
+    data->SaveUndo();
+    const auto target = data->FindActivity(activityId);
+    if (target == data->m_arrActivities.end()) return;
+    *target = copy;
+    if (clearRoomsForLocation && !copy.m_strLocation.IsEmpty()) data->ClearActivityRooms(activityId);
+    RecheckAndRefresh(*data, TRUE);
+}
+
+void CWndTimeTable::EditGroup(int groupId) {
+    CScheduleData* data = GetAppDocument();
+    if (!data || !s_dialogs.editGroup) return;
+    const auto stored = data->FindGroup(groupId);
+    if (stored == data->m_arrGroups.end()) return;
+    CActivityGroup copy = *stored;
+    if (!s_dialogs.editGroup(copy)) return;
+    data->SaveUndo();
+    const auto target = data->FindGroup(groupId);
+    if (target == data->m_arrGroups.end()) return;
+    target->m_strName = copy.m_strName;
+    target->m_crBackground = copy.m_crBackground;
+    target->m_crForeground = copy.m_crForeground;
+    target->m_nHatch = copy.m_nHatch;
+    RecheckAndRefresh(*data, TRUE);
 }

@@ -152,4 +152,31 @@ TEST_F(TimeTableCommandsTest, NewTaskMakesLessonsOverTheSelectedFreeTime) {
     EXPECT_FALSE(CCmdUIState::IsEnabled(&Page(), ID_CONTACTS_ADD));
 }
 
+// Edit opens the clicked lesson's activity: cancelled, nothing changes; OK writes it back, and
+// a LOCATION text drops its rooms.
+TEST_F(TimeTableCommandsTest, EditWritesTheLessonsActivityBack) {
+    ShowWeek(false);
+    EXPECT_FALSE(CCmdUIState::IsEnabled(&Page(), CWndPanel::kEditCommand));
+    ClickLesson(maths);
+    EXPECT_TRUE(CCmdUIState::IsEnabled(&Page(), CWndPanel::kEditCommand));
+    BOOL answer = FALSE;
+    int edited = 0;
+    CWndTimeTable::s_dialogs.editTask = [&](CActivity& activity, UINT) {
+        edited = activity.m_nId;
+        activity.m_strLocation = L"Hall";
+        activity.m_arrRooms = {99};
+        return answer;
+    };
+    Command(CWndPanel::kEditCommand);
+    EXPECT_EQ(edited, 10);
+    EXPECT_TRUE(Data().FindActivity(10)->m_strLocation.IsEmpty());
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+
+    answer = TRUE;
+    Command(CWndPanel::kEditCommand);
+    EXPECT_EQ(Data().FindActivity(10)->m_strLocation, CString(L"Hall"));
+    EXPECT_TRUE(Data().FindActivity(10)->m_arrRooms.empty());
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+}
+
 }  // namespace
