@@ -1425,6 +1425,7 @@
 #define IDS_TT_ROOM_HAS_LOCATION         61016
 #define IDS_TT_STATUS_READY              61620
 #define IDS_TT_STATUS_GROUP_RESIZE       61621
+#define IDS_TT_ABSENCE_UPDATE            61622
 // ---- End of the timetable page's ids ---------------------------------------------------------------
 // ---- Report page ---------------------------------------------------------------------------------
 #define IDR_REPORTS_EXPLORER            131

@@ -1,3 +1,4 @@
+#include "dialogs/absence_dlg.h"
 #include "dialogs/absence_wzd_days.h"
 #include "dialogs/absence_wzd_details.h"
 #include "dialogs/absence_wzd_dlg.h"
@@ -54,6 +55,10 @@ void InstallTimeTableDialogs() {
     };
     CWndTimeTable::s_dialogs.editGroup = [](CActivityGroup& group) {
         CActivityGroupDlg dlg(&group, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editAbsence = [](CAbsence& absence, const CString& okText) {
+        CAbsenceDlg dlg(okText, &absence, nullptr);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

@@ -43,6 +43,8 @@ struct CTimeTableDialogs {
     std::function<BOOL(CActivity& activity, UINT okText)> editTask;
     // The group's name, colours and hatch; TRUE for OK.
     std::function<BOOL(CActivityGroup& group)> editGroup;
+    // An absence record, with the OK button's text; TRUE for OK.
+    std::function<BOOL(CAbsence& absence, const CString& okText)> editAbsence;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -124,6 +126,8 @@ public:
     void OnNewTask();
     // Edits the activity or else the group of the active pane's current item.
     void OnEdit();
+    // The double click on the grid: an entry, a group item, or empty time (an absence there).
+    LRESULT OnItemDoubleClicked(WPARAM entrySerial, LPARAM groupId);
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -188,6 +192,9 @@ private:
     // The group's name, colours and hatch in the group dialog; on OK written back and the plan
     // checked.
     void EditGroup(int groupId);
+    // The first absence of the active pane's entity that overlaps a selected range, in the
+    // absence dialog; on OK written back and the plan checked.
+    void EditAbsenceInRanges();
 
     CTimeTableCtrl m_wndTimeTable;
     std::vector<CItemTime> m_arrPinnedRanges;

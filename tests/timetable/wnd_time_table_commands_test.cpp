@@ -179,4 +179,78 @@ TEST_F(TimeTableCommandsTest, EditWritesTheLessonsActivityBack) {
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
+// Double click: a lesson opens its activity, a group item its group; cancelled, nothing changes.
+TEST_F(TimeTableCommandsTest, DoubleClickEditsTheLessonsActivityOrTheGroup) {
+    ShowWeek(false);
+    int edited = 0;
+    CWndTimeTable::s_dialogs.editTask = [&](CActivity& activity, UINT) {
+        edited = activity.m_nId;
+        activity.m_strName = L"Algebra";
+        return TRUE;
+    };
+    Page().SendMessage(WM_TT_DOUBLE_CLICK, static_cast<WPARAM>(maths), 0);
+    EXPECT_EQ(edited, 10);
+    EXPECT_EQ(Data().FindActivity(10)->m_strName, CString(L"Algebra"));
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+
+    // A lesson gone from the document is ignored.
+    edited = 0;
+    Page().SendMessage(WM_TT_DOUBLE_CLICK, static_cast<WPARAM>(maths + 1000), 0);
+    EXPECT_EQ(edited, 0);
+
+    CActivityGroup group;
+    group.m_nId = 7;
+    group.m_strName = L"Arts";
+    Data().m_arrGroups.push_back(group);
+    BOOL answer = FALSE;
+    CWndTimeTable::s_dialogs.editGroup = [&](CActivityGroup& g) {
+        g.m_strName = L"Crafts";
+        g.m_nHatch = 2;
+        return answer;
+    };
+    for (const BOOL ok : {FALSE, TRUE}) {
+        answer = ok;
+        Page().SendMessage(WM_TT_DOUBLE_CLICK, 0, 7);
+        EXPECT_EQ(Data().FindGroup(7)->m_strName, CString(ok ? L"Crafts" : L"Arts"));
+    }
+}
+
+// A double click on selected empty time of a dated plan edits the absence there; cancelled, or
+// in a week template, nothing changes.
+TEST_F(TimeTableCommandsTest, DoubleClickOnEmptyTimeEditsTheAbsenceThere) {
+    ShowWeek(false);
+    auto teacher = Data().FindEntity(Data().m_nCurrentEntity);
+    ASSERT_NE(teacher, Data().m_arrEntities.end());
+    CAbsence absence;
+    absence.m_dtStart = At(2000, 1, 5, 9, 0);
+    absence.m_tsLength = COleDateTimeSpan(0, 2, 0, 0);
+    absence.m_strRemark = L"course";
+    teacher->m_arrAbsences.push_back(absence);
+    Pane().ClearSelection();
+    Pane().AddRange(At(2000, 1, 5, 10, 0), COleDateTimeSpan(0, 1, 0, 0));
+    CString okText;
+    BOOL answer = FALSE;
+    int asked = 0;
+    CWndTimeTable::s_dialogs.editAbsence = [&](CAbsence& a, const CString& text) {
+        ++asked;
+        okText = text;
+        a.m_strRemark = L"ill";
+        return answer;
+    };
+    Page().SendMessage(WM_TT_DOUBLE_CLICK, 0, 0);
+    EXPECT_EQ(asked, 0);  // a week template has no absences to edit
+
+    Data().SetStartDate(At(2001, 1, 1, 0, 0));
+    ASSERT_FALSE(Data().HasDefaultStartDate());
+    for (const BOOL ok : {FALSE, TRUE}) {
+        answer = ok;
+        Page().SendMessage(WM_TT_DOUBLE_CLICK, 0, 0);
+        EXPECT_EQ(Data().FindEntity(Data().m_nCurrentEntity)->m_arrAbsences[0].m_strRemark,
+                  CString(ok ? L"ill" : L"course"));
+        EXPECT_EQ(Data().HasUndoSnapshot(), ok == TRUE);
+    }
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(okText, LoadResString(IDS_TT_ABSENCE_UPDATE));
+}
+
 }  // namespace
