@@ -1426,6 +1426,9 @@
 #define IDS_TT_STATUS_READY              61620
 #define IDS_TT_STATUS_GROUP_RESIZE       61621
 #define IDS_TT_ABSENCE_UPDATE            61622
+#define IDS_TT_ASSOC_NEED_ITEM_SPLIT     60978
+#define IDS_TT_ASSOC_NEED_ITEM           60979
+#define IDS_TT_DROP_UNPAIRED_ROOMS       60980
 // ---- End of the timetable page's ids ---------------------------------------------------------------
 // ---- Report page ---------------------------------------------------------------------------------
 #define IDR_REPORTS_EXPLORER            131

@@ -6,6 +6,7 @@
 #include "dialogs/absence_wzd_summary.h"
 #include "dialogs/activity_chooser.h"
 #include "dialogs/activity_group_dlg.h"
+#include "dialogs/association_dlg.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/substitute_dlg.h"
@@ -59,6 +60,11 @@ void InstallTimeTableDialogs() {
     };
     CWndTimeTable::s_dialogs.editAbsence = [](CAbsence& absence, const CString& okText) {
         CAbsenceDlg dlg(okText, &absence, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.associations = [](const std::vector<int>& rooms, const std::vector<int>& staff,
+                                               std::vector<CRoomPair>& pairs) {
+        CAssociationDlg dlg(&rooms, &staff, &pairs, nullptr);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

@@ -45,6 +45,9 @@ struct CTimeTableDialogs {
     std::function<BOOL(CActivityGroup& group)> editGroup;
     // An absence record, with the OK button's text; TRUE for OK.
     std::function<BOOL(CAbsence& absence, const CString& okText)> editAbsence;
+    // The (room, entity) pairs of a lesson among its rooms and staff; TRUE for OK.
+    std::function<BOOL(const std::vector<int>& rooms, const std::vector<int>& staff, std::vector<CRoomPair>& pairs)>
+        associations;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -128,6 +131,12 @@ public:
     void OnEdit();
     // The double click on the grid: an entry, a group item, or empty time (an absence there).
     LRESULT OnItemDoubleClicked(WPARAM entrySerial, LPARAM groupId);
+    // The room pairs of the one selected lesson (wnd_time_table_associations.cpp).
+    void OnAssociations();
+    LRESULT OnAssociationsRequest(WPARAM, LPARAM);
+    // The lesson's room pairs in the association dialog, its unpaired rooms dropped on request;
+    // TRUE when the lesson changed.
+    BOOL EditAssociations(std::uint64_t entrySerial);
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }

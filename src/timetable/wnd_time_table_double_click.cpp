@@ -13,9 +13,12 @@ LRESULT CWndTimeTable::OnItemDoubleClicked(WPARAM entrySerial, LPARAM groupId) {
     if (entrySerial != 0) {
         const auto entry = data->FindEntryBySerial(static_cast<std::uint64_t>(entrySerial));
         if (entry == data->m_arrEntries.end()) return 0;
-        if (!data->HasDefaultStartDate() && !entry->m_arrReplacements.empty())
+        const bool dated = !data->HasDefaultStartDate();
+        if (dated && !entry->m_arrReplacements.empty()) {
             OnShowEntryPeople();
-        else
+        } else if (dated && entry->CountAvailableStaff(*data) > 1 && entry->CountRooms(*data) > 0) {
+            if (EditAssociations(entry->GetSerial())) RecheckAndRefresh(*data, TRUE);
+        } else
             EditActivity(entry->m_nActivity, FALSE);
         return 0;
     }

@@ -3,6 +3,7 @@
 #include "time_table_page_fixture.h"
 
 #include "model/time_values.h"
+#include "plan_builder.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/cmd_ui_state.h"
 #include "resource_ids.h"
@@ -251,6 +252,42 @@ TEST_F(TimeTableCommandsTest, DoubleClickOnEmptyTimeEditsTheAbsenceThere) {
     }
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(okText, LoadResString(IDS_TT_ABSENCE_UPDATE));
+}
+
+// Room pairs of the selected lesson: without a selected lesson a warning; cancelled, nothing
+// changes; a room left without a pair is dropped when the user agrees.
+TEST_F(TimeTableCommandsTest, AssociationsPairTheLessonsRoomsAndDropUnpairedOnes) {
+    ShowWeek(false);
+    AddTestEntity(Data(), 20, 4, L"Room 20");
+    AddTestEntity(Data(), 21, 4, L"Room 21");
+    Data().FindEntryBySerial(art)->m_arrRooms = {20, 21};
+    Command(ID_TASK_ASSOCIATIONS);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0], LoadResString(IDS_TT_ASSOC_NEED_ITEM));
+
+    ClickLesson(art);
+    std::vector<int> shownRooms;
+    BOOL answer = FALSE;
+    CWndTimeTable::s_dialogs.associations = [&](const std::vector<int>& rooms, const std::vector<int>&,
+                                                std::vector<CRoomPair>& pairs) {
+        shownRooms = rooms;
+        pairs = {{20, 1}};
+        return answer;
+    };
+    Command(ID_TASK_ASSOCIATIONS);
+    EXPECT_EQ(shownRooms, (std::vector<int>{20, 21}));
+    EXPECT_TRUE(Data().FindEntryBySerial(art)->m_arrPairs.empty());
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+
+    answer = TRUE;
+    answers.script = {MessageAnswer::Yes};
+    Page().SendMessage(WM_TT_ASSOCIATIONS, 0, 0);
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[1], LoadResString(IDS_TT_DROP_UNPAIRED_ROOMS));
+    const auto entry = Data().FindEntryBySerial(art);
+    EXPECT_EQ(entry->m_arrRooms, std::vector<int>{20});
+    EXPECT_EQ(entry->m_arrPairs, (std::vector<CRoomPair>{{20, 1}}));
+    EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
 }  // namespace
