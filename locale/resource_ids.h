@@ -1429,6 +1429,7 @@
 #define IDS_TT_ASSOC_NEED_ITEM_SPLIT     60978
 #define IDS_TT_ASSOC_NEED_ITEM           60979
 #define IDS_TT_DROP_UNPAIRED_ROOMS       60980
+#define ID_EDIT_ABSENCE_OR_REMARK        32906
 // ---- End of the timetable page's ids ---------------------------------------------------------------
 // ---- Report page ---------------------------------------------------------------------------------
 #define IDR_REPORTS_EXPLORER            131

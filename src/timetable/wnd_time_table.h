@@ -133,6 +133,8 @@ public:
     LRESULT OnItemDoubleClicked(WPARAM entrySerial, LPARAM groupId);
     // The room pairs of the one selected lesson (wnd_time_table_associations.cpp).
     void OnAssociations();
+    // The absence in the selected time, then the remark of the selected lessons in state 9.
+    void OnEditAbsenceOrRemark();
     LRESULT OnAssociationsRequest(WPARAM, LPARAM);
     // The lesson's room pairs in the association dialog, its unpaired rooms dropped on request;
     // TRUE when the lesson changed.
@@ -201,9 +203,11 @@ private:
     // The group's name, colours and hatch in the group dialog; on OK written back and the plan
     // checked.
     void EditGroup(int groupId);
-    // The first absence of the active pane's entity that overlaps a selected range, in the
-    // absence dialog; on OK written back and the plan checked.
-    void EditAbsenceInRanges();
+    // The first absence of the active pane's entity that matches a selected range, in the
+    // absence dialog; on OK written back and the plan checked. The double click walks the ranges
+    // and takes an overlapping absence; the command walks the absences, and a whole-day absence
+    // matches a range on its day. TRUE when an absence was found.
+    BOOL EditAbsenceInRanges(BOOL fromCommand);
 
     CTimeTableCtrl m_wndTimeTable;
     std::vector<CItemTime> m_arrPinnedRanges;

@@ -290,4 +290,47 @@ TEST_F(TimeTableCommandsTest, AssociationsPairTheLessonsRoomsAndDropUnpairedOnes
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
+// The absence-or-remark command: a whole-day absence matches selected time on its day (the
+// double click needs an overlap); the remark of selected lessons in state 9 is written back.
+TEST_F(TimeTableCommandsTest, EditAbsenceOrRemarkCommand) {
+    ShowWeek(false);
+    Data().SetStartDate(At(2000, 2, 7, 0, 0));  // dated, from a Monday
+    Data().FindEntryBySerial(maths)->m_dtStart = At(2000, 2, 7, 8, 0);
+    Data().FindEntryBySerial(maths)->m_dtUnmovedStart = At(2000, 2, 7, 8, 0);
+    RecheckAndRefresh(Data(), TRUE);
+    CAbsence absence;
+    absence.m_dtStart = At(2000, 2, 9, 0, 0);
+    absence.m_tsLength = COleDateTimeSpan(0, 0, 1, 0);
+    absence.m_bWholeDay = 1;
+    Data().FindEntity(Data().m_nCurrentEntity)->m_arrAbsences.push_back(absence);
+    Pane().ClearSelection();
+    Pane().AddRange(At(2000, 2, 9, 10, 0), COleDateTimeSpan(0, 1, 0, 0));
+    int asked = 0;
+    CWndTimeTable::s_dialogs.editAbsence = [&](CAbsence& a, const CString&) {
+        ++asked;
+        a.m_strRemark = L"ill";
+        return TRUE;
+    };
+    Page().SendMessage(WM_TT_DOUBLE_CLICK, 0, 0);
+    EXPECT_EQ(asked, 0);
+    Command(ID_EDIT_ABSENCE_OR_REMARK);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Data().FindEntity(Data().m_nCurrentEntity)->m_arrAbsences[0].m_strRemark, CString(L"ill"));
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+
+    Data().DiscardUndo();
+    // A lesson that carries a remark.
+    Data().FindEntryBySerial(maths)->m_nState = 9;
+    Pane().m_arrItems[FindItemOf(maths)].m_nState = 9;
+    ClickLesson(maths);
+    ASSERT_EQ(Pane().GetCurrentItem()->m_nState, 9);
+    CWndTimeTable::s_dialogs.remark = [](CString& remark) {
+        remark = L"Trip";
+        return TRUE;
+    };
+    Command(ID_EDIT_ABSENCE_OR_REMARK);
+    EXPECT_EQ(Data().FindEntryBySerial(maths)->m_strRemark, CString(L"Trip"));
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+}
+
 }  // namespace
