@@ -8,6 +8,7 @@
 #include "dialogs/activity_group_dlg.h"
 #include "dialogs/association_dlg.h"
 #include "dialogs/comment_dlg.h"
+#include "dialogs/select_by_dlg.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/substitute_dlg.h"
 #include "dialogs/task_dlg.h"
@@ -65,6 +66,10 @@ void InstallTimeTableDialogs() {
     CWndTimeTable::s_dialogs.associations = [](const std::vector<int>& rooms, const std::vector<int>& staff,
                                                std::vector<CRoomPair>& pairs) {
         CAssociationDlg dlg(&rooms, &staff, &pairs, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.selectBy = [](CSelectByFilter& filter) {
+        CSelectByDlg dlg(&filter, nullptr);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/my_view.h"
+#include "frame/select_by_filter.h"
 #include "model/schedule_data.h"
 #include "timetable/item_time.h"
 #include "timetable/time_table_ctrl.h"
@@ -48,6 +49,8 @@ struct CTimeTableDialogs {
     // The (room, entity) pairs of a lesson among its rooms and staff; TRUE for OK.
     std::function<BOOL(const std::vector<int>& rooms, const std::vector<int>& staff, std::vector<CRoomPair>& pairs)>
         associations;
+    // The select-by filter; TRUE for OK.
+    std::function<BOOL(CSelectByFilter& filter)> selectBy;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -125,6 +128,8 @@ public:
     void OnToggleSelectAll();
     void OnSwapSelectionKind();
     void OnTogglePinnedRanges();
+    // Selects time by plan days and hours, or lessons by group, activity or a participant's name.
+    void OnSelectBy();
     // A new task of the active pane's entity over the selected free time (wnd_time_table_tasks.cpp).
     void OnNewTask();
     // Edits the activity or else the group of the active pane's current item.

@@ -333,4 +333,51 @@ TEST_F(TimeTableCommandsTest, EditAbsenceOrRemarkCommand) {
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
+// Select by: with lessons selected, the lessons of chosen activities or with a participant of
+// the given name; with time selected, the chosen hour slots of the chosen days.
+TEST_F(TimeTableCommandsTest, SelectByFilterSelectsLessonsOrTime) {
+    ShowWeek(false);
+    ClickLesson(maths);
+    CSelectByFilter chosen;
+    int mode = -1;
+    BOOL answer = FALSE;
+    CWndTimeTable::s_dialogs.selectBy = [&](CSelectByFilter& filter) {
+        mode = filter.m_nMode;
+        chosen.m_nMode = filter.m_nMode;
+        filter = chosen;
+        return answer;
+    };
+    Command(ID_SELECT_BY);
+    EXPECT_EQ(mode, 3);
+    EXPECT_EQ(SelectedCount(), 1);  // cancelled
+
+    answer = TRUE;
+    const struct {
+        std::vector<int> activities;
+        const wchar_t* text;
+        std::vector<std::uint64_t> selected;
+    } cases[] = {{{12}, L"", {music}}, {{}, L"Cy", {art}}, {{10}, L"Cy", {maths, art}}};
+    for (const auto& c : cases) {
+        ClickLesson(maths);
+        chosen = CSelectByFilter();
+        chosen.m_arrActivities = c.activities;
+        chosen.m_strText = c.text;
+        Command(ID_SELECT_BY);
+        EXPECT_EQ(Pane().m_nSelectionMode, 1);
+        EXPECT_EQ(SelectedCount(), static_cast<int>(c.selected.size())) << c.selected.size();
+        for (const std::uint64_t serial : c.selected) EXPECT_TRUE(Pane().m_arrItems[FindItemOf(serial)].m_bSelected);
+    }
+
+    ClickAt(PointAt(4, 9));
+    ASSERT_EQ(Pane().m_nSelectionMode, 2);
+    chosen = CSelectByFilter();
+    chosen.m_arrDays = {0, 1};
+    chosen.m_arrHours = {0, 1, 1};
+    Command(ID_SELECT_BY);
+    EXPECT_EQ(mode, 2);
+    ASSERT_EQ(Pane().m_arrSelectedRanges.size(), 2u);
+    EXPECT_EQ(Pane().m_arrSelectedRanges[0].m_dtStart, At(2000, 1, 4, 8, 0));
+    EXPECT_EQ(Pane().m_arrSelectedRanges[1].m_dtStart, At(2000, 1, 4, 9, 0));
+}
+
 }  // namespace
