@@ -1425,6 +1425,11 @@
 #define IDS_TT_ROOM_HAS_LOCATION         61016
 #define IDS_TT_STATUS_READY              61620
 #define IDS_TT_STATUS_GROUP_RESIZE       61621
+#define IDS_TT_ABSENCE_UPDATE            61622
+#define IDS_TT_ASSOC_NEED_ITEM_SPLIT     60978
+#define IDS_TT_ASSOC_NEED_ITEM           60979
+#define IDS_TT_DROP_UNPAIRED_ROOMS       60980
+#define ID_EDIT_ABSENCE_OR_REMARK        32906
 // ---- End of the timetable page's ids ---------------------------------------------------------------
 // ---- Report page ---------------------------------------------------------------------------------
 #define IDR_REPORTS_EXPLORER            131

@@ -1,12 +1,18 @@
+#include "dialogs/absence_dlg.h"
 #include "dialogs/absence_wzd_days.h"
 #include "dialogs/absence_wzd_details.h"
 #include "dialogs/absence_wzd_dlg.h"
 #include "dialogs/absence_wzd_entities.h"
 #include "dialogs/absence_wzd_summary.h"
 #include "dialogs/activity_chooser.h"
+#include "dialogs/activity_group_dlg.h"
+#include "dialogs/association_dlg.h"
 #include "dialogs/comment_dlg.h"
+#include "dialogs/select_by_dlg.h"
 #include "dialogs/install_record_dialogs.h"
 #include "dialogs/substitute_dlg.h"
+#include "dialogs/task_dlg.h"
+#include "platform/core/load_res_string.h"
 #include "timetable/wnd_time_table.h"
 
 void InstallTimeTableDialogs() {
@@ -42,6 +48,28 @@ void InstallTimeTableDialogs() {
     CWndTimeTable::s_dialogs.chooseActivities = [](std::vector<int>& withEntity, std::vector<int>& complete,
                                                    std::vector<int>& notPlaceable, std::vector<int>& others) {
         CActivityChooser dlg(&withEntity, &complete, &notPlaceable, &others, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editTask = [](CActivity& activity, UINT okText) {
+        CTaskDlg dlg(&activity, nullptr);
+        dlg.m_okText = LoadResString(okText);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editGroup = [](CActivityGroup& group) {
+        CActivityGroupDlg dlg(&group, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.editAbsence = [](CAbsence& absence, const CString& okText) {
+        CAbsenceDlg dlg(okText, &absence, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.associations = [](const std::vector<int>& rooms, const std::vector<int>& staff,
+                                               std::vector<CRoomPair>& pairs) {
+        CAssociationDlg dlg(&rooms, &staff, &pairs, nullptr);
+        return dlg.DoModal() == IDOK ? TRUE : FALSE;
+    };
+    CWndTimeTable::s_dialogs.selectBy = [](CSelectByFilter& filter) {
+        CSelectByDlg dlg(&filter, nullptr);
         return dlg.DoModal() == IDOK ? TRUE : FALSE;
     };
 }

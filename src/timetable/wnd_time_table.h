@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/my_view.h"
+#include "frame/select_by_filter.h"
 #include "model/schedule_data.h"
 #include "timetable/item_time.h"
 #include "timetable/time_table_ctrl.h"
@@ -39,6 +40,17 @@ struct CTimeTableDialogs {
     std::function<BOOL(std::vector<int>& placeableWithEntity, std::vector<int>& complete,
                        std::vector<int>& notPlaceable, std::vector<int>& placeableOthers)>
         chooseActivities;
+    // The activity as a task, with the OK button's text id; TRUE for OK.
+    std::function<BOOL(CActivity& activity, UINT okText)> editTask;
+    // The group's name, colours and hatch; TRUE for OK.
+    std::function<BOOL(CActivityGroup& group)> editGroup;
+    // An absence record, with the OK button's text; TRUE for OK.
+    std::function<BOOL(CAbsence& absence, const CString& okText)> editAbsence;
+    // The (room, entity) pairs of a lesson among its rooms and staff; TRUE for OK.
+    std::function<BOOL(const std::vector<int>& rooms, const std::vector<int>& staff, std::vector<CRoomPair>& pairs)>
+        associations;
+    // The select-by filter; TRUE for OK.
+    std::function<BOOL(CSelectByFilter& filter)> selectBy;
 };
 
 // A working record of the item building: a block of one activity group.
@@ -116,6 +128,22 @@ public:
     void OnToggleSelectAll();
     void OnSwapSelectionKind();
     void OnTogglePinnedRanges();
+    // Selects time by plan days and hours, or lessons by group, activity or a participant's name.
+    void OnSelectBy();
+    // A new task of the active pane's entity over the selected free time (wnd_time_table_tasks.cpp).
+    void OnNewTask();
+    // Edits the activity or else the group of the active pane's current item.
+    void OnEdit();
+    // The double click on the grid: an entry, a group item, or empty time (an absence there).
+    LRESULT OnItemDoubleClicked(WPARAM entrySerial, LPARAM groupId);
+    // The room pairs of the one selected lesson (wnd_time_table_associations.cpp).
+    void OnAssociations();
+    // The absence in the selected time, then the remark of the selected lessons in state 9.
+    void OnEditAbsenceOrRemark();
+    LRESULT OnAssociationsRequest(WPARAM, LPARAM);
+    // The lesson's room pairs in the association dialog, its unpaired rooms dropped on request;
+    // TRUE when the lesson changed.
+    BOOL EditAssociations(std::uint64_t entrySerial);
 
     CTimeTableCtrl& GetControl() { return m_wndTimeTable; }
     const std::vector<CItemTime>& GetPinnedRanges() const { return m_arrPinnedRanges; }
@@ -148,6 +176,8 @@ protected:
     void OnPrint();
     void OnUpdatePrint(CCmdUI* cmdUI);
     void OnUpdateRemove(CCmdUI* cmdUI);
+    void OnUpdateNewTask(CCmdUI* cmdUI);
+    void OnUpdateEdit(CCmdUI* cmdUI);
     LRESULT OnDeleteKey(WPARAM, LPARAM);
     LRESULT OnSelectAllKey(WPARAM, LPARAM selectAll);
     LRESULT OnEntryPeopleRequest(WPARAM, LPARAM);
@@ -172,6 +202,17 @@ private:
     // it puts an entity over its limit that was not over it before (overLimitBefore), else runs
     // the plan check.
     void FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore);
+    // The activity in the task dialog; on OK it is written back (its rooms dropped when
+    // clearRoomsForLocation and it names a LOCATION) and the plan checked.
+    void EditActivity(int activityId, BOOL clearRoomsForLocation);
+    // The group's name, colours and hatch in the group dialog; on OK written back and the plan
+    // checked.
+    void EditGroup(int groupId);
+    // The first absence of the active pane's entity that matches a selected range, in the
+    // absence dialog; on OK written back and the plan checked. The double click walks the ranges
+    // and takes an overlapping absence; the command walks the absences, and a whole-day absence
+    // matches a range on its day. TRUE when an absence was found.
+    BOOL EditAbsenceInRanges(BOOL fromCommand);
 
     CTimeTableCtrl m_wndTimeTable;
     std::vector<CItemTime> m_arrPinnedRanges;

@@ -1,8 +1,11 @@
 // Absences entered and removed from the timetable page: the absence wizard over whole plan days
 // or the selected ranges, and the removal of the shown entity's absences.
+#include <algorithm>
+
 #include "controls/app_document.h"
 #include "frame/recheck_keeping_problems.h"
 #include "model/plan_check.h"
+#include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/wait_cursor.h"
 #include "resource_ids.h"
@@ -139,4 +142,64 @@ void CWndTimeTable::OnRemoveAbsences() {
     entity->m_arrAbsences.clear();
     data->DiscardUndo();
     RecheckAndRefresh(*data, TRUE);
+}
+
+BOOL CWndTimeTable::EditAbsenceInRanges(BOOL fromCommand) {
+    CScheduleData* data = GetAppDocument();
+    const CTimeTableCtrlView* pane = m_wndTimeTable.GetActivePane();
+    if (!data || !pane || pane->m_nSelectionMode != 2 || data->HasDefaultStartDate() || !s_dialogs.editAbsence)
+        return FALSE;
+    const auto entity = GetActiveViewEntity();
+    if (entity == data->m_arrEntities.end()) return FALSE;
+    const auto matches = [&](const CAbsence& absence, const CItemTime& range) {
+        if (fromCommand && absence.m_bWholeDay) return IsSameDay(absence.m_dtStart, range.m_dtStart);
+        return IntervalsOverlap(absence.m_dtStart, absence.m_dtStart + absence.m_tsLength, range.m_dtStart,
+                                range.GetEndTime());
+    };
+    std::size_t found = entity->m_arrAbsences.size();
+    const auto& absences = entity->m_arrAbsences;
+    const auto& ranges = pane->m_arrSelectedRanges;
+    if (fromCommand) {
+        for (std::size_t i = 0; i < absences.size() && found == absences.size(); ++i)
+            if (std::any_of(ranges.begin(), ranges.end(), [&](const CItemTime& r) { return matches(absences[i], r); }))
+                found = i;
+    } else {
+        for (const CItemTime& range : ranges) {
+            for (std::size_t i = 0; i < absences.size() && found == absences.size(); ++i)
+                if (matches(absences[i], range)) found = i;
+            if (found != absences.size()) break;
+        }
+    }
+    if (found == absences.size()) return FALSE;
+    // The dialog edits a copy, so that a cancelled edit leaves the absence as it was.
+    CAbsence copy = absences[found];
+    const int entityId = entity->m_nId;
+    if (!s_dialogs.editAbsence(copy, LoadResString(IDS_TT_ABSENCE_UPDATE))) return TRUE;
+    const auto target = data->FindEntity(entityId);
+    if (target == data->m_arrEntities.end() || found >= target->m_arrAbsences.size()) return TRUE;
+    data->SaveUndo();
+    target->m_arrAbsences[found] = copy;
+    RecheckAndRefresh(*data, TRUE);
+    return TRUE;
+}
+
+void CWndTimeTable::OnEditAbsenceOrRemark() {
+    CScheduleData* data = GetAppDocument();
+    CTimeTableCtrlView* pane = m_wndTimeTable.GetActivePane();
+    if (!data || !pane || data->m_arrEntities.empty() || data->HasDefaultStartDate()) return;
+    EditAbsenceInRanges(TRUE);
+    const CTimeTableItem* current = pane->GetCurrentItem();
+    if (pane->m_nSelectionMode != 1 || !current || current->m_nState != 9 || !s_dialogs.remark) return;
+    CString remark = current->m_strRemark;
+    if (!s_dialogs.remark(remark)) return;
+    bool undoTaken = false;
+    for (const CTimeTableItem& item : pane->m_arrItems) {
+        if (!item.m_bSelected || item.m_bGroupItem || item.m_nState != 9) continue;
+        const auto entry = data->FindEntryBySerial(item.m_nSource);
+        if (entry == data->m_arrEntries.end()) continue;
+        if (!undoTaken) data->SaveUndo();
+        undoTaken = true;
+        data->UpdateEntry(&*entry, entry->m_nActivity, item.m_dtStart, item.m_tsLength, item.m_nState, remark);
+    }
+    if (undoTaken) RecheckAndRefresh(*data, TRUE);
 }
