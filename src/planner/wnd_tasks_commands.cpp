@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "controls/app_document.h"
+#include "frame/edit_group_record.h"
 #include "frame/frame_application.h"
 #include "model/activity_group.h"
 #include "model/description_texts.h"
@@ -118,20 +119,7 @@ void CWndTasks::EditActivity(int activityId, bool clearRoomsOfLocation) {
 }
 
 void CWndTasks::EditGroup(int groupId) {
-    CScheduleData* data = GetAppDocument();
-    if (!data || !s_dialogs.editGroup) return;
-    const auto stored = data->FindGroup(groupId);
-    if (stored == data->m_arrGroups.end()) return;
-    CActivityGroup copy = *stored;
-    if (!s_dialogs.editGroup(copy)) return;
-    data->SaveUndo();
-    const auto target = data->FindGroup(groupId);
-    if (target == data->m_arrGroups.end()) return;
-    target->m_strName = copy.m_strName;
-    target->m_crBackground = copy.m_crBackground;
-    target->m_crForeground = copy.m_crForeground;
-    target->m_nHatch = copy.m_nHatch;
-    RecheckAndRefresh(*data, TRUE);
+    if (CScheduleData* data = GetAppDocument()) EditGroupRecord(*data, groupId, s_dialogs.editGroup);
 }
 
 // New, edit, delete --------------------------------------------------------------------------------------------

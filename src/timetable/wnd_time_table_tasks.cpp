@@ -1,5 +1,6 @@
 // New tasks over the grid's selected free time, and editing the activity or group of an item.
 #include "controls/app_document.h"
+#include "frame/edit_group_record.h"
 #include "model/plan_check.h"
 #include "resource_ids.h"
 #include "timetable/wnd_time_table.h"
@@ -83,18 +84,5 @@ void CWndTimeTable::EditActivity(int activityId, BOOL clearRoomsForLocation) {
 }
 
 void CWndTimeTable::EditGroup(int groupId) {
-    CScheduleData* data = GetAppDocument();
-    if (!data || !s_dialogs.editGroup) return;
-    const auto stored = data->FindGroup(groupId);
-    if (stored == data->m_arrGroups.end()) return;
-    CActivityGroup copy = *stored;
-    if (!s_dialogs.editGroup(copy)) return;
-    data->SaveUndo();
-    const auto target = data->FindGroup(groupId);
-    if (target == data->m_arrGroups.end()) return;
-    target->m_strName = copy.m_strName;
-    target->m_crBackground = copy.m_crBackground;
-    target->m_crForeground = copy.m_crForeground;
-    target->m_nHatch = copy.m_nHatch;
-    RecheckAndRefresh(*data, TRUE);
+    if (CScheduleData* data = GetAppDocument()) EditGroupRecord(*data, groupId, s_dialogs.editGroup);
 }
