@@ -1349,6 +1349,8 @@
 #define IDB_STATE_PATTERN_8                      231
 #define IDR_NAVIGATE_MENU                        165
 #define IDR_TASKS_EXPLORER                       171
+#define IDR_TIMETABLE_EXPLORER                   158
+#define IDR_MAGNET_EXPLORER                      291
 #define ID_NAVIGATE_MEMBER_LAST                  33815
 #define ID_DIARY_EXPAND_ALL                      32835
 #define ID_DIARY_COLLAPSE_ALL                    32836

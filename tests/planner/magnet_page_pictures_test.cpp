@@ -2,6 +2,7 @@
 // the current class's groups and activities (build/test-pictures/magnet_page_school.png).
 #include <gtest/gtest.h>
 
+#include "../frame/explorer_commands.h"
 #include "../frame/shell_fixture.h"
 #include "planner/wnd_magnet.h"
 
@@ -39,6 +40,14 @@ TEST_F(MagnetShellTest, TheMainWindowShowsTheSchoolOnTheMagnetBoard) {
     EXPECT_GT(Page().GetBoard().m_list.GetItemCount(), 0);
     Page().OnZoomFit();
     SaveScreenPicture(frame, "magnet_page_school.png");
+}
+
+// The explorer bar on the magnet board tab lists the page's commands, and the page handles each.
+TEST_F(MagnetShellTest, TheExplorerBarListsCommandsThePageHandles) {
+    Load("school-dated.xml");
+    ShowPage();
+    EXPECT_GE(ExplorerCommands(*frame).size(), 10u);
+    EXPECT_TRUE(ExplorerCommandsWithoutHandler(*frame, Page()).empty());
 }
 
 }  // namespace

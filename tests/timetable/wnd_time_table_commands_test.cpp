@@ -2,6 +2,8 @@
 // through the grid's mouse and keys.
 #include "time_table_page_fixture.h"
 
+#include "../frame/explorer_commands.h"
+
 #include "model/time_values.h"
 #include "plan_builder.h"
 #include "platform/core/load_res_string.h"
@@ -86,6 +88,14 @@ TEST_F(TimeTableCommandsTest, SelectAllEscapeAndPinnedTime) {
     }
 }
 
+
+// The explorer bar on the timetable tab lists the page's commands, and the page handles each.
+TEST_F(TimeTableCommandsTest, TheExplorerBarListsCommandsThePageHandles) {
+    ShowWeek(false);
+    const std::vector<UINT> commands = ExplorerCommands(*frame);
+    EXPECT_GE(commands.size(), 15u);
+    EXPECT_TRUE(ExplorerCommandsWithoutHandler(*frame, Page()).empty());
+}
 
 // Print asks the reports page for the current entity's report (view type 2), also with OVERLAPS
 // 0, which sets no limit; an entity of type 5 has no timetable to print and is refused.
