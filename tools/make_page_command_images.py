@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""Draws the images of the timetable page's and the magnet board page's commands in the explorer bar
-(locale/English/), in the order of each page's command toolbar. Magenta is transparent.
+"""Draws the images of the timetable page's and the magnet board page's commands in the explorer bar,
+and of the grid bodies' state and navigation menus (locale/English/), each in the order of its
+toolbar. Magenta is transparent.
     python3 tools/make_page_command_images.py
 """
 import os
 
-from make_locale_images import BLUE, DARK, GREEN, LIGHT, LIGHTBLUE, ORANGE, TEAL, WHITE, strip
+from make_locale_images import BLUE, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, ORANGE, RED, TEAL, WHITE, YELLOW, strip
 from make_control_images import (activity16, calendar16, copy16, cross, delete16, funnel16, group16, mark16,
-                                 menu_list, paste16, pencil, person16, plus, room16, select_all16)
+                                 menu_list, menu_pin, paste16, pencil, person16, plus, room16, select_all16)
 from make_report_images import board, colours, free_slots, printer, problems, wizard, zoom
 from make_control_images import report16
 
@@ -46,6 +47,43 @@ def zoom_fit16(c):
         c.line(x0, y0, x0, y0 + 3 * dy, BLUE)
 
 
+def tentative16(c):
+    c.box(2, 2, 13, 13, WHITE, GREY)
+    c.disc(7, 7, 2, YELLOW, DARK)
+
+
+def movable16(c):
+    c.line(7, 2, 7, 13, BLUE)
+    c.line(2, 7, 13, 7, BLUE)
+    c.polygon([(7, 0), (10, 3), (4, 3)], BLUE)
+    c.polygon([(7, 15), (10, 12), (4, 12)], BLUE)
+    c.polygon([(0, 7), (3, 4), (3, 10)], BLUE)
+    c.polygon([(15, 7), (12, 4), (12, 10)], BLUE)
+
+
+def cancelled16(c):
+    c.line(3, 3, 12, 12, RED, 2)
+    c.line(12, 3, 3, 12, RED, 2)
+
+
+def remark16(c):
+    c.box(1, 2, 11, 13, WHITE, DARK)
+    c.line(3, 5, 8, 5, GREY)
+    c.line(3, 8, 7, 8, GREY)
+    c.line(7, 14, 14, 7, ORANGE, 2)
+
+
+def arrow16(right, colour):
+    def draw(c):
+        if right:
+            c.fill(2, 6, 8, 9, colour)
+            c.polygon([(8, 2), (14, 7), (8, 13)], colour)
+        else:
+            c.fill(7, 6, 13, 9, colour)
+            c.polygon([(7, 2), (1, 7), (7, 13)], colour)
+    return draw
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "locale", "English")
     strip(os.path.join(out, "timetable_commands.png"), 16,
@@ -58,6 +96,9 @@ def main():
           [on(activity16, plus), on(activity16, pencil), on(activity16, cross),
            menu_list(BLUE, 3), board, mark16(GREEN), split16, zoom(True), zoom(False), zoom_fit16,
            report16, problems])
+    strip(os.path.join(out, "navigate_menu.png"), 16,
+          [menu_pin, tentative16, movable16, cancelled16, remark16, arrow16(True, GREEN), arrow16(False, GREEN),
+           arrow16(False, BLUE), arrow16(True, BLUE)])
 
 
 if __name__ == "__main__":

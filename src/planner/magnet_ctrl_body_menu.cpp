@@ -16,6 +16,7 @@ void CMagnetCtrlBody::OnRButtonDown(UINT flags, CPoint point) {
         menu.AppendMenu(MF_STRING | MF_CHECKED, ID_SET_STATE_0, LoadResString(IDS_MAGNET_STATE_0));
         menu.AppendMenu(MF_STRING | MF_CHECKED, ID_SET_STATE_1, LoadResString(IDS_MAGNET_STATE_1));
         menu.AppendMenu(MF_STRING | MF_CHECKED, ID_SET_STATE_2, LoadResString(IDS_MAGNET_STATE_2));
+        menu.LoadToolBarImages(IDR_NAVIGATE_MENU);
         menu.ConvertToOwnerDraw(&menu);
         menu.UpdateCommandUI(&menu, this);
         CPoint screen = point;

@@ -102,6 +102,7 @@ void CTimeTableCtrlBody::ShowContextMenu(CPoint point) {
             if (replaced) menu.AppendMenu(MF_STRING, ID_ENTRY_PEOPLE, LoadResString(IDS_TT_ENTRY_PEOPLE));
         }
     }
+    menu.LoadToolBarImages(IDR_NAVIGATE_MENU);
     menu.ConvertToOwnerDraw(&menu);
     menu.UpdateCommandUI(&menu, this);
     CPoint screen = point;
