@@ -69,25 +69,24 @@ void CTabStyleFlat::DrawTabRowBackground(TabCtrl* c, CDC* dc, const CRect& row) 
     const int line = edge + inward;
     Line(dc, CPoint(row.left, line), CPoint(row.right, line), GetLineColor(c));
     Line(dc, CPoint(row.left, edge), CPoint(row.right, edge), GetPageSideMarginColor(c));
+    // The current tab opens through the line, its outline ending on it.
+    const TabCtrlItem* current = c->GetCurrentTab();
+    if (!current) return;
+    const CRect area = c->GetTabsAreaRect();
+    const int left = current->rect.left, right = current->rect.right - 1;
+    const int from = std::max(left + 1, static_cast<int>(area.left)), to = std::min(right, static_cast<int>(area.right));
+    if (from < to) Line(dc, CPoint(from, line), CPoint(to, line), GetCurrentTabColor(c));
+    for (int x : {left, right})
+        if (x >= area.left && x < area.right) dc->SetPixel(x, line, GetDarkOutlineColor());
 }
 
 void CTabStyleFlat::DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const CRect& rect, CRgn*) {
     const bool top = c->GetTabPosition() == 0;
     TabCtrlItem* current = c->GetCurrentTab();
     if (current == item) {
-        // Down to the row's edge, over the row-to-page line; the outline ends on that line.
-        const CRect row = c->GetTabRowRect();
-        CRect body = rect;
-        if (top) body.bottom = row.bottom;
-        else body.top = row.top;
-        dc->FillSolidRect(&body, GetCurrentTabColor(c));
-        CRect outline = body;
-        if (!m_pageFrame) {
-            if (top) outline.bottom -= 1;
-            else outline.top += 1;
-        }
+        dc->FillSolidRect(&rect, GetCurrentTabColor(c));
         const COLORREF dark = GetDarkOutlineColor();
-        OpenRectOutline(dc, outline, !top, dark, dark, dark);
+        OpenRectOutline(dc, rect, !top, dark, dark, dark);
         return;
     }
     const bool hot = c->IsHotTab(item) && !item->disabled && (c->GetPushed() == 0 || c->IsPushedButton());

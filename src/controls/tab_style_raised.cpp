@@ -70,15 +70,10 @@ void CTabStyleRaised::DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const 
              GetSysColor(COLOR_BTNSHADOW));
         return;
     }
-    // The current tab reaches the page side of the row, over the light line.
-    const CRect row = c->GetTabRowRect();
-    CRect body = rect;
-    if (top) body.bottom = row.bottom;
-    else body.top = row.top;
-    dc->FillSolidRect(&body, GetCurrentTabColor(c));
+    dc->FillSolidRect(&rect, GetCurrentTabColor(c));
     const COLORREF outer = GetLineColor(c);
     const COLORREF right = m_number <= 2 ? GetSysColor(COLOR_BTNTEXT) : outer;
-    OpenRectOutline(dc, body, !top, GetSysColor(COLOR_BTNHIGHLIGHT), outer, right);
+    OpenRectOutline(dc, rect, !top, GetSysColor(COLOR_BTNHIGHLIGHT), outer, right);
 }
 
 void CTabStyleRaised::DrawPageBackground(TabCtrl* c, CDC* dc, const CRect& page) {

@@ -1,9 +1,19 @@
 #include "controls/tab_style_simple.h"
 
+#include <algorithm>
+
 #include "controls/tab_style_drawing.h"
 #include "platform/core/colors.h"
 
 using namespace tab_drawing;
+
+CRect CTabStyleSimple::GetCurrentTabShape(const TabCtrl* c) const {
+    // The current tab's outline lies over its left neighbour's separator.
+    const TabCtrlItem* current = c->GetCurrentTab();
+    CRect shape = current->rect;
+    if (c->GetItems().front() != current) shape.left -= 1;
+    return shape;
+}
 
 void CTabStyleSimple::DrawTabRowBackground(TabCtrl* c, CDC* dc, const CRect& row) {
     dc->FillSolidRect(&row, GetRowColor(c));
@@ -17,21 +27,21 @@ void CTabStyleSimple::DrawTabRowBackground(TabCtrl* c, CDC* dc, const CRect& row
     dc->FillSolidRect(&margin, GetPageSideMarginColor(c));
     const int divider = top ? margin.top : margin.bottom - 1;
     Line(dc, CPoint(row.left, divider), CPoint(row.right, divider), GetLineColor(c));
+    // The current tab opens into the strip: the divider keeps only the ends of its outline.
+    if (!c->GetCurrentTab()) return;
+    const CRect shape = GetCurrentTabShape(c), area = c->GetTabsAreaRect();
+    const int from = std::max(shape.left + 1, static_cast<int>(area.left));
+    const int to = std::min(shape.right - 1, static_cast<int>(area.right));
+    if (from < to) Line(dc, CPoint(from, divider), CPoint(to, divider), GetPageColor(c));
 }
 
 void CTabStyleSimple::DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const CRect& rect, CRgn*) {
     const bool top = c->GetTabPosition() == 0;
     const int openSide = top ? 3 : 1;
     const COLORREF line = GetLineColor(c);
-    const auto& items = c->GetItems();
-    const bool first = !items.empty() && items.front() == item;
+    const bool first = c->GetItems().front() == item;
     if (c->GetCurrentTab() == item) {
-        // Over the left neighbour's separator and through the divider line into the page-side strip.
-        CRect body = rect;
-        if (!first) body.left -= 1;
-        if (top) body.bottom += 1;
-        else body.top -= 1;
-        SixPointTab(dc, body, openSide, 2, line, GetPageColor(c));
+        SixPointTab(dc, GetCurrentTabShape(c), openSide, 2, line, GetPageColor(c));
         return;
     }
     const bool hot = c->IsHotTab(item) && !item->disabled && (c->GetPushed() == 0 || c->IsPushedButton());

@@ -9,4 +9,7 @@ class CTabStyleSimple : public CTabCtrlStyle {
 public:
     void DrawTabRowBackground(TabCtrl* c, CDC* dc, const CRect& row) override;
     void DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const CRect& rect, CRgn* clip) override;
+
+private:
+    CRect GetCurrentTabShape(const TabCtrl* c) const;
 };
