@@ -17,6 +17,7 @@
 #include "platform/ui/client_dc.h"
 #include "platform/ui/test_support.h"
 #include "language_pack_fixture.h"
+#include "memory_canvas.h"
 #include "picture_page.h"
 #include "recording_wnd.h"
 
@@ -63,13 +64,13 @@ COLORREF PixelAt(const QImage& image, int x, int y) {
     return RGB(qRed(p), qGreen(p), qBlue(p));
 }
 
-std::string Hex(COLORREF c) {
+std::string Rgb(COLORREF c) {
     char text[16];
     std::snprintf(text, sizeof text, "%d,%d,%d", GetRValue(c), GetGValue(c), GetBValue(c));
     return text;
 }
 
-// A 16 x 16 image list of square pictures and a 12 x 12 one of seven black button glyphs, both
+// A 16 x 16 image list of square pictures and a 12 x 12 one of the seven black button glyphs, both
 // with magenta as the transparent colour.
 struct TabImages {
     CImageList pictures, buttons;
@@ -78,15 +79,11 @@ struct TabImages {
         for (COLORREF colour : {RGB(200, 60, 60), RGB(60, 150, 60), RGB(60, 90, 200), RGB(220, 160, 30)})
             Add(pictures, 16, [colour](CDC& dc) { dc.FillSolidRect(2, 2, 12, 12, colour); });
         buttons.Create(12, 12, ILC_COLOR32 | ILC_MASK, 7, 1);
-        for (int i = 0; i < 7; ++i)
-            Add(buttons, 12, [i](CDC& dc) {
-                // A cross for close, a bar for the menu, arrows for scrolling.
-                for (int k = 2; k < 10; ++k) {
-                    if (i == 0) dc.FillSolidRect(k, k, 1, 1, 0), dc.FillSolidRect(11 - k, k, 1, 1, 0);
-                    else if (i <= 2) dc.FillSolidRect(2, 5, 8, 2, 0);
-                    else dc.FillSolidRect(i <= 4 ? 10 - k / 2 * 1 - 2 : k / 2 + 2, k, 1, 1, 0);
-                }
-            });
+        // A cross for close, a bar for the others.
+        Add(buttons, 12, [](CDC& dc) {
+            for (int k = 2; k < 10; ++k) dc.SetPixel(k, k, 0), dc.SetPixel(11 - k, k, 0);
+        });
+        for (int i = 1; i < 7; ++i) Add(buttons, 12, [](CDC& dc) { dc.FillSolidRect(2, 5, 8, 2, 0); });
     }
     template <typename Paint>
     static void Add(CImageList& list, int size, Paint paint) {
@@ -249,13 +246,13 @@ TEST_F(LooksFixture, EachLookColoursItsSlots) {
     for (const auto& c : cases) {
         auto* look = looks.GetLooks()[c.look].get();
         const char* name = kLookNames[c.look];
-        EXPECT_EQ(Hex(look->GetBorderColor(&tabs)), Hex(c.border)) << name;
-        EXPECT_EQ(Hex(look->GetLineColor(&tabs)), Hex(c.line)) << name;
-        EXPECT_EQ(Hex(look->GetRowColor(&tabs)), Hex(c.row)) << name;
-        EXPECT_EQ(Hex(look->GetCurrentTabColor(&tabs)), Hex(c.currentTab)) << name;
-        EXPECT_EQ(Hex(look->GetPageColor(&tabs)), Hex(c.page)) << name;
-        EXPECT_EQ(Hex(look->GetPageSideMarginColor(&tabs)), Hex(c.pageSideMargin)) << name;
-        EXPECT_EQ(Hex(look->GetEmptyPageColor(&tabs)), Hex(c.emptyPage)) << name;
+        EXPECT_EQ(Rgb(look->GetBorderColor(&tabs)), Rgb(c.border)) << name;
+        EXPECT_EQ(Rgb(look->GetLineColor(&tabs)), Rgb(c.line)) << name;
+        EXPECT_EQ(Rgb(look->GetRowColor(&tabs)), Rgb(c.row)) << name;
+        EXPECT_EQ(Rgb(look->GetCurrentTabColor(&tabs)), Rgb(c.currentTab)) << name;
+        EXPECT_EQ(Rgb(look->GetPageColor(&tabs)), Rgb(c.page)) << name;
+        EXPECT_EQ(Rgb(look->GetPageSideMarginColor(&tabs)), Rgb(c.pageSideMargin)) << name;
+        EXPECT_EQ(Rgb(look->GetEmptyPageColor(&tabs)), Rgb(c.emptyPage)) << name;
     }
 }
 
@@ -276,10 +273,10 @@ TEST_F(LooksFixture, FlatColourSetsGiveTheTabColours) {
     };
     for (const auto& c : cases) {
         CTabStyleFlat look(c.set, false);
-        EXPECT_EQ(Hex(look.GetDarkOutlineColor()), Hex(c.outline)) << c.name;
-        EXPECT_EQ(Hex(look.GetLightColor()), Hex(c.light)) << c.name;
-        EXPECT_EQ(Hex(look.GetDarkColor(false)), Hex(c.dark)) << c.name;
-        EXPECT_EQ(Hex(look.GetDarkColor(true)), Hex(c.hot)) << c.name;
+        EXPECT_EQ(Rgb(look.GetDarkOutlineColor()), Rgb(c.outline)) << c.name;
+        EXPECT_EQ(Rgb(look.GetLightColor()), Rgb(c.light)) << c.name;
+        EXPECT_EQ(Rgb(look.GetDarkColor(false)), Rgb(c.dark)) << c.name;
+        EXPECT_EQ(Rgb(look.GetDarkColor(true)), Rgb(c.hot)) << c.name;
     }
 }
 
@@ -304,9 +301,9 @@ TEST_F(LooksFixture, CaptionsOfTabsOtherThanTheCurrentOneAreDimmed) {
         auto* look = looks.GetLooks()[c.look].get();
         const auto& items = tabs->GetItems();
         const std::string name = std::string(kLookNames[c.look]) + (c.watchFocus ? ", watching the focus" : "");
-        EXPECT_EQ(Hex(look->GetCaptionColor(tabs.get(), items[1])), Hex(c.current)) << name;
-        EXPECT_EQ(Hex(look->GetCaptionColor(tabs.get(), items[0])), Hex(c.other)) << name;
-        EXPECT_EQ(Hex(look->GetCaptionColor(tabs.get(), items[3])), Hex(c.disabled)) << name;
+        EXPECT_EQ(Rgb(look->GetCaptionColor(tabs.get(), items[1])), Rgb(c.current)) << name;
+        EXPECT_EQ(Rgb(look->GetCaptionColor(tabs.get(), items[0])), Rgb(c.other)) << name;
+        EXPECT_EQ(Rgb(look->GetCaptionColor(tabs.get(), items[3])), Rgb(c.disabled)) << name;
     }
 }
 
@@ -413,9 +410,46 @@ TEST_F(LooksFixture, EachFamilyPaintsItsTabsRowAndPage) {
         for (const Probe& p : c.probes) {
             const int x = coordinate(p.x) + p.dx;
             const int y = coordinate(p.y) + (top ? p.dy : -p.dy);
-            EXPECT_EQ(Hex(PixelAt(picture, x, y)), Hex(p.colour))
+            EXPECT_EQ(Rgb(PixelAt(picture, x, y)), Rgb(p.colour))
                 << kLookNames[c.look] << (top ? "" : ", tabs below") << ": " << p.what << " at " << x << "," << y;
         }
+    }
+}
+
+// Raised 1 and 3 edge their buttons and move a pressed button's glyph; raised 2 and 4 take the
+// system-colour face of the slanted looks.
+TEST_F(LooksFixture, RaisedButtonsAreEdgedOrSystemColoured) {
+    const COLORREF background = RGB(1, 2, 3);
+    const COLORREF light = Sys(COLOR_BTNHIGHLIGHT), shadow = Sys(COLOR_BTNSHADOW), select = Sys(COLOR_HIGHLIGHT);
+    struct ButtonCase {
+        int look;
+        bool hot, pushed;
+        COLORREF corner, inside;  // the top left pixel and one beside the glyph
+        bool glyphMoved;
+    };
+    const ButtonCase cases[] = {
+        {kRaised1, false, false, background, background, false},
+        {kRaised1, true, false, light, background, false},
+        {kRaised1, true, true, shadow, background, true},
+        {kRaised1, false, true, light, background, false},  // pushed, the mouse elsewhere
+        {kRaised3, true, true, shadow, background, true},
+        {kRaised2, true, false, select, tab_drawing::Blend(Sys(COLOR_WINDOW), select, 30), false},
+        {kRaised4, true, true, select, tab_drawing::Blend(Sys(COLOR_WINDOW), select, 22), false},
+    };
+    TabCtrl tabs;
+    ASSERT_TRUE(tabs.SetButtonImageList(&images.buttons));
+    for (const auto& c : cases) {
+        const std::string name = std::string(kLookNames[c.look]) + (c.hot ? " hot" : "") + (c.pushed ? " pushed" : "");
+        MemoryCanvas canvas(30, 30, background);
+        const CRect button(10, 10, 22, 22);
+        auto* look = looks.GetLooks()[c.look].get();
+        look->DrawCloseButton(&tabs, &canvas.dc, button, c.hot, c.pushed);
+        const COLORREF glyph = look->GetGlyphColor(&tabs, c.hot, c.pushed);
+        EXPECT_EQ(Rgb(canvas.dc.GetPixel(10, 10)), Rgb(c.corner)) << name;
+        EXPECT_EQ(Rgb(canvas.dc.GetPixel(11, 15)), Rgb(c.inside)) << name;
+        // The cross starts at (2, 2) of the glyph.
+        EXPECT_EQ(Rgb(canvas.dc.GetPixel(12, 12)), Rgb(c.glyphMoved ? c.inside : glyph)) << name;
+        EXPECT_EQ(Rgb(canvas.dc.GetPixel(13, 13)), Rgb(glyph)) << name;
     }
 }
 
