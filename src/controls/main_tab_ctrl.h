@@ -19,6 +19,7 @@ public:
     const std::vector<std::unique_ptr<CTabCtrlStyle>>& GetLooks() const { return m_looks; }
 
 private:
+    // Positions in m_looks of the looks the control installs.
     enum Look {
         kSlantedSilverInitial = 0,
         kSlantedBlue = 7,
