@@ -36,5 +36,5 @@ public:
     void DrawPageBackground(TabCtrl*, CDC*, const CRect&) override;
 
 protected:
-    void DrawButton(TabCtrl*, CDC*, const CRect&, bool hot, bool pushed, int image);
+    virtual void DrawButton(TabCtrl*, CDC*, const CRect&, bool hot, bool pushed, int image);
 };

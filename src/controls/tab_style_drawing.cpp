@@ -34,6 +34,14 @@ void RectOutline(CDC* dc, const CRect& r, COLORREF color) {
     dc->SelectObject(old);
 }
 
+void OpenRectOutline(CDC* dc, const CRect& r, bool openAtTop, COLORREF left, COLORREF far, COLORREF right) {
+    const int farY = openAtTop ? r.bottom - 1 : r.top;
+    const int openIn = openAtTop ? r.top : r.bottom - 1, openOut = openAtTop ? r.top - 1 : r.bottom;
+    Line(dc, CPoint(r.left, openIn), CPoint(r.left, farY), left);
+    Line(dc, CPoint(r.left, farY), CPoint(r.right - 1, farY), far);
+    Line(dc, CPoint(r.right - 1, farY), CPoint(r.right - 1, openOut), right);
+}
+
 void ChamferedOutline(CDC* dc, const CRect& r, int c, COLORREF color) {
     const int right = r.right - 1, bottom = r.bottom - 1;
     const CPoint points[] = {{r.left + c, r.top}, {right - c, r.top},     {right, r.top + c},     {right, bottom - c},
@@ -43,6 +51,38 @@ void ChamferedOutline(CDC* dc, const CRect& r, int c, COLORREF color) {
     CPen* old = dc->SelectObject(&pen);
     dc->Polyline(points, 9);
     dc->SelectObject(old);
+}
+
+void SixPointTab(CDC* dc, const CRect& r, int side, int c, COLORREF outline, COLORREF fill) {
+    const int l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
+    // Fill: the `c` lines nearest the closed side narrow toward it, one pixel a line.
+    for (int k = 0; k < c; ++k) {
+        const int inset = c - k;
+        switch (side) {
+        case 0: dc->FillSolidRect(rr - k, t + inset, 1, r.Height() - 2 * inset, fill); break;
+        case 1: dc->FillSolidRect(l + inset, b - k, r.Width() - 2 * inset, 1, fill); break;
+        case 2: dc->FillSolidRect(l + k, t + inset, 1, r.Height() - 2 * inset, fill); break;
+        default: dc->FillSolidRect(l + inset, t + k, r.Width() - 2 * inset, 1, fill); break;
+        }
+    }
+    switch (side) {
+    case 0: dc->FillSolidRect(l, t, r.Width() - c, r.Height(), fill); break;
+    case 1: dc->FillSolidRect(l, t, r.Width(), r.Height() - c, fill); break;
+    case 2: dc->FillSolidRect(l + c, t, r.Width() - c, r.Height(), fill); break;
+    default: dc->FillSolidRect(l, t + c, r.Width(), r.Height() - c, fill); break;
+    }
+    CPoint p[6];
+    switch (side) {
+    case 0: p[0] = {l, t}, p[1] = {rr - c, t}, p[2] = {rr, t + c}, p[3] = {rr, b - c}, p[4] = {rr - c, b}, p[5] = {l, b}; break;
+    case 1: p[0] = {l, t}, p[1] = {l, b - c}, p[2] = {l + c, b}, p[3] = {rr - c, b}, p[4] = {rr, b - c}, p[5] = {rr, t}; break;
+    case 2: p[0] = {rr, t}, p[1] = {l + c, t}, p[2] = {l, t + c}, p[3] = {l, b - c}, p[4] = {l + c, b}, p[5] = {rr, b}; break;
+    default: p[0] = {l, b}, p[1] = {l, t + c}, p[2] = {l + c, t}, p[3] = {rr - c, t}, p[4] = {rr, t + c}, p[5] = {rr, b}; break;
+    }
+    CPen pen(PS_SOLID, 1, outline);
+    CPen* old = dc->SelectObject(&pen);
+    dc->Polyline(p, 6);
+    dc->SelectObject(old);
+    dc->SetPixel(p[5], outline);  // a polyline stops short of its last point
 }
 
 void TintedGlyph(CDC* dc, CImageList* images, int index, const CRect& rect, COLORREF color) {

@@ -9,17 +9,16 @@ namespace {
 constexpr COLORREF kOrangeBase = RGB(255, 232, 166), kGreyBase = RGB(206, 212, 223);
 constexpr COLORREF kOrangeEdge = RGB(255, 252, 242), kOrangeMiddle = RGB(255, 243, 207);
 constexpr COLORREF kGreyEdge = RGB(251, 252, 252), kGreyMiddle = RGB(215, 220, 228);
+constexpr COLORREF kRow = RGB(46, 64, 94);
+}  // namespace
+
 // Darker tones for the three pixels at a rounded corner: the corner itself, then its two
 // neighbours, blended toward the row colour.
-constexpr COLORREF kRow = RGB(46, 64, 94);
-
-// Rounds the corner at (x, y) whose neighbours lie toward (x + dx, y + dy).
-void RoundCorner(CDC* dc, int x, int y, int dx, int dy, COLORREF body) {
+void CTabStyleGlossy::RoundCorner(CDC* dc, int x, int y, int dx, int dy, COLORREF body) {
     dc->SetPixel(x, y, Blend(body, kRow, 85));
     dc->SetPixel(x + dx, y, Blend(body, kRow, 45));
     dc->SetPixel(x, y + dy, Blend(body, kRow, 45));
 }
-}  // namespace
 
 bool CTabStyleGlossy::IsOrange(const TabCtrl* c) const {
     switch (m_scheme) {
@@ -61,19 +60,25 @@ void CTabStyleGlossy::DrawGlossyTab(CDC* dc, const CRect& r, bool top, bool oran
         RoundCorner(dc, r.left, outerY, 1, step, edge);
         RoundCorner(dc, r.right - 1, outerY, -1, step, edge);
     } else if (hot) {
-        CRect inside = r;
-        if (top) inside.DeflateRect(1, 1, 1, 0);
-        else inside.DeflateRect(1, 0, 1, 1);
-        const COLORREF edge = RGB(111, 119, 118), inner = RGB(79, 95, 116);
-        VerticalGradient(dc, top ? edge : inner, top ? inner : edge, inside);
-        const COLORREF outline = RGB(155, 167, 183);
-        const int nearY = top ? r.bottom : r.top - 1;
-        Line(dc, CPoint(r.left, nearY), CPoint(r.left, outerY), outline);
-        Line(dc, CPoint(r.left, outerY), CPoint(r.right - 1, outerY), outline);
-        Line(dc, CPoint(r.right - 1, outerY), CPoint(r.right - 1, nearY), outline);
-        RoundCorner(dc, r.left, outerY, 1, step, outline);
-        RoundCorner(dc, r.right - 1, outerY, -1, step, outline);
+        DrawHotTab(dc, r, top, RGB(79, 95, 116));
     }
+}
+
+void CTabStyleGlossy::DrawHotTab(CDC* dc, const CRect& r, bool top, COLORREF inner) {
+    const int outerY = top ? r.top : r.bottom - 1;
+    const int step = top ? 1 : -1;
+    CRect inside = r;
+    if (top) inside.DeflateRect(1, 1, 1, 0);
+    else inside.DeflateRect(1, 0, 1, 1);
+    const COLORREF edge = RGB(111, 119, 118);
+    VerticalGradient(dc, top ? edge : inner, top ? inner : edge, inside);
+    const COLORREF outline = RGB(155, 167, 183);
+    const int nearY = top ? r.bottom : r.top - 1;
+    Line(dc, CPoint(r.left, nearY), CPoint(r.left, outerY), outline);
+    Line(dc, CPoint(r.left, outerY), CPoint(r.right - 1, outerY), outline);
+    Line(dc, CPoint(r.right - 1, outerY), CPoint(r.right - 1, nearY), outline);
+    RoundCorner(dc, r.left, outerY, 1, step, outline);
+    RoundCorner(dc, r.right - 1, outerY, -1, step, outline);
 }
 
 void CTabStyleGlossy::DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const CRect& rect, CRgn*) {

@@ -34,6 +34,13 @@ public:
     void DrawTabBody(TabCtrl* c, CDC* dc, TabCtrlItem* item, const CRect& rect, CRgn* clip) override;
     void DrawButtonFace(TabCtrl* c, CDC* dc, const CRect& rect, bool hot, bool pushed) override;
 
+protected:
+    // A hot tab that is not current: a light outline on the three outer sides over a dark
+    // gradient from the outer edge to `inner`.
+    void DrawHotTab(CDC* dc, const CRect& rect, bool tabsAtTop, COLORREF inner);
+    // Rounds the corner at (x, y) whose neighbours lie toward (x + dx, y + dy).
+    static void RoundCorner(CDC* dc, int x, int y, int dx, int dy, COLORREF body);
+
 private:
     Scheme m_scheme;
 };

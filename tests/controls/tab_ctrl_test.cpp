@@ -14,6 +14,7 @@
 #include "platform/ui/test_support.h"
 #include "platform/ui/window_api.h"
 #include "language_pack_fixture.h"
+#include "picture_page.h"
 #include "recording_wnd.h"
 #include "../platform/ui/frame_picture.h"
 
@@ -266,34 +267,6 @@ TEST_F(TabFixture, SqueezedCaptionShowsItAsTooltipAFittingOneShowsNone) {
     vorn_test::MouseMove(&tabs, CPoint(tabs.GetItems()[1]->rect.right - 12, second.y));
     EXPECT_EQ(tabs.GetToolTipText(), L"A rather long caption for a page");
 }
-
-namespace {
-
-// A page as the frame's pages are: a white window with its contents.
-class PicturePage : public CWnd {
-public:
-    explicit PicturePage(const CString& text) : m_text(text) {}
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_ERASEBKGND) return TRUE;
-        if (message != WM_PAINT) return CWnd::WindowProc(message, wParam, lParam);
-        CPaintDC dc(this);
-        CRect client;
-        GetClientRect(&client);
-        dc.FillSolidRect(&client, ::GetSysColor(COLOR_WINDOW));
-        dc.SetBkMode(TRANSPARENT);
-        dc.SelectStockObject(DEFAULT_GUI_FONT);
-        client.DeflateRect(8, 6);
-        dc.DrawText(m_text, &client, DT_LEFT | DT_TOP | DT_SINGLELINE);
-        return 0;
-    }
-
-private:
-    CString m_text;
-};
-
-}  // namespace
 
 // The main tab control in each selectable look, with the second tab current and the fourth hot,
 // and the current tab's page in its frame.
