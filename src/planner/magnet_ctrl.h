@@ -211,7 +211,8 @@ private:
     // The index of the pane under the control's client x, and x in that pane's client.
     int PaneIndexAt(int controlX) const;
     int PaneLocalX(int index, int controlX) const;
-    // The content x under a client point of the control; false over no pane.
+    // The content x under a client point of the control; false beside the panes or over no day
+    // column.
     bool ContentXAt(CPoint client, int& x) const;
     // The status text of the hour under the content x.
     void ShowDragTimeStatus(int x);

@@ -20,8 +20,11 @@ int CMagnetCtrl::PaneLocalX(int index, int controlX) const {
 bool CMagnetCtrl::ContentXAt(CPoint client, int& x) const {
     const int index = PaneIndexAt(client.x);
     const CMagnetCtrlView& pane = index == 0 ? m_firstPane : m_secondPane;
-    x = PaneLocalX(index, client.x) + pane.GetHorizontalOffset();
-    return m_firstPane.GetTitle().ColumnIndexAt(x) >= 0;
+    const int local = PaneLocalX(index, client.x);
+    x = local + pane.GetHorizontalOffset();
+    CRect rect;
+    pane.GetClientRect(&rect);
+    return local >= 0 && local < rect.Width() && m_firstPane.GetTitle().ColumnIndexAt(x) >= 0;
 }
 
 void CMagnetCtrl::ShowDragTimeStatus(int x) {
