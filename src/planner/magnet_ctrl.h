@@ -164,6 +164,14 @@ public:
     LRESULT OnBoardDragMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnBoardDrop(WPARAM wParam, LPARAM lParam);
     LRESULT OnBoardDragCancel(WPARAM wParam, LPARAM lParam);
+    // The index of the pane under the control's client x, and x in that pane's client.
+    int PaneIndexAt(int controlX) const;
+    int PaneLocalX(int index, int controlX) const;
+    // The content x under a client point of the control; false beside the panes or over no day
+    // column.
+    bool ContentXAt(CPoint client, int& x) const;
+    // The status text of the hour under the content x.
+    void ShowDragTimeStatus(int x);
 
     // Drag state (read by the bodies; set by the drags) -----------------------------------------------
     CMagnetDropRecord m_dropRecord;
@@ -208,14 +216,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The index of the pane under the control's client x, and x in that pane's client.
-    int PaneIndexAt(int controlX) const;
-    int PaneLocalX(int index, int controlX) const;
-    // The content x under a client point of the control; false beside the panes or over no day
-    // column.
-    bool ContentXAt(CPoint client, int& x) const;
-    // The status text of the hour under the content x.
-    void ShowDragTimeStatus(int x);
     void RebuildRowIndex();
     void SetVerticalOffset(int offset);
     void RepaintRow(int entityId);

@@ -328,24 +328,39 @@ TEST_F(MagnetDragTest, AMoveAndAResizeFollowThePointerIntoTheSecondPane) {
     }
 }
 
-// A move whose mouse is taken away ends without an edit and leaves no press or drag state: the
-// next press on the grip starts a new move.
-TEST_F(MagnetDragTest, ALostCaptureEndsTheMoveWithoutAnEdit) {
-    const CPoint at = PressMagnet(12);
-    vorn_test::MouseMove(&Body(), CPoint(at.x + 2 * Control().GetHourWidth(), at.y), Qt::LeftButton);
-    ASSERT_TRUE(Control().m_bDragActive);
-    Control().SetCapture();
-    vorn_test::ProcessEvents();
-    EXPECT_FALSE(Control().m_bPressed);
-    EXPECT_FALSE(Control().m_bDragActive);
-    EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
-    EXPECT_EQ(Control().m_nTimerId, 0u);
-    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0));
-    EXPECT_FALSE(m_data.HasUndoSnapshot());
-    ::ReleaseCapture();
-    vorn_test::MousePress(&Body(), at);
-    EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
-    vorn_test::MouseRelease(&Body(), at);
+// A move whose mouse is taken away ends without an edit, and a press beside every magnet takes
+// no press: neither leaves a press or drag state behind, so the next press on the grip starts a
+// new move.
+TEST_F(MagnetDragTest, NoPressOrDragStateOutlivesALostCaptureOrAnUncapturedPress) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    } cases[] = {
+        {"capture lost during a move",
+         [&] {
+             const CPoint at = PressMagnet(12);
+             vorn_test::MouseMove(&Body(), CPoint(at.x + 2 * Control().GetHourWidth(), at.y), Qt::LeftButton);
+             ASSERT_TRUE(Control().m_bDragActive);
+             Control().SetCapture();
+             vorn_test::ProcessEvents();
+             ::ReleaseCapture();
+         }},
+        {"press beside every magnet",
+         [&] { vorn_test::MousePress(&Body(), BodyPoint(0, ContentX(At(2000, 1, 3, 14, 0)))); }},
+    };
+    for (const Case& c : cases) {
+        m_data.DiscardUndo();
+        c.act();
+        EXPECT_FALSE(Control().m_bPressed) << c.what;
+        EXPECT_FALSE(Control().m_bDragActive) << c.what;
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone) << c.what;
+        EXPECT_EQ(Control().m_nTimerId, 0u) << c.what;
+        EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 10, 0)) << c.what;
+        EXPECT_FALSE(m_data.HasUndoSnapshot()) << c.what;
+        const CPoint at = PressMagnet(12);
+        EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove) << c.what;
+        vorn_test::MouseRelease(&Body(), at);
+    }
 }
 
 }  // namespace
