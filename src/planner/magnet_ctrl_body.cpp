@@ -143,7 +143,6 @@ void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
         }
     }
     control->RepaintCurrentRow();
-    Invalidate(FALSE);
     SetCapture();
 }
 
