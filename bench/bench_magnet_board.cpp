@@ -1,6 +1,7 @@
 // The magnet board on the large generated plan (1,500 entities as rows, 20,000 entries, 6 days)
 // in a board of 1,200 x 800 pixels: the layout pass with one full paint of what is in view, the
-// repaint of the current row on every pointer move and blink of a drag, and a zoom step; the
+// repaint of the current row on every pointer move and blink of a drag, what a drag collects as
+// it begins, and a zoom step; the
 // magnets built from the document, and a drag released on the magnet page up to the rebuilt
 // board. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
@@ -126,6 +127,45 @@ void BM_PaintRowDuringDrag(benchmark::State& state) {
     state.counters["magnets in row"] = static_cast<double>(row.m_arrMagnets.size());
 }
 BENCHMARK(BM_PaintRowDuringDrag)->Unit(benchmark::kMicrosecond);
+
+// What a drag collects as it begins: the clash blocks (a walk of every entry) and the members'
+// blocked times. Argument 0: a class's ungrouped magnet pressed at its grip; 1: the group with
+// the most activities dragged from the entity board.
+void BM_DragFeedback(benchmark::State& state) {
+    Board board;
+    CMagnetCtrl& control = *board.control;
+    const CMagnetItem* pressed = nullptr;
+    for (const CMagnetRow& row : control.GetRows()) {
+        for (const CMagnetItem& magnet : row.m_arrMagnets)
+            if (!pressed && !magnet.m_bGroupItem) pressed = &magnet;
+    }
+    int group = 0;
+    std::size_t most = 0;
+    for (const CActivityGroup& g : board.data.m_arrGroups) {
+        std::size_t count = 0;
+        for (const CActivity& activity : board.data.m_arrActivities) count += activity.m_nGroup == g.m_nId;
+        if (count > most) {
+            most = count;
+            group = g.m_nId;
+        }
+    }
+    if (!pressed || (state.range(0) == 1 && group == 0)) {
+        state.SkipWithError("nothing to drag");
+        return;
+    }
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            control.CollectMoveFeedback(*pressed);
+        } else {
+            control.CollectClashBlocks(group, CMagnetItem::kNoEntry, 1);
+            control.ClearBlockedTimes();
+            control.CollectBlockedTimes(1, group);
+        }
+    }
+    state.counters["clash blocks"] = static_cast<double>(control.m_arrClashBlocks.size());
+    state.counters["blocked times"] = static_cast<double>(control.m_arrBlockedTimes.size());
+}
+BENCHMARK(BM_DragFeedback)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ZoomStep(benchmark::State& state) {
     Board board;

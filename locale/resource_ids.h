@@ -1474,3 +1474,5 @@
 #define IDS_MAGNET_STATE_0              60899
 #define IDS_MAGNET_STATE_1              60900
 #define IDS_MAGNET_STATE_2              60901
+// ---- The magnet board's drops from the entity board ------------------------------------------------
+#define IDS_MAGNET_DROP_GONE            61790

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/app_document.h"
+#include "frame/wnd_board.h"
 #include "model/entity.h"
 #include "model/merge_sort.h"
 #include "model/schedule_data.h"
@@ -26,6 +27,10 @@ BEGIN_MESSAGE_MAP(CMagnetCtrl, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
     ON_MESSAGE(WM_MB_RELAYOUT, &CMagnetCtrl::OnResetScroll)
+    ON_MESSAGE(CWndBoard::kDragBegin, &CMagnetCtrl::OnBoardDragBegin)
+    ON_MESSAGE(CWndBoard::kDragOver, &CMagnetCtrl::OnBoardDragMove)
+    ON_MESSAGE(CWndBoard::kDrop, &CMagnetCtrl::OnBoardDrop)
+    ON_MESSAGE(CWndBoard::kDragEnd, &CMagnetCtrl::OnBoardDragCancel)
 END_MESSAGE_MAP()
 
 namespace {

@@ -126,13 +126,52 @@ public:
     void ComputeLatestEnd();
     // The latest end when the time of day passes it by 3 minutes or more, else the time.
     __time64_t ClampToLatestEnd(__time64_t timeOfDay) const;
-    // The pointer moved to the content x of the pane while an end is stretched: the first drag
-    // item and the current row's magnets of its entry end at that time of day (clamped).
-    void TrackResize(int x, CMagnetCtrlView& pane);
     // Relative resizing: every selected magnet of the current row and every drag item ends as
     // many whole minutes later (or earlier) as the pointer moved from oldTime to newTime (times
     // of day); none gets shorter than an hour.
     void ResizeSelectionBy(__time64_t oldTime, __time64_t newTime);
+
+    // Drags ----------------------------------------------------------------------------------------
+    // The pointer moved to (x, y), client coordinates of the body of pane, while the body holds
+    // a press: the drag point follows it into whichever pane it is over, the status bar names
+    // the hour under it; a move highlights that hour in the title strips, a resize moves the end.
+    void TrackDrag(int x, int y, CMagnetCtrlView& pane);
+    // The smallest left edge (less x) and the smallest top of the drag items' rectangles.
+    CPoint GetDragOrigin(int x) const;
+    void SetDragAnchor(int x, int y, int offset) { m_ptDragAnchor = CPoint(x + offset, y); }
+    // Repaints the current row at once in the first pane and, when split, in the second.
+    void RepaintCurrentRow() { RepaintRow(m_nCurrentRowId); }
+    void StartBlinkTimer() { m_nTimerId = SetTimer(kBlinkTimer, 500, nullptr); }
+    // What a move of the magnet shows: the entries it clashes with (on the lessons of its chime
+    // set when the plan has several) and the times its activity's (or group's) members are not
+    // free.
+    void CollectMoveFeedback(const CMagnetItem& magnet);
+    // Appends the blocked times of the activity id (groupFlag 0) or of every activity of the
+    // group id (groupFlag 1).
+    void CollectBlockedTimes(int groupFlag, int id);
+    // Appends, for each member of the activity, its absences, its days off and the hours of a
+    // day column outside the member's working time.
+    void CollectActivityBlockedTimes(int activityId);
+    void CollectClashBlocks(int id, std::uint64_t excludedEntry, int groupFlag);
+    void ClearBlockedTimes() { m_arrBlockedTimes.clear(); }
+    void AlignClashBlocksToChimeSets(int chimeSetId, const COleDateTimeSpan& length);
+    // The drop record starts at the whole hour of the time.
+    void SetDropStart(const COleDateTime& time);
+    // The entity board's drag: WM_USER+15 begins it (wParam the id, lParam non-zero for an
+    // activity, 0 for a group), WM_USER+2 follows the pointer (screen x, y), WM_USER+14 drops it
+    // (client x, y) and WM_USER+16 cancels it.
+    LRESULT OnBoardDragBegin(WPARAM wParam, LPARAM lParam);
+    LRESULT OnBoardDragMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnBoardDrop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnBoardDragCancel(WPARAM wParam, LPARAM lParam);
+    // The index of the pane under the control's client x, and x in that pane's client.
+    int PaneIndexAt(int controlX) const;
+    int PaneLocalX(int index, int controlX) const;
+    // The content x under a client point of the control; false beside the panes or over no day
+    // column.
+    bool ContentXAt(CPoint client, int& x) const;
+    // The status text of the hour under the content x.
+    void ShowDragTimeStatus(int x);
 
     // Drag state (read by the bodies; set by the drags) -----------------------------------------------
     CMagnetDropRecord m_dropRecord;

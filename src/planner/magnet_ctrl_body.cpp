@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "controls/app_document.h"
+#include "model/model_host.h"
+#include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "planner/board_tool_tip.h"
 #include "planner/magnet_ctrl.h"
 #include "planner/magnet_ctrl_view.h"
 #include "planner/magnet_messages.h"
+#include "platform/core/load_res_string.h"
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "timetable/grid_scale.h"
@@ -118,46 +122,46 @@ void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
         if (!toggle) control->ClearSelection();
         magnet.m_bSelected = toggle ? !magnet.m_bSelected : 1;
         control->CopySelectionToDrag();
-    } else if (kind == CMagnetItem::kEdgeResize) {
-        // The end follows the pointer up to the latest end of the entry.
-        if (!toggle) control->SelectSingle(magnet);
-        control->ComputeLatestEnd();
+    } else {
+        // A drag begins: a move at the grip of a selected magnet, a resize at its right edge.
+        if (!toggle) {
+            control->SelectSingle(magnet);
+            if (kind == CMagnetItem::kEdgeMove) control->CollectMoveFeedback(magnet);
+            control->ComputeLatestEnd();
+        }
+        // A move is measured from the time at the left end of the dragged magnets.
+        control->m_dtDragStart = pane->GetTitle().XToTime(control->GetDragOrigin(offset).x + offset);
+        control->m_tLastPointerTime = pane->GetTitle().XToTimeOfDay(point.x + offset);
         magnet.m_tsSavedLength = magnet.m_tsEntryLength;
         if (!control->m_arrDragItems.empty()) control->m_arrDragItems.front().m_tsSavedLength = magnet.m_tsEntryLength;
-        control->m_tLastPointerTime = pane->GetTitle().XToTimeOfDay(point.x + offset);
-        control->m_ptDragAnchor = CPoint(point.x + offset, point.y);
-        control->m_nDragMode = CMagnetCtrl::kDragResize;
-    } else if (kind == CMagnetItem::kEdgeMove) {
-        // A move starts at the grip of a selected magnet: the drag is measured from the
-        // time at the left end of the dragged magnets.
-        if (!toggle) control->SelectSingle(magnet);
-        int origin = magnet.m_rect.left;
-        for (const CMagnetItem& item : row.m_arrMagnets)
-            if (item.m_bSelected) origin = std::min(origin, static_cast<int>(item.m_rect.left));
-        control->m_dtDragStart = pane->GetTitle().XToTime(origin);
+        control->SetDragAnchor(point.x, point.y, offset);
         control->m_ptDrag = CPoint(point.x + offset, point.y);
-        control->m_nDragMode = CMagnetCtrl::kDragMove;
-        control->m_bDragActive = 1;
-        control->m_nTimerId = control->SetTimer(CMagnetCtrl::kBlinkTimer, 500, nullptr);
+        control->m_nDragMode = kind;
+        if (kind == CMagnetItem::kEdgeMove) {
+            control->StartBlinkTimer();
+            control->m_bDragActive = 1;
+        }
     }
-    Invalidate(FALSE);
+    control->RepaintCurrentRow();
     SetCapture();
 }
 
 void CMagnetCtrlBody::OnMouseMove(UINT flags, CPoint point) {
     CMagnetCtrl* control = GetControl();
     CMagnetCtrlView* pane = GetPane();
-    const CMagnetRow* row = control ? control->GetCurrentRow() : nullptr;
-    if (row && pane && control->m_bPressed && control->m_nDragMode == CMagnetCtrl::kDragMove) {
+    CMagnetRow* row = control ? control->GetCurrentRow() : nullptr;
+    const int y = point.y + (control ? control->GetVerticalOffset() : 0);
+    if (row && pane && y >= row->m_rect.top && y < row->m_rect.bottom) {
+        if (control->m_bPressed) {
+            control->TrackDrag(point.x, point.y, *pane);
+            return;
+        }
+        // The grip and the right edge of a selected magnet show where a move and a resize start.
         const int offset = pane->GetHorizontalOffset();
-        control->m_ptDrag = CPoint(point.x + offset, point.y);
-        control->GetPane(0).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 1, control->m_ptDrag.x);
-        PaintRow(row->m_nEntityId);
-        return;
-    }
-    if (row && pane && control->m_bPressed && control->m_nDragMode == CMagnetCtrl::kDragResize) {
-        control->TrackResize(point.x + pane->GetHorizontalOffset(), *pane);
-        return;
+        if (const int index = row->ItemAt(point.x, y, offset); index >= 0) {
+            SetDragCursor(row->m_arrMagnets[index].HitTestEdge(point.x, offset));
+            return;
+        }
     }
     CWnd::OnMouseMove(flags, point);
 }
@@ -231,6 +235,7 @@ void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
     control.m_pPressPane = nullptr;
     control.m_ptPress = CPoint(0, 0);
     control.m_nDragMode = CMagnetCtrl::kDragNone;
+    if (CScheduleData* data = GetAppDocument()) data->Host().SetStatusText(LoadResString(AFX_IDS_IDLEMESSAGE));
     if (control.m_nTimerId) control.KillTimer(control.m_nTimerId);
     control.m_nTimerId = 0;
     for (int i = 0; i < 2; ++i)

@@ -212,14 +212,16 @@ void CMagnetCtrlBody::PaintRow(int entityId) {
     PaintRowBackground(&dc, *row, days, current, left, right);
     dc.Draw3dRect(&rect, kBlack, kBlack);
     PaintHourGrid(&dc, left, right, row->m_rect.top, row->m_rect.bottom, control->GetHourWidth());
-    const bool green = control->m_bDragActive && control->m_arrDragItems.size() <= 1;
+    // One dragged magnet, or an activity or group from the entity board, shows where it may go.
+    const bool moving = control->m_nDragMode == CMagnetCtrl::kDragMove;
+    const bool green = control->m_bDragActive && (!moving || control->m_arrDragItems.size() <= 1);
     PaintBand(&dc, *row, left, right, green);
     if (green && current) PaintDragBand(&dc, *control, *row, days);
     PaintColumnFrames(&dc, row->m_rect.top, row->m_rect.bottom);
     PaintRowMagnets(&dc, *control, *row);
     const CRect band(left, row->m_rect.top, right, row->m_rect.top + kBand);
     dc.Draw3dRect(&band, kBlack, kBlack);
-    if (control->m_bDragActive) PaintGhosts(&dc, *control, *row);
+    if (control->m_bDragActive && moving) PaintGhosts(&dc, *control, *row);
     dc.RestoreDC(saved);
 }
 
@@ -241,7 +243,7 @@ void CMagnetCtrlBody::PaintDragBand(CDC* dc, const CMagnetCtrl& control, const C
         int l = 0, r = 0;
         if (title->TimeSpanToX(block.m_dtStart, block.m_tsDuration, l, r)) bar(l, r, kOrange, kYellow);
     }
-    const int dragged = control.FindDraggedInRow();
+    const int dragged = control.m_nDragMode == CMagnetCtrl::kDragMove ? control.FindDraggedInRow() : CMagnetCtrl::kNone;
     const CMagnetItem* own = dragged == CMagnetCtrl::kNone ? nullptr : &row.m_arrMagnets[dragged];
     for (const CItemTime& block : control.m_arrClashBlocks) {
         int l = 0, r = 0;
@@ -267,9 +269,11 @@ bool CMagnetCtrlBody::IsHighlighted(const CMagnetCtrl& control, const CMagnetIte
 
 void CMagnetCtrlBody::PaintRowMagnets(CDC* dc, CMagnetCtrl& control, CMagnetRow& row) {
     const bool active = control.m_bDragActive != 0;
+    const bool moving = active && control.m_nDragMode == CMagnetCtrl::kDragMove;
     for (CMagnetItem& magnet : row.m_arrMagnets) {
         if (!IsShown(magnet)) continue;
-        if (!control.m_bSwapPreview && magnet.m_bSelected && active) continue;
+        // Moved magnets are drawn as ghosts at the pointer.
+        if (!control.m_bSwapPreview && magnet.m_bSelected && moving) continue;
         if (!active) {
             magnet.Draw(dc, 0, true, control.m_nDragMode == CMagnetCtrl::kDragNone);
             PaintConflictMark(dc, magnet);

@@ -1,9 +1,8 @@
-// Stretching a magnet's end: the latest end its entry may reach and the end following the pointer.
+// Stretching a magnet's end: the latest end its entry may reach and the relative stretch.
 #include "controls/app_document.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "planner/magnet_ctrl.h"
-#include "planner/magnet_messages.h"
 
 void CMagnetCtrl::ComputeLatestEnd() {
     m_tLatestEnd = MakeTimeOfDay(23, 59);
@@ -17,25 +16,6 @@ void CMagnetCtrl::ComputeLatestEnd() {
 
 __time64_t CMagnetCtrl::ClampToLatestEnd(__time64_t timeOfDay) const {
     return CompareTime64Approx(timeOfDay, m_tLatestEnd) > 0 ? m_tLatestEnd : timeOfDay;
-}
-
-void CMagnetCtrl::TrackResize(int x, CMagnetCtrlView& pane) {
-    const __time64_t end = pane.GetTitle().XToTimeOfDay(x);
-    CMagnetRow* row = GetCurrentRow();
-    if (end < 0 || !row) return;
-    if (m_bRelativeResize) {
-        ResizeSelectionBy(m_tLastPointerTime, end);
-        m_tLastPointerTime = end;
-    } else if (!m_arrDragItems.empty()) {
-        const COleDateTime time(ClampToLatestEnd(end));
-        CMagnetItem& first = m_arrDragItems.front();
-        first.SetEndTimeOfDay(time);
-        for (CMagnetItem& magnet : row->m_arrMagnets)
-            if (magnet.m_nEntry == first.m_nEntry) magnet.SetEndTimeOfDay(time);
-    }
-    SetDragCursor(CMagnetItem::kEdgeResize);
-    for (int i = 0; i < (IsSplit() ? 2 : 1); ++i)
-        if (GetPane(i).GetSafeHwnd()) GetPane(i).SendMessage(WM_MB_REPAINT_ROW, static_cast<WPARAM>(m_nCurrentRowId), 0);
 }
 
 void CMagnetCtrl::ResizeSelectionBy(__time64_t oldTime, __time64_t newTime) {

@@ -100,7 +100,6 @@ public:
     // The time under the point, on the day of the column there, snapped to the hours; invalid
     // where no plan day lies under x.
     COleDateTime GetDateTimeAt(int x, int y) const;
-    void AlignClashBlocksToChimeSet(int chimeSetId, const COleDateTimeSpan& length);
     // Drags from the side panel (time_table_ctrl_body_drops.cpp).
     LRESULT OnDragPrepare(WPARAM, LPARAM);
     LRESULT OnDragBegin(WPARAM draggedId, LPARAM severalItems);

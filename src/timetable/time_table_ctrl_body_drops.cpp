@@ -5,6 +5,7 @@
 #include "controls/my_list_ctrl.h"
 #include "model/schedule_data.h"
 #include "platform/ui/wait_cursor.h"
+#include "timetable/drag_feedback_blocks.h"
 #include "timetable/time_table_ctrl_body.h"
 #include "timetable/time_table_ctrl_header.h"
 #include "timetable/time_table_ctrl_title.h"
@@ -56,11 +57,12 @@ LRESULT CTimeTableCtrlBody::OnDragBegin(WPARAM wParam, LPARAM lParam) {
             if (groupFlag) {
                 const auto group = data->FindGroup(m_nDraggedId);
                 if (group != data->m_arrGroups.end())
-                    AlignClashBlocksToChimeSet(group->GetCommonChimeSetId(*data), group->GetMaxMeetingLength(*data));
+                    AlignClashBlocksToChimeSets(*data, pane->m_arrClashBlocks, group->GetCommonChimeSetId(*data),
+                                                group->GetMaxMeetingLength(*data));
             } else {
                 const auto activity = data->FindActivity(m_nDraggedId);
                 if (activity != data->m_arrActivities.end())
-                    AlignClashBlocksToChimeSet(activity->m_nChimeSet, activity->m_tsMeeting);
+                    AlignClashBlocksToChimeSets(*data, pane->m_arrClashBlocks, activity->m_nChimeSet, activity->m_tsMeeting);
             }
         }
         pane->ClearBlockedTimes();

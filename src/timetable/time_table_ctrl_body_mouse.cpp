@@ -12,6 +12,7 @@
 #include "platform/ui/icon.h"
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
+#include "timetable/drag_feedback_blocks.h"
 #include "timetable/time_table_ctrl.h"
 #include "timetable/time_table_ctrl_body.h"
 #include "timetable/time_table_ctrl_title.h"
@@ -131,7 +132,8 @@ void CTimeTableCtrlBody::BeginPress(UINT flags, int x, int y) {
                     PrepareMoveFeedback(*pane, index);
                     const CScheduleData* data = GetAppDocument();
                     if (data && data->GetChimeSetCount() > 1)
-                        AlignClashBlocksToChimeSet(pane->m_arrItems[index].m_nChimeSet, pane->m_arrItems[index].m_tsLength);
+                        AlignClashBlocksToChimeSets(*data, pane->m_arrClashBlocks, pane->m_arrItems[index].m_nChimeSet,
+                                                    pane->m_arrItems[index].m_tsLength);
                 }
                 pane->ComputeLatestEnd();
             }
@@ -383,35 +385,4 @@ void CTimeTableCtrlBody::OnKeyDown(UINT key, UINT repeat, UINT flags) {
         if (key == VK_ESCAPE) page->SendNotifyMessage(WM_TT_SELECT_KEY, 0, 0);
     }
     CWnd::OnKeyDown(key, repeat, flags);
-}
-
-// Clash blocks on another bell schedule ------------------------------------------------------------
-
-void CTimeTableCtrlBody::AlignClashBlocksToChimeSet(int chimeSetId, const COleDateTimeSpan& length) {
-    CTimeTableCtrlView* pane = GetPane();
-    const CScheduleData* data = GetAppDocument();
-    if (!pane || !data || chimeSetId == 0 || pane->m_arrClashBlocks.empty()) return;
-    const auto own = data->FindChimeSet(chimeSetId);
-    if (own == data->m_arrChimeSets.end()) return;
-    for (CItemTime& block : pane->m_arrClashBlocks) {
-        const int other = block.m_nTag;
-        if (other == 0 || other == chimeSetId) continue;
-        const auto theirs = data->FindChimeSet(other);
-        if (theirs == data->m_arrChimeSets.end()) continue;
-        const COleDateTime& start = block.m_dtStart;
-        const int h = GetHourSlot(*data, MakeTimeOfDay(start.GetHour(), start.GetMinute()));
-        if (h > 0) {
-            const __time64_t s = theirs->GetLessonStart(*data, h);
-            const __time64_t e = own->GetLessonEnd(*data, h - 1);
-            if (CompareTime64Approx(e, s) == 1) block.ExtendStart(e - s);
-        }
-        __time64_t lessonStart = 0, lessonEnd = 0, ownStart = 0, ownEnd = 0;
-        try {
-            theirs->SnapToLessons(*data, block.m_dtStart, block.m_tsDuration, lessonStart, lessonEnd);
-            own->SnapToLessons(*data, block.GetEndTime(), length, ownStart, ownEnd);
-        } catch (const std::invalid_argument&) {
-            continue;  // a block without a time of day keeps its extent
-        }
-        if (CompareTime64Approx(lessonEnd, ownStart) == 1) block.ExtendEnd(lessonEnd - ownStart);
-    }
 }

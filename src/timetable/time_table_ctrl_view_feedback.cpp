@@ -6,6 +6,7 @@
 #include "model/participation_rules.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
+#include "timetable/drag_feedback_blocks.h"
 #include "timetable/time_table_ctrl.h"
 #include "timetable/time_table_ctrl_title.h"
 #include "timetable/time_table_ctrl_view.h"
@@ -51,19 +52,7 @@ void CTimeTableCtrlView::BuildBlockedTimes(int activityId) {
     if (activity == data->m_arrActivities.end()) return;
     for (const int id : activity->m_arrMembers) {
         const auto member = data->FindEntity(id);
-        if (member == data->m_arrEntities.end()) continue;
-        for (const CAbsence& absence : member->m_arrAbsences) {
-            CItemTime block;
-            block.Init(*data, absence.m_dtStart, absence.m_tsLength, absence.m_bWholeDay);
-            m_arrBlockedTimes.push_back(block);
-        }
-        // A day without working time is blocked from 01:00 for 22 hours.
-        const int days = std::min(data->m_nDays, kMaxPlanDays);
-        for (int i = 0; i < days; ++i) {
-            if (CompareTime64Approx(member->m_tDayStart[i], member->m_tDayEnd[i]) != 0) continue;
-            const COleDateTime start = data->GetDayDate(i) + COleDateTimeSpan(0, 1, 0, 0);
-            m_arrBlockedTimes.emplace_back(start, COleDateTimeSpan(0, 22, 0, 0), 1, data->GetDayIndex(start));
-        }
+        if (member != data->m_arrEntities.end()) AppendAbsencesAndDaysOff(*data, *member, m_arrBlockedTimes);
     }
 }
 
@@ -102,30 +91,7 @@ void CTimeTableCtrlView::PrepareGroupItemFeedback(const CTimeTableItem& item, in
 
 void CTimeTableCtrlView::BuildClashBlocks(int id, std::uint64_t excludedEntry, int groupFlag) {
     m_arrClashBlocks.clear();
-    const CScheduleData* data = GetAppDocument();
-    if (!data) return;
-    std::vector<const CActivity*> dragged;
-    if (!groupFlag) {
-        const auto activity = data->FindActivity(id);
-        if (activity == data->m_arrActivities.end()) return;
-        dragged.push_back(&*activity);
-    } else {
-        if (data->FindGroup(id) == data->m_arrGroups.end()) return;
-        for (const CActivity& activity : data->m_arrActivities)
-            if (activity.m_nGroup == id) dragged.push_back(&activity);
-    }
-    for (const CTimetableEntry& entry : data->m_arrEntries) {
-        if (entry.IsLinkedState(*data)) continue;
-        if (!groupFlag && entry.GetSerial() == excludedEntry) continue;
-        const auto own = data->FindActivity(entry.m_nActivity);
-        if (own == data->m_arrActivities.end()) return;
-        for (const CActivity* activity : dragged) {
-            if (ActivitiesClash(*data, *own, *activity, entry)) {
-                m_arrClashBlocks.push_back(ClashBlock(*data, entry));
-                break;
-            }
-        }
-    }
+    if (const CScheduleData* data = GetAppDocument()) m_arrClashBlocks = CollectClashBlocks(*data, id, excludedEntry, groupFlag);
 }
 
 void CTimeTableCtrlView::BuildGroupClashBlocks(const CTimeTableItem& item, int groupId) {
