@@ -3,6 +3,7 @@
 // asked with a plan index built once per press, so that marking a row costs what the entries
 // near its magnets cost rather than the whole timetable per pair of magnets.
 #include <cstdint>
+#include <vector>
 
 #include "controls/app_document.h"
 #include "model/model_host.h"
@@ -46,7 +47,10 @@ std::vector<COleDateTime> CMagnetCtrl::CollectRowFreeHours(const CPlanIndex* ind
     if (!data) return {};
     const auto entity = data->FindEntity(m_nCurrentRowId);
     if (entity == data->m_arrEntities.end()) return {};
-    return CollectFreeHours(*data, *entity, index);
+    // Only hours of the plan's days: the entity's day slots reach past them.
+    std::vector<COleDateTime> hours = CollectFreeHours(*data, *entity, index);
+    std::erase_if(hours, [this](const COleDateTime& t) { return !m_firstPane.GetTitle().HasDay(t); });
+    return hours;
 }
 
 void CMagnetCtrl::MarkSwapTargets() {
@@ -145,7 +149,7 @@ bool CMagnetCtrl::ChooseSwap(int target, int dragged) {
             candidates.push_back({p.m_nEntry, p.FormatTitle(*data)});
     }
     std::vector<CSwapFreeSlot> freeSlots;
-    for (const COleDateTime& t : CollectFreeHours(*data, *entity, &index))
+    for (const COleDateTime& t : CollectRowFreeHours(&index))
         if (FreeHourTakes(*data, x, w, t, &index))
             freeSlots.push_back({t, FormatFreeTimeText(CItemTime(t, d.m_tsEntryLength, 0, 0))});
     if ((candidates.empty() && freeSlots.empty()) || !s_swapChooser) return false;

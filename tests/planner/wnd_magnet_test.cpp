@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "magnet_plan_fixture.h"
+#include "magnet_page_fixture.h"
 #include "model/description_texts.h"
 #include "model/page_content.h"
 #include "model/time_values.h"
@@ -18,90 +18,6 @@
 #include "resource_ids.h"
 
 namespace {
-
-// The frame's side of the plan check: the page rebuilds from the content; every refresh and
-// broadcast is counted.
-class CPageHost : public IModelHost {
-public:
-    CWndMagnet* page = nullptr;
-    int refreshes = 0;
-    std::vector<int> broadcasts;
-    void RefreshAllPages(const CPageContent& content) override {
-        ++refreshes;
-        if (page) page->RefreshContent(content);
-    }
-    void BroadcastUpdate(int kind) override {
-        broadcasts.push_back(kind);
-        if (page) page->Update(kind);
-    }
-};
-
-class CRecordingAnswerer : public IMessageAnswerer {
-public:
-    MessageAnswer Ask(const CString& text, const CString&, MessageButtons, MessageIcon) override {
-        asked.push_back(text);
-        return MessageAnswer::Ok;
-    }
-    std::vector<CString> asked;
-};
-
-class MagnetPageTest : public MagnetPlanTest {
-protected:
-    void SetUp() override {
-        MagnetPlanTest::SetUp();
-        ModelServices services;
-        services.settings = &m_settings;
-        services.host = &m_host;
-        services.answerer = &m_answerer;
-        m_data.SetServices(services);
-        // The classes allow overlapping lessons, so that row 1 may show two at once.
-        AddEntity(1, 0).m_strEducator = L"Ms Ray";
-        m_data.m_arrEntities.back().m_nOverlaps = 0;
-        AddEntity(2, 0).m_nOverlaps = 0;
-        AddEntity(3, 1).m_nOverlaps = 1;  // a teacher who can be in one place at a time
-        AddActivity(10, 0, {1});
-        AddActivity(11, 0, {1});
-        AddActivity(12, 0, {1, 3});
-        AddActivity(13, 0, {2, 3});
-        AddEntry(10, 0, 8, 60);
-        AddEntry(11, 0, 8, 90, 2, 30);   // overlaps the entry before it in row 1
-        AddEntry(12, 1, 10, 60);
-        AddEntry(13, 2, 10, 60);
-        m_frame.CreateEx(0, nullptr, L"frame", WS_OVERLAPPED, 0, 0, 1000, 600, nullptr, nullptr);
-        m_page = std::make_unique<CWndMagnet>();
-        m_page->CreatePage(&m_frame, 1);
-        m_page->MoveWindow(0, 0, 1000, 600);
-        m_frame.ShowWindow(SW_SHOW);
-        vorn_test::ProcessEvents();
-        m_host.page = m_page.get();
-        m_page->Update(4);
-    }
-    void TearDown() override {
-        m_host.page = nullptr;
-        m_page.reset();
-        m_frame.DestroyWindow();
-        MagnetPlanTest::TearDown();
-    }
-    CMagnetCtrl& Control() { return m_page->GetControl(); }
-    CMagnetItem& Magnet(int row, int activity) {
-        Control().SelectRow(row);
-        for (CMagnetItem& magnet : Control().GetCurrentRow()->m_arrMagnets)
-            if (magnet.m_nActivity == activity) return magnet;
-        ADD_FAILURE() << "no magnet of " << activity;
-        return Control().GetCurrentRow()->m_arrMagnets.front();
-    }
-    const CTimetableEntry& Entry(int activity) { return *m_data.FindEntryAt(activity, FindStart(activity)); }
-    COleDateTime FindStart(int activity) {
-        for (const CTimetableEntry& entry : m_data.m_arrEntries)
-            if (entry.m_nActivity == activity) return entry.m_dtStart;
-        return COleDateTime();
-    }
-
-    CPageHost m_host;
-    CRecordingAnswerer m_answerer;
-    CWnd m_frame;
-    std::unique_ptr<CWndMagnet> m_page;
-};
 
 TEST_F(MagnetPageTest, UpdatesRebuildRowsAndDaysOrMarkThePageDirty) {
     ASSERT_EQ(Control().GetRows().size(), 2u);  // classes only
