@@ -25,6 +25,7 @@
 #include "platform/ui/wnd.h"
 #include "timetable/item_time.h"
 #include "timetable/swap_chooser_hook.h"
+#include "timetable/swap_piece.h"
 
 class CEntity;
 class CPlanIndex;
@@ -223,7 +224,15 @@ private:
     void RepaintBodiesAndHeader();
     void InvertSplitLine(int x);
     int GetRowPitch() const;
+    // Swaps: the free hours of the row's entity on the board's days; the current row's magnets
+    // as swap pieces (with their latest ends when an index is given); the mark of m while d is
+    // dragged and its search for a third place.
     std::vector<COleDateTime> CollectRowFreeHours(const CPlanIndex* index) const;
+    std::vector<CSwapPiece> RowPieces(const CPlanIndex* index) const;
+    int MarkOf(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+               const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const;
+    int IndirectMark(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+                     const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const;
     void SetBodyToolTips(int on);
 
     CScrollBar m_scrollBar;

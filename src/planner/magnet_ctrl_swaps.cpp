@@ -3,6 +3,7 @@
 // asked with a plan index built once per press, so that marking a row costs what the entries
 // near its magnets cost rather than the whole timetable per pair of magnets.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "controls/app_document.h"
@@ -53,6 +54,19 @@ std::vector<COleDateTime> CMagnetCtrl::CollectRowFreeHours(const CPlanIndex* ind
     return hours;
 }
 
+std::vector<CSwapPiece> CMagnetCtrl::RowPieces(const CPlanIndex* index) const {
+    std::vector<CSwapPiece> pieces;
+    const CScheduleData* data = GetAppDocument();
+    const int row = FindRow(m_nCurrentRowId);
+    if (!data || row == kNone) return pieces;
+    for (const CMagnetItem& magnet : m_arrRows[row].m_arrMagnets) {
+        pieces.push_back(PieceOf(magnet));
+        // Worked out once: every mark and rotation asks for it.
+        if (index) pieces.back().m_latestEnd = SwapLatestEnd(*data, pieces.back(), index);
+    }
+    return pieces;
+}
+
 void CMagnetCtrl::MarkSwapTargets() {
     CScheduleData* data = GetAppDocument();
     CMagnetRow* row = GetRow(m_nCurrentRowId);
@@ -67,12 +81,18 @@ void CMagnetCtrl::MarkSwapTargets() {
 
     const CPlanIndex index(*data);
     const std::vector<COleDateTime> freeHours = CollectRowFreeHours(&index);
-    const CMagnetItem* dragged = m_arrDragItems.empty() ? nullptr : &m_arrDragItems.front();
-    for (CMagnetItem& magnet : row->m_arrMagnets) {
+    const std::vector<CSwapPiece> pieces = RowPieces(&index);
+    std::optional<CSwapPiece> dragged;
+    if (!m_arrDragItems.empty()) {
+        dragged = PieceOf(m_arrDragItems.front());
+        dragged->m_latestEnd = SwapLatestEnd(*data, *dragged, &index);
+    }
+    for (std::size_t i = 0; i < row->m_arrMagnets.size(); ++i) {
+        CMagnetItem& magnet = row->m_arrMagnets[i];
         // No mark of an earlier drag stays behind.
         magnet.m_nSwapMark = 0;
-        if (!magnet.m_bSelected && magnet.m_nState != 0)
-            magnet.m_nSwapMark = GetSwapMark(&magnet, dragged, freeHours, &index);
+        if (dragged && !magnet.m_bSelected && magnet.m_nState != 0)
+            magnet.m_nSwapMark = MarkOf(pieces[i], *dragged, pieces, freeHours, &index);
         bar.StepIt();
     }
 
@@ -82,28 +102,35 @@ void CMagnetCtrl::MarkSwapTargets() {
 
 int CMagnetCtrl::GetSwapMark(const CMagnetItem* m, const CMagnetItem* d, const std::vector<COleDateTime>& freeHours,
                              const CPlanIndex* index) const {
-    const CScheduleData* data = GetAppDocument();
-    if (!data || !m || !d) return 0;
-    const int mark = DirectSwapMark(*data, PieceOf(*m), PieceOf(*d), index);
-    return mark == kSwapNeedsThirdPlace ? GetIndirectSwapMark(*m, *d, freeHours, index) : mark;
+    if (!m || !d) return 0;
+    return MarkOf(PieceOf(*m), PieceOf(*d), RowPieces(nullptr), freeHours, index);
 }
 
 int CMagnetCtrl::GetIndirectSwapMark(const CMagnetItem& m, const CMagnetItem& d,
                                      const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const {
+    return IndirectMark(PieceOf(m), PieceOf(d), RowPieces(nullptr), freeHours, index);
+}
+
+int CMagnetCtrl::MarkOf(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+                        const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const {
+    const CScheduleData* data = GetAppDocument();
+    if (!data) return 0;
+    const int mark = DirectSwapMark(*data, m, d, index);
+    return mark == kSwapNeedsThirdPlace ? IndirectMark(m, d, row, freeHours, index) : mark;
+}
+
+int CMagnetCtrl::IndirectMark(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+                              const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const {
     const CScheduleData* data = GetAppDocument();
     if (!data || m.m_nEntry == d.m_nEntry) return 0;
-    const CSwapPiece x = PieceOf(m), w = PieceOf(d);
-    if (!MayRotate(*data, x, w, SwapEndTest::kStrict, index)) return 0;
-    const COleDateTime latestD = SwapLatestEnd(*data, w, index);
-    const int row = FindRow(m_nCurrentRowId);
-    if (row != kNone) {
-        for (const CMagnetItem& p : m_arrRows[row].m_arrMagnets) {
-            if (p.m_nEntry == m.m_nEntry || p.m_nEntry == d.m_nEntry || !p.IsActive()) continue;
-            if (CanRotate(*data, x, w, PieceOf(p), latestD, SwapEndTest::kStrict, index)) return kSwapIndirect;
-        }
+    if (!MayRotate(*data, m, d, SwapEndTest::kStrict, index)) return 0;
+    const COleDateTime latestD = SwapLatestEnd(*data, d, index);
+    for (const CSwapPiece& p : row) {
+        if (p.m_nEntry == m.m_nEntry || p.m_nEntry == d.m_nEntry || StaysOutOfSwaps(p.m_nState)) continue;
+        if (CanRotate(*data, m, d, p, latestD, SwapEndTest::kStrict, index)) return kSwapIndirect;
     }
     for (const COleDateTime& t : freeHours)
-        if (FreeHourTakes(*data, x, w, t, index)) return kSwapIndirect;
+        if (FreeHourTakes(*data, m, d, t, index)) return kSwapIndirect;
     return kSwapNotFound;
 }
 
@@ -136,17 +163,20 @@ bool CMagnetCtrl::ChooseSwap(int target, int dragged) {
     if (entity == data->m_arrEntities.end()) return false;
     // Copies: the magnets are found again by their entries once the chooser has closed.
     const CMagnetItem m = row->m_arrMagnets[target], d = row->m_arrMagnets[dragged];
-    const CSwapPiece x = PieceOf(m), w = PieceOf(d);
     const CPlanIndex index(*data);
+    const std::vector<CSwapPiece> pieces = RowPieces(&index);
+    const CSwapPiece& x = pieces[target];
+    const CSwapPiece& w = pieces[dragged];
     if (!MayRotate(*data, x, w, SwapEndTest::kStrict, &index)) return false;
 
     const COleDateTime latestD = SwapLatestEnd(*data, w, &index);
     std::vector<CSwapCandidate> candidates;
-    for (const CMagnetItem& p : row->m_arrMagnets) {
-        if (p.m_nEntry == m.m_nEntry || p.m_nEntry == d.m_nEntry || !p.IsActive()) continue;
-        if (!m_firstPane.GetTitle().HasDay(p.m_dtEntryStart)) continue;
-        if (CanRotate(*data, x, w, PieceOf(p), latestD, SwapEndTest::kStrict, &index))
-            candidates.push_back({p.m_nEntry, p.FormatTitle(*data)});
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const CSwapPiece& p = pieces[i];
+        if (p.m_nEntry == x.m_nEntry || p.m_nEntry == w.m_nEntry || StaysOutOfSwaps(p.m_nState)) continue;
+        if (!m_firstPane.GetTitle().HasDay(p.m_dtStart)) continue;
+        if (CanRotate(*data, x, w, p, latestD, SwapEndTest::kStrict, &index))
+            candidates.push_back({p.m_nEntry, row->m_arrMagnets[i].FormatTitle(*data)});
     }
     std::vector<CSwapFreeSlot> freeSlots;
     for (const COleDateTime& t : CollectRowFreeHours(&index))

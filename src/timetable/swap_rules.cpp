@@ -91,6 +91,7 @@ std::vector<COleDateTime> CollectFreeHours(const CScheduleData& data, const CEnt
 }
 
 COleDateTime SwapLatestEnd(const CScheduleData& data, const CSwapPiece& piece, const CPlanIndex* index) {
+    if (piece.m_latestEnd) return *piece.m_latestEnd;
     const auto entry = data.FindEntryBySerial(piece.m_nEntry);
     const CTimetableEntry* source = piece.m_nEntry == 0 || entry == data.m_arrEntries.end() ? nullptr : &*entry;
     return data.GetLatestEndTime(source, piece.GetEnd(), index);

@@ -30,7 +30,7 @@ bool StaysOutOfSwaps(int state);
 // slot's end is later.
 std::vector<COleDateTime> CollectFreeHours(const CScheduleData& data, const CEntity& entity, const CPlanIndex* index);
 
-// How far the piece's entry may stretch from the piece's end.
+// How far the piece's entry may stretch from the piece's end (the piece's own value when known).
 COleDateTime SwapLatestEnd(const CScheduleData& data, const CSwapPiece& piece, const CPlanIndex* index);
 
 // The mark of x while w is dragged, up to the search for a third place: 0, kSwapDirect or
