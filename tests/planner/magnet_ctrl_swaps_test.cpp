@@ -24,6 +24,13 @@ struct Lesson {
     int state = 2;
 };
 
+// The page with its child windows, as a user sees it, saved in the test pictures.
+bool SavePagePicture(CWnd* page, const char* name) {
+    vorn_test::ProcessEvents();
+    const CString path = vorn_test::PicturePath(name);
+    return page && page->GetWidget()->grab().save(QString::fromStdWString(path.GetString()));
+}
+
 // A chooser that records what it was offered and gives a fixed answer; before answering it
 // highlights its first row as the dialog does, sending the preview messages to the board.
 struct ScriptedChooser {
@@ -33,6 +40,7 @@ struct ScriptedChooser {
     int calls = 0;
     std::vector<CSwapCandidate> candidates;
     std::vector<CSwapFreeSlot> freeSlots;
+    const char* picture = nullptr;  // saved while the preview shows
     int previewWhileOpen = -1;
     int thirdWhileOpen = -2;
     int toolTipsWhileOpen = -1;
@@ -51,6 +59,7 @@ struct ScriptedChooser {
                 toolTipsWhileOpen = control.GetPane(0).GetBody().m_bToolTips;
                 CPoint t, p, d;
                 pointsWhileOpen = control.GetSwapPreviewPoints(t, p, d);
+                if (picture) SavePagePicture(control.GetPage(), picture);
                 board.SendMessage(WM_MB_SWAP_PREVIEW_HIDE, 0, 0);
             }
             return answer;
@@ -205,12 +214,15 @@ TEST_F(MagnetSwapTest, TheChooserRotatesWhatTheUserChose) {
         SCOPED_TRACE(c.name);
         m_data.m_arrEntries.clear();
         Plan(kRotation);
+        Control().ZoomToFit();  // the whole week in view
         m_data.DiscardUndo();
         ScriptedChooser chooser;
         chooser.answer.m_bOk = c.ok;
         chooser.answer.m_bCandidate = c.candidate;
         chooser.answer.m_nEntry = Row4(MagnetOn(1)).m_nEntry;
         chooser.answer.m_dtFreeTime = c.freeTime;
+        // The first rotation's preview: arrows between 20, 22 and 21.
+        if (c.candidate && c.ok) chooser.picture = "magnet_swap_preview.png";
         CMagnetCtrl::s_swapChooser = chooser.Install(Control());
         const int third = MagnetOn(1);
         const int refreshes = m_host.refreshes;
@@ -290,8 +302,7 @@ TEST_F(MagnetSwapTest, PictureOfADragWithSwapMarks) {
     // The marks show in the blink's visible phase; only the row's own repaint draws the drag.
     Control().m_nBlinkPhase = 1;
     body.PaintRow(4);
-    const CString path = vorn_test::PicturePath("magnet_drag_swap_marks.png");
-    EXPECT_TRUE(m_page->GetWidget()->grab().save(QString::fromStdWString(path.GetString())));
+    EXPECT_TRUE(SavePagePicture(m_page.get(), "magnet_drag_swap_marks.png"));
     vorn_test::MouseRelease(&body, to);
 }
 
