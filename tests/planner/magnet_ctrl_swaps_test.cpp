@@ -191,6 +191,32 @@ TEST_F(MagnetSwapTest, DroppingOnAMarkedMagnetExchangesTheTwoStarts) {
     EXPECT_EQ(StartOf(21), At(2000, 1, 4, 9, 0));
 }
 
+// A Shift-drag computes no marks, so it swaps by none, not by those an earlier drag of another
+// magnet left on the row.
+TEST_F(MagnetSwapTest, ADragWithoutMarksDoesNotSwapByAnEarlierDragsMarks) {
+    Plan({{20, 0, 9}, {21, 1, 9}, {22, 2, 9}, {20, 3, 9}});
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    // 20 dropped on its own Thursday lesson (mark 0): nothing changes and the row stays as it is,
+    // 22 still marked 17 for 20.
+    PressGrip(0);
+    ASSERT_EQ(Row4(MagnetOn(2)).m_nSwapMark, 17);
+    const CPoint thursday = Middle(MagnetOn(3));
+    vorn_test::MouseMove(&body, thursday, Qt::LeftButton);
+    vorn_test::MouseRelease(&body, thursday);
+    ASSERT_EQ(StartOf(20), At(2000, 1, 3, 9, 0));
+    m_data.DiscardUndo();
+
+    vorn_test::Click(&body, Grip(MagnetOn(1)));
+    vorn_test::MousePress(&body, Grip(MagnetOn(1)), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+    const CPoint onto = Middle(MagnetOn(2));
+    vorn_test::MouseMove(&body, onto, Qt::LeftButton, Qt::ShiftModifier);
+    vorn_test::MouseRelease(&body, onto, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(StartOf(21), At(2000, 1, 4, 9, 0));
+    EXPECT_EQ(StartOf(22), At(2000, 1, 5, 9, 0));
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
 // The user's answers in the chooser after 20 was dropped on 22 in the rotation plan.
 TEST_F(MagnetSwapTest, TheChooserRotatesWhatTheUserChose) {
     struct Case {
