@@ -3,7 +3,7 @@
 // repaint of the current row on every pointer move and blink of a drag, what a drag collects as
 // it begins, and a zoom step; the
 // magnets built from the document, and a drag released on the magnet page up to the rebuilt
-// board. The windows run on Qt's offscreen platform.
+// board; the swap marks of a drag in the busiest row. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 
@@ -180,6 +180,33 @@ void BM_ZoomStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMicrosecond);
+
+// The swap marks of a drag: the busiest row's magnets marked for its first movable magnet, with
+// the free hours of the row's entity, as a press on the move grip computes them.
+void BM_MarkSwapTargets(benchmark::State& state) {
+    Board board;
+    CMagnetCtrl& control = *board.control;
+    const CMagnetRow* busiest = nullptr;
+    for (const CMagnetRow& row : control.GetRows())
+        if (!busiest || row.m_arrMagnets.size() > busiest->m_arrMagnets.size()) busiest = &row;
+    if (!busiest) return;
+    control.SelectRow(busiest->m_nEntityId);
+    CMagnetRow& row = *control.GetCurrentRow();
+    for (CMagnetItem& magnet : row.m_arrMagnets) {
+        if (magnet.m_bGroupItem || !magnet.IsActive()) continue;
+        control.SelectSingle(magnet);
+        break;
+    }
+    std::size_t marked = 0;
+    for (auto _ : state) {
+        control.MarkSwapTargets();
+        benchmark::DoNotOptimize(row.m_arrMagnets.data());
+    }
+    for (const CMagnetItem& magnet : row.m_arrMagnets) marked += magnet.m_nSwapMark != 0;
+    state.counters["magnets"] = static_cast<double>(row.m_arrMagnets.size());
+    state.counters["marked"] = static_cast<double>(marked);
+}
+BENCHMARK(BM_MarkSwapTargets)->Unit(benchmark::kMillisecond);
 
 // The magnets of every class row built from the document, as the page does after every edit;
 // argument 1 the plan with its activity groups, 0 the same plan without groups.

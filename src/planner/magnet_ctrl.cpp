@@ -31,6 +31,9 @@ BEGIN_MESSAGE_MAP(CMagnetCtrl, CWnd)
     ON_MESSAGE(CWndBoard::kDragOver, &CMagnetCtrl::OnBoardDragMove)
     ON_MESSAGE(CWndBoard::kDrop, &CMagnetCtrl::OnBoardDrop)
     ON_MESSAGE(CWndBoard::kDragEnd, &CMagnetCtrl::OnBoardDragCancel)
+    ON_MESSAGE(WM_MB_SWAP_PREVIEW_SHOW, &CMagnetCtrl::OnShowSwapPreview)
+    ON_MESSAGE(WM_MB_SWAP_PREVIEW_HIDE, &CMagnetCtrl::OnHideSwapPreview)
+    ON_MESSAGE(WM_MB_SWAP_CANDIDATE, &CMagnetCtrl::OnSetSwapCandidate)
 END_MESSAGE_MAP()
 
 namespace {
@@ -253,24 +256,4 @@ int CMagnetCtrl::FindDraggedInRow() const {
     for (std::size_t i = 0; i < magnets.size(); ++i)
         if (magnets[i].m_nEntry == m_arrDragItems.front().m_nEntry) return static_cast<int>(i);
     return kNone;
-}
-
-bool CMagnetCtrl::GetSwapPreviewPoints(CPoint& target, CPoint& choice, CPoint& dragged) const {
-    const int index = FindRow(m_nCurrentRowId);
-    if (index == kNone) return false;
-    const CMagnetRow& row = m_arrRows[index];
-    const int count = static_cast<int>(row.m_arrMagnets.size());
-    const auto valid = [count](int i) { return i >= 0 && i < count; };
-    if (!valid(m_nSwapTarget) || !valid(m_nDraggedMagnet)) return false;
-    target = row.m_arrMagnets[m_nSwapTarget].m_rect.CenterPoint();
-    dragged = row.m_arrMagnets[m_nDraggedMagnet].m_rect.CenterPoint();
-    if (valid(m_nThirdMagnet)) {
-        choice = row.m_arrMagnets[m_nThirdMagnet].m_rect.CenterPoint();
-    } else {
-        int left = 0, right = 0;
-        if (!m_firstPane.GetTitle().TimeSpanToX(m_dtPreviewFreeTime, COleDateTimeSpan(0, 1, 0, 0), left, right))
-            return false;
-        choice = CPoint((left + right) / 2, (row.m_rect.top + row.m_rect.bottom) / 2);
-    }
-    return true;
 }

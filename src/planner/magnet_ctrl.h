@@ -24,8 +24,11 @@
 #include "platform/ui/scroll_bar.h"
 #include "platform/ui/wnd.h"
 #include "timetable/item_time.h"
+#include "timetable/swap_chooser_hook.h"
+#include "timetable/swap_piece.h"
 
 class CEntity;
+class CPlanIndex;
 
 // What an external drag dropped: the id and the time it was dropped at.
 struct CMagnetDropRecord {
@@ -114,11 +117,44 @@ public:
     CScrollBar& GetScrollBar() { return m_scrollBar; }
     CImageList& GetImages() { return m_images; }
     CWnd* GetPage() const;
-    // The centres of the swap target, of the third magnet (or the chosen free time) and of the
-    // dragged magnet in the current row, in content pixels; false when a magnet is missing.
-    bool GetSwapPreviewPoints(CPoint& target, CPoint& choice, CPoint& dragged) const;
     // The current row's magnet with the entry of the first drag item; kNone for none.
     int FindDraggedInRow() const;
+
+    // Swaps -----------------------------------------------------------------------------------------
+    // A magnet dropped on another one of its row exchanges places with it (mark 17), or rotates
+    // with it and a third magnet or a free hour of the row's entity that the user picks in the
+    // swap chooser (mark 18). Magnets are named by their index in the current row and found
+    // again by their entry's serial.
+
+    // Runs the swap chooser, which sends the board its preview messages; installed at start-up
+    // (tests install a scripted one). Without one no rotation is offered.
+    static SwapChooserFn s_swapChooser;
+    // For a drag of the selection: the swap mark of every other magnet of the current row, with
+    // the free hours of the row's entity, under the status bar's progress and a wait cursor.
+    void MarkSwapTargets();
+    // m's mark while d is dragged: 0, 17, 18 or 19 (no third place found). The index, when
+    // given, must describe the unchanged document.
+    int GetSwapMark(const CMagnetItem* m, const CMagnetItem* d, const std::vector<COleDateTime>& freeHours,
+                    const CPlanIndex* index = nullptr) const;
+    // 18 when d can take m's place while m goes to a third magnet's place of the current row,
+    // which goes to d's, or to one of the free hours; else 19 (0 when no rotation may be tried).
+    int GetIndirectSwapMark(const CMagnetItem& m, const CMagnetItem& d, const std::vector<COleDateTime>& freeHours,
+                            const CPlanIndex* index = nullptr) const;
+    // The current row's magnet under the drag point; kNone for none.
+    int ItemAtDragPoint() const;
+    // The current row's magnets a and b exchange their starts (date and hour).
+    void SwapStarts(int a, int b);
+    // Offers the rotations of the current row's magnets target and dragged in the swap chooser
+    // and applies the user's choice; true when magnets moved. A cancelled chooser changes nothing.
+    bool ChooseSwap(int target, int dragged);
+    // "day - lesson" of the hour at which the block starts, counted from the document's day
+    // start; empty from 12 hours after it.
+    CString FormatFreeTimeText(const CItemTime& block) const;
+    // The centres of the swap target, of the third magnet (or the previewed free time) and of
+    // the dragged magnet in the current row, in content pixels; false when a magnet is missing.
+    bool GetSwapPreviewPoints(CPoint& target, CPoint& choice, CPoint& dragged) const;
+    // The point of a free time in the current row, in content pixels; (0, 0) without a row.
+    CPoint GetFreeTimePoint(const COleDateTime& time) const;
 
     // Resizing ------------------------------------------------------------------------------------
     // The latest end (a time of day) to which the first drag item's entry may be stretched from
@@ -213,6 +249,11 @@ protected:
     void OnLButtonUp(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     LRESULT OnResetScroll(WPARAM wParam, LPARAM lParam);
+    LRESULT OnShowSwapPreview(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHideSwapPreview(WPARAM wParam, LPARAM lParam);
+    // lParam 0: the third magnet is the current row's last magnet of the entry serial wParam;
+    // otherwise wParam points to the previewed free time (a COleDateTime).
+    LRESULT OnSetSwapCandidate(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -222,6 +263,16 @@ private:
     void RepaintBodiesAndHeader();
     void InvertSplitLine(int x);
     int GetRowPitch() const;
+    // Swaps: the free hours of the row's entity on the board's days; the current row's magnets
+    // as swap pieces (with their latest ends when an index is given); the mark of m while d is
+    // dragged and its search for a third place.
+    std::vector<COleDateTime> CollectRowFreeHours(const CPlanIndex* index) const;
+    std::vector<CSwapPiece> RowPieces(const CPlanIndex* index) const;
+    int MarkOf(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+               const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const;
+    int IndirectMark(const CSwapPiece& m, const CSwapPiece& d, const std::vector<CSwapPiece>& row,
+                     const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const;
+    void SetBodyToolTips(int on);
 
     CScrollBar m_scrollBar;
     std::vector<CMagnetRow> m_arrRows;

@@ -14,6 +14,7 @@
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "timetable/grid_scale.h"
+#include "timetable/swap_rules.h"
 
 BEGIN_MESSAGE_MAP(CMagnetCtrlBody, CWnd)
     ON_WM_CREATE()
@@ -126,7 +127,10 @@ void CMagnetCtrlBody::OnLButtonDown(UINT flags, CPoint point) {
         // A drag begins: a move at the grip of a selected magnet, a resize at its right edge.
         if (!toggle) {
             control->SelectSingle(magnet);
-            if (kind == CMagnetItem::kEdgeMove) control->CollectMoveFeedback(magnet);
+            if (kind == CMagnetItem::kEdgeMove) {
+                control->MarkSwapTargets();
+                control->CollectMoveFeedback(magnet);
+            }
             control->ComputeLatestEnd();
         }
         // A move is measured from the time at the left end of the dragged magnets.
@@ -166,19 +170,27 @@ void CMagnetCtrlBody::OnMouseMove(UINT flags, CPoint point) {
     CWnd::OnMouseMove(flags, point);
 }
 
-bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control) {
+bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control, int& chooserTarget) {
     CMagnetRow* row = control.GetCurrentRow();
     CMagnetCtrlView* pane = GetPane();
     if (!row || !pane || control.m_arrDragItems.empty()) return false;
-    const int offset = pane->GetHorizontalOffset();
     const int dragged = control.FindDraggedInRow();
-    const int target = row->ItemAt(control.m_ptDrag.x - offset, control.m_ptDrag.y + control.GetVerticalOffset(), offset);
+    const int target = control.ItemAtDragPoint();
     const bool move = control.m_arrDragItems.size() > 1 || dragged == CMagnetCtrl::kNone || target < 0 ||
                       row->m_arrMagnets[dragged].m_bGroupItem || target == dragged ||
                       (row->m_arrMagnets[target].m_nGroup != 0 &&
                        row->m_arrMagnets[target].m_nGroup == row->m_arrMagnets[dragged].m_nGroup);
-    // A magnet dropped on another one swaps only where a swap was offered; none is here.
-    if (!move) return false;
+    if (!move) {
+        // One magnet dropped on another: they exchange places where this drag's marks allow it;
+        // a rotation is chosen once the mouse is given back.
+        const int mark = row->m_arrMagnets[target].m_nSwapMark;
+        if (mark == kSwapDirect) {
+            control.SwapStarts(target, dragged);
+            return true;
+        }
+        if (mark == kSwapIndirect) chooserTarget = target;
+        return false;
+    }
     int startX = 0, unused = 0;
     if (!pane->GetTitle().TimeSpanToX(control.m_dtDragStart, COleDateTimeSpan(0, 0, 5, 0), startX, unused)) return false;
     const int dx = control.m_ptDrag.x - startX;
@@ -210,10 +222,12 @@ void CMagnetCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
     CMagnetCtrl* control = GetControl();
     if (control && control->m_bPressed) {
         // The drop is worked out first: giving the mouse back ends the press.
-        const bool changed = (control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control)) ||
-                             (control->m_nDragMode == CMagnetCtrl::kDragResize && EndResize(*control));
+        int chooserTarget = CMagnetCtrl::kNone;
+        bool changed = (control->m_nDragMode == CMagnetCtrl::kDragMove && DropMovedMagnets(*control, chooserTarget)) ||
+                       (control->m_nDragMode == CMagnetCtrl::kDragResize && EndResize(*control));
         if (GetCapture() == this) ReleaseCapture();
         EndPress(*control);
+        if (chooserTarget != CMagnetCtrl::kNone) changed = control->ChooseSwap(chooserTarget, control->FindDraggedInRow());
         if (changed) {
             if (CWnd* page = control->GetPage()) page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
         }
@@ -236,6 +250,9 @@ void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
     control.m_ptPress = CPoint(0, 0);
     control.m_nDragMode = CMagnetCtrl::kDragNone;
     if (CScheduleData* data = GetAppDocument()) data->Host().SetStatusText(LoadResString(AFX_IDS_IDLEMESSAGE));
+    // The swap marks belong to this drag: a later one that computes none must not swap by them.
+    if (CMagnetRow* row = control.GetCurrentRow())
+        for (CMagnetItem& magnet : row->m_arrMagnets) magnet.m_nSwapMark = 0;
     if (control.m_nTimerId) control.KillTimer(control.m_nTimerId);
     control.m_nTimerId = 0;
     for (int i = 0; i < 2; ++i)

@@ -95,8 +95,10 @@ private:
     // Forgets the press: no press flag, no press pane, drag mode 0, no blink timer.
     void EndPress(CMagnetCtrl& control);
     // The end of a move: the selected magnets of the current row start as many hours later
-    // (or earlier, or on another day) as the pointer moved; true when one of them moved.
-    bool DropMovedMagnets(CMagnetCtrl& control);
+    // (or earlier, or on another day) as the pointer moved; true when one of them moved. A
+    // single magnet dropped on another swaps with it on mark 17; on mark 18 the target is left
+    // in chooserTarget for the swap chooser.
+    bool DropMovedMagnets(CMagnetCtrl& control, int& chooserTarget);
     // The end of a resize: the selected magnets of the current row snap to whole hours; true
     // when a length changed.
     bool EndResize(CMagnetCtrl& control);

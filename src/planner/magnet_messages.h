@@ -18,3 +18,9 @@ inline constexpr UINT WM_MB_MAGNETS_EDITED = WM_USER + 22;
 // was dropped; the control's drop record holds its id, start and length.
 inline constexpr UINT WM_MB_ACTIVITY_DROPPED = WM_USER + 24;
 inline constexpr UINT WM_MB_GROUP_DROPPED = WM_USER + 29;
+// From the swap chooser to the control: show (WM_USER+37) or hide (WM_USER+38) the preview of
+// the highlighted choice; WM_USER+39 names it (lParam 0: the entry serial in wParam; otherwise
+// wParam points to a free time).
+inline constexpr UINT WM_MB_SWAP_PREVIEW_SHOW = WM_USER + 37;
+inline constexpr UINT WM_MB_SWAP_PREVIEW_HIDE = WM_USER + 38;
+inline constexpr UINT WM_MB_SWAP_CANDIDATE = WM_USER + 39;

@@ -1,9 +1,9 @@
 #include "timetable/can_place_activity_at.h"
 
 #include "model/schedule_data.h"
-#include "timetable/time_table_item.h"
+#include "timetable/swap_piece.h"
 
-bool CanPlaceActivityAt(const CScheduleData& data, const CTimeTableItem& x, const CTimeTableItem& w,
+bool CanPlaceActivityAt(const CScheduleData& data, const CSwapPiece& x, const CSwapPiece& w,
                         const CPlanIndex* index) {
     if (data.FindActivity(x.m_nActivity) == data.m_arrActivities.end()) return false;
     CTimetableEntry probe(w.m_dtStart, w.m_tsLength);

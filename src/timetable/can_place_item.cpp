@@ -6,8 +6,13 @@
 
 bool CanPlaceItem(const CScheduleData& data, const CTimeTableItem& item, const std::vector<CTimetableEntry>& entries,
                   const COleDateTime& start, const COleDateTime& end) {
+    return CanPlaceActivity(data, item.m_nActivity, entries, start, end);
+}
+
+bool CanPlaceActivity(const CScheduleData& data, int activityId, const std::vector<CTimetableEntry>& entries,
+                      const COleDateTime& start, const COleDateTime& end) {
     const CTimetableEntry probe(start, end - start);
-    const auto activity = data.FindActivity(item.m_nActivity);
+    const auto activity = data.FindActivity(activityId);
     if (activity == data.m_arrActivities.end()) return false;
     if (activity->m_arrMembers.empty()) return true;
     for (const int memberId : activity->m_arrMembers) {

@@ -16,3 +16,6 @@ class CTimetableEntry;
 // an entry whose activity shares the item's non-zero group does not count.
 bool CanPlaceItem(const CScheduleData& data, const CTimeTableItem& item, const std::vector<CTimetableEntry>& entries,
                   const COleDateTime& start, const COleDateTime& end);
+// The same rule for an activity by its id.
+bool CanPlaceActivity(const CScheduleData& data, int activityId, const std::vector<CTimetableEntry>& entries,
+                      const COleDateTime& start, const COleDateTime& end);

@@ -1,7 +1,8 @@
 #pragma once
-// What the timetable grid hands to the swap chooser and what it gets back. The chooser dialog
-// lives with the other dialogs, above the grid; the program installs a function that runs it
-// (CTimeTableCtrlView::s_swapChooser), and tests install a scripted one.
+// What the timetable grid and the magnet board hand to the swap chooser and what they get back.
+// The chooser dialog lives with the other dialogs, above the grids; the program installs a
+// function that runs it (CTimeTableCtrlView::s_swapChooser, CMagnetCtrl::s_swapChooser), and
+// tests install a scripted one.
 #include <cstdint>
 #include <functional>
 #include <vector>

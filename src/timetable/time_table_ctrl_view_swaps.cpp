@@ -14,101 +14,33 @@
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 #include "resource_ids.h"
-#include "timetable/can_place_activity_at.h"
-#include "timetable/can_place_item.h"
 #include "timetable/slot_text.h"
+#include "timetable/swap_rules.h"
 #include "timetable/time_table_ctrl_view.h"
 
 SwapChooserFn CTimeTableCtrlView::s_swapChooser;
 
 namespace {
 
-const COleDateTimeSpan kHour(0, 1, 0, 0);
-
-// Items in these states never take part in a swap.
-bool StaysPut(const CTimeTableItem& item) {
-    return item.m_nState == 0 || item.m_nState == 5 || item.m_nState == 7 || item.m_nState == 9;
-}
-
-// Later by 3 minutes or more.
-bool Later(const COleDateTime& a, const COleDateTime& b) { return CompareTimesApprox(a, b) == 1; }
-
-const CTimetableEntry* SourceEntry(const CScheduleData& data, const CTimeTableItem& item) {
-    if (item.m_bGroupItem) return nullptr;
-    const auto entry = data.FindEntryBySerial(item.m_nSource);
-    return entry == data.m_arrEntries.end() ? nullptr : &*entry;
-}
-
-COleDateTime LatestEnd(const CScheduleData& data, const CTimeTableItem& item, const CPlanIndex* index) {
-    return data.GetLatestEndTime(SourceEntry(data, item), item.GetEndTime(), index);
-}
-
-struct Slot {
-    COleDateTime start, end;
-};
-
-Slot SlotOf(const CTimeTableItem& item) { return {item.m_dtStart, item.GetEndTime()}; }
-
-// The document's entries, but those the items stand for, that overlap one of the spans by more
-// than 5 minutes, in document order.
-std::vector<CTimetableEntry> EntriesOverSlots(const CScheduleData& data, const std::vector<Slot>& spans,
-                                              const std::vector<const CTimeTableItem*>& excluded,
-                                              const CPlanIndex* index) {
-    auto wanted = [&](const CTimetableEntry& entry) {
-        for (const CTimeTableItem* item : excluded)
-            if (!item->m_bGroupItem && entry.GetSerial() == item->m_nSource) return false;
-        for (const Slot& slot : spans)
-            if (IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), slot.start, slot.end)) return true;
-        return false;
-    };
-    std::vector<CTimetableEntry> list;
-    if (!index) {
-        for (const CTimetableEntry& entry : data.m_arrEntries)
-            if (wanted(entry)) list.push_back(entry);
-        return list;
-    }
-    CPlanIndex::Positions positions, near;
-    for (const Slot& slot : spans) {
-        index->GetEntriesNear(slot.start, slot.end, near);
-        positions.insert(positions.end(), near.begin(), near.end());
-    }
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    for (std::size_t p : positions)
-        if (wanted(data.m_arrEntries[p])) list.push_back(data.m_arrEntries[p]);
-    return list;
-}
-
-bool ActivityOverlapsSlot(const CScheduleData& data, int activityId, const Slot& slot, const CPlanIndex* index) {
-    auto overlaps = [&](const CTimetableEntry& entry) {
-        return entry.m_nActivity == activityId && IntervalsOverlap(entry.m_dtStart, entry.GetEndTime(), slot.start, slot.end);
-    };
-    if (!index) return std::any_of(data.m_arrEntries.begin(), data.m_arrEntries.end(), overlaps);
-    for (std::size_t p : index->EntriesOfActivity(activityId))
-        if (overlaps(data.m_arrEntries[p])) return true;
-    return false;
+CSwapPiece PieceOf(const CTimeTableItem& item) {
+    CSwapPiece piece;
+    piece.m_nEntry = item.m_bGroupItem ? 0 : item.m_nSource;
+    piece.m_bGroupItem = item.m_bGroupItem;
+    piece.m_nActivity = item.m_nActivity;
+    piece.m_nGroup = item.m_nGroup;
+    piece.m_nState = item.m_nState;
+    piece.m_dtStart = item.m_dtStart;
+    piece.m_tsLength = item.m_tsLength;
+    return piece;
 }
 
 }  // namespace
 
 std::vector<COleDateTime> CTimeTableCtrlView::CollectFreeHours(const CScheduleData& data,
                                                                const CPlanIndex* index) const {
-    std::vector<COleDateTime> hours;
     const auto entity = data.FindCurrentEntity();
-    if (entity == data.m_arrEntities.end()) return hours;
-    for (int i = 0; i < kMaxPlanDays; ++i) {
-        if (CompareTime64Approx(entity->m_tDayEnd[i], entity->m_tDayStart[i]) != 1) continue;
-        const COleDateTime day = data.GetDayDate(i);
-        const COleDateTime from(day.GetYear(), day.GetMonth(), day.GetDay(), GetLocalHour(entity->m_tDayStart[i]),
-                                GetLocalMinute(entity->m_tDayStart[i]), 0);
-        const COleDateTime to(day.GetYear(), day.GetMonth(), day.GetDay(), GetLocalHour(entity->m_tDayEnd[i]),
-                              GetLocalMinute(entity->m_tDayEnd[i]), 0);
-        for (COleDateTime t = from; Later(to, t); t += kHour) {
-            const CTimetableEntry probe(t, kHour);
-            if (entity->CanTakeEntry(data, probe, index)) hours.push_back(t);
-        }
-    }
-    return hours;
+    if (entity == data.m_arrEntities.end()) return {};
+    return ::CollectFreeHours(data, *entity, index);
 }
 
 void CTimeTableCtrlView::ComputeSwapMarks() {
@@ -137,57 +69,30 @@ void CTimeTableCtrlView::ComputeSwapMarks() {
 int CTimeTableCtrlView::GetSwapMark(const CTimeTableItem* x, const CTimeTableItem* w,
                                     const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const {
     const CScheduleData* data = GetAppDocument();
-    if (!data || !x || !w || x->m_nActivity == w->m_nActivity || StaysPut(*x) || x->m_bGroupItem) return 0;
-    if (!CanPlaceActivityAt(*data, *x, *w, index)) return 0;
-    const COleDateTime latestW = LatestEnd(*data, *w, index);
-    const COleDateTime latestX = LatestEnd(*data, *x, index);
-    if (Later(w->m_dtStart + x->m_tsLength, latestW) || Later(x->m_dtStart + w->m_tsLength, latestX)) return 0;
-    if (CompareTimesApprox(x->m_dtStart, w->m_dtStart) == 0) return 0;
-    if (ActivityOverlapsSlot(*data, w->m_nActivity, SlotOf(*x), index)) return 0;
-
-    const std::vector<CTimetableEntry> others = EntriesOverSlots(*data, {SlotOf(*w), SlotOf(*x)}, {x, w}, index);
-    if (others.empty()) {
-        if (data->FindActivity(w->m_nActivity) == data->m_arrActivities.end()) return 0;
-        CTimetableEntry probe(x->m_dtStart, x->m_tsLength);
-        probe.m_nActivity = w->m_nActivity;
-        return data->CanPlaceEntryByOverlaps(w->m_nActivity, probe) ? 17 : 0;
-    }
-    if (!CanPlaceItem(*data, *w, others, x->m_dtStart, x->GetEndTime())) return 0;
-    if (CanPlaceItem(*data, *x, others, w->m_dtStart, w->GetEndTime())) return 17;
-    return FindThreeWaySwap(x, w, freeHours, index);
+    if (!data || !x || !w) return 0;
+    const int mark = DirectSwapMark(*data, PieceOf(*x), PieceOf(*w), index);
+    return mark == kSwapNeedsThirdPlace ? FindThreeWaySwap(x, w, freeHours, index) : mark;
 }
 
 bool CTimeTableCtrlView::CanRotate(const CScheduleData& data, const CTimeTableItem& x, const CTimeTableItem& w,
                                    const CTimeTableItem& p, const COleDateTime& latestW,
                                    const CPlanIndex* index) const {
-    if (Later(p.m_dtStart + x.m_tsLength, LatestEnd(data, p, index)) || Later(w.m_dtStart + p.m_tsLength, latestW))
-        return false;
-    const std::vector<CTimetableEntry> others =
-        EntriesOverSlots(data, {SlotOf(w), SlotOf(x), SlotOf(p)}, {&x, &w, &p}, index);
-    return others.empty() || (CanPlaceItem(data, w, others, x.m_dtStart, x.GetEndTime()) &&
-                              CanPlaceItem(data, x, others, p.m_dtStart, p.GetEndTime()) &&
-                              CanPlaceItem(data, p, others, w.m_dtStart, w.GetEndTime()));
+    return ::CanRotate(data, PieceOf(x), PieceOf(w), PieceOf(p), latestW, SwapEndTest::kApprox, index);
 }
 
 int CTimeTableCtrlView::FindThreeWaySwap(const CTimeTableItem* x, const CTimeTableItem* w,
                                          const std::vector<COleDateTime>& freeHours, const CPlanIndex* index) const {
     const CScheduleData* data = GetAppDocument();
     if (!data || !x || !w || x == w) return 0;
-    if (x->m_bGroupItem && w->m_bGroupItem && x->m_nGroup == w->m_nGroup) return 0;
-    if (!x->m_bGroupItem && !w->m_bGroupItem && x->m_nActivity == w->m_nActivity) return 0;
-    if (CompareTimesApprox(x->m_dtStart, w->m_dtStart) == 0) return 0;
-    if (Later(x->m_dtStart + w->m_tsLength, LatestEnd(*data, *x, index))) return 0;
+    if (!MayRotate(*data, PieceOf(*x), PieceOf(*w), SwapEndTest::kApprox, index)) return 0;
 
-    const COleDateTime latestW = LatestEnd(*data, *w, index);
+    const COleDateTime latestW = SwapLatestEnd(*data, PieceOf(*w), index);
     for (const CTimeTableItem& p : m_arrItems) {
-        if (&p == x || &p == w || StaysPut(p)) continue;
-        if (CanRotate(*data, *x, *w, p, latestW, index)) return 18;
+        if (&p == x || &p == w || StaysOutOfSwaps(p.m_nState)) continue;
+        if (CanRotate(*data, *x, *w, p, latestW, index)) return kSwapIndirect;
     }
-    for (const COleDateTime& t : freeHours) {
-        CTimetableEntry probe(t, w->m_tsLength);
-        probe.m_nActivity = x->m_nActivity;
-        if (data->CanPlaceEntry(x->m_nActivity, 0, probe, index)) return 18;
-    }
+    for (const COleDateTime& t : freeHours)
+        if (FreeHourTakes(*data, PieceOf(*x), PieceOf(*w), t, index)) return kSwapIndirect;
     return 0;
 }
 
@@ -199,24 +104,19 @@ int CTimeTableCtrlView::ChooseSwap(CTimeTableItem* x, CTimeTableItem* w) {
     m_bSwapApplied = 0;
     CScheduleData* data = GetAppDocument();
     if (!data || !x || !w || x == w) return 0;
-    if (x->m_bGroupItem && w->m_bGroupItem && x->m_nGroup == w->m_nGroup) return 0;
-    if (!x->m_bGroupItem && !w->m_bGroupItem && x->m_nActivity == w->m_nActivity) return 0;
-    if (CompareTimesApprox(x->m_dtStart, w->m_dtStart) == 0) return 0;
     const CPlanIndex index(*data);
-    if (Later(x->m_dtStart + w->m_tsLength, LatestEnd(*data, *x, &index))) return 0;
+    if (!MayRotate(*data, PieceOf(*x), PieceOf(*w), SwapEndTest::kApprox, &index)) return 0;
 
-    const COleDateTime latestW = LatestEnd(*data, *w, &index);
+    const COleDateTime latestW = SwapLatestEnd(*data, PieceOf(*w), &index);
     std::vector<CSwapCandidate> candidates;
     for (const CTimeTableItem& p : m_arrItems) {
-        if (&p == x || &p == w || StaysPut(p)) continue;
+        if (&p == x || &p == w || StaysOutOfSwaps(p.m_nState)) continue;
         if (CanRotate(*data, *x, *w, p, latestW, &index)) candidates.push_back({p.m_nSource, p.m_strTitle});
     }
     std::vector<CSwapFreeSlot> freeSlots;
-    for (const COleDateTime& t : CollectFreeHours(*data, &index)) {
-        CTimetableEntry probe(t, w->m_tsLength);
-        probe.m_nActivity = x->m_nActivity;
-        if (data->CanPlaceEntry(x->m_nActivity, 0, probe, &index)) freeSlots.push_back({t, FormatSlotText(*data, CItemTime(t, COleDateTimeSpan(0.0), 0, 0))});
-    }
+    for (const COleDateTime& t : CollectFreeHours(*data, &index))
+        if (FreeHourTakes(*data, PieceOf(*x), PieceOf(*w), t, &index))
+            freeSlots.push_back({t, FormatSlotText(*data, CItemTime(t, COleDateTimeSpan(0.0), 0, 0))});
     if ((candidates.empty() && freeSlots.empty()) || !s_swapChooser) return 0;
 
     m_nSwapTarget = static_cast<int>(x - m_arrItems.data());

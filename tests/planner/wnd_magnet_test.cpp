@@ -83,7 +83,8 @@ TEST_F(MagnetPageTest, DraggingAMagnetMovesItsEntry) {
         EXPECT_TRUE(m_data.HasUndoSnapshot());
         EXPECT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragNone);
     }
-    // Dropped on the merged magnet of Monday 08:00 it swaps with nothing and stays.
+    // Dropped on the merged magnet of Monday 08:00 it exchanges places with that magnet's own
+    // entry; the entry merged into it stays where it is.
     const CRect rect = Magnet(1, 12).m_rect;
     const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
     vorn_test::Click(&body, at);
@@ -92,8 +93,11 @@ TEST_F(MagnetPageTest, DraggingAMagnetMovesItsEntry) {
     const CPoint onto(at.x - 3 * Control().GetHourWidth(), at.y);
     vorn_test::MouseMove(&body, onto, Qt::LeftButton);
     vorn_test::MouseRelease(&body, onto);
-    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 3, 12, 0));
-    EXPECT_FALSE(m_data.HasUndoSnapshot());
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 3, 8, 0));
+    EXPECT_EQ(Entry(10).m_dtStart, At(2000, 1, 3, 12, 0));
+    EXPECT_EQ(Entry(11).m_dtStart, At(2000, 1, 3, 8, 30));
+    EXPECT_EQ(WholeMinutes(Entry(11).m_tsLength), 90);
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
 }
 
 TEST_F(MagnetPageTest, AMoveOverAnOverlapLimitIsRolledBack) {
