@@ -83,7 +83,8 @@ void CMagnetCtrl::MarkSwapTargets() {
     const std::vector<COleDateTime> freeHours = CollectRowFreeHours(&index);
     const std::vector<CSwapPiece> pieces = RowPieces(&index);
     std::optional<CSwapPiece> dragged;
-    if (!m_arrDragItems.empty()) {
+    // A group magnet's release always moves it, so its drag offers no swaps.
+    if (!m_arrDragItems.empty() && !m_arrDragItems.front().m_bGroupItem) {
         dragged = PieceOf(m_arrDragItems.front());
         dragged->m_latestEnd = SwapLatestEnd(*data, *dragged, &index);
     }

@@ -166,6 +166,17 @@ TEST_F(MagnetSwapTest, MarksOfTheRowWhileAMagnetIsDragged) {
     }
 }
 
+// A group magnet's release always moves it, so its drag marks nothing it could be swapped with.
+TEST_F(MagnetSwapTest, AGroupMagnetsDragMarksNothing) {
+    AddGroup(40);
+    AddActivity(23, 40, {4, 5});
+    Plan({{23, 0, 9}, {21, 1, 9}});
+    ASSERT_TRUE(Row4(MagnetOn(0)).m_bGroupItem);
+    PressGrip(0);
+    EXPECT_EQ(Row4(MagnetOn(1)).m_nSwapMark, 0);
+    vorn_test::MouseRelease(&Control().GetPane(0).GetBody(), Grip(MagnetOn(0)));
+}
+
 TEST_F(MagnetSwapTest, MagnetsStartingTogetherGetNoMark) {
     Plan({{20, 0, 9}, {21, 1, 9}});
     const CMagnetItem& target = Row4(MagnetOn(1));
