@@ -255,6 +255,10 @@ void CMagnetCtrlBody::EndPress(CMagnetCtrl& control) {
         for (CMagnetItem& magnet : row->m_arrMagnets) magnet.m_nSwapMark = 0;
     if (control.m_nTimerId) control.KillTimer(control.m_nTimerId);
     control.m_nTimerId = 0;
-    for (int i = 0; i < 2; ++i)
-        if (control.GetPane(i).GetSafeHwnd()) control.GetPane(i).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        if (!control.GetPane(i).GetSafeHwnd()) continue;
+        control.GetPane(i).GetTitle().SendMessage(WM_MB_HIGHLIGHT, 0, 0);
+        // The drag's tip told what the dragged magnet would meet; it says nothing once it is dropped.
+        if (CHtmlToolTip& tip = control.GetPane(i).GetBody().GetToolTip(); tip.GetSafeHwnd()) tip.Pop();
+    }
 }

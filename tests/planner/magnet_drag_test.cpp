@@ -283,7 +283,8 @@ TEST_F(MagnetDragTest, DropsFromTheEntityBoardAddEntriesOnTheWholeHour) {
 
 // On a split board the body that took the press follows the pointer into the second pane: a
 // moved magnet lands on the hour under the pointer there, a stretched end reaches it; while
-// moving, both title strips mark that hour and the status bar names it.
+// moving, both title strips mark that hour and the status bar names it; the drop takes the
+// drag's tip off the screen.
 TEST_F(MagnetDragTest, AMoveAndAResizeFollowThePointerIntoTheSecondPane) {
     Control().ToggleSplit();
     vorn_test::ProcessEvents();
@@ -315,8 +316,15 @@ TEST_F(MagnetDragTest, AMoveAndAResizeFollowThePointerIntoTheSecondPane) {
             for (int pane = 0; pane < 2; ++pane)
                 EXPECT_EQ(Control().GetPane(pane).GetTitle().GetHighlightColumn(), 3) << c.what << " pane " << pane;
         }
+        // The tip of the drag (what the magnet would meet there) stands on screen until the drop.
+        CHtmlToolInfo tip;
+        tip.m_text = L"Clashes";
+        Body().GetToolTip().ShowTool(tip, Body().GetSafeHwnd(), FALSE, 0);
+        vorn_test::ProcessEvents();
+        ASSERT_TRUE(Body().GetToolTip().IsWindowVisible()) << c.what;
         vorn_test::MouseRelease(&Body(), to);
         vorn_test::ProcessEvents();
+        EXPECT_FALSE(Body().GetToolTip().IsWindowVisible()) << c.what;
         EXPECT_EQ(Entry(12).m_dtStart, c.start) << c.what;
         EXPECT_EQ(WholeMinutes(Entry(12).m_tsLength), c.minutes) << c.what;
         EXPECT_TRUE(m_data.HasUndoSnapshot()) << c.what;
