@@ -269,17 +269,15 @@ TEST_F(OptionsPageTest, TimetableImportShowsTheProgressAndAsksTheResolver) {
     int position = -1;
     WhenModal<CDataImportDlg>([&](CDataImportDlg& dlg) {
         input::ClickValue(dlg.Tree(), dlg.m_pFile);
-        WhenModal<CActivityResolveDlg>(
-            [&](CActivityResolveDlg& resolver) {
-                shown = Frame().GetStatusBar().IsProgressShown() != FALSE;
-                position = Frame().GetStatusBar().Progress().GetPos();
-                input::ClickOption(resolver.Tree(), resolver.m_choiceItem, 1);
-                CWnd* ok = resolver.GetDlgItem(IDOK);
-                CRect r;
-                ok->GetClientRect(&r);
-                vorn_test::Click(ok, r.CenterPoint());
-            },
-            2000);
+        WhenModal<CActivityResolveDlg>([&](CActivityResolveDlg& resolver) {
+            shown = Frame().GetStatusBar().IsProgressShown() != FALSE;
+            position = Frame().GetStatusBar().Progress().GetPos();
+            input::ClickOption(resolver.Tree(), resolver.m_choiceItem, 1);
+            CWnd* ok = resolver.GetDlgItem(IDOK);
+            CRect r;
+            ok->GetClientRect(&r);
+            vorn_test::Click(ok, r.CenterPoint());
+        });
         CWnd* ok = dlg.GetDlgItem(IDOK);
         CRect r;
         ok->GetClientRect(&r);
