@@ -50,7 +50,8 @@ void WhenModal(std::function<void(Dialog&)> action) {
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [action, run, weak = std::weak_ptr<std::function<void()>>(poll)] {
         if (run.expired()) return;
-        if (auto* dialog = dynamic_cast<Dialog*>(CWnd::FromHandle(GetActiveWindow())); dialog && dialog->IsWindowVisible()) {
+        auto* dialog = dynamic_cast<Dialog*>(CWnd::FromHandle(GetActiveWindow()));
+        if (dialog && dialog->IsWindowVisible()) {
             action(*dialog);
             return;
         }

@@ -64,7 +64,8 @@ protected:
         const bool after = name == L"After";
         const bool agree = m_data.m_arrActivities[0].m_strName == name && m_data.m_arrChimeSets[0].m_strName == name &&
                            m_data.m_arrKeys[0].m_strCode == name && m_data.m_arrEntries[0].m_strRemark == name &&
-                           m_data.m_arrGroups[0].m_strName == name && m_data.m_arrEntities.size() == (after ? 2u : 1u) &&
+                           m_data.m_arrGroups[0].m_strName == name &&
+                           m_data.m_arrEntities.size() == (after ? 2u : 1u) &&
                            m_data.m_nCurrentEntity == (after ? 2 : 1) &&
                            m_data.m_dtStartDate.GetDay() == (after ? 21 : 7) &&
                            m_data.m_dtFirstWeekday.GetDay() == (after ? 2 : 3) && m_data.m_nDays == (after ? 12 : 6) &&

@@ -103,8 +103,10 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
     const COleDateTime september(2026, 9, 7, 0, 0, 0);
     const COleDateTime reference(2000, 1, 3, 0, 0, 0);
     const Case cases[] = {
-        {"moved with the start", true, false, 1, 14, MessageAnswer::Yes, september + COleDateTimeSpan(14, 0, 0, 0), 5, 14, true},
-        {"outside the plan removed", true, false, 1, 14, MessageAnswer::No, september + COleDateTimeSpan(14, 0, 0, 0), 0, 0, true},
+        {"moved with the start", true, false, 1, 14, MessageAnswer::Yes, september + COleDateTimeSpan(14, 0, 0, 0), 5, 14,
+         true},
+        {"outside the plan removed", true, false, 1, 14, MessageAnswer::No, september + COleDateTimeSpan(14, 0, 0, 0), 0, 0,
+         true},
         {"start kept on cancel", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0, false},
         {"week template moved to a Sunday start silently", false, false, 0, 0, MessageAnswer::Cancel,
          COleDateTime(2000, 1, 2, 0, 0, 0), 5, -1, true},
