@@ -173,11 +173,13 @@ public:
     void SetUntitled(bool untitled) { m_bUntitled = untitled; }
 
     // Undo, one level deep.
-    // Copies the six collections and the current entity into the snapshot.
+    // Copies the six collections, the current entity and the plan's calendar settings (start
+    // date, days, hour index, title format, first weekday) into the snapshot: entries are dated by
+    // those settings, so they go back together.
     void SaveUndo();
     // Drops the snapshot.
     void DiscardUndo();
-    // Swaps the snapshot with the live collections, so a second Undo redoes; does nothing
+    // Swaps the snapshot with the live collections and settings, so a second Undo redoes; does nothing
     // without a snapshot.
     void Undo(BOOL refresh);
     // Whether a snapshot is held.
@@ -474,6 +476,13 @@ public:
     COleDateTime m_dtFirstWeekday;
 
 private:
+    // The calendar settings of the undo snapshot.
+    COleDateTime m_dtStartDateCopy;
+    COleDateTime m_dtFirstWeekdayCopy;
+    int m_nDaysCopy = 6;
+    int m_nHourIndexCopy = 0;
+    int m_nTitleFormatCopy = 0;
+
     // Store edit operations: the plan check with page refresh, the page refresh alone, and
     // the clean-up of references to erased records.
     void RecheckAfterEdit();

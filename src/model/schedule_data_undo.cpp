@@ -11,6 +11,11 @@ void CScheduleData::SaveUndo() {
     m_arrKeysCopy = m_arrKeys;
     m_arrChimeSetsCopy = m_arrChimeSets;
     m_nCurrentEntityCopy = m_nCurrentEntity;
+    m_dtStartDateCopy = m_dtStartDate;
+    m_dtFirstWeekdayCopy = m_dtFirstWeekday;
+    m_nDaysCopy = m_nDays;
+    m_nHourIndexCopy = m_nHourIndex;
+    m_nTitleFormatCopy = m_nTitleFormat;
     m_bHasUndo = true;
 }
 
@@ -40,6 +45,11 @@ void CScheduleData::Undo(BOOL refresh) {
     m_arrEntities.swap(m_arrEntitiesCopy);
     std::swap(m_arrKeys, m_arrKeysCopy);
     m_arrChimeSets.swap(m_arrChimeSetsCopy);
+    std::swap(m_dtStartDate, m_dtStartDateCopy);
+    std::swap(m_dtFirstWeekday, m_dtFirstWeekdayCopy);
+    std::swap(m_nDays, m_nDaysCopy);
+    std::swap(m_nHourIndex, m_nHourIndexCopy);
+    std::swap(m_nTitleFormat, m_nTitleFormatCopy);
     RebuildEntityItems(1);
 
     const int previous = m_nCurrentEntity;

@@ -63,17 +63,17 @@ bool COptionsModel::Apply(std::vector<Mark>& marks) {
     return true;
 }
 
-void COptionsModel::TakeUndoSnapshotOnce() {
-    if (m_bSnapshotTaken) return;
-    m_data.SaveUndo();
-    m_bSnapshotTaken = true;
-}
-
 void COptionsModel::ApplySettings() {
-    m_bSnapshotTaken = false;
+    // The question is put before anything changes: the undo snapshot, taken ahead of the first
+    // change, then holds the calendar settings together with the entries they date.
+    const bool moveDated = !IsSameDay(m_dtChosenStart, m_data.GetStartDate()) &&
+                           (!m_data.m_arrEntries.empty() || m_data.HasAbsences() || m_data.HasReplacements());
+    const MessageAnswer answer =
+        moveDated && m_nPlanKind == 1 ? Ask(m_data, IDS_CONFIRM_MOVE_ENTRIES) : MessageAnswer::Yes;
+    if (m_bResetAccepted || (moveDated && answer != MessageAnswer::Cancel)) m_data.SaveUndo();
+
     if (!m_data.m_arrEntities.empty()) m_data.m_dtFirstWeekday = m_dtFirstWeekday;
     if (m_bResetAccepted) {
-        TakeUndoSnapshotOnce();
         m_data.ResetForNewStartDate();
         m_bResetAccepted = false;
     }
@@ -83,19 +83,15 @@ void COptionsModel::ApplySettings() {
     if (!IsSameDay(m_dtChosenStart, m_data.GetStartDate())) {
         if (m_data.m_arrEntries.empty() && !m_data.HasAbsences() && !m_data.HasReplacements()) {
             m_data.m_dtStartDate = m_dtChosenStart;
+        } else if (answer == MessageAnswer::Cancel) {
+            m_dtChosenStart = m_data.GetStartDate();
         } else {
             const int days = DaysToChosenStart();
-            const MessageAnswer answer = m_nPlanKind == 1 ? Ask(m_data, IDS_CONFIRM_MOVE_ENTRIES) : MessageAnswer::Yes;
-            if (answer == MessageAnswer::Cancel) {
-                m_dtChosenStart = m_data.GetStartDate();
-            } else {
-                TakeUndoSnapshotOnce();
-                m_data.m_dtStartDate = m_dtChosenStart;
-                if (answer == MessageAnswer::Yes)
-                    m_data.ShiftEntriesByDays(days);
-                else
-                    m_data.RemoveEntriesOutsidePlan();
-            }
+            m_data.m_dtStartDate = m_dtChosenStart;
+            if (answer == MessageAnswer::Yes)
+                m_data.ShiftEntriesByDays(days);
+            else
+                m_data.RemoveEntriesOutsidePlan();
         }
     }
     m_data.Host().BroadcastUpdate(4);

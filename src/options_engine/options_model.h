@@ -1,8 +1,8 @@
 #pragma once
 // The calendar settings of the options page between its rows and the document: the values the
 // rows hold, their validation and their application. Validation changes nothing; Apply checks
-// every rule first and leaves the document as it was when any row is refused. Every step that
-// drops or moves records takes the undo snapshot first.
+// every rule first and leaves the document as it was when any row is refused. An apply that
+// drops or moves records takes the undo snapshot before it changes anything.
 #include <vector>
 
 #include "platform/core/ole_date_time.h"
@@ -39,11 +39,9 @@ public:
 
 private:
     void ApplySettings();
-    void TakeUndoSnapshotOnce();
     // Whole days from the document's start date to the chosen one, towards zero.
     int DaysToChosenStart() const;
 
     CScheduleData& m_data;
     bool m_bResetAccepted = false;
-    bool m_bSnapshotTaken = false;
 };

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "model/time_values.h"
+#include "platform/core/geometry.h"
+#include "platform/ui/dc.h"
+#include "platform/ui/gdi_defs.h"
 
 namespace {
 COleDateTime OnDate(const COleDateTime& date, __time64_t timeOfDay) {
@@ -27,4 +30,9 @@ COleDateTime CDayColumn::GetEnd() const { return OnDate(m_dtDate, m_tEnd); }
 
 bool CDayColumn::LessByDate(const CDayColumn& a, const CDayColumn& b) {
     return CompareTimesApprox(a.m_dtDate, b.m_dtDate) == -1;
+}
+
+void CDayColumn::DrawCaption(CDC* dc, const CRect& box, UINT format) const {
+    CRect text = box;
+    dc->DrawText(m_strCaption, &text, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX | DT_END_ELLIPSIS | format);
 }

@@ -4,6 +4,10 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 #include "platform/core/time64.h"
+#include "platform/core/win_types.h"
+
+class CDC;
+class CRect;
 
 class CDayColumn {
 public:
@@ -20,6 +24,11 @@ public:
     // between times and x read in place of calendar arithmetic. The constructor and the layout
     // pass call it.
     void CacheBounds();
+
+    // Draws the caption on one line, centred in the box (format adds the vertical placement). A
+    // caption wider than the box is shortened with an ellipsis rather than dropped, so that no day
+    // in view is left without a name.
+    void DrawCaption(CDC* dc, const CRect& box, UINT format = 0) const;
 
     // Earlier date first; dates within 3 minutes count as equal.
     static bool LessByDate(const CDayColumn& a, const CDayColumn& b);

@@ -181,10 +181,8 @@ void CDiaryCtrlTitle::OnPaint() {
             dc.Draw3dRect(&box, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DDKSHADOW));
             CFont* old = dc.SelectObject(&m_captionFont);
             dc.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
-            // A caption wider than its box, or than the part of a column left in view, is shortened
-            // with an ellipsis rather than dropped, so that no day is left without a name.
-            CRect text = box;
-            dc.DrawText(column.m_strCaption, &text, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+            // The box is the part of the column in view.
+            column.DrawCaption(&dc, box, DT_VCENTER);
             dc.SelectObject(old);
         }
         CFont* old = dc.SelectObject(&m_hourFont);

@@ -267,12 +267,8 @@ void CMagnetCtrlTitle::PaintColumn(CDC* dc, const CDayColumn& column, int index,
                          highlighted ? RGB(215, 231, 251) : RGB(210, 210, 210), 1);
     dc->SelectObject(&m_captionFont);
     dc->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
-    CRect measured = band;
-    dc->DrawText(column.m_strCaption, &measured, DT_CALCRECT | DT_SINGLELINE | DT_CENTER);
-    if (measured.Width() < band.Width()) {
-        CRect text(band.left, band.top - 3, band.right, band.bottom);
-        dc->DrawText(column.m_strCaption, &text, DT_SINGLELINE | DT_CENTER);
-    }
+    // The band is the part of the column in view.
+    if (band.Width() > 0) column.DrawCaption(dc, CRect(band.left, band.top - 3, band.right, band.bottom));
     dc->SelectObject(&m_hourFont);
     const CScheduleData* data = GetAppDocument();
     const int mode = GetCaptionMode();

@@ -209,12 +209,16 @@ void ApplyDroppedEntity(CScheduleData& data, const CTimeTableCtrlView& pane, int
             activities.push_back(item->m_nActivity);
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return;
-    data.SaveUndo();
+    // The snapshot is taken just before the first change, so a drop that changes nothing keeps
+    // the user's previous undo level.
+    bool snapshot = false;
     bool refused = false;
     for (const int id : activities) {
         const auto activity = data.FindActivity(id);
         if (activity == data.m_arrActivities.end()) continue;
         if (data.CanAddEntityToActivity(id, entityId)) {
+            if (!snapshot) data.SaveUndo();
+            snapshot = true;
             activity->AddEntity(data, entityId);
             continue;
         }

@@ -15,6 +15,6 @@ int CanApplyPanelSelection(CScheduleData& data, const CTimeTableCtrlView& first,
 // of the activity's meeting length; 0 when the user cancelled and nothing changed, else 1. The
 // entries are added without a refresh each: the caller's plan check refreshes the pages once.
 int ApplyPanelSelection(CScheduleData& data, const CTimeTableCtrlView& first, int mode, const std::vector<int>& ids);
-// Adds the entity to the activities of the pane's selected items under one undo level, listing
-// the activities it may not join, and ends with the plan check.
+// Adds the entity to the activities of the pane's selected items under one undo level (none when
+// it joins nothing), listing the activities it may not join, and ends with the plan check.
 void ApplyDroppedEntity(CScheduleData& data, const CTimeTableCtrlView& pane, int entityId);

@@ -33,20 +33,31 @@ inline CString CopyInto(const TempFolder& folder, const std::string& from, const
 }
 
 
+// The life of the program run that the scripted dialogs belong to: AppTest renews it when a run
+// stops, and a poll whose run is over ends, so a dialog scripted in one run (or test) and never
+// opened there cannot be answered in a later one, nor reach the variables of a finished test.
+inline std::shared_ptr<int>& ModalScriptRun() {
+    static std::shared_ptr<int> run = std::make_shared<int>(0);
+    return run;
+}
+
 // Runs action on the modal dialog that is open once the program opens one (polling the active
-// window), so that code that runs a modal dialog can be driven from a test.
+// window), so that code that runs a modal dialog can be driven from a test. The poll lasts until
+// the dialog opens or the program run ends, however slowly the program gets there.
 template <typename Dialog>
-void WhenModal(std::function<void(Dialog&)> action, int attempts = 200) {
-    auto tries = std::make_shared<int>(attempts);
+void WhenModal(std::function<void(Dialog&)> action) {
+    const std::weak_ptr<int> run = ModalScriptRun();
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, tries, poll] {
-        if (auto* dialog = dynamic_cast<Dialog*>(CWnd::FromHandle(GetActiveWindow())); dialog && dialog->IsWindowVisible()) {
+    *poll = [action, run, weak = std::weak_ptr<std::function<void()>>(poll)] {
+        if (run.expired()) return;
+        auto* dialog = dynamic_cast<Dialog*>(CWnd::FromHandle(GetActiveWindow()));
+        if (dialog && dialog->IsWindowVisible()) {
             action(*dialog);
             return;
         }
-        if (--*tries > 0) QTimer::singleShot(10, *poll);
+        if (auto next = weak.lock()) QTimer::singleShot(10, [next] { (*next)(); });
     };
-    QTimer::singleShot(0, *poll);
+    QTimer::singleShot(0, [poll] { (*poll)(); });
 }
 
 class AppTest : public ::testing::Test {
@@ -73,8 +84,10 @@ protected:
         vorn_test::ProcessEvents();
         return started != FALSE;
     }
-    // Ends the program as its loop does when the main window closes.
+    // Ends the program as its loop does when the main window closes, and with it every dialog
+    // script still waiting for its dialog.
     void Stop() {
+        ModalScriptRun() = std::make_shared<int>(0);
         if (!app) return;
         if (CMainFrame* frame = app->GetMainFrame()) frame->DestroyWindow();
         vorn_test::ProcessEvents();

@@ -2,6 +2,7 @@
 // the language pack's search and its failures, settings kept across two starts.
 #include <fstream>
 
+#include "app/about_dlg.h"
 #include "app_fixture.h"
 #include "controls/new_project_wzd.h"
 #include "frame/frame_page.h"
@@ -90,6 +91,26 @@ TEST_F(AppTest, WithoutADocumentFileNewOffersTheWizard) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(Data().m_arrEntities.empty());
     EXPECT_TRUE(Data().IsUntitled());
+}
+
+// A dialog scripted for a run in which it never opened is not answered in the next run: there
+// the next script answers it (a stale one would take the wrong action, or reach a finished test).
+TEST_F(AppTest, ADialogScriptEndsWithTheRunItWasMadeFor) {
+    int stale = 0, answered = 0;
+    ASSERT_TRUE(Start({CopyInto(files, SampleDocument(), "sample.xml")}));
+    WhenModal<CAboutDlg>([&](CAboutDlg& about) {
+        ++stale;
+        about.EndDialog(IDCANCEL);
+    });
+    Stop();
+    ASSERT_TRUE(Start({CopyInto(files, SampleDocument(), "sample.xml")}));
+    WhenModal<CAboutDlg>([&](CAboutDlg& about) {
+        ++answered;
+        about.EndDialog(IDOK);
+    });
+    app->OnAppAbout();
+    EXPECT_EQ(stale, 0);
+    EXPECT_EQ(answered, 1);
 }
 
 TEST_F(AppTest, ADocumentThatCannotBeReadLeavesAnEmptyUntitledPlanAndStaysOffTheRecentList) {

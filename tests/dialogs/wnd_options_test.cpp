@@ -170,12 +170,14 @@ TEST_F(OptionsPageTest, RefusedApplyMarksTheRowsAndLeavesTheDocument) {
 }
 
 // A dated plan with entries moved by whole weeks: Yes moves the entries with the start date; the
-// move took the undo snapshot first, so one Undo puts the entries back.
+// move took the undo snapshot first, so one Undo puts the entries back with the settings that date
+// them, and the page shows the old start date again; a second Undo redoes.
 TEST_F(OptionsPageTest, ApplyMovesTheEntriesWithTheStartDate) {
     Open("school-dated.xml");
     CWndOptions& page = Page();
     const COleDateTime start = Data().GetStartDate();
     const COleDateTime firstEntry = Data().m_arrEntries.front().m_dtStart;
+    const COleDateTime firstWeekday = Data().m_dtFirstWeekday;
     page.m_pStartDate->SetTime(start + COleDateTimeSpan(14, 0, 0, 0));
     input::EnterText(page.Tree(), page.m_pHourIndex, L"2");
     page.m_pFirstWeekday->SetCurSel(1);  // Sunday, 2 January 2000
@@ -187,8 +189,20 @@ TEST_F(OptionsPageTest, ApplyMovesTheEntriesWithTheStartDate) {
     EXPECT_EQ(Data().m_arrEntries.front().m_dtStart, firstEntry + COleDateTimeSpan(14, 0, 0, 0));
     EXPECT_EQ(Data().m_nHourIndex, 2);
     EXPECT_EQ(Data().m_dtFirstWeekday, COleDateTime(2000, 1, 2, 0, 0, 0));
-    Data().Undo(FALSE);
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_EDIT_UNDO, 0), 0);
+    vorn_test::ProcessEvents();
     EXPECT_EQ(Data().m_arrEntries.front().m_dtStart, firstEntry);
+    EXPECT_TRUE(IsSameDay(Data().GetStartDate(), start));
+    EXPECT_NE(Data().m_nHourIndex, 2);
+    EXPECT_EQ(Data().m_dtFirstWeekday, firstWeekday);
+    COleDateTime shown;
+    page.m_pStartDate->GetTime(shown);
+    EXPECT_TRUE(IsSameDay(shown, start));
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_EDIT_UNDO, 0), 0);
+    vorn_test::ProcessEvents();
+    EXPECT_TRUE(IsSameDay(Data().GetStartDate(), start + COleDateTimeSpan(14, 0, 0, 0)));
+    EXPECT_EQ(Data().m_arrEntries.front().m_dtStart, firstEntry + COleDateTimeSpan(14, 0, 0, 0));
+    EXPECT_EQ(Data().m_nHourIndex, 2);
 }
 
 // The solver is reached from the page: on a dated plan it says why it does nothing; on a week
@@ -255,17 +269,15 @@ TEST_F(OptionsPageTest, TimetableImportShowsTheProgressAndAsksTheResolver) {
     int position = -1;
     WhenModal<CDataImportDlg>([&](CDataImportDlg& dlg) {
         input::ClickValue(dlg.Tree(), dlg.m_pFile);
-        WhenModal<CActivityResolveDlg>(
-            [&](CActivityResolveDlg& resolver) {
-                shown = Frame().GetStatusBar().IsProgressShown() != FALSE;
-                position = Frame().GetStatusBar().Progress().GetPos();
-                input::ClickOption(resolver.Tree(), resolver.m_choiceItem, 1);
-                CWnd* ok = resolver.GetDlgItem(IDOK);
-                CRect r;
-                ok->GetClientRect(&r);
-                vorn_test::Click(ok, r.CenterPoint());
-            },
-            2000);
+        WhenModal<CActivityResolveDlg>([&](CActivityResolveDlg& resolver) {
+            shown = Frame().GetStatusBar().IsProgressShown() != FALSE;
+            position = Frame().GetStatusBar().Progress().GetPos();
+            input::ClickOption(resolver.Tree(), resolver.m_choiceItem, 1);
+            CWnd* ok = resolver.GetDlgItem(IDOK);
+            CRect r;
+            ok->GetClientRect(&r);
+            vorn_test::Click(ok, r.CenterPoint());
+        });
         CWnd* ok = dlg.GetDlgItem(IDOK);
         CRect r;
         ok->GetClientRect(&r);

@@ -6,8 +6,8 @@
 
 namespace {
 
-// A document with one record in each of the six collections; Edit changes every one of them
-// and the current entity.
+// A document with one record in each of the six collections; Edit changes every one of them,
+// the current entity and the calendar settings that date the entries.
 class Undo : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,6 +35,8 @@ protected:
         group.m_strName = L"Before";
         m_data.m_arrGroups.push_back(group);
         m_data.m_nCurrentEntity = 1;
+        m_data.m_dtStartDate = COleDateTime(2026, 9, 7, 0, 0, 0);
+        m_data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);
     }
 
     void Edit() {
@@ -49,16 +51,25 @@ protected:
         m_data.m_arrEntries[0].m_strRemark = L"After";
         m_data.m_arrGroups[0].m_strName = L"After";
         m_data.m_nCurrentEntity = 2;
+        m_data.m_dtStartDate = COleDateTime(2026, 9, 21, 0, 0, 0);
+        m_data.m_dtFirstWeekday = COleDateTime(2000, 1, 2, 0, 0, 0);
+        m_data.m_nDays = 12;
+        m_data.m_nHourIndex = 3;
+        m_data.m_nTitleFormat = 2;
     }
 
-    // "Before" or "After" when all six collections agree; "mixed" otherwise.
+    // "Before" or "After" when all six collections and the settings agree; "mixed" otherwise.
     std::string State() const {
         const CString& name = m_data.m_arrEntities[0].m_strName;
+        const bool after = name == L"After";
         const bool agree = m_data.m_arrActivities[0].m_strName == name && m_data.m_arrChimeSets[0].m_strName == name &&
                            m_data.m_arrKeys[0].m_strCode == name && m_data.m_arrEntries[0].m_strRemark == name &&
                            m_data.m_arrGroups[0].m_strName == name &&
-                           m_data.m_arrEntities.size() == (name == L"After" ? 2u : 1u) &&
-                           m_data.m_nCurrentEntity == (name == L"After" ? 2 : 1);
+                           m_data.m_arrEntities.size() == (after ? 2u : 1u) &&
+                           m_data.m_nCurrentEntity == (after ? 2 : 1) &&
+                           m_data.m_dtStartDate.GetDay() == (after ? 21 : 7) &&
+                           m_data.m_dtFirstWeekday.GetDay() == (after ? 2 : 3) && m_data.m_nDays == (after ? 12 : 6) &&
+                           m_data.m_nHourIndex == (after ? 3 : 0) && m_data.m_nTitleFormat == (after ? 2 : 0);
         return agree ? name.ToUtf8() : "mixed";
     }
 
@@ -81,7 +92,7 @@ TEST_F(Undo, WithoutASnapshotNothingHappens) {
     EXPECT_EQ(State(), "After");
 }
 
-TEST_F(Undo, SwapsAllSixCollectionsAndTheCurrentEntity) {
+TEST_F(Undo, SwapsAllSixCollectionsTheCurrentEntityAndTheCalendarSettings) {
     m_data.SaveUndo();
     Edit();
     ASSERT_EQ(State(), "After");

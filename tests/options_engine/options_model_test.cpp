@@ -98,17 +98,20 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         COleDateTime start;
         std::size_t entries;
         double firstEntry;  // days after the old first entry
+        bool undoable;      // records moved or dropped: one Undo takes the whole apply back
     };
     const COleDateTime september(2026, 9, 7, 0, 0, 0);
     const COleDateTime reference(2000, 1, 3, 0, 0, 0);
     const Case cases[] = {
-        {"moved with the start", true, false, 1, 14, MessageAnswer::Yes, september + COleDateTimeSpan(14, 0, 0, 0), 5, 14},
-        {"outside the plan removed", true, false, 1, 14, MessageAnswer::No, september + COleDateTimeSpan(14, 0, 0, 0), 0, 0},
-        {"start kept on cancel", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0},
+        {"moved with the start", true, false, 1, 14, MessageAnswer::Yes, september + COleDateTimeSpan(14, 0, 0, 0), 5, 14,
+         true},
+        {"outside the plan removed", true, false, 1, 14, MessageAnswer::No, september + COleDateTimeSpan(14, 0, 0, 0), 0, 0,
+         true},
+        {"start kept on cancel", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0, false},
         {"week template moved to a Sunday start silently", false, false, 0, 0, MessageAnswer::Cancel,
-         COleDateTime(2000, 1, 2, 0, 0, 0), 5, -1},
+         COleDateTime(2000, 1, 2, 0, 0, 0), 5, -1, true},
         {"week template resets a dated plan", true, true, 0, 0, MessageAnswer::Yes, reference, 5,
-         (reference - september).GetTotalDays()},
+         (reference - september).GetTotalDays(), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -126,6 +129,7 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         model.LoadFromDocument();
         model.m_nPlanKind = c.planKind;
         model.m_dtChosenStart = m_data.m_dtStartDate + COleDateTimeSpan(c.shiftDays, 0, 0, 0);
+        model.m_nHourIndex = 2;
         if (!c.dated) model.m_dtFirstWeekday = COleDateTime(2000, 1, 2, 0, 0, 0);
         std::vector<Mark> marks;
         ASSERT_TRUE(model.Apply(marks));
@@ -137,11 +141,16 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         if (c.absence) {
             EXPECT_TRUE(m_data.m_arrEntities.front().m_arrAbsences.empty());
         }
-        if (State() != before) {
+        EXPECT_EQ(m_data.m_nHourIndex, 2);
+        if (c.undoable) {
             ASSERT_TRUE(m_data.HasUndoSnapshot()) << "a destructive step takes the snapshot";
             m_data.Undo(FALSE);
             EXPECT_EQ(m_data.m_arrEntries.size(), 5u);
             EXPECT_EQ(m_data.m_arrEntries.front().m_dtStart.m_dt, oldFirst);
+            EXPECT_EQ(State(), before) << "the start date, days and hour index go back with the entries";
+            EXPECT_EQ(m_data.m_dtFirstWeekday, reference);
+        } else {
+            EXPECT_FALSE(m_data.HasUndoSnapshot()) << "no record changed: the previous undo level stays";
         }
     }
 }

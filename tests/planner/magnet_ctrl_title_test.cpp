@@ -10,6 +10,7 @@
 #include "model/time_values.h"
 #include "planner/magnet_messages.h"
 #include "planner_test_support.h"
+#include "platform/ui/client_dc.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/test_support.h"
 #include "resource_ids.h"
@@ -137,6 +138,38 @@ TEST_F(MagnetTitleWindowTest, HighlightWithFlagZeroAlwaysClears) {
         title.SendMessage(WM_MB_HIGHLIGHT, s.flag, s.x);
         EXPECT_EQ(title.GetHighlightColumn(), s.column) << s.flag << " " << s.x;
         EXPECT_EQ(title.GetHighlightHour(), s.hour) << s.flag << " " << s.x;
+    }
+}
+
+// Each day in view shows its name (dark text pixels within its caption band): with three-hour days
+// whose bands are narrower than the dated captions, where the caption is shortened with an
+// ellipsis, and with eight-hour days whose captions fit.
+TEST_F(MagnetTitleWindowTest, EveryDayShowsItsCaptionAlsoWhenTheBandIsNarrow) {
+    BoardHost host;
+    CMagnetCtrlTitle& title = host.control.GetPane(0).GetTitle();
+    const wchar_t* captions[] = {L"Monday 05/10/2026", L"Tuesday 06/10/2026", L"Wednesday 07/10/2026"};
+    struct Case {
+        int endHour;
+        const char* picture;
+    } cases[] = {{11, "magnet_title_narrow_days.png"}, {16, "magnet_title_wide_days.png"}};
+    for (const Case& c : cases) {
+        title.ClearDayColumns();
+        for (int d = 0; d < 3; ++d)
+            title.AddDayColumn(captions[d], At(2026, 10, 5 + d, 0, 0), MakeTimeOfDay(8, 0), MakeTimeOfDay(c.endHour, 0));
+        title.LayoutColumns(40);
+        title.Invalidate();
+        title.UpdateWindow();
+        CClientDC dc(&title);
+        for (const CDayColumn& column : title.GetColumns()) {
+            bool text = false;
+            for (int y = 4; y < 20 && !text; ++y)
+                for (int x = column.m_nLeft + 4; x < column.m_nRight - 4 && !text; ++x) {
+                    const COLORREF colour = dc.GetPixel(x, y);
+                    text = GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 300;
+                }
+            EXPECT_TRUE(text) << "day end " << c.endHour << ", " << column.m_strCaption.ToUtf8();
+        }
+        vorn_test::SavePicture(&title, c.picture);
     }
 }
 

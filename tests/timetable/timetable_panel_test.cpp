@@ -298,3 +298,34 @@ TEST_F(PanelTest, EntityDroppedOnLessonsJoinsTheirActivities) {
                             problem.m_strText.Find(L"Ben Cole cannot join") == 0);
     EXPECT_TRUE(listed);
 }
+
+// A drop takes an undo level only when the entity joins something: otherwise Undo still takes
+// back the user's previous edit (here a renamed activity).
+TEST_F(PanelTest, DropThatChangesNothingKeepsThePreviousUndoLevel) {
+    struct Case {
+        const char* name;
+        COleDateTime lesson;
+        int entity;
+        bool joins;
+    };
+    const Case cases[] = {
+        {"Ben cannot join Choir", At(2024, 9, 3, 9, 0), 4, false},
+        {"Ada is in Maths already", At(2024, 9, 2, 8, 0), 1, false},
+        {"Ben joins Maths", At(2024, 9, 2, 8, 0), 4, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GridHost host;
+        CTimeTableCtrlView& pane = Show(host);
+        m_data.SaveUndo();
+        m_data.FindActivity(12)->m_strName = L"Singing";
+        SelectItem(pane, c.lesson);
+        ApplyDroppedEntity(m_data, pane, c.entity);
+        const bool joined = m_data.FindActivity(10)->HasEntityId(m_data, 4);
+        EXPECT_EQ(joined, c.joins);
+        m_data.Undo(FALSE);
+        EXPECT_EQ(m_data.FindActivity(12)->m_strName.ToUtf8(), c.joins ? "Singing" : "Music");
+        EXPECT_FALSE(m_data.FindActivity(10)->HasEntityId(m_data, 4));
+        m_data.FindActivity(12)->m_strName = L"Music";
+    }
+}
