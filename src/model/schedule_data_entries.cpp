@@ -400,8 +400,11 @@ void CScheduleData::ShiftEntriesByDays(int days) {
         entry.m_dtStart += shift;
         entry.m_dtUnmovedStart += shift;
     }
+    // Absences are kept over the longer of the solver's period and the plan's own days, so that a
+    // plan longer than the solver's period never loses the absences of its later days.
     const COleDateTime periodStart = m_dtStartDate;
-    const COleDateTime periodEnd = m_dtStartDate + COleDateTimeSpan(static_cast<double>(m_nDuration));
+    const int periodDays = std::max(m_nDuration, m_nDays);
+    const COleDateTime periodEnd = m_dtStartDate + COleDateTimeSpan(static_cast<double>(periodDays));
     for (CEntity& entity : m_arrEntities)
         std::erase_if(entity.m_arrAbsences, [&](const CAbsence& a) {
             return !IntervalsOverlap(a.m_dtStart, a.m_dtStart + a.m_tsLength, periodStart, periodEnd);

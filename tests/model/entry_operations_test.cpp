@@ -573,6 +573,18 @@ TEST_F(EntryOps, ShiftEntriesByDaysDropsAbsencesOutsideThePeriod) {
     EXPECT_TRUE(Called("refresh full"));
 }
 
+// A plan longer than the solver's period keeps the absences of all its days.
+TEST_F(EntryOps, ShiftEntriesByDaysKeepsAbsencesWithinThePlansDays) {
+    m_data.m_nDuration = 10;
+    m_data.m_nDays = 60;
+    CAbsence late;
+    late.m_dtStart = At(2000, 2, 20, 8, 0);  // day 48 of the plan
+    late.m_tsLength = Minutes(60);
+    m_data.FindEntity(1)->m_arrAbsences = {late};
+    m_data.ShiftEntriesByDays(1);
+    EXPECT_EQ(m_data.FindEntity(1)->m_arrAbsences.size(), 1u);
+}
+
 TEST_F(EntryOps, RemoveEntriesOutsidePlan) {
     m_data.m_nDays = 5;  // 3 to 7 January
     m_data.m_tDayStart = MakeTimeOfDay(7, 30);
