@@ -232,14 +232,15 @@ void CMyView::OnApplyPanelSelection() {
     if (!data || data->m_arrEntities.empty() || !m_wndPanel.IsWindowVisible() ||
         m_wndPanel.m_wndList.GetSelectedCount() == 0)
         return;
-    data->SaveUndo();
     const std::vector<int> ids = m_wndPanel.GetSelectedIds();
     const int mode = m_wndPanel.m_nMode;
+    // A refused or cancelled apply changes nothing and keeps the user's previous undo level.
     if (!CanApplyPanelSelection(mode, ids)) {
-        data->DiscardUndo();
         data->PublishProblems();
         return;
     }
+    if (!ConfirmPanelSelection(mode)) return;
+    data->SaveUndo();
     ApplyPanelSelection(mode, ids);
     RecheckAndRefresh(*data, data->m_arrProblems.empty());
 }

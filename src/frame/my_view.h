@@ -38,6 +38,9 @@ public:
     virtual void ApplyDroppedEntity() = 0;
     virtual BOOL HasSelection() = 0;
     virtual BOOL CanApplyPanelSelection(int mode, const std::vector<int>& ids) = 0;
+    // Asks what the user must decide before the choice is applied; FALSE when they cancelled.
+    // It runs before the undo snapshot, so that a cancelled apply keeps the previous undo level.
+    virtual BOOL ConfirmPanelSelection(int /*mode*/) { return TRUE; }
     virtual void ApplyPanelSelection(int mode, const std::vector<int>& ids) = 0;
     virtual void RefreshPanel();
 

@@ -135,13 +135,18 @@ int CanApplyPanelSelection(CScheduleData& data, const CTimeTableCtrlView& first,
     return 1;
 }
 
-int ApplyPanelSelection(CScheduleData& data, const CTimeTableCtrlView& first, int mode, const std::vector<int>& ids) {
+MessageAnswer AskPanelSelectionPlacing(CScheduleData& data, int mode) {
+    if (mode != 1 && mode != 4) return MessageAnswer::Yes;
+    return data.Answerer().Ask(LoadResString(IDS_TT_APPLY_ONE_ENTRY), LoadResString(IDS_TT_APPLY_CAPTION),
+                               MessageButtons::YesNoCancel, MessageIcon::Question);
+}
+
+int ApplyPanelSelection(CScheduleData& data, const CTimeTableCtrlView& first, int mode, const std::vector<int>& ids,
+                        std::optional<MessageAnswer> placing) {
     const int current = data.m_nCurrentEntity;
     const bool dated = !data.HasDefaultStartDate();
     if (mode == 1 || mode == 4) {
-        const MessageAnswer answer =
-            data.Answerer().Ask(LoadResString(IDS_TT_APPLY_ONE_ENTRY), LoadResString(IDS_TT_APPLY_CAPTION),
-                                MessageButtons::YesNoCancel, MessageIcon::Question);
+        const MessageAnswer answer = placing ? *placing : AskPanelSelectionPlacing(data, mode);
         if (answer == MessageAnswer::Cancel) return 0;
         // An entry that puts somebody over the limit is taken out again. Limits broken before
         // the apply do not count against it.

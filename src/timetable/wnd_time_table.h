@@ -13,6 +13,7 @@
 #include "model/schedule_data.h"
 #include "timetable/item_time.h"
 #include "timetable/time_table_ctrl.h"
+#include "timetable/timetable_panel_apply.h"
 #include "timetable/timetable_panel_lists.h"
 
 // What the absence wizard collected: the checked plan days (whole-day mode), the absent
@@ -91,6 +92,7 @@ public:
     void ApplyDroppedEntity() override;
     BOOL HasSelection() override;
     BOOL CanApplyPanelSelection(int mode, const std::vector<int>& ids) override;
+    BOOL ConfirmPanelSelection(int mode) override;
     void ApplyPanelSelection(int mode, const std::vector<int>& ids) override;
     void RefreshPanel() override;
 
@@ -218,4 +220,5 @@ private:
     std::vector<CItemTime> m_arrPinnedRanges;
     // Numbers the group items of a fill; a group item's source is kGroupItemKey + the number.
     std::uint64_t m_nNextGroupKey = 0;
+    MessageAnswer m_panelPlacing = MessageAnswer::Yes;  // the placing chosen for the panel apply under way
 };

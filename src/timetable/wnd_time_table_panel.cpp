@@ -145,10 +145,16 @@ BOOL CWndTimeTable::CanApplyPanelSelection(int mode, const std::vector<int>& ids
     return data && ::CanApplyPanelSelection(*data, m_wndTimeTable.GetPane(0), mode, ids);
 }
 
-void CWndTimeTable::ApplyPanelSelection(int mode, const std::vector<int>& ids) {
+BOOL CWndTimeTable::ConfirmPanelSelection(int mode) {
     CScheduleData* data = GetAppDocument();
-    // A cancelled apply changed nothing: it leaves no undo step behind.
-    if (data && !::ApplyPanelSelection(*data, m_wndTimeTable.GetPane(0), mode, ids)) data->DiscardUndo();
+    if (!data) return FALSE;
+    m_panelPlacing = AskPanelSelectionPlacing(*data, mode);
+    return m_panelPlacing != MessageAnswer::Cancel;
+}
+
+void CWndTimeTable::ApplyPanelSelection(int mode, const std::vector<int>& ids) {
+    if (CScheduleData* data = GetAppDocument())
+        ::ApplyPanelSelection(*data, m_wndTimeTable.GetPane(0), mode, ids, m_panelPlacing);
 }
 
 void CWndTimeTable::ApplyDroppedEntity() {

@@ -139,6 +139,11 @@ TEST_F(MyViewTest, ApplyingThePanelsChoiceIsOneUndoStepAndNothingWithoutASelecti
     view.SendMessage(CMyView::kApplySelection);
     EXPECT_FALSE(data.HasUndoSnapshot());
     EXPECT_TRUE(view.applied.empty());
+    // A refused apply keeps the undo level of an earlier edit.
+    data.SaveUndo();
+    view.SendMessage(CMyView::kApplySelection);
+    EXPECT_TRUE(data.HasUndoSnapshot());
+    data.DiscardUndo();
     view.refuse = FALSE;
     view.SendMessage(CMyView::kApplySelection);
     EXPECT_EQ(view.applied, std::vector<int>{1});
