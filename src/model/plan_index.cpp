@@ -63,6 +63,8 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
             const auto a = static_cast<std::size_t>(activity - data.m_arrActivities.begin());
             rooms.insert(rooms.end(), activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a]),
                          activityRooms.begin() + static_cast<std::ptrdiff_t>(firstActivityRoom[a + 1]));
+        } else {
+            m_withoutActivity.push_back(i);
         }
         for (const CReplacement& replacement : entry.m_arrReplacements) addDefaultRoom(rooms, replacement.m_nEntity);
         std::sort(rooms.begin(), rooms.end());

@@ -38,6 +38,8 @@ public:
     const Positions& EntriesOfActivity(int activityId) const;
     // Positions of the entries whose replacement records or own room list name the id, ascending.
     const Positions& EntriesNaming(int entityId) const;
+    // Positions of the entries whose activity is not in the store, ascending.
+    const Positions& EntriesWithoutActivity() const { return m_withoutActivity; }
     // Positions, ascending, of the entries in which a room may have a role (GetRoomRole not 0):
     // those whose own rooms or pairs, whose activity's rooms or pairs, or whose type-0
     // participants' default rooms name it.
@@ -67,6 +69,7 @@ private:
     std::unordered_map<int, Positions> m_groups;
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
+    Positions m_withoutActivity;
     std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
     std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
     CEntriesByStart m_byStart;
