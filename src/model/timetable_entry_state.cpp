@@ -134,13 +134,20 @@ void CTimetableEntry::GetDrawColours(const CScheduleData& data, COLORREF& backgr
                                      int& hatch) const {
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end()) return;
-    std::vector<int> staff;
-    GetParticipantsByType(data, staff, 7);
+    // The staff who are present, gathered only when the activity leaves a value at its default.
     std::vector<const CEntity*> present;
-    for (int id : staff) {
-        const auto entity = data.FindEntity(id);
-        if (entity != data.m_arrEntities.end() && !entity->IsAbsent(m_dtStart, GetEndTime())) present.push_back(&*entity);
-    }
+    bool gathered = false;
+    const auto gather = [&] {
+        if (gathered) return;
+        gathered = true;
+        std::vector<int> staff;
+        GetParticipantsByType(data, staff, 7);
+        for (int id : staff) {
+            const auto entity = data.FindEntity(id);
+            if (entity != data.m_arrEntities.end() && !entity->IsAbsent(m_dtStart, GetEndTime()))
+                present.push_back(&*entity);
+        }
+    };
     // Each value: the activity's own when it differs from the default, else the first present
     // staff member's that differs, else the default.
     const auto pick = [&](auto& value, auto own, auto ofEntity) {
@@ -148,6 +155,7 @@ void CTimetableEntry::GetDrawColours(const CScheduleData& data, COLORREF& backgr
             value = own;
             return;
         }
+        gather();
         for (const CEntity* entity : present) {
             if (ofEntity(*entity) != value) {
                 value = ofEntity(*entity);

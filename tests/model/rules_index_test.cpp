@@ -94,6 +94,11 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
     for (const CEntity& entity : m_data.m_arrEntities)
         EXPECT_EQ(m_data.GetEntityChimeSetId(entity.m_nId, &index), m_data.GetEntityChimeSetId(entity.m_nId))
             << entity.m_nId;
+    for (int id : {1, 2}) {
+        CActivityGroup group;
+        group.m_nId = id;
+        EXPECT_EQ(group.GetCommonChimeSetId(m_data, &index), group.GetCommonChimeSetId(m_data)) << id;
+    }
 }
 
 // The placement tests and the time figures take the index's short cuts; they must answer as
