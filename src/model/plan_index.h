@@ -7,8 +7,11 @@
 // The index is built at the start of an operation and passed down to the rules it calls; it
 // holds positions in the store's collections and the entries' times as they were then. It is
 // valid only while nothing edits the store: an operation that changes the collections, or the
-// members, rooms, groups, replacement records or times of their records, builds a new one.
+// members, rooms, groups, replacement records or times of their records, builds a new one. The
+// lists of entries by room role, which only the rules of rooms read, are made when first asked
+// for (once, also when several threads share the index).
 #include <cstddef>
+#include <mutex>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -60,6 +63,8 @@ public:
     bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
 
 private:
+    void BuildRoomRoles() const;
+
     const CScheduleData& m_data;
     // Activities with a linked entry that has replacement records: only those can replace a
     // member out of an entry.
@@ -70,7 +75,8 @@ private:
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
     Positions m_withoutActivity;
-    std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
-    std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
+    mutable std::once_flag m_roomRolesBuilt;
+    mutable std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
+    mutable std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
     CEntriesByStart m_byStart;
 };
