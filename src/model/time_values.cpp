@@ -45,9 +45,12 @@ std::int32_t WholeSeconds(double days) { return CutWithBias(days, 86400.0); }
 
 int CompareTimesApprox(const COleDateTime& a, const COleDateTime& b) {
     if (a.GetStatus() != COleDateTime::valid || b.GetStatus() != COleDateTime::valid) return -1;
-    const bool aLater = a > b;
-    const COleDateTimeSpan difference = aLater ? a - b : b - a;
-    if (WholeMinutes(difference.m_span) < 3) return 0;
+    // The difference of two valid times, as their operators give it, without the temporaries:
+    // the plan's rules compare times this way very often.
+    const double linearA = COleDateTime::ToLinear(a.m_dt);
+    const double linearB = COleDateTime::ToLinear(b.m_dt);
+    const bool aLater = linearB < linearA;
+    if (WholeMinutes(aLater ? linearA - linearB : linearB - linearA) < 3) return 0;
     return aLater ? 1 : -1;
 }
 
