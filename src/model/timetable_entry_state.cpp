@@ -134,19 +134,22 @@ void CTimetableEntry::GetDrawColours(const CScheduleData& data, COLORREF& backgr
                                      int& hatch) const {
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end()) return;
-    // The staff who are present, gathered only when the activity leaves a value at its default.
+    // The staff who are present (the participants of types 1 and 2, as GetParticipantsByType
+    // lists them, who are not absent), gathered only when the activity leaves a value at its
+    // default.
     std::vector<const CEntity*> present;
     bool gathered = false;
     const auto gather = [&] {
         if (gathered) return;
         gathered = true;
-        std::vector<int> staff;
-        GetParticipantsByType(data, staff, 7);
-        for (int id : staff) {
+        const COleDateTime end = GetEndTime();
+        const auto add = [&](int id) {
             const auto entity = data.FindEntity(id);
-            if (entity != data.m_arrEntities.end() && !entity->IsAbsent(m_dtStart, GetEndTime()))
+            if (entity != data.m_arrEntities.end() && MatchesKind(entity->m_nType, 7) && !entity->IsAbsent(m_dtStart, end))
                 present.push_back(&*entity);
-        }
+        };
+        for (int id : activity->m_arrMembers) add(id);
+        for (const CReplacement& replacement : m_arrReplacements) add(replacement.m_nEntity);
     };
     // Each value: the activity's own when it differs from the default, else the first present
     // staff member's that differs, else the default.
