@@ -83,6 +83,7 @@ private:
         built.built = true;
         const CActivity& activity = m_data.m_arrActivities[position];
         const int mark = m_pCurrent && activity.HasEntity(*m_pCurrent) ? 1 : 0;
+        const CString title = activity.GetDisplayName();
         for (const std::size_t e : m_index.EntriesOfActivity(activity.m_nId)) {
             const CTimetableEntry& entry = m_data.m_arrEntries[e];
             const int state = entry.GetState(m_data);
@@ -90,10 +91,10 @@ private:
                 built.openPlaces.push_back(e);
                 continue;
             }
-            COLORREF background = GetSysColor(COLOR_WINDOW), foreground = GetSysColor(COLOR_WINDOWTEXT);
+            COLORREF background = m_crWindow, foreground = m_crWindowText;
             int hatch = 6;
             entry.GetDrawColours(m_data, background, foreground, hatch);
-            CMagnetItem magnet(activity.GetDisplayName(), background, foreground, hatch, entry.m_dtStart,
+            CMagnetItem magnet(title, background, foreground, hatch, entry.m_dtStart,
                                entry.m_tsLength, state, 0);
             magnet.m_nEntry = entry.GetSerial();
             magnet.m_nActivity = activity.m_nId;
@@ -188,6 +189,8 @@ private:
     CPlanIndex m_index;
     bool m_bMark;
     const CEntity* m_pCurrent = nullptr;
+    const COLORREF m_crWindow = GetSysColor(COLOR_WINDOW);
+    const COLORREF m_crWindowText = GetSysColor(COLOR_WINDOWTEXT);
     std::unordered_map<int, std::size_t> m_groupPosition;  // first group of an id
     std::vector<ActivityMagnets> m_activities;  // by activity position
     std::unordered_map<std::size_t, int> m_groupChimeSets;
