@@ -1,10 +1,13 @@
 #include "model/time_values.h"
 
+#include <array>
+#include <bitset>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <string>
 
 #include "model/schedule_data.h"
 
@@ -182,6 +185,24 @@ int GetFirstWeekDayIndex(const COleDateTime& date) {
 
 __time64_t MakeTimeOfDay(int hour, int minute) {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return -1;
+    // The C library's conversion checks the zone's file on every call when no TZ is set, which
+    // is slow, and the boards ask for these times of day thousands of times per rebuild: each
+    // thread keeps the answers for the zone that TZ names (none included) until it changes.
+    struct Known {
+        bool zoneSet = false;
+        std::string zone;
+        std::array<__time64_t, 24 * 60> times{};
+        std::bitset<24 * 60> made;
+    };
+    thread_local Known known;
+    const char* zone = std::getenv("TZ");
+    if ((zone != nullptr) != known.zoneSet || (zone && known.zone != zone)) {
+        known.zoneSet = zone != nullptr;
+        known.zone = zone ? zone : "";
+        known.made.reset();
+    }
+    const std::size_t slot = static_cast<std::size_t>(hour * 60 + minute);
+    if (known.made[slot]) return known.times[slot];
     struct tm parts {};
     parts.tm_year = 100;
     parts.tm_mon = 0;
@@ -190,7 +211,9 @@ __time64_t MakeTimeOfDay(int hour, int minute) {
     parts.tm_min = minute;
     parts.tm_sec = 0;
     parts.tm_isdst = -1;
-    return _mktime64(&parts);
+    known.times[slot] = _mktime64(&parts);
+    known.made[slot] = true;
+    return known.times[slot];
 }
 
 int GetLocalHour(__time64_t t) {

@@ -270,6 +270,18 @@ TEST(TimeValues, TimesOfDayAreStoredOnTheFirstOfJanuary2000) {
     EXPECT_EQ(MakeTimeOfDay(24, 0), -1);
 }
 
+// The times of day follow a change of the zone, and come back with it.
+TEST(TimeValues, TimesOfDayFollowTheTimeZone) {
+    CPinnedTimeZone berlin("Europe/Berlin");
+    const __time64_t inBerlin = MakeTimeOfDay(9, 15);
+    {
+        CPinnedTimeZone newYork("America/New_York");
+        EXPECT_EQ(MakeTimeOfDay(9, 15) - inBerlin, 6 * 3600);
+        EXPECT_EQ(GetLocalHour(MakeTimeOfDay(9, 15)), 9);
+    }
+    EXPECT_EQ(MakeTimeOfDay(9, 15), inBerlin);
+}
+
 TEST(TimeValues, IntegerAndTimeOrders) {
     std::vector<int> ints = {3, 1, 2};
     std::sort(ints.begin(), ints.end(), LessInt);
