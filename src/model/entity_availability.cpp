@@ -18,12 +18,13 @@ int SecondsOfDay(const COleDateTime& t) {
     return t.GetHour() * 3600 + t.GetMinute() * 60;
 }
 
-// Seconds since local midnight of a stored time of day; -1 when it has no local form.
+// Seconds since local midnight of a stored time of day (GetLocalHour and GetLocalMinute from
+// one conversion); -1 when it has no local form.
 int SecondsOfDay(__time64_t t) {
-    const int hour = GetLocalHour(t);
-    const int minute = GetLocalMinute(t);
-    if (hour < 0 || minute < 0) return -1;
-    return hour * 3600 + minute * 60;
+    if (t == 0) return 0;
+    struct tm parts {};
+    if (_localtime64_s(&parts, &t) != 0) return -1;
+    return parts.tm_hour * 3600 + parts.tm_min * 60;
 }
 
 // The date of t at the local hour and minute of a time of day.

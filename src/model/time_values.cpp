@@ -36,6 +36,18 @@ void LocalDay(__time64_t t, int& year, int& month, int& day) {
     day = parts.tm_mday;
 }
 
+// Well inside the calendar's range the same day is the same count of whole days after rounding
+// to the second, as the calendar parts are taken; that needs no calendar at all. The placement
+// rules compare days for every stored entry. False outside that range.
+bool DayNumber(const COleDateTime& t, std::int64_t& day) {
+    if (t.GetStatus() != COleDateTime::valid) return false;
+    const double linear = COleDateTime::ToLinear(t.m_dt);
+    if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
+    const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
+    day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    return true;
+}
+
 COleDateTime MidnightOf(const COleDateTime& t) {
     return COleDateTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0);
 }
@@ -65,23 +77,15 @@ int CompareTime64Approx(__time64_t a, __time64_t b) {
 
 int CompareDates(const COleDateTime& a, const COleDateTime& b) {
     if (a.GetStatus() != COleDateTime::valid || b.GetStatus() != COleDateTime::valid) return -1;
+    // Midnights a whole number of days apart compare as their day counts do.
+    std::int64_t dayA = 0, dayB = 0;
+    if (DayNumber(a, dayA) && DayNumber(b, dayB)) return dayA == dayB ? 0 : (dayA > dayB ? 1 : -1);
     return CompareTimesApprox(MidnightOf(a), MidnightOf(b));
 }
 
 bool IsSameDay(const COleDateTime& a, const COleDateTime& b) {
-    // Well inside the calendar's range the same day is the same count of whole days after
-    // rounding to the second, as the calendar parts are taken; that needs no calendar at all.
-    // The placement rules ask this for every stored entry.
-    auto dayNumber = [](const COleDateTime& t, std::int64_t& day) {
-        if (t.GetStatus() != COleDateTime::valid) return false;
-        const double linear = COleDateTime::ToLinear(t.m_dt);
-        if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
-        const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
-        day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-        return true;
-    };
     std::int64_t dayA = 0, dayB = 0;
-    if (dayNumber(a, dayA) && dayNumber(b, dayB)) return dayA == dayB;
+    if (DayNumber(a, dayA) && DayNumber(b, dayB)) return dayA == dayB;
 
     int ya, ma, da, yb, mb, db;
     a.GetDateParts(ya, ma, da);

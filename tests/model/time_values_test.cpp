@@ -60,6 +60,10 @@ TEST(TimeValues, CompareDatesComparesCalendarDays) {
         {At(0, 0), At(23, 59), 0, "same day"},
         {COleDateTime(2024, 9, 3, 0, 0, 0), At(23, 59), 1, "next day at midnight"},
         {At(23, 59), COleDateTime(2024, 9, 3, 0, 0, 0), -1, "earlier day"},
+        {At(23, 59, 59.6), COleDateTime(2024, 9, 3, 0, 0, 0), 0, "rounded to the second into the next day"},
+        {At(23, 59, 59.4), COleDateTime(2024, 9, 3, 0, 0, 0), -1, "rounded to the second, still the day before"},
+        {COleDateTime(1850, 3, 1, 6, 0, 0), COleDateTime(1850, 2, 28, 23, 0, 0), 1, "before 1900"},
+        {COleDateTime(1850, 3, 1, 6, 0, 0), COleDateTime(1850, 3, 1, 23, 0, 0), 0, "same day before 1900"},
         {At(10, 0), Invalid(), -1, "invalid"},
         {Invalid(), At(10, 0), -1, "invalid first"},
     };
