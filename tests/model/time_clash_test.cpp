@@ -103,6 +103,17 @@ TEST_F(TimeClash, ItemOrderIsStrict) {
         EXPECT_EQ(LessEntityItem(a, b), c.aFirst) << c.name;
         EXPECT_EQ(LessEntityItem(b, a), c.bFirst) << c.name;
     }
+    // An item without a valid start never goes first; against it the state decides.
+    CEntityItem dated, undated;
+    dated.m_dtStart = At(0, 8, 0);
+    dated.m_dtEnd = dated.m_dtStart + Minutes(60);
+    dated.m_nState = 5;
+    undated.m_dtStart.SetStatus(COleDateTime::invalid);
+    undated.m_nState = 1;
+    EXPECT_FALSE(LessEntityItem(undated, dated));
+    EXPECT_FALSE(LessEntityItem(dated, undated));
+    dated.m_nState = 0;
+    EXPECT_TRUE(LessEntityItem(dated, undated));
 }
 
 TEST_F(TimeClash, SortKeepsEqualItemsInOrder) {
