@@ -29,7 +29,6 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
         m_groups[activity.m_nGroup].push_back(i);
     }
-    m_byStart.Reserve(data.m_arrEntries.size());
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
         const CTimetableEntry& entry = data.m_arrEntries[i];
         m_entriesOfActivity[entry.m_nActivity].push_back(i);
@@ -37,9 +36,16 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
         if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
         if (data.FindActivity(entry.m_nActivity) == data.m_arrActivities.end()) m_withoutActivity.push_back(i);
-        m_byStart.Add(entry, i);
     }
-    m_byStart.Finish();
+}
+
+const CEntriesByStart& CPlanIndex::ByStart() const {
+    std::call_once(m_byStartBuilt, [this] {
+        m_byStart.Reserve(m_data.m_arrEntries.size());
+        for (std::size_t i = 0; i < m_data.m_arrEntries.size(); ++i) m_byStart.Add(m_data.m_arrEntries[i], i);
+        m_byStart.Finish();
+    });
+    return m_byStart;
 }
 
 void CPlanIndex::BuildRoomRoles() const {
@@ -84,7 +90,7 @@ void CPlanIndex::BuildRoomRoles() const {
         firstRoom[i + 1] = entryRooms.size();
     }
     for (const auto& [room, entries] : m_roomRoles) m_roomRolesByStart[room].Reserve(entries.size());
-    m_byStart.DealOut([&](std::size_t i, auto deal) {
+    ByStart().DealOut([&](std::size_t i, auto deal) {
         for (std::size_t r = firstRoom[i]; r < firstRoom[i + 1]; ++r) deal(m_roomRolesByStart[entryRooms[r]]);
     });
     for (auto& [room, list] : m_roomRolesByStart) list.Finish();  // in order already: nothing to sort
@@ -124,7 +130,7 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    m_byStart.GetNear(start, end, out);
+    ByStart().GetNear(start, end, out);
 }
 
 void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end,

@@ -8,8 +8,8 @@
 // holds positions in the store's collections and the entries' times as they were then. It is
 // valid only while nothing edits the store: an operation that changes the collections, or the
 // members, rooms, groups, replacement records or times of their records, builds a new one. The
-// lists of entries by room role, which only the rules of rooms read, are made when first asked
-// for (once, also when several threads share the index).
+// entries by start and the lists of entries by room role are made when first asked for (once,
+// also when several threads share the index): many operations never read them.
 #include <cstddef>
 #include <mutex>
 #include <unordered_map>
@@ -63,6 +63,7 @@ public:
     bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
 
 private:
+    const CEntriesByStart& ByStart() const;
     void BuildRoomRoles() const;
 
     const CScheduleData& m_data;
@@ -78,5 +79,6 @@ private:
     mutable std::once_flag m_roomRolesBuilt;
     mutable std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
     mutable std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
-    CEntriesByStart m_byStart;
+    mutable std::once_flag m_byStartBuilt;
+    mutable CEntriesByStart m_byStart;
 };
