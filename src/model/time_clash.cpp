@@ -10,7 +10,11 @@
 namespace {
 
 bool IsPlacedStart(const COleDateTime& start) {
-    return !(start.GetStatus() == COleDateTime::valid && start.GetYear() == 1970);
+    if (start.GetStatus() != COleDateTime::valid) return true;
+    // Only a start near 1970 (days 25569 to 25933) needs the calendar's year.
+    const double linear = COleDateTime::ToLinear(start.m_dt);
+    if (linear < 25000.0 || linear > 26500.0) return true;
+    return start.GetYear() != 1970;
 }
 
 // Whether two touching placements of different chime sets still collide: snapped to the lessons

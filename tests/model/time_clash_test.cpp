@@ -72,6 +72,11 @@ TEST_F(TimeClash, UnplacedEntryClashesWithNothing) {
     // Control: the same pair placed on a plan day clashes.
     stored.m_dtStart = unplaced.m_dtStart = At(0, 8, 0);
     EXPECT_TRUE(EntriesClashInTime(m_data, stored, 1, unplaced));
+    // Any start in 1970 is unplaced, to the year's last hour; a day later it is placed.
+    stored.m_dtStart = unplaced.m_dtStart = COleDateTime(1970, 12, 31, 22, 0, 0);
+    EXPECT_FALSE(EntriesClashInTime(m_data, stored, 1, unplaced));
+    stored.m_dtStart = unplaced.m_dtStart = COleDateTime(1971, 1, 1, 8, 0, 0);
+    EXPECT_TRUE(EntriesClashInTime(m_data, stored, 1, unplaced));
 }
 
 struct OrderCase {
