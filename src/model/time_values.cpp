@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ COleDateTimeSpan IntersectIntervals(const COleDateTime& s1, const COleDateTime& 
 
 bool IntervalsOverlap(const COleDateTime& s1, const COleDateTime& e1, const COleDateTime& s2,
                       const COleDateTime& e2) {
+    if (IntervalsLieApart(s1, e1, s2, e2)) return false;  // most pairs: no tolerant comparison needed
     return WholeMinutes(IntersectIntervals(s1, e1, s2, e2).m_span) > 5;
 }
 
