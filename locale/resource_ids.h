@@ -964,6 +964,7 @@
 #define ID_MAGNET_ZOOM_IN               33093
 #define ID_MAGNET_ZOOM_OUT              33094
 #define ID_MAGNET_ZOOM_FIT              33163
+#define ID_MAGNET_ROWS_REPORT           33162
 // ---- Options page, data imports and the settings exchange file ---------------------------------
 #define IDS_IMPORT_TIMETABLE_MARKER              60187
 #define IDS_IMPORT_ENTITIES_PROGRESS             60605

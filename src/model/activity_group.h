@@ -7,6 +7,7 @@
 #include "platform/core/cstring.h"
 #include "platform/core/ole_date_time.h"
 
+class CPlanIndex;
 class CXmlDocument;
 class CScheduleData;
 
@@ -18,8 +19,9 @@ public:
     // The members of the group's activities, each once, in order of first appearance.
     void GetMembers(const CScheduleData& data, std::vector<int>& ids) const;
     COleDateTimeSpan GetMaxMeetingLength(const CScheduleData& data) const;
-    // The chime set all activities of the group share; 0 when two differ.
-    int GetCommonChimeSetId(const CScheduleData& data) const;
+    // The chime set all activities of the group share; 0 when two differ. An index of the store
+    // (see CPlanIndex) finds the group's activities without a walk over all of them.
+    int GetCommonChimeSetId(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
 
     // Document file: adds a GROUP element after the main position.
     void WriteXml(CXmlDocument& doc) const;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "model/activity_group.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 
@@ -33,14 +34,21 @@ COleDateTimeSpan CActivityGroup::GetMaxMeetingLength(const CScheduleData& data) 
     return longest;
 }
 
-int CActivityGroup::GetCommonChimeSetId(const CScheduleData& data) const {
+int CActivityGroup::GetCommonChimeSetId(const CScheduleData& data, const CPlanIndex* index) const {
     int shared = 0;
-    for (const CActivity& activity : data.m_arrActivities) {
-        if (activity.m_nGroup != m_nId) continue;
+    const auto differs = [&](const CActivity& activity) {
         const int chimeSet = activity.m_nChimeSet != 0 ? activity.m_nChimeSet : activity.m_nDerivedChimeSet;
-        if (chimeSet == 0) continue;
-        if (shared != 0 && chimeSet != shared) return 0;
+        if (chimeSet == 0) return false;
+        if (shared != 0 && chimeSet != shared) return true;
         shared = chimeSet;
+        return false;
+    };
+    if (index) {
+        for (std::size_t position : index->ActivitiesOfGroup(m_nId))
+            if (differs(data.m_arrActivities[position])) return 0;
+        return shared;
     }
+    for (const CActivity& activity : data.m_arrActivities)
+        if (activity.m_nGroup == m_nId && differs(activity)) return 0;
     return shared;
 }

@@ -156,6 +156,11 @@ public:
     double GetOverlapCost(const CScheduleData& data, double weight) const;
     // Appends an item for the entry of the activity.
     void AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity);
+    // The same with what depends on the activity alone worked out by the caller, who appends
+    // many entries of one activity: whether it has more than one member of type 0, and whether
+    // the entity is a member (or room) of it.
+    void AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity,
+                       bool severalClasses, int member);
     // The items of every entry the entity takes part in, sorted.
     void RebuildItems(const CScheduleData& data);
     // Gives each item whose entry still exists that entry's current start and end.

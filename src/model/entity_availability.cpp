@@ -18,12 +18,13 @@ int SecondsOfDay(const COleDateTime& t) {
     return t.GetHour() * 3600 + t.GetMinute() * 60;
 }
 
-// Seconds since local midnight of a stored time of day; -1 when it has no local form.
+// Seconds since local midnight of a stored time of day (GetLocalHour and GetLocalMinute from
+// one conversion); -1 when it has no local form.
 int SecondsOfDay(__time64_t t) {
-    const int hour = GetLocalHour(t);
-    const int minute = GetLocalMinute(t);
-    if (hour < 0 || minute < 0) return -1;
-    return hour * 3600 + minute * 60;
+    if (t == 0) return 0;
+    struct tm parts {};
+    if (_localtime64_s(&parts, &t) != 0) return -1;
+    return parts.tm_hour * 3600 + parts.tm_min * 60;
 }
 
 // The date of t at the local hour and minute of a time of day.
@@ -40,6 +41,22 @@ bool NamesStandIn(const CTimetableEntry& entry, int entityId) {
 }
 
 bool IsLive(const CScheduleData& data, const CTimetableEntry& entry) { return !entry.IsLinkedState(data); }
+
+// Walks, in no particular order, the entries near an interval that can matter to an entity that
+// is not a room: those whose activity is gone and those it may take part in, the latter each once.
+template <class Visit>
+bool AnyEntryOfEntityNear(const CScheduleData& data, const CPlanIndex& index, int entityId, const COleDateTime& start,
+                          const COleDateTime& end, Visit visit) {
+    const auto near = [&](std::size_t position) {
+        const CTimetableEntry& other = data.m_arrEntries[position];
+        return CEntriesByStart::MayShareTime(other, start, end) && visit(other);
+    };
+    const CPlanIndex::Positions& withoutActivity = index.EntriesWithoutActivity();
+    if (std::any_of(withoutActivity.begin(), withoutActivity.end(), near)) return true;
+    CPlanIndex::Positions involving;
+    index.GetEntriesInvolving(entityId, involving);
+    return std::any_of(involving.begin(), involving.end(), near);
+}
 
 }  // namespace
 
@@ -83,7 +100,10 @@ bool CEntity::CanTakeEntry(const CScheduleData& data, const CTimetableEntry& ent
     int count = 1;
     if (m_nType != 4) {
         const COleDateTime end = entry.GetEndTime();
-        const bool refused = AnyEntryNear(data, index, entry.m_dtStart, end, [&](const CTimetableEntry& other) {
+        // Another live entry at the same time refuses the entry when its activity is gone; one
+        // the entity takes part in counts, and for a class refuses it. Only those entries can
+        // count, so with an index the walk skips every other entry near the time.
+        const auto refuses = [&](const CTimetableEntry& other) {
             if (other.m_nActivity == entry.m_nActivity) return false;
             if (!IntervalsOverlap(other.m_dtStart, other.GetEndTime(), entry.m_dtStart, end)) return false;
             if (!IsLive(data, other)) return false;
@@ -91,7 +111,9 @@ bool CEntity::CanTakeEntry(const CScheduleData& data, const CTimetableEntry& ent
             if (!TakesPartIn(data, other, index)) return false;
             ++count;
             return m_nType == 0;
-        });
+        };
+        const bool refused = index ? AnyEntryOfEntityNear(data, *index, m_nId, entry.m_dtStart, end, refuses)
+                                   : AnyEntryNear(data, index, entry.m_dtStart, end, refuses);
         if (refused) return false;
     }
     return m_nOverlaps >= count;

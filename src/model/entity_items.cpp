@@ -110,14 +110,18 @@ double CEntity::GetOverlapCost(const CScheduleData& data, double weight) const {
 }
 
 void CEntity::AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity) {
+    AddEntityItem(data, entry, activity, activity.CountType0Members(data) > 1, activity.HasEntityId(data, m_nId) ? 1 : 0);
+}
+
+void CEntity::AddEntityItem(const CScheduleData& data, const CTimetableEntry& entry, const CActivity& activity,
+                            bool severalClasses, int member) {
     int kind = 0;
     if (entry.IsLinkedState(data))
         kind = 3;
     else if (IsAbsent(entry.m_dtStart, entry.GetEndTime()))
         kind = 4;
-    else if (activity.CountType0Members(data) > 1)
+    else if (severalClasses)
         kind = 1;
-    const int member = activity.HasEntityId(data, m_nId) ? 1 : 0;
     m_arrItems.emplace_back(entry, activity.m_nPosition, activity.m_nGroup, ActivityChimeSet(activity), kind, member);
 }
 

@@ -21,6 +21,35 @@ const CPlanIndex::Positions& Lookup(const std::unordered_map<int, CPlanIndex::Po
 }  // namespace
 
 CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
+    m_entriesOfActivity.reserve(data.m_arrActivities.size());
+    for (std::size_t i = 0; i < data.m_arrActivities.size(); ++i) {
+        const CActivity& activity = data.m_arrActivities[i];
+        // Positions grow with i, so AddOnce drops the repeats of one list.
+        for (int id : activity.m_arrMembers) AddOnce(m_members[id], i);
+        for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
+        m_groups[activity.m_nGroup].push_back(i);
+    }
+    for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
+        const CTimetableEntry& entry = data.m_arrEntries[i];
+        m_entriesOfActivity[entry.m_nActivity].push_back(i);
+        for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
+        for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
+        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
+        if (data.FindActivity(entry.m_nActivity) == data.m_arrActivities.end()) m_withoutActivity.push_back(i);
+    }
+}
+
+const CEntriesByStart& CPlanIndex::ByStart() const {
+    std::call_once(m_byStartBuilt, [this] {
+        m_byStart.Reserve(m_data.m_arrEntries.size());
+        for (std::size_t i = 0; i < m_data.m_arrEntries.size(); ++i) m_byStart.Add(m_data.m_arrEntries[i], i);
+        m_byStart.Finish();
+    });
+    return m_byStart;
+}
+
+void CPlanIndex::BuildRoomRoles() const {
+    const CScheduleData& data = m_data;
     // Per activity, the rooms its own lists and its type-0 members' default rooms may give a
     // role in each of its entries, one list after the other.
     std::vector<int> activityRooms;
@@ -30,13 +59,8 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         if (entity != data.m_arrEntities.end() && entity->m_nType == 0 && entity->m_nDefaultPlace != 0)
             rooms.push_back(entity->m_nDefaultPlace);
     };
-    m_entriesOfActivity.reserve(data.m_arrActivities.size());
     for (std::size_t i = 0; i < data.m_arrActivities.size(); ++i) {
         const CActivity& activity = data.m_arrActivities[i];
-        // Positions grow with i, so AddOnce drops the repeats of one list.
-        for (int id : activity.m_arrMembers) AddOnce(m_members[id], i);
-        for (int id : activity.m_arrRooms) AddOnce(m_rooms[id], i);
-        m_groups[activity.m_nGroup].push_back(i);
         activityRooms.insert(activityRooms.end(), activity.m_arrRooms.begin(), activity.m_arrRooms.end());
         for (const CRoomPair& pair : activity.m_arrPairs) activityRooms.push_back(pair.m_nRoom);
         for (int id : activity.m_arrMembers) addDefaultRoom(activityRooms, id);
@@ -49,12 +73,6 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
     std::vector<int> rooms;
     for (std::size_t i = 0; i < data.m_arrEntries.size(); ++i) {
         const CTimetableEntry& entry = data.m_arrEntries[i];
-        m_entriesOfActivity[entry.m_nActivity].push_back(i);
-        for (const CReplacement& replacement : entry.m_arrReplacements) AddOnce(m_naming[replacement.m_nEntity], i);
-        for (int room : entry.m_arrRooms) AddOnce(m_naming[room], i);
-        if (entry.m_bLinked && !entry.m_arrReplacements.empty()) m_replacesOut.insert(entry.m_nActivity);
-        m_byStart.Add(entry, i);
-
         // Every room the entry's room roles may name.
         rooms = entry.m_arrRooms;
         for (const CRoomPair& pair : entry.m_arrPairs) rooms.push_back(pair.m_nRoom);
@@ -71,9 +89,8 @@ CPlanIndex::CPlanIndex(const CScheduleData& data) : m_data(data) {
         entryRooms.insert(entryRooms.end(), rooms.begin(), rooms.end());
         firstRoom[i + 1] = entryRooms.size();
     }
-    m_byStart.Finish();
     for (const auto& [room, entries] : m_roomRoles) m_roomRolesByStart[room].Reserve(entries.size());
-    m_byStart.DealOut([&](std::size_t i, auto deal) {
+    ByStart().DealOut([&](std::size_t i, auto deal) {
         for (std::size_t r = firstRoom[i]; r < firstRoom[i + 1]; ++r) deal(m_roomRolesByStart[entryRooms[r]]);
     });
     for (auto& [room, list] : m_roomRolesByStart) list.Finish();  // in order already: nothing to sort
@@ -95,7 +112,10 @@ const CPlanIndex::Positions& CPlanIndex::EntriesOfActivity(int activityId) const
 
 const CPlanIndex::Positions& CPlanIndex::EntriesNaming(int entityId) const { return Lookup(m_naming, entityId); }
 
-const CPlanIndex::Positions& CPlanIndex::EntriesWithRoomRole(int roomId) const { return Lookup(m_roomRoles, roomId); }
+const CPlanIndex::Positions& CPlanIndex::EntriesWithRoomRole(int roomId) const {
+    std::call_once(m_roomRolesBuilt, [this] { BuildRoomRoles(); });
+    return Lookup(m_roomRoles, roomId);
+}
 
 void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
     out.clear();
@@ -110,11 +130,12 @@ void CPlanIndex::GetEntriesInvolving(int entityId, Positions& out) const {
 }
 
 void CPlanIndex::GetEntriesNear(const COleDateTime& start, const COleDateTime& end, Positions& out) const {
-    m_byStart.GetNear(start, end, out);
+    ByStart().GetNear(start, end, out);
 }
 
 void CPlanIndex::GetRoomEntriesNear(int roomId, const COleDateTime& start, const COleDateTime& end,
                                     Positions& out) const {
+    std::call_once(m_roomRolesBuilt, [this] { BuildRoomRoles(); });
     const auto hit = m_roomRolesByStart.find(roomId);
     if (hit == m_roomRolesByStart.end()) {
         out.clear();

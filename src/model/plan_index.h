@@ -7,8 +7,11 @@
 // The index is built at the start of an operation and passed down to the rules it calls; it
 // holds positions in the store's collections and the entries' times as they were then. It is
 // valid only while nothing edits the store: an operation that changes the collections, or the
-// members, rooms, groups, replacement records or times of their records, builds a new one.
+// members, rooms, groups, replacement records or times of their records, builds a new one. The
+// entries by start and the lists of entries by room role are made when first asked for (once,
+// also when several threads share the index): many operations never read them.
 #include <cstddef>
+#include <mutex>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -38,6 +41,8 @@ public:
     const Positions& EntriesOfActivity(int activityId) const;
     // Positions of the entries whose replacement records or own room list name the id, ascending.
     const Positions& EntriesNaming(int entityId) const;
+    // Positions of the entries whose activity is not in the store, ascending.
+    const Positions& EntriesWithoutActivity() const { return m_withoutActivity; }
     // Positions, ascending, of the entries in which a room may have a role (GetRoomRole not 0):
     // those whose own rooms or pairs, whose activity's rooms or pairs, or whose type-0
     // participants' default rooms name it.
@@ -58,6 +63,9 @@ public:
     bool TakesPartDuring(const CEntity& entity, const CTimetableEntry& entry) const;
 
 private:
+    const CEntriesByStart& ByStart() const;
+    void BuildRoomRoles() const;
+
     const CScheduleData& m_data;
     // Activities with a linked entry that has replacement records: only those can replace a
     // member out of an entry.
@@ -67,7 +75,10 @@ private:
     std::unordered_map<int, Positions> m_groups;
     std::unordered_map<int, Positions> m_entriesOfActivity;
     std::unordered_map<int, Positions> m_naming;
-    std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
-    std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
-    CEntriesByStart m_byStart;
+    Positions m_withoutActivity;
+    mutable std::once_flag m_roomRolesBuilt;
+    mutable std::unordered_map<int, Positions> m_roomRoles;  // room id -> entries in which it may have a role
+    mutable std::unordered_map<int, CEntriesByStart> m_roomRolesByStart;
+    mutable std::once_flag m_byStartBuilt;
+    mutable CEntriesByStart m_byStart;
 };

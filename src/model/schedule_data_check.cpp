@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -115,9 +116,11 @@ void RemoveEntriesOutsidePlan(CScheduleData& data) {
     });
 }
 
-// Phase B for one entry; gives whether its length counts as planned.
+// Phase B for one entry; gives whether its length counts as planned. replacing holds the
+// entities that the replacement index names: no other can be replacing elsewhere.
 bool CheckEntry(CScheduleData& data, CActivity& activity, CActivityText& activityText, int mainMember,
-                const std::vector<int>& members, CTimetableEntry& entry, bool sameStart) {
+                const std::vector<int>& members, CTimetableEntry& entry, bool sameStart,
+                const std::unordered_set<int>& replacing) {
     const bool holiday = !sameStart && data.Settings().IsHoliday(entry.m_dtStart);
     entry.m_bState3 = 0;
     entry.m_bState6 = 0;
@@ -143,7 +146,8 @@ bool CheckEntry(CScheduleData& data, CActivity& activity, CActivityText& activit
                                FormatWhen(data, entry));
                 }
                 present = false;
-            } else if (!sameStart && data.IsEntityReplacingElsewhere(entry, entity.m_nId)) {
+            } else if (!sameStart && replacing.count(entity.m_nId) != 0 &&
+                       data.IsEntityReplacingElsewhere(entry, entity.m_nId)) {
                 present = false;
             }
             if (present && IsStaffType(entity.m_nType)) staffed = true;
@@ -219,6 +223,8 @@ void CheckActivityTotals(CScheduleData& data, CActivity& activity, CActivityText
 void CheckTimetableEntries(CScheduleData& data, IProgress* progress, bool sameStart) {
     RemoveEntriesOutsidePlan(data);
     const CPlanIndex index(data);
+    std::unordered_set<int> replacing;
+    for (const CReplacementIndexRecord& record : data.m_arrReplacementIndex) replacing.insert(record.m_nEntity);
     for (CActivity& activity : data.m_arrActivities) {
         const int mainMember = activity.GetMainMemberId(data);
         // Problem texts put the members in display order; the checks keep the stored order.
@@ -227,7 +233,7 @@ void CheckTimetableEntries(CScheduleData& data, IProgress* progress, bool sameSt
         COleDateTimeSpan planned;
         for (std::size_t position : index.EntriesOfActivity(activity.m_nId)) {
             CTimetableEntry& entry = data.m_arrEntries[position];
-            if (CheckEntry(data, activity, activityText, mainMember, members, entry, sameStart))
+            if (CheckEntry(data, activity, activityText, mainMember, members, entry, sameStart, replacing))
                 planned += entry.m_tsLength;
         }
         if (sameStart) CheckActivityTotals(data, activity, activityText, mainMember, planned, index);

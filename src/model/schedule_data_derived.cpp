@@ -197,12 +197,14 @@ void CScheduleData::RebuildEntityItems(int mode, const CPlanIndex* index) {
     for (CActivity& activity : m_arrActivities) {
         activity.DeriveChimeSet(*this);
         const auto& entries = index->EntriesOfActivity(activity.m_nId);
+        const bool severalClasses = activity.CountType0Members(*this) > 1;
         for (int id : activity.m_arrMembers) {
             const auto entity = FindEntity(id);
             if (entity == m_arrEntities.end()) continue;
+            const int member = activity.HasEntityId(*this, entity->m_nId) ? 1 : 0;
             for (std::size_t e : entries) {
                 const CTimetableEntry& entry = m_arrEntries[e];
-                if (!entry.m_bLinked) entity->AddEntityItem(*this, entry, activity);
+                if (!entry.m_bLinked) entity->AddEntityItem(*this, entry, activity, severalClasses, member);
             }
         }
     }

@@ -10,7 +10,11 @@
 namespace {
 
 bool IsPlacedStart(const COleDateTime& start) {
-    return !(start.GetStatus() == COleDateTime::valid && start.GetYear() == 1970);
+    if (start.GetStatus() != COleDateTime::valid) return true;
+    // Only a start near 1970 (days 25569 to 25933) needs the calendar's year.
+    const double linear = COleDateTime::ToLinear(start.m_dt);
+    if (linear < 25000.0 || linear > 26500.0) return true;
+    return start.GetYear() != 1970;
 }
 
 // Whether two touching placements of different chime sets still collide: snapped to the lessons
@@ -74,9 +78,14 @@ bool ItemsClashInTime(const CScheduleData& data, const CEntityItem& later, const
 }
 
 bool LessEntityItem(const CEntityItem& a, const CEntityItem& b) {
-    if (CompareTimesApprox(b.m_dtStart, a.m_dtStart) == 1) return true;
-    if (a.m_dtStart.GetStatus() != COleDateTime::valid || CompareTimesApprox(a.m_dtStart, b.m_dtStart) == 1)
-        return false;
+    // b starts later (CompareTimesApprox (b, a) is 1): less; a starts later, or has no valid
+    // start: not less; starts within three minutes, or b without a valid start: the rest decides.
+    if (a.m_dtStart.GetStatus() != COleDateTime::valid) return false;
+    if (b.m_dtStart.GetStatus() == COleDateTime::valid) {
+        const double startA = COleDateTime::ToLinear(a.m_dtStart.m_dt);
+        const double startB = COleDateTime::ToLinear(b.m_dtStart.m_dt);
+        if (WholeMinutes(startA < startB ? startB - startA : startA - startB) >= 3) return startA < startB;
+    }
     if (a.m_nState != b.m_nState) return a.m_nState < b.m_nState;
     if (a.m_nOrder != b.m_nOrder) return a.m_nOrder > b.m_nOrder;
     return WholeMinutes((a.m_dtEnd - a.m_dtStart).m_span) > WholeMinutes((b.m_dtEnd - b.m_dtStart).m_span);

@@ -1,12 +1,16 @@
 #include "model/time_values.h"
 
+#include <array>
+#include <bitset>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <string>
 
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 
 namespace {
 
@@ -33,6 +37,18 @@ void LocalDay(__time64_t t, int& year, int& month, int& day) {
     day = parts.tm_mday;
 }
 
+// Well inside the calendar's range the same day is the same count of whole days after rounding
+// to the second, as the calendar parts are taken; that needs no calendar at all. The placement
+// rules compare days for every stored entry. False outside that range.
+bool DayNumber(const COleDateTime& t, std::int64_t& day) {
+    if (t.GetStatus() != COleDateTime::valid) return false;
+    const double linear = COleDateTime::ToLinear(t.m_dt);
+    if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
+    const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
+    day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    return true;
+}
+
 COleDateTime MidnightOf(const COleDateTime& t) {
     return COleDateTime(t.GetYear(), t.GetMonth(), t.GetDay(), 0, 0, 0);
 }
@@ -45,9 +61,12 @@ std::int32_t WholeSeconds(double days) { return CutWithBias(days, 86400.0); }
 
 int CompareTimesApprox(const COleDateTime& a, const COleDateTime& b) {
     if (a.GetStatus() != COleDateTime::valid || b.GetStatus() != COleDateTime::valid) return -1;
-    const bool aLater = a > b;
-    const COleDateTimeSpan difference = aLater ? a - b : b - a;
-    if (WholeMinutes(difference.m_span) < 3) return 0;
+    // The difference of two valid times, as their operators give it, without the temporaries:
+    // the plan's rules compare times this way very often.
+    const double linearA = COleDateTime::ToLinear(a.m_dt);
+    const double linearB = COleDateTime::ToLinear(b.m_dt);
+    const bool aLater = linearB < linearA;
+    if (WholeMinutes(aLater ? linearA - linearB : linearB - linearA) < 3) return 0;
     return aLater ? 1 : -1;
 }
 
@@ -59,23 +78,15 @@ int CompareTime64Approx(__time64_t a, __time64_t b) {
 
 int CompareDates(const COleDateTime& a, const COleDateTime& b) {
     if (a.GetStatus() != COleDateTime::valid || b.GetStatus() != COleDateTime::valid) return -1;
+    // Midnights a whole number of days apart compare as their day counts do.
+    std::int64_t dayA = 0, dayB = 0;
+    if (DayNumber(a, dayA) && DayNumber(b, dayB)) return dayA == dayB ? 0 : (dayA > dayB ? 1 : -1);
     return CompareTimesApprox(MidnightOf(a), MidnightOf(b));
 }
 
 bool IsSameDay(const COleDateTime& a, const COleDateTime& b) {
-    // Well inside the calendar's range the same day is the same count of whole days after
-    // rounding to the second, as the calendar parts are taken; that needs no calendar at all.
-    // The placement rules ask this for every stored entry.
-    auto dayNumber = [](const COleDateTime& t, std::int64_t& day) {
-        if (t.GetStatus() != COleDateTime::valid) return false;
-        const double linear = COleDateTime::ToLinear(t.m_dt);
-        if (!(linear > -500000.0 && linear < 2500000.0)) return false;  // years 531 to 8744
-        const std::int64_t seconds = static_cast<std::int64_t>(std::floor(linear * 86400.0 + 0.5));
-        day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
-        return true;
-    };
     std::int64_t dayA = 0, dayB = 0;
-    if (dayNumber(a, dayA) && dayNumber(b, dayB)) return dayA == dayB;
+    if (DayNumber(a, dayA) && DayNumber(b, dayB)) return dayA == dayB;
 
     int ya, ma, da, yb, mb, db;
     a.GetDateParts(ya, ma, da);
@@ -108,6 +119,7 @@ COleDateTimeSpan IntersectIntervals(const COleDateTime& s1, const COleDateTime& 
 
 bool IntervalsOverlap(const COleDateTime& s1, const COleDateTime& e1, const COleDateTime& s2,
                       const COleDateTime& e2) {
+    if (IntervalsLieApart(s1, e1, s2, e2)) return false;  // most pairs: no tolerant comparison needed
     return WholeMinutes(IntersectIntervals(s1, e1, s2, e2).m_span) > 5;
 }
 
@@ -179,6 +191,24 @@ int GetFirstWeekDayIndex(const COleDateTime& date) {
 
 __time64_t MakeTimeOfDay(int hour, int minute) {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return -1;
+    // The C library's conversion checks the zone's file on every call when no TZ is set, which
+    // is slow, and the boards ask for these times of day thousands of times per rebuild: each
+    // thread keeps the answers for the zone that TZ names (none included) until it changes.
+    struct Known {
+        bool zoneSet = false;
+        std::string zone;
+        std::array<__time64_t, 24 * 60> times{};
+        std::bitset<24 * 60> made;
+    };
+    thread_local Known known;
+    const char* zone = std::getenv("TZ");
+    if ((zone != nullptr) != known.zoneSet || (zone && known.zone != zone)) {
+        known.zoneSet = zone != nullptr;
+        known.zone = zone ? zone : "";
+        known.made.reset();
+    }
+    const std::size_t slot = static_cast<std::size_t>(hour * 60 + minute);
+    if (known.made[slot]) return known.times[slot];
     struct tm parts {};
     parts.tm_year = 100;
     parts.tm_mon = 0;
@@ -187,7 +217,9 @@ __time64_t MakeTimeOfDay(int hour, int minute) {
     parts.tm_min = minute;
     parts.tm_sec = 0;
     parts.tm_isdst = -1;
-    return _mktime64(&parts);
+    known.times[slot] = _mktime64(&parts);
+    known.made[slot] = true;
+    return known.times[slot];
 }
 
 int GetLocalHour(__time64_t t) {

@@ -134,13 +134,23 @@ void CTimetableEntry::GetDrawColours(const CScheduleData& data, COLORREF& backgr
                                      int& hatch) const {
     const auto activity = data.FindActivity(m_nActivity);
     if (activity == data.m_arrActivities.end()) return;
-    std::vector<int> staff;
-    GetParticipantsByType(data, staff, 7);
+    // The staff who are present (the participants of types 1 and 2, as GetParticipantsByType
+    // lists them, who are not absent), gathered only when the activity leaves a value at its
+    // default.
     std::vector<const CEntity*> present;
-    for (int id : staff) {
-        const auto entity = data.FindEntity(id);
-        if (entity != data.m_arrEntities.end() && !entity->IsAbsent(m_dtStart, GetEndTime())) present.push_back(&*entity);
-    }
+    bool gathered = false;
+    const auto gather = [&] {
+        if (gathered) return;
+        gathered = true;
+        const COleDateTime end = GetEndTime();
+        const auto add = [&](int id) {
+            const auto entity = data.FindEntity(id);
+            if (entity != data.m_arrEntities.end() && MatchesKind(entity->m_nType, 7) && !entity->IsAbsent(m_dtStart, end))
+                present.push_back(&*entity);
+        };
+        for (int id : activity->m_arrMembers) add(id);
+        for (const CReplacement& replacement : m_arrReplacements) add(replacement.m_nEntity);
+    };
     // Each value: the activity's own when it differs from the default, else the first present
     // staff member's that differs, else the default.
     const auto pick = [&](auto& value, auto own, auto ofEntity) {
@@ -148,6 +158,7 @@ void CTimetableEntry::GetDrawColours(const CScheduleData& data, COLORREF& backgr
             value = own;
             return;
         }
+        gather();
         for (const CEntity* entity : present) {
             if (ofEntity(*entity) != value) {
                 value = ofEntity(*entity);

@@ -1,6 +1,7 @@
 #include "planner/magnet_build.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <utility>
 
@@ -13,8 +14,11 @@
 namespace {
 
 // What one ungrouped activity gives every row that takes part in it: its magnets and the
-// entries of state 7 (open places), in entry order.
+// entries of state 7 (open places), in entry order. Made when the first row asks for them; the
+// last row that asks takes the magnets over instead of a copy.
 struct ActivityMagnets {
+    bool built = false;
+    int rowsLeft = 0;  // rows that have yet to take the magnets
     std::vector<CMagnetItem> magnets;
     std::vector<std::size_t> openPlaces;  // entry positions
 };
@@ -27,6 +31,18 @@ public:
             if (current != data.m_arrEntities.end()) m_pCurrent = &*current;
         }
         for (std::size_t i = 0; i < data.m_arrGroups.size(); ++i) m_groupPosition.emplace(data.m_arrGroups[i].m_nId, i);
+        m_activities.resize(data.m_arrActivities.size());
+    }
+
+    // Counts the rows that will take each ungrouped activity's magnets (as AddActivityMagnets
+    // walks them).
+    void CountRows(const std::vector<CMagnetRow>& rows) {
+        for (const CMagnetRow& row : rows) {
+            const auto entity = m_data.FindEntity(row.m_nEntityId);
+            if (entity == m_data.m_arrEntities.end()) continue;
+            for (const std::size_t position : m_index.ActivitiesOf(entity->m_nId))
+                if (m_data.m_arrActivities[position].m_nGroup == 0) ++m_activities[position].rowsLeft;
+        }
     }
 
     void BuildRow(CMagnetRow& row) {
@@ -46,8 +62,12 @@ private:
         for (const std::size_t position : m_index.ActivitiesOf(entity.m_nId)) {
             const CActivity& activity = m_data.m_arrActivities[position];
             if (activity.m_nGroup != 0) continue;
-            const ActivityMagnets& built = Activity(position);
-            row.m_arrMagnets.insert(row.m_arrMagnets.end(), built.magnets.begin(), built.magnets.end());
+            ActivityMagnets& built = Activity(position);
+            if (--built.rowsLeft == 0)
+                row.m_arrMagnets.insert(row.m_arrMagnets.end(), std::make_move_iterator(built.magnets.begin()),
+                                        std::make_move_iterator(built.magnets.end()));
+            else
+                row.m_arrMagnets.insert(row.m_arrMagnets.end(), built.magnets.begin(), built.magnets.end());
             for (const std::size_t e : built.openPlaces) {
                 const CTimetableEntry& entry = m_data.m_arrEntries[e];
                 if (entity.IsAbsent(entry.m_dtStart, entry.m_dtStart + entry.m_tsLength)) continue;
@@ -57,12 +77,13 @@ private:
         }
     }
 
-    const ActivityMagnets& Activity(std::size_t position) {
-        auto found = m_activities.find(position);
-        if (found != m_activities.end()) return found->second;
-        ActivityMagnets built;
+    ActivityMagnets& Activity(std::size_t position) {
+        ActivityMagnets& built = m_activities[position];
+        if (built.built) return built;
+        built.built = true;
         const CActivity& activity = m_data.m_arrActivities[position];
         const int mark = m_pCurrent && activity.HasEntity(*m_pCurrent) ? 1 : 0;
+        const CString title = activity.GetDisplayName();
         for (const std::size_t e : m_index.EntriesOfActivity(activity.m_nId)) {
             const CTimetableEntry& entry = m_data.m_arrEntries[e];
             const int state = entry.GetState(m_data);
@@ -70,10 +91,10 @@ private:
                 built.openPlaces.push_back(e);
                 continue;
             }
-            COLORREF background = GetSysColor(COLOR_WINDOW), foreground = GetSysColor(COLOR_WINDOWTEXT);
+            COLORREF background = m_crWindow, foreground = m_crWindowText;
             int hatch = 6;
             entry.GetDrawColours(m_data, background, foreground, hatch);
-            CMagnetItem magnet(activity.GetDisplayName(), background, foreground, hatch, entry.m_dtStart,
+            CMagnetItem magnet(title, background, foreground, hatch, entry.m_dtStart,
                                entry.m_tsLength, state, 0);
             magnet.m_nEntry = entry.GetSerial();
             magnet.m_nActivity = activity.m_nId;
@@ -82,7 +103,7 @@ private:
             magnet.m_bCurrentEntity = mark;
             built.magnets.push_back(std::move(magnet));
         }
-        return m_activities.emplace(position, std::move(built)).first->second;
+        return built;
     }
 
     // One group magnet per entry of a group in which the entity takes part: through the entry's
@@ -160,7 +181,7 @@ private:
     int GroupChimeSet(std::size_t position) {
         auto found = m_groupChimeSets.find(position);
         if (found == m_groupChimeSets.end())
-            found = m_groupChimeSets.emplace(position, m_data.m_arrGroups[position].GetCommonChimeSetId(m_data)).first;
+            found = m_groupChimeSets.emplace(position, m_data.m_arrGroups[position].GetCommonChimeSetId(m_data, &m_index)).first;
         return found->second;
     }
 
@@ -168,8 +189,10 @@ private:
     CPlanIndex m_index;
     bool m_bMark;
     const CEntity* m_pCurrent = nullptr;
+    const COLORREF m_crWindow = GetSysColor(COLOR_WINDOW);
+    const COLORREF m_crWindowText = GetSysColor(COLOR_WINDOWTEXT);
     std::unordered_map<int, std::size_t> m_groupPosition;  // first group of an id
-    std::unordered_map<std::size_t, ActivityMagnets> m_activities;
+    std::vector<ActivityMagnets> m_activities;  // by activity position
     std::unordered_map<std::size_t, int> m_groupChimeSets;
     std::unordered_map<std::size_t, int> m_groupStates;  // entry position -> group state
     std::vector<std::size_t> m_candidates;
@@ -181,6 +204,7 @@ private:
 void BuildMagnets(const CScheduleData& data, std::vector<CMagnetRow>& rows, bool markCurrent) {
     if (data.m_arrEntries.empty()) return;
     CMagnetBuilder builder(data, markCurrent);
+    builder.CountRows(rows);
     for (CMagnetRow& row : rows) builder.BuildRow(row);
 }
 

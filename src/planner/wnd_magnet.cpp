@@ -1,9 +1,11 @@
 #include "planner/wnd_magnet.h"
 
 #include <utility>
+#include <vector>
 
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
+#include "frame/page_report_request.h"
 #include "model/page_content.h"
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
@@ -56,6 +58,7 @@ BEGIN_MESSAGE_MAP(CWndMagnet, CMyDisplay)
     ON_COMMAND(ID_SHOW_PANEL_LIST, &CWndMagnet::OnShowRowBoard)
     ON_COMMAND(ID_MAGNET_SHOW_SELECTION_BOARD, &CWndMagnet::OnShowSelectionBoard)
     ON_COMMAND(ID_MAGNET_PAGE_REPORT, &CWndMagnet::OnPageReport)
+    ON_COMMAND(ID_MAGNET_ROWS_REPORT, &CWndMagnet::OnRowsReport)
     ON_COMMAND(ID_SHOW_PROBLEMS, &CWndMagnet::OnProblemsReport)
     ON_COMMAND(ID_MAGNET_TOGGLE_MARKS, &CWndMagnet::OnToggleMarks)
     ON_COMMAND(ID_MAGNET_TOGGLE_SPLIT, &CWndMagnet::OnToggleSplit)
@@ -264,9 +267,19 @@ LRESULT CWndMagnet::OnCurrentRowChanged(WPARAM, LPARAM) {
 
 void CWndMagnet::OnPageReport() {
     CScheduleData* data = GetAppDocument();
+    if (data) RequestPageReport(*data, 3);
+}
+
+void CWndMagnet::OnRowsReport() {
+    CScheduleData* data = GetAppDocument();
     if (!data) return;
-    data->m_nViewType = 3;
-    data->Host().BroadcastUpdate(6);
+    data->m_arrReportIds.clear();
+    std::vector<int> ids;
+    for (const CMagnetRow& row : m_ctrl.GetRows()) {
+        const auto entity = data->FindEntity(row.m_nEntityId);
+        if (entity != data->m_arrEntities.end() && entity->m_nType == 0) ids.push_back(row.m_nEntityId);
+    }
+    if (!ids.empty()) RequestPageReport(*data, 4, ids);
 }
 
 void CWndMagnet::OnProblemsReport() {
@@ -274,8 +287,7 @@ void CWndMagnet::OnProblemsReport() {
     if (!data) return;
     auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
     if (frame && frame->IsMessagePanelShown()) {
-        data->m_nViewType = 0;
-        data->Host().BroadcastUpdate(6);
+        RequestPageReport(*data, 0);
         return;
     }
     RecheckAndRefresh(*data, TRUE);

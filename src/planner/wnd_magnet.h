@@ -55,6 +55,9 @@ public:
     void OnShowRowBoard();
     void OnShowSelectionBoard();
     void OnPageReport();
+    // The report of the board's classes, in row order; nothing is asked for when no row is a
+    // class of the document.
+    void OnRowsReport();
     void OnProblemsReport();
     void OnToggleMarks();
     void OnToggleSplit();

@@ -39,7 +39,8 @@ protected:
         }
         // Rarer shapes: an activity held at an outside location, an entry that runs backwards,
         // a room claimed only as the default room of a class standing in, next to an activity
-        // that books it; chime sets that the activities of an entity share or not.
+        // that books it; an entry of a removed activity; chime sets that the activities of an
+        // entity share or not.
         Activity(103).m_strLocation = L"Gym & pool";
         AddEntry(104, 1, 10, 0, -30);
         Entity(1).m_nDefaultPlace = 0;
@@ -48,6 +49,7 @@ protected:
         Entry(AddEntry(112, 0, 9, 0, 60)).m_arrReplacements.push_back(Replacement(2));
         AddActivity(113, {3, 7}, {13});
         AddEntry(113, 0, 9, 30, 60);
+        Entry(AddEntry(199, 1, 10, 0, 45)).m_arrReplacements.push_back(Replacement(7));
         for (CActivity& activity : m_data.m_arrActivities) {
             activity.m_nChimeSet = pick(4) == 0 ? 1 + pick(2) : 0;
             activity.m_nDerivedChimeSet = pick(2);
@@ -92,6 +94,11 @@ TEST_F(RulesWithIndex, AnswersMatchTheFullWalk) {
     for (const CEntity& entity : m_data.m_arrEntities)
         EXPECT_EQ(m_data.GetEntityChimeSetId(entity.m_nId, &index), m_data.GetEntityChimeSetId(entity.m_nId))
             << entity.m_nId;
+    for (int id : {1, 2}) {
+        CActivityGroup group;
+        group.m_nId = id;
+        EXPECT_EQ(group.GetCommonChimeSetId(m_data, &index), group.GetCommonChimeSetId(m_data)) << id;
+    }
 }
 
 // The placement tests and the time figures take the index's short cuts; they must answer as

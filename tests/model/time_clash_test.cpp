@@ -72,6 +72,11 @@ TEST_F(TimeClash, UnplacedEntryClashesWithNothing) {
     // Control: the same pair placed on a plan day clashes.
     stored.m_dtStart = unplaced.m_dtStart = At(0, 8, 0);
     EXPECT_TRUE(EntriesClashInTime(m_data, stored, 1, unplaced));
+    // Any start in 1970 is unplaced, to the year's last hour; a day later it is placed.
+    stored.m_dtStart = unplaced.m_dtStart = COleDateTime(1970, 12, 31, 22, 0, 0);
+    EXPECT_FALSE(EntriesClashInTime(m_data, stored, 1, unplaced));
+    stored.m_dtStart = unplaced.m_dtStart = COleDateTime(1971, 1, 1, 8, 0, 0);
+    EXPECT_TRUE(EntriesClashInTime(m_data, stored, 1, unplaced));
 }
 
 struct OrderCase {
@@ -103,6 +108,17 @@ TEST_F(TimeClash, ItemOrderIsStrict) {
         EXPECT_EQ(LessEntityItem(a, b), c.aFirst) << c.name;
         EXPECT_EQ(LessEntityItem(b, a), c.bFirst) << c.name;
     }
+    // An item without a valid start never goes first; against it the state decides.
+    CEntityItem dated, undated;
+    dated.m_dtStart = At(0, 8, 0);
+    dated.m_dtEnd = dated.m_dtStart + Minutes(60);
+    dated.m_nState = 5;
+    undated.m_dtStart.SetStatus(COleDateTime::invalid);
+    undated.m_nState = 1;
+    EXPECT_FALSE(LessEntityItem(undated, dated));
+    EXPECT_FALSE(LessEntityItem(dated, undated));
+    dated.m_nState = 0;
+    EXPECT_TRUE(LessEntityItem(dated, undated));
 }
 
 TEST_F(TimeClash, SortKeepsEqualItemsInOrder) {

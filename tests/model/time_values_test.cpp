@@ -60,6 +60,10 @@ TEST(TimeValues, CompareDatesComparesCalendarDays) {
         {At(0, 0), At(23, 59), 0, "same day"},
         {COleDateTime(2024, 9, 3, 0, 0, 0), At(23, 59), 1, "next day at midnight"},
         {At(23, 59), COleDateTime(2024, 9, 3, 0, 0, 0), -1, "earlier day"},
+        {At(23, 59, 59.6), COleDateTime(2024, 9, 3, 0, 0, 0), 0, "rounded to the second into the next day"},
+        {At(23, 59, 59.4), COleDateTime(2024, 9, 3, 0, 0, 0), -1, "rounded to the second, still the day before"},
+        {COleDateTime(1850, 3, 1, 6, 0, 0), COleDateTime(1850, 2, 28, 23, 0, 0), 1, "before 1900"},
+        {COleDateTime(1850, 3, 1, 6, 0, 0), COleDateTime(1850, 3, 1, 23, 0, 0), 0, "same day before 1900"},
         {At(10, 0), Invalid(), -1, "invalid"},
         {Invalid(), At(10, 0), -1, "invalid first"},
     };
@@ -268,6 +272,18 @@ TEST(TimeValues, TimesOfDayAreStoredOnTheFirstOfJanuary2000) {
     EXPECT_EQ(GetLocalMinute(t), 30);
     EXPECT_EQ(MakeTimeOfDay(-1, 0), -1);
     EXPECT_EQ(MakeTimeOfDay(24, 0), -1);
+}
+
+// The times of day follow a change of the zone, and come back with it.
+TEST(TimeValues, TimesOfDayFollowTheTimeZone) {
+    CPinnedTimeZone berlin("Europe/Berlin");
+    const __time64_t inBerlin = MakeTimeOfDay(9, 15);
+    {
+        CPinnedTimeZone newYork("America/New_York");
+        EXPECT_EQ(MakeTimeOfDay(9, 15) - inBerlin, 6 * 3600);
+        EXPECT_EQ(GetLocalHour(MakeTimeOfDay(9, 15)), 9);
+    }
+    EXPECT_EQ(MakeTimeOfDay(9, 15), inBerlin);
 }
 
 TEST(TimeValues, IntegerAndTimeOrders) {

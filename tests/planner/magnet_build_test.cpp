@@ -54,13 +54,14 @@ TEST_F(MagnetBuildTest, RowsGetTheMagnetsOfTheirActivitiesAndGroups) {
     standIn.m_nEntity = 5;
     standIn.m_nReplacing = 2;
     AddEntry(21, 3, 8, 60).m_arrReplacements.push_back(standIn);
-    std::vector<CMagnetRow> rows = Rows({1, 2, 4, 5});
+    std::vector<CMagnetRow> rows = Rows({1, 2, 4, 5, 1});
     BuildMagnets(m_data, rows, false);
     const std::vector<std::vector<Shown>> expected = {
         {{0, 8, 90, 0, {}}, {2, 10, 60, 1, {}}},
         {{1, 9, 45, 0, {}}, {2, 10, 120, 1, {60}}, {3, 8, 60, 1, {}}},
         {{0, 8, 90, 0, {}}},
         {{3, 8, 60, 1, {}}},   // through the replacement's entity
+        {{0, 8, 90, 0, {}}, {2, 10, 60, 1, {}}},  // an entity in two rows: both show its magnets
     };
     for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(Describe(rows[i]), expected[i]) << "row " << rows[i].m_nEntityId;
     // A group magnet keeps the time it was built at for the write-back; its title is the group's.
@@ -69,6 +70,7 @@ TEST_F(MagnetBuildTest, RowsGetTheMagnetsOfTheirActivitiesAndGroups) {
     EXPECT_EQ(group.m_strTitle, CString(L"G7"));
     EXPECT_EQ(group.m_nGroup, 7);
     EXPECT_EQ(rows[0].m_arrMagnets[0].m_strTitle, CString(L"A10"));
+    EXPECT_EQ(rows[4].m_arrMagnets[0].m_strTitle, CString(L"A10"));
 }
 
 TEST_F(MagnetBuildTest, OpenPlacesGoToFreeMembersOnly) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -164,6 +165,36 @@ TEST_F(MagnetPageTest, DeleteRemovesTheSelectedMagnetsEntries) {
     EXPECT_EQ(m_data.m_arrEntries.size(), 3u);
     for (const CTimetableEntry& entry : m_data.m_arrEntries) EXPECT_NE(entry.m_nActivity, 12);
     EXPECT_TRUE(m_data.HasUndoSnapshot());
+}
+
+// The rows report asks the reports page for the board's classes in row order (the rows sort by
+// id, whatever the order of the collection); a row whose entity is no longer a class or is gone
+// is left out, and with no class left the list is emptied and nothing is asked for.
+TEST_F(MagnetPageTest, TheRowsReportListsTheBoardsClassesInRowOrder) {
+    std::rotate(m_data.m_arrEntities.begin(), m_data.m_arrEntities.begin() + 1, m_data.m_arrEntities.begin() + 2);
+    m_page->Update(4);
+    struct Step {
+        const char* what;
+        void (*change)(CScheduleData& data);
+        std::vector<int> ids;
+    };
+    const Step steps[] = {
+        {"both classes", [](CScheduleData&) {}, {1, 2}},
+        {"class 1 became a teacher", [](CScheduleData& data) { data.FindEntity(1)->m_nType = 1; }, {2}},
+        {"class 2 is gone", [](CScheduleData& data) { data.m_arrEntities.erase(data.FindEntity(2)); }, {}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change(m_data);
+        m_data.m_arrReportIds = {99};
+        m_data.m_nViewType = 0;
+        m_host.broadcasts.clear();
+        m_page->SendMessage(WM_COMMAND, ID_MAGNET_ROWS_REPORT, 0);
+        EXPECT_EQ(m_data.m_arrReportIds, step.ids);
+        EXPECT_EQ(m_host.broadcasts, step.ids.empty() ? std::vector<int>{} : std::vector<int>{6});
+        EXPECT_EQ(m_data.m_nViewType, step.ids.empty() ? 0 : 4);
+        EXPECT_EQ(Control().GetRows().size(), 2u);  // the request rebuilds no rows
+    }
 }
 
 // The context menu's state commands act on the selected magnets through the input path: the
