@@ -9,7 +9,7 @@ import os
 from make_locale_images import BLUE, DARK, GREEN, GREY, LIGHT, LIGHTBLUE, ORANGE, RED, TEAL, WHITE, YELLOW, strip
 from make_control_images import (activity16, calendar16, copy16, cross, delete16, funnel16, group16, mark16,
                                  menu_list, menu_pin, paste16, pencil, person16, plus, room16, select_all16)
-from make_report_images import board, colours, free_slots, printer, problems, wizard, zoom
+from make_report_images import board, colours, entity_pages, free_slots, printer, problems, wizard, zoom
 from make_control_images import report16
 
 
@@ -95,7 +95,7 @@ def main():
     strip(os.path.join(out, "magnet_commands.png"), 16,
           [on(activity16, plus), on(activity16, pencil), on(activity16, cross),
            menu_list(BLUE, 3), board, mark16(GREEN), split16, zoom(True), zoom(False), zoom_fit16,
-           report16, problems])
+           report16, problems, entity_pages])
     strip(os.path.join(out, "navigate_menu.png"), 16,
           [menu_pin, tentative16, movable16, cancelled16, remark16, arrow16(True, GREEN), arrow16(False, GREEN),
            arrow16(False, BLUE), arrow16(True, BLUE)])
