@@ -52,13 +52,13 @@ BENCHMARK(BM_FillView)->Unit(benchmark::kMillisecond);
 // A movable lesson of the teacher that can go an hour later without putting anyone new over
 // their OVERLAPS limit.
 bool FindMovableLesson(Page& p, COleDateTime& start, int& activity) {
-    const std::vector<int> overLimit = FindEntitiesOverLimit(p.data);
+    const std::vector<int> overLimit = p.data.FindEntitiesOverLimit();
     for (const CTimeTableItem& item : p.Pane().m_arrItems) {
         if (item.m_bGroupItem || item.m_nState != 2 || item.m_rect.IsRectEmpty()) continue;
         CTimetableEntry& entry = *p.data.FindEntryBySerial(item.m_nSource);
         const COleDateTime before = entry.m_dtStart;
         entry.m_dtStart = before + COleDateTimeSpan(0, 1, 0, 0);
-        const bool free = FindEntitiesOverLimit(p.data) == overLimit;
+        const bool free = p.data.FindEntitiesOverLimit() == overLimit;
         entry.m_dtStart = before;
         if (!free) continue;
         start = before;

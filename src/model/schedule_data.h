@@ -198,6 +198,13 @@ public:
     // an entity stand in where it is busy are dropped. Without report nothing but the derived
     // item lists changes: the solver's worker thread calls it for every candidate.
     int CheckOverlapLimits(BOOL report);
+    // The ids (ascending) of the entities over their OVERLAPS limit now, before any
+    // replacement record is dropped; rooms and unavailable entities left out.
+    std::vector<int> FindEntitiesOverLimit();
+    // The reporting overlap check after an edit: TRUE when it puts an entity over its limit
+    // that was not over it before the edit (overLimitBefore from FindEntitiesOverLimit), so
+    // that a plan already booked beyond a limit elsewhere stays editable.
+    BOOL PutsNewEntityOverLimit(const std::vector<int>& overLimitBefore);
     // Sorts the problem list into panel order and refills the message panel from it; a long
     // list that holds nothing worse than kind 14 is dropped.
     void PublishProblems();

@@ -405,6 +405,23 @@ int CScheduleData::CheckOverlapLimits(BOOL report) {
     return count;
 }
 
+std::vector<int> CScheduleData::FindEntitiesOverLimit() {
+    RebuildEntityItems(1);
+    std::vector<int> ids;
+    for (const CEntity& entity : m_arrEntities)
+        if (!entity.m_bUnavailable && entity.m_nType != 4 && entity.FindOverlapViolation(*this, false) != 0)
+            ids.push_back(entity.m_nId);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+BOOL CScheduleData::PutsNewEntityOverLimit(const std::vector<int>& overLimitBefore) {
+    if (CheckOverlapLimits(TRUE) == 0) return FALSE;
+    return std::any_of(m_arrProblems.begin(), m_arrProblems.end(), [&](const CProblem& p) {
+        return !std::binary_search(overLimitBefore.begin(), overLimitBefore.end(), p.m_nRecord);
+    });
+}
+
 void CScheduleData::PublishProblems() {
     if (!m_arrProblems.empty()) StableMergeSort(m_arrProblems, CompareProblems);
     // A long list of nothing but details is not worth the reader's time.

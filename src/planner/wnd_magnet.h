@@ -86,10 +86,10 @@ private:
     void ResetBoard(int checkBoxes);
     // Makes the row of the entity current again after a rebuild, when it is still shown.
     void RestoreCurrentRow(int entityId);
-    // The end of every edit: a violation of the overlap limits rolls the edit back (the
-    // problems listed, the snapshot restored and dropped, the board rebuilt), else the plan
-    // check runs.
-    void FinishEdit(CScheduleData& data);
+    // The end of every edit: an edit that puts an entity over its OVERLAPS limit that was not
+    // over it before (overLimitBefore) is rolled back (the problems listed, the snapshot restored
+    // and dropped, the board rebuilt), else the plan check runs.
+    void FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore);
 
     CMagnetCtrl m_ctrl;
     int m_bDirty = 1;

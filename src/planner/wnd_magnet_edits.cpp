@@ -34,8 +34,10 @@ bool DiffersFromEntry(const CMagnetItem& magnet, const CScheduleData& data, cons
 
 }  // namespace
 
-void CWndMagnet::FinishEdit(CScheduleData& data) {
-    if (data.CheckOverlapLimits(TRUE) > 0) {
+// An entity that was over its limit already (an imported plan, a clash made elsewhere) does not
+// block edits that leave it as it was; only an edit that puts someone new over the limit goes.
+void CWndMagnet::FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore) {
+    if (data.PutsNewEntityOverLimit(overLimitBefore)) {
         data.PublishProblems();
         data.Undo(FALSE);
         data.DiscardUndo();
@@ -56,8 +58,12 @@ LRESULT CWndMagnet::OnMagnetsEdited(WPARAM, LPARAM) {
     // start and length: a merged magnet's shown span is never written.
     bool saved = false;
     bool changed = false;
+    std::vector<int> overLimit;
     const auto snapshot = [&] {
-        if (!saved) data->SaveUndo();
+        if (!saved) {
+            overLimit = data->FindEntitiesOverLimit();
+            data->SaveUndo();
+        }
         saved = true;
     };
     for (const CMagnetItem& magnet : row->m_arrMagnets) {
@@ -79,7 +85,7 @@ LRESULT CWndMagnet::OnMagnetsEdited(WPARAM, LPARAM) {
         changed = true;
     }
     if (changed) {
-        FinishEdit(*data);
+        FinishEdit(*data, overLimit);
     } else {
         if (saved) data->DiscardUndo();
         RecheckAndRefresh(*data, TRUE);
@@ -100,9 +106,10 @@ LRESULT CWndMagnet::OnActivityDropped(WPARAM, LPARAM) {
     if (activity == data->m_arrActivities.end()) return 0;
     const CTimetableEntry entry = DroppedEntry(activity->m_nId, m_ctrl.m_dropRecord);
     if (!data->CanPlaceEntry(activity->m_nId, 0, entry)) return 0;
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     data->AddEntry(entry, TRUE);
-    FinishEdit(*data);
+    FinishEdit(*data, overLimit);
     return 0;
 }
 
@@ -129,10 +136,11 @@ LRESULT CWndMagnet::OnGroupDropped(WPARAM, LPARAM) {
     if (chosen.empty() || !GetDialogs().chooseActivities) return 0;
     if (!GetDialogs().chooseActivities(chosen, filled, refused, others)) return 0;
     if (chosen.empty() && others.empty()) return 0;
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     for (const std::vector<int>* ids : {&chosen, &others})
         for (const int id : *ids) data->AddEntry(DroppedEntry(id, m_ctrl.m_dropRecord), TRUE);
-    FinishEdit(*data);
+    FinishEdit(*data, overLimit);
     return 0;
 }
 
@@ -146,6 +154,7 @@ void CWndMagnet::OnDeleteMagnets() {
     for (const CMagnetItem& magnet : row->m_arrMagnets)
         if (magnet.m_bSelected) selected.push_back(magnet);
     if (selected.empty()) return;
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     for (const CMagnetItem& magnet : selected) {
         if (magnet.m_bGroupItem) {
@@ -155,7 +164,7 @@ void CWndMagnet::OnDeleteMagnets() {
         const auto entry = data->FindEntryBySerial(magnet.m_nEntry);
         if (entry != data->m_arrEntries.end()) data->RemoveEntryByPointer(&*entry);
     }
-    FinishEdit(*data);
+    FinishEdit(*data, overLimit);
     GetBoard().m_pinned = pinned;
     UpdateBoard();
 }

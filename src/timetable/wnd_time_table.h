@@ -66,9 +66,6 @@ bool CompareGroupBlocks(const CGroupBlock& a, const CGroupBlock& b);
 void ExtendGroupBlock(CGroupBlock& block, const COleDateTime& newEnd, int minimumMinutes);
 // Sorts the blocks and merges those of the same group that overlap by more than 5 minutes.
 void MergeGroupBlocks(std::vector<CGroupBlock>& blocks);
-// The entities (rooms and unavailable ones left out) that take part in more entries at once than
-// their OVERLAPS allows, ascending.
-std::vector<int> FindEntitiesOverLimit(CScheduleData& data);
 
 class CWndTimeTable : public CMyView {
 public:

@@ -47,31 +47,16 @@ CTimetableEntry DroppedEntry(const CTimeTableCtrlView& pane, int activityId) {
 
 }  // namespace
 
-std::vector<int> FindEntitiesOverLimit(CScheduleData& data) {
-    data.RebuildEntityItems(1);
-    std::vector<int> ids;
-    for (const CEntity& entity : data.m_arrEntities)
-        if (!entity.m_bUnavailable && entity.m_nType != 4 && entity.FindOverlapViolation(data, false) != 0)
-            ids.push_back(entity.m_nId);
-    std::sort(ids.begin(), ids.end());
-    return ids;
-}
-
 // An entity that was over its limit already (an imported plan, a clash made elsewhere) does not
 // block edits that leave it as it was; only an edit that puts someone new over the limit goes.
 void CWndTimeTable::FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore) {
-    if (data.CheckOverlapLimits(TRUE) > 0) {
-        const bool worse = std::any_of(data.m_arrProblems.begin(), data.m_arrProblems.end(), [&](const CProblem& p) {
-            return !std::binary_search(overLimitBefore.begin(), overLimitBefore.end(), p.m_nRecord);
-        });
-        if (worse) {
-            // Someone would be booked beyond OVERLAPS: the edit leaves no trace but the problem list.
-            data.PublishProblems();
-            data.Undo(FALSE);
-            data.DiscardUndo();
-            RefreshPanel();
-            return;
-        }
+    if (data.PutsNewEntityOverLimit(overLimitBefore)) {
+        // Someone would be booked beyond OVERLAPS: the edit leaves no trace but the problem list.
+        data.PublishProblems();
+        data.Undo(FALSE);
+        data.DiscardUndo();
+        RefreshPanel();
+        return;
     }
     RecheckAndRefresh(data, TRUE);
 }
@@ -127,7 +112,7 @@ LRESULT CWndTimeTable::OnItemsChanged(WPARAM paneIndex, LPARAM askRemark) {
         return 0;
     }
 
-    const std::vector<int> overLimit = FindEntitiesOverLimit(*data);
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     for (const int i : changedDays) {
         if (CompareTime64Approx(pane.m_tDaySlotEnd[i], entity->m_tDayEnd[i]) != 0) entity->m_tDayEnd[i] = pane.m_tDaySlotEnd[i];
@@ -235,7 +220,7 @@ LRESULT CWndTimeTable::OnActivityDropped(WPARAM paneIndex, LPARAM) {
     const CTimetableEntry entry = DroppedEntry(pane, activity->m_nId);
     const bool member = activity->HasEntityId(*data, entity->m_nId);
     if (member && !data->CanPlaceEntry(activity->m_nId, 0, entry)) return 0;
-    const std::vector<int> overLimit = FindEntitiesOverLimit(*data);
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     if (member)
         data->AddEntry(entry, FALSE);
@@ -272,7 +257,7 @@ LRESULT CWndTimeTable::OnGroupDropped(WPARAM paneIndex, LPARAM) {
     }
     if (!s_dialogs.chooseActivities || !s_dialogs.chooseActivities(withEntity, complete, notPlaceable, others)) return 0;
     if (withEntity.empty() && others.empty()) return 0;
-    const std::vector<int> overLimit = FindEntitiesOverLimit(*data);
+    const std::vector<int> overLimit = data->FindEntitiesOverLimit();
     data->SaveUndo();
     for (const std::vector<int>* list : {&withEntity, &others})
         for (const int id : *list) {

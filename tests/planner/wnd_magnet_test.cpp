@@ -112,6 +112,27 @@ TEST_F(MagnetPageTest, AMoveOverAnOverlapLimitIsRolledBack) {
     EXPECT_EQ(Magnet(1, 12).m_dtEntryStart, At(2000, 1, 4, 10, 0));
 }
 
+// A teacher booked twice at once elsewhere does not make the board uneditable: a move that
+// leaves them as they were is kept; one that puts another teacher over the limit still goes.
+TEST_F(MagnetPageTest, AnEarlierDoubleBookingElsewhereDoesNotBlockOtherMoves) {
+    AddEntity(4, 1).m_nOverlaps = 1;
+    AddActivity(14, 0, {2, 4});
+    AddActivity(15, 0, {2, 4});
+    AddEntry(14, 3, 9, 60);
+    AddEntry(15, 3, 9, 60);
+    m_page->Update(4);
+    Control().SelectRow(1);
+    Magnet(1, 12).m_dtEntryStart = At(2000, 1, 4, 11, 0);
+    m_page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 11, 0));
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+
+    Magnet(1, 12).m_dtEntryStart = At(2000, 1, 5, 10, 0);
+    m_page->SendMessage(WM_MB_MAGNETS_EDITED, 0, 0);
+    EXPECT_EQ(Entry(12).m_dtStart, At(2000, 1, 4, 11, 0));
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+}
+
 TEST_F(MagnetPageTest, DropsFromTheEntityBoard) {
     Control().m_dropRecord.m_nId = 10;
     Control().m_dropRecord.m_dtStart = At(2000, 1, 6, 9, 0);

@@ -145,7 +145,7 @@ TEST_F(PageItemsTest, EntriesGroupsAndAbsencesBecomeItemsAndBlocks) {
 // elsewhere that puts nobody new over a limit is still taken.
 TEST_F(PageItemsTest, AnEarlierOverlapDoesNotBlockOtherEdits) {
     Build(COleDateTime(2000, 1, 3, 0, 0, 0), 1);
-    ASSERT_EQ(FindEntitiesOverLimit(m_data), std::vector<int>{1});
+    ASSERT_EQ(m_data.FindEntitiesOverLimit(), std::vector<int>{1});
     CWnd host;
     CWndTimeTable page;
     ShowEntity(host, page, 1);
