@@ -70,7 +70,12 @@ void COptionsModel::ApplySettings() {
                            (!m_data.m_arrEntries.empty() || m_data.HasAbsences() || m_data.HasReplacements());
     const MessageAnswer answer =
         moveDated && m_nPlanKind == 1 ? Ask(m_data, IDS_CONFIRM_MOVE_ENTRIES) : MessageAnswer::Yes;
-    if (m_bResetAccepted || (moveDated && answer != MessageAnswer::Cancel)) m_data.SaveUndo();
+    // A change of the calendar settings alone is an edit too: Undo takes back the last one.
+    const bool settingsChange =
+        (!m_data.m_arrEntities.empty() && !IsSameDay(m_data.m_dtFirstWeekday, m_dtFirstWeekday)) ||
+        m_data.m_nDays != m_nDays || m_data.m_nTitleFormat != m_nTitleFormat || m_data.m_nHourIndex != m_nHourIndex ||
+        (!moveDated && !IsSameDay(m_dtChosenStart, m_data.GetStartDate()));
+    if (m_bResetAccepted || (moveDated && answer != MessageAnswer::Cancel) || settingsChange) m_data.SaveUndo();
 
     if (!m_data.m_arrEntities.empty()) m_data.m_dtFirstWeekday = m_dtFirstWeekday;
     if (m_bResetAccepted) {

@@ -98,7 +98,7 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         COleDateTime start;
         std::size_t entries;
         double firstEntry;  // days after the old first entry
-        bool undoable;      // records moved or dropped: one Undo takes the whole apply back
+        bool undoable;      // records or settings changed: one Undo takes the whole apply back
     };
     const COleDateTime september(2026, 9, 7, 0, 0, 0);
     const COleDateTime reference(2000, 1, 3, 0, 0, 0);
@@ -107,7 +107,10 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
          true},
         {"outside the plan removed", true, false, 1, 14, MessageAnswer::No, september + COleDateTimeSpan(14, 0, 0, 0), 0, 0,
          true},
-        {"start kept on cancel", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0, false},
+        {"start kept on cancel, the hour index changed", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0,
+         true},
+        {"start kept on cancel, nothing else changed", true, false, 1, 14, MessageAnswer::Cancel, september, 5, 0,
+         false},
         {"week template moved to a Sunday start silently", false, false, 0, 0, MessageAnswer::Cancel,
          COleDateTime(2000, 1, 2, 0, 0, 0), 5, -1, true},
         {"week template resets a dated plan", true, true, 0, 0, MessageAnswer::Yes, reference, 5,
@@ -129,7 +132,7 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         model.LoadFromDocument();
         model.m_nPlanKind = c.planKind;
         model.m_dtChosenStart = m_data.m_dtStartDate + COleDateTimeSpan(c.shiftDays, 0, 0, 0);
-        model.m_nHourIndex = 2;
+        if (c.undoable) model.m_nHourIndex = 2;
         if (!c.dated) model.m_dtFirstWeekday = COleDateTime(2000, 1, 2, 0, 0, 0);
         std::vector<Mark> marks;
         ASSERT_TRUE(model.Apply(marks));
@@ -141,16 +144,16 @@ TEST_F(OptionsModelTest, AcceptedSettingsMoveRemoveOrResetWithOneUndo) {
         if (c.absence) {
             EXPECT_TRUE(m_data.m_arrEntities.front().m_arrAbsences.empty());
         }
-        EXPECT_EQ(m_data.m_nHourIndex, 2);
         if (c.undoable) {
-            ASSERT_TRUE(m_data.HasUndoSnapshot()) << "a destructive step takes the snapshot";
+            EXPECT_EQ(m_data.m_nHourIndex, 2);
+            ASSERT_TRUE(m_data.HasUndoSnapshot()) << "a change takes the snapshot";
             m_data.Undo(FALSE);
             EXPECT_EQ(m_data.m_arrEntries.size(), 5u);
             EXPECT_EQ(m_data.m_arrEntries.front().m_dtStart.m_dt, oldFirst);
             EXPECT_EQ(State(), before) << "the start date, days and hour index go back with the entries";
             EXPECT_EQ(m_data.m_dtFirstWeekday, reference);
         } else {
-            EXPECT_FALSE(m_data.HasUndoSnapshot()) << "no record changed: the previous undo level stays";
+            EXPECT_FALSE(m_data.HasUndoSnapshot()) << "nothing changed: the previous undo level stays";
         }
     }
 }
