@@ -75,7 +75,10 @@ bool StaysOutOfSwaps(int state) { return state == 0 || state == 5 || state == 7 
 
 std::vector<COleDateTime> CollectFreeHours(const CScheduleData& data, const CEntity& entity, const CPlanIndex* index) {
     std::vector<COleDateTime> hours;
-    for (int i = 0; i < kMaxPlanDays; ++i) {
+    // Only the plan's days: the entity's day slots reach past them, and a lesson moved beyond the
+    // plan's last day would be removed by the next plan check.
+    const int days = std::min(kMaxPlanDays, data.m_nDays);
+    for (int i = 0; i < days; ++i) {
         if (CompareTime64Approx(entity.m_tDayEnd[i], entity.m_tDayStart[i]) != 1) continue;
         const COleDateTime day = data.GetDayDate(i);
         const COleDateTime from(day.GetYear(), day.GetMonth(), day.GetDay(), GetLocalHour(entity.m_tDayStart[i]),

@@ -231,6 +231,12 @@ protected:
 };
 
 TEST_F(SwapChooserTest, ChosenRotationMovesThreeStarts) {
+    // Everybody also works on the day slots past the plan's five days.
+    for (CEntity& entity : m_data.m_arrEntities)
+        for (int i = m_data.m_nDays; i < 21; ++i) {
+            entity.m_tDayStart[i] = MakeTimeOfDay(8, 0);
+            entity.m_tDayEnd[i] = MakeTimeOfDay(16, 0);
+        }
     GridHost host;
     CTimeTableCtrlView& pane = Show(host, At(2000, 1, 3, 8, 0));
     ScriptedChooser chooser;
@@ -249,6 +255,9 @@ TEST_F(SwapChooserTest, ChosenRotationMovesThreeStarts) {
     EXPECT_EQ(chooser.candidates.front().m_strTitle, CString(L"Music"));
     EXPECT_FALSE(chooser.freeSlots.empty());
     EXPECT_FALSE(chooser.freeSlots.front().m_strText.IsEmpty());
+    // Only hours of the plan's days: a lesson moved past the last one would be dropped.
+    for (const CSwapFreeSlot& slot : chooser.freeSlots)
+        EXPECT_LT((slot.m_dtStart - m_data.GetStartDate()).GetTotalDays(), m_data.m_nDays);
     EXPECT_EQ(chooser.toolTipsWhileOpen, 0);
     EXPECT_EQ(chooser.previewWhileOpen, 1);
     EXPECT_EQ(chooser.choiceWhileOpen, static_cast<int>(&music - pane.m_arrItems.data()));
