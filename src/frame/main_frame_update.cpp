@@ -48,10 +48,17 @@ void CMainFrame::BroadcastUpdate(int kind) {
     const CString title = FrameTitle(m_app.GetDocument().GetFilePath());
     SetStatusText(L"%s", LoadResString(IDS_STATUS_READY).GetString());
     SetWindowText(title);
+    // Selecting a tab neither lays the strip out nor repaints it: the frame does, so that the strip
+    // shows the page that is now on top.
     auto selectTab = [this](int pageId) {
-        if (CFramePage* page = FindPage(pageId))
-            for (TabCtrlItem* item : m_wndTabCtrl.GetItems())
-                if (item->pageWnd == page->GetSafeHwnd()) m_wndTabCtrl.SelectTab(item);
+        CFramePage* page = FindPage(pageId);
+        if (!page || !m_wndTabCtrl.GetSafeHwnd()) return;
+        for (TabCtrlItem* item : m_wndTabCtrl.GetItems())
+            if (item->pageWnd == page->GetSafeHwnd() && item != m_wndTabCtrl.GetCurrentTab()) {
+                m_wndTabCtrl.SelectTab(item);
+                m_wndTabCtrl.RecalcLayout(TRUE);
+                m_wndTabCtrl.Invalidate();
+            }
     };
     if (kind == 3) selectTab(kPageContacts);
     if (kind == 6) {

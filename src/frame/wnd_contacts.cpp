@@ -6,6 +6,7 @@
 
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
+#include "frame/page_report_request.h"
 #include "model/chime_set.h"
 #include "model/clipboard_fragments.h"
 #include "model/entity.h"
@@ -95,6 +96,7 @@ BEGIN_MESSAGE_MAP(CWndContacts, CFramePage)
     ON_UPDATE_COMMAND_UI(ID_RESET_CHIME_TIMES, &CWndContacts::OnUpdateResetChimeTimes)
     ON_COMMAND(ID_SELECT_BY, &CWndContacts::OnSelectBy)
     ON_UPDATE_COMMAND_UI(ID_SELECT_BY, &CWndContacts::OnUpdateSelectBy)
+    ON_COMMAND(ID_REPORT_SELECTED, &CWndContacts::OnReportSelected)
     ON_UPDATE_COMMAND_UI(ID_REPORT_SELECTED, &CWndContacts::OnUpdateReportSelected)
     ON_COMMAND(ID_EDIT_COPY, &CWndContacts::OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CWndContacts::OnUpdateEditCopy)
@@ -541,9 +543,20 @@ void CWndContacts::OnSelectBy() {
     m_wndCards.m_wndBody.Invalidate(FALSE);
 }
 
-// The report of the selected entities is shown by the reports page, which is not part of the
-// program yet.
-void CWndContacts::OnUpdateReportSelected(CCmdUI* cmdUI) { cmdUI->Enable(FALSE); }
+// The report of the selected entities, or of the current one with none selected, on the reports
+// page; only on the tabs of classes and of staff.
+void CWndContacts::OnUpdateReportSelected(CCmdUI* cmdUI) {
+    const CScheduleData* data = GetAppDocument();
+    cmdUI->Enable((m_nKindMask == 1 || m_nKindMask == 6) && data && !data->m_arrEntities.empty());
+}
+
+void CWndContacts::OnReportSelected() {
+    CScheduleData* data = GetAppDocument();
+    if (!data || (m_nKindMask != 1 && m_nKindMask != 6)) return;
+    std::vector<int> ids = SelectedIds();
+    if (ids.empty()) ids.push_back(data->m_nCurrentEntity);
+    RequestPageReport(*data, 5, ids);
+}
 
 // Clipboard ------------------------------------------------------------------------------------
 

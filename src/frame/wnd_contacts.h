@@ -74,6 +74,7 @@ protected:
     void OnUpdateResetChimeTimes(CCmdUI* cmdUI);
     void OnSelectBy();
     void OnUpdateSelectBy(CCmdUI* cmdUI);
+    void OnReportSelected();
     void OnUpdateReportSelected(CCmdUI* cmdUI);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* cmdUI);

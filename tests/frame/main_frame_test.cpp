@@ -83,11 +83,17 @@ TEST_F(BroadcastTest, EachKindReachesItsPagesInItsOrderAndThenTitleAndStatus) {
         frame->GetWindowText(title);
         EXPECT_EQ(title, application.data.GetFilePath() + L" - Vorn Scheduler") << c.kind;
     }
-    // Kind 6 brings the reports page forward, kind 3 the contacts page.
+    // Kind 6 brings the reports page forward, kind 3 the contacts page; the strip is repainted
+    // to show it.
+    frame->BroadcastUpdate(3);
+    vorn_test::ProcessEvents();
     frame->BroadcastUpdate(6);
     EXPECT_EQ(frame->GetCurrentTabIndex(), 4);
+    EXPECT_TRUE(frame->GetTabCtrl().GetUpdateRect(nullptr));
+    vorn_test::ProcessEvents();
     frame->BroadcastUpdate(3);
     EXPECT_EQ(frame->GetCurrentTabIndex(), 0);
+    EXPECT_TRUE(frame->GetTabCtrl().GetUpdateRect(nullptr));
 }
 
 TEST_F(BroadcastTest, ACommandGoesToTheSelectedPageFirst) {

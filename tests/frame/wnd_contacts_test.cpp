@@ -158,7 +158,7 @@ TEST_F(ContactsTest, TheChimeTabDisablesTheEntityCommandsAndTheirHandlersRefuse)
 
 TEST_F(ContactsTest, CommandsWhoseDialogIsMissingAreDisabled) {
     Load("school-dated.xml");
-    for (UINT id : {ID_CONTACTS_ADD, ID_CONTACTS_EDIT, ID_EDIT_MULTIPLE, ID_SELECT_BY, ID_REPORT_SELECTED})
+    for (UINT id : {ID_CONTACTS_ADD, ID_CONTACTS_EDIT, ID_EDIT_MULTIPLE, ID_SELECT_BY})
         EXPECT_FALSE(CCmdUIState::IsEnabled(&Contacts(), id)) << id;
     CWndContacts::s_dialogs.editEntity = [](CEntity&, UINT, bool, CMultipleEditOptions&) { return FALSE; };
     EXPECT_TRUE(CCmdUIState::IsEnabled(&Contacts(), ID_CONTACTS_ADD));
@@ -208,6 +208,39 @@ TEST_F(ContactsTest, SelectByChoosesTheMatchingCards) {
     std::sort(selected.begin(), selected.end());
     std::sort(staff2.begin(), staff2.end());
     EXPECT_EQ(selected, staff2);
+}
+
+// The report of the selection: the reports page is asked for the selected cards' entities, or
+// the current entity with none selected; only on the classes' and staff tabs.
+TEST_F(ContactsTest, TheReportOfTheSelectionAsksForTheSelectedEntities) {
+    Load("school-dated.xml");
+    CScheduleData& data = application.data;
+    const auto report = [&] {
+        data.m_nViewType = 0;
+        data.m_arrReportIds.clear();
+        Contacts().SendMessage(WM_COMMAND, ID_REPORT_SELECTED);
+    };
+    ASSERT_EQ(Contacts().GetKindMask(), 1);
+    ASSERT_TRUE(CCmdUIState::IsEnabled(&Contacts(), ID_REPORT_SELECTED));
+    report();
+    EXPECT_EQ(data.m_nViewType, 5);
+    EXPECT_EQ(data.m_arrReportIds, std::vector<int>{data.m_nCurrentEntity});
+
+    ChooseTab(1);
+    const auto& cards = Contacts().GetCards().m_wndBody.m_arrCards;
+    ASSERT_GE(cards.size(), 2u);
+    const std::vector<int> chosen = {cards[1]->m_nId, cards[0]->m_nId};
+    for (const int id : chosen) Contacts().GetCards().SelectCardById(1, id);
+    report();
+    EXPECT_EQ(data.m_nViewType, 5);
+    EXPECT_EQ(data.m_arrReportIds, Contacts().GetCards().m_wndBody.m_arrSelection);
+    EXPECT_EQ(data.m_arrReportIds.size(), 2u);
+
+    ChooseTab(3);  // rooms
+    EXPECT_FALSE(CCmdUIState::IsEnabled(&Contacts(), ID_REPORT_SELECTED));
+    report();
+    EXPECT_EQ(data.m_nViewType, 0);
+    EXPECT_TRUE(data.m_arrReportIds.empty());
 }
 
 // Copy in one document, paste in another: the records arrive with their fields.
