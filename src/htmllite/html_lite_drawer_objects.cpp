@@ -1,5 +1,6 @@
 // Objects in the flow of HTML-lite text: rules, tabs, resource strings and images.
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "htmllite/html_lite_drawer.h"
@@ -27,7 +28,10 @@ HICON LoadTextIcon(const HtmlLiteAttributes& attributes) {
         LPCTSTR id = MAKEINTRESOURCE(static_cast<UINT>(HtmlLiteNumber(*idres)));
         return static_cast<HICON>(LoadImage(AfxFindResourceHandle(id, RT_ICON), id, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     }
-    if (const CString* file = attributes.Find(L"file"); file && !file->IsEmpty())
+    // Only a plain file: reading a device or a pipe named by the text could block the painting.
+    std::error_code error;
+    if (const CString* file = attributes.Find(L"file");
+        file && !file->IsEmpty() && std::filesystem::is_regular_file(file->str(), error))
         return static_cast<HICON>(LoadImage(nullptr, file->GetString(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     return nullptr;
 }
