@@ -1,5 +1,6 @@
 // Objects in the flow of HTML-lite text: rules, tabs, resource strings and images.
 #include <algorithm>
+#include <cwchar>
 #include <filesystem>
 #include <memory>
 
@@ -20,19 +21,25 @@ int DrawnSize(const CString* value, int natural, int whole, const CHtmlLiteValue
     return values.ParseSize(*value, natural);
 }
 
-// The icon an "icon" tag names: a resource of the program's language pack, else an icon file.
-// A library resource needs a resource module, which the drawer never has, and a handle given
-// as a number cannot be told from a stray one, so neither is loaded.
-HICON LoadTextIcon(const HtmlLiteAttributes& attributes) {
+// The icon an "icon" tag names, from the first source it gives: a resource of the program's
+// language pack, an icon file, a library resource (never drawn: the drawer has no resource
+// module) or the handle of an icon that exists. `owned` tells whether the caller destroys it.
+HICON LoadTextIcon(const HtmlLiteAttributes& attributes, bool& owned) {
+    owned = true;
     if (const CString* idres = attributes.Find(L"idres")) {
         LPCTSTR id = MAKEINTRESOURCE(static_cast<UINT>(HtmlLiteNumber(*idres)));
         return static_cast<HICON>(LoadImage(AfxFindResourceHandle(id, RT_ICON), id, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     }
-    // Only a plain file: reading a device or a pipe named by the text could block the painting.
-    std::error_code error;
-    if (const CString* file = attributes.Find(L"file");
-        file && !file->IsEmpty() && std::filesystem::is_regular_file(file->str(), error))
+    if (const CString* file = attributes.Find(L"file")) {
+        // Only a plain file: reading a device or a pipe named by the text could block the painting.
+        std::error_code error;
+        if (file->IsEmpty() || !std::filesystem::is_regular_file(file->str(), error)) return nullptr;
         return static_cast<HICON>(LoadImage(nullptr, file->GetString(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    }
+    if (attributes.Find(L"iddll")) return nullptr;
+    owned = false;
+    if (const CString* handle = attributes.Find(L"handle"))
+        return IconFromHandleValue(static_cast<ULONG_PTR>(std::wcstoull(handle->GetString(), nullptr, 0)));
     return nullptr;
 }
 
@@ -138,11 +145,14 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
     const bool namesOtherSource = attributes.Find(L"file") || attributes.Find(L"iddll") || attributes.Find(L"handle");
 
     CBitmap loaded;
-    std::unique_ptr<HICON__, IconRelease> icon;
+    HICON icon = nullptr;
+    std::unique_ptr<HICON__, IconRelease> loadedIcon;  // released afterwards; one given by handle is not
     bool fromStrip = false;
     if (kind == HL_TAG_ICON) {
-        icon.reset(LoadTextIcon(attributes));
+        bool owned = false;
+        icon = LoadTextIcon(attributes, owned);
         if (!icon) return;
+        if (owned) loadedIcon.reset(icon);
     } else if (idres) {
         if (!loaded.LoadBitmap(static_cast<UINT>(HtmlLiteNumber(*idres)))) return;
     } else if (namesOtherSource) {
@@ -162,7 +172,7 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
         naturalWidth = frameWidth = m_imageWidth;
         naturalHeight = frameHeight = m_imageHeight;
     } else if (icon) {
-        const CSize size = CDrawEffects::GetIconSize(icon.get());
+        const CSize size = CDrawEffects::GetIconSize(icon);
         naturalWidth = size.cx;
         naturalHeight = size.cy;
     } else {
@@ -228,7 +238,7 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
         const COLORREF mask = fromStrip ? m_imageMask
                                         : (maskText ? m_values.ParseColor(*maskText, RGB(255, 0, 255)) : RGB(255, 0, 255));
         if (icon)
-            m_effects.DrawIcon(flags, width, height, m_dc, m_x, y, icon.get(), shadowRoom, m_shadowX, m_shadowY,
+            m_effects.DrawIcon(flags, width, height, m_dc, m_x, y, icon, shadowRoom, m_shadowX, m_shadowY,
                                m_blurX, m_blurY, plain);
         else if (fromStrip || kind == HL_TAG_ILST)
             m_effects.DrawImageStrip(m_dc, m_x, y, width, height, bitmap, frame, frameWidth, frameHeight, useMask, mask,

@@ -10,6 +10,9 @@
 
 #include "htmllite/html_lite_drawer.h"
 #include "platform/core/language_pack.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/window_class.h"
 #include "platform/ui/message_map.h"
 #include "ui_test_support.h"
 
@@ -216,7 +219,8 @@ TEST_F(HtmlLiteDrawerTest, HoverCallbacksAndClicks) {
 }
 
 TEST_F(HtmlLiteDrawerTest, OnlyStripImagesAndOwnResourcesAreDrawn) {
-    // Library resources, bitmap files and raw handles take no room and load nothing.
+    // Library resources, bitmap files, bitmap handles and handles that name no icon take no
+    // room and load nothing.
     const wchar_t* refused[] = {
         L"<bmp file=\"/etc/passwd\">", L"<ilst srcdll=\"libc.so.6\" iddll=1>", L"<bmp handle=12345>",
         L"<icon handle=12345>", L"<icon srcdll=\"libc.so.6\" iddll=1>", L"<ilst handle=0x1000 index=1>",
@@ -293,6 +297,16 @@ TEST_F(HtmlLiteIconTest, MeasuredSizeOfIconTags) {
         const CSize size = drawer.Measure(canvas.dc(), html);
         EXPECT_EQ(size, CSize(c.cx, c.cy)) << CString(c.html).ToUtf8();
     }
+    // An icon given by its handle is drawn as it stands and stays its owner's; once destroyed
+    // its handle names nothing.
+    HICON own = static_cast<HICON>(
+        LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(kIcon), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    ASSERT_NE(own, nullptr);
+    const CString byHandle(L"<icon handle=" + std::to_wstring(reinterpret_cast<ULONG_PTR>(own)) + L" width=50%>");
+    EXPECT_EQ(Draw(byHandle), CSize(17, 17));
+    EXPECT_EQ(IconFromHandleValue(reinterpret_cast<ULONG_PTR>(own)), own);
+    ::DestroyIcon(own);
+    EXPECT_EQ(drawer.Measure(canvas.dc(), byHandle), CSize(0, 0));
     // A folder or a device is no icon file.
     EXPECT_EQ(drawer.Measure(canvas.dc(), WithFile(L"<icon file=\"FILE\">", "")), CSize(0, 0));
     EXPECT_EQ(drawer.Measure(canvas.dc(), L"<icon file=\"/dev/zero\">"), CSize(0, 0));
