@@ -128,15 +128,26 @@ void ShadowPixels(CDC* dc, int x, int y, int width, int height, const CPixelBloc
 
 // Draws a block already at its drawn size: mask, image, optional shadow, then the image by
 // its alpha or by mask-and/image-or.
-void DrawPrepared(const CPixelBlock& scaled, CDC* dc, int x, int y, BOOL useMask, COLORREF maskColor, int flags,
-                  BOOL shadowRoom, int shadowX, int shadowY, int blurX, int blurY, COLORREF plainColor,
-                  int& hasAlpha) {
-    const CPixelBlock mask = Prepare(scaled, DE_INVERT | DE_MONOCHROME, useMask, maskColor, RGB(255, 255, 255), hasAlpha);
-    const CPixelBlock image = Prepare(scaled, flags, useMask, maskColor, plainColor, hasAlpha);
+// One picture to draw: the block its colours come from and the block its transparency comes
+// from, each with its mask colour (a bitmap is both; an icon has a colour and a mask bitmap).
+struct PictureSource {
+    const CPixelBlock& image;
+    COLORREF imageMaskColor;
+    const CPixelBlock& mask;
+    COLORREF maskColor;
+    BOOL useMask;
+};
+
+void DrawPrepared(const PictureSource& source, CDC* dc, int x, int y, int flags, BOOL shadowRoom, int shadowX,
+                  int shadowY, int blurX, int blurY, COLORREF plainColor, int& hasAlpha) {
+    const CPixelBlock& scaled = source.mask;
+    const CPixelBlock mask =
+        Prepare(scaled, DE_INVERT | DE_MONOCHROME, source.useMask, source.maskColor, RGB(255, 255, 255), hasAlpha);
+    const CPixelBlock image = Prepare(source.image, flags, source.useMask, source.imageMaskColor, plainColor, hasAlpha);
     if (shadowRoom) {
         if (flags & (DE_SHADOW | DE_SHADOW_BLUR)) {
-            const CPixelBlock shadowMask =
-                Prepare(scaled, DE_INVERT | DE_MONOCHROME, useMask, maskColor, ~plainColor & 0x00FFFFFFu, hasAlpha);
+            const CPixelBlock shadowMask = Prepare(scaled, DE_INVERT | DE_MONOCHROME, source.useMask, source.maskColor,
+                                                   ~plainColor & 0x00FFFFFFu, hasAlpha);
             ShadowPixels(dc, x + shadowX, y + shadowY, scaled.Width(), scaled.Height(), shadowMask,
                          (flags & DE_SHADOW_BLUR) != 0, blurX, blurY);
         } else {
@@ -165,6 +176,17 @@ void DrawPrepared(const CPixelBlock& scaled, CDC* dc, int x, int y, BOOL useMask
             }
         }
     dst.WriteDC(dc, x, y);
+}
+
+// The colour and mask bitmaps of an icon, at the icon's size.
+bool ReadIcon(HICON icon, CPixelBlock& color, CPixelBlock& mask) {
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info)) return false;
+    const bool ok = color.ReadBitmap(info.hbmColor) && mask.ReadBitmap(info.hbmMask) &&
+                    color.Width() == mask.Width() && color.Height() == mask.Height();
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return ok;
 }
 
 }  // namespace
@@ -356,8 +378,48 @@ void CDrawEffects::DrawBitmap(int width, int height, CDC* dc, int x, int y, HBIT
     if (!bitmap || !dc || width <= 0 || height <= 0) return;
     CPixelBlock src;
     if (!src.ReadBitmap(bitmap)) return;
-    DrawPrepared(src.Scaled(width, height), dc, x, y, useMask, maskColor, flags, shadowRoom, shadowX, shadowY, blurX,
+    const CPixelBlock scaled = src.Scaled(width, height);
+    DrawPrepared({scaled, maskColor, scaled, maskColor, useMask}, dc, x, y, flags, shadowRoom, shadowX, shadowY, blurX,
                  blurY, plainColor, m_hasAlpha);
+}
+
+void CDrawEffects::DrawIcon(int flags, int width, int height, CDC* dc, int x, int y, HICON icon, BOOL shadowRoom,
+                            int shadowX, int shadowY, int blurX, int blurY, COLORREF plainColor) {
+    m_hasAlpha = 0;
+    if (!icon || !dc || width <= 0 || height <= 0) return;
+    CPixelBlock color, mask;
+    if (!ReadIcon(icon, color, mask)) return;
+    if (color.Width() != width || color.Height() != height) {
+        color = color.Scaled(width, height);
+        mask = mask.Scaled(width, height);
+    }
+    // The colours come from the colour bitmap, whose transparent pixels are black; a plain
+    // colour picture is the mask bitmap's opaque (black) part in that colour.
+    const bool plain = (flags & DE_MONOCHROME) != 0;
+    DrawPrepared({plain ? mask : color, plain ? RGB(255, 255, 255) : RGB(0, 0, 0), mask, RGB(255, 255, 255), TRUE}, dc,
+                 x, y, flags, shadowRoom, shadowX, shadowY, blurX, blurY, plainColor, m_hasAlpha);
+}
+
+CSize CDrawEffects::GetIconSize(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info)) return CSize(0, 0);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return CSize(2 * static_cast<int>(info.xHotspot), 2 * static_cast<int>(info.yHotspot));
+}
+
+HICON CDrawEffects::StretchIcon(HICON icon, int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
+    CPixelBlock color, mask;
+    if (!ReadIcon(icon, color, mask)) return nullptr;
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = color.Scaled(width, height).MakeBitmap();
+    info.hbmMask = mask.Scaled(width, height).MakeBitmap();
+    HICON stretched = info.hbmColor && info.hbmMask ? ::CreateIconIndirect(&info) : nullptr;
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+    return stretched;
 }
 
 void CDrawEffects::DrawImageStrip(CDC* dc, int x, int y, int width, int height, HBITMAP bitmap, int frame,
@@ -371,7 +433,8 @@ void CDrawEffects::DrawImageStrip(CDC* dc, int x, int y, int width, int height, 
     const int columns = src.Width() / frameWidth, rows = src.Height() / frameHeight;
     if (columns == 0 || rows == 0 || frame >= columns * rows) return;
     const CPixelBlock part = src.Part(frame % columns * frameWidth, frame / columns * frameHeight, frameWidth, frameHeight);
-    DrawPrepared(part.Scaled(width, height), dc, x, y, useMask, maskColor, flags, shadowRoom, shadowX, shadowY, blurX,
+    const CPixelBlock scaled = part.Scaled(width, height);
+    DrawPrepared({scaled, maskColor, scaled, maskColor, useMask}, dc, x, y, flags, shadowRoom, shadowX, shadowY, blurX,
                  blurY, plainColor, m_hasAlpha);
 }
 

@@ -6,6 +6,7 @@
 
 #include "htmllite/palette_dib.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/icon.h"
 
 // Image effect flags.
 enum : int {
@@ -52,6 +53,9 @@ public:
     void DrawGradient(COLORREF start, COLORREF end, const RECT& rc, CDC* dc, BOOL horizontal);
     void DrawBitmap(int width, int height, CDC* dc, int x, int y, HBITMAP bitmap, BOOL useMask, COLORREF maskColor,
                     int flags, BOOL shadowRoom, int shadowX, int shadowY, int blurX, int blurY, COLORREF plainColor);
+    // As DrawBitmap, from the icon's colour and mask bitmaps stretched to width x height.
+    void DrawIcon(int flags, int width, int height, CDC* dc, int x, int y, HICON icon, BOOL shadowRoom, int shadowX,
+                  int shadowY, int blurX, int blurY, COLORREF plainColor);
     void DrawImageStrip(CDC* dc, int x, int y, int width, int height, HBITMAP bitmap, int frame, int frameWidth,
                         int frameHeight, BOOL useMask, COLORREF maskColor, int flags, BOOL shadowRoom, int shadowX,
                         int shadowY, int blurX, int blurY, COLORREF plainColor);
@@ -69,6 +73,11 @@ public:
     void TileBitmap(CDC* dst, const RECT& rc, CDC* src, int blockWidth, int blockHeight);
 
     static CSize GetBitmapSize(HBITMAP bitmap);
+    // An icon's size: twice its hot spot.
+    static CSize GetIconSize(HICON icon);
+    // A new icon whose colour and mask bitmaps are stretched from the icon's size to
+    // width x height; null when it cannot be made. The caller destroys it.
+    static HICON StretchIcon(HICON icon, int width, int height);
 
     // The texture generator: a 15-bit generator (0..32767), as the texture formulas assume.
     int Rand15();

@@ -1,19 +1,51 @@
 // Objects in the flow of HTML-lite text: rules, tabs, resource strings and images.
 #include <algorithm>
+#include <cwchar>
+#include <filesystem>
+#include <memory>
 
 #include "htmllite/html_lite_drawer.h"
 #include "platform/core/mul_div.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/system_metrics.h"
 
 namespace {
 
 bool IsPercent(const CString& v) { return !v.IsEmpty() && v[v.GetLength() - 1] == L'%'; }
 
-// A drawn size: a percentage of the natural size or pixels; the natural size by default.
-int DrawnSize(const CString* value, int natural, const CHtmlLiteValues& values) {
+// A drawn size: a percentage of `whole` or pixels; the natural size by default.
+int DrawnSize(const CString* value, int natural, int whole, const CHtmlLiteValues& values) {
     if (!value || value->IsEmpty()) return natural;
-    if (IsPercent(*value)) return MulDiv(natural, static_cast<int>(HtmlLiteNumber(*value)), 100);
+    if (IsPercent(*value)) return MulDiv(whole, static_cast<int>(HtmlLiteNumber(*value)), 100);
     return values.ParseSize(*value, natural);
 }
+
+// The icon an "icon" tag names, from the first source it gives: a resource of the program's
+// language pack, an icon file, a library resource (never drawn: the drawer has no resource
+// module) or the handle of an icon that exists. `owned` tells whether the caller destroys it.
+HICON LoadTextIcon(const HtmlLiteAttributes& attributes, bool& owned) {
+    owned = true;
+    if (const CString* idres = attributes.Find(L"idres")) {
+        LPCTSTR id = MAKEINTRESOURCE(static_cast<UINT>(HtmlLiteNumber(*idres)));
+        return static_cast<HICON>(LoadImage(AfxFindResourceHandle(id, RT_ICON), id, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    }
+    if (const CString* file = attributes.Find(L"file")) {
+        // Only a plain file: reading a device or a pipe named by the text could block the painting.
+        std::error_code error;
+        if (file->IsEmpty() || !std::filesystem::is_regular_file(file->str(), error)) return nullptr;
+        return static_cast<HICON>(LoadImage(nullptr, file->GetString(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    }
+    if (attributes.Find(L"iddll")) return nullptr;
+    owned = false;
+    if (const CString* handle = attributes.Find(L"handle"))
+        return IconFromHandleValue(static_cast<ULONG_PTR>(std::wcstoull(handle->GetString(), nullptr, 0)));
+    return nullptr;
+}
+
+struct IconRelease {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 
 }  // namespace
 
@@ -108,14 +140,20 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
     const CString* indexText = attributes.Find(L"index");
     const int index = indexText ? static_cast<int>(HtmlLiteNumber(*indexText)) : 0;
     const CString* idres = attributes.Find(L"idres");
-    // Images come from the program's own resources or the owner's image strip only: library
+    // Bitmaps come from the program's own resources or the owner's image strip only: library
     // resources, files and raw handles named by the text are never loaded.
     const bool namesOtherSource = attributes.Find(L"file") || attributes.Find(L"iddll") || attributes.Find(L"handle");
 
     CBitmap loaded;
+    HICON icon = nullptr;
+    std::unique_ptr<HICON__, IconRelease> loadedIcon;  // released afterwards; one given by handle is not
     bool fromStrip = false;
-    if (idres) {
-        if (kind == HL_TAG_ICON) return;  // the program has no icon resources for text
+    if (kind == HL_TAG_ICON) {
+        bool owned = false;
+        icon = LoadTextIcon(attributes, owned);
+        if (!icon) return;
+        if (owned) loadedIcon.reset(icon);
+    } else if (idres) {
         if (!loaded.LoadBitmap(static_cast<UINT>(HtmlLiteNumber(*idres)))) return;
     } else if (namesOtherSource) {
         return;
@@ -133,6 +171,10 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
         bitmap = m_imageStrip;
         naturalWidth = frameWidth = m_imageWidth;
         naturalHeight = frameHeight = m_imageHeight;
+    } else if (icon) {
+        const CSize size = CDrawEffects::GetIconSize(icon);
+        naturalWidth = size.cx;
+        naturalHeight = size.cy;
     } else {
         bitmap = static_cast<HBITMAP>(loaded.m_hObject);
         const CSize size = CDrawEffects::GetBitmapSize(bitmap);
@@ -152,8 +194,11 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
             naturalHeight = frameHeight;
         }
     }
-    const int width = DrawnSize(attributes.Find(L"width"), naturalWidth, m_values);
-    const int height = DrawnSize(attributes.Find(L"height"), naturalHeight, m_values);
+    // Icon percentages are of the system's icon size; without a size an icon keeps its own.
+    const int width = DrawnSize(attributes.Find(L"width"), naturalWidth,
+                                icon ? GetSystemMetrics(SM_CXICON) : naturalWidth, m_values);
+    const int height = DrawnSize(attributes.Find(L"height"), naturalHeight,
+                                 icon ? GetSystemMetrics(SM_CYICON) : naturalHeight, m_values);
 
     const CString* style = attributes.Find(L"style");
     const CString* hotStyle = attributes.Find(L"hotstyle");
@@ -192,7 +237,10 @@ void CHtmlLiteDrawer::Image(int kind, const HtmlLiteAttributes& attributes, cons
         const BOOL useMask = fromStrip || maskText ? TRUE : FALSE;
         const COLORREF mask = fromStrip ? m_imageMask
                                         : (maskText ? m_values.ParseColor(*maskText, RGB(255, 0, 255)) : RGB(255, 0, 255));
-        if (fromStrip || kind == HL_TAG_ILST)
+        if (icon)
+            m_effects.DrawIcon(flags, width, height, m_dc, m_x, y, icon, shadowRoom, m_shadowX, m_shadowY,
+                               m_blurX, m_blurY, plain);
+        else if (fromStrip || kind == HL_TAG_ILST)
             m_effects.DrawImageStrip(m_dc, m_x, y, width, height, bitmap, frame, frameWidth, frameHeight, useMask, mask,
                                      flags, shadowRoom, m_shadowX, m_shadowY, m_blurX, m_blurY, plain);
         else

@@ -192,3 +192,117 @@ TEST(DrawEffects, PictureOfTextWithTableImagesColoursAndRule) {
     ASSERT_EQ(drawer.Tables().size(), 1u);
     EXPECT_EQ(drawer.Tables()[0].ColumnCount(), 2);
 }
+
+namespace {
+
+constexpr std::uint32_t kIconColour = 0x00C86432u;  // red 200, green 100, blue 50
+
+// An 8 x 8 icon in kIconColour whose left column is transparent and whose top-right pixel is
+// an opaque black; the caller destroys it.
+HICON MakeIcon() {
+    CPixelBlock colour(8, 8, kIconColour), mask(8, 8, 0);
+    for (int y = 0; y < 8; ++y) {
+        colour.At(0, y) = 0;
+        mask.At(0, y) = 0x00FFFFFFu;
+    }
+    colour.At(7, 0) = 0;
+    ICONINFO info{TRUE, 4, 4, mask.MakeBitmap(), colour.MakeBitmap()};
+    HICON icon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    return icon;
+}
+
+}  // namespace
+
+TEST(DrawEffects, IconPixelsWithMaskEffectsAndShadow) {
+    EnsureApplication();
+    HICON icon = MakeIcon();
+    ASSERT_NE(icon, nullptr);
+    const COLORREF white = RGB(255, 255, 255), plain = RGB(127, 127, 127);
+    struct IconCase {
+        const char* what;
+        int flags;
+        BOOL shadowRoom;
+        COLORREF opaque;      // at (4, 4) of the drawn icon
+        int shadowLow, shadowHigh;  // grey at (10, 10), reached only by a shadow with offsets 4 and 4
+    };
+    const IconCase cases[] = {
+        {"plain", 0, FALSE, RGB(200, 100, 50), 255, 255},
+        {"grey", DE_GRAYSCALE, FALSE, RGB(124, 124, 124), 255, 255},
+        {"darker", DE_DARKER, FALSE, RGB(150, 75, 37), 255, 255},
+        {"lighter", DE_LIGHTER, FALSE, RGB(250, 125, 62), 255, 255},
+        {"one plain colour", DE_MONOCHROME, FALSE, plain, 255, 255},
+        {"shadow in the shadow colour", DE_SHADOW, TRUE, RGB(200, 100, 50), 127, 127},
+        {"blurred shadow, lighter at its edge", DE_SHADOW_BLUR, TRUE, RGB(200, 100, 50), 128, 254},
+    };
+    CDrawEffects effects;
+    for (const auto& c : cases) {
+        CTestCanvas canvas(20, 20);
+        effects.DrawIcon(c.flags, 8, 8, canvas.dc(), 0, 0, icon, c.shadowRoom, 4, 4, 3, 3, plain);
+        EXPECT_EQ(canvas.Pixel(4, 4), c.opaque) << c.what;
+        EXPECT_EQ(canvas.Pixel(0, 4), white) << c.what;  // the transparent column
+        const COLORREF shadow = canvas.Pixel(10, 10);
+        EXPECT_EQ(GetRValue(shadow), GetBValue(shadow)) << c.what;
+        EXPECT_GE(GetRValue(shadow), c.shadowLow) << c.what;
+        EXPECT_LE(GetRValue(shadow), c.shadowHigh) << c.what;
+        if (!(c.flags & DE_MONOCHROME)) {
+            EXPECT_EQ(canvas.Pixel(7, 0), RGB(0, 0, 0)) << c.what;  // opaque black stays
+        }
+    }
+
+    // Room for a shadow but no shadow flag: the icon sits where the shadow would be.
+    CTestCanvas moved(20, 20);
+    effects.DrawIcon(0, 8, 8, moved.dc(), 0, 0, icon, TRUE, 4, 4, 3, 3, plain);
+    EXPECT_EQ(moved.Pixel(2, 2), white);
+    EXPECT_EQ(moved.Pixel(10, 10), RGB(200, 100, 50));
+
+    // Drawn larger, the transparent column grows with the icon.
+    CTestCanvas large(20, 20);
+    effects.DrawIcon(0, 16, 16, large.dc(), 0, 0, icon, FALSE, 0, 0, 0, 0, plain);
+    EXPECT_EQ(large.Pixel(1, 8), white);
+    EXPECT_EQ(large.Pixel(2, 8), RGB(200, 100, 50));
+    EXPECT_EQ(large.Pixel(15, 15), RGB(200, 100, 50));
+    ::DestroyIcon(icon);
+}
+
+TEST(DrawEffects, IconWithAlphaIsBlended) {
+    EnsureApplication();
+    CPixelBlock colour(2, 1, 0x80C86432u), mask(2, 1, 0);  // half transparent
+    colour.At(1, 0) = 0xFFC86432u;                          // opaque
+    ICONINFO info{TRUE, 1, 0, mask.MakeBitmap(), colour.MakeBitmap()};
+    HICON icon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    CTestCanvas canvas(2, 1);
+    CDrawEffects effects;
+    effects.DrawIcon(0, 2, 1, canvas.dc(), 0, 0, icon, FALSE, 0, 0, 0, 0, 0);
+    EXPECT_EQ(effects.m_hasAlpha, 1);
+    const COLORREF half = canvas.Pixel(0, 0);
+    EXPECT_NEAR(GetRValue(half), (200 + 255) / 2, 1);
+    EXPECT_NEAR(GetBValue(half), (50 + 255) / 2, 1);
+    EXPECT_EQ(canvas.Pixel(1, 0), RGB(200, 100, 50));
+    ::DestroyIcon(icon);
+}
+
+TEST(DrawEffects, IconSizesAndStretchedCopies) {
+    EnsureApplication();
+    HICON icon = MakeIcon();
+    EXPECT_EQ(CDrawEffects::GetIconSize(icon), CSize(8, 8));
+    EXPECT_EQ(CDrawEffects::GetIconSize(nullptr), CSize(0, 0));
+    struct StretchCase { int width, height; };
+    for (const auto& c : {StretchCase{16, 16}, StretchCase{4, 4}, StretchCase{32, 8}, StretchCase{8, 8}}) {
+        HICON stretched = CDrawEffects::StretchIcon(icon, c.width, c.height);
+        ASSERT_NE(stretched, nullptr) << c.width << "x" << c.height;
+        EXPECT_EQ(CDrawEffects::GetIconSize(stretched), CSize(c.width, c.height));
+        // The copy keeps the transparent left column and the colour.
+        CTestCanvas canvas(c.width, c.height);
+        CDrawEffects().DrawIcon(0, c.width, c.height, canvas.dc(), 0, 0, stretched, FALSE, 0, 0, 0, 0, 0);
+        EXPECT_EQ(canvas.Pixel(0, c.height - 1), RGB(255, 255, 255)) << c.width << "x" << c.height;
+        EXPECT_EQ(canvas.Pixel(c.width - 1, c.height - 1), RGB(200, 100, 50)) << c.width << "x" << c.height;
+        ::DestroyIcon(stretched);
+    }
+    EXPECT_EQ(CDrawEffects::StretchIcon(icon, 0, 8), nullptr);
+    EXPECT_EQ(CDrawEffects::StretchIcon(nullptr, 8, 8), nullptr);
+    ::DestroyIcon(icon);
+}

@@ -1,10 +1,18 @@
 // Line layout, objects in the flow, links and measured sizes of the HTML-lite drawer.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
 #include <string>
 #include <vector>
 
 #include "htmllite/html_lite_drawer.h"
+#include "platform/core/language_pack.h"
+#include "platform/ui/icon.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/window_class.h"
 #include "platform/ui/message_map.h"
 #include "ui_test_support.h"
 
@@ -211,10 +219,144 @@ TEST_F(HtmlLiteDrawerTest, HoverCallbacksAndClicks) {
 }
 
 TEST_F(HtmlLiteDrawerTest, OnlyStripImagesAndOwnResourcesAreDrawn) {
-    // Library resources, files and raw handles take no room and load nothing.
+    // Library resources, bitmap files, bitmap handles and handles that name no icon take no
+    // room and load nothing.
     const wchar_t* refused[] = {
         L"<bmp file=\"/etc/passwd\">", L"<ilst srcdll=\"libc.so.6\" iddll=1>", L"<bmp handle=12345>",
-        L"<icon file=\"/tmp/x.ico\">", L"<ilst handle=0x1000 index=1>",
+        L"<icon handle=12345>", L"<icon srcdll=\"libc.so.6\" iddll=1>", L"<ilst handle=0x1000 index=1>",
     };
     for (const wchar_t* html : refused) EXPECT_EQ(drawer.Measure(canvas.dc(), html), CSize(0, 0)) << CString(html).ToUtf8();
+}
+
+namespace {
+
+constexpr UINT kIcon = 301;
+
+// A language pack with one 16 x 16 blue icon whose top-left 3 x 3 corner is transparent, and a
+// 24 x 24 green icon file beside it.
+class HtmlLiteIconTest : public HtmlLiteDrawerTest {
+protected:
+    void SetUp() override {
+        HtmlLiteDrawerTest::SetUp();
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(QColor(0, 0, 200));
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 3; ++x) icon.setPixel(x, y, 0);
+        ASSERT_TRUE(icon.save(dir.filePath(QStringLiteral("icon.png"))));
+        QImage file(24, 24, QImage::Format_ARGB32);
+        file.fill(QColor(0, 160, 0));
+        ASSERT_TRUE(file.save(dir.filePath(QStringLiteral("file.png"))));
+        QFile rc(dir.filePath(QStringLiteral("Test.rc")));
+        ASSERT_TRUE(rc.open(QIODevice::WriteOnly));
+        rc.write("301 ICON \"icon.png\"\n");
+        rc.close();
+        ASSERT_TRUE(pack.Load(CString(dir.filePath(QStringLiteral("Test.rc")).toStdWString())).ok);
+        previous = CLanguagePack::GetCurrent();
+        CLanguagePack::SetCurrent(&pack);
+    }
+    void TearDown() override { CLanguagePack::SetCurrent(previous); }
+
+    // `html` with FILE replaced by the icon file's path.
+    CString WithFile(const wchar_t* html, const char* name = "file.png") const {
+        CString text(html);
+        text.Replace(L"FILE", CString(dir.filePath(QString::fromUtf8(name)).toStdWString()));
+        return text;
+    }
+
+    QTemporaryDir dir;
+    CLanguagePack pack;
+    CLanguagePack* previous = nullptr;
+};
+
+}  // namespace
+
+TEST_F(HtmlLiteIconTest, MeasuredSizeOfIconTags) {
+    // Measured sizes carry the final extra pixel; percentages are of the 32 x 32 system icon
+    // size, pixels are pixels, and without a size an icon keeps its own.
+    const int xx = TextExtent(canvas.dc(), L"xx").cx;
+    struct SizeCase { const wchar_t* html; int cx; int cy; };
+    const SizeCase cases[] = {
+        {L"<icon idres=301>", 17, 17},
+        {L"<icon idres=301 width=50% height=25%>", 17, 9},
+        {L"<icon idres=301 width=100%>", 33, 17},
+        {L"<icon idres=301 width=20 height=10>", 21, 11},
+        {L"<icon idres=301 style=s>", 21, 21},
+        {L"<icon idres=301 hotstyle=gs>", 21, 21},
+        {L"<icon idres=301 style=gdl>", 17, 17},
+        {L"<icon file=\"FILE\">", 25, 25},
+        {L"<icon file=\"FILE\" width=8 height=8>", 9, 9},
+        {L"<icon idres=302>", 0, 0},
+        {L"<icon idres=302 file=\"FILE\">", 0, 0},  // the resource is the source; no fall-back
+        {L"<icon file=\"MISSING\">", 0, 0},
+        {L"<icon>", 0, 0},
+        {L"x<icon file=\"MISSING\">x", xx + 1, TextExtent(canvas.dc(), L"x").cy + 1},
+    };
+    for (const auto& c : cases) {
+        CString html = WithFile(c.html);
+        html.Replace(L"MISSING", CString(dir.filePath(QStringLiteral("missing.png")).toStdWString()));
+        const CSize size = drawer.Measure(canvas.dc(), html);
+        EXPECT_EQ(size, CSize(c.cx, c.cy)) << CString(c.html).ToUtf8();
+    }
+    // An icon given by its handle is drawn as it stands and stays its owner's; once destroyed
+    // its handle names nothing.
+    HICON own = static_cast<HICON>(
+        LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(kIcon), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    ASSERT_NE(own, nullptr);
+    const CString byHandle(L"<icon handle=" + std::to_wstring(reinterpret_cast<ULONG_PTR>(own)) + L" width=50%>");
+    EXPECT_EQ(Draw(byHandle), CSize(17, 17));
+    EXPECT_EQ(IconFromHandleValue(reinterpret_cast<ULONG_PTR>(own)), own);
+    ::DestroyIcon(own);
+    EXPECT_EQ(drawer.Measure(canvas.dc(), byHandle), CSize(0, 0));
+    // A folder or a device is no icon file.
+    EXPECT_EQ(drawer.Measure(canvas.dc(), WithFile(L"<icon file=\"FILE\">", "")), CSize(0, 0));
+    EXPECT_EQ(drawer.Measure(canvas.dc(), L"<icon file=\"/dev/zero\">"), CSize(0, 0));
+}
+
+TEST_F(HtmlLiteIconTest, IconsDrawWithTheirMaskStyleAndLinkArea) {
+    const COLORREF blue = RGB(0, 0, 200), white = RGB(255, 255, 255);
+    const COLORREF greyBlue = RGB(22, 22, 22);  // luma of (0, 0, 200), truncated
+    struct DrawCase {
+        const wchar_t* html;
+        bool colorsEnabled;
+        CPoint opaque;
+        COLORREF expected;
+    };
+    const DrawCase cases[] = {
+        {L"<icon idres=301>", true, CPoint(8, 8), blue},
+        {L"<icon idres=301 style=g>", true, CPoint(8, 8), greyBlue},
+        {L"<icon idres=301 width=32 height=32>", true, CPoint(30, 30), blue},
+        {L"<icon idres=301 style=s>", true, CPoint(8, 8), blue},
+        {L"<icon idres=301 hotstyle=s>", true, CPoint(12, 12), blue},  // lower and to the right until hovered
+        {L"<icon idres=301>", false, CPoint(8, 8), drawer.m_values.m_disabledColor},
+    };
+    for (const auto& c : cases) {
+        canvas.dc()->FillSolidRect(0, 0, 400, 300, white);
+        drawer.m_values.m_colorsEnabled = c.colorsEnabled;
+        const CSize size = Draw(CString(L"<top><a msg=m>") + c.html + L"</a></top>");
+        EXPECT_EQ(canvas.Pixel(c.opaque.x, c.opaque.y), c.expected) << CString(c.html).ToUtf8();
+        EXPECT_EQ(canvas.Pixel(1, 1), white) << CString(c.html).ToUtf8();  // the transparent corner
+        ASSERT_EQ(drawer.Links().size(), 1u);
+        EXPECT_EQ(drawer.Links()[0].rect, CRect(0, 0, size.cx - 1, size.cy - 1)) << CString(c.html).ToUtf8();
+    }
+    drawer.m_values.m_colorsEnabled = true;
+}
+
+TEST_F(HtmlLiteIconTest, PictureOfATooltipWithIcons) {
+    // The program's own icons, in several sizes and looks, in a tooltip-like text.
+    CLanguagePack english;
+    ASSERT_TRUE(english.Load(CString(std::string(VORN_TEST_DIR) + "/../../locale/English.rc")).ok);
+    CLanguagePack::SetCurrent(&english);
+    const CString text = WithFile(
+        L"<h2><icon idres=128 width=50% height=50%> Room 12</h2><br>"
+        L"<font color=navy>Monday,</font> <b>period 3</b><br>"
+        L"<middle><icon idres=128> natural <icon idres=128 width=48 height=48 style=s> larger, with a shadow"
+        L" <icon idres=285 width=24 height=24 style=g> grey <icon idres=285 width=24 height=24 style=d> darker"
+        L" <icon idres=285 width=24 height=24 style=l> lighter</middle><br>"
+        L"<a msg=ok><icon idres=247 hotstyle=s> Accept</a> <icon file=\"FILE\" width=16 height=16> from a file");
+    CSize size = drawer.Measure(CTestCanvas(1, 1).dc(), text);
+    CTestCanvas picture(size.cx + 20, size.cy + 20, RGB(255, 255, 225));
+    size = drawer.Measure(picture.dc(), text);
+    drawer.Render(CRect(10, 10, 10 + size.cx, 10 + size.cy), picture.dc());
+    EXPECT_TRUE(picture.Save("htmllite_icons.png"));
+    EXPECT_GT(size.cy, 48 + 16);
 }

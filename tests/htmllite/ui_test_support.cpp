@@ -1,6 +1,7 @@
 #include "ui_test_support.h"
 
 #include <QApplication>
+#include <QDir>
 #include <cstdlib>
 
 void EnsureApplication() {
@@ -23,5 +24,7 @@ CTestCanvas::CTestCanvas(int width, int height, COLORREF fill) {
 CTestCanvas::~CTestCanvas() { m_dc.SelectObject(m_old); }
 
 bool CTestCanvas::Save(const char* name) const {
-    return m_dc.SavePng(CString(VORN_BIN_DIR "/") + CString(name));
+    const QString folder = QStringLiteral(VORN_BIN_DIR "/../test-pictures");
+    QDir().mkpath(folder);
+    return m_dc.SavePng(CString((folder + QLatin1Char('/') + QString::fromUtf8(name)).toStdWString()));
 }

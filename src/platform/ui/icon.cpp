@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <mutex>
+#include <unordered_set>
 
 #include "platform/ui/bitmap.h"
 #include "platform/ui/gdi_records.h"
@@ -21,8 +23,36 @@ namespace {
 
 HCURSOR g_cursor = nullptr;
 
+// Every icon and cursor record not yet destroyed, so that a handle given as a number can be
+// checked before it is used. Kept for the whole run: icons may be destroyed during exit.
+struct LiveIcons {
+    std::mutex lock;
+    std::unordered_set<const HICON__*> records;
+};
+
+LiveIcons& Live() {
+    static auto* live = new LiveIcons;
+    return *live;
+}
+
+void ForgetIcon(const HICON__* icon) {
+    std::lock_guard<std::mutex> lock(Live().lock);
+    Live().records.erase(icon);
+}
+
+}  // namespace
+
+HICON vorn_ui::NewIcon(const HICON__& from) {
+    auto* icon = new HICON__(from);
+    std::lock_guard<std::mutex> lock(Live().lock);
+    Live().records.insert(icon);
+    return icon;
+}
+
+namespace {
+
 HICON StandardCursor(int shape) {
-    auto* c = new HICON__;
+    HICON c = NewIcon();
     c->isCursor = true;
     c->standardShape = shape;
     c->shared = true;
@@ -38,7 +68,7 @@ HICON StandardCursor(int shape) {
 HICON IconFromImage(const QImage& source) {
     if (source.isNull()) return nullptr;
     QImage argb = source.convertToFormat(QImage::Format_ARGB32);
-    auto* icon = new HICON__;
+    HICON icon = NewIcon();
     icon->color = QImage(argb.size(), QImage::Format_RGB32);
     icon->mask = QImage(argb.size(), QImage::Format_RGB32);
     bool partial = false;
@@ -159,7 +189,7 @@ POINT CursorFileHotSpot(const CString& path) {
 
 HICON ScaleIcon(HICON icon, int cx, int cy) {
     if (!icon || cx <= 0 || cy <= 0 || icon->color.isNull()) return nullptr;
-    auto* out = new HICON__;
+    HICON out = NewIcon();
     const QSize from = icon->color.size();
     out->color = icon->color.scaled(cx, cy, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!icon->mask.isNull()) out->mask = icon->mask.scaled(cx, cy);  // the mask stays hard-edged
@@ -174,7 +204,7 @@ HICON CreateIconIndirect(const ICONINFO* info) {
     BitmapRecord* color = ToBitmap(info->hbmColor);
     BitmapRecord* mask = ToBitmap(info->hbmMask);
     if (!color && !mask) return nullptr;
-    auto* icon = new HICON__;
+    HICON icon = NewIcon();
     icon->isCursor = !info->fIcon;
     icon->hotSpot = POINT{static_cast<LONG>(info->xHotspot), static_cast<LONG>(info->yHotspot)};
     if (color) {
@@ -232,9 +262,15 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info) {
     return TRUE;
 }
 
+HICON IconFromHandleValue(ULONG_PTR value) {
+    const auto* icon = reinterpret_cast<const HICON__*>(value);
+    std::lock_guard<std::mutex> lock(Live().lock);
+    return icon && Live().records.count(icon) ? const_cast<HICON>(icon) : nullptr;
+}
+
 HICON CopyIcon(HICON icon) {
     if (!icon) return nullptr;
-    auto* copy = new HICON__(*icon);
+    HICON copy = NewIcon(*icon);
     copy->shared = false;
     return copy;
 }
@@ -243,6 +279,7 @@ BOOL DestroyIcon(HICON icon) {
     if (!icon) return FALSE;
     if (!icon->shared) {
         if (g_cursor == icon) g_cursor = nullptr;
+        ForgetIcon(icon);
         delete icon;
     }
     return TRUE;

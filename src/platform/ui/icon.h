@@ -51,6 +51,9 @@ POINT CursorFileHotSpot(const CString& path);
 // A copy of an icon or cursor at another size (the hot spot scaled with it).
 HICON ScaleIcon(HICON icon, int cx, int cy);
 HICON CreateIconIndirect(const ICONINFO* info);
+// The icon or cursor whose handle is `value` (a handle written as a number), or null when no
+// icon or cursor with that handle exists now.
+HICON IconFromHandleValue(ULONG_PTR value);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
 HICON CopyIcon(HICON icon);
 BOOL DestroyIcon(HICON icon);
@@ -65,3 +68,9 @@ BOOL SetCursorPos(int x, int y);
 // GetClipCursor: callers that confine a drag also clamp the positions they use.
 BOOL ClipCursor(const RECT* lpRect);
 BOOL GetClipCursor(LPRECT lpRect);
+
+namespace vorn_ui {
+// A new icon record (a copy of `from`) known to IconFromHandleValue until DestroyIcon; every
+// icon and cursor of the layer is made by it.
+HICON NewIcon(const HICON__& from = HICON__{});
+}  // namespace vorn_ui

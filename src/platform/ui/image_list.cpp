@@ -286,7 +286,7 @@ BOOL CImageList::DrawEx(CDC* dc, int index, POINT pt, SIZE size, COLORREF backgr
 HICON CImageList::ExtractIcon(int index) {
     if (!m_hImageList || index < 0 || index >= GetImageCount()) return nullptr;
     const IMAGELIST__::Image& img = m_hImageList->images[static_cast<std::size_t>(index)];
-    auto* icon = new HICON__;
+    HICON icon = vorn_ui::NewIcon();
     icon->color = img.color.copy();
     icon->mask = img.mask.copy();
     icon->hasAlpha = img.alpha && (m_hImageList->flags & 0xFE) == ILC_COLOR32;

@@ -14,6 +14,7 @@
 #include "platform/ui/bitmap.h"
 #include "platform/ui/gdi_records.h"
 #include "platform/ui/icon.h"
+#include "platform/ui/image_list.h"
 #include "platform/ui/window_class.h"
 
 namespace {
@@ -91,6 +92,42 @@ TEST_F(ResourcesTest, LoadImageFindsThePacksImagesAtTheSizeAskedFor) {
             DestroyIcon(icon);
         }
     }
+}
+
+// A handle written as a number names an icon only while that icon exists, whichever road made it.
+TEST_F(ResourcesTest, HandleValuesNameOnlyIconsThatExist) {
+    HICON packIcon = static_cast<HICON>(LoadImage(module, MAKEINTRESOURCE(301), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    ASSERT_NE(packIcon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(packIcon, &info));
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    list.Add(packIcon);
+    struct MadeIcon { const char* road; HICON icon; };
+    const MadeIcon made[] = {
+        {"pack icon", packIcon},
+        {"copy", CopyIcon(packIcon)},
+        {"scaled", ScaleIcon(packIcon, 8, 8)},
+        {"from bitmaps", CreateIconIndirect(&info)},
+        {"from a file", LoadIconFromFile(CString(dir.filePath(QStringLiteral("picture.png")).toStdWString()))},
+        {"from an image list", list.ExtractIcon(0)},
+        {"cursor", static_cast<HICON>(LoadImage(module, MAKEINTRESOURCE(302), IMAGE_CURSOR, 0, 0, 0))},
+    };
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    for (const auto& m : made) {
+        ASSERT_NE(m.icon, nullptr) << m.road;
+        const auto value = reinterpret_cast<ULONG_PTR>(m.icon);
+        EXPECT_EQ(IconFromHandleValue(value), m.icon) << m.road;
+        EXPECT_EQ(IconFromHandleValue(value + 1), nullptr) << m.road;
+    }
+    for (const auto& m : made) DestroyIcon(m.icon);
+    for (const auto& m : made) EXPECT_EQ(IconFromHandleValue(reinterpret_cast<ULONG_PTR>(m.icon)), nullptr) << m.road;
+    EXPECT_EQ(IconFromHandleValue(0), nullptr);
+    // The system's shared icons are never destroyed and stay known.
+    HICON shared = LoadIcon(nullptr, IDI_WARNING);
+    DestroyIcon(shared);
+    EXPECT_EQ(IconFromHandleValue(reinterpret_cast<ULONG_PTR>(shared)), shared);
 }
 
 struct HotSpotCase {
