@@ -108,8 +108,6 @@ public:
     int GetVerticalPosition() const { return m_nVerticalPosition; }
     bool IsSplit() const { return m_bSplit != 0; }
     int GetSplitPosition() const { return m_nSplitPosition; }
-    // The screen x range in which a drag keeps the pointer.
-    void GetDragScreenRange(int& left, int& right);
 
     // Parts ----------------------------------------------------------------------------------------
     CMagnetCtrlHeader& GetHeader() { return m_header; }

@@ -99,14 +99,6 @@ void CMagnetCtrl::SetHeaderWidth(int width) {
     RecalcLayout();
 }
 
-void CMagnetCtrl::GetDragScreenRange(int& left, int& right) {
-    CRect client;
-    GetClientRect(&client);
-    ClientToScreen(&client);
-    left = client.left + m_nHeaderWidth + m_nHourWidth / 2;
-    right = client.right - GetSystemMetrics(SM_CXVSCROLL) - m_nHourWidth / 2;
-}
-
 // Vertical scrolling --------------------------------------------------------------------------------------
 
 int CMagnetCtrl::CalcVerticalPage() const {
