@@ -199,8 +199,10 @@ bool CMagnetCtrlBody::DropMovedMagnets(CMagnetCtrl& control, int& chooserTarget)
         if (!magnet.m_bSelected) continue;
         const COleDateTimeSpan span = pane->GetTitle().WidthToSpan(magnet.m_dtEntryStart, dx);
         if (WholeMinutes(span) == 0) continue;
-        magnet.SetStartHour(magnet.m_dtEntryStart + span);
-        changed = true;
+        const COleDateTime before = magnet.m_dtEntryStart;
+        magnet.SetStartHour(before + span);
+        // A short move that the whole hour takes back is no change.
+        changed |= WholeMinutes(magnet.m_dtEntryStart - before) != 0;
     }
     control.CopySelectionToDrag();
     return changed;

@@ -101,6 +101,27 @@ TEST_F(MagnetPageTest, DraggingAMagnetMovesItsEntry) {
     EXPECT_TRUE(m_data.HasUndoSnapshot());
 }
 
+// A move shorter than the whole hour it snaps back to is no edit: the page is not told, so
+// neither an undo level nor a plan check follows.
+TEST_F(MagnetPageTest, AShortMoveThatTheHourTakesBackIsNoEdit) {
+    CMagnetCtrlBody& body = Control().GetPane(0).GetBody();
+    const COleDateTime start = Entry(12).m_dtStart;
+    const CRect rect = Magnet(1, 12).m_rect;
+    const CPoint at(rect.left + 5 - Control().GetPane(0).GetHorizontalOffset(), rect.top + 20 - Control().GetVerticalOffset());
+    vorn_test::Click(&body, at);
+    m_data.DiscardUndo();
+    const int refreshes = m_host.refreshes;
+    vorn_test::MousePress(&body, at);
+    ASSERT_EQ(Control().m_nDragMode, CMagnetCtrl::kDragMove);
+    const CPoint to(at.x + Control().GetHourWidth() / 4, at.y);
+    vorn_test::MouseMove(&body, to, Qt::LeftButton);
+    vorn_test::MouseRelease(&body, to);
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(Entry(12).m_dtStart, start);
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
+    EXPECT_EQ(m_host.refreshes, refreshes);
+}
+
 TEST_F(MagnetPageTest, AMoveOverAnOverlapLimitIsRolledBack) {
     // The teacher of 12 and 13 would be in two places at once on Wednesday 10:00.
     Magnet(1, 12).m_dtEntryStart = At(2000, 1, 5, 10, 0);
