@@ -374,9 +374,7 @@ void CWndContacts::EditChimeSet() {
     data->ApplyChimeSetEdit(copy, *stored);
     // The new times must keep everyone within their overlap limits before the plan check runs.
     if (data->CheckOverlapLimits(TRUE) > 0) {
-        data->PublishProblems();
-        data->Undo(FALSE);
-        data->DiscardUndo();
+        data->RollBackEdit();
         FillCards();
         ShowError(*data, IDS_CHIME_OVER_LIMIT);
         return;

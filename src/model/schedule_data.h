@@ -182,6 +182,9 @@ public:
     // Swaps the snapshot with the live collections and settings, so a second Undo redoes; does nothing
     // without a snapshot.
     void Undo(BOOL refresh);
+    // Takes back a refused edit whole: lists its problems in the message panel, restores the
+    // snapshot taken before it and drops the snapshot, so nothing of the edit stays to redo.
+    void RollBackEdit();
     // Whether a snapshot is held.
     bool HasUndoSnapshot() const { return m_bHasUndo; }
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.

@@ -63,3 +63,9 @@ void CScheduleData::Undo(BOOL refresh) {
     else if (m_nCurrentEntity != previous)
         NotifyAllViews(2);
 }
+
+void CScheduleData::RollBackEdit() {
+    PublishProblems();
+    Undo(FALSE);
+    DiscardUndo();
+}

@@ -38,9 +38,7 @@ bool DiffersFromEntry(const CMagnetItem& magnet, const CScheduleData& data, cons
 // block edits that leave it as it was; only an edit that puts someone new over the limit goes.
 void CWndMagnet::FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore) {
     if (data.PutsNewEntityOverLimit(overLimitBefore)) {
-        data.PublishProblems();
-        data.Undo(FALSE);
-        data.DiscardUndo();
+        data.RollBackEdit();
         Refresh();
         return;
     }

@@ -237,9 +237,7 @@ void CWndTasks::OnDelete() {
         data->DeleteGroup(m_wndDiary.m_arrGroups[group].m_nGroup);
         if (data->CheckOverlapLimits(TRUE) > 0) {
             // Taken back whole: no clean-up may follow that the undo could not restore.
-            data->PublishProblems();
-            data->Undo(FALSE);
-            data->DiscardUndo();
+            data->RollBackEdit();
             RefreshPanel();
             return;
         }

@@ -52,9 +52,7 @@ CTimetableEntry DroppedEntry(const CTimeTableCtrlView& pane, int activityId) {
 void CWndTimeTable::FinishEdit(CScheduleData& data, const std::vector<int>& overLimitBefore) {
     if (data.PutsNewEntityOverLimit(overLimitBefore)) {
         // Someone would be booked beyond OVERLAPS: the edit leaves no trace but the problem list.
-        data.PublishProblems();
-        data.Undo(FALSE);
-        data.DiscardUndo();
+        data.RollBackEdit();
         RefreshPanel();
         return;
     }
