@@ -519,6 +519,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
         if (h == hWndStop) break;
         // PreTranslateMessage may have destroyed the window.
         if (!IsLive(h)) break;
+        // A disabled owner (one that a modal dialog blocks) takes no part, not even with its
+        // accelerators.
+        if (!h->parent && h->owner && !::IsWindowEnabled(h->owner)) break;
         h = h->parent ? h->parent : h->owner;
     }
     return FALSE;

@@ -175,16 +175,17 @@ TEST_F(ToolBarTest, AVerticalBarStacksItsButtons) {
     EXPECT_EQ(bar.Width(), 39);
 }
 
-// A dialog owned by the frame, with its own bar: it handles About itself and disables New.
+// A dialog owned by the frame, with its own bar: it handles Open itself (which the frame
+// disables) and disables New (which the frame handles).
 class CBarDialog : public CDialog {
 public:
     CToolBar bar;
-    void OnAbout() { g_commands.push_back(ID_TEST_ABOUT + 1000); }
+    void OnOpen() { g_commands.push_back(ID_TEST_OPEN + 1000); }
     void OnUpdateNew(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CBarDialog, CDialog)
-    ON_COMMAND(ID_TEST_ABOUT, &CBarDialog::OnAbout)
+    ON_COMMAND(ID_TEST_OPEN, &CBarDialog::OnOpen)
     ON_UPDATE_COMMAND_UI(ID_TEST_NEW, &CBarDialog::OnUpdateNew)
 END_MESSAGE_MAP()
 
@@ -202,15 +203,15 @@ TEST_F(ToolBarTest, ABarInADialogServesTheDialogNotTheFrameThatOwnsIt) {
     EXPECT_EQ(dialog.bar.GetCommandTarget(), &dialog);
     RunIdleHooks();
     CToolBarCtrl& ctrl = dialog.bar.GetToolBarCtrl();
-    // The frame's handlers do not count here: New and Save have none in the dialog.
-    EXPECT_TRUE(ctrl.IsButtonEnabled(ID_TEST_ABOUT));
+    // The frame's handlers do not count here: Save has none in the dialog.
+    EXPECT_TRUE(ctrl.IsButtonEnabled(ID_TEST_OPEN));
     EXPECT_FALSE(ctrl.IsButtonEnabled(ID_TEST_NEW));
     EXPECT_FALSE(ctrl.IsButtonEnabled(ID_TEST_SAVE));
     CRect rc;
-    dialog.bar.GetItemRect(dialog.bar.CommandToIndex(ID_TEST_ABOUT), &rc);
+    dialog.bar.GetItemRect(dialog.bar.CommandToIndex(ID_TEST_OPEN), &rc);
     vorn_test::Click(&dialog.bar, rc.CenterPoint());
     vorn_test::ProcessEvents();
-    EXPECT_EQ(g_commands, std::vector<UINT>{ID_TEST_ABOUT + 1000});
+    EXPECT_EQ(g_commands, std::vector<UINT>{ID_TEST_OPEN + 1000});
     // The frame's own bar still serves the frame.
     EXPECT_EQ(Bar().GetCommandTarget(), frame);
     dialog.DestroyWindow();
