@@ -8,6 +8,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils
   tango-icon-theme
+  xvfb openbox xdotool x11-utils imagemagick python3
 )
 missing=()
 for p in "${packages[@]}"; do
