@@ -4,7 +4,6 @@
 
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
-#include "model/word_list_text.h"
 #include "options_engine/import_frame.h"
 #include "options_engine/import_lines.h"
 #include "options_engine/import_options.h"
@@ -43,7 +42,7 @@ public:
         : m_data(data), m_options(options), m_frame(frame), m_randomColour(randomColour) {}
 
     // True when the line appended an activity.
-    bool ReadLine(const CString& line, int index);
+    bool ReadLine(const CString& line, int lineNumber);
 
 private:
     CString Field(int column) const { return ImportField(m_fields, m_options.Column(column)); }
@@ -90,20 +89,22 @@ void CActivityLineReader::TakeColoursOfSimilar(CActivity& activity) const {
     }
 }
 
-bool CActivityLineReader::ReadLine(const CString& line, int index) {
-    SplitList(line, m_fields, ImportSeparator(m_options.m_nSeparator));
+bool CActivityLineReader::ReadLine(const CString& line, int lineNumber) {
+    SplitImportFields(line, ImportSeparator(m_options.m_nSeparator), m_fields);
     if (m_fields.empty()) return false;
     int hours = 0;
     const CString hoursText = Field(3);
     if (!ReadHours(hoursText, hours)) {
-        m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_HOURS, index, hoursText));
+        // Skipped as a line without hours is, it ends the current group too.
+        m_nGroup = 0;
+        m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_HOURS, lineNumber, hoursText));
         return false;
     }
     const CString name = Field(1);
     if (hours == 0 || name.IsEmpty()) {
         // A line without hours ends the current group; one with hours but no name is reported.
         m_nGroup = 0;
-        if (hours != 0) m_frame.AddProblem(CImportFrame::kNoName, FormatImportText(IDS_IMPORT_ENTITY_NO_NAME, index));
+        if (hours != 0) m_frame.AddProblem(CImportFrame::kNoName, FormatImportText(IDS_IMPORT_ENTITY_NO_NAME, lineNumber));
         return false;
     }
 
@@ -138,7 +139,7 @@ bool CActivityLineReader::ReadLine(const CString& line, int index) {
     }
 
     if (staffId == 0 || activity.CountStaffMembers(m_data) == 0) {
-        m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_STAFF, index, staffName));
+        m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_STAFF, lineNumber, staffName));
         return false;
     }
     const auto match = m_data.FindMatchingActivity(activity, staffId);
@@ -160,10 +161,11 @@ int ImportActivities(CScheduleData& data, const CImportOptions& options, IImport
     int appended = 0;
     {
         CActivityLineReader reader(data, options, frame, randomColour);
-        const std::vector<CString>& lines = frame.Lines();
-        for (int index = 0; index < static_cast<int>(lines.size()); ++index) {
-            frame.StepProgress();
-            if (index >= options.m_nSkip && reader.ReadLine(lines[index], index)) ++appended;
+        const std::vector<CImportRecord> records = JoinImportRecords(frame.Lines(), ImportSeparator(options.m_nSeparator));
+        for (int index = 0; index < static_cast<int>(records.size()); ++index) {
+            const CImportRecord& record = records[index];
+            for (int n = 0; n < record.m_nLines; ++n) frame.StepProgress();
+            if (index >= options.m_nSkip && reader.ReadLine(record.m_strText, record.m_nLine)) ++appended;
         }
     }
     frame.EndProgress();

@@ -71,9 +71,9 @@ TEST_F(ActivityImportTest, LinesBuildActivitiesGroupsAndProblems) {
     EXPECT_EQ(music->m_nHatch, 2);
 
     EXPECT_EQ(ProblemTexts(12), (std::vector<std::wstring>{
-                                    L"Line 5: no staff member is called \"Nobody\"; the line was skipped.",
-                                    L"Line 6: the hours \"two\" cannot be read; the line was skipped."}));
-    EXPECT_EQ(ProblemTexts(13), std::vector<std::wstring>{L"Line 7 has no name and was skipped."});
+                                    L"Line 6: no staff member is called \"Nobody\"; the line was skipped.",
+                                    L"Line 7: the hours \"two\" cannot be read; the line was skipped."}));
+    EXPECT_EQ(ProblemTexts(13), std::vector<std::wstring>{L"Line 8 has no name and was skipped."});
     const auto summaries = ProblemTexts(14);
     EXPECT_NE(std::find(summaries.begin(), summaries.end(), L"4 activities imported."), summaries.end());
     EXPECT_EQ(m_host.m_calls.back(), "broadcast 1");
