@@ -328,6 +328,9 @@ public:
     void ClearActivityRooms(int activityId);
     // The activity that can take in the imported activity for the entity; the end when none.
     CActivityArray::iterator FindMatchingActivity(const CActivity& activity, int entityId);
+    // Whether the candidate can take in the imported activity for the entity (the test that
+    // FindMatchingActivity applies to each activity in table order).
+    bool IsMatchingActivity(const CActivity& candidate, const CActivity& activity, int entityId) const;
 
     // Clean-ups of the options page.
     void DeleteActivitiesWithoutMembers();
