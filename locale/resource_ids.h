@@ -1263,6 +1263,7 @@
 #define IDS_IMPORT_REFUSED              60234
 #define IDS_SETTINGS_FILE_REPLACE       61562
 #define IDS_SETTINGS_EXPORT_FAILED      61563
+#define IDS_LESSONS_UNREADABLE          61566
 // ---- End of the options page window's ids --------------------------------------------------------
 
 // ---- Timetable: swaps, drag tips, timetable fragments and the side panel's lists ---------------
