@@ -36,6 +36,7 @@ BEGIN_MESSAGE_MAP(CSchedulerApp, CWinApp)
     ON_COMMAND(ID_EDIT_UNDO, &CSchedulerApp::OnEditUndo)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &CSchedulerApp::OnUpdateEditUndo)
     ON_COMMAND(ID_APP_ABOUT, &CSchedulerApp::OnAppAbout)
+    ON_COMMAND(ID_APP_EXIT, &CSchedulerApp::OnAppExit)
 END_MESSAGE_MAP()
 
 CSchedulerApp* GetSchedulerApp() { return dynamic_cast<CSchedulerApp*>(AfxGetApp()); }
@@ -155,6 +156,11 @@ BOOL CSchedulerApp::InitInstance() {
 int CSchedulerApp::ExitInstance() {
     if (m_bSettingsLoaded && !m_bSettingsSaved) SaveSettings();
     return CWinApp::ExitInstance();
+}
+
+// Exit closes the main window, which asks to save the plan first, as its close button does.
+void CSchedulerApp::OnAppExit() {
+    if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 void CSchedulerApp::OnAppAbout() {
