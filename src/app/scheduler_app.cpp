@@ -51,12 +51,15 @@ CSchedulerApp::CSchedulerApp() : CWinApp(L"Vorn Scheduler") {
     SetAppDocument(&m_data);
     SetRecentDocumentAdder(
         [this](const CString& name, const CString& path, bool isTemplate) { AddRecentDocument(name, path, isTemplate); });
+    // File dialogs open beside the plan that is open.
+    SetFileDialogFolderSource([this] { return m_data.IsUntitled() ? CString() : GetPathFolder(m_data.GetFilePath()); });
 }
 
 CSchedulerApp::~CSchedulerApp() {
     // A run that did not end through ExitInstance still keeps what the user set.
     if (m_bSettingsLoaded && !m_bSettingsSaved) SaveSettings();
     SetRecentDocumentAdder({});
+    SetFileDialogFolderSource({});
     if (GetAppDocument() == &m_data) SetAppDocument(nullptr);
     if (m_pLanguagePack && CLanguagePack::GetCurrent() == m_pLanguagePack.get()) AfxSetResourcePack(nullptr);
 }

@@ -315,6 +315,9 @@ TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
     EXPECT_EQ(Data().GetFilePath(), CString(planPath));
     EXPECT_EQ(app->GetRecentDocuments().size(), recent);
     EXPECT_EQ(ReadBytes(planPath), original);
+    // Both dialogs opened in the plan's folder, not in the working folder.
+    ASSERT_EQ(answerer.m_fileDialogs.size(), 2u);
+    for (const auto& q : answerer.m_fileDialogs) EXPECT_EQ(q.initialDir, GetPathFolder(CString(planPath)));
 }
 
 TEST_F(FileCommandTest, UndoIsOfferedWhileASnapshotExistsAndSwapsTheEditBackAndForth) {
