@@ -13,8 +13,12 @@ class CSolverControl;
 class CSolverWork;
 class CTimetableEntry;
 
-// Computed state not 0, 5 or 7 and no replacement records.
+// Computed state not 0, 5 or 7 and no replacement records but those that book rooms.
 bool IsMovableEntry(const CScheduleData& data, const CTimetableEntry& entry);
+// Drops the slot options at which the entry would not lie wholly inside its day, or a
+// participant (member, room or replacement entity) would be absent or outside their day window
+// at some time of the entry's length.
+void KeepWholeIntervalSlots(const CScheduleData& data, CTimetableEntry& entry);
 // A movable entry with at least one slot option: what both search modes place.
 bool IsOpenEntry(const CScheduleData& data, const CTimetableEntry& entry);
 

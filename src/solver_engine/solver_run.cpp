@@ -1,6 +1,7 @@
 #include "solver_engine/solver_run.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/plan_index.h"
@@ -10,6 +11,7 @@
 #include "solver_engine/exhaustive_search.h"
 #include "solver_engine/genetic_solver.h"
 #include "solver_engine/mersenne_twister.h"
+#include "solver_engine/placement_model.h"
 #include "solver_engine/solver_fitness.h"
 #include "solver_engine/solver_genome.h"
 #include "solver_engine/solver_log.h"
@@ -33,6 +35,28 @@ void KeepHistoryOfUnmovedEntries(CScheduleData& data, const CSolverWork& work) {
     }
 }
 
+// The genes of a placement of the model's variables: each open entry the slot its variable's
+// option gives it, a random slot where the variable has none.
+CChromosome ChromosomeOf(CExhaustiveSearch& search, const std::vector<int>& options, const CSolverGenome& genome,
+                         CMersenneTwister& generator) {
+    CChromosome chromosome;
+    genome.FromCurrentPlacement(chromosome, generator);
+    std::unordered_map<const CTimetableEntry*, std::size_t> gene;
+    for (std::size_t i = 0; i < genome.Entries().size(); ++i) gene.emplace(genome.Entries()[i], i);
+    const CPlacementModel& model = search.Model();
+    for (int v = 0; v < model.VariableCount(); ++v) {
+        const int o = options[static_cast<std::size_t>(v)];
+        if (o < 0) continue;
+        const auto& var = model.GetVariable(v);
+        for (std::size_t i = 0; i < var.m_arrEntries.size(); ++i) {
+            const auto it = gene.find(var.m_arrEntries[i]);
+            if (it != gene.end())
+                chromosome.m_arrGenes[it->second] = var.m_arrOptions[static_cast<std::size_t>(o)].m_arrSlots[i];
+        }
+    }
+    return chromosome;
+}
+
 void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverWork& work, CSolverControl& control,
                       ISolverSink& sink, const CPlanIndex& index) {
     const int n = data.CountEntriesToPlace();
@@ -40,26 +64,73 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
         sink.AddLogLine(LoadResString(IDS_SOLVER_NOTHING_TO_PLACE));
         return;
     }
+    const int faultsBefore = CPlacementModel::CountHardFaults(data);
     sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_ENTRIES, n));
     sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_CLASH_RATIO, data.GetClashRatio(n)));
     CMersenneTwister generator;
     if (!params.m_arrSeedKey.empty())
         CMersenneTwister::SeedByArray(params.m_arrSeedKey.data(), static_cast<int>(params.m_arrSeedKey.size()));
+    // The rules' model first: it drops the slots that clash with what stays, which the genome
+    // then never offers.
+    CExhaustiveSearch rules(data, work, control, sink, params.m_nDuration);
+    const std::vector<int> greedy = rules.GreedyPlacement();
     CSolverGenome genome(data);
     CSolverFitness fitness(data, work, genome, &index);
     CGeneticSolver solver(params.m_nPopulation, params.m_nMode - 1, generator, control, sink, 0.2);
+    if (genome.GetEntryCount() > 0) solver.SetSeed(ChromosomeOf(rules, greedy, genome, generator));
     sink.AddLogLine(LoadResString(IDS_SOLVER_GENETIC_STARTED));
     const int g = solver.Run(params.m_nDuration, genome, fitness);
     if (g < params.m_nDuration)
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_STOPPED, g));
     else
         sink.AddLogLine(LoadResString(IDS_SOLVER_GENETIC_FINISHED));
-    // Whether it ended by itself or was stopped, the run leaves the best it stored; a run stopped
-    // before it stored anything leaves the entries where they were.
-    if (!solver.GetStoredBest().m_arrGenes.empty())
-        genome.Apply(solver.GetStoredBest());
-    else
+    // Whether it ended by itself or was stopped, the run leaves the best it stored, its clashes
+    // repaired where a free option allows; from random individuals the repaired greedy
+    // placement serves when it breaks fewer rules. A run stopped before it stored anything
+    // leaves the entries where they were.
+    if (solver.GetStoredBest().m_arrGenes.empty()) {
         RestoreUnsolvedEntries(data, work);
+        return;
+    }
+    // An entry that fits nowhere goes back to where it was before the run.
+    std::unordered_map<std::uint64_t, const CEntryBefore*> before;
+    for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
+    const auto write = [&](const std::vector<int>& options) {
+        rules.Model().WriteStarts(options);
+        for (int v = 0; v < rules.Model().VariableCount(); ++v) {
+            if (options[static_cast<std::size_t>(v)] >= 0) continue;
+            for (CTimetableEntry* entry : rules.Model().GetVariable(v).m_arrEntries) {
+                const auto it = before.find(entry->GetSerial());
+                if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
+            }
+        }
+        return CPlacementModel::CountHardFaults(data);
+    };
+    const auto placedCount = [](const std::vector<int>& options) {
+        return std::count_if(options.begin(), options.end(), [](int o) { return o >= 0; });
+    };
+    genome.Apply(solver.GetStoredBest());
+    std::vector<int> result = rules.RepairPlacement(rules.Model().ReadStarts());
+    int faults = write(result);
+    if (params.m_nMode == 1) {
+        const std::vector<int> repaired = rules.RepairPlacement(greedy);
+        if (placedCount(repaired) > placedCount(result)) {
+            genome.Apply(ChromosomeOf(rules, repaired, genome, generator));
+            const int greedyFaults = write(repaired);
+            if (greedyFaults <= faults) {
+                faults = greedyFaults;
+            } else {
+                genome.Apply(solver.GetStoredBest());
+                write(result);
+            }
+        }
+    }
+    if (faults > faultsBefore) {
+        RestoreUnsolvedEntries(data, work);
+        sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
+    } else if (faults > 0) {
+        sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
+    }
 }
 
 }  // namespace
@@ -127,10 +198,7 @@ void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWo
         // Nothing adds, removes or regroups records during the search; only starts change.
         const CPlanIndex index(data);
         if (params.m_nMode == 0) {
-            const CCandidateSet all = BuildSlotCandidates(data);
-            control.m_nProgressRange.store(
-                std::min(static_cast<int>(all.m_arrRecords.size()) - all.m_nEntryCount, 0xFFFF));
-            RunExhaustiveSearch(data, work, control, sink, params.m_nDuration, &index);
+            RunExhaustiveSearch(data, work, control, sink, params.m_nDuration);
         } else {
             control.m_nProgressRange.store(params.m_nDuration);
             RunGeneticSearch(data, params, work, control, sink, index);
