@@ -7,7 +7,7 @@
 // beyond an activity's DISPERSION. Counters: seconds to the end of the run, lessons open and
 // placed, the faults by kind and the process's peak memory so far.
 //
-// The fixtures are read from VORN_SHARED_DIR (or the environment variable of that name). Slow:
+// Each run stops after 300 s (VORN_BENCH_BUDGET seconds when set). The fixtures are read from VORN_SHARED_DIR (or the environment variable of that name). Slow:
 // run by hand, e.g. build/bin/bench_solver_schools --benchmark_filter='BM_SolverSchool/1/' (Kosova).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -129,14 +129,7 @@ CFaults CheckSavedPlan(const std::string& path, const Kept& kept) {
     for (CEntity& entity : data.m_arrEntities) {
         if (entity.m_nType != 4) continue;
         entity.RebuildItems(data);
-        const std::uint64_t bad = entity.FindOverlapViolation(data, false);
-        faults.rooms += bad != 0;
-        if (bad && std::getenv("VORN_DEBUG_SEARCH")) {
-            for (const CEntityItem& item : entity.m_arrItems) {
-                const auto e = data.FindEntryBySerial(item.m_nEntry);
-                fprintf(stderr, "room %ls item act %ls start %f rooms %zu pairs %zu repl %zu\n", entity.m_strName.GetString(), ActivityName(data, item.m_nActivity).c_str(), Minute(item.m_dtStart), e->m_arrRooms.size(), e->m_arrPairs.size(), e->m_arrReplacements.size());
-            }
-        }
+        faults.rooms += entity.FindOverlapViolation(data, false) != 0;
     }
     // Linked lessons: the activities of a group with the most entries start together, the
     // others at some of those starts.
@@ -208,7 +201,8 @@ void BM_SolverSchool(benchmark::State& state) {
         const double cpuStart = CpuSeconds();
         double prepare = 0.0, cpuPrepare = 0.0;
         {
-            CBudget budget(control, kBudgetSeconds);
+            const char* budgetText = std::getenv("VORN_BENCH_BUDGET");
+            CBudget budget(control, budgetText ? std::atof(budgetText) : kBudgetSeconds);
             PrepareSolverRun(data, params, work, control, sink);
             prepare = std::chrono::duration<double>(Clock::now() - start).count();
             cpuPrepare = CpuSeconds() - cpuStart;

@@ -1,11 +1,10 @@
 #include "solver_engine/exhaustive_search.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <unordered_set>
 
 #include "model/schedule_data.h"
+#include "model/time_clash.h"
 #include "model/time_values.h"
 #include "solver_engine/solver_costs.h"
 #include "solver_engine/solver_log.h"
@@ -125,8 +124,39 @@ void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
 
 double CExhaustiveSearch::CostOfCurrent() {
     m_model.WriteStarts(m_arrAssigned);
-    RefreshEntityItems(m_data);
-    return CostEntityHours(m_data, 100.0) + CostGroupHoursOverLimit(m_data, m_work, 500.0);
+    if (m_arrMoving.empty() && m_dFixedCost < 0.0) {
+        // Only the entities in open entries can cost differently from one placement to the next:
+        // the rest is taken once.
+        std::unordered_set<int> moving;
+        for (int v = 0; v < m_model.VariableCount(); ++v)
+            for (const CTimetableEntry* entry : m_model.GetVariable(v).m_arrEntries) {
+                const auto activity = m_data.FindActivity(entry->m_nActivity);
+                if (activity != m_data.m_arrActivities.end())
+                    moving.insert(activity->m_arrMembers.begin(), activity->m_arrMembers.end());
+            }
+        RefreshEntityItems(m_data);
+        m_dFixedCost = 0.0;
+        for (CEntity& entity : m_data.m_arrEntities) {
+            if (moving.count(entity.m_nId) != 0)
+                m_arrMoving.push_back(&entity);
+            else
+                m_dFixedCost += CostEntityHoursOf(m_data, entity, 100.0);
+        }
+        for (const CGroupHourLimit& limit : m_work.m_arrGroupHourLimits) {
+            if (moving.count(limit.m_nEntity) != 0)
+                m_arrMovingLimits.push_back(&limit);
+            else
+                m_dFixedCost += CostGroupHoursOverLimitOf(m_data, limit, 500.0);
+        }
+    }
+    double cost = m_dFixedCost;
+    for (CEntity* entity : m_arrMoving) {
+        entity->RefreshItemTimes(m_data);
+        SortEntityItems(*entity);
+        cost += CostEntityHoursOf(m_data, *entity, 100.0);
+    }
+    for (const CGroupHourLimit* limit : m_arrMovingLimits) cost += CostGroupHoursOverLimitOf(m_data, *limit, 500.0);
+    return cost;
 }
 
 bool CExhaustiveSearch::SolverBranchAndBound() {
@@ -171,8 +201,6 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
         m_control.m_nEvaluations.fetch_add(1, std::memory_order_relaxed);
         if (ShouldStop()) break;
         if (m_dBestCost < 0.0 && m_nNodesSinceComplete >= restartAt) {
-            if (getenv("VORN_DEBUG_SEARCH")) fprintf(stderr, "restart %d at %lld max %d of %d\n", m_nRestarts, m_nNodes, m_nMaxPlaced, m_nOpen);
-            m_nMaxPlaced = 0;
             unwind();
             ++m_nRestarts;
             restartLength += restartLength / 2;
@@ -196,7 +224,6 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
         if (!Choose(frame.m_nVariable, option)) continue;
         frame.m_nChosen = option;
         ++placed;
-        m_nMaxPlaced = std::max(m_nMaxPlaced, placed);
         m_control.SetProgress(placed);
         if (placed == m_nOpen)
             complete();
@@ -301,25 +328,6 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
     sink.AddLogLine(LoadResString(IDS_SOLVER_SEARCH_STARTED));
     sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_ENTRIES, entries));
     const bool found = search.SolverBranchAndBound();
-    if (getenv("VORN_DEBUG_SEARCH")) {
-        int single = 0, multi = 0, opts = 0;
-        for (int v = 0; v < search.Model().VariableCount(); ++v) {
-            single += search.Model().GetVariable(v).m_arrEntries.size() == 1;
-            multi += search.Model().GetVariable(v).m_arrEntries.size() > 1;
-            opts += search.Model().GetVariable(v).m_arrOptions.size();
-        }
-        for (int v = 0; v < search.Model().VariableCount(); ++v) {
-            const auto& var = search.Model().GetVariable(v);
-            bool any = false;
-            for (std::size_t o = 0; o < var.m_arrOptions.size(); ++o) any = any || search.Model().Fits(v, (int)o);
-            if (any) continue;
-            fprintf(stderr, "unplaceable var %d options %zu uses %zu:", v, var.m_arrOptions.size(), var.m_arrUses.size());
-            for (auto* e : var.m_arrEntries) { auto a = data.FindActivity(e->m_nActivity); fprintf(stderr, " %ls(slots %zu)", a->m_strName.GetString(), e->m_arrSlots.size()); }
-            for (auto& u : var.m_arrUses) fprintf(stderr, " [r%d b%d x%d s%d]", u.m_nResource, u.m_nBlock, u.m_nAmount, u.m_nSteps);
-            fprintf(stderr, "\n");
-        }
-        fprintf(stderr, "vars %d single %d bundles %d options %d unplaceable %d nodes %lld found %d\n", search.Model().VariableCount(), single, multi, opts, search.m_nUnplaceable, search.m_nNodes, found);
-    }
     sink.AddLogLine(LoadResString(IDS_SOLVER_SEARCH_FINISHED));
     if (found) {
         search.Model().WriteStarts(search.m_arrBest);

@@ -11,6 +11,8 @@
 
 #include "solver_engine/placement_model.h"
 
+class CEntity;
+class CGroupHourLimit;
 class CScheduleData;
 class CSolverControl;
 class CSolverWork;
@@ -47,7 +49,6 @@ public:
     long long m_nNodes = 0;
     int m_nUnplaceable = 0;  // variables without any option that fits what stays
     int m_nRestarts = 0;
-    int m_nMaxPlaced = 0;
 
 private:
     struct Frame {
@@ -80,6 +81,10 @@ private:
     std::vector<int> m_arrFailures;                // dead ends each variable took part in
     std::vector<double> m_arrKeys;                 // option order keys, reused
     std::mt19937 m_random;
+    // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
+    double m_dFixedCost = -1.0;
+    std::vector<CEntity*> m_arrMoving;
+    std::vector<const CGroupHourLimit*> m_arrMovingLimits;
     int m_nDepth = 0;
     int m_nOpen = 0;
 };

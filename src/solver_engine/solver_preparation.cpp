@@ -264,7 +264,8 @@ void PrunePositionSlots(CScheduleData& data) {
     }
 }
 
-void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data) {
+void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data,
+                        const std::function<void(std::size_t, std::size_t)>& step) {
     int oldRange = 0;
     int oldPosition = 0;
     if (progress) {
@@ -287,6 +288,7 @@ void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data) {
             }
         }
         if (progress) progress->SetProgress(static_cast<int>(p + 1));
+        if (step && ((p + 1) % 64 == 0 || p + 1 == data.m_arrEntries.size())) step(p + 1, data.m_arrEntries.size());
     }
     if (progress) {
         progress->m_nProgressRange.store(oldRange);

@@ -1,13 +1,16 @@
 #include "solver_engine/solver_run.h"
 
 #include <algorithm>
+#include <exception>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "model/participation_rules.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/settle_moved_entry_states.h"
 #include "model/time_values.h"
+#include "solver_engine/entry_neighbours.h"
 #include "solver_engine/exhaustive_search.h"
 #include "solver_engine/genetic_solver.h"
 #include "solver_engine/mersenne_twister.h"
@@ -57,16 +60,48 @@ CChromosome ChromosomeOf(CExhaustiveSearch& search, const std::vector<int>& opti
     return chromosome;
 }
 
+// Half the ordered pairs of open entries that clash (one activity, or a limited member in
+// common outside one group) per open entry. Only neighbours can clash, so each entry looks at
+// those alone rather than at every other open entry.
+double ClashRatio(const CScheduleData& data, int n) {
+    if (n == 0) return 0.0;
+    const CEntryNeighbours neighbours(data);
+    std::vector<bool> open(data.m_arrEntries.size());
+    for (std::size_t p = 0; p < open.size(); ++p) open[p] = IsOpenEntry(data, data.m_arrEntries[p]);
+    long long pairs = 0;
+    std::vector<std::size_t> near;
+    for (std::size_t p = 0; p < open.size(); ++p) {
+        if (!open[p]) continue;
+        const CTimetableEntry& e = data.m_arrEntries[p];
+        const auto a = data.FindActivity(e.m_nActivity);
+        neighbours.Collect(p, near);
+        for (std::size_t q : near) {
+            if (q == p || !open[q]) continue;
+            const CTimetableEntry& r = data.m_arrEntries[q];
+            if (e.m_nActivity == r.m_nActivity) {
+                ++pairs;
+                continue;
+            }
+            const auto b = data.FindActivity(r.m_nActivity);
+            if (a == data.m_arrActivities.end() || b == data.m_arrActivities.end()) continue;
+            const bool sameGroup = a->m_nGroup != 0 && a->m_nGroup == b->m_nGroup;
+            if (!sameGroup && ActivitiesShareLimitedMember(data, *a, *b)) ++pairs;
+        }
+    }
+    return static_cast<double>(pairs) * 0.5 / n;
+}
+
 void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverWork& work, CSolverControl& control,
                       ISolverSink& sink, const CPlanIndex& index) {
-    const int n = data.CountEntriesToPlace();
+    int n = 0;
+    for (const CTimetableEntry& entry : data.m_arrEntries) n += IsOpenEntry(data, entry);
     if (n == 0) {
         sink.AddLogLine(LoadResString(IDS_SOLVER_NOTHING_TO_PLACE));
         return;
     }
     const int faultsBefore = CPlacementModel::CountHardFaults(data);
     sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_ENTRIES, n));
-    sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_CLASH_RATIO, data.GetClashRatio(n)));
+    sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_CLASH_RATIO, ClashRatio(data, n)));
     CMersenneTwister generator;
     if (!params.m_arrSeedKey.empty())
         CMersenneTwister::SeedByArray(params.m_arrSeedKey.data(), static_cast<int>(params.m_arrSeedKey.size()));
@@ -194,7 +229,7 @@ void PrepareSolverRun(CScheduleData& data, const CSolverParams& params, CSolverW
 
 void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWork& work, CSolverControl& control,
                      ISolverSink& sink) {
-    {
+    try {
         // Nothing adds, removes or regroups records during the search; only starts change.
         const CPlanIndex index(data);
         if (params.m_nMode == 0) {
@@ -203,6 +238,10 @@ void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWo
             control.m_nProgressRange.store(params.m_nDuration);
             RunGeneticSearch(data, params, work, control, sink, index);
         }
+    } catch (const std::exception& error) {
+        // Out of memory among others: the run ends, and the entries go back to where they were.
+        RestoreUnsolvedEntries(data, work);
+        sink.AddLogLine(FormatLogLine(IDS_SOLVER_RUN_FAILED, CString(error.what()).GetString()));
     }
     KeepHistoryOfUnmovedEntries(data, work);
     control.m_bRunning.store(0);
