@@ -38,7 +38,8 @@ TEST(ImportLines, QuotedFieldsAndRecordsOverSeveralLines) {
     };
     const Case cases[] = {
         {{L"\"10d\",Maths", L" \"Lab, west\" , x"}, L',', {{L"10d", L"Maths"}, {L"Lab, west", L"x"}}, {1, 2}},
-        {{L"\"Say \"\"hi\"\"\",\"\"", L"a,,"}, L',', {{L"Say \"hi\"", L""}, {L"a", L""}}, {1, 2}},
+        {{L"\"Say \"\"hi\"\"\",\"\"", L"a,,", L"\"Big\" Jim ,b"}, L',',
+         {{L"Say \"hi\"", L""}, {L"a", L""}, {L"Big Jim", L"b"}}, {1, 2, 3}},
         {{L"Hall,\"Main St", L"Leeds\",x", L"Lab,Annex"}, L',',
          {{L"Hall", L"Main St\nLeeds", L"x"}, {L"Lab", L"Annex"}}, {1, 3}},
         // A mark inside an unquoted field is a character of it; tabs separate, blanks do not.
