@@ -9,6 +9,10 @@
 #include <set>
 
 #include "app_fixture.h"
+#include "controls/main_tab_ctrl.h"
+#include "frame/frame_page.h"
+#include "frame/wnd_contacts.h"
+#include "timetable/wnd_time_table.h"
 #include "controls/new_project_wzd.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -375,3 +379,62 @@ TEST_F(FileCommandTest, ATemplateStartedAWeekLaterMovesEveryEntryAWeekAndIsUntit
 }
 
 }  // namespace
+
+namespace {
+
+// The entity whose lessons the timetable's first pane shows: 0 when it shows none, -1 when its
+// lessons are of no single entity of the document.
+int TimeTableShows(CMainFrame& frame, CScheduleData& data) {
+    auto* page = dynamic_cast<CWndTimeTable*>(frame.FindPage(kPageTimeTable));
+    if (!page) return -1;
+    std::vector<int> common;
+    bool first = true;
+    for (const CTimeTableItem& item : page->GetControl().GetPane(0).m_arrItems) {
+        if (item.m_bGroupItem) continue;
+        const auto entry = data.FindEntryBySerial(item.m_nSource);
+        if (entry == data.m_arrEntries.end()) return -1;
+        std::vector<int> ids;
+        entry->GetParticipantsByType(data, ids, 6);
+        std::sort(ids.begin(), ids.end());
+        if (first) common = ids;
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), ids.begin(), ids.end(), std::back_inserter(both));
+        common = both;
+        first = false;
+    }
+    if (first) return 0;
+    return std::find(common.begin(), common.end(), data.m_nCurrentEntity) != common.end() ? data.m_nCurrentEntity : -1;
+}
+
+}  // namespace
+
+// Open after Open: the timetable and the entity chooser show the current entity of the plan
+// just opened, whichever tab is on show.
+TEST_F(FileCommandTest, EveryOpenedPlanIsWhatThePagesShow) {
+    RegisterFramePage(kPageTimeTable, [] { return std::make_unique<CWndTimeTable>(); });
+    RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    StartWithPlan("small-dated.xml");
+    RegisterFramePage(kPageTimeTable, {});
+    RegisterFramePage(kPageContacts, {});
+    const char* const plans[] = {"school-dated.xml", "small-clashes.xml", "school-template.xml", "small-dated.xml"};
+    int round = 0;
+    for (const char* plan : plans) {
+        // Every second plan is opened while the timetable tab is on show.
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(round % 2 ? kPageContacts : kPageTimeTable)->GetSafeHwnd())
+                Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        answerer.AnswerFile(CopyInto(files, SharedDocument(plan), "open" + std::to_string(round++) + ".xml"));
+        Command(ID_FILE_OPEN);
+        ASSERT_NE(Data().m_nCurrentEntity, 0) << plan;
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(kPageTimeTable)->GetSafeHwnd()) Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        const int shown = TimeTableShows(Frame(), Data());
+        EXPECT_TRUE(shown == Data().m_nCurrentEntity || shown == 0) << plan << ": shows " << shown;
+        const auto current = Data().FindCurrentEntity();
+        CString chosen;
+        Frame().GetEntityCombo().GetWindowText(chosen);
+        EXPECT_EQ(chosen, current->m_strName) << plan;
+    }
+}
