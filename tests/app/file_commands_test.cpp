@@ -62,7 +62,7 @@ protected:
 // The save question of File New, Open and Close, answered Cancel, No and Yes.
 struct QuestionCase {
     const char* name;
-    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN or 0 for closing the frame
+    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT or 0 for closing the frame
     UINT question;
     int answer;
     bool saved;     // the plan file holds the edit afterwards
@@ -79,6 +79,8 @@ const QuestionCase kQuestionCases[] = {
     {"close cancel", 0, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
     {"close no", 0, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
     {"close yes", 0, IDS_CLOSE_SAVE_CHANGES, IDYES, true, true},
+    {"exit cancel", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
+    {"exit no", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
 };
 
 TEST_F(FileCommandTest, TheSaveQuestionOfNewOpenAndCloseDecidesWhatHappensToTheEdit) {
@@ -317,6 +319,9 @@ TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
     EXPECT_EQ(Data().GetFilePath(), CString(planPath));
     EXPECT_EQ(app->GetRecentDocuments().size(), recent);
     EXPECT_EQ(ReadBytes(planPath), original);
+    // Both dialogs opened in the plan's folder, not in the working folder.
+    ASSERT_EQ(answerer.m_fileDialogs.size(), 2u);
+    for (const auto& q : answerer.m_fileDialogs) EXPECT_EQ(q.initialDir, GetPathFolder(CString(planPath)));
 }
 
 TEST_F(FileCommandTest, UndoIsOfferedWhileASnapshotExistsAndSwapsTheEditBackAndForth) {

@@ -270,4 +270,43 @@ TEST_F(TimeTablePanelTest, ClickingAnotherLessonRefillsTheListsOfTheLesson) {
     }
 }
 
+// In a dated plan a person dropped on a lesson stands in for it: the record is added once the
+// stand-in dialog says OK, and a cancelled dialog adds nothing.
+TEST_F(TimeTablePanelTest, APersonDroppedOnALessonOfADatedPlanStandsIn) {
+    for (const BOOL accept : {FALSE, TRUE}) {
+        CScheduleData& data = Data();
+        data.ResetToNew(FALSE);
+        data.SetStartDate(COleDateTime(2000, 2, 7, 0, 0, 0));
+        data.m_nDays = 5;
+        data.m_tDayStart = MakeTimeOfDay(7, 0);
+        AddTestEntity(data, 1, 1, L"Ada Brook");
+        AddTestEntity(data, 2, 0, L"1a");
+        AddTestEntity(data, 5, 1, L"Ben Cole");
+        AddTestActivity(data, 10, L"Maths", {1, 2});
+        const std::uint64_t lesson = AddTestEntry(data, 10, At(2000, 2, 7, 8, 0), 60);
+        data.m_nCurrentEntity = 1;
+        RecheckAndRefresh(data, TRUE);
+        ShowTimeTable();
+        ASSERT_FALSE(data.HasDefaultStartDate());
+        data.DiscardUndo();
+        int asked = 0;
+        CWndTimeTable::s_dialogs.substitute = [&](CReplacement& record, CTimetableEntry&, const CString&, int,
+                                                  const std::vector<int>&) {
+            ++asked;
+            EXPECT_EQ(record.m_nEntity, 5);
+            return accept;
+        };
+        Command(ID_SHOW_PANEL_ENTITIES);
+        const int item = FindItemOf(lesson);
+        ASSERT_GE(item, 0);
+        DropFromPanel(5, InItem(item, 20, 20));
+        EXPECT_EQ(asked, 1) << accept;
+        const CTimetableEntry& entry = *data.FindEntryBySerial(lesson);
+        ASSERT_EQ(entry.m_arrReplacements.size(), accept ? 1u : 0u) << accept;
+        if (accept) EXPECT_EQ(entry.m_arrReplacements[0].m_nEntity, 5);
+        EXPECT_EQ(data.HasUndoSnapshot(), accept != FALSE);
+        EXPECT_FALSE(data.FindActivity(10)->HasEntityId(data, 5)) << "a stand-in does not join the activity";
+    }
+}
+
 }  // namespace

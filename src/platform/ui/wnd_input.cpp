@@ -2,6 +2,7 @@
 // wheel, focus, capture, mouse leave), posted messages, timers, thread hooks and the
 // PreTranslateMessage filter.
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -581,7 +582,9 @@ public:
             return RecordOfWidget(widget) != nullptr && !QtHandlesInput(widget);
         case QEvent::Leave:
             if (widget->isWindow() && RecordOfWidget(widget)) {
-                const QPoint screen(g_cursor.x, g_cursor.y);
+                // The last mouse message was inside the window; where the pointer went, only the
+                // window system knows.
+                const QPoint screen = IsOffscreen() ? QPoint(g_cursor.x, g_cursor.y) : QCursor::pos();
                 if (!HitTest(screen) || !widget->geometry().contains(screen)) {
                     SendLeave(g_mouseWindow);
                     g_mouseWindow = nullptr;
