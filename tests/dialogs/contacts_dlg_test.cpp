@@ -165,6 +165,40 @@ TEST_F(ContactsDlgTest, RowsByTypeAndMode) {
     }
 }
 
+// A keyboard user leaves the tree with Tab (ending the open edit) and reaches the buttons, where
+// Return presses OK and Escape cancels; in the tree Return and Escape only end the edit.
+TEST_F(ContactsDlgTest, TabLeavesTheTreeForTheButtons) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+        INT_PTR result;
+    };
+    const Case cases[] = {
+        {"return ends the edit, tab, return is OK", {{Qt::Key_Return, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+        {"tab from the open edit, return is OK", {{Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+        {"escape ends the edit, tab, escape cancels", {{Qt::Key_Escape, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Escape, {}}}, IDCANCEL},
+        {"shift+tab back from OK, tab, return is OK",
+         {{Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+    };
+    for (const Case& c : cases) {
+        CEntity teacher = Teacher();
+        const CEntity before = teacher;
+        CContactsDlg dlg(&teacher, nullptr);
+        const INT_PTR result = RunModal(dlg, [&] {
+            EnterText(dlg, dlg.m_pName, L"Grace Hopper");
+            for (const auto& [key, modifiers] : c.keys) {
+                if (!IsOpen(dlg)) break;
+                Key(key, modifiers);
+                vorn_test::ProcessEvents();
+            }
+            EXPECT_FALSE(IsOpen(dlg)) << c.what;
+        });
+        ASSERT_EQ(result, c.result) << c.what;
+        if (c.result == IDOK) EXPECT_EQ(teacher.m_strName, CString(L"Grace Hopper")) << c.what;
+        else ExpectSameEntity(teacher, before, c.what);
+    }
+}
+
 TEST_F(ContactsDlgTest, TeacherEditedAndStored) {
     CEntity teacher = Teacher();
     teacher.m_tDayStart[3] = MakeTimeOfDay(10, 0);  // entered by hand: stays
