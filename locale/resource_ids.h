@@ -1263,6 +1263,7 @@
 #define IDS_IMPORT_REFUSED              60234
 #define IDS_SETTINGS_FILE_REPLACE       61562
 #define IDS_SETTINGS_EXPORT_FAILED      61563
+#define IDS_LESSONS_UNREADABLE          61566
 // ---- End of the options page window's ids --------------------------------------------------------
 
 // ---- Timetable: swaps, drag tips, timetable fragments and the side panel's lists ---------------
@@ -1452,6 +1453,8 @@
 #define IDS_REPORT_PAGE_BROKEN          61700
 #define IDS_HTML_FILE_FILTER            61701
 #define IDS_IMAGE_FILE_FILTER           61702
+#define IDS_PRINT_PREPARING             61703
+#define IDS_PRINT_FAILED                61704
 #define ID_REPORT_ENTITY_PAGES          33091
 #define ID_REPORT_DAY_PAGES             33092
 #define ID_REPORT_GRID_ROWS             32931

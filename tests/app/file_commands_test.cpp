@@ -1,7 +1,12 @@
 // File New, Open, Save, Save As, Close and Undo with every answer to their questions: what is
 // asked, what is on disk afterwards, and that no work is lost.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "app_fixture.h"
 #include "controls/new_project_wzd.h"
@@ -208,6 +213,94 @@ TEST_F(FileCommandTest, SaveAsAddsXmlOnlyToANameWithoutExtensionAndRefusesToOver
     EXPECT_EQ(ReadBytes(files / "template.xml"), templateBytes);
     ASSERT_EQ(answerer.m_messageBoxes.size(), 1u);
     EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(IDS_TEMPLATE_OVERWRITE));
+}
+
+// File > Open of a file that cannot be read: the message, and the open plan with its path, its
+// edits and its undo level exactly as they were.
+TEST_F(FileCommandTest, AFailedOpenKeepsTheOpenPlanAndItsEdits) {
+    StartWithPlan();
+    Edit();
+    const CString edited = FirstName();
+    const std::size_t entities = Data().m_arrEntities.size();
+    const auto recent = app->GetRecentDocuments();
+    for (const char* damaged : {"truncated.xml", "binary_garbage.xml"}) {
+        SCOPED_TRACE(damaged);
+        answerer.m_messageBoxes.clear();
+        answerer.AnswerMessageBox(IDNO);  // the edits are not saved first
+        answerer.AnswerFile(CString(std::string(VORN_SHARED_DIR) + "/fixtures/hostile/" + damaged));
+        Command(ID_FILE_OPEN);
+        ASSERT_EQ(answerer.m_messageBoxes.size(), 2u);
+        EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(IDS_OPEN_SAVE_CHANGES));
+        EXPECT_EQ(answerer.m_messageBoxes[1].text, LoadResString(IDS_LOAD_NOT_A_PLAN));
+        EXPECT_EQ(Data().GetFilePath(), CString(planPath));
+        EXPECT_FALSE(Data().IsUntitled());
+        EXPECT_EQ(FirstName(), edited);
+        EXPECT_EQ(Data().m_arrEntities.size(), entities);
+        EXPECT_TRUE(Data().IsModified());
+        EXPECT_TRUE(Data().HasUndoSnapshot());
+        EXPECT_EQ(app->GetRecentDocuments().size(), recent.size());
+    }
+    EXPECT_EQ(ReadBytes(planPath), original);
+}
+
+// A save that meets the process's file-size limit fails as on a full disk: reported, the file
+// and the edits kept, and the program still running.
+TEST_F(FileCommandTest, ASaveBeyondTheFileSizeLimitIsReportedAndKeepsTheWork) {
+    StartWithPlan();
+    Edit();
+    const CString edited = FirstName();
+    ASSERT_GT(original.size(), 4096u);
+    {
+        FileSizeLimit limit(4096, SIG_DFL);
+        Command(ID_FILE_SAVE);
+    }
+    std::vector<CString> asked = AskedTexts();
+    EXPECT_NE(std::find(asked.begin(), asked.end(), LoadResString(IDS_SAVE_FILE_ERROR)), asked.end());
+    EXPECT_EQ(ReadBytes(planPath), original);
+    EXPECT_EQ(FirstName(), edited);
+    EXPECT_TRUE(Data().IsModified());
+    EXPECT_EQ(files.Names(), (std::set<std::string>{"plan.xml"})) << "no temporary file, no partial backup";
+}
+
+// What a save that was killed left beside the plan goes with the next save of the plan.
+TEST_F(FileCommandTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
+    StartWithPlan();
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string leftover = ".plan.xml." + std::to_string(gone) + ".0.5f3e2a1b.tmp";
+    std::ofstream(files / leftover) << original.substr(0, original.size() / 2);
+    Edit();
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(Data().IsModified());
+    EXPECT_EQ(files.Names(), (std::set<std::string>{"plan.bak", "plan.xml"}));
+}
+
+// A file another program replaced and gave back its old time is told apart by its size: Save
+// asks first, and only a save that goes ahead makes the backup.
+TEST_F(FileCommandTest, SaveAsksAboutAFileReplacedWithItsOldTimeAndBacksUpOnlyWhenItWrites) {
+    StartWithPlan();
+    const std::string other = ReadBytes(SampleDocument());
+    ASSERT_NE(other.size(), original.size());
+    const auto time = std::filesystem::last_write_time(planPath);
+    std::ofstream(planPath, std::ios::binary | std::ios::trunc) << other;
+    std::filesystem::last_write_time(planPath, time);
+    Edit();
+    const CString edited = FirstName();
+
+    answerer.AnswerMessageBox(IDCANCEL);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(AskedTexts(), std::vector<CString>{LoadResString(IDS_SAVE_FILE_CHANGED)});
+    EXPECT_EQ(ReadBytes(planPath), other);
+    EXPECT_FALSE(std::filesystem::exists(files / "plan.bak")) << "no backup for a save that did not happen";
+    EXPECT_EQ(FirstName(), edited);
+
+    answerer.AnswerMessageBox(IDYES);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(answerer.m_messageBoxes.size(), 2u);
+    EXPECT_EQ(ReadBytes(files / "plan.bak"), other) << "the file that was replaced";
+    EXPECT_FALSE(Data().IsModified());
 }
 
 TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
