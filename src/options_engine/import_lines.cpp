@@ -120,10 +120,11 @@ void SplitImportFields(const CString& record, wchar_t separator, std::vector<CSt
                 }
                 field += record[at];
             }
-            // What stands between the closing mark and the separator belongs to the field.
+            // What stands between the closing mark and the separator belongs to the field, as
+            // written: "Big" Jim is Big Jim.
             const int end = FindSeparator(record, separator, at);
             CString rest = record.Mid(at, end - at);
-            field += rest.Trim(kBlanks);
+            field += rest.TrimRight(kBlanks);
             at = end;
         } else {
             const int end = FindSeparator(record, separator, start);

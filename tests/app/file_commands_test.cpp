@@ -9,6 +9,10 @@
 #include <set>
 
 #include "app_fixture.h"
+#include "controls/main_tab_ctrl.h"
+#include "frame/frame_page.h"
+#include "frame/wnd_contacts.h"
+#include "timetable/wnd_time_table.h"
 #include "controls/new_project_wzd.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -58,7 +62,7 @@ protected:
 // The save question of File New, Open and Close, answered Cancel, No and Yes.
 struct QuestionCase {
     const char* name;
-    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN or 0 for closing the frame
+    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT or 0 for closing the frame
     UINT question;
     int answer;
     bool saved;     // the plan file holds the edit afterwards
@@ -75,6 +79,8 @@ const QuestionCase kQuestionCases[] = {
     {"close cancel", 0, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
     {"close no", 0, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
     {"close yes", 0, IDS_CLOSE_SAVE_CHANGES, IDYES, true, true},
+    {"exit cancel", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
+    {"exit no", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
 };
 
 TEST_F(FileCommandTest, TheSaveQuestionOfNewOpenAndCloseDecidesWhatHappensToTheEdit) {
@@ -313,6 +319,9 @@ TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
     EXPECT_EQ(Data().GetFilePath(), CString(planPath));
     EXPECT_EQ(app->GetRecentDocuments().size(), recent);
     EXPECT_EQ(ReadBytes(planPath), original);
+    // Both dialogs opened in the plan's folder, not in the working folder.
+    ASSERT_EQ(answerer.m_fileDialogs.size(), 2u);
+    for (const auto& q : answerer.m_fileDialogs) EXPECT_EQ(q.initialDir, GetPathFolder(CString(planPath)));
 }
 
 TEST_F(FileCommandTest, UndoIsOfferedWhileASnapshotExistsAndSwapsTheEditBackAndForth) {
@@ -375,3 +384,62 @@ TEST_F(FileCommandTest, ATemplateStartedAWeekLaterMovesEveryEntryAWeekAndIsUntit
 }
 
 }  // namespace
+
+namespace {
+
+// The entity whose lessons the timetable's first pane shows: 0 when it shows none, -1 when its
+// lessons are of no single entity of the document.
+int TimeTableShows(CMainFrame& frame, CScheduleData& data) {
+    auto* page = dynamic_cast<CWndTimeTable*>(frame.FindPage(kPageTimeTable));
+    if (!page) return -1;
+    std::vector<int> common;
+    bool first = true;
+    for (const CTimeTableItem& item : page->GetControl().GetPane(0).m_arrItems) {
+        if (item.m_bGroupItem) continue;
+        const auto entry = data.FindEntryBySerial(item.m_nSource);
+        if (entry == data.m_arrEntries.end()) return -1;
+        std::vector<int> ids;
+        entry->GetParticipantsByType(data, ids, 6);
+        std::sort(ids.begin(), ids.end());
+        if (first) common = ids;
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), ids.begin(), ids.end(), std::back_inserter(both));
+        common = both;
+        first = false;
+    }
+    if (first) return 0;
+    return std::find(common.begin(), common.end(), data.m_nCurrentEntity) != common.end() ? data.m_nCurrentEntity : -1;
+}
+
+}  // namespace
+
+// Open after Open: the timetable and the entity chooser show the current entity of the plan
+// just opened, whichever tab is on show.
+TEST_F(FileCommandTest, EveryOpenedPlanIsWhatThePagesShow) {
+    RegisterFramePage(kPageTimeTable, [] { return std::make_unique<CWndTimeTable>(); });
+    RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    StartWithPlan("small-dated.xml");
+    RegisterFramePage(kPageTimeTable, {});
+    RegisterFramePage(kPageContacts, {});
+    const char* const plans[] = {"school-dated.xml", "small-clashes.xml", "school-template.xml", "small-dated.xml"};
+    int round = 0;
+    for (const char* plan : plans) {
+        // Every second plan is opened while the timetable tab is on show.
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(round % 2 ? kPageContacts : kPageTimeTable)->GetSafeHwnd())
+                Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        answerer.AnswerFile(CopyInto(files, SharedDocument(plan), "open" + std::to_string(round++) + ".xml"));
+        Command(ID_FILE_OPEN);
+        ASSERT_NE(Data().m_nCurrentEntity, 0) << plan;
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(kPageTimeTable)->GetSafeHwnd()) Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        const int shown = TimeTableShows(Frame(), Data());
+        EXPECT_TRUE(shown == Data().m_nCurrentEntity || shown == 0) << plan << ": shows " << shown;
+        const auto current = Data().FindCurrentEntity();
+        CString chosen;
+        Frame().GetEntityCombo().GetWindowText(chosen);
+        EXPECT_EQ(chosen, current->m_strName) << plan;
+    }
+}

@@ -113,6 +113,18 @@ TEST_F(PrintedReports, GridAndProblemReportsPrint) {
     EXPECT_GE(PrintToPictures(problems, "report_problems"), 1);
 }
 
+// A whole school: every class on a page of its own, no more, no fewer.
+TEST_F(PrintedReports, EveryClassOfTheSchoolPrintsOnItsOwnPage) {
+    CReportOptions options;
+    options.m_reportKind = 1;
+    options.m_entityIds = FirstOfType(0, 1000);
+    ASSERT_GE(options.m_entityIds.size(), 40u);
+    for (int d = 0; d < m_data.m_nDays; ++d) m_data.m_bReportSwitches[d] = 1;
+    options.m_fontName = L"DejaVu Sans";
+    options.m_fontSize = 11;
+    EXPECT_EQ(PrintToPictures(options, "report_all_classes"), static_cast<int>(options.m_entityIds.size()));
+}
+
 // Every report kind prints to a PDF whose text (not pictures of it) names the classes asked for.
 TEST_F(PrintedReports, EveryKindPrintsTheClassesAskedForAsText) {
     const std::vector<int> classes = FirstOfType(0, 2);

@@ -237,6 +237,14 @@ TEST_F(ReportPageKinds, PrintPreviewPrintsAndCopyPutsHtmlAndText) {
     EXPECT_EQ(host.hidden, 2);
     vorn_test::ProcessEvents(300);
     EXPECT_EQ(dialogs.m_previews.size(), 1u);
+
+    // A PDF that cannot be written is reported.
+    dialogs.AnswerPreviewToPdf(L"/nonexistent-folder/report.pdf");
+    dialogs.AnswerMessageBox(IDOK);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    ASSERT_TRUE(Page().GetBrowser().WaitForPrint());
+    ASSERT_EQ(dialogs.m_messageBoxes.size(), 1u);
+    EXPECT_EQ(dialogs.m_messageBoxes[0].text, LoadResString(IDS_PRINT_FAILED));
 }
 
 TEST_F(ReportPageKinds, SavedHtmlLoadsBackWithTheSameTextInAnyScript) {

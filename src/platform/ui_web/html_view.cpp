@@ -465,9 +465,15 @@ BOOL CHtmlView::RunPrint(bool preview, bool prompt) {
             shown.count = pages.Count();
             shown.pointSize = [&pages](int i) { return pages.PointSize(i); };
             shown.render = [&pages](int i, QSize pixels) { return pages.Render(i, pixels); };
-            shown.print = [&pages](QPrinter& printer) { return pages.Print(printer); };
+            // A print that failed from the preview is reported when the preview closes.
+            bool failed = false;
+            shown.print = [&pages, &failed](QPrinter& printer) {
+                const bool ok = pages.Print(printer);
+                failed = failed || !ok;
+                return ok;
+            };
             GetDialogAnswerer().ShowPrintPreview(q, shown);
-            return true;
+            return !failed;
         });
     }
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
