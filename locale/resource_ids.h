@@ -181,6 +181,7 @@
 #define IDI_WZD_NEW                     285
 #define IDI_WZD_OPEN                    286
 #define IDB_RECENT_KINDS                297
+#define IDB_WIZARD_SIDE                 1043
 #define IDS_WZD_CHOOSE_NEW              61040
 #define IDS_WZD_CHOOSE_OPEN             61041
 #define IDS_WZD_CHOOSE_TEMPLATE         61042
