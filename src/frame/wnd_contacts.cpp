@@ -579,6 +579,6 @@ void CWndContacts::OnEditPaste() {
     CScheduleData* data = GetAppDocument();
     if (!data) return;
     data->SaveUndo();
-    if (PasteContactsFragment(*data) == PasteOutcome::Refused) data->DiscardUndo();
+    if (PasteContactsFragment(*data) == PasteOutcome::Refused) data->RestorePreviousUndo();
     FillCards();
 }
