@@ -191,6 +191,8 @@ public:
     void RestorePreviousUndo();
     // Whether a snapshot is held.
     bool HasUndoSnapshot() const { return m_bHasUndo; }
+    // The entries of the snapshot, as they were when it was taken; null without a snapshot.
+    const CTimetableEntryArray* GetUndoEntries() const { return m_bHasUndo ? &m_arrEntriesCopy : nullptr; }
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
 
