@@ -1,5 +1,6 @@
-// Data imports from files: a staff list of 2,000 lines and a timetable of 5,040 lines (105 staff
-// members with 45 lessons each), read from UTF-8 files. Items are lines.
+// Data imports from files: a staff list of 2,000 lines, a timetable of 5,040 lines (105 staff
+// members with 45 lessons each) and the activities of the large plan imported again into a copy
+// of it, read from UTF-8 files. Items are lines.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -7,7 +8,10 @@
 #include <unistd.h>
 
 #include "model/schedule_data.h"
+#include "options_engine/activity_import.h"
+#include "support/plan_generator.h"
 #include "model/time_values.h"
+#include "platform/core/colors.h"
 #include "options_engine/entity_import.h"
 #include "options_engine/import_options.h"
 #include "options_engine/import_text_source.h"
@@ -128,5 +132,69 @@ void BM_ImportTimetable(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * lines);
 }
 BENCHMARK(BM_ImportTimetable)->Unit(benchmark::kMillisecond);
+
+// One line per activity and staff member of the large plan (name, group mark, hours, staff
+// member, room, classes); the lines of a group follow each other and a line without hours ends
+// the group. Imported into the full plan, every line is looked up among 5,000 activities and more.
+void BM_ImportActivitiesIntoLargePlan(benchmark::State& state) {
+    CScheduleData plan;
+    GeneratePlan(plan, LargePlanOptions());
+    auto name = [&](int id) {
+        const auto entity = plan.FindEntity(id);
+        return entity != plan.m_arrEntities.end() ? std::wstring(entity->m_strName.GetString()) : std::wstring();
+    };
+    std::wstring text;
+    int lines = 0;
+    auto addLines = [&](const CActivity& activity) {
+        std::wstring classes;
+        std::vector<int> staff;
+        for (int id : activity.m_arrMembers) {
+            const auto member = plan.FindEntity(id);
+            if (member == plan.m_arrEntities.end()) continue;
+            if (member->m_nType == 0) classes += L"," + name(id);
+            if (member->m_nType == 1 || member->m_nType == 2) staff.push_back(id);
+        }
+        const long long hours = std::max<long long>(1, WholeMinutes(activity.m_tsDuration.m_span) / 60);
+        const std::wstring room = activity.m_arrRooms.empty() ? std::wstring() : name(activity.m_arrRooms.front());
+        for (int id : staff) {
+            text += std::wstring(activity.m_strName.GetString()) + (activity.m_nGroup ? L",x," : L",,") +
+                    std::to_wstring(hours) + L"," + name(id) + L"," + room + classes + L"\n";
+            ++lines;
+        }
+    };
+    std::vector<bool> done(plan.m_arrActivities.size());
+    for (std::size_t a = 0; a < plan.m_arrActivities.size(); ++a) {
+        if (done[a]) continue;
+        const CActivity& activity = plan.m_arrActivities[a];
+        if (activity.m_nGroup == 0) {
+            addLines(activity);
+            continue;
+        }
+        for (std::size_t b = a; b < plan.m_arrActivities.size(); ++b) {
+            if (plan.m_arrActivities[b].m_nGroup != activity.m_nGroup) continue;
+            addLines(plan.m_arrActivities[b]);
+            done[b] = true;
+        }
+        text += L"-,,0\n";
+        ++lines;
+    }
+    CImportOptions options;
+    options.m_nSeparator = 1;
+    const int columns[] = {1, 2, 3, 4, 5, 6, 0, 0};
+    std::copy(std::begin(columns), std::end(columns), options.m_nColumns);
+    options.m_bFromFile = 1;
+    options.m_strPath = Bench().Write(text, "activities.csv");
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto data = std::make_unique<CScheduleData>();
+        GeneratePlan(*data, LargePlanOptions());
+        state.ResumeTiming();
+        CFileTextSource source(options.m_strPath);
+        state.counters["appended"] = ImportActivities(*data, options, source, nullptr);
+    }
+    state.counters["lines"] = lines;
+    state.SetItemsProcessed(state.iterations() * lines);
+}
+BENCHMARK(BM_ImportActivitiesIntoLargePlan)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -81,6 +81,7 @@
 #define IDS_PROBLEM_PLANNED_TOO_SHORT   60378
 #define IDS_PROBLEM_NO_STAFF_OR_SUPERVISOR 60379
 #define IDS_PROBLEM_REST_DOES_NOT_FIT   60380
+#define IDS_PROBLEM_ENTRIES_OUTSIDE_PLAN 61677
 #define IDS_UNTITLED                    60401
 #define IDS_LOAD_NOT_A_PLAN             60402
 #define IDS_LOAD_FILE_ERROR             60403
@@ -1264,6 +1265,7 @@
 #define IDS_IMPORT_REFUSED              60234
 #define IDS_SETTINGS_FILE_REPLACE       61562
 #define IDS_SETTINGS_EXPORT_FAILED      61563
+#define IDS_LESSONS_UNREADABLE          61566
 // ---- End of the options page window's ids --------------------------------------------------------
 
 // ---- Timetable: swaps, drag tips, timetable fragments and the side panel's lists ---------------
@@ -1453,6 +1455,8 @@
 #define IDS_REPORT_PAGE_BROKEN          61700
 #define IDS_HTML_FILE_FILTER            61701
 #define IDS_IMAGE_FILE_FILTER           61702
+#define IDS_PRINT_PREPARING             61703
+#define IDS_PRINT_FAILED                61704
 #define ID_REPORT_ENTITY_PAGES          33091
 #define ID_REPORT_DAY_PAGES             33092
 #define ID_REPORT_GRID_ROWS             32931

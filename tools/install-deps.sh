@@ -3,11 +3,12 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
   tango-icon-theme
+  xvfb openbox xdotool x11-utils imagemagick python3
 )
 missing=()
 for p in "${packages[@]}"; do

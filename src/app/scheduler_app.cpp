@@ -36,6 +36,7 @@ BEGIN_MESSAGE_MAP(CSchedulerApp, CWinApp)
     ON_COMMAND(ID_EDIT_UNDO, &CSchedulerApp::OnEditUndo)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &CSchedulerApp::OnUpdateEditUndo)
     ON_COMMAND(ID_APP_ABOUT, &CSchedulerApp::OnAppAbout)
+    ON_COMMAND(ID_APP_EXIT, &CSchedulerApp::OnAppExit)
 END_MESSAGE_MAP()
 
 CSchedulerApp* GetSchedulerApp() { return dynamic_cast<CSchedulerApp*>(AfxGetApp()); }
@@ -50,12 +51,15 @@ CSchedulerApp::CSchedulerApp() : CWinApp(L"Vorn Scheduler") {
     SetAppDocument(&m_data);
     SetRecentDocumentAdder(
         [this](const CString& name, const CString& path, bool isTemplate) { AddRecentDocument(name, path, isTemplate); });
+    // File dialogs open beside the plan that is open.
+    SetFileDialogFolderSource([this] { return m_data.IsUntitled() ? CString() : GetPathFolder(m_data.GetFilePath()); });
 }
 
 CSchedulerApp::~CSchedulerApp() {
     // A run that did not end through ExitInstance still keeps what the user set.
     if (m_bSettingsLoaded && !m_bSettingsSaved) SaveSettings();
     SetRecentDocumentAdder({});
+    SetFileDialogFolderSource({});
     if (GetAppDocument() == &m_data) SetAppDocument(nullptr);
     if (m_pLanguagePack && CLanguagePack::GetCurrent() == m_pLanguagePack.get()) AfxSetResourcePack(nullptr);
 }
@@ -155,6 +159,11 @@ BOOL CSchedulerApp::InitInstance() {
 int CSchedulerApp::ExitInstance() {
     if (m_bSettingsLoaded && !m_bSettingsSaved) SaveSettings();
     return CWinApp::ExitInstance();
+}
+
+// Exit closes the main window, which asks to save the plan first, as its close button does.
+void CSchedulerApp::OnAppExit() {
+    if (m_pMainWnd && m_pMainWnd->GetSafeHwnd()) m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 void CSchedulerApp::OnAppAbout() {

@@ -74,6 +74,7 @@ public:
     void OnFileSaveAs();
     void OnEditUndo();
     void OnAppAbout();
+    void OnAppExit();
     BOOL SaveDocumentAs(const CString& path, BOOL refresh);
     // Copies the document file to its backup; FALSE (after a message) when that failed.
     BOOL BackupDocumentFile(const CString& path);

@@ -100,8 +100,10 @@ BOOL CSchedulerApp::SaveAsSteps(BOOL refresh) {
 
 BOOL CSchedulerApp::SaveDocumentSteps(BOOL refresh) {
     if (m_data.IsUntitled()) return SaveAsSteps(refresh);
-    BackupDocumentFile(m_data.GetFilePath());
-    return m_data.Save(refresh);
+    // The backup is made only when the save goes ahead: after Cancel to the changed-file
+    // question the .bak still holds our last version, not the other program's file.
+    const CString path = m_data.GetFilePath();
+    return m_data.Save(refresh, [this, &path] { BackupDocumentFile(path); });
 }
 
 void CSchedulerApp::OnFileSave() {
@@ -124,8 +126,8 @@ void CSchedulerApp::AfterDocumentRead() {
 }
 
 BOOL CSchedulerApp::OpenDocumentFile(const CString& path) {
-    m_data.ResetToNew(TRUE);
-    if (!m_data.Load(path, TRUE)) return FALSE;
+    // A file that cannot be read leaves the open document, its path and its edits as they were.
+    if (!m_data.Load(path, TRUE, true)) return FALSE;
     AddRecentDocument(GetPathFileName(path), m_data.GetFilePath(), m_data.HasDefaultStartDate());
     AfterDocumentRead();
     return TRUE;

@@ -7,6 +7,7 @@
 #include "platform/core/load_res_string.h"
 #include "platform/ui/bitmap.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/find_nls_string.h"
 #include "platform/ui/gdi_object.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
@@ -19,12 +20,6 @@ constexpr UINT kApplyChoice = WM_APP + 0x318;
 constexpr UINT kClosedUp = WM_APP + 0x319;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-wchar_t Fold(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-CString Folded(const CString& text) {
-    CString out = text;
-    for (int i = 0; i < out.GetLength(); ++i) out.SetAt(i, Fold(out[i]));
-    return out;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CEntityComboBox, CComboBox)
@@ -69,8 +64,10 @@ BOOL CEntityComboBox::PreTranslateMessage(MSG* msg) {
 
 bool CEntityComboBox::Matches(const CString& name, const CString& filter) {
     if (filter.IsEmpty()) return true;
-    const CString n = Folded(name), f = Folded(filter);
-    return filter.GetLength() == 1 ? n.Find(f) == 0 : n.Find(f) >= 0;
+    // Case is folded and letters compared as the user's language does, so that "ä" finds "Ärzte".
+    const DWORD where = filter.GetLength() == 1 ? FIND_STARTSWITH : FIND_FROMSTART;
+    return FindNLSString(LOCALE_USER_DEFAULT, where | LINGUISTIC_IGNORECASE, name.GetString(), name.GetLength(),
+                         filter.GetString(), filter.GetLength(), nullptr) >= 0;
 }
 
 int CEntityComboBox::AddEntry(const CString& text, int image, int entityId, int parentIndex) {

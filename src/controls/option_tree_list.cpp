@@ -6,6 +6,7 @@
 #include "platform/core/colors.h"
 #include "platform/core/virtual_keys.h"
 #include "controls/buffered_paint_dc.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/window_api.h"
 
@@ -561,6 +562,12 @@ void COptionTreeList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         moveDown();
         return;
     case VK_DOWN: moveDown(); return;
+    case VK_ESCAPE:
+        // The rows take every key from the dialog manager; Escape on them, with no editor
+        // open, still cancels the dialog the tree is in.
+        if (!editing)
+            if (auto* dialog = dynamic_cast<CDialog*>(GetTopLevelParent())) dialog->SendMessage(WM_COMMAND, IDCANCEL, 0);
+        return;
     default: CWnd::OnKeyDown(nChar, nRepCnt, nFlags); return;
     }
 }

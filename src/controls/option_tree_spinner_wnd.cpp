@@ -5,6 +5,7 @@
 #include "controls/option_tree.h"
 #include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
+#include "platform/core/text_scan.h"
 #include "platform/core/window_styles.h"
 #include "controls/buffered_paint_dc.h"
 #include "platform/ui/system_metrics.h"
@@ -91,7 +92,7 @@ BOOL COptionTreeSpinnerWnd::GetValue(double& value) const {
     if (!m_edit.m_hWnd) return FALSE;
     CString text;
     m_edit.GetWindowText(text);
-    value = std::wcstod(text.GetString(), nullptr);
+    value = _wtof(text.GetString());
     return TRUE;
 }
 

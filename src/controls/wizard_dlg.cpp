@@ -127,9 +127,18 @@ void CWizardDlg::OnWizardFinish() {
 }
 
 void CWizardDlg::OnCancel() {
+    // A page may ask whether to leave; Escape or Cancel reaching the wizard again while that
+    // question is open belongs to the question, not to a second one.
+    if (m_bAskingCancel) return;
+    m_bAskingCancel = true;
+    bool leave = true;
     for (CWizardPage* page : m_pages)
-        if (page->m_bCreated && !page->OnQueryCancel()) return;
-    CDialog::OnCancel();
+        if (page->m_bCreated && !page->OnQueryCancel()) {
+            leave = false;
+            break;
+        }
+    m_bAskingCancel = false;
+    if (leave) CDialog::OnCancel();
 }
 
 void CWizardDlg::OnDestroy() {

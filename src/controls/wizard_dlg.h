@@ -43,4 +43,5 @@ private:
     CWizardPage* TargetOf(const CWizardPage* active, int answer, int step) const;
 
     bool m_finished = false;
+    bool m_bAskingCancel = false;  // the pages are being asked whether to leave
 };

@@ -86,6 +86,13 @@ COleDateTimeSpan ParseRewardText(const CString& text) {
     size_t pos = 0;
     int hours = 0, minutes = 0;
     if (ReadInteger(spaced.GetString(), pos, hours)) ReadInteger(spaced.GetString(), pos, minutes);
+    // A leading minus signs the whole duration, as it is shown: "-01:30" is an hour and a half
+    // less, and "-0:30" half an hour less.
+    CString lead = spaced;
+    if (lead.TrimLeft().Left(1) == L"-") {
+        if (hours > 0) hours = -hours;
+        if (minutes > 0) minutes = -minutes;
+    }
     return COleDateTimeSpan(hours / 24.0 + minutes / 1440.0);
 }
 

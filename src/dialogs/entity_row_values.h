@@ -45,8 +45,8 @@ int LeadingInteger(const CString& text);
 // A reward's hours and minutes, "h:mm" with at least two digits each ("25:00" for a day and an
 // hour); a negative duration with a leading minus. Whole minutes with the half-second bias.
 CString FormatRewardText(const COleDateTimeSpan& duration);
-// Up to two integers, hours and minutes, separated by ":" or blanks (a missing one is 0); the
-// span is invalid beyond the range of spans.
+// Up to two integers, hours and minutes, separated by ":" or blanks (a missing one is 0); a
+// leading minus makes the whole duration negative. The span is invalid beyond the range of spans.
 COleDateTimeSpan ParseRewardText(const CString& text);
 
 // The overlaps figure n typed for an entity of the type with the plan's largest overlap count

@@ -71,6 +71,12 @@ BEGIN_MESSAGE_MAP(CMonthGridCtrl, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_TIMER()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_DEVMODECHANGE, &CMonthGridCtrl::OnSystemChange)
+    ON_MESSAGE(WM_PALETTECHANGED, &CMonthGridCtrl::OnSystemChange)
+    ON_MESSAGE(WM_SETTINGCHANGE, &CMonthGridCtrl::OnSystemChange)
+    ON_MESSAGE(WM_FONTCHANGE, &CMonthGridCtrl::OnSystemChange)
+    ON_MESSAGE(WM_TIMECHANGE, &CMonthGridCtrl::OnSystemChange)
+    ON_MESSAGE(WM_SYSCOLORCHANGE, &CMonthGridCtrl::OnSystemChange)
 END_MESSAGE_MAP()
 
 CMonthGridCtrl::CMonthGridCtrl()
@@ -138,6 +144,15 @@ void CMonthGridCtrl::SetFirstDayOfWeek(int day) {
     if (!m_model.SetFirstDayOfWeek(day)) return;
     m_strDayLetters = LoadResString(IDS_DAY_LETTERS);
     if (GetSafeHwnd()) Invalidate(FALSE);
+}
+
+LRESULT CMonthGridCtrl::OnSystemChange(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default();
+    (void)wParam;
+    (void)lParam;
+    // Colours, fonts, settings and the clock (today's frame) may all look different now.
+    Invalidate(FALSE);
+    return result;
 }
 
 void CMonthGridCtrl::SetMonthYear(int year, int month) {

@@ -111,6 +111,8 @@ protected:
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     void OnDestroy();
+    // Colours, fonts, settings or the clock changed: draw again.
+    LRESULT OnSystemChange(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

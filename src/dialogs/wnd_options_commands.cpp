@@ -79,11 +79,16 @@ void CWndOptions::OnDaySchedule() {
     CSchedulerApp* app = App();
     if (!app) return;
     CScheduleData& data = Document();
+    // A list the dialog cannot show as it stands is not replaced by what the dialog would make of it.
+    const std::optional<CLessonSchedule> schedule = ParseLessonList(app->m_arrLessons, data.m_tDayStart);
+    if (!schedule) {
+        AfxMessageBox(LoadResString(IDS_LESSONS_UNREADABLE), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     CDayScheduleDlg dlg(nullptr);
-    const CLessonSchedule schedule = ParseLessonList(app->m_arrLessons, data.m_tDayStart);
-    dlg.m_schedule.m_model.m_tDayStart = schedule.m_tDayStart;
+    dlg.m_schedule.m_model.m_tDayStart = schedule->m_tDayStart;
     dlg.m_schedule.m_model.Clear();
-    for (const CLessonInterval& interval : schedule.m_arrIntervals)
+    for (const CLessonInterval& interval : schedule->m_arrIntervals)
         dlg.m_schedule.AddInterval(interval.m_nMinutes, interval.m_strLabel);
     dlg.DoModal();
     dlg.m_schedule.GetLessonList(app->m_arrLessons);

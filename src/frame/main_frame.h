@@ -20,6 +20,7 @@
 #include "frame/wnd_panel.h"
 #include "model/model_host.h"
 #include "platform/core/cstring.h"
+#include "platform/core/file.h"
 #include "platform/ui/font.h"
 #include "platform/ui/frame_wnd.h"
 #include "platform/ui/image_list.h"
@@ -159,8 +160,9 @@ private:
     int m_nDragPosition = -1;
     int m_nLastTab = -1;
     BOOL m_bWorkerRunning = FALSE;
-    // The reload check: not re-entered; a file time the user declined is not offered again.
+    // The reload check: not re-entered; a file state the user declined is not offered again.
     bool m_bCheckingFile = false;
     bool m_bReloadPending = false;
-    std::int64_t m_tDeclinedFileTime = 0;
+    CFileStatus m_declinedFile;  // the file's state when the user last declined to reload it
+    bool m_bDeclinedFile = false;
 };

@@ -5,7 +5,6 @@
 #include "frame/frame_application.h"
 #include "frame/main_frame.h"
 #include "model/schedule_data.h"
-#include "model/time_values.h"
 #include "platform/core/file.h"
 #include "platform/core/load_res_string.h"
 #include "platform/ui/dialog.h"
@@ -80,14 +79,17 @@ void CMainFrame::CheckFileChanged() {
     if (data.IsUntitled()) return;
     CFileStatus disk;
     if (!CFile::GetStatus(data.GetFilePath(), disk)) return;
-    if (CompareTime64Approx(disk.m_mtime, data.m_fileStatus.m_mtime) != 1) return;
+    // Any change of time or size counts, however soon after the file was read.
+    if (IsSameFileVersion(disk, data.m_fileStatus)) return;
     // A change the user chose not to load is not offered again; a later one is.
-    if (disk.m_mtime == m_tDeclinedFileTime) return;
+    if (m_bDeclinedFile && IsSameFileVersion(disk, m_declinedFile)) return;
     m_bCheckingFile = true;
     if (AskYesNo(this, IDS_RELOAD_PROMPT, IDS_MESSAGES, MB_YESNO) == IDYES)
         m_app.ReloadDocument();
-    else
-        m_tDeclinedFileTime = disk.m_mtime;
+    else {
+        m_declinedFile = disk;
+        m_bDeclinedFile = true;
+    }
     m_bCheckingFile = false;
 }
 

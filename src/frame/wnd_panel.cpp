@@ -219,10 +219,9 @@ LRESULT CWndPanel::OnDoubleClicked(WPARAM id, LPARAM) {
         if (entity != 0 && data->FindEntity(entity) != data->m_arrEntities.end()) data->SetCurrentEntity(entity);
         return 0;
     }
-    CCmdUIState state;
-    state.m_nID = kEditCommand;
-    OnUpdateEdit(&state);
-    if (state.m_bEnabled) OnEdit();
+    // A row of a page's panel opens its editor in every mode; the Edit command's own enabling
+    // (one participant in mode 5) is for the menus.
+    if (m_wndList.GetSelectedCount() >= 1) OnEdit();
     return 0;
 }
 

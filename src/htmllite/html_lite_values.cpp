@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "platform/core/mul_div.h"
+#include "platform/core/text_scan.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ int CHtmlLiteValues::ParseSize(const CString& text, int current, bool htmlSizes)
     }
     if (length >= 2) {
         const CString unit = value.Right(2);
-        const double number = std::wcstod(value.GetString(), nullptr);
+        const double number = _wtof(value.GetString());
         const double dpi = m_dpi;
         double result = 0;
         bool known = true;

@@ -9,6 +9,7 @@
 // (see CRecordArray). Timetable entries have no id; each carries a serial number instead,
 // through which work lists name their entry.
 #include <cstdint>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -333,6 +334,9 @@ public:
     void ClearActivityRooms(int activityId);
     // The activity that can take in the imported activity for the entity; the end when none.
     CActivityArray::iterator FindMatchingActivity(const CActivity& activity, int entityId);
+    // Whether the candidate can take in the imported activity for the entity (the test that
+    // FindMatchingActivity applies to each activity in table order).
+    bool IsMatchingActivity(const CActivity& candidate, const CActivity& activity, int entityId) const;
 
     // Clean-ups of the options page.
     void DeleteActivitiesWithoutMembers();
@@ -430,11 +434,14 @@ public:
     void ReadKeysSection(CXmlDocument& doc);
     // Reads the file into a fresh store and, only when the whole file was read, makes it the
     // open document with the file's status; otherwise shows the load error and leaves the open
-    // document and its path as they were. An empty path does nothing. TRUE when loaded.
-    BOOL Load(const CString& path, BOOL refresh);
+    // document and its path as they were. An empty path does nothing. TRUE when loaded. asNew:
+    // the plan is read as after ResetToNew, and the open document is reset once the file has been
+    // read (a file that cannot be read resets nothing).
+    BOOL Load(const CString& path, BOOL refresh, bool asNew = false);
     // Renumbers the ids and writes the document to the path of its file status, asking first when
-    // the file changed on disk since it was read or written. TRUE when the file was written.
-    BOOL Save(BOOL refresh);
+    // the file changed on disk (in time or size) since it was read or written. beforeWrite runs
+    // once the save goes ahead, just before the file is written. TRUE when the file was written.
+    BOOL Save(BOOL refresh, const std::function<void()>& beforeWrite = {});
     // 1 when the document differs from its file, else 0; a store without entities is never
     // modified. The store is not changed.
     int IsModified() const;

@@ -39,6 +39,7 @@ constexpr UINT kOverloadedId = 60423;
 constexpr UINT kWindowsTooShortId = 60424;
 constexpr UINT kFreeTimeTooShortId = 60425;
 constexpr UINT kOverlapLimitId = 60438;
+constexpr UINT kEntriesOutsidePlanId = 61677;
 
 // Problems: 13 the plan cannot work, 15 planned time does not fit, 12 and 14 details.
 constexpr int kSevere = 13;
@@ -103,10 +104,12 @@ CString FormatWhen(const CScheduleData& data, const CTimetableEntry& entry) {
 
 // Phase A: keeps the entries that start and end on one day, start no earlier than the hour of
 // the day start, and overlap the plan period.
-void RemoveEntriesOutsidePlan(CScheduleData& data) {
+// Gives how many entries it removed.
+std::size_t RemoveEntriesOutsidePlan(CScheduleData& data) {
     const COleDateTime periodStart = data.GetStartDate();
     const COleDateTime periodEnd = periodStart + COleDateTimeSpan(static_cast<double>(data.m_nDays));
     const int dayStartHour = GetLocalHour(data.m_tDayStart);
+    const std::size_t before = data.m_arrEntries.size();
     data.m_arrEntries.EraseIf([&](const CTimetableEntry& entry) {
         const COleDateTime end = entry.GetEndTime();
         const int hour = entry.m_dtStart.GetStatus() == COleDateTime::valid ? entry.m_dtStart.GetHour() : -1;
@@ -114,6 +117,7 @@ void RemoveEntriesOutsidePlan(CScheduleData& data) {
                           IntervalsOverlap(entry.m_dtStart, end, periodStart, periodEnd);
         return !keep;
     });
+    return before - data.m_arrEntries.size();
 }
 
 // Phase B for one entry; gives whether its length counts as planned. replacing holds the
@@ -221,7 +225,9 @@ void CheckActivityTotals(CScheduleData& data, CActivity& activity, CActivityText
 }  // namespace
 
 void CheckTimetableEntries(CScheduleData& data, IProgress* progress, bool sameStart) {
-    RemoveEntriesOutsidePlan(data);
+    // Lessons that were dropped are named in the problem list, so that none goes unnoticed.
+    if (const std::size_t removed = RemoveEntriesOutsidePlan(data))
+        AddProblem(data, kNotice, 0, data.GetStartDate(), kEntriesOutsidePlanId, static_cast<int>(removed));
     const CPlanIndex index(data);
     std::unordered_set<int> replacing;
     for (const CReplacementIndexRecord& record : data.m_arrReplacementIndex) replacing.insert(record.m_nEntity);

@@ -453,20 +453,22 @@ void CScheduleData::ClearActivityRooms(int activityId) {
 
 CActivityArray::iterator CScheduleData::FindMatchingActivity(const CActivity& activity, int entityId) {
     if (activity.m_nGroup == 0) return m_arrActivities.end();
+    return std::find_if(m_arrActivities.begin(), m_arrActivities.end(),
+                        [&](const CActivity& p) { return IsMatchingActivity(p, activity, entityId); });
+}
+
+bool CScheduleData::IsMatchingActivity(const CActivity& p, const CActivity& activity, int entityId) const {
+    if (activity.m_nGroup == 0) return false;
+    if (p.m_strName.Compare(activity.m_strName) != 0) return false;
+    if (WholeMinutes(p.m_tsDuration.m_span) % 60 != WholeMinutes(activity.m_tsDuration.m_span) % 60) return false;
     const auto entity = FindEntity(entityId);
-    const int remainder = WholeMinutes(activity.m_tsDuration.m_span) % 60;
-    const int type0Members = activity.CountType0Members(*this);
-    return std::find_if(m_arrActivities.begin(), m_arrActivities.end(), [&](const CActivity& p) {
-        if (p.m_strName.Compare(activity.m_strName) != 0) return false;
-        if (WholeMinutes(p.m_tsDuration.m_span) % 60 != remainder) return false;
-        if (entity != m_arrEntities.end() && p.HasEntity(*entity)) return false;
-        if (p.CountType0Members(*this) != type0Members) return false;
-        if (p.m_nGroup != activity.m_nGroup) return false;
-        return std::all_of(activity.m_arrMembers.begin(), activity.m_arrMembers.end(), [&](int id) {
-            const auto member = FindEntity(id);
-            if (member == m_arrEntities.end()) return false;
-            return member->m_nType == 1 || member->m_nType == 2 || p.HasEntity(*member);
-        });
+    if (entity != m_arrEntities.end() && p.HasEntity(*entity)) return false;
+    if (p.CountType0Members(*this) != activity.CountType0Members(*this)) return false;
+    if (p.m_nGroup != activity.m_nGroup) return false;
+    return std::all_of(activity.m_arrMembers.begin(), activity.m_arrMembers.end(), [&](int id) {
+        const auto member = FindEntity(id);
+        if (member == m_arrEntities.end()) return false;
+        return member->m_nType == 1 || member->m_nType == 2 || p.HasEntity(*member);
     });
 }
 

@@ -1,6 +1,7 @@
 // Loading the document from its file, saving it and the modified test.
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -77,7 +78,7 @@ bool CScheduleData::ShowLoadError(UINT textId) {
     return false;
 }
 
-BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
+BOOL CScheduleData::Load(const CString& path, BOOL refresh, bool asNew) {
     if (path.IsEmpty()) return FALSE;
 
     CProgressOnlyHost host(Host());
@@ -114,6 +115,9 @@ BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
         fresh->m_dtStartDate = m_dtStartDate;
         fresh->m_dtFirstWeekday = m_dtFirstWeekday;
         std::copy(std::begin(m_nStateSlots), std::end(m_nStateSlots), std::begin(fresh->m_nStateSlots));
+        // A plan opened as new starts from what a reset leaves, but the open one is reset only
+        // once the file has been read.
+        if (asNew) fresh->ResetToNew(FALSE);
         fresh->ReadXml(doc);
     } catch (const CFileException&) {
         return ShowLoadError(kLoadFileErrorId);
@@ -124,6 +128,7 @@ BOOL CScheduleData::Load(const CString& path, BOOL refresh) {
         return ShowLoadError(kLoadNotAPlanId);
     }
 
+    if (asNew) ResetToNew(refresh);
     TakeDocumentFrom(*fresh);
     settings.Commit();
     RefreshFileStatus(path);
@@ -154,7 +159,7 @@ void CScheduleData::TakeDocumentFrom(CScheduleData& other) {
     m_dtFirstWeekday = other.m_dtFirstWeekday;
 }
 
-BOOL CScheduleData::Save(BOOL refresh) {
+BOOL CScheduleData::Save(BOOL refresh, const std::function<void()>& beforeWrite) {
     const CString path = GetFilePath();
     RenumberIds();
     CXmlDocument doc;
@@ -162,8 +167,7 @@ BOOL CScheduleData::Save(BOOL refresh) {
 
     // A file that changed on disk since it was read or written is not overwritten unasked.
     CFileStatus disk;
-    if (CFile::GetStatus(path, disk) &&
-        (disk.m_mtime != m_fileStatus.m_mtime || disk.m_mtimeNsec != m_fileStatus.m_mtimeNsec)) {
+    if (CFile::GetStatus(path, disk) && !IsSameFileVersion(disk, m_fileStatus)) {
         switch (Answerer().Ask(LoadResString(kSaveFileChangedId), LoadResString(kSaveCaptionId), MessageButtons::YesNoCancel,
                                MessageIcon::Question)) {
         case MessageAnswer::Yes: break;
@@ -176,6 +180,7 @@ BOOL CScheduleData::Save(BOOL refresh) {
         }
     }
 
+    if (beforeWrite) beforeWrite();
     bool written = false;
     try {
         int flags = CXmlDocument::kUtf16LeFile;

@@ -4,7 +4,6 @@
 
 #include "model/record_orders.h"
 #include "model/schedule_data.h"
-#include "model/word_list_text.h"
 #include "options_engine/import_frame.h"
 #include "options_engine/import_lines.h"
 #include "options_engine/import_options.h"
@@ -33,11 +32,11 @@ public:
         : m_data(data), m_kind(kind), m_options(options), m_frame(frame) {}
 
     // True when the line added an entity.
-    bool ReadLine(const CString& line, int index);
+    bool ReadLine(const CString& line, int lineNumber);
 
 private:
     CString Field(int column) const { return ImportField(m_fields, m_options.Column(column)); }
-    bool ReadDate(int column, int index, COleDateTime& date);
+    bool ReadDate(int column, int lineNumber, COleDateTime& date);
     void ReadStaffColumns(CEntity& entity);
     bool Exists(const CString& name, int& id);
 
@@ -48,11 +47,11 @@ private:
     std::vector<CString> m_fields;
 };
 
-bool CEntityLineReader::ReadDate(int column, int index, COleDateTime& date) {
+bool CEntityLineReader::ReadDate(int column, int lineNumber, COleDateTime& date) {
     if (m_options.Column(column) == 0) return true;
     const CString text = Field(column);
     if (text.IsEmpty() || ParseImportDate(text, date)) return true;
-    m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_DATE, index, text));
+    m_frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_DATE, lineNumber, text));
     return false;
 }
 
@@ -96,8 +95,8 @@ bool CEntityLineReader::Exists(const CString& name, int& id) {
     return true;
 }
 
-bool CEntityLineReader::ReadLine(const CString& line, int index) {
-    SplitList(line, m_fields, ImportSeparator(m_options.m_nSeparator));
+bool CEntityLineReader::ReadLine(const CString& line, int lineNumber) {
+    SplitImportFields(line, ImportSeparator(m_options.m_nSeparator), m_fields);
     if (m_fields.empty()) return false;
     const EntityImportTexts& texts = kTexts[static_cast<int>(m_kind)];
 
@@ -117,7 +116,7 @@ bool CEntityLineReader::ReadLine(const CString& line, int index) {
         entity.m_nType = 0;
         entity.m_strDepartment = Field(2);
         entity.m_strCode = Field(3);
-        if (!ReadDate(4, index, entity.m_dtRegistration) || !ReadDate(5, index, entity.m_dtCompletion)) return false;
+        if (!ReadDate(4, lineNumber, entity.m_dtRegistration) || !ReadDate(5, lineNumber, entity.m_dtCompletion)) return false;
         if (m_options.Column(6) != 0) {
             const CString room = Field(6);
             entity.m_nDefaultPlace = m_data.FindRoomByName(room);
@@ -133,7 +132,7 @@ bool CEntityLineReader::ReadLine(const CString& line, int index) {
     }
 
     if (entity.m_strName.IsEmpty()) {
-        m_frame.AddProblem(CImportFrame::kNoName, FormatImportText(texts.noName, index));
+        m_frame.AddProblem(CImportFrame::kNoName, FormatImportText(texts.noName, lineNumber));
         return false;
     }
     int existing = 0;
@@ -166,10 +165,11 @@ int ImportEntities(CScheduleData& data, EntityImportKind kind, const CImportOpti
 
     CEntityLineReader reader(data, kind, options, frame);
     int appended = 0;
-    const std::vector<CString>& lines = frame.Lines();
-    for (int index = 0; index < static_cast<int>(lines.size()); ++index) {
-        frame.StepProgress();
-        if (index >= options.m_nSkip && reader.ReadLine(lines[index], index)) ++appended;
+    const std::vector<CImportRecord> records = JoinImportRecords(frame.Lines(), ImportSeparator(options.m_nSeparator));
+    for (int index = 0; index < static_cast<int>(records.size()); ++index) {
+        const CImportRecord& record = records[index];
+        for (int n = 0; n < record.m_nLines; ++n) frame.StepProgress();
+        if (index >= options.m_nSkip && reader.ReadLine(record.m_strText, record.m_nLine)) ++appended;
     }
     frame.EndProgress();
 

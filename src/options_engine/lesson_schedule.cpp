@@ -17,7 +17,7 @@ bool ReadClock(CString text, int& hour, int& minute) {
 
 }  // namespace
 
-CLessonSchedule ParseLessonList(const std::vector<CString>& lessons, __time64_t defaultDayStart) {
+std::optional<CLessonSchedule> ParseLessonList(const std::vector<CString>& lessons, __time64_t defaultDayStart) {
     CLessonSchedule schedule;
     if (lessons.empty()) {
         schedule.m_tDayStart = defaultDayStart;
@@ -32,6 +32,7 @@ CLessonSchedule ParseLessonList(const std::vector<CString>& lessons, __time64_t 
         int hour = 0, minute = 0;
         if (!ReadClock(isBreak ? entry.Mid(1, 5) : entry, hour, minute)) continue;
         const __time64_t t = MakeTimeOfDay(hour, minute);
+        if (!first && t < previous) return std::nullopt;
         if (first) {
             schedule.m_tDayStart = t;
             first = false;
@@ -42,6 +43,7 @@ CLessonSchedule ParseLessonList(const std::vector<CString>& lessons, __time64_t 
         pendingLabel.Trim(L" ");
         previous = t;
     }
+    if (first) return std::nullopt;
     return schedule;
 }
 

@@ -2,6 +2,7 @@
 // The default day schedule of the settings' Lessons list: time points of one day in order. An
 // entry "HH:MM" starts a lesson; "!HH:MM Label" starts a break with that label; the last entry
 // ends the day. Read into a day start and intervals, and written back the same way.
+#include <optional>
 #include <vector>
 
 #include "platform/core/cstring.h"
@@ -21,7 +22,8 @@ public:
 };
 
 // The schedule of the entries; an empty list gives one 480-minute lesson from defaultDayStart.
-// Entries whose time cannot be read are left out.
-CLessonSchedule ParseLessonList(const std::vector<CString>& lessons, __time64_t defaultDayStart);
+// Entries whose time cannot be read are left out. A list that is not empty but has no entry with
+// a readable time, or whose times go back, gives no schedule.
+std::optional<CLessonSchedule> ParseLessonList(const std::vector<CString>& lessons, __time64_t defaultDayStart);
 // The entries of a schedule.
 std::vector<CString> FormatLessonList(const CLessonSchedule& schedule);

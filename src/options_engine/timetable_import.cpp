@@ -176,6 +176,7 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
     const std::vector<CString>& lines = frame.Lines();
     for (int index = 0; index < static_cast<int>(lines.size()); ++index, ++k) {
         frame.StepProgress();
+        const int lineNumber = index + 1;
         CString line = lines[index];
         line.Trim(L" \t\n\r");
         if (line.IsEmpty()) continue;
@@ -188,28 +189,28 @@ int ImportTimetable(CScheduleData& data, const CImportOptions& options, IImportT
             const auto staff = data.FindKind1Or2EntityByName(line);
             staffId = staff != data.m_arrEntities.end() ? staff->m_nId : 0;
             choices = staffId != 0 ? CollectImportChoices(data, staffId) : std::vector<CImportActivityChoice>();
-            if (staffId == 0) frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_STAFF, index, line));
+            if (staffId == 0) frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_STAFF, lineNumber, line));
             continue;
         }
         if (choices.empty()) continue;
         const COleDateTime start = ParseTimetableWhen(data, line.Left(kWhenLength));
         if (start.GetStatus() != COleDateTime::valid) {
-            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_TIME, index, line));
+            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_BAD_TIME, lineNumber, line));
             continue;
         }
         CTimetableEntry entry(start, COleDateTimeSpan(0, 1, 0, 0));
         const auto staff = data.FindEntity(staffId);
         if (!staff->CanTakeEntry(data, entry, &lessons.Index())) {
-            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, index, line), staffId);
+            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, lineNumber, line), staffId);
             continue;
         }
         const int activityId = ResolveImportedActivity(data, line, *staff, choices, resolve);
         if (activityId == 0) {
-            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_ACTIVITY, index, line), staffId);
+            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_NO_ACTIVITY, lineNumber, line), staffId);
             continue;
         }
         if (!lessons.CanPlace(*staff, activityId, entry)) {
-            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, index, line), staffId);
+            frame.AddProblem(CImportFrame::kSkipped, FormatImportText(IDS_IMPORT_CANNOT_PLACE, lineNumber, line), staffId);
             continue;
         }
         // The entry is placed at its own time; nothing else in the plan moves.

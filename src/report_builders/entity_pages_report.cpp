@@ -117,15 +117,16 @@ void BuildEntityPlanRows(const CScheduleData& data, const CReportOptions& option
     const int dayCount = CountIdsInList(layout);
     const bool coloured = options.m_useColours != 0;
     if (chime != 0) rows += BuildBreakRow(data, chime, GetLessonRangeBegin(data, chime, layout.hours[0]), dayCount, coloured);
+    const std::vector<CString> breakRows = BuildBreakRowsAfterHours(data, chime, layout.hours, dayCount, coloured);
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
         const __time64_t h = layout.hours[i];
+        const bool sectionStart = i == 0 || !breakRows[i - 1].IsEmpty();
+        const __time64_t sectionEnd = SectionEnd(layout.hours, breakRows, i);
         rows.AppendFormat(L"<tr><td>%s</td>", ReportHourCaption(data, mode, chime, GetHourSlot(data, h)).GetString());
         for (int d : layout.days)
-            rows += BuildPlanCellHtml(data, options, entityId, d, h, i == 0, layout.hours.back(), index);
+            rows += BuildPlanCellHtml(data, options, entityId, d, h, sectionStart, sectionEnd, index);
         rows += L"</tr>";
-        if (chime != 0)
-            rows += BuildBreakRow(data, chime, GetLessonRangeEnd(data, chime, FindNextTimeAfter(layout.hours, h)),
-                                  dayCount, coloured);
+        rows += breakRows[i];
     }
 }
 

@@ -1,8 +1,12 @@
 #include "report_builders/news_feed.h"
 
+#include <cctype>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <random>
+#include <filesystem>
+#include <string>
 
 #include "model/model_host.h"
 #include "model/schedule_data.h"
@@ -19,12 +23,24 @@ constexpr const wchar_t* kMonths[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"
                                       L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 constexpr const wchar_t* kWeekdays[] = {L"Sun", L"Mon", L"Tue", L"Wed", L"Thu", L"Fri", L"Sat"};
 
-// A fresh random UUID as a URN: unique without naming anything a reader could open.
-CString NewGuid() {
-    static std::mt19937_64 generator{std::random_device{}()};
-    const unsigned long long high = generator(), low = generator();
+// 64-bit FNV-1a over the UTF-8 bytes of a text, from the basis given.
+std::uint64_t HashText(const std::string& bytes, std::uint64_t basis) {
+    std::uint64_t hash = basis;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+// A UUID as a URN made from the text (the form of a name-based UUID): the same text always
+// gives the same guid, and it names nothing a reader could open.
+CString GuidOf(const CString& text) {
+    const std::string bytes = text.ToUtf8();
+    const std::uint64_t high = HashText(bytes, 0xcbf29ce484222325ULL);
+    const std::uint64_t low = HashText(bytes, 0x84222325cbf29ce4ULL);
     CString guid;
-    guid.Format(L"urn:uuid:%08x-%04x-4%03x-%04x-%04x%08x", static_cast<unsigned>(high >> 32),
+    guid.Format(L"urn:uuid:%08x-%04x-8%03x-%04x-%04x%08x", static_cast<unsigned>(high >> 32),
                 static_cast<unsigned>((high >> 16) & 0xFFFF), static_cast<unsigned>(high & 0xFFF),
                 static_cast<unsigned>(0x8000 | ((low >> 48) & 0x3FFF)), static_cast<unsigned>((low >> 32) & 0xFFFF),
                 static_cast<unsigned>(low & 0xFFFFFFFF));
@@ -120,8 +136,35 @@ void ReadLockedFeedItems(const CString& path, std::vector<CFeedItem>& items) {
     }
 }
 
+CString FileAddress(const CString& path) {
+    if (path.IsEmpty()) return CString();
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path.ToUtf8()), error);
+    const std::string bytes = error ? path.ToUtf8() : absolute.lexically_normal().string();
+    std::string address = "file://";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (unsigned char c : bytes) {
+        if (std::isalnum(c) || std::strchr("/-._~", c)) {
+            address += static_cast<char>(c);
+        } else {
+            address += '%';
+            address += kHex[c >> 4];
+            address += kHex[c & 15];
+        }
+    }
+    return CString(Utf8ToWide(address));
+}
+
+CString EventIdentity(const CScheduleData& data, const CReportEvent& event) {
+    const std::string document = std::filesystem::path(data.GetFilePath().ToUtf8()).filename().string();
+    CString identity = CString(Utf8ToWide(document)) + L"\n" + event.identity;
+    identity.AppendFormat(L"\n%s", event.start.Format(L"%Y-%m-%d %H:%M").GetString());
+    return identity;
+}
+
 CString BuildNewsFeedText(const CScheduleData& data, const std::vector<CReportEvent>& events,
-                          const std::vector<CFeedItem>& locked, __time64_t now, IProgress* progress) {
+                          const std::vector<CFeedItem>& locked, __time64_t now, IProgress* progress,
+                          const CString& link) {
     const CString date = FormatFeedDate(now);
     CXmlDocument doc;
     doc.SetDocumentText(kDeclaration);
@@ -131,7 +174,7 @@ CString BuildNewsFeedText(const CScheduleData& data, const std::vector<CReportEv
     doc.AddElement(L"channel");
     doc.EnterElement();
     AddItemChild(doc, L"title", LoadResString(IDS_FEED_TITLE));
-    doc.AddElement(L"link");
+    AddItemChild(doc, L"link", link);
     AddItemChild(doc, L"description", LoadResString(IDS_FEED_DESCRIPTION));
     doc.AddElement(L"copyright");
     AddItemChild(doc, L"language", LoadResString(IDS_FEED_LANGUAGE));
@@ -143,7 +186,10 @@ CString BuildNewsFeedText(const CScheduleData& data, const std::vector<CReportEv
         AddItemChild(doc, L"title", item.title);
         AddItemChild(doc, L"description", item.description);
         AddItemChild(doc, L"link", item.link);
-        AddGuid(doc, item.guid.IsEmpty() ? NewGuid() : item.guid);
+        // An old item without a guid gets one from its own texts, the same at every export.
+        AddGuid(doc, item.guid.IsEmpty() ? GuidOf(L"item\n" + item.title + L"\n" + item.description + L"\n" +
+                                                  item.link + L"\n" + item.pubDate)
+                                         : item.guid);
         AddItemChild(doc, L"locked", L"true");
         const CString itemDate = ItemDate(item.pubDate);
         if (!itemDate.IsEmpty()) AddItemChild(doc, L"pubDate", itemDate);
@@ -156,7 +202,7 @@ CString BuildNewsFeedText(const CScheduleData& data, const std::vector<CReportEv
         AddItemChild(doc, L"title", event.FormatSummary(data, true));
         AddItemChild(doc, L"description", event.FormatDescription(data));
         doc.AddElement(L"link");
-        AddGuid(doc, NewGuid());
+        AddGuid(doc, GuidOf(EventIdentity(data, event)));
         AddItemChild(doc, L"pubDate", date);
         doc.LeaveElement();
         if (progress) progress->StepIt();
@@ -185,7 +231,8 @@ FeedExportResult ExportNewsFeed(const CScheduleData& data, const CString& path, 
     data.Host().BeginWaitCursor();
     bool written = false;
     try {
-        const CString text = BuildNewsFeedText(data, events, locked, _time64(nullptr), &progress);
+        // The channel names the feed file itself: it is where the feed lives.
+        const CString text = BuildNewsFeedText(data, events, locked, _time64(nullptr), &progress, FileAddress(path));
         written = CXmlDocument::WriteFileText(path, text);
     } catch (const CFileException&) {
         written = false;

@@ -27,11 +27,18 @@ void ReadLockedFeedItems(const CString& path, std::vector<CFeedItem>& items);
 CString FormatFeedDate(__time64_t t);
 // Whether the text is an RFC 822 date as FormatFeedDate writes it (the weekday may be left out).
 bool IsFeedDate(const CString& text);
-// The feed text: the channel dated now, the locked items, then one item per event. Every item
-// gets a guid of its own that is no address (locked items keep theirs). The progress, when
-// given, steps once per item.
+// The file address ("file:///...") of a path, made absolute, with every byte that an address
+// may not hold percent-encoded; empty for an empty path.
+CString FileAddress(const CString& path);
+// What an event's guid is made from: the plan file's name, the event's identity and its start.
+// The same event of the same plan gives the same text at every export.
+CString EventIdentity(const CScheduleData& data, const CReportEvent& event);
+// The feed text: the channel dated now with its link, the locked items, then one item per event.
+// Every event's guid is a name-based UUID of its identity, so that a reader knows an event it has
+// shown before (locked items keep theirs). The progress, when given, steps once per item.
 CString BuildNewsFeedText(const CScheduleData& data, const std::vector<CReportEvent>& events,
-                          const std::vector<CFeedItem>& locked, __time64_t now, IProgress* progress = nullptr);
+                          const std::vector<CFeedItem>& locked, __time64_t now, IProgress* progress = nullptr,
+                          const CString& link = CString());
 
 enum class FeedExportResult { NothingToExport, NoPath, Written, WriteFailed };
 // Writes the events to the feed file at path, keeping the locked items of the file there. No

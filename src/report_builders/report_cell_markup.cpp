@@ -119,7 +119,8 @@ CString FormatEmptyBlockCell(int span, bool useRowSpan) {
 }
 
 CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& options, int entityId, int dayIndex,
-                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CDayPlanIndex* index) {
+                          __time64_t hour, bool sectionStart, __time64_t sectionEnd,
+                          const CDayPlanIndex* index) {
     const auto entity = data.FindEntity(entityId);
     if (entity == data.m_arrEntities.end()) return CString();
     const int detail = options.m_detailChoice;
@@ -129,11 +130,11 @@ CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& optio
     const bool lessonAxis = data.Settings().GetTimeAxisMode() != 0;
     const COleDateTime day = data.GetStartDate() + COleDateTimeSpan(static_cast<double>(dayIndex));
     CDayPlanCell own(data, entityId, day, hour, index);
-    if (!index) own.Compute(activityBlocks, lessonAxis, firstRow);
-    const CDayPlanCell& cell = index ? index->GetComputedCell(own, activityBlocks, lessonAxis, firstRow) : own;
+    if (!index) own.Compute(activityBlocks, lessonAxis, sectionStart);
+    const CDayPlanCell& cell = index ? index->GetComputedCell(own, activityBlocks, lessonAxis, sectionStart) : own;
     if (cell.kind == CDayPlanCell::Covered) return CString();
     const int span = cell.kind == CDayPlanCell::Busy || cell.kind == CDayPlanCell::Linked
-                         ? cell.GetRowSpan(activityBlocks, lessonAxis, AtTimeOfDay(day, tableEnd))
+                         ? cell.GetRowSpan(activityBlocks, lessonAxis, AtTimeOfDay(day, sectionEnd))
                          : 1;
     if (cell.kind != CDayPlanCell::Busy) return FormatFixedCell(cell.kind, coloured, span);
 

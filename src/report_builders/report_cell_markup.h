@@ -35,11 +35,14 @@ CString FormatEmptyBlockCell(int span, bool useRowSpan);
 CString SpanAttribute(int span, bool useRowSpan);
 
 // The table cell of an entity's day-plan cell on plan day dayIndex at the local hour and
-// minute of hour; empty for a covered hour or a missing entity. firstRow: the hour is the
-// table's first row (a block that began earlier starts there). Blocks span the rows before
-// tableEnd (a time of day) that they continue into.
+// minute of hour; empty for a covered hour or a missing entity. A table's hour rows fall into
+// sections: the first row and each row below a break row open one. sectionStart: the hour
+// opens a section (a block that began earlier starts again there). Blocks span only the rows
+// before sectionEnd (a time of day: the next break row or the end of the table) that they
+// continue into, so that no block reaches into a break row.
 CString BuildPlanCellHtml(const CScheduleData& data, const CReportOptions& options, int entityId, int dayIndex,
-                          __time64_t hour, bool firstRow, __time64_t tableEnd, const CDayPlanIndex* index = nullptr);
+                          __time64_t hour, bool sectionStart, __time64_t sectionEnd,
+                          const CDayPlanIndex* index = nullptr);
 
 // The code and date cells of a type-0 entity; empty for other types.
 CString BuildReportDateCells(const CEntity& entity);

@@ -58,6 +58,10 @@ public:
     CString category;
     CString remark;
     CString rooms;
+    // What tells the event apart from the plan's others that start with it: the kind and the
+    // entry (activity and first placement) with the stand-in's record, or the absent entity.
+    // The same event of a later build of the list has the same one.
+    CString identity;
 };
 
 // The name of the entity with the id in the document; empty when there is none.

@@ -1,6 +1,7 @@
 #include "report_builders/report_event_collection.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/description_texts.h"
 #include "model/plan_index.h"
@@ -12,6 +13,11 @@
 #include "resource_ids.h"
 
 namespace {
+
+// A date as whole minutes since the epoch of OLE dates; 0 for an invalid one.
+long long MinuteOf(const COleDateTime& t) {
+    return t.GetStatus() == COleDateTime::valid ? std::llround(t.m_dt * 1440.0) : 0;
+}
 
 // The fields every event of an entry shares.
 CReportEvent EntryEvent(const CScheduleData& data, const CPlanIndex& index, const CTimetableEntry& entry,
@@ -27,6 +33,7 @@ CReportEvent EntryEvent(const CScheduleData& data, const CPlanIndex& index, cons
     event.text = FormatActivityWithMembers(data, copy);
     event.rooms = BuildEntryRoomsText(data, entry, entityId, false, &index);
     event.dayTitle = data.FormatDayTitle(data.GetDayIndex(entry.m_dtStart));
+    event.identity.Format(L"entry %d %d %lld", kind, activity.m_nId, MinuteOf(entry.m_dtUnmovedStart));
     return event;
 }
 
@@ -40,6 +47,7 @@ void CollectEntryEvents(const CScheduleData& data, const CPlanIndex& index, cons
                                         extending ? CReportEvent::kExtendingReplacement : CReportEvent::kReplacement,
                                         record.m_nEntity);
         event.secondEntityId = record.m_nReplacing;
+        event.identity.AppendFormat(L" stand-in %d for %d", record.m_nEntity, record.m_nReplacing);
         event.paid = record.m_bPaid;
         event.fund = record.m_strFund;
         event.remark = record.m_strRemark;
@@ -71,6 +79,7 @@ CReportEvent AbsenceEvent(const CScheduleData& data, const CEntity& entity, cons
     event.approved = absence.m_bApproved;
     event.start = absence.m_dtStart;
     event.length = absence.m_tsLength;
+    event.identity.Format(L"absence %d", entity.m_nId);
     event.reason = absence.m_strReason;
     event.category = absence.m_strCategory;
     event.remark = absence.m_strRemark;

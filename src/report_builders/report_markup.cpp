@@ -71,6 +71,22 @@ CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t pos
     return row;
 }
 
+std::vector<CString> BuildBreakRowsAfterHours(const CScheduleData& data, int chimeSetId,
+                                              const std::vector<__time64_t>& hours, int columns, bool coloured) {
+    std::vector<CString> rows(hours.empty() ? 0 : hours.size() - 1);
+    if (chimeSetId == 0) return rows;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = BuildBreakRow(data, chimeSetId, GetLessonRangeEnd(data, chimeSetId, FindNextTimeAfter(hours, hours[i])),
+                                columns, coloured);
+    return rows;
+}
+
+__time64_t SectionEnd(const std::vector<__time64_t>& hours, const std::vector<CString>& breakRows, std::size_t i) {
+    for (std::size_t j = i; j < breakRows.size(); ++j)
+        if (!breakRows[j].IsEmpty()) return hours[j + 1];
+    return hours.back();
+}
+
 void ReserveForParts(CString& out, int startLength, std::size_t done, std::size_t total) {
     if (done == 0 || done >= total) return;
     std::wstring& text = out.str();

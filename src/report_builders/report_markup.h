@@ -2,9 +2,11 @@
 // Small pieces of report markup that every builder shares: escaping of record texts, the
 // report font and the table style, state colours and page breaks; and room for a long report.
 #include <cstddef>
+#include <vector>
 
 #include "platform/core/colors.h"
 #include "platform/core/cstring.h"
+#include "platform/core/time64.h"
 
 class CScheduleData;
 struct CReportOptions;
@@ -33,6 +35,14 @@ CString ReportHourCaption(const CScheduleData& data, int mode, int chimeSetId, i
 // The break row that the chime set puts at position (an index into its intervals), or empty
 // when there is no break there: its start and label across the table's columns.
 CString BuildBreakRow(const CScheduleData& data, int chimeSetId, std::size_t position, int columns, bool coloured);
+// The break row that follows each hour row of a day-plan table (every hour of hours but the
+// last has a row): the break of the chime set that ends the lesson before the next hour, or
+// empty. Chime set 0 gives no break rows.
+std::vector<CString> BuildBreakRowsAfterHours(const CScheduleData& data, int chimeSetId,
+                                              const std::vector<__time64_t>& hours, int columns, bool coloured);
+// Where the section of hour row i ends: the hour after the first row from i on that a break row
+// follows, else the last hour of the table.
+__time64_t SectionEnd(const std::vector<__time64_t>& hours, const std::vector<CString>& breakRows, std::size_t i);
 // Makes room in a report that grows part by part for the parts still to come, at the mean
 // length of the done ones (the text from startLength on), so that a long report is not copied
 // over each time it outgrows its buffer.

@@ -17,4 +17,5 @@ struct CReportOptions {
     int m_minColumnWidth = 30;      // MinColumnWidth setting, pixels
     CString m_background;           // path of the page background image; empty for none
     bool m_separatePages = false;   // SeperatePages setting: each entity's or day's events on a page of their own
+    CString m_title;                // the page's title: the print's name and the PDF name offered
 };

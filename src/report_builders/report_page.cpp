@@ -42,10 +42,11 @@ CString BuildBodyTag(const CString& background, bool rightToLeft) {
     return tag + L">";
 }
 
-CString OpenReportPage(const CString& background) {
-    CString page = L"<!DOCTYPE html><html><head><meta charset=\"utf-8\">"
-                   L"<style>* { -webkit-print-color-adjust:exact; print-color-adjust:exact; }</style>"
-                   L"<script>function zoom(a){document.body.style.zoom = a;}</script></head>";
+CString OpenReportPage(const CString& background, const CString& title) {
+    CString page = L"<!DOCTYPE html><html><head><meta charset=\"utf-8\">";
+    if (!title.IsEmpty()) page += L"<title>" + EscapeHtml(title) + L"</title>";
+    page += L"<style>* { -webkit-print-color-adjust:exact; print-color-adjust:exact; }</style>"
+            L"<script>function zoom(a){document.body.style.zoom = a;}</script></head>";
     return page + BuildBodyTag(background, IsRightToLeft());
 }
 
@@ -77,7 +78,7 @@ CString BuildReportPage(const CScheduleData& data, const CReportOptions& options
         sorted.push_back(std::move(copy.m_arrEntries[position]));
     copy.m_arrEntries.swap(sorted);
     copy.m_arrProblems.clear();
-    CString page = OpenReportPage(options.m_background);
+    CString page = OpenReportPage(options.m_background, options.m_title);
     AppendReportBody(copy, options, page);
     page += kReportPageEnd;
     data.Host().EndWaitCursor();

@@ -14,7 +14,8 @@ CString BuildReportPage(const CScheduleData& data, const CReportOptions& options
 void AppendReportBody(CScheduleData& data, const CReportOptions& options, CString& out);
 // The body tag: background image and reading direction as the page gives them.
 CString BuildBodyTag(const CString& background, bool rightToLeft);
-// The start of every report page: the head with the zoom script and the body tag, with the
-// reading direction of the language pack. The content and kReportPageEnd follow.
-CString OpenReportPage(const CString& background);
+// The start of every report page: the head with the title (none when empty) and the zoom
+// script, and the body tag, with the reading direction of the language pack. The content and
+// kReportPageEnd follow.
+CString OpenReportPage(const CString& background, const CString& title = CString());
 inline constexpr const wchar_t* kReportPageEnd = L"</body></html>";

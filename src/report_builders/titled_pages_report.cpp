@@ -90,12 +90,16 @@ void BuildDayTableRows(const CScheduleData& data, const CReportOptions& options,
     const int chime = GetCommonChimeSetId(data, layout.days);
     const int mode = chime != 0 ? data.Settings().GetTimeAxisMode() : 0;
     const int columns = CountIdsInList(layout);
+    const std::vector<CString> breakRows =
+        BuildBreakRowsAfterHours(data, chime, layout.hours, columns, options.m_useColours != 0);
     for (std::size_t i = 0; i + 1 < layout.hours.size(); ++i) {
         const __time64_t h = layout.hours[i];
+        const bool sectionStart = i == 0 || !breakRows[i - 1].IsEmpty();
+        const __time64_t sectionEnd = SectionEnd(layout.hours, breakRows, i);
         rows.AppendFormat(L"<tr><td>%s</td>", ReportHourCaption(data, mode, chime, GetHourSlot(data, h)).GetString());
         std::vector<CString> cells;
         for (int id : layout.days)
-            cells.push_back(BuildPlanCellHtml(data, options, id, dayIndex, h, i == 0, layout.hours.back(), index));
+            cells.push_back(BuildPlanCellHtml(data, options, id, dayIndex, h, sectionStart, sectionEnd, index));
         // Equal neighbouring cells become one cell across their columns.
         for (std::size_t c = 0; c < cells.size();) {
             std::size_t run = 1;
@@ -104,8 +108,6 @@ void BuildDayTableRows(const CScheduleData& data, const CReportOptions& options,
             c += run;
         }
         rows += L"</tr>";
-        if (chime != 0)
-            rows += BuildBreakRow(data, chime, GetLessonRangeEnd(data, chime, FindNextTimeAfter(layout.hours, h)),
-                                  columns, options.m_useColours != 0);
+        rows += breakRows[i];
     }
 }

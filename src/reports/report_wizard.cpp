@@ -62,6 +62,7 @@ void ConcludeReportWizard(CScheduleData& data, IReportWizardHost& host, CReplace
 
 void RunReportWizard(CScheduleData& data, IReportWizardHost& host, CWnd* owner) {
     CReplacementWzd wizard(data, host.GetReportFilter(), owner);
+    wizard.m_select.m_feedPath = host.GetFeedPath();
     const bool finished = wizard.DoModal() == ID_WIZFINISH;
     ConcludeReportWizard(data, host, wizard, finished);
 }

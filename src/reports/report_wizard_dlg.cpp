@@ -4,7 +4,7 @@
 
 CReplacementWzd::CReplacementWzd(CScheduleData& data, CReportFilter& lists, CWnd* pParentWnd)
     : CWizardDlg(IDD_REPORT_WIZARD, pParentWnd),
-      m_select(nullptr),
+      m_select(data, nullptr),
       m_days(&m_select.m_nChoice, data, nullptr),
       m_filter(&m_select.m_nChoice, data, lists, nullptr),
       m_eventsPage(&m_select.m_nChoice, data, &m_events, &m_paths, &m_filter, &m_days, nullptr) {

@@ -101,6 +101,7 @@ BOOL CWndHTML::CreateCombos() {
 BOOL CWndHTML::CreateBrowser() {
     if (!m_browser.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kBrowserId)) return FALSE;
     m_browser.m_forwardContextMenu = 1;
+    m_browser.m_onPrint = [this](CHtmlView::PrintStep step) { OnPrintStep(step); };
     return TRUE;
 }
 

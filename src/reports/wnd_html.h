@@ -57,6 +57,9 @@ public:
     void ShowReportBody(const CString& body);
     // What the builders get from the page and the settings.
     CReportOptions BuildOptions() const;
+    // The name of the report on show: its kind, and the entity when it shows one.
+    CString ReportTitle() const;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // False when the page's children could not be created: the page then stays empty.
     bool IsReady() const { return m_ready; }
 
@@ -99,6 +102,8 @@ protected:
     void OnZoomIn();
     void OnZoomOut();
     void OnPrintPreview();
+    // The status bar shows a print being laid out; a failed one is reported.
+    void OnPrintStep(CHtmlView::PrintStep step);
     void OnCopy();
     void OnSaveHtml();
     void OnBackground();

@@ -28,6 +28,21 @@ constexpr KindCommand kKindCommands[] = {
 
 }  // namespace
 
+CString CWndHTML::ReportTitle() const {
+    UINT command = m_reportKind == 11 ? ID_REPORT_WIZARD : 0;
+    for (const KindCommand& c : kKindCommands)
+        if (c.kind == m_reportKind) command = c.command;
+    // The command's short name, after the line break of its prompt.
+    CString title = command != 0 ? LoadResString(command) : CString();
+    title = title.Mid(title.Find(L'\n') + 1);
+    const CScheduleData* data = Document();
+    if (data && m_reportKind != 11 && m_entityIds.size() == 1) {
+        const auto entity = data->FindEntity(m_entityIds[0]);
+        if (entity != data->m_arrEntities.end()) title += L" - " + entity->m_strName;
+    }
+    return title;
+}
+
 void CWndHTML::OnReportKind(UINT id) {
     if (!m_ready) return;
     for (const KindCommand& c : kKindCommands)
@@ -89,7 +104,33 @@ void CWndHTML::OnZoomOut() {
 }
 
 void CWndHTML::OnPrintPreview() {
-    if (m_ready) m_browser.ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_PROMPTUSER);
+    // One print at a time: the command waits while the pages of the last one are laid out.
+    if (m_ready && !m_browser.IsPrinting()) m_browser.ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_PROMPTUSER);
+}
+
+void CWndHTML::OnPrintStep(CHtmlView::PrintStep step) {
+    CScheduleData* data = Document();
+    switch (step) {
+    case CHtmlView::PrintStep::Started:
+        // The engine tells nothing of its progress: the bar only shows that it works.
+        if (data) data->Host().ShowProgress(LoadResString(IDS_PRINT_PREPARING)).SetRange(0, 0);
+        break;
+    case CHtmlView::PrintStep::LaidOut:
+    case CHtmlView::PrintStep::Cancelled:
+        if (data) data->Host().HideProgress();
+        break;
+    case CHtmlView::PrintStep::Failed: ShowError(IDS_PRINT_FAILED); break;
+    case CHtmlView::PrintStep::Printed: break;
+    }
+}
+
+BOOL CWndHTML::PreTranslateMessage(MSG* pMsg) {
+    // Escape, wherever the focus is on the page, cancels a print that is being laid out.
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && m_ready && m_browser.IsPrinting()) {
+        m_browser.CancelPrint();
+        return TRUE;
+    }
+    return CMyDisplay::PreTranslateMessage(pMsg);
 }
 
 void CWndHTML::OnCopy() {
@@ -104,7 +145,8 @@ void CWndHTML::OnCopy() {
 void CWndHTML::OnSaveHtml() {
     if (!m_ready) return;
     const CString filter = LoadResString(IDS_HTML_FILE_FILTER);
-    CFileDialog dialog(FALSE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ENABLESIZING, filter, this);
+    // A bare name typed by the user gets ".html".
+    CFileDialog dialog(FALSE, L"html", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ENABLESIZING, filter, this);
     if (dialog.DoModal() != IDOK) return;
     // The page declares UTF-8 in its head, so every script survives; the file is replaced
     // only by a complete write.

@@ -14,6 +14,7 @@ CReportOptions CWndHTML::BuildOptions() const {
     options.m_useColours = m_useColours;
     options.m_detailChoice = m_detailChoice;
     options.m_background = m_background;
+    options.m_title = ReportTitle();
     if (const CScheduleData* data = Document()) {
         const IAppSettings& settings = data->Settings();
         options.m_fontName = settings.GetReportFontName();
@@ -33,7 +34,7 @@ void CWndHTML::Render() {
         CWaitCursor wait;
         if (m_reportKind == 11) {
             // The report wizard appends its report to the body when it finishes.
-            page = OpenReportPage(m_background);
+            page = OpenReportPage(m_background, ReportTitle());
             if (s_reportWizard) s_reportWizard(*this, page);
             page += kReportPageEnd;
         } else {
@@ -46,7 +47,7 @@ void CWndHTML::Render() {
 
 void CWndHTML::ShowReportBody(const CString& body) {
     if (!m_ready) return;
-    CString page = OpenReportPage(m_background);
+    CString page = OpenReportPage(m_background, ReportTitle());
     page += body;
     page += kReportPageEnd;
     m_zoom = 1.0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/app_document.h"
+#include "frame/page_report_request.h"
 #include "model/time_values.h"
 #include "platform/ui/wait_cursor.h"
 #include "resource_ids.h"
@@ -61,6 +62,7 @@ BEGIN_MESSAGE_MAP(CWndTimeTable, CMyView)
     ON_UPDATE_COMMAND_UI(ID_SHOW_FREE_ROOMS, &CWndTimeTable::OnUpdateShowPanelMode)
     ON_UPDATE_COMMAND_UI(ID_SHOW_ENTRY_PEOPLE, &CWndTimeTable::OnUpdateShowPanelMode)
     ON_COMMAND(ID_TOGGLE_GROUP_BLOCKS, &CWndTimeTable::OnToggleGroupBlocks)
+    ON_COMMAND(ID_MAGNET_PAGE_REPORT, &CWndTimeTable::OnPageReport)
     ON_COMMAND(ID_TOGGLE_ENTRY_COLOURS, &CWndTimeTable::OnToggleEntryColours)
     ON_UPDATE_COMMAND_UI(ID_TOGGLE_SPLIT, &CWndTimeTable::OnUpdateToggleSplit)
     ON_UPDATE_COMMAND_UI(ID_TOGGLE_GROUP_BLOCKS, &CWndTimeTable::OnUpdateToggleGroupBlocks)
@@ -283,9 +285,18 @@ LRESULT CWndTimeTable::OnNavigateEntity(WPARAM entityId, LPARAM) {
 }
 
 LRESULT CWndTimeTable::OnItemClicked(WPARAM pane, LPARAM) {
+    // The people of the lesson, the people who may join it and its free rooms follow the click.
+    RefreshPanelMode(5);
+    AddTabsForClickedItem(pane);
+    RefreshPanelMode(2);
+    RefreshPanelMode(3);
+    return 0;
+}
+
+void CWndTimeTable::AddTabsForClickedItem(WPARAM pane) {
     CScheduleData* data = GetAppDocument();
     CTimeTableCtrlView* active = m_wndTimeTable.GetActivePane();
-    if (!data || !m_wndTimeTable.IsSplit() || !active || !active->GetCurrentItem()) return 0;
+    if (!data || !m_wndTimeTable.IsSplit() || !active || !active->GetCurrentItem()) return;
     if (pane == 0) m_wndTimeTable.GetFolderTabs().RemoveUnpinnedTabs();
     const CTimeTableItem& item = *active->GetCurrentItem();
     std::vector<int> ids;
@@ -310,7 +321,10 @@ LRESULT CWndTimeTable::OnItemClicked(WPARAM pane, LPARAM) {
     }
     m_wndTimeTable.RecalcLayout();
     m_wndTimeTable.SelectSecondPaneTab();
-    return 0;
+}
+
+void CWndTimeTable::OnPageReport() {
+    if (CScheduleData* data = GetAppDocument()) RequestPageReport(*data, 3);
 }
 
 void CWndTimeTable::AddTabsFromPanel() {

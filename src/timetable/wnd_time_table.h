@@ -157,6 +157,10 @@ protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnShowWindow(BOOL show, UINT status);
     LRESULT OnItemClicked(WPARAM pane, LPARAM);
+    // In the split display: folder tabs for the people of the clicked lesson.
+    void AddTabsForClickedItem(WPARAM pane);
+    // The report of what the page shows, on the reports page.
+    void OnPageReport();
     LRESULT OnItemsChanged(WPARAM pane, LPARAM remark);
     LRESULT OnEntityDroppedOnItem(WPARAM, LPARAM);
     LRESULT OnActivityDropped(WPARAM pane, LPARAM);

@@ -1,9 +1,18 @@
 // File New, Open, Save, Save As, Close and Undo with every answer to their questions: what is
 // asked, what is on disk afterwards, and that no work is lost.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "app_fixture.h"
+#include "controls/main_tab_ctrl.h"
+#include "frame/frame_page.h"
+#include "frame/wnd_contacts.h"
+#include "timetable/wnd_time_table.h"
 #include "controls/new_project_wzd.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
@@ -53,7 +62,7 @@ protected:
 // The save question of File New, Open and Close, answered Cancel, No and Yes.
 struct QuestionCase {
     const char* name;
-    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN or 0 for closing the frame
+    UINT command;  // ID_FILE_NEW, ID_FILE_OPEN, ID_APP_EXIT or 0 for closing the frame
     UINT question;
     int answer;
     bool saved;     // the plan file holds the edit afterwards
@@ -70,6 +79,8 @@ const QuestionCase kQuestionCases[] = {
     {"close cancel", 0, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
     {"close no", 0, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
     {"close yes", 0, IDS_CLOSE_SAVE_CHANGES, IDYES, true, true},
+    {"exit cancel", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDCANCEL, false, false},
+    {"exit no", ID_APP_EXIT, IDS_CLOSE_SAVE_CHANGES, IDNO, false, true},
 };
 
 TEST_F(FileCommandTest, TheSaveQuestionOfNewOpenAndCloseDecidesWhatHappensToTheEdit) {
@@ -210,6 +221,94 @@ TEST_F(FileCommandTest, SaveAsAddsXmlOnlyToANameWithoutExtensionAndRefusesToOver
     EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(IDS_TEMPLATE_OVERWRITE));
 }
 
+// File > Open of a file that cannot be read: the message, and the open plan with its path, its
+// edits and its undo level exactly as they were.
+TEST_F(FileCommandTest, AFailedOpenKeepsTheOpenPlanAndItsEdits) {
+    StartWithPlan();
+    Edit();
+    const CString edited = FirstName();
+    const std::size_t entities = Data().m_arrEntities.size();
+    const auto recent = app->GetRecentDocuments();
+    for (const char* damaged : {"truncated.xml", "binary_garbage.xml"}) {
+        SCOPED_TRACE(damaged);
+        answerer.m_messageBoxes.clear();
+        answerer.AnswerMessageBox(IDNO);  // the edits are not saved first
+        answerer.AnswerFile(CString(std::string(VORN_SHARED_DIR) + "/fixtures/hostile/" + damaged));
+        Command(ID_FILE_OPEN);
+        ASSERT_EQ(answerer.m_messageBoxes.size(), 2u);
+        EXPECT_EQ(answerer.m_messageBoxes[0].text, LoadResString(IDS_OPEN_SAVE_CHANGES));
+        EXPECT_EQ(answerer.m_messageBoxes[1].text, LoadResString(IDS_LOAD_NOT_A_PLAN));
+        EXPECT_EQ(Data().GetFilePath(), CString(planPath));
+        EXPECT_FALSE(Data().IsUntitled());
+        EXPECT_EQ(FirstName(), edited);
+        EXPECT_EQ(Data().m_arrEntities.size(), entities);
+        EXPECT_TRUE(Data().IsModified());
+        EXPECT_TRUE(Data().HasUndoSnapshot());
+        EXPECT_EQ(app->GetRecentDocuments().size(), recent.size());
+    }
+    EXPECT_EQ(ReadBytes(planPath), original);
+}
+
+// A save that meets the process's file-size limit fails as on a full disk: reported, the file
+// and the edits kept, and the program still running.
+TEST_F(FileCommandTest, ASaveBeyondTheFileSizeLimitIsReportedAndKeepsTheWork) {
+    StartWithPlan();
+    Edit();
+    const CString edited = FirstName();
+    ASSERT_GT(original.size(), 4096u);
+    {
+        FileSizeLimit limit(4096, SIG_DFL);
+        Command(ID_FILE_SAVE);
+    }
+    std::vector<CString> asked = AskedTexts();
+    EXPECT_NE(std::find(asked.begin(), asked.end(), LoadResString(IDS_SAVE_FILE_ERROR)), asked.end());
+    EXPECT_EQ(ReadBytes(planPath), original);
+    EXPECT_EQ(FirstName(), edited);
+    EXPECT_TRUE(Data().IsModified());
+    EXPECT_EQ(files.Names(), (std::set<std::string>{"plan.xml"})) << "no temporary file, no partial backup";
+}
+
+// What a save that was killed left beside the plan goes with the next save of the plan.
+TEST_F(FileCommandTest, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
+    StartWithPlan();
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string leftover = ".plan.xml." + std::to_string(gone) + ".0.5f3e2a1b.tmp";
+    std::ofstream(files / leftover) << original.substr(0, original.size() / 2);
+    Edit();
+    Command(ID_FILE_SAVE);
+    EXPECT_FALSE(Data().IsModified());
+    EXPECT_EQ(files.Names(), (std::set<std::string>{"plan.bak", "plan.xml"}));
+}
+
+// A file another program replaced and gave back its old time is told apart by its size: Save
+// asks first, and only a save that goes ahead makes the backup.
+TEST_F(FileCommandTest, SaveAsksAboutAFileReplacedWithItsOldTimeAndBacksUpOnlyWhenItWrites) {
+    StartWithPlan();
+    const std::string other = ReadBytes(SampleDocument());
+    ASSERT_NE(other.size(), original.size());
+    const auto time = std::filesystem::last_write_time(planPath);
+    std::ofstream(planPath, std::ios::binary | std::ios::trunc) << other;
+    std::filesystem::last_write_time(planPath, time);
+    Edit();
+    const CString edited = FirstName();
+
+    answerer.AnswerMessageBox(IDCANCEL);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(AskedTexts(), std::vector<CString>{LoadResString(IDS_SAVE_FILE_CHANGED)});
+    EXPECT_EQ(ReadBytes(planPath), other);
+    EXPECT_FALSE(std::filesystem::exists(files / "plan.bak")) << "no backup for a save that did not happen";
+    EXPECT_EQ(FirstName(), edited);
+
+    answerer.AnswerMessageBox(IDYES);
+    Command(ID_FILE_SAVE);
+    EXPECT_EQ(answerer.m_messageBoxes.size(), 2u);
+    EXPECT_EQ(ReadBytes(files / "plan.bak"), other) << "the file that was replaced";
+    EXPECT_FALSE(Data().IsModified());
+}
+
 TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
     StartWithPlan();
     const auto recent = app->GetRecentDocuments().size();
@@ -220,6 +319,9 @@ TEST_F(FileCommandTest, ACancelledFileDialogLeavesDocumentAndRecentListAlone) {
     EXPECT_EQ(Data().GetFilePath(), CString(planPath));
     EXPECT_EQ(app->GetRecentDocuments().size(), recent);
     EXPECT_EQ(ReadBytes(planPath), original);
+    // Both dialogs opened in the plan's folder, not in the working folder.
+    ASSERT_EQ(answerer.m_fileDialogs.size(), 2u);
+    for (const auto& q : answerer.m_fileDialogs) EXPECT_EQ(q.initialDir, GetPathFolder(CString(planPath)));
 }
 
 TEST_F(FileCommandTest, UndoIsOfferedWhileASnapshotExistsAndSwapsTheEditBackAndForth) {
@@ -282,3 +384,62 @@ TEST_F(FileCommandTest, ATemplateStartedAWeekLaterMovesEveryEntryAWeekAndIsUntit
 }
 
 }  // namespace
+
+namespace {
+
+// The entity whose lessons the timetable's first pane shows: 0 when it shows none, -1 when its
+// lessons are of no single entity of the document.
+int TimeTableShows(CMainFrame& frame, CScheduleData& data) {
+    auto* page = dynamic_cast<CWndTimeTable*>(frame.FindPage(kPageTimeTable));
+    if (!page) return -1;
+    std::vector<int> common;
+    bool first = true;
+    for (const CTimeTableItem& item : page->GetControl().GetPane(0).m_arrItems) {
+        if (item.m_bGroupItem) continue;
+        const auto entry = data.FindEntryBySerial(item.m_nSource);
+        if (entry == data.m_arrEntries.end()) return -1;
+        std::vector<int> ids;
+        entry->GetParticipantsByType(data, ids, 6);
+        std::sort(ids.begin(), ids.end());
+        if (first) common = ids;
+        std::vector<int> both;
+        std::set_intersection(common.begin(), common.end(), ids.begin(), ids.end(), std::back_inserter(both));
+        common = both;
+        first = false;
+    }
+    if (first) return 0;
+    return std::find(common.begin(), common.end(), data.m_nCurrentEntity) != common.end() ? data.m_nCurrentEntity : -1;
+}
+
+}  // namespace
+
+// Open after Open: the timetable and the entity chooser show the current entity of the plan
+// just opened, whichever tab is on show.
+TEST_F(FileCommandTest, EveryOpenedPlanIsWhatThePagesShow) {
+    RegisterFramePage(kPageTimeTable, [] { return std::make_unique<CWndTimeTable>(); });
+    RegisterFramePage(kPageContacts, [] { return std::make_unique<CWndContacts>(); });
+    StartWithPlan("small-dated.xml");
+    RegisterFramePage(kPageTimeTable, {});
+    RegisterFramePage(kPageContacts, {});
+    const char* const plans[] = {"school-dated.xml", "small-clashes.xml", "school-template.xml", "small-dated.xml"};
+    int round = 0;
+    for (const char* plan : plans) {
+        // Every second plan is opened while the timetable tab is on show.
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(round % 2 ? kPageContacts : kPageTimeTable)->GetSafeHwnd())
+                Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        answerer.AnswerFile(CopyInto(files, SharedDocument(plan), "open" + std::to_string(round++) + ".xml"));
+        Command(ID_FILE_OPEN);
+        ASSERT_NE(Data().m_nCurrentEntity, 0) << plan;
+        for (TabCtrlItem* item : Frame().GetTabCtrl().GetItems())
+            if (item->pageWnd == Frame().FindPage(kPageTimeTable)->GetSafeHwnd()) Frame().GetTabCtrl().SelectTab(item);
+        vorn_test::ProcessEvents();
+        const int shown = TimeTableShows(Frame(), Data());
+        EXPECT_TRUE(shown == Data().m_nCurrentEntity || shown == 0) << plan << ": shows " << shown;
+        const auto current = Data().FindCurrentEntity();
+        CString chosen;
+        Frame().GetEntityCombo().GetWindowText(chosen);
+        EXPECT_EQ(chosen, current->m_strName) << plan;
+    }
+}

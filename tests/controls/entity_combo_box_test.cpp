@@ -93,6 +93,32 @@ TEST_F(ComboFixture, GroupsAndTheMatchRule) {
     }
 }
 
+// Letters beyond A-Z fold their case too, as the user's language compares them.
+TEST_F(ComboFixture, TheMatchFoldsTheCaseOfEveryLetter) {
+    AddEntity(11, L"\u00c4rzte", 1);
+    AddEntity(12, L"\u00c9lodie", 1);
+    AddEntity(13, L"Anna-\u00c5sa", 1);
+    struct Case {
+        const wchar_t* filter;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {L"\u00e4", {"\u00c4rzte"}},
+        {L"\u00e9", {"\u00c9lodie"}},
+        {L"\u00e5sa", {"Anna-\u00c5sa"}},
+        {L"A", {"Ada", "Anna-\u00c5sa"}},  // an "a" is not an "\u00e4"
+        {L"RZT", {"\u00c4rzte"}},
+    };
+    for (const auto& c : cases) {
+        box.GetFilterEdit().SetWindowText(c.filter);
+        box.Filter();
+        std::vector<std::string> names;
+        for (const std::string& line : Listed())
+            if (line.rfind("  ", 0) == 0) names.push_back(line.substr(2));
+        EXPECT_EQ(names, c.names) << CString(c.filter).ToUtf8();
+    }
+}
+
 TEST_F(ComboFixture, TypingIntoTheFilterFieldFilters) {
     box.ShowDropDown(TRUE);
     vorn_test::ProcessEvents();

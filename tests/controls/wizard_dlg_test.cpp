@@ -3,6 +3,8 @@
 // Finish, Cancel and the end of the wizard are agreed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +29,12 @@ public:
     void OnDestroyPage() override { Note("destroy", 0); }
     BOOL OnKillActive() override { return Note("kill", killAnswer); }
     void OnSetActive() override { Note("set", 0); }
-    BOOL OnQueryCancel() override { return Note("cancel", cancelAnswer); }
+    std::function<void()> whileAsked;  // what the user does while the leave question is open
+    BOOL OnQueryCancel() override {
+        Note("cancel", 0);
+        if (whileAsked) whileAsked();
+        return cancelAnswer;
+    }
     int OnWizardBack() override { return Note("back", backAnswer); }
     int OnWizardNext() override { return Note("next", nextAnswer); }
     BOOL OnWizardFinish() override { return Note("finish", finishAnswer); }
@@ -196,6 +203,23 @@ TEST_F(WizardFixture, FinishAndCancelAskOnlyCreatedPagesAndStopAtTheFirstRefusal
         else f.Press(IDCANCEL);
         EXPECT_EQ(f.log, c.log) << c.name;
         EXPECT_EQ(f.Ended(), c.ended) << c.name;
+    }
+}
+
+// Escape pressed again while the leave question is open answers that question; it asks no
+// second one on top of it.
+TEST_F(WizardFixture, EscapeWhileTheLeaveQuestionIsOpenAsksNoSecondQuestion) {
+    for (BOOL leave : {FALSE, TRUE}) {
+        WizardRig f;
+        RecordingPage& a = f.AddPage(IDD_WZD_RECENT, "a");
+        a.cancelAnswer = leave;
+        a.whileAsked = [&] { vorn_test::KeyPress(&f.wizard, Qt::Key_Escape); vorn_test::ProcessEvents(); };
+        f.Start();
+        f.log.clear();
+        vorn_test::KeyPress(&f.wizard, Qt::Key_Escape);
+        vorn_test::ProcessEvents();
+        EXPECT_EQ(f.log, Log{"cancel a"}) << leave;
+        EXPECT_EQ(f.Ended(), leave != FALSE);
     }
 }
 

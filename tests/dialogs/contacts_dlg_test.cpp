@@ -180,7 +180,7 @@ TEST_F(ContactsDlgTest, TeacherEditedAndStored) {
         EnterText(dlg, dlg.m_pPhone, L"555 0199");
         EnterText(dlg, dlg.m_pDays, L"80 percent");
         ClickExpandBox(dlg, dlg.m_pRewardGroup);
-        EnterText(dlg, dlg.m_rewardRows[1], L"1:30");
+        EnterText(dlg, dlg.m_rewardRows[1], L"-1:30");  // a deduction of an hour and a half
         PressButton(dlg, IDOK);
     });
     ASSERT_EQ(result, IDOK);
@@ -193,7 +193,7 @@ TEST_F(ContactsDlgTest, TeacherEditedAndStored) {
     ASSERT_EQ(teacher.m_arrFunds.size(), 3u);
     EXPECT_EQ(teacher.m_arrFunds[0].m_tsLength, before.m_arrFunds[0].m_tsLength);  // 25 hours, left as shown
     EXPECT_EQ(teacher.m_arrFunds[1].m_strName, CString(L"Library"));
-    EXPECT_EQ(WholeMinutes(teacher.m_arrFunds[1].m_tsLength.m_span), 90);
+    EXPECT_EQ(WholeMinutes(teacher.m_arrFunds[1].m_tsLength.m_span), -90);
     EXPECT_EQ(teacher.m_arrFunds[2].m_strName, CString(L"Coach"));  // no row for it: kept
     for (int day = 0; day < kMaxPlanDays; ++day) {
         EXPECT_EQ(teacher.m_tDayStart[day], before.m_tDayStart[day]) << day;

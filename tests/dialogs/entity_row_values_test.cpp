@@ -39,6 +39,8 @@ TEST(RewardText, ReadsHoursAndMinutes) {
         {L"100:00", 6000, true},  {L"25", 25 * 60, true},  {L" 2 : 15 ", 135, true},
         {L"", 0, true},           {L"abc", 0, true},       {L"1:xx", 60, true},
         {L"99999999:00", 0, false},  // beyond the range of spans
+        // The minus signs the whole duration, minutes included.
+        {L"-01:30", -90, true},   {L" -0:30", -30, true},  {L"-2", -120, true},
     };
     for (const Case& c : cases) {
         const COleDateTimeSpan span = ParseRewardText(c.text);
@@ -48,7 +50,7 @@ TEST(RewardText, ReadsHoursAndMinutes) {
         }
     }
     // What is shown reads back as the same duration.
-    for (double minutes : {0.0, 95.0, 24 * 60.0, 25 * 60.0, 100 * 60.0 + 5})
+    for (double minutes : {0.0, 95.0, 24 * 60.0, 25 * 60.0, 100 * 60.0 + 5, -90.0, -30.0, -25 * 60.0 - 5})
         EXPECT_EQ(WholeMinutes(ParseRewardText(FormatRewardText(Minutes(minutes))).m_span), minutes) << minutes;
 }
 

@@ -96,16 +96,28 @@ private:
     bool m_hadConfig = false;
 };
 
-TEST_F(HolidaysDlgTest, OpensOnTodayWithSixMonthsSundayFirst) {
-    CHolidaysDlg fresh;
-    ASSERT_TRUE(fresh.Create(IDD_HOLIDAYS, nullptr));
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    EXPECT_EQ(fresh.m_calendar.m_model.m_dtSelStart, CMonthGridModel::DayOf(now));
-    EXPECT_EQ(fresh.m_calendar.m_model.m_nMonth, now.GetMonth());
-    EXPECT_EQ(fresh.m_calendar.m_model.GetPanelCount(), 6);
-    EXPECT_EQ(fresh.m_calendar.m_model.m_nFirstDayOfWeek, 1);
-    EXPECT_EQ(fresh.m_calendar.m_model.m_nMaxRange, 256);
-    fresh.DestroyWindow();
+// The weeks start on the options' first day of the week; Sunday while the settings name none.
+TEST_F(HolidaysDlgTest, OpensOnTodayWithSixMonthsAndTheWeekOfTheOptions) {
+    const std::pair<COleDateTime, int> firstDays[] = {
+        {COleDateTime(0.0), 1},
+        {GetFirstWeekDayDate(0), 7},  // Saturday
+        {GetFirstWeekDayDate(1), 1},  // Sunday
+        {GetFirstWeekDayDate(2), 2},  // Monday
+    };
+    for (const auto& [setting, first] : firstDays) {
+        app->m_dtFirstWeekDay = setting;
+        CHolidaysDlg fresh;
+        ASSERT_TRUE(fresh.Create(IDD_HOLIDAYS, nullptr));
+        const COleDateTime now = COleDateTime::GetCurrentTime();
+        const CMonthGridModel& model = fresh.m_calendar.m_model;
+        EXPECT_EQ(model.m_dtSelStart, CMonthGridModel::DayOf(now));
+        EXPECT_EQ(model.m_nMonth, now.GetMonth());
+        EXPECT_EQ(model.GetPanelCount(), 6);
+        EXPECT_EQ(model.m_nFirstDayOfWeek, first) << first;
+        EXPECT_EQ(model.GetDayLetterIndex(0), first - 1) << "the letters follow";
+        EXPECT_EQ(model.m_nMaxRange, 256);
+        fresh.DestroyWindow();
+    }
 }
 
 TEST_F(HolidaysDlgTest, ARangeIsNamedDayByDayAndShownAtOnce) {

@@ -2,11 +2,18 @@
 // the scroll arrows, the Today and None buttons and the month list popup.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "../controls/language_pack_fixture.h"
 #include "../controls/test_host.h"
 #include "dialogs/month_grid_ctrl.h"
 #include "dialogs/month_list_popup.h"
+#include "platform/ui/system_change_messages.h"
 #include "platform/ui/test_support.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
 
 namespace {
 
@@ -172,3 +179,42 @@ TEST_F(MonthGridCtrlTest, AutoSizeShrinksTheFontsToTheParent) {
 }
 
 }  // namespace
+
+namespace {
+int g_specialDayAsks = 0;
+int CountSpecialDayAsks(const COleDateTime&) {
+    ++g_specialDayAsks;
+    return 0;
+}
+}  // namespace
+
+// A new colour scheme or application font reaches the calendar, which draws itself again.
+TEST_F(MonthGridCtrlTest, SystemColourAndFontChangesRepaintTheCalendar) {
+    InstallSystemChangeMessages();
+    Open(0);
+    ctrl.m_pfnSpecialDay = &CountSpecialDayAsks;
+    vorn_test::ProcessEvents();
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"colours", [] {
+             QPalette dark = QApplication::palette();
+             dark.setColor(QPalette::Window, Qt::darkGray);
+             QApplication::setPalette(dark);
+         }},
+        {"font", [] {
+             QFont bigger = QApplication::font();
+             bigger.setPointSize(bigger.pointSize() + 3);
+             QApplication::setFont(bigger);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        g_specialDayAsks = 0;
+        change();
+        vorn_test::ProcessEvents();
+        EXPECT_GT(g_specialDayAsks, 0) << name << ": the days were drawn again";
+    }
+    QApplication::setPalette(palette);
+    QApplication::setFont(font);
+    vorn_test::ProcessEvents();
+}

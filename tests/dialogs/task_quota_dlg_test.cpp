@@ -89,3 +89,23 @@ TEST_F(TaskQuotaDlgTest, CancelChangesNoActivity) {
     EXPECT_DOUBLE_EQ(MinutesOf(10), 90);
     EXPECT_EQ(data.FindActivity(10)->m_nPosition, 2);
 }
+
+// Escape cancels from the opened dialog, from the rows and from the buttons, and keeps the tasks.
+TEST_F(TaskQuotaDlgTest, EscapeCancelsOutsideTheRowEditors) {
+    FillDiary({{10, true}, {12, true}}, 1);
+    const char* const places[] = {"as opened", "on the rows", "on OK"};
+    for (const char* place : places) {
+        CTaskQuotaDlg dlg(&diary, nullptr);
+        EXPECT_EQ(RunModal(dlg, [&] {
+            if (place == places[1]) vorn_test::Click(&dlg.Tree().GetList(), CPoint(20, 8));
+            if (place == places[2]) dlg.GetDlgItem(IDOK)->SetFocus();
+            vorn_test::ProcessEvents();
+            Key(Qt::Key_Escape);
+            vorn_test::ProcessEvents();
+            EXPECT_FALSE(IsOpen(dlg)) << place;
+        }),
+                  IDCANCEL)
+            << place;
+        EXPECT_DOUBLE_EQ(MinutesOf(10), 90) << place;
+    }
+}

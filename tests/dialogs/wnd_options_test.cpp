@@ -327,6 +327,56 @@ TEST_F(OptionsPageTest, EntityImportsReadTheClipboard) {
     }
 }
 
+// Imports through their dialog: a heading line inside a block of grouped activities ends the
+// group, a quoted CSV field loses its marks, and problems name the lines of the text.
+TEST_F(OptionsPageTest, ImportsReadQuotedFieldsAndEndGroupsAtUnreadableLines) {
+    Open("small-template.xml");
+    CScheduleData& data = Data();
+    CEntity staff(data.m_tDayStart, data.m_nDays);
+    staff.m_nType = 1;
+    staff.m_strName = L"Ada Quill";
+    data.AppendEntity(std::move(staff));
+    const auto okWithSeparator = [](int separator) {
+        WhenModal<CDataImportDlg>([separator](CDataImportDlg& dlg) {
+            input::ClickOption(dlg.Tree(), dlg.m_pSeparator, separator);
+            CWnd* ok = dlg.GetDlgItem(IDOK);
+            CRect r;
+            ok->GetClientRect(&r);
+            vorn_test::Click(ok, r.CenterPoint());
+        });
+    };
+    const auto named = [&](const wchar_t* name) -> const CActivity* {
+        for (const CActivity& activity : data.m_arrActivities)
+            if (activity.m_strName == name) return &activity;
+        return nullptr;
+    };
+
+    // The dialog's columns for activities: group mark 1, hours 2, staff 4, name 5.
+    ASSERT_TRUE(data.Clipboard().SetText(L"x\t2\t\tAda Quill\tQuilling\n"
+                                         L"x\tHours\t\tAda Quill\tHeading\n"
+                                         L"x\t2\t\tAda Quill\tQuiz\n"));
+    okWithSeparator(0);
+    Run(ID_IMPORT_ACTIVITIES);
+    const CActivity* first = named(L"Quilling");
+    const CActivity* second = named(L"Quiz");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->m_nGroup, 0) << "each stood alone in its group, which is then removed";
+    EXPECT_EQ(second->m_nGroup, 0);
+    for (const CActivityGroup& group : data.m_arrGroups) EXPECT_NE(group.m_strName, CString(L"Quilling/Quiz"));
+
+    // Classes from a comma-separated text: name 1, room 2.
+    ASSERT_TRUE(data.Clipboard().SetText(L"\"10qd\"\n\"Year 11, west\",\n,Hall\n"));
+    okWithSeparator(1);
+    Run(ID_IMPORT_ENTITIES);
+    EXPECT_NE(data.FindEntityByName(L"10qd", 0), data.m_arrEntities.end());
+    EXPECT_NE(data.FindEntityByName(L"Year 11, west", 0), data.m_arrEntities.end());
+    EXPECT_EQ(data.FindEntityByName(L"\"10qd", 0), data.m_arrEntities.end());
+    bool lineThree = false;
+    for (const CProblem& problem : data.m_arrProblems)
+        lineThree = lineThree || problem.m_strText == CString(L"Line 3 has no name and was skipped.");
+    EXPECT_TRUE(lineThree) << "the third line of the text";
+}
+
 // The word lists: the dialog's list is stored and the settings written; the day schedule keeps
 // the lessons; the exchange file takes the lists to a file and back, and a write that fails is
 // reported.
@@ -356,6 +406,23 @@ TEST_F(OptionsPageTest, WordListsAndTheSettingsExchangeFile) {
     Run(ID_EDIT_DAY_SCHEDULE);
     EXPECT_EQ(intervals, 2);
     EXPECT_EQ(app->m_arrLessons, (std::vector<CString>{L"08:00", L"!08:45 Break", L"09:00"}));
+
+    // A list without a readable time, or with times out of order, is refused and kept.
+    for (const std::vector<CString>& unreadable :
+         {std::vector<CString>{L"lunch", L"later"}, std::vector<CString>{L"10:00", L"08:00"}}) {
+        app->m_arrLessons = unreadable;
+        answerer.m_messageBoxes.clear();
+        bool opened = false;
+        WhenModal<CDayScheduleDlg>([&](CDayScheduleDlg& dlg) {
+            opened = true;
+            dlg.EndDialog(IDCANCEL);
+        });
+        Run(ID_EDIT_DAY_SCHEDULE);
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(Asked(), std::vector<CString>{Text(IDS_LESSONS_UNREADABLE)});
+        EXPECT_EQ(app->m_arrLessons, unreadable);
+    }
+    ModalScriptRun() = std::make_shared<int>(0);  // the unopened dialogs' scripts end here
 
     const std::string exported = files / "lists";
     answerer.AnswerFile(CString(exported));

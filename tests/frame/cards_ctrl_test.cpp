@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/client_dc.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -164,4 +165,45 @@ TEST_F(CardsCtrlTest, DraggingADividerChangesTheColumnWidthWithinItsLowerBound) 
     drag(120, -400);
     EXPECT_EQ(body.m_nColumnWidth, CCardsCtrlBody::kMinColumnWidth);
     vorn_test::MouseMove(&body, CPoint(10, 50));  // the divider test works at the bound
+}
+
+// A click on a row of the letter index makes the first card from that row's first letter on
+// current, and with it its entity the document's current one; the selection goes.
+TEST_F(CardsCtrlTest, ALetterOfTheIndexMakesTheFirstCardFromItCurrent) {
+    Load("small-dated.xml");
+    CCardsCtrl& cards = Contacts().GetCards();
+    CCardsCtrlBody& body = cards.m_wndBody;
+    CCardsCtrlIndex& index = cards.m_wndIndex;
+    const std::vector<CIndexRow> rows = index.Rows();
+    ASSERT_GT(rows.size(), 2u);
+    CSize cell;
+    {
+        CClientDC dc(&index);
+        CFont* old = cards.m_font.GetSafeHandle() ? dc.SelectObject(&cards.m_font) : nullptr;
+        cell = index.GetCellSize(&dc);
+        if (old) dc.SelectObject(old);
+    }
+    int checked = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const wchar_t letter = index.m_strAlphabet[rows[row].first];
+        // The first card whose title sorts at or after the letter, in any case.
+        int expected = -1;
+        for (int i = 0; i < static_cast<int>(body.m_arrCards.size()) && expected < 0; ++i) {
+            const CString& title = body.m_arrCards[i]->m_strTitle;
+            if (!title.IsEmpty() && title.CompareNoCase(CString(1, letter)) >= 0) expected = i;
+        }
+        if (expected < 0) continue;
+        body.m_arrSelection = {body.m_arrCards[0]->m_nId};
+        vorn_test::Click(&index, CPoint(cell.cx / 2, static_cast<int>(row) * cell.cy + cell.cy / 2));
+        vorn_test::ProcessEvents();
+        EXPECT_EQ(index.m_cLetter, letter) << row;
+        EXPECT_EQ(body.m_nCurrent, expected) << row;
+        EXPECT_TRUE(body.m_arrSelection.empty()) << row;
+        const auto entity = application.data.FindEntity(body.m_arrCards[expected]->m_nId);
+        if (entity != application.data.m_arrEntities.end() && entity->m_nType != 4) {
+            EXPECT_EQ(application.data.m_nCurrentEntity, entity->m_nId) << row;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 2);
 }

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(MenuBarTest, TheBarShowsThePacksMenuWithToolbarImagesAndAcceleratorTexts) {
     ASSERT_NE(Bar(), nullptr);
-    ASSERT_EQ(Bar()->actions().size(), 3);
+    ASSERT_EQ(Bar()->actions().size(), 5);
     EXPECT_EQ(Bar()->actions()[0]->text(), QStringLiteral("&File"));
     ASSERT_TRUE(frame->GetMenuBar().OpenPopup(0, FALSE));
     QMenu* file = Popup(0);
@@ -49,8 +49,8 @@ TEST_F(MenuBarTest, TheBarShowsThePacksMenuWithToolbarImagesAndAcceleratorTexts)
 }
 
 TEST_F(MenuBarTest, ThePromptOfTheHoveredItemShowsUntilThePopupCloses) {
-    frame->GetMenuBar().OpenPopup(2, FALSE);
-    QMenu* help = Popup(2);
+    frame->GetMenuBar().OpenPopup(4, FALSE);
+    QMenu* help = Popup(4);
     QAction* about = Item(help, "&About");
     ASSERT_NE(about, nullptr);
     about->setEnabled(true);
@@ -71,7 +71,8 @@ TEST_F(MenuBarTest, AltAloneF10AndAltWithALetterOpenThePopupsFromTheKeyboard) {
         {"F10", {{WM_SYSKEYDOWN, VK_F10}}, 0},
         {"Alt alone", {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}}, 0},
         {"Alt+E", {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'E'}}, 1},
-        {"Alt+H", {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'H'}}, 2},
+        {"Alt+V", {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'V'}}, 2},
+        {"Alt+H", {{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'H'}}, 4},
     };
     for (const Case& c : cases) {
         for (auto [message, vk] : c.keys) Key(message, vk);

@@ -203,6 +203,37 @@ TEST_F(MyViewTest, RemovingParticipantsTakesOnlyStandInsAndRoomsOfTheEntryThatSt
     EXPECT_TRUE(data.HasUndoSnapshot());
 }
 
+// A double click on a row of a page's panel opens the row's editor in every mode.
+TEST_F(MyViewTest, DoubleClickingARowOpensItsEditorInEveryMode) {
+    Load("small-dated.xml");
+    CScheduleData& data = application.data;
+    ASSERT_FALSE(data.m_arrActivities.empty());
+    CActivityGroup group;
+    group.m_nId = 77;
+    data.m_arrGroups.push_back(group);
+    int room = 0, person = 0;
+    for (const CEntity& e : data.m_arrEntities) (e.m_nType == 4 ? room : person) = e.m_nId;
+    ASSERT_TRUE(room && person);
+    const std::pair<int, int> rows[] = {{1, data.m_arrActivities.front().m_nId}, {2, person}, {3, room}, {4, 77}};
+    std::vector<int> edited;
+    CWndPanel::s_editRecord = [&](CWndPanel&, int id) {
+        edited.push_back(id);
+        return FALSE;
+    };
+    CWndPanel& panel = view.GetPanel();
+    for (const auto& [mode, id] : rows) {
+        panel.Clear();
+        panel.m_nMode = mode;
+        panel.InsertColumn(0, L"", 100);
+        panel.AddItem(0, L"x", CString(), 0, 1, -1, id);
+        panel.Fill();
+        panel.m_wndList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+        panel.SendMessage(CMyListCtrl::kDoubleClicked, static_cast<WPARAM>(id), 0);
+    }
+    CWndPanel::s_editRecord = nullptr;
+    EXPECT_EQ(edited, (std::vector<int>{rows[0].second, person, room, 77}));
+}
+
 TEST_F(MyViewTest, APageWithItsSidePanel) {
     Load("school-dated.xml");
     view.MoveWindow(0, 0, 900, 500);

@@ -8,6 +8,7 @@
 
 #include "model/page_content.h"
 #include "model/plan_check.h"
+#include "resource_ids.h"
 #include "rules_fixture.h"
 
 namespace {
@@ -98,11 +99,18 @@ const KeepCase kKeep[] = {
 
 TEST_F(PlanCheck, RemovesEntriesOutsideThePlanPeriod) {
     AddClassAndTeacher();
+    const CTestStrings strings({{IDS_PROBLEM_ENTRIES_OUTSIDE_PLAN, L"%d removed"}});
+    const CString oneRemoved(L"1 removed");
     for (const KeepCase& c : kKeep) {
         m_data.m_arrEntries.clear();
+        m_data.m_arrProblems.clear();
         AddEntry(10, c.day, c.hour, c.minute, c.minutes);
         CheckTimetableEntries(m_data, nullptr, true);
         EXPECT_EQ(m_data.m_arrEntries.size(), c.kept ? 1u : 0u) << c.what;
+        // A removed lesson is named in the problem list.
+        const bool told = std::any_of(m_data.m_arrProblems.begin(), m_data.m_arrProblems.end(),
+                                      [&](const CProblem& p) { return p.m_strText == oneRemoved; });
+        EXPECT_EQ(told, !c.kept) << c.what;
     }
     m_data.m_arrEntries.clear();
     CTimetableEntry unplaced(GetUnplacedDate(), Minutes(60));

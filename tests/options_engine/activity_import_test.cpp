@@ -1,4 +1,5 @@
 #include "options_engine/activity_import.h"
+#include "options_engine/activity_name_index.h"
 
 #include <algorithm>
 
@@ -6,6 +7,27 @@
 #include "options_engine/import_text_source.h"
 
 namespace {
+
+// The first name in table order that contains a text, found through pieces of the names; and
+// the activities of exactly one name.
+TEST(ActivityNameIndex, FindsTheFirstNameThatContainsTheText) {
+    const std::vector<CString> names = {L"Art", L"Maths advanced", L"Maths", L"PE", L"Deep", L"Maths"};
+    CActivityNameIndex index;
+    for (std::size_t i = 0; i < names.size(); ++i) index.Add(i, names[i]);
+    const auto nameAt = [&](std::size_t position) -> const CString& { return names[position]; };
+    struct Case {
+        const wchar_t* text;
+        std::size_t first;
+    };
+    const Case cases[] = {
+        {L"Maths", 1}, {L"th", 1},      {L"e", 1},        {L"E", 3},          {L"Art", 0},  {L"rt", 0},
+        {L"eep", 4},   {L"ee", 4},      {L"x", CActivityNameIndex::npos}, {L"Mathsx", CActivityNameIndex::npos},
+        {L"ths adv", 1}, {L"sM", CActivityNameIndex::npos}, {L"", CActivityNameIndex::npos},
+    };
+    for (const Case& c : cases) EXPECT_EQ(index.FirstContaining(c.text, nameAt), c.first) << c.text;
+    EXPECT_EQ(index.Named(L"Maths"), (std::vector<std::size_t>{2, 5}));
+    EXPECT_TRUE(index.Named(L"maths").empty());
+}
 
 class ActivityImportTest : public ImportFixture {
 public:
@@ -71,9 +93,9 @@ TEST_F(ActivityImportTest, LinesBuildActivitiesGroupsAndProblems) {
     EXPECT_EQ(music->m_nHatch, 2);
 
     EXPECT_EQ(ProblemTexts(12), (std::vector<std::wstring>{
-                                    L"Line 5: no staff member is called \"Nobody\"; the line was skipped.",
-                                    L"Line 6: the hours \"two\" cannot be read; the line was skipped."}));
-    EXPECT_EQ(ProblemTexts(13), std::vector<std::wstring>{L"Line 7 has no name and was skipped."});
+                                    L"Line 6: no staff member is called \"Nobody\"; the line was skipped.",
+                                    L"Line 7: the hours \"two\" cannot be read; the line was skipped."}));
+    EXPECT_EQ(ProblemTexts(13), std::vector<std::wstring>{L"Line 8 has no name and was skipped."});
     const auto summaries = ProblemTexts(14);
     EXPECT_NE(std::find(summaries.begin(), summaries.end(), L"4 activities imported."), summaries.end());
     EXPECT_EQ(m_host.m_calls.back(), "broadcast 1");

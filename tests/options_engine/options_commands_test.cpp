@@ -44,11 +44,16 @@ TEST_F(OptionsCommandsTest, LessonListReadAndWrittenBack) {
         {{L"8:05", L"lunch", L"!25:00 x", L"10:00"}, 8, 5, {{115, L""}}, {L"08:05", L"10:00"}},
     };
     for (const Case& c : cases) {
-        const CLessonSchedule schedule = ParseLessonList(c.lessons, m_data.m_tDayStart);
-        EXPECT_EQ(schedule.m_tDayStart, MakeTimeOfDay(c.startHour, c.startMinute));
-        EXPECT_EQ(schedule.m_arrIntervals, c.intervals);
-        EXPECT_EQ(FormatLessonList(schedule), c.written);
+        const std::optional<CLessonSchedule> schedule = ParseLessonList(c.lessons, m_data.m_tDayStart);
+        ASSERT_TRUE(schedule.has_value());
+        EXPECT_EQ(schedule->m_tDayStart, MakeTimeOfDay(c.startHour, c.startMinute));
+        EXPECT_EQ(schedule->m_arrIntervals, c.intervals);
+        EXPECT_EQ(FormatLessonList(*schedule), c.written);
     }
+    // Nothing readable, or times that go back: no schedule to show or to write back.
+    const std::vector<std::vector<CString>> refused = {
+        {L"lunch"}, {L"", L"x:y"}, {L"09:00", L"08:00"}, {L"08:00", L"!10:00 Break", L"09:30"}};
+    for (const auto& lessons : refused) EXPECT_FALSE(ParseLessonList(lessons, m_data.m_tDayStart)) << lessons.size();
 }
 
 TEST_F(OptionsCommandsTest, CleanUpsAndPaletteTakeTheUndoSnapshot) {

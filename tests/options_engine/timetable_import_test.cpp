@@ -75,12 +75,12 @@ TEST_F(TimetableImportTest, BlocksPlaceLessonsAndReportTheRest) {
     EXPECT_EQ(m_data.m_arrEntries.front().m_dtUnmovedStart, COleDateTime(2000, 1, 5, 9, 0, 0))
         << "an entry that was in the plan keeps its original start";
     EXPECT_EQ(ProblemTexts(12), (std::vector<std::wstring>{
-        L"Line 5: \"Monday Hr. 1: Choir x\" cannot be placed; the line was skipped.",
-        L"Line 7: the day and hour of \"Friday Hr. 19: Choir x\" cannot be read; the line was skipped.",
-        L"Line 8: the day and hour of \"Someday Hr. 2: Choir x\" cannot be read; the line was skipped.",
-        L"Line 9: \"Wednesday Hr. 9: Choir x\" cannot be placed; the line was skipped.",
-        L"Line 10: no activity fits \"Thursday Hr. 1: Drama x\"; the line was skipped.",
-        L"Line 13: no staff member is called \"Nobody\"; the line was skipped.",
+        L"Line 6: \"Monday Hr. 1: Choir x\" cannot be placed; the line was skipped.",
+        L"Line 8: the day and hour of \"Friday Hr. 19: Choir x\" cannot be read; the line was skipped.",
+        L"Line 9: the day and hour of \"Someday Hr. 2: Choir x\" cannot be read; the line was skipped.",
+        L"Line 10: \"Wednesday Hr. 9: Choir x\" cannot be placed; the line was skipped.",
+        L"Line 11: no activity fits \"Thursday Hr. 1: Drama x\"; the line was skipped.",
+        L"Line 14: no staff member is called \"Nobody\"; the line was skipped.",
     }));
     EXPECT_EQ(m_host.m_calls.back(), "broadcast 1");
 }

@@ -212,6 +212,33 @@ TEST_F(MagnetPageTest, DeleteRemovesTheSelectedMagnetsEntries) {
     EXPECT_TRUE(m_data.HasUndoSnapshot());
 }
 
+// A selected group magnet stands for the lessons of the whole group at that time: deleting it
+// removes each of them, and nothing else.
+TEST_F(MagnetPageTest, DeletingAGroupMagnetRemovesTheGroupsLessonsBehindIt) {
+    AddGroup(7);
+    AddActivity(20, 7, {1});
+    AddActivity(21, 7, {2});
+    AddEntry(20, 3, 9, 60);
+    AddEntry(21, 3, 9, 60);
+    AddEntry(20, 4, 9, 60);  // another time of the group stays
+    m_page->Update(4);
+    Control().SelectRow(1);
+    CMagnetItem* group = nullptr;
+    for (CMagnetItem& magnet : Control().GetCurrentRow()->m_arrMagnets)
+        if (magnet.m_bGroupItem && magnet.m_dtEntryStart.GetDay() == FindStart(10).GetDay() + 3) group = &magnet;
+    ASSERT_NE(group, nullptr);
+    Control().SelectSingle(*group);
+    Control().CopySelectionToDrag();
+    m_page->OnDeleteMagnets();
+    std::vector<std::pair<int, int>> left;  // activity, day of the month
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) left.emplace_back(entry.m_nActivity, entry.m_dtStart.GetDay());
+    std::sort(left.begin(), left.end());
+    const int monday = FindStart(10).GetDay();
+    EXPECT_EQ(left, (std::vector<std::pair<int, int>>{{10, monday}, {11, monday}, {12, monday + 1}, {13, monday + 2},
+                                                     {20, monday + 4}}));
+    EXPECT_TRUE(m_data.HasUndoSnapshot());
+}
+
 // The rows report asks the reports page for the board's classes in row order (the rows sort by
 // id, whatever the order of the collection); a row whose entity is no longer a class or is gone
 // is left out, and with no class left the list is emptied and nothing is asked for.

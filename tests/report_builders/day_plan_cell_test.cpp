@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "model/lesson_hours.h"
 #include "report_builders/day_plan_index.h"
 #include "report_fixture.h"
 
@@ -86,6 +87,48 @@ TEST_F(DayPlanCellTest, KindAndRowsOfAnHour) {
                 EXPECT_EQ(cell->GetRowSpan(false, false, At(0, c.entity == 3 ? 17 : 14, 0)), c.rowSpan) << c.name;
             }
         }
+    }
+}
+
+// On the lesson axis a break ends a block: a two-hour lesson, or a group's two lessons, over
+// the break after the lesson of 08:00 show as two blocks; on the hour axis as one.
+TEST_F(DayPlanCellTest, OnTheLessonAxisABreakEndsABlock) {
+    m_settings.GetWordList(WordList::Lessons) = {L"07:00", L"08:00", L"!09:00Break", L"09:15", L"10:15"};
+    m_settings.m_nTimeAxisMode = 1;
+    ASSERT_TRUE(IsLessonBeforeBreak(m_data, Clock(9)));
+    struct Case {
+        const char* name;
+        std::function<void(DayPlanCellTest&)> setup;
+        bool lessonAxis;
+        int firstMinutes;  // the length of the block from 08:00
+        int secondKind;    // the cell of 09:00
+    };
+    const Case cases[] = {
+        {"lesson, lesson axis", [](DayPlanCellTest& f) { f.AddEntry(10, 0, 8, 0, 120); }, true, 60, CDayPlanCell::Busy},
+        {"lesson, hour axis", [](DayPlanCellTest& f) { f.AddEntry(10, 0, 8, 0, 120); }, false, 120, CDayPlanCell::Covered},
+        {"group, lesson axis",
+         [](DayPlanCellTest& f) {
+             f.AddEntry(13, 0, 8, 0, 60);
+             f.AddEntry(14, 0, 9, 0, 60);
+         },
+         true, 60, CDayPlanCell::Busy},
+        {"group, hour axis",
+         [](DayPlanCellTest& f) {
+             f.AddEntry(13, 0, 8, 0, 60);
+             f.AddEntry(14, 0, 9, 0, 60);
+         },
+         false, 120, CDayPlanCell::Covered},
+    };
+    for (const Case& c : cases) {
+        m_data.m_arrEntries.clear();
+        c.setup(*this);
+        CDayPlanCell first(m_data, 1, 0, Clock(8));
+        first.Compute(false, c.lessonAxis);
+        EXPECT_EQ(first.kind, CDayPlanCell::Busy) << c.name;
+        EXPECT_EQ(WholeMinutes(static_cast<double>(first.length)), c.firstMinutes) << c.name;
+        CDayPlanCell second(m_data, 1, 0, Clock(9));
+        second.Compute(false, c.lessonAxis);
+        EXPECT_EQ(second.kind, c.secondKind) << c.name;
     }
 }
 

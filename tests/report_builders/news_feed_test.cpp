@@ -117,7 +117,7 @@ TEST_F(NewsFeed, LockedItemsSurviveEveryExportWithTheirOwnTexts) {
               "<item><title>Fair</title><locked/><pubDate>12/01/2024</pubDate></item>"
               "<item><title>Gone</title><link>http://example.org/gone</link></item></channel></rss>");
     const std::vector<CReportEvent> events = Collect();
-    std::set<std::wstring> eventGuids;
+    std::vector<std::wstring> eventGuids;
     for (int run = 0; run < 2; ++run) {
         ASSERT_EQ(ExportNewsFeed(m_data, Path(), events), FeedExportResult::Written);
         const FeedRead feed = Read();
@@ -135,10 +135,32 @@ TEST_F(NewsFeed, LockedItemsSurviveEveryExportWithTheirOwnTexts) {
         EXPECT_EQ(fair.children.at(L"description"), L"");
         EXPECT_EQ(fair.children.at(L"pubDate").substr(0, 16), L"Fri, 12 Jan 2024");
         for (const FeedItemRead& item : feed.items) EXPECT_NE(item.children.at(L"title"), L"Gone");
-        // The events' items of the two exports are told apart.
-        for (std::size_t k = 2; k < feed.items.size(); ++k)
-            EXPECT_TRUE(eventGuids.insert(feed.items[k].children.at(L"guid")).second);
+        // The same events keep their guids from one export to the next, so a reader shows them once.
+        std::vector<std::wstring> these;
+        for (std::size_t k = 2; k < feed.items.size(); ++k) these.push_back(feed.items[k].children.at(L"guid"));
+        if (run == 0) eventGuids = these;
+        EXPECT_EQ(these, eventGuids) << "run " << run;
     }
+}
+
+TEST_F(NewsFeed, AnEventThatChangesGetsANewGuidAndTheChannelNamesTheFile) {
+    std::vector<CReportEvent> events = Collect();
+    ASSERT_GE(events.size(), 2u);
+    auto guids = [this] {
+        std::vector<std::wstring> list;
+        for (const FeedItemRead& item : Read().items) list.push_back(item.children.at(L"guid"));
+        return list;
+    };
+    ASSERT_EQ(ExportNewsFeed(m_data, Path(), events), FeedExportResult::Written);
+    const std::vector<std::wstring> before = guids();
+    EXPECT_EQ(Read().channel.at(L"link"), L"file://" + Utf8ToWide(std::filesystem::absolute(m_path).string()));
+    // The first event moves to the next day; the others stay as they were.
+    events[0].start += COleDateTimeSpan(1.0);
+    ASSERT_EQ(ExportNewsFeed(m_data, Path(), events), FeedExportResult::Written);
+    const std::vector<std::wstring> after = guids();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_NE(after[0], before[0]);
+    EXPECT_TRUE(std::equal(after.begin() + 1, after.end(), before.begin() + 1));
 }
 
 TEST_F(NewsFeed, FailuresAreReportedAndNothingToExportIsQuiet) {

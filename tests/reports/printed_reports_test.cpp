@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <filesystem>
 
@@ -110,6 +111,48 @@ TEST_F(PrintedReports, GridAndProblemReportsPrint) {
     problems.m_fontName = L"DejaVu Sans";
     problems.m_fontSize = 11;
     EXPECT_GE(PrintToPictures(problems, "report_problems"), 1);
+}
+
+// A whole school: every class on a page of its own, no more, no fewer.
+TEST_F(PrintedReports, EveryClassOfTheSchoolPrintsOnItsOwnPage) {
+    CReportOptions options;
+    options.m_reportKind = 1;
+    options.m_entityIds = FirstOfType(0, 1000);
+    ASSERT_GE(options.m_entityIds.size(), 40u);
+    for (int d = 0; d < m_data.m_nDays; ++d) m_data.m_bReportSwitches[d] = 1;
+    options.m_fontName = L"DejaVu Sans";
+    options.m_fontSize = 11;
+    EXPECT_EQ(PrintToPictures(options, "report_all_classes"), static_cast<int>(options.m_entityIds.size()));
+}
+
+// Every report kind prints to a PDF whose text (not pictures of it) names the classes asked for.
+TEST_F(PrintedReports, EveryKindPrintsTheClassesAskedForAsText) {
+    const std::vector<int> classes = FirstOfType(0, 2);
+    for (int d = 0; d < m_data.m_nDays; ++d) m_data.m_bReportSwitches[d] = 1;
+    QTemporaryDir dir;
+    for (int kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13}) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind);
+        CReportOptions options;
+        options.m_reportKind = kind;
+        options.m_entityIds = classes;
+        for (int d = 0; d < m_data.m_nDays; ++d) options.m_dayIndexes.push_back(d);
+        options.m_fontName = L"DejaVu Sans";
+        options.m_fontSize = 11;
+        ASSERT_EQ(m_view.WriteHtml(BuildReportPage(m_data, options)), S_OK);
+        const QString pdf = dir.filePath(QStringLiteral("kind%1.pdf").arg(kind));
+        ASSERT_TRUE(m_view.PrintToPdf(CString(pdf.toStdWString())));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(60000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_FALSE(printed.trimmed().isEmpty());
+        // The weight reports list what placement weighed, whichever entities are chosen.
+        if (kind == 7 || kind == 8) continue;
+        for (int id : classes) {
+            const QString name = QString::fromStdWString(m_data.FindEntity(id)->m_strName.GetString());
+            EXPECT_TRUE(printed.contains(name)) << name.toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ protected:
     // test presses its buttons.
     void Open() {
         m_wizard = std::make_unique<CReplacementWzd>(m_data, m_page.m_filter);
+        m_wizard->m_select.m_feedPath = m_page.GetFeedPath();
         ASSERT_TRUE(m_wizard->Create(IDD_REPORT_WIZARD, nullptr));
         m_wizard->ShowWindow(SW_SHOW);
         vorn_test::ProcessEvents();
@@ -183,6 +184,18 @@ TEST_F(ReportWizard, ChoiceTwoWritesTheFeedAndAppendsNothing) {
     while (feed.FindElement(L"item")) ++items;
     EXPECT_EQ(items, 8);
     EXPECT_EQ(m_page.m_kind, 1);
+}
+
+TEST_F(ReportWizard, ChoiceTwoWithoutAFeedPathSaysSoOnTheFirstPageAndStaysThere) {
+    Open();
+    Press(&m_wizard->m_select, 1048 + 2);
+    Press(m_wizard.get(), ID_WIZNEXT);
+    EXPECT_EQ(m_wizard->GetActivePage(), &m_wizard->m_select);
+    ASSERT_EQ(m_answerer.m_asked.size(), 1u);
+    EXPECT_EQ(m_answerer.m_asked[0], LoadResString(IDS_FEED_NO_PATH));
+    // Another choice goes on as before.
+    Choose(0);
+    EXPECT_EQ(m_answerer.m_asked.size(), 1u);
 }
 
 TEST_F(ReportWizard, ChoiceThreeBalancesTheListedFilesForOneDay) {

@@ -212,11 +212,39 @@ TEST_F(ReportPageKinds, PrintPreviewPrintsAndCopyPutsHtmlAndText) {
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     CScriptedAnswerer dialogs;
     dialogs.AnswerPreviewToPdf(CString(pdf.toStdWString()));
+    host.shown.clear();
+    host.hidden = 0;
     frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    // The pages are laid out in the background, with the status bar saying so.
+    EXPECT_TRUE(Page().GetBrowser().IsPrinting());
+    ASSERT_EQ(host.shown.size(), 1u);
+    EXPECT_EQ(host.shown[0], LoadResString(IDS_PRINT_PREPARING));
+    ASSERT_TRUE(Page().GetBrowser().WaitForPrint());
+    EXPECT_EQ(host.hidden, 1);
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(5), QByteArray("%PDF-"));
+    ASSERT_EQ(dialogs.m_previews.size(), 1u);
+    // The preview and the PDF name it offers carry the report's name, not the page's address.
+    EXPECT_EQ(dialogs.m_previews[0].documentName, L"Pages per person - " + NameOf(FirstOfType(0, 1)[0]));
+
+    // Escape cancels a print while its pages are laid out: no preview, the bar goes.
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    ASSERT_TRUE(Page().GetBrowser().IsPrinting());
+    MSG escape{Page().GetBrowser().GetBrowserWindow()->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(Page().PreTranslateMessage(&escape));
+    EXPECT_FALSE(Page().GetBrowser().IsPrinting());
+    EXPECT_EQ(host.hidden, 2);
+    vorn_test::ProcessEvents(300);
     EXPECT_EQ(dialogs.m_previews.size(), 1u);
+
+    // A PDF that cannot be written is reported.
+    dialogs.AnswerPreviewToPdf(L"/nonexistent-folder/report.pdf");
+    dialogs.AnswerMessageBox(IDOK);
+    frame->SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
+    ASSERT_TRUE(Page().GetBrowser().WaitForPrint());
+    ASSERT_EQ(dialogs.m_messageBoxes.size(), 1u);
+    EXPECT_EQ(dialogs.m_messageBoxes[0].text, LoadResString(IDS_PRINT_FAILED));
 }
 
 TEST_F(ReportPageKinds, SavedHtmlLoadsBackWithTheSameTextInAnyScript) {
@@ -242,6 +270,12 @@ TEST_F(ReportPageKinds, SavedHtmlLoadsBackWithTheSameTextInAnyScript) {
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(bytes.contains("<meta charset=\"utf-8\">"));
     EXPECT_EQ(QString::fromUtf8(bytes).toStdWString(), Page().m_html.GetString());
+    // A bare name gets ".html".
+    const CString bare(dir.filePath(QStringLiteral("plain")).toStdWString());
+    dialogs.AnswerFile(bare);
+    Command(ID_REPORT_SAVE_HTML);
+    EXPECT_TRUE(QFile::exists(QString::fromStdWString((bare + L".html").GetString())));
+    EXPECT_FALSE(QFile::exists(QString::fromStdWString(bare.GetString())));
 
     Page().GetBrowser().Navigate(CString(L"file://" + path).GetString());
     ASSERT_TRUE(Page().GetBrowser().WaitForDocument());

@@ -3,7 +3,12 @@
 // groups and people dragged from the panel onto the grid.
 #include "time_table_page_fixture.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
 #include "controls/my_list_ctrl.h"
+#include "frame/menu_bar.h"
 #include "model/time_values.h"
 #include "platform/core/load_res_string.h"
 #include "timetable/time_table_messages.h"
@@ -55,6 +60,21 @@ protected:
         Body().SendMessage(CMyListCtrl::kDragOver, static_cast<WPARAM>(screen.x), screen.y);
         Body().SendMessage(CMyListCtrl::kDrop, reinterpret_cast<WPARAM>(&at), 0);
         vorn_test::ProcessEvents();
+    }
+    // Chooses the item of the menu bar's popup as a user does; false when it is missing or
+    // disabled once the popup's command update ran.
+    bool ChooseFromMenuBar(int popup, const char* text) {
+        QMenuBar* bar = frame->GetMenuBar().GetWidget()->findChild<QMenuBar*>();
+        frame->GetMenuBar().OpenPopup(popup, FALSE);
+        vorn_test::ProcessEvents();
+        QAction* chosen = nullptr;
+        for (QAction* a : bar->actions()[popup]->menu()->actions())
+            if (a->text().startsWith(QString::fromUtf8(text))) chosen = a;
+        const bool usable = chosen && chosen->isEnabled();
+        if (usable) chosen->trigger();
+        bar->actions()[popup]->menu()->hide();
+        vorn_test::ProcessEvents();
+        return usable;
     }
     // The starts and lengths (minutes) of the activity's entries on the day.
     std::vector<std::pair<int, int>> EntriesOn(int activity, int day) {
@@ -178,6 +198,115 @@ TEST_F(TimeTablePanelTest, ActivitiesGroupsAndPeopleDroppedFromThePanel) {
     ASSERT_GE(item, 0);
     DropFromPanel(5, InItem(item, 20, 20));
     EXPECT_TRUE(Data().FindActivity(10)->HasEntityId(Data(), 5));
+}
+
+// The side list's modes, applying its choice and the problems are reached from the menu bar.
+TEST_F(TimeTablePanelTest, TheMenuBarOpensEveryPanelModeAppliesTheChoiceAndShowsProblems) {
+    ShowWeek(false);
+    AddTestEntity(Data(), 7, 4, L"Lab");
+    RecheckAndRefresh(Data(), TRUE);
+    const std::pair<const char*, int> modes[] = {
+        {"&Activities", 1}, {"&People", 2}, {"&Rooms", 3}, {"Activity &groups", 4}};
+    for (const auto& [text, mode] : modes) {
+        EXPECT_TRUE(ChooseFromMenuBar(2, text)) << text;
+        EXPECT_EQ(Panel().m_nMode, mode) << text;
+    }
+    // Art chosen in the activities and applied to free Wednesday 09:00 becomes a lesson there.
+    Click(5, 9);
+    ASSERT_TRUE(ChooseFromMenuBar(2, "&Activities"));
+    CListCtrl& list = Panel().m_wndList;
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        if (list.GetItemData(i) == 11) list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_TRUE(ChooseFromMenuBar(2, "Appl&y"));
+    EXPECT_EQ(EntriesOn(11, 5), (std::vector<std::pair<int, int>>{{9 * 60, 60}}));
+
+    // Two lessons of the teacher at one time: the problems fill the message panel.
+    AddTestEntry(Data(), 12, At(2000, 1, 3, 8, 0), 60);
+    Data().m_arrProblems.clear();
+    frame->FillMessagePanel();
+    ASSERT_FALSE(frame->IsMessagePanelShown());
+    EXPECT_TRUE(ChooseFromMenuBar(3, "Show &problems"));
+    EXPECT_TRUE(frame->IsMessagePanelShown());
+}
+
+// The report of the page asks the reports page for view type 3, from the explorer bar too.
+TEST_F(TimeTablePanelTest, TheReportOfThePageAsksForViewTypeThree) {
+    ShowWeek(false);
+    Data().m_nViewType = 0;
+    frame->SendMessage(WM_COMMAND, ID_MAGNET_PAGE_REPORT, 0);
+    EXPECT_EQ(Data().m_nViewType, 3);
+}
+
+// Outside the split display a click on another lesson refills the lists that belong to the
+// clicked lesson: who may join it, its free rooms, and its people.
+TEST_F(TimeTablePanelTest, ClickingAnotherLessonRefillsTheListsOfTheLesson) {
+    ShowWeek(true);
+    AddTestEntity(Data(), 7, 4, L"Lab");
+    AddTestEntity(Data(), 8, 4, L"Gym");
+    Data().FindEntryBySerial(maths)->m_arrRooms.push_back(7);
+    // Sport takes the gym during Maths, and Cy Dunn joins Art.
+    for (CTimetableEntry& entry : Data().m_arrEntries)
+        if (entry.m_nActivity == 13) entry.m_arrRooms.push_back(8);
+    RecheckAndRefresh(Data(), TRUE);
+    vorn_test::ProcessEvents();
+    ASSERT_FALSE(Page().GetControl().IsSplit());
+    const std::pair<UINT, const char*> modes[] = {
+        {ID_SHOW_JOINABLE_ENTITIES, "people who may join"},
+        {ID_SHOW_FREE_ROOMS, "free rooms"},
+        {ID_SHOW_ENTRY_PEOPLE, "people of the lesson"},
+    };
+    for (const auto& [command, name] : modes) {
+        Click(3, 8);
+        Command(command);
+        const auto ofMaths = PanelItems();
+        Click(3, 10);
+        ASSERT_EQ(Pane().GetCurrentItem()->m_nSource, art) << name;
+        Command(command);
+        const auto ofArt = PanelItems();
+        ASSERT_NE(ofMaths, ofArt) << name << ": the fixture tells the lessons apart";
+        Click(3, 8);
+        EXPECT_EQ(PanelItems(), ofMaths) << name;
+        if (command == ID_SHOW_ENTRY_PEOPLE) EXPECT_EQ(Panel().GetCurrentEntry(), maths);
+    }
+}
+
+// In a dated plan a person dropped on a lesson stands in for it: the record is added once the
+// stand-in dialog says OK, and a cancelled dialog adds nothing.
+TEST_F(TimeTablePanelTest, APersonDroppedOnALessonOfADatedPlanStandsIn) {
+    for (const BOOL accept : {FALSE, TRUE}) {
+        CScheduleData& data = Data();
+        data.ResetToNew(FALSE);
+        data.SetStartDate(COleDateTime(2000, 2, 7, 0, 0, 0));
+        data.m_nDays = 5;
+        data.m_tDayStart = MakeTimeOfDay(7, 0);
+        AddTestEntity(data, 1, 1, L"Ada Brook");
+        AddTestEntity(data, 2, 0, L"1a");
+        AddTestEntity(data, 5, 1, L"Ben Cole");
+        AddTestActivity(data, 10, L"Maths", {1, 2});
+        const std::uint64_t lesson = AddTestEntry(data, 10, At(2000, 2, 7, 8, 0), 60);
+        data.m_nCurrentEntity = 1;
+        RecheckAndRefresh(data, TRUE);
+        ShowTimeTable();
+        ASSERT_FALSE(data.HasDefaultStartDate());
+        data.DiscardUndo();
+        int asked = 0;
+        CWndTimeTable::s_dialogs.substitute = [&](CReplacement& record, CTimetableEntry&, const CString&, int,
+                                                  const std::vector<int>&) {
+            ++asked;
+            EXPECT_EQ(record.m_nEntity, 5);
+            return accept;
+        };
+        Command(ID_SHOW_PANEL_ENTITIES);
+        const int item = FindItemOf(lesson);
+        ASSERT_GE(item, 0);
+        DropFromPanel(5, InItem(item, 20, 20));
+        EXPECT_EQ(asked, 1) << accept;
+        const CTimetableEntry& entry = *data.FindEntryBySerial(lesson);
+        ASSERT_EQ(entry.m_arrReplacements.size(), accept ? 1u : 0u) << accept;
+        if (accept) EXPECT_EQ(entry.m_arrReplacements[0].m_nEntity, 5);
+        EXPECT_EQ(data.HasUndoSnapshot(), accept != FALSE);
+        EXPECT_FALSE(data.FindActivity(10)->HasEntityId(data, 5)) << "a stand-in does not join the activity";
+    }
 }
 
 }  // namespace

@@ -183,6 +183,25 @@ TEST_F(TimeTablePageTest, TheBottomGripResizesSnappedAndClamped) {
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
+// The end of the working day dragged in the grid is the entity's new day end, one undo step.
+TEST_F(TimeTablePageTest, DraggingTheWorkingDaysEndWritesItToTheEntity) {
+    ShowWeek(false);
+    CEntity& teacher = *Data().FindEntity(1);
+    const int endHour = GetLocalHour(teacher.m_tDayEnd[0]);
+    ASSERT_LT(endHour, 17);
+    const __time64_t tuesdayEnd = teacher.m_tDayEnd[1];
+    const CPoint from = PointAt(3, endHour, GetLocalMinute(teacher.m_tDayEnd[0])), to = PointAt(3, 17, 0);
+    MousePress(&Body(), from);
+    MouseMove(&Body(), CPoint(from.x, (from.y + to.y) / 2), Qt::LeftButton);
+    MouseMove(&Body(), to, Qt::LeftButton);
+    MouseRelease(&Body(), to);
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(GetLocalHour(teacher.m_tDayEnd[0]), 17);
+    EXPECT_EQ(GetLocalMinute(teacher.m_tDayEnd[0]), 0);
+    EXPECT_EQ(teacher.m_tDayEnd[1], tuesdayEnd) << "the other days keep theirs";
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+}
+
 // Free time is picked as one-hour ranges: Ctrl adds a range on another day, dragging grows the
 // range of the day pressed.
 TEST_F(TimeTablePageTest, RangesAreSelectedOverSeveralDays) {

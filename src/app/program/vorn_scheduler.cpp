@@ -1,6 +1,7 @@
 // The program: the one application object, built before the program's entry, and the entry.
 // Pages of the main frame register here as their subsystems come, and the dialogs that pages
 // below the dialogs open are installed here.
+#include <csignal>
 #include <memory>
 
 #include "app/scheduler_app.h"
@@ -16,6 +17,9 @@
 CSchedulerApp theApp;
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit fails (EFBIG) and is reported; it never ends the program
+    // with the open plan.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The report page's browser engine must be prepared before the Qt application exists.
     CHtmlView::PrepareEngine();
     InstallRecordDialogs();

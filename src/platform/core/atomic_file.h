@@ -2,7 +2,8 @@
 // CAtomicFile replaces a file safely: the new content goes to a temporary file in the same
 // folder, which is flushed to the disk and renamed over the target only after the whole
 // content was written. Until then the target keeps its old content; a failure at any step
-// removes the temporary file, leaves the target untouched and is reported to the caller.
+// removes the temporary file, leaves the target untouched and is reported to the caller. A
+// write beyond the file-size limit fails (EFBIG) instead of ending the program.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -23,7 +24,9 @@ public:
     bool Write(const void* data, std::size_t size);
     bool Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
     // Flushes and closes the temporary file and renames it over the target. False when any
-    // step (or an earlier write) failed; the target is then as it was before.
+    // step (or an earlier write) failed; the target is then as it was before. After a commit the
+    // temporary files that writes of this target left behind when their process was killed are
+    // removed (see RemoveStaleTempFiles).
     bool Commit();
     // Removes the temporary file; the target stays as it was.
     void Discard();
@@ -38,6 +41,10 @@ public:
     const CString& GetTargetPath() const { return m_target; }
     // The temporary file's path while it exists, else empty.
     CString GetTempPath() const;
+
+    // Removes the temporary files beside target that are named as ours for it and whose process
+    // is gone; those of a live process, this one's open ones included, stay.
+    static void RemoveStaleTempFiles(const std::string& target);
 
 private:
     bool Fail(int error);

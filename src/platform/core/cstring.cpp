@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <locale.h>
 
 #include "platform/core/string_source.h"
 
@@ -43,7 +44,27 @@ std::string NumberSpec(const Spec& spec, const char* length, char conv) {
     return f;
 }
 
+// Numbers are written with "." as the decimal separator whatever numeric locale the process
+// runs under (the toolkit takes the user's from the environment): texts of the plan, its files
+// and its reports must not change with the machine.
+class CNumericCLocale {
+public:
+    CNumericCLocale() {
+        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+        if (cLocale) m_old = uselocale(cLocale);
+    }
+    ~CNumericCLocale() {
+        if (m_old) uselocale(m_old);
+    }
+    CNumericCLocale(const CNumericCLocale&) = delete;
+    CNumericCLocale& operator=(const CNumericCLocale&) = delete;
+
+private:
+    locale_t m_old = static_cast<locale_t>(0);
+};
+
 std::string PrintNumber(const std::string& f, auto value) {
+    const CNumericCLocale numeric;
     char buf[512];
     int n = std::snprintf(buf, sizeof buf, f.c_str(), value);
     if (n < 0) return std::string();

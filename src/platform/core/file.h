@@ -66,6 +66,13 @@ struct CFileStatus {
     CString m_szFullName;
 };
 
+// True when both statuses describe the same version of a file: the same modification time, to
+// the nanosecond, and the same size. A file put back with its old time but other content
+// mostly differs in size.
+inline bool IsSameFileVersion(const CFileStatus& a, const CFileStatus& b) {
+    return a.m_mtime == b.m_mtime && a.m_mtimeNsec == b.m_mtimeNsec && a.m_size == b.m_size;
+}
+
 class CFile {
 public:
     enum OpenFlags : UINT {

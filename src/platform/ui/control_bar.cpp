@@ -56,9 +56,11 @@ CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
 
 void CControlBar::OnUpdateCmdUI(CWnd*, BOOL) {}
 
+// The frame that holds the bar, else the bar's owner. The search stays inside the bar's own
+// top-level window: a bar in a dialog serves the dialog, not the frame that owns the dialog.
 CWnd* CControlBar::GetCommandTarget() const {
     CWnd* owner = GetOwner();
-    for (CWnd* w = owner; w; w = w->GetParent())
+    for (CWnd* w = owner; w; w = (w->GetStyle() & WS_CHILD) ? w->GetParent() : nullptr)
         if (dynamic_cast<CFrameWnd*>(w)) return w;
     return owner;
 }

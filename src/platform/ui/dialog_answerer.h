@@ -62,6 +62,20 @@ struct CPrintQuestion {
 };
 
 class QPrinter;
+class QImage;
+class QSize;
+class QSizeF;
+
+// The pages a print preview shows, and how they go to a printer.
+struct CPreviewPages {
+    int count = 0;
+    // Page i's size in points.
+    std::function<QSizeF(int i)> pointSize;
+    // Page i drawn in the pixel size.
+    std::function<QImage(int i, QSize pixels)> render;
+    // Prints the pages on the printer that the print dialog set up; false on failure.
+    std::function<bool(QPrinter& printer)> print;
+};
 
 class IDialogAnswerer {
 public:
@@ -77,9 +91,9 @@ public:
     virtual int AskColor(const CColorDialogQuestion& question, COLORREF& color) = 0;
     // IDOK with the printer set up (printer, output file, page range, copies), or IDCANCEL.
     virtual int AskPrint(const CPrintQuestion& question, QPrinter& printer) = 0;
-    // Shows the pages that render draws on the printer it is given; IDOK when the user
-    // printed from the preview, IDCANCEL when it was closed.
-    virtual int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) = 0;
+    // Shows the pages, each as soon as it is drawn; the user may print them from there (through
+    // the print dialog). IDOK when they were printed, IDCANCEL when the preview was closed.
+    virtual int ShowPrintPreview(const CPrintQuestion& question, const CPreviewPages& pages) = 0;
 };
 
 // The answerer in use: the one installed, else the Qt dialogs. Never null.

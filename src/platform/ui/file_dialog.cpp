@@ -1,5 +1,9 @@
 #include "platform/ui/file_dialog.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include "platform/ui/dialog_answerer.h"
 #include "platform/ui/ui_thread.h"
 #include "platform/ui/win_app.h"
@@ -20,6 +24,27 @@ std::vector<CFileFilter> ParseFileFilter(const CString& filter) {
         entries.push_back({CString(parts[i].c_str()), CString(parts[i + 1].c_str())});
     }
     return entries;
+}
+
+namespace {
+
+std::function<CString()>& FolderSource() {
+    static std::function<CString()> source;
+    return source;
+}
+
+}  // namespace
+
+void SetFileDialogFolderSource(std::function<CString()> source) { FolderSource() = std::move(source); }
+
+CString DefaultFileDialogFolder() {
+    if (FolderSource()) {
+        const CString folder = FolderSource()();
+        if (!folder.IsEmpty() && QFileInfo(QString::fromStdWString(folder.GetString())).isDir()) return folder;
+    }
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QFileInfo(documents).isDir()) documents = QDir::homePath();
+    return CString(documents.toStdWString());
 }
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
@@ -44,6 +69,8 @@ INT_PTR CFileDialog::DoModal() {
     q.defaultExt = m_defExt;
     q.fileName = m_fileName;
     q.initialDir = m_ofn.lpstrInitialDir ? m_ofn.lpstrInitialDir : L"";
+    // Not the program's working folder: a name with a folder of its own places the dialog itself.
+    if (q.initialDir.IsEmpty() && m_fileName.Find(L'/') < 0) q.initialDir = DefaultFileDialogFolder();
     q.flags = m_ofn.Flags;
     std::vector<CString> paths;
     int filterIndex = q.filterIndex;

@@ -2,6 +2,7 @@
 // CFileDialog: the open and save dialogs. The filter takes the "name|pattern|name|pattern|"
 // form ("XML file (*.xml)|*.xml|"); a pattern may list several masks separated by ";". The
 // dialog runs through the dialog answerer (dialog_answerer.h).
+#include <functional>
 #include <vector>
 
 #include "platform/core/cstring.h"
@@ -27,6 +28,12 @@ struct CFileFilter {
 
 // The entries of a filter string; an empty entry name ends it ("||").
 std::vector<CFileFilter> ParseFileFilter(const CString& filter);
+
+// The folder a file dialog opens in when its caller names none: the program tells it (the
+// folder of the open document); without one, or when it names none, the user's documents
+// folder.
+void SetFileDialogFolderSource(std::function<CString()> source);
+CString DefaultFileDialogFolder();
 
 // The fields of the dialog that callers set before DoModal.
 struct OPENFILENAME {

@@ -5,13 +5,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
 #include "platform/ui/color_dialog.h"
 #include "platform/ui/file_dialog.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/page_preview_dialog.h"
 #include "platform/ui/wnd.h"
 
 namespace {
@@ -157,10 +157,8 @@ int CQtDialogAnswerer::AskPrint(const CPrintQuestion& question, QPrinter& printe
     return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
-int CQtDialogAnswerer::ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!question.documentName.IsEmpty()) printer.setDocName(ToQt(question.documentName));
-    QPrintPreviewDialog dialog(&printer, OwnerWidget(question.owner));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&render](QPrinter* p) { render(*p); });
-    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+int CQtDialogAnswerer::ShowPrintPreview(const CPrintQuestion& question, const CPreviewPages& pages) {
+    CPagePreviewDialog dialog(question, pages, OwnerWidget(question.owner));
+    dialog.exec();
+    return dialog.Printed() ? IDOK : IDCANCEL;
 }

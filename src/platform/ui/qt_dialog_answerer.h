@@ -11,7 +11,7 @@ public:
     int AskFolder(const CFolderDialogQuestion& question, CString& folder) override;
     int AskColor(const CColorDialogQuestion& question, COLORREF& color) override;
     int AskPrint(const CPrintQuestion& question, QPrinter& printer) override;
-    int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) override;
+    int ShowPrintPreview(const CPrintQuestion& question, const CPreviewPages& pages) override;
 
     // The Qt widget that owns a dialog for a window (its top-level window), or the active
     // window when there is none.

@@ -1,6 +1,8 @@
 #include "platform/ui/scripted_answerer.h"
 
+#include <QImage>
 #include <QPrinter>
+#include <QSizeF>
 
 #include "platform/ui/message_box.h"
 
@@ -72,7 +74,7 @@ int CScriptedAnswerer::AskPrint(const CPrintQuestion& question, QPrinter& printe
     return IDOK;
 }
 
-int CScriptedAnswerer::ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) {
+int CScriptedAnswerer::ShowPrintPreview(const CPrintQuestion& question, const CPreviewPages& pages) {
     m_previews.push_back(question);
     if (m_previewAnswers.empty()) {
         ++m_unanswered;
@@ -80,9 +82,14 @@ int CScriptedAnswerer::ShowPrintPreview(const CPrintQuestion& question, const st
     }
     const CString path = m_previewAnswers.front();
     m_previewAnswers.pop_front();
+    // As on screen: every page is drawn before it is printed.
+    m_previewPages.clear();
+    for (int i = 0; i < pages.count; ++i) {
+        const QSizeF points = pages.pointSize(i);
+        m_previewPages.push_back(pages.render(i, QSize(qRound(points.width()), qRound(points.height()))));
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdWString(path.GetString()));
-    render(printer);
-    return IDCANCEL;
+    return pages.print(printer) ? IDOK : IDCANCEL;
 }

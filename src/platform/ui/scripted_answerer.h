@@ -9,6 +9,8 @@
 //   answerer.AnswerFile(L"/tmp/plan.xml");
 //   ... run the code ...
 //   EXPECT_EQ(answerer.m_messageBoxes[0].caption, L"Question");
+#include <QImage>
+
 #include <deque>
 #include <vector>
 
@@ -33,7 +35,7 @@ public:
     // The print dialog answers OK with the printer writing a PDF file there.
     void AnswerPrintToPdf(const CString& pdfPath) { m_printAnswers.push_back({IDOK, pdfPath}); }
     void CancelPrint() { m_printAnswers.push_back({IDCANCEL, CString()}); }
-    // The preview renders its pages into a PDF file there and is closed (IDCANCEL).
+    // The preview draws every page and prints them to a PDF file there (IDOK).
     void AnswerPreviewToPdf(const CString& pdfPath) { m_previewAnswers.push_back(pdfPath); }
 
     int AskMessageBox(const CMessageBoxQuestion& question) override;
@@ -41,7 +43,7 @@ public:
     int AskFolder(const CFolderDialogQuestion& question, CString& folder) override;
     int AskColor(const CColorDialogQuestion& question, COLORREF& color) override;
     int AskPrint(const CPrintQuestion& question, QPrinter& printer) override;
-    int ShowPrintPreview(const CPrintQuestion& question, const std::function<void(QPrinter&)>& render) override;
+    int ShowPrintPreview(const CPrintQuestion& question, const CPreviewPages& pages) override;
 
     // What was asked, in order.
     std::vector<CMessageBoxQuestion> m_messageBoxes;
@@ -50,6 +52,8 @@ public:
     std::vector<CColorDialogQuestion> m_colorDialogs;
     std::vector<CPrintQuestion> m_printDialogs;
     std::vector<CPrintQuestion> m_previews;
+    // The pages the last preview drew, at one pixel a point.
+    std::vector<QImage> m_previewPages;
     // Questions that found no queued answer.
     int m_unanswered = 0;
 

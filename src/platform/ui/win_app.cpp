@@ -64,7 +64,8 @@ int CWinApp::ExitInstance() {
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
     CWnd* main = m_pMainWnd && ::IsWindow(m_pMainWnd->m_hWnd) ? m_pMainWnd : nullptr;
     if (CWnd::WalkPreTranslateTree(main ? main->m_hWnd : nullptr, pMsg)) return TRUE;
-    if (main && pMsg->hwnd && ::IsWindow(pMsg->hwnd)) {
+    // The main window looks at the input of other top-level windows only while it takes input.
+    if (main && main->IsWindowEnabled() && pMsg->hwnd && ::IsWindow(pMsg->hwnd)) {
         CWnd* wnd = CWnd::FromHandle(pMsg->hwnd);
         if (wnd && wnd->GetTopLevelParent() != main && wnd != main) return main->PreTranslateMessage(pMsg);
     }

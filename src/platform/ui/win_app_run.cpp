@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/ui/idle_hooks.h"
+#include "platform/ui/system_change_messages.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/wnd.h"
@@ -88,7 +89,8 @@ int CWinApp::Run() {
     QApplication::setQuitOnLastWindowClosed(false);
     int code = 0;
     {
-        CWinAppIdleDriver idle(this);
+        InstallSystemChangeMessages();
+    CWinAppIdleDriver idle(this);
         idle.WatchMainWindow();
         // A main window that is already gone ends the loop at once.
         if (m_pMainWnd && !::IsWindow(m_pMainWnd->m_hWnd)) PostQuitMessage(0);

@@ -100,6 +100,9 @@ HWND RecordOfWidget(const QWidget* w) {
         if (auto* ww = dynamic_cast<const CWindowWidget*>(w)) return ww->hwnd();
         const QVariant v = w->property("vornHwnd");
         if (v.isValid()) return reinterpret_cast<HWND>(v.value<quintptr>());
+        // A top-level window that Qt made (a message box, a file dialog) is its own window, not
+        // part of the window that owns it: its input is its own.
+        if (w->isWindow()) break;
     }
     return nullptr;
 }
@@ -516,6 +519,9 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg) {
         if (h == hWndStop) break;
         // PreTranslateMessage may have destroyed the window.
         if (!IsLive(h)) break;
+        // A disabled owner (one that a modal dialog blocks) takes no part, not even with its
+        // accelerators.
+        if (!h->parent && h->owner && !::IsWindowEnabled(h->owner)) break;
         h = h->parent ? h->parent : h->owner;
     }
     return FALSE;

@@ -2,6 +2,7 @@
 // wheel, focus, capture, mouse leave), posted messages, timers, thread hooks and the
 // PreTranslateMessage filter.
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -296,10 +297,18 @@ WPARAM MouseKeyFlags(Qt::MouseButtons b, Qt::KeyboardModifiers m) {
     return f;
 }
 
-// The topmost visible, enabled window of ours at a screen point.
-HWND HitTest(const QPoint& screen) {
+// The topmost visible, enabled window of ours at a screen point. On a real display the window
+// system has already picked the top-level window under the pointer (`window`, the one the event
+// came to): the search stays inside it, since windows that Qt made and the window manager's
+// stacking are unknown to our own order.
+HWND HitTest(const QPoint& screen, const QWidget* window = nullptr) {
     HWND best = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (window && !IsOffscreen() && window->isWindow() && window->rect().contains(window->mapFromGlobal(screen))) {
+        HWND h = RecordOfWidget(window);
+        if (!h || !IsLive(h) || h->parent || !window->isVisible()) return nullptr;
+        best = h;
+    }
+    for (QWidget* top : best ? QWidgetList() : QApplication::topLevelWidgets()) {
         HWND h = RecordOfWidget(top);
         if (!h || !IsLive(h) || !top->isVisible() || h->parent) continue;
         const QPoint local = top->mapFromGlobal(screen);
@@ -378,7 +387,7 @@ bool HandleMouse(QWidget* receiver, QMouseEvent* e) {
     SetCursorPoint(screen);
     UpdateModifierKeys(e->modifiers());
     UpdateButtonKeys(e->buttons());
-    const HWND under = HitTest(screen);
+    const HWND under = HitTest(screen, receiver->window());
     if (g_mouseWindow != under) {
         SendLeave(g_mouseWindow);
         g_mouseWindow = under;
@@ -549,7 +558,11 @@ public:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
-            if (!RecordOfWidget(widget) && !g_capture) return false;
+            if (!RecordOfWidget(widget)) {
+                // A modal window that Qt made takes the mouse even from a window that had captured it.
+                if (g_capture && widget->window() == QApplication::activeModalWidget()) ReleaseCapture();
+                if (!g_capture) return false;
+            }
             return HandleMouse(widget, static_cast<QMouseEvent*>(e));
         case QEvent::Wheel:
             if (!RecordOfWidget(widget)) return false;
@@ -569,7 +582,9 @@ public:
             return RecordOfWidget(widget) != nullptr && !QtHandlesInput(widget);
         case QEvent::Leave:
             if (widget->isWindow() && RecordOfWidget(widget)) {
-                const QPoint screen(g_cursor.x, g_cursor.y);
+                // The last mouse message was inside the window; where the pointer went, only the
+                // window system knows.
+                const QPoint screen = IsOffscreen() ? QPoint(g_cursor.x, g_cursor.y) : QCursor::pos();
                 if (!HitTest(screen) || !widget->geometry().contains(screen)) {
                     SendLeave(g_mouseWindow);
                     g_mouseWindow = nullptr;

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -22,10 +24,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string_view>
 
+#include "platform/core/atomic_file.h"
 #include "platform/ui/dialog_answerer.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
+#include "platform/ui_web/pdf_pages.h"
 
 namespace vorn_web {
 
@@ -292,51 +297,121 @@ void CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt) {
     }
 }
 
-BOOL CHtmlView::PrintOn(QPrinter& printer) {
-    if (!m_view) return FALSE;
-    struct State {
-        bool done = false;
-        bool ok = false;
-    };
-    auto state = std::make_shared<State>();
-    const QMetaObject::Connection c =
-        QObject::connect(m_view.data(), &QWebEngineView::printFinished, m_view.data(), [state](bool ok) {
-            state->ok = ok;
-            state->done = true;
-        });
-    m_view->print(&printer);
-    SpinUntil([state] { return state->done; }, 60000);
-    QObject::disconnect(c);
-    return state->ok ? TRUE : FALSE;
+namespace {
+
+// The sheets the engine lays reports out on: A4 upright; the pages keep their own margins.
+QPageLayout PrintLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
+bool WritePdf(const CString& path, const QByteArray& pdf) {
+    return !pdf.isEmpty() &&
+           WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+}  // namespace
+
+CString CHtmlView::GetDocumentTitle() const {
+    if (!m_page) return CString();
+    const QString title = m_page->title();
+    // Without a title of its own the engine names the page by its address.
+    if (title.isEmpty() || title == m_page->url().toString() || title.startsWith(QLatin1String(kPageScheme) + u':'))
+        return CString();
+    return CString(title.toStdWString());
+}
+
+void CHtmlView::Notify(PrintStep step) {
+    if (m_onPrint) m_onPrint(step);
+}
+
+BOOL CHtmlView::BeginPrintToPdf(std::function<bool(const QByteArray&)> use) {
+    if (!m_page || !use || IsPrinting()) return FALSE;
+    m_printUse = std::move(use);
+    Notify(PrintStep::Started);
+    if (!m_engineBusy) StartEnginePrint();
+    return TRUE;
+}
+
+void CHtmlView::StartEnginePrint() {
+    m_engineBusy = true;
+    const int serial = ++m_printSerial;
+    QPointer<CHtmlPage> page = m_page;
+    m_page->printToPdf(
+        [this, page, serial](const QByteArray& pdf) {
+            if (page) EnginePrinted(serial, pdf);
+        },
+        PrintLayout());
+}
+
+void CHtmlView::EnginePrinted(int serial, const QByteArray& pdf) {
+    m_engineBusy = false;
+    if (serial != m_printSerial || !m_printUse) {
+        // A cancelled print; one asked for since starts now.
+        if (m_printUse && m_page) StartEnginePrint();
+        return;
+    }
+    Notify(PrintStep::LaidOut);
+    // The use may show a modal preview: it runs after the engine's call has returned.
+    QTimer::singleShot(0, m_view.data(), [this, pdf] {
+        auto use = std::move(m_printUse);
+        m_printUse = nullptr;
+        if (!use) return;
+        m_printUsing = true;
+        const bool ok = use(pdf);
+        m_printUsing = false;
+        Notify(ok ? PrintStep::Printed : PrintStep::Failed);
+    });
+}
+
+void CHtmlView::CancelPrint() {
+    if (!m_printUse) return;
+    m_printUse = nullptr;
+    ++m_printSerial;
+    Notify(PrintStep::Cancelled);
+}
+
+BOOL CHtmlView::WaitForPrint(int timeoutMs) {
+    return SpinUntil([this] { return !IsPrinting(); }, timeoutMs) ? TRUE : FALSE;
 }
 
 BOOL CHtmlView::RunPrint(bool preview, bool prompt) {
+    if (!m_page || IsPrinting()) return FALSE;
     CPrintQuestion q;
     q.owner = m_hWnd;
-    q.documentName = m_page ? CString(m_page->title().toStdWString()) : CString();
-    IDialogAnswerer& answerer = GetDialogAnswerer();
-    if (preview) return answerer.ShowPrintPreview(q, [this](QPrinter& p) { PrintOn(p); }) == IDOK;
-    QPrinter printer(QPrinter::HighResolution);
-    if (prompt && answerer.AskPrint(q, printer) != IDOK) return FALSE;
-    return PrintOn(printer);
+    q.documentName = GetDocumentTitle();
+    if (preview) {
+        return BeginPrintToPdf([q](const QByteArray& pdf) {
+            const CPdfPages pages(pdf);
+            if (pages.Count() == 0) return false;
+            CPreviewPages shown;
+            shown.count = pages.Count();
+            shown.pointSize = [&pages](int i) { return pages.PointSize(i); };
+            shown.render = [&pages](int i, QSize pixels) { return pages.Render(i, pixels); };
+            // A print that failed from the preview is reported when the preview closes.
+            bool failed = false;
+            shown.print = [&pages, &failed](QPrinter& printer) {
+                const bool ok = pages.Print(printer);
+                failed = failed || !ok;
+                return ok;
+            };
+            GetDialogAnswerer().ShowPrintPreview(q, shown);
+            return !failed;
+        });
+    }
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    if (!q.documentName.IsEmpty()) printer->setDocName(ToQt(q.documentName));
+    if (prompt && GetDialogAnswerer().AskPrint(q, *printer) != IDOK) return FALSE;
+    return BeginPrintToPdf([printer](const QByteArray& pdf) { return CPdfPages(pdf).Print(*printer); });
 }
 
 BOOL CHtmlView::PrintToPdf(const CString& path, int timeoutMs) {
-    if (!m_page) return FALSE;
-    struct State {
-        bool done = false;
-        bool ok = false;
-    };
-    auto state = std::make_shared<State>();
-    const QMetaObject::Connection c = QObject::connect(
-        m_page.data(), &QWebEnginePage::pdfPrintingFinished, m_page.data(), [state](const QString&, bool ok) {
-            state->ok = ok;
-            state->done = true;
-        });
-    m_page->printToPdf(ToQt(path));
-    SpinUntil([state] { return state->done; }, timeoutMs);
-    QObject::disconnect(c);
-    return state->ok ? TRUE : FALSE;
+    bool ok = false;
+    if (!BeginPrintToPdf([&ok, path](const QByteArray& pdf) { return ok = WritePdf(path, pdf); })) return FALSE;
+    if (!WaitForPrint(timeoutMs)) {
+        CancelPrint();
+        return FALSE;
+    }
+    return ok ? TRUE : FALSE;
 }
 
 void CHtmlView::OnBeforeNavigate2(LPCTSTR lpszURL, BOOL* pbCancel) {

@@ -6,16 +6,21 @@
 // context menu never shows; right-button input goes through the message filter first, as
 // messages of the inner browser window (class HTMLVIEW_BROWSER_CLASS).
 //
+// Printing goes through the engine's own PDF: the engine lays the page out in the background,
+// with vector text, while the window goes on answering; the preview shows the PDF's pages and a
+// printer that writes a PDF file gets it as it is. One print runs at a time; it can be cancelled.
+//
 // CHtmlView::PrepareEngine() must run before the Qt application is made.
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
 #include <vector>
 
 #include "platform/core/cstring.h"
 #include "platform/ui/wnd.h"
 
-class QPrinter;
+class QByteArray;
 class QWebEngineView;
 
 namespace vorn_web {
@@ -75,8 +80,26 @@ public:
                     int timeoutMs = 15000);
     // Print, print preview, copy, select all, clear selection.
     void ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt);
-    // The page as a PDF file (waits at most timeoutMs); FALSE on failure.
+    // The page as a PDF file (waits at most timeoutMs); FALSE on failure. The file is replaced
+    // only by a complete one.
     BOOL PrintToPdf(const CString& path, int timeoutMs = 60000);
+
+    // The steps of a print that the owner hears of (m_onPrint).
+    enum class PrintStep { Started, LaidOut, Printed, Failed, Cancelled };
+    // Lays the page out as PDF in the background and hands the bytes to use, after the engine
+    // is done and outside its call; use tells whether it succeeded. FALSE, and use is never
+    // called, when there is no page or a print is under way.
+    BOOL BeginPrintToPdf(std::function<bool(const QByteArray& pdf)> use);
+    // From BeginPrintToPdf until its use has returned (a preview: until it is closed).
+    BOOL IsPrinting() const { return m_printUse != nullptr || m_printUsing ? TRUE : FALSE; }
+    // Drops the print under way before its use; the engine's late result is thrown away.
+    void CancelPrint();
+    // Waits until no print is under way; FALSE when one still is after timeoutMs.
+    BOOL WaitForPrint(int timeoutMs = 60000);
+    // The page's title; empty when the page has none (the engine would give its address).
+    CString GetDocumentTitle() const;
+    // Called with each step of a print.
+    std::function<void(PrintStep)> m_onPrint;
 
     // The table of "app:" links (not owned; null: every such link is dropped).
     const AppCommand* m_commandMap = nullptr;
@@ -100,7 +123,9 @@ private:
     void LoadFinished(bool ok);
     void NavigationAccepted(const QUrl& url);
     BOOL RunPrint(bool preview, bool prompt);
-    BOOL PrintOn(QPrinter& printer);
+    void StartEnginePrint();
+    void EnginePrinted(int serial, const QByteArray& pdf);
+    void Notify(PrintStep step);
 
     CWnd m_browserWnd;
     QPointer<QWebEngineView> m_view;
@@ -109,4 +134,11 @@ private:
     bool m_loading = false;
     bool m_lastLoadOk = false;
     QUrl m_expectedUrl;  // the address of the load under way
+    // The print that waits for the engine, and whether its use runs.
+    std::function<bool(const QByteArray&)> m_printUse;
+    bool m_printUsing = false;
+    // The engine prints one page at a time: a print asked for while a cancelled one still
+    // runs there starts when that one ends.
+    bool m_engineBusy = false;
+    int m_printSerial = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/core/atomic_file.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -85,6 +86,55 @@ TEST(AtomicFile, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(file.Commit());
     EXPECT_EQ(ReadBytes(target), "old content");
     EXPECT_EQ(dir.Names(), std::set<std::string>{"plan.xml"});
+}
+
+// The process's file-size limit with the signal at its default, which would end the program:
+// the write fails like any other and the old file stays.
+TEST(AtomicFile, FileSizeLimitFailsTheWriteWithoutEndingTheProgram) {
+    TempFolder dir;
+    std::string target = dir / "plan.xml";
+    WriteBytes(target, "old content");
+    int error = 0;
+    {
+        FileSizeLimit limit(16, SIG_DFL);
+        EXPECT_FALSE(WriteFileAtomically(Wide(target), std::string(100, 'x'), &error));
+    }
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(ReadBytes(target), "old content");
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"plan.xml"});
+}
+
+// Temporary files of writes that were killed are removed by the next commit of the same target;
+// those of a live process, other targets' and names not quite ours stay.
+TEST(AtomicFile, CommitRemovesTheLeftoversOfKilledWritesOfItsTarget) {
+    TempFolder dir;
+    const std::string target = dir / "plan.xml";
+    WriteBytes(target, "old content");
+    // A process id that is not in use: a child that has ended and been waited for.
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone);
+    const std::string live = std::to_string(::getppid());
+    const std::set<std::string> kept = {
+        "plan.xml", ".plan.xml." + live + ".0.1a2b.tmp",  // its writer is still running
+        ".other.xml." + dead + ".0.1a2b.tmp",             // another document's
+        ".plan.xml." + dead + ".x.1a2b.tmp",              // not a name we make
+        "plan.xml." + dead + ".0.1a2b.tmp",
+    };
+    for (const std::string& name : kept)
+        if (name != "plan.xml") WriteBytes(dir / name, "part");
+    WriteBytes(dir / (".plan.xml." + dead + ".0.1a2b.tmp"), "part of a killed save");
+    WriteBytes(dir / (".plan.xml." + dead + ".17.ffff0000.tmp"), "part of another");
+
+    CAtomicFile other(Wide(target));  // a write of this process still under way
+    ASSERT_TRUE(other.Open());
+    ASSERT_TRUE(WriteFileAtomically(Wide(target), "new content"));
+    std::set<std::string> expected = kept;
+    expected.insert(CString(other.GetTempPath()).ToUtf8().substr(dir.path().size() + 1));
+    EXPECT_EQ(dir.Names(), expected);
+    EXPECT_EQ(ReadBytes(target), "new content");
 }
 
 TEST(AtomicFile, FailedRenameKeepsTheTargetAndRemovesTheTemporaryFile) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "comma_numeric_locale.h"
+#include "platform/core/text_scan.h"
+
 TEST(CStringFormat, SpecifiersFollowTheWideConventions) {
     CString s;
     s.Format(L"%s|%c|%d|%5d|%-4d|%05d|%x|%X|%o|%u", L"wide", L'W', -42, 7, 3, 42, 255, 255, 8, 4000000000u);
@@ -18,6 +23,19 @@ TEST(CStringFormat, SpecifiersFollowTheWideConventions) {
     EXPECT_EQ(s, L"   1|abc|ab    |");
     s.Format(L"%S", "narrow");
     EXPECT_EQ(s, L"narrow");
+}
+
+// A user whose numbers use a decimal comma still gets "3.14" in the texts and reads "3.14" back.
+TEST(CStringFormat, NumbersKeepTheDecimalPointUnderACommaLocale) {
+    const CommaNumericLocale comma;
+    if (!comma.ok()) GTEST_SKIP() << "no localedef on this machine";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.2f", 3.14159);
+    ASSERT_STREQ(probe, "3,14") << "the locale is in force";
+    CString s;
+    s.Format(L"%.2f %g %e %5.1f", 3.14159, 0.5, 1000.0, -2.25);
+    EXPECT_EQ(s, L"3.14 0.5 1.000000e+03  -2.2");
+    EXPECT_DOUBLE_EQ(_wtof(L"3.14"), 3.14);
 }
 
 TEST(CStringFormat, MismatchedArgumentsNeverCrash) {

@@ -48,11 +48,12 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 // Makes every write beyond `bytes` bytes of a file fail with EFBIG, the way a full disk
-// fails a write, for as long as it lives. Works for root too.
+// fails a write, for as long as it lives. Works for root too. With `signal` at SIG_DFL such a
+// write ends the process unless the code under test ignores SIGXFSZ itself.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes, void (*signal)(int) = SIG_IGN) {
+        m_oldHandler = std::signal(SIGXFSZ, signal);
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/resource_types.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/frame_wnd.h"
 #include "platform/ui/idle_hooks.h"
 #include "platform/ui/message_map.h"
@@ -171,6 +173,48 @@ TEST_F(ToolBarTest, AVerticalBarStacksItsButtons) {
     frame->ScreenToClient(&bar);
     EXPECT_EQ(bar.left, 0);
     EXPECT_EQ(bar.Width(), 39);
+}
+
+// A dialog owned by the frame, with its own bar: it handles Open itself (which the frame
+// disables) and disables New (which the frame handles).
+class CBarDialog : public CDialog {
+public:
+    CToolBar bar;
+    void OnOpen() { g_commands.push_back(ID_TEST_OPEN + 1000); }
+    void OnUpdateNew(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CBarDialog, CDialog)
+    ON_COMMAND(ID_TEST_OPEN, &CBarDialog::OnOpen)
+    ON_UPDATE_COMMAND_UI(ID_TEST_NEW, &CBarDialog::OnUpdateNew)
+END_MESSAGE_MAP()
+
+TEST_F(ToolBarTest, ABarInADialogServesTheDialogNotTheFrameThatOwnsIt) {
+    CDialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+    t.cx = 200;
+    t.cy = 80;
+    CBarDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(t, frame));
+    ASSERT_TRUE(dialog.bar.CreateEx(&dialog, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    ASSERT_TRUE(dialog.bar.LoadToolBar(IDR_TESTFRAME));
+    RepositionBars(&dialog, AFX_IDW_TOOLBAR, 0xE8FF, 0);
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(dialog.bar.GetCommandTarget(), &dialog);
+    RunIdleHooks();
+    CToolBarCtrl& ctrl = dialog.bar.GetToolBarCtrl();
+    // The frame's handlers do not count here: Save has none in the dialog.
+    EXPECT_TRUE(ctrl.IsButtonEnabled(ID_TEST_OPEN));
+    EXPECT_FALSE(ctrl.IsButtonEnabled(ID_TEST_NEW));
+    EXPECT_FALSE(ctrl.IsButtonEnabled(ID_TEST_SAVE));
+    CRect rc;
+    dialog.bar.GetItemRect(dialog.bar.CommandToIndex(ID_TEST_OPEN), &rc);
+    vorn_test::Click(&dialog.bar, rc.CenterPoint());
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(g_commands, std::vector<UINT>{ID_TEST_OPEN + 1000});
+    // The frame's own bar still serves the frame.
+    EXPECT_EQ(Bar().GetCommandTarget(), frame);
+    dialog.DestroyWindow();
 }
 
 TEST(ToolBarCtrl, TextButtonsInTheListStyleSizeToTheirText) {

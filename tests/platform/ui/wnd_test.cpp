@@ -4,6 +4,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QPushButton>
 #include <QThread>
 #include <QWidget>
 
@@ -173,6 +179,41 @@ TEST_F(WindowTest, KeyPressGivesKeyDownCharAndKeyUp) {
     EXPECT_EQ(w->log[1].wParam, 27u);
 }
 
+// A dialog that Qt makes over one of our windows (a message box, a file dialog) keeps its own
+// keys and clicks: none of them reaches the window that owns it.
+TEST_F(WindowTest, AWindowThatQtMadeKeepsItsOwnKeysAndClicks) {
+    auto w = MakeWindow(0);
+    w->SetFocus();
+    QDialog box(w->GetWidget());
+    auto* edit = new QLineEdit(&box);
+    auto* button = new QPushButton(QStringLiteral("OK"), &box);
+    edit->setGeometry(10, 10, 100, 24);
+    button->setGeometry(10, 40, 80, 24);
+    bool clicked = false;
+    QObject::connect(button, &QPushButton::clicked, [&clicked] { clicked = true; });
+    box.setGeometry(QRect(w->GetWidget()->mapToGlobal(QPoint(20, 20)), QSize(150, 80)));
+    box.show();
+    edit->setFocus();
+    vorn_test::ProcessEvents();
+    w->log.clear();
+
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+        QCoreApplication::sendEvent(edit, &key);
+    }
+    EXPECT_EQ(edit->text(), QStringLiteral("b"));
+    const QPoint centre = button->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent mouse(type, centre, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier,
+                          QPointingDevice::primaryPointingDevice());
+        QCoreApplication::sendEvent(button, &mouse);
+    }
+    EXPECT_TRUE(clicked);
+    EXPECT_TRUE(w->Messages(WM_KEYFIRST, WM_KEYLAST).empty());
+    EXPECT_TRUE(w->Messages(WM_MOUSEFIRST, WM_MOUSELAST).empty());
+}
+
 TEST_F(WindowTest, KeysOfOtherScriptsGiveKeyDownAndCharacter) {
     struct Case {
         const char* name;
@@ -237,6 +278,25 @@ TEST_F(WindowTest, PreTranslateMessageWalksFromTheTargetUpThroughItsParents) {
     EXPECT_EQ(child.Messages(WM_KEYFIRST, WM_KEYLAST), std::vector<UINT>{WM_KEYUP});
     vorn_test::KeyPress(&child, Qt::Key_B, QStringLiteral("b"));
     EXPECT_EQ(parent.eaten, 1);
+}
+
+// The walk goes on from an owned window to its owner, but not to an owner that a modal
+// window has disabled: its accelerators must not act meanwhile.
+TEST_F(WindowTest, PreTranslateMessageSkipsADisabledOwner) {
+    CKeyEater owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_VISIBLE, CRect(50, 50, 250, 250), nullptr, 0));
+    CRecorder owned;
+    ASSERT_TRUE(owned.CreateEx(0, nullptr, L"owned", WS_POPUP | WS_VISIBLE, CRect(80, 80, 200, 200), &owner, 0));
+    owned.SetFocus();
+    vorn_test::KeyPress(&owned, Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_EQ(owner.eaten, 1);
+    owner.EnableWindow(FALSE);
+    owned.log.clear();
+    vorn_test::KeyPress(&owned, Qt::Key_Escape, QString(QChar(27)));
+    EXPECT_EQ(owner.eaten, 1);
+    EXPECT_EQ(owned.Messages(WM_KEYFIRST, WM_KEYLAST), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
+    owned.DestroyWindow();
+    owner.DestroyWindow();
 }
 
 TEST_F(WindowTest, PostMessageFromAnotherThreadArrivesOnTheUiThreadInOrder) {

@@ -216,13 +216,50 @@ TEST_F(HtmlViewTest, PagePrintsToPdfDirectlyThroughThePrintDialogAndInPreview) {
     CScriptedAnswerer answerer;
     answerer.AnswerPrintToPdf(CString(printed.toStdWString()));
     answerer.AnswerPreviewToPdf(CString(preview.toStdWString()));
+    std::vector<CHtmlView::PrintStep> steps;
+    view.m_onPrint = [&steps](CHtmlView::PrintStep step) { steps.push_back(step); };
     view.ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER);
+    // The pages are laid out in the background: a second print waits for the first to end.
+    EXPECT_TRUE(view.IsPrinting());
     view.ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_PROMPTUSER);
+    EXPECT_TRUE(answerer.m_previews.empty());
+    ASSERT_TRUE(view.WaitForPrint());
+    view.ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_PROMPTUSER);
+    ASSERT_TRUE(view.WaitForPrint());
     EXPECT_TRUE(IsPdf(printed));
     EXPECT_TRUE(IsPdf(preview));
     ASSERT_EQ(answerer.m_previews.size(), 1u);
     EXPECT_EQ(answerer.m_previews[0].documentName, L"Week plan");
+    // The preview drew the page before it was printed.
+    ASSERT_EQ(answerer.m_previewPages.size(), 1u);
+    EXPECT_FALSE(answerer.m_previewPages[0].isNull());
     EXPECT_EQ(answerer.m_unanswered, 0);
+    using Step = CHtmlView::PrintStep;
+    EXPECT_EQ(steps, (std::vector<Step>{Step::Started, Step::LaidOut, Step::Printed, Step::Started, Step::LaidOut,
+                                        Step::Printed}));
+}
+
+TEST_F(HtmlViewTest, CancelledPrintWritesNothingAndTheNextOneRuns) {
+    ASSERT_EQ(view.WriteHtml(kPage), S_OK);
+    QTemporaryDir dir;
+    const QString dropped = dir.filePath(QStringLiteral("dropped.pdf"));
+    const QString next = dir.filePath(QStringLiteral("next.pdf"));
+    CScriptedAnswerer answerer;
+    answerer.AnswerPrintToPdf(CString(dropped.toStdWString()));
+    view.ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER);
+    view.CancelPrint();
+    EXPECT_FALSE(view.IsPrinting());
+    // Asked for while the engine may still lay out the cancelled one.
+    EXPECT_TRUE(view.PrintToPdf(CString(next.toStdWString())));
+    EXPECT_TRUE(IsPdf(next));
+    EXPECT_FALSE(QFile::exists(dropped));
+}
+
+TEST_F(HtmlViewTest, APageWithoutATitleHasNoneForThePrint) {
+    ASSERT_EQ(view.WriteHtml(L"<html><body>no title</body></html>"), S_OK);
+    EXPECT_EQ(view.GetDocumentTitle(), L"");
+    ASSERT_EQ(view.WriteHtml(kPage), S_OK);
+    EXPECT_EQ(view.GetDocumentTitle(), L"Week plan");
 }
 
 TEST_F(HtmlViewTest, SelectAllAndCopyPutThePageTextOnTheClipboard) {

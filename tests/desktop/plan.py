@@ -1,0 +1,25 @@
+"""Reads a saved plan file, to check what a journey left in it."""
+
+import xml.etree.ElementTree as ET
+
+
+class Plan:
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            self.root = ET.fromstring(f.read())
+
+    def entities(self, type_=None):
+        """(tag, attributes) of every entity, of one type when given."""
+        return [(e.get("TAG"), e.attrib) for e in self.root.iter("ENTITY")
+                if type_ is None or e.get("TYPE") == str(type_)]
+
+    def entity_tags(self, type_=None):
+        return [tag for tag, _ in self.entities(type_)]
+
+    def entries(self):
+        """Every timetable entry as (activity, day, start, duration)."""
+        return [(e.get("ACTIVITY"), e.get("DAY"), e.get("START"), e.get("DURATION"))
+                for e in self.root.iter("ENTRY")]
+
+    def count(self, tag):
+        return sum(1 for _ in self.root.iter(tag))
