@@ -181,6 +181,7 @@
 #define IDI_WZD_NEW                     285
 #define IDI_WZD_OPEN                    286
 #define IDB_RECENT_KINDS                297
+#define IDB_WIZARD_SIDE                 1043
 #define IDS_WZD_CHOOSE_NEW              61040
 #define IDS_WZD_CHOOSE_OPEN             61041
 #define IDS_WZD_CHOOSE_TEMPLATE         61042
@@ -279,6 +280,9 @@
 #define IDS_SOLVER_GENETIC_IMPROVED     61101
 #define IDS_SOLVER_SEARCH_IMPROVED      61102
 #define IDS_SOLVER_ENTRIES_WITHOUT_TIME 61108
+#define IDS_SOLVER_HARD_FAULTS_LEFT     61190
+#define IDS_SOLVER_RESULT_REFUSED       61191
+#define IDS_SOLVER_RUN_FAILED           61192
 // ---- Reports: texts of the report builders -------------------------------------------------
 #define IDS_REPORT_NAME                 60088
 #define IDS_REPORT_COMPANY              60100

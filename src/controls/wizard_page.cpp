@@ -1,5 +1,6 @@
 #include "controls/wizard_page.h"
 
+#include "controls/key_filter.h"
 #include "platform/ui/client_dc.h"
 
 BEGIN_MESSAGE_MAP(CWizardPage, CDialog)
@@ -9,6 +10,11 @@ END_MESSAGE_MAP()
 CWizardPage::CWizardPage(CWnd* pParentWnd, UINT nIDTemplate) : CDialog(nIDTemplate, pParentWnd), m_nTemplateID(static_cast<int>(nIDTemplate)) {}
 
 CWizardPage::~CWizardPage() = default;
+
+BOOL CWizardPage::PreTranslateMessage(MSG* pMsg) {
+    if (SwallowEscapeAndEnter(pMsg)) return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
+}
 
 BOOL CWizardPage::OnInitDialog() {
     CDialog::OnInitDialog();

@@ -29,6 +29,9 @@ public:
     virtual BOOL OnWizardFinish() { return TRUE; }
 
     BOOL OnInitDialog() override;
+    // Escape and Enter in the page's fields are swallowed: they neither end the wizard nor
+    // press its default button.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // A page never ends itself.
     void OnCancel() override {}
 

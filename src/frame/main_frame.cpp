@@ -103,7 +103,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (m_imlPanel.Create(16, 16, ILC_COLOR32 | ILC_MASK, 23, 0) && panelBitmap.LoadBitmap(IDB_PANEL_IMAGES))
         m_imlPanel.Add(&panelBitmap, kMagenta);
     m_wndMessagePanel.m_wndList.SetImageList(&m_imlPanel, LVSIL_SMALL);
-    m_wndMessagePanel.InsertColumn(0, CString(), 400);
+    m_wndMessagePanel.InsertColumn(0, LoadResString(IDS_MESSAGES), 6000);
 
     ApplyTabStyle(m_app.GetTabStyle());
     ApplyExplorerBarStyle(m_app.GetExplorerBarStyle());
@@ -254,6 +254,7 @@ void CMainFrame::RecalcLayout(BOOL bNotify) {
         if (m_bPanelShown) {
             const int y = MessagePanelSplit(top, bottom);
             m_wndMessagePanel.MoveWindow(left, y + 2, right - left, bottom - (y + 2));
+            m_wndMessagePanel.m_wndList.SetColumnWidth(0, right - left);
             m_wndMessagePanel.ShowWindow(SW_SHOW);
             b = y - 2;
         } else {

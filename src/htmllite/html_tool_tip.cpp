@@ -88,6 +88,24 @@ bool CHtmlToolTip::TipUnderCursor() const {
     return ::WindowFromPoint(cursor) == m_hWnd;
 }
 
+// The mouse messages that move a tip come only while the pointer is over our windows: a tip
+// whose tool the pointer left for another program or the desktop goes on the next check.
+void CHtmlToolTip::PopWhenThePointerLeftTheTool() {
+    if (!IsWindowVisible() || (m_showState != 1 && m_showState != 2) || m_displayedKind != 0 || !m_displayedWindow ||
+        TipUnderCursor())
+        return;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    CPoint client(cursor);
+    if (m_parent) m_parent->ScreenToClient(&client);
+    HWND toolWindow = nullptr;
+    CHtmlToolInfo tool;
+    if (FindTool(client, toolWindow, tool) && toolWindow == m_displayedWindow && tool.m_rect == m_displayed.m_rect) return;
+    m_displayedWindow = nullptr;
+    m_displayed.m_rect.SetRectEmpty();
+    Pop();
+}
+
 LRESULT CHtmlToolTip::RelayEvent(MSG* msg) {
     if (!m_hWnd || !msg) return 0;
     switch (msg->message) {
@@ -275,6 +293,7 @@ void CHtmlToolTip::OnTimer(UINT_PTR id) {
     case TIMER_FADEOUT: FadeOutStep(); break;
     case TIMER_CHECK:
         if (IsWindowVisible() && m_showState == 2 && m_drawer.StepAnimations()) PaintTip(m_transparency);
+        PopWhenThePointerLeftTheTool();
         break;
     default: CWnd::OnTimer(id); break;
     }

@@ -139,6 +139,7 @@ private:
     void FadeOutStep();
     void RestartAutoHide();
     bool TipUnderCursor() const;
+    void PopWhenThePointerLeftTheTool();
     void FreeTipPictures();
 
     CPoint m_lastPoint;

@@ -1,5 +1,7 @@
 #include "solver/wzd_page_filter.h"
 
+#include <algorithm>
+
 #include "app/wizard_page_layout.h"
 #include "model/description_texts.h"
 #include "model/schedule_data.h"
@@ -77,8 +79,10 @@ void CWzdPageFilter::FillList() {
     const bool entities = m_nKind == 2;
     m_list.DeleteAllItems();
     m_list.SetRedraw(FALSE);
-    m_progress.SetRange32(0, entities ? 8 : 7);
-    m_progress.SetStep(1);
+    // Each step is worth kStepUnits, so that the long weighing can move the bar within its own.
+    constexpr int kStepUnits = 100;
+    m_progress.SetRange32(0, (entities ? 8 : 7) * kStepUnits);
+    m_progress.SetStep(kStepUnits);
     m_progress.SetPos(0);
     m_progress.ShowWindow(SW_SHOW);
 
@@ -100,7 +104,12 @@ void CWzdPageFilter::FillList() {
     }
     m_progress.StepIt();
     Status(IDS_FILTER_WEIGHING);
-    WeighSlotConflicts(nullptr, m_data);
+    const int weighFrom = m_progress.GetPos();
+    WeighSlotConflicts(nullptr, m_data, [&](std::size_t done, std::size_t total) {
+        m_progress.SetPos(weighFrom + static_cast<int>(kStepUnits * done / std::max<std::size_t>(total, 1)));
+        m_progress.UpdateWindow();
+    });
+    m_progress.SetPos(weighFrom);
     m_progress.StepIt();
     Status(IDS_FILTER_ACTIVITY_WEIGHTS);
     m_data.BuildActivityWeights();

@@ -4,10 +4,12 @@
 #include "frame/main_frame.h"
 #include "model/schedule_data.h"
 #include "platform/core/load_res_string.h"
+#include "platform/ui/message_box.h"
 #include "platform/ui/win_app.h"
 #include "platform/ui/window_api.h"
 #include "resource_ids.h"
 #include "solver/solver_wzd_dlg.h"
+#include "solver_engine/exhaustive_search.h"
 #include "solver_engine/solver_log.h"
 #include "solver_engine/solver_preparation.h"
 
@@ -143,7 +145,14 @@ void CWzdPageSolver::OnStartStop() {
 
 UINT CWzdPageSolver::SolverThreadProc(LPVOID param) {
     auto* page = static_cast<CWzdPageSolver*>(param);
-    RunSolverSearch(page->m_data, page->m_params, page->m_work, page->m_control, page->m_workerSink);
+    // The search catches its own failures; nothing may leave the worker in any case, or the
+    // program would end with the user's unsaved work.
+    try {
+        RunSolverSearch(page->m_data, page->m_params, page->m_work, page->m_control, page->m_workerSink);
+    } catch (...) {
+        RestoreUnsolvedEntries(page->m_data, page->m_work);
+        page->m_control.m_bRunning.store(0);
+    }
     ::PostMessage(page->m_hPage, WM_SOLVER_DONE, 0, 0);
     return 0;
 }
@@ -203,6 +212,7 @@ LRESULT CWzdPageSolver::OnSolverDone(WPARAM, LPARAM) {
     m_button.SetWindowText(LoadResString(IDS_SOLVER_BUTTON_START));
     m_button.EnableWindow(TRUE);
     SetFrameWorkerRunning(FALSE);
+    MessageBeep(0);
     // Every button comes back, Cancel among them, so a stopped run can still be rolled back.
     EnableWizardButtons(TRUE, GetOwner());
     if (auto* wizard = dynamic_cast<CWizardDlg*>(GetOwner())) wizard->OnWizardNext();

@@ -1,52 +1,99 @@
 #pragma once
 // The exhaustive placement: a depth-first branch-and-bound search over the open entries, one
-// level per entry and one branch per option still allowed, cut by the feasibility tests, with
-// complete placements ranked by their cost against the best so far.
-#include "solver_engine/candidate_set.h"
+// level per entry (linked entries count as one) and one branch per option still allowed. The
+// next level takes the entry with the fewest options left; each choice strikes the options it
+// rules out from the entries that share a participant or an activity with it (forward
+// checking), and everything a choice changed is taken back from an undo trail. The first
+// complete placement is kept, then only cheaper ones.
+#include <cstdint>
+#include <random>
+#include <vector>
 
-class CPlanIndex;
+#include "solver_engine/placement_model.h"
+
+class CEntity;
+class CGroupHourLimit;
 class CScheduleData;
 class CSolverControl;
 class CSolverWork;
 class ISolverSink;
 
-// What all levels of one search share.
 class CExhaustiveSearch {
 public:
     CExhaustiveSearch(CScheduleData& data, const CSolverWork& work, CSolverControl& control, ISolverSink& sink,
-                      int limit, const CPlanIndex* index = nullptr);
+                      int limit);
 
-    // The least cost found below the node; 1,000,000 for an infeasible node.
-    double SolverBranchAndBound(CCandidateSet& node);
+    // Searches from the empty placement; true when a complete placement was found (m_arrBest).
+    // The live entries are written only to cost complete placements.
+    bool SolverBranchAndBound();
+    // One descent without going back: every entry takes its first option that still fits, an
+    // entry without one is left out (-1). For the genetic mode's first individual.
+    std::vector<int> GreedyPlacement();
+    // Keeps every option that fits beside those kept before it (in variable order) and moves
+    // each other variable to the lightest option that still fits; a variable without one gets
+    // -1. For the genetic mode's result.
+    std::vector<int> RepairPlacement(std::vector<int> options);
+
+    CPlacementModel& Model() { return m_model; }
 
     // The search stops after more than `limit` complete placements in a row without improvement,
     // and after this many nodes per unit of the limit without a complete placement, so that an
     // instance without any feasible placement still ends.
     static constexpr long long kNodesPerLimit = 2000;
-    static constexpr double kNoCost = 1000000.0;
+    static constexpr long long kFirstRestart = 1000;
 
-    CCandidateSet m_best;
-    double m_dBestCost = kNoCost;
+    std::vector<int> m_arrBest;  // option per variable of the best complete placement
+    double m_dBestCost = -1.0;   // -1 until a complete placement was found
     int m_nCounter = 0;
     long long m_nNodesSinceComplete = 0;
     long long m_nNodes = 0;
+    int m_nUnplaceable = 0;  // variables without any option that fits what stays
+    int m_nRestarts = 0;
 
 private:
+    struct Frame {
+        int m_nVariable = 0;
+        std::vector<int> m_arrOrder;  // options to try, best first
+        std::size_t m_nNext = 0;
+        int m_nChosen = -1;
+        std::size_t m_nTrailMark = 0;
+    };
     bool ShouldStop() const;
+    int ChooseVariable() const;
+    void OrderOptions(Frame& frame);
+    // Places the option and strikes what it rules out; false (with everything taken back) when
+    // a neighbour is left without options.
+    bool Choose(int v, int option);
+    void TakeBack(int v, int option, std::size_t mark);
+    double CostOfCurrent();
 
     CScheduleData& m_data;
     const CSolverWork& m_work;
     CSolverControl& m_control;
     ISolverSink& m_sink;
     int m_nLimit;
-    const CPlanIndex* m_pIndex;
+    CPlacementModel m_model;
+    std::vector<int> m_arrAssigned;                // option per variable, -1 open
+    std::vector<std::vector<int>> m_arrStruck;     // per variable and option: 0 live, else depth + 1
+    std::vector<int> m_arrLive;                    // options left per variable
+    std::vector<std::pair<int, int>> m_arrTrail;   // struck (variable, option), newest last
+    std::vector<int> m_arrSearched;                // variables that take part in the search
+    std::vector<int> m_arrFailures;                // dead ends each variable took part in
+    std::vector<double> m_arrKeys;                 // option order keys, reused
+    std::mt19937 m_random;
+    // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
+    double m_dFixedCost = -1.0;
+    std::vector<CEntity*> m_arrMoving;
+    std::vector<const CGroupHourLimit*> m_arrMovingLimits;
+    int m_nDepth = 0;
+    int m_nOpen = 0;
 };
 
 // The driver of the exhaustive mode on the worker: searches, then leaves the entries at the best
 // complete placement or, without one, where they were before the run. True when a placement was
 // applied.
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
-                         int limit, const CPlanIndex* index = nullptr);
+                         int limit);
 // Puts every entry the run may have moved back to its start and unmoved start from before the
 // run, and erases the unplaced entries that the run itself added.
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work);

@@ -97,6 +97,8 @@ void CGeneticSolver::InitPopulation(CSolverGenome& genome, CSolverFitness& fitne
             genome.RandomChromosome(m_generator, c);
             if (seen.insert(c.m_arrGenes).second) m_arrPopulation.push_back(std::move(c));
         }
+        if (static_cast<int>(m_seed.m_arrGenes.size()) == genome.GetEntryCount() && seen.insert(m_seed.m_arrGenes).second)
+            m_arrPopulation.push_back(m_seed);
     }
     EvaluateAll(genome, fitness, true);
     SortByFitness(m_arrPopulation);

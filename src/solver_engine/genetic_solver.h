@@ -30,6 +30,8 @@ public:
     const std::vector<CChromosome>& GetPopulation() const { return m_arrPopulation; }
     int GetMutationGeneCount() const { return m_nMutationGenes; }
     int GetGeneration() const { return m_nGeneration; }
+    // An individual that a population from random individuals starts with besides them.
+    void SetSeed(const CChromosome& seed) { m_seed = seed; }
 
     // The steps of a generation, open to tests.
     void InitPopulation(CSolverGenome& genome, CSolverFitness& fitness);
@@ -56,6 +58,7 @@ private:
     int m_nGeneration = 0;
     std::vector<CChromosome> m_arrPopulation;
     CChromosome m_storedBest;
+    CChromosome m_seed;
     CMersenneTwister& m_generator;
     CSolverControl& m_control;
     ISolverSink& m_sink;

@@ -88,26 +88,30 @@ double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& wor
     return cost;
 }
 
+double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight) {
+    if (entity.m_nType != 1 && entity.m_nType != 2) return 0.0;
+    double cost = 0.0;
+    COleDateTimeSpan before, gaps, after, spans;
+    entity.SumGapTimes(data, before, gaps, after, spans);
+    const COleDateTimeSpan uncovered = entity.SumUncoveredTime(data);
+    const COleDateTimeSpan windows(entity.m_nAllowedWindows / 24.0);
+    const int gapMinutes = WholeMinutes(gaps.m_span);
+    const int uncoveredMinutes = WholeMinutes(uncovered.m_span);
+    const int windowMinutes = WholeMinutes(windows.m_span);
+    // Gaps beyond the allowed windows, in minutes on both sides. A cost never pays back.
+    if (uncoveredMinutes < gapMinutes - windowMinutes) {
+        cost += weight * std::max(0, gapMinutes - 2 * uncoveredMinutes);
+    } else if (entity.m_nAllowedWindows != 0 && windowMinutes + uncoveredMinutes > 0) {
+        cost += weight * gapMinutes / static_cast<double>(windowMinutes + uncoveredMinutes);
+    }
+    const int days = entity.CountItemDays();
+    if (entity.m_nDays != 0 && days > entity.m_nDays) cost += (days - entity.m_nDays) * weight * 10.0;
+    return cost;
+}
+
 double CostEntityHours(const CScheduleData& data, double weight) {
     double cost = 0.0;
-    for (const CEntity& entity : data.m_arrEntities) {
-        if (entity.m_nType != 1 && entity.m_nType != 2) continue;
-        COleDateTimeSpan before, gaps, after, spans;
-        entity.SumGapTimes(data, before, gaps, after, spans);
-        const COleDateTimeSpan uncovered = entity.SumUncoveredTime(data);
-        const COleDateTimeSpan windows(entity.m_nAllowedWindows / 24.0);
-        const int gapMinutes = WholeMinutes(gaps.m_span);
-        const int uncoveredMinutes = WholeMinutes(uncovered.m_span);
-        const int windowMinutes = WholeMinutes(windows.m_span);
-        // Gaps beyond the allowed windows, in minutes on both sides. A cost never pays back.
-        if (uncoveredMinutes < gapMinutes - windowMinutes) {
-            cost += weight * std::max(0, gapMinutes - 2 * uncoveredMinutes);
-        } else if (entity.m_nAllowedWindows != 0 && windowMinutes + uncoveredMinutes > 0) {
-            cost += weight * gapMinutes / static_cast<double>(windowMinutes + uncoveredMinutes);
-        }
-        const int days = entity.CountItemDays();
-        if (entity.m_nDays != 0 && days > entity.m_nDays) cost += (days - entity.m_nDays) * weight * 10.0;
-    }
+    for (const CEntity& entity : data.m_arrEntities) cost += CostEntityHoursOf(data, entity, weight);
     return cost;
 }
 

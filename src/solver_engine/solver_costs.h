@@ -2,6 +2,7 @@
 // The cost terms and feasibility tests that judge a placement written into the live entries.
 // Each term is 0 when nothing is charged and is scaled by the weight its caller passes. The terms
 // that read the entities' item lists take them at their entries' current times.
+class CEntity;
 class CPlanIndex;
 class CScheduleData;
 class CSolverWork;
@@ -25,6 +26,8 @@ double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& wor
 double CostGroupHoursOverLimitOf(const CScheduleData& data, const CGroupHourLimit& limit, double weight);
 // Idle gaps of staff beyond their allowed windows and days beyond their DAYS.
 double CostEntityHours(const CScheduleData& data, double weight);
+// The same for one entity (0 but for staff).
+double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight);
 
 // The same for one underplanned activity, whatever its shares.
 double CostUnplaceableTimeOf(const CScheduleData& data, const CUnderplannedActivity& activity, double weight,

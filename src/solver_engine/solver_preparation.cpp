@@ -16,7 +16,31 @@
 
 bool IsMovableEntry(const CScheduleData& data, const CTimetableEntry& entry) {
     const int state = entry.GetState(data);
-    return state != 0 && state != 5 && state != 7 && entry.m_arrReplacements.empty();
+    if (state == 0 || state == 5 || state == 7) return false;
+    // Rooms booked through replacement records go along with the entry; a stand-in does not.
+    return std::all_of(entry.m_arrReplacements.begin(), entry.m_arrReplacements.end(), [&](const CReplacement& r) {
+        const auto entity = data.FindEntity(r.m_nEntity);
+        return entity != data.m_arrEntities.end() && entity->m_nType == 4;
+    });
+}
+
+void KeepWholeIntervalSlots(const CScheduleData& data, CTimetableEntry& entry) {
+    std::vector<const CEntity*> participants;
+    auto add = [&](int id) {
+        const auto entity = data.FindEntity(id);
+        if (entity != data.m_arrEntities.end()) participants.push_back(&*entity);
+    };
+    const auto activity = data.FindActivity(entry.m_nActivity);
+    if (activity != data.m_arrActivities.end())
+        for (int id : activity->m_arrMembers) add(id);
+    for (int id : entry.m_arrRooms) add(id);
+    for (const CReplacement& replacement : entry.m_arrReplacements) add(replacement.m_nEntity);
+    std::erase_if(entry.m_arrSlots, [&](const CCandidateSlot& slot) {
+        const COleDateTime end = slot.m_dtStart + entry.m_tsLength;
+        if (!IsSameDay(slot.m_dtStart, end)) return true;
+        return std::any_of(participants.begin(), participants.end(),
+                           [&](const CEntity* entity) { return !entity->IsAvailable(data, slot.m_dtStart, end); });
+    });
 }
 
 bool IsOpenEntry(const CScheduleData& data, const CTimetableEntry& entry) {
@@ -80,8 +104,8 @@ void CollectGroupHourLimits(const CScheduleData& data, CSolverWork& work, const 
         std::unordered_set<int> groups;
         for (std::size_t a : index.ActivitiesOf(entity.m_nId)) groups.insert(data.m_arrActivities[a].m_nGroup);
         for (const CActivityGroup& group : data.m_arrGroups) {
+            // A limit holds whether or not anything of the group is placed yet.
             if (groups.count(group.m_nId) == 0) continue;
-            if (WholeMinutes(data.GetPlacedGroupTime(group.m_nId, entity.m_nId, &index).m_span) <= 5) continue;
             const COleDateTimeSpan required = data.GetRequiredGroupTime(group.m_nId, entity.m_nId, &index);
             if (WholeMinutes(required.m_span) <= 5) continue;
             work.m_arrGroupHourLimits.push_back({entity.m_nId, group.m_nId, required});
@@ -200,6 +224,7 @@ void CollectSlotOptions(CScheduleData& data, const CActivity* filter, CSolverWor
             if (remembered.insert(entry.GetSerial()).second)
                 work.m_arrBefore.push_back({entry.GetSerial(), entry.m_dtStart, entry.m_dtUnmovedStart});
             entry.BuildCandidateSlots(data);
+            KeepWholeIntervalSlots(data, entry);
         }
     }
     PruneAgainstEntriesWithoutOptions(data);
@@ -239,7 +264,8 @@ void PrunePositionSlots(CScheduleData& data) {
     }
 }
 
-void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data) {
+void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data,
+                        const std::function<void(std::size_t, std::size_t)>& step) {
     int oldRange = 0;
     int oldPosition = 0;
     if (progress) {
@@ -262,6 +288,7 @@ void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data) {
             }
         }
         if (progress) progress->SetProgress(static_cast<int>(p + 1));
+        if (step && ((p + 1) % 64 == 0 || p + 1 == data.m_arrEntries.size())) step(p + 1, data.m_arrEntries.size());
     }
     if (progress) {
         progress->m_nProgressRange.store(oldRange);

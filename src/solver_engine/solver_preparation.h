@@ -3,7 +3,9 @@
 // may move, the entries that must stay, the conflict weights of the options, the placement
 // weights of the entries and the work lists of the cost terms. Each is a plain function over the
 // store, so the run, the filter page and the placement reports call the same code.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CActivity;
@@ -13,8 +15,12 @@ class CSolverControl;
 class CSolverWork;
 class CTimetableEntry;
 
-// Computed state not 0, 5 or 7 and no replacement records.
+// Computed state not 0, 5 or 7 and no replacement records but those that book rooms.
 bool IsMovableEntry(const CScheduleData& data, const CTimetableEntry& entry);
+// Drops the slot options at which the entry would not lie wholly inside its day, or a
+// participant (member, room or replacement entity) would be absent or outside their day window
+// at some time of the entry's length.
+void KeepWholeIntervalSlots(const CScheduleData& data, CTimetableEntry& entry);
 // A movable entry with at least one slot option: what both search modes place.
 bool IsOpenEntry(const CScheduleData& data, const CTimetableEntry& entry);
 
@@ -41,8 +47,11 @@ void FixPlacedEntries(CScheduleData& data);
 // Removes the options at which an activity's POSITION rule does not suit a type-0 member.
 void PrunePositionSlots(CScheduleData& data);
 // The conflict weight of every option: 1 / (options of f) for every option of every entry f with
-// options sharing a participant that it overlaps. Steps the progress once per entry.
-void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data);
+// options sharing a participant that it overlaps. Steps the progress once per entry, and calls
+// step (when given) with the entries done and their number now and then and at the end, for a
+// caller on the thread of a window that shows it.
+void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data,
+                        const std::function<void(std::size_t, std::size_t)>& step = {});
 // Every entry's placement weight: (whole minutes of the clashing entries' lengths / (60 x
 // options) + 0.9) cubed; 1.5 without options.
 void ComputeEntryPressure(CScheduleData& data);

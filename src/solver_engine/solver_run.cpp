@@ -1,15 +1,20 @@
 #include "solver_engine/solver_run.h"
 
 #include <algorithm>
+#include <exception>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "model/participation_rules.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/settle_moved_entry_states.h"
 #include "model/time_values.h"
+#include "solver_engine/entry_neighbours.h"
 #include "solver_engine/exhaustive_search.h"
 #include "solver_engine/genetic_solver.h"
 #include "solver_engine/mersenne_twister.h"
+#include "solver_engine/placement_model.h"
 #include "solver_engine/solver_fitness.h"
 #include "solver_engine/solver_genome.h"
 #include "solver_engine/solver_log.h"
@@ -33,33 +38,134 @@ void KeepHistoryOfUnmovedEntries(CScheduleData& data, const CSolverWork& work) {
     }
 }
 
+// The genes of a placement of the model's variables: each open entry the slot its variable's
+// option gives it, a random slot where the variable has none.
+CChromosome ChromosomeOf(CExhaustiveSearch& search, const std::vector<int>& options, const CSolverGenome& genome,
+                         CMersenneTwister& generator) {
+    CChromosome chromosome;
+    genome.FromCurrentPlacement(chromosome, generator);
+    std::unordered_map<const CTimetableEntry*, std::size_t> gene;
+    for (std::size_t i = 0; i < genome.Entries().size(); ++i) gene.emplace(genome.Entries()[i], i);
+    const CPlacementModel& model = search.Model();
+    for (int v = 0; v < model.VariableCount(); ++v) {
+        const int o = options[static_cast<std::size_t>(v)];
+        if (o < 0) continue;
+        const auto& var = model.GetVariable(v);
+        for (std::size_t i = 0; i < var.m_arrEntries.size(); ++i) {
+            const auto it = gene.find(var.m_arrEntries[i]);
+            if (it != gene.end())
+                chromosome.m_arrGenes[it->second] = var.m_arrOptions[static_cast<std::size_t>(o)].m_arrSlots[i];
+        }
+    }
+    return chromosome;
+}
+
+// Half the ordered pairs of open entries that clash (one activity, or a limited member in
+// common outside one group) per open entry. Only neighbours can clash, so each entry looks at
+// those alone rather than at every other open entry.
+double ClashRatio(const CScheduleData& data, int n) {
+    if (n == 0) return 0.0;
+    const CEntryNeighbours neighbours(data);
+    std::vector<bool> open(data.m_arrEntries.size());
+    for (std::size_t p = 0; p < open.size(); ++p) open[p] = IsOpenEntry(data, data.m_arrEntries[p]);
+    long long pairs = 0;
+    std::vector<std::size_t> near;
+    for (std::size_t p = 0; p < open.size(); ++p) {
+        if (!open[p]) continue;
+        const CTimetableEntry& e = data.m_arrEntries[p];
+        const auto a = data.FindActivity(e.m_nActivity);
+        neighbours.Collect(p, near);
+        for (std::size_t q : near) {
+            if (q == p || !open[q]) continue;
+            const CTimetableEntry& r = data.m_arrEntries[q];
+            if (e.m_nActivity == r.m_nActivity) {
+                ++pairs;
+                continue;
+            }
+            const auto b = data.FindActivity(r.m_nActivity);
+            if (a == data.m_arrActivities.end() || b == data.m_arrActivities.end()) continue;
+            const bool sameGroup = a->m_nGroup != 0 && a->m_nGroup == b->m_nGroup;
+            if (!sameGroup && ActivitiesShareLimitedMember(data, *a, *b)) ++pairs;
+        }
+    }
+    return static_cast<double>(pairs) * 0.5 / n;
+}
+
 void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverWork& work, CSolverControl& control,
                       ISolverSink& sink, const CPlanIndex& index) {
-    const int n = data.CountEntriesToPlace();
+    int n = 0;
+    for (const CTimetableEntry& entry : data.m_arrEntries) n += IsOpenEntry(data, entry);
     if (n == 0) {
         sink.AddLogLine(LoadResString(IDS_SOLVER_NOTHING_TO_PLACE));
         return;
     }
+    const int faultsBefore = CPlacementModel::CountHardFaults(data);
     sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_ENTRIES, n));
-    sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_CLASH_RATIO, data.GetClashRatio(n)));
+    sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_CLASH_RATIO, ClashRatio(data, n)));
     CMersenneTwister generator;
     if (!params.m_arrSeedKey.empty())
         CMersenneTwister::SeedByArray(params.m_arrSeedKey.data(), static_cast<int>(params.m_arrSeedKey.size()));
+    // The rules' model first: it drops the slots that clash with what stays, which the genome
+    // then never offers.
+    CExhaustiveSearch rules(data, work, control, sink, params.m_nDuration);
+    const std::vector<int> greedy = rules.GreedyPlacement();
     CSolverGenome genome(data);
     CSolverFitness fitness(data, work, genome, &index);
     CGeneticSolver solver(params.m_nPopulation, params.m_nMode - 1, generator, control, sink, 0.2);
+    if (genome.GetEntryCount() > 0) solver.SetSeed(ChromosomeOf(rules, greedy, genome, generator));
     sink.AddLogLine(LoadResString(IDS_SOLVER_GENETIC_STARTED));
     const int g = solver.Run(params.m_nDuration, genome, fitness);
     if (g < params.m_nDuration)
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_GENETIC_STOPPED, g));
     else
         sink.AddLogLine(LoadResString(IDS_SOLVER_GENETIC_FINISHED));
-    // Whether it ended by itself or was stopped, the run leaves the best it stored; a run stopped
-    // before it stored anything leaves the entries where they were.
-    if (!solver.GetStoredBest().m_arrGenes.empty())
-        genome.Apply(solver.GetStoredBest());
-    else
+    // Whether it ended by itself or was stopped, the run leaves the best it stored, its clashes
+    // repaired where a free option allows; from random individuals the repaired greedy
+    // placement serves when it breaks fewer rules. A run stopped before it stored anything
+    // leaves the entries where they were.
+    if (solver.GetStoredBest().m_arrGenes.empty()) {
         RestoreUnsolvedEntries(data, work);
+        return;
+    }
+    // An entry that fits nowhere goes back to where it was before the run.
+    std::unordered_map<std::uint64_t, const CEntryBefore*> before;
+    for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
+    const auto write = [&](const std::vector<int>& options) {
+        rules.Model().WriteStarts(options);
+        for (int v = 0; v < rules.Model().VariableCount(); ++v) {
+            if (options[static_cast<std::size_t>(v)] >= 0) continue;
+            for (CTimetableEntry* entry : rules.Model().GetVariable(v).m_arrEntries) {
+                const auto it = before.find(entry->GetSerial());
+                if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
+            }
+        }
+        return CPlacementModel::CountHardFaults(data);
+    };
+    const auto placedCount = [](const std::vector<int>& options) {
+        return std::count_if(options.begin(), options.end(), [](int o) { return o >= 0; });
+    };
+    genome.Apply(solver.GetStoredBest());
+    std::vector<int> result = rules.RepairPlacement(rules.Model().ReadStarts());
+    int faults = write(result);
+    if (params.m_nMode == 1) {
+        const std::vector<int> repaired = rules.RepairPlacement(greedy);
+        if (placedCount(repaired) > placedCount(result)) {
+            genome.Apply(ChromosomeOf(rules, repaired, genome, generator));
+            const int greedyFaults = write(repaired);
+            if (greedyFaults <= faults) {
+                faults = greedyFaults;
+            } else {
+                genome.Apply(solver.GetStoredBest());
+                write(result);
+            }
+        }
+    }
+    if (faults > faultsBefore) {
+        RestoreUnsolvedEntries(data, work);
+        sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
+    } else if (faults > 0) {
+        sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
+    }
 }
 
 }  // namespace
@@ -123,18 +229,19 @@ void PrepareSolverRun(CScheduleData& data, const CSolverParams& params, CSolverW
 
 void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWork& work, CSolverControl& control,
                      ISolverSink& sink) {
-    {
+    try {
         // Nothing adds, removes or regroups records during the search; only starts change.
         const CPlanIndex index(data);
         if (params.m_nMode == 0) {
-            const CCandidateSet all = BuildSlotCandidates(data);
-            control.m_nProgressRange.store(
-                std::min(static_cast<int>(all.m_arrRecords.size()) - all.m_nEntryCount, 0xFFFF));
-            RunExhaustiveSearch(data, work, control, sink, params.m_nDuration, &index);
+            RunExhaustiveSearch(data, work, control, sink, params.m_nDuration);
         } else {
             control.m_nProgressRange.store(params.m_nDuration);
             RunGeneticSearch(data, params, work, control, sink, index);
         }
+    } catch (const std::exception& error) {
+        // Out of memory among others: the run ends, and the entries go back to where they were.
+        RestoreUnsolvedEntries(data, work);
+        sink.AddLogLine(FormatLogLine(IDS_SOLVER_RUN_FAILED, CString(error.what()).GetString()));
     }
     KeepHistoryOfUnmovedEntries(data, work);
     control.m_bRunning.store(0);

@@ -12,6 +12,7 @@
 #include "controls/new_project_wzd.h"
 #include "controls/wizard_page.h"
 #include "platform/ui/test_support.h"
+#include "platform/ui/window_api.h"
 #include "language_pack_fixture.h"
 #include "resource_ids.h"
 
@@ -220,6 +221,24 @@ TEST_F(WizardFixture, EscapeWhileTheLeaveQuestionIsOpenAsksNoSecondQuestion) {
         vorn_test::ProcessEvents();
         EXPECT_EQ(f.log, Log{"cancel a"}) << leave;
         EXPECT_EQ(f.Ended(), leave != FALSE);
+    }
+}
+
+// Enter and Escape typed in a page's field neither press Next nor end the wizard.
+TEST_F(WizardFixture, EnterAndEscapeInAFieldOfAPageAreSwallowed) {
+    RecordingPage& a = AddPage(IDD_WZD_RECENT, "a");
+    AddPage(IDD_WZD_RECENT, "b");
+    Start();
+    HWND field = GetNextDlgTabItem(a.m_hWnd, nullptr, FALSE);
+    ASSERT_NE(field, nullptr);
+    ::SetFocus(field);
+    log.clear();
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        vorn_test::KeyPress(&wizard, key);
+        vorn_test::ProcessEvents();
+        EXPECT_TRUE(log.empty()) << key;
+        EXPECT_EQ(Active(), 0) << key;
+        EXPECT_FALSE(Ended()) << key;
     }
 }
 

@@ -19,7 +19,6 @@ import unittest
 BIN_DIR = os.environ.get("VORN_BIN_DIR", "")
 SOURCE_DIR = os.environ.get("VORN_SOURCE_DIR", "")
 PICTURE_DIR = os.environ.get("VORN_PICTURE_DIR", "")
-SHARED_DIR = os.environ.get("VORN_SHARED_DIR", "")
 
 # Waits are generous: two cores running the whole suite, a web engine starting.
 WAIT = float(os.environ.get("VORN_DESKTOP_WAIT", "60"))
@@ -45,10 +44,6 @@ def wait_until(condition, what, timeout=WAIT, interval=0.1):
 
 def sample(name):
     return os.path.join(SOURCE_DIR, "samples", name)
-
-
-def shared_fixture(*parts):
-    return os.path.join(SHARED_DIR, "fixtures", *parts)
 
 
 def read_bytes(path):
@@ -299,11 +294,18 @@ class Program:
         self.process = subprocess.Popen(argv, cwd=self.work, env=env, stdout=self.log,
                                         stderr=subprocess.STDOUT, start_new_session=True)
         self.main = None
+        self.killed = False
 
     def copy_in(self, path, name=None):
         target = os.path.join(self.work, name or os.path.basename(path))
         shutil.copyfile(path, target)
         os.chmod(target, 0o644)
+        return target
+
+    def write_in(self, name, data):
+        target = os.path.join(self.work, name)
+        with open(target, "wb") as f:
+            f.write(data)
         return target
 
     def __enter__(self):
@@ -325,6 +327,7 @@ class Program:
         return self.process.poll() is None
 
     def kill(self):
+        self.killed = self.killed or self.running()
         if self.running():
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()
@@ -337,8 +340,9 @@ class Program:
             raise DesktopError("the program did not end")
 
     def wait_main(self, title=None):
-        """The main frame, once shown (its title names the open plan)."""
+        """The main frame, once shown (its title names the open plan) and drawn."""
         self.main = self.desktop.wait_window(title or self.MAIN_TITLE)
+        self.desktop.settle(self.main)
         return self.main
 
     def main_title(self):
@@ -366,8 +370,16 @@ class Program:
         """Chooses a command of the menu bar with the mouse."""
         items = {"File": self.FILE_MENU, "Edit": self.EDIT_MENU}[top]
         self.click(self.MENUS[top], 10)
-        popup = self.desktop.wait_window("^vorn-scheduler$")
-        self.desktop.click_in(popup, 40, items[item])
+        self.desktop.click_in(self.wait_menu(), 40, items[item])
+
+    def wait_menu(self):
+        """The program's open pop-up menu."""
+        def menus():
+            out = self.desktop.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid)],
+                                   check=False)
+            return [int(w) for w in out.split() if "POPUP_MENU" in self.desktop.run(
+                ["xprop", "-id", w, "_NET_WM_WINDOW_TYPE"], check=False)]
+        return wait_until(menus, "a menu to open")[-1]
 
     def close_frame(self):
         """Clicks the close button of the window manager's frame around the main window."""
@@ -406,8 +418,8 @@ class DesktopTest(unittest.TestCase):
 
     def end_program(self):
         if self.program:
-            failed = self.program.running() is False and self.program.process.returncode not in (0, None)
             self.program.kill()
+            failed = not self.program.killed and self.program.process.returncode != 0
             if failed:
                 sys.stderr.write("program output:\n" + self.program.output()[-4000:] + "\n")
             shutil.rmtree(self.program.folder, ignore_errors=True)

@@ -24,6 +24,15 @@ TEST_F(ShellTest, TheMessagePanelListsTheProblemsOfTheClashesPlan) {
     EXPECT_TRUE(frame->GetMessagePanel().IsWindowVisible());
     EXPECT_EQ(Rows(frame), static_cast<int>(application.data.m_arrProblems.size()));
     EXPECT_EQ(frame->GetMessagePanel().m_wndList.GetItemText(0, 0), application.data.m_arrProblems[0].m_strText);
+    // The column follows the panel's width when the window grows.
+    CRect window;
+    frame->GetWindowRect(&window);
+    frame->MoveWindow(window.left, window.top, window.Width() + 700, window.Height());
+    vorn_test::ProcessEvents();
+    CRect panel;
+    frame->GetMessagePanel().GetWindowRect(&panel);
+    EXPECT_GT(panel.Width(), 1000);
+    EXPECT_EQ(frame->GetMessagePanel().m_wndList.GetColumnWidth(0), panel.Width());
     SaveScreenPicture(frame, "message_panel_clashes.png");
 }
 

@@ -92,9 +92,10 @@ TEST_F(SolverRunTest, WorkerThreadStopsOnTheRunningFlag) {
     m_control.m_bRunning.store(0);
     worker.join();
     EXPECT_EQ(m_sink.m_nEnded, 1);
-    EXPECT_EQ(CountUnplaced(), 0);
     ASSERT_FALSE(m_sink.m_improvements.empty());
-    EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), m_sink.m_improvements.back().first);
+    // The stored best, its clashes moved to free hours; what fits nowhere stays unplaced.
+    EXPECT_LT(CountUnplaced(), 150);
+    EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), 0);
 }
 
 // Two open entries of one class with a single free hour between them: no complete placement
@@ -113,7 +114,7 @@ TEST_F(SolverRunTest, FailedExhaustiveSearchLeavesEntriesWhereTheyWere) {
 }
 
 // Ten lessons for the nine hours of a class's only day: no leaf of the search is feasible, and
-// the search ends by its node limit instead of walking all 9! orders.
+// the search ends (by its limits or by running out of choices) instead of walking all 9! orders.
 TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
     m_data.m_nDays = 1;
     AddEntity(1, 0);
@@ -125,10 +126,8 @@ TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
     m_control.m_bRunning.store(1);
     PrepareSolverRun(m_data, params, m_work, m_control, m_sink);
     CExhaustiveSearch search(m_data, m_work, m_control, m_sink, params.m_nDuration);
-    CCandidateSet root = BuildSlotCandidates(m_data);
-    EXPECT_EQ(search.SolverBranchAndBound(root), CExhaustiveSearch::kNoCost);
-    // The levels above the last node each look once more at the limits on the way back.
-    EXPECT_LT(search.m_nNodes, 2 * CExhaustiveSearch::kNodesPerLimit * params.m_nDuration);
+    EXPECT_FALSE(search.SolverBranchAndBound());
+    EXPECT_LE(search.m_nNodes, CExhaustiveSearch::kNodesPerLimit * params.m_nDuration + 1);
     RunSolverSearch(m_data, params, m_work, m_control, m_sink);
     EXPECT_EQ(CountUnplaced(), 10);
     EXPECT_EQ(m_sink.m_nEnded, 1);

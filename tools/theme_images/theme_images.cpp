@@ -4,8 +4,9 @@
 // ("context/name" inside the theme). The icons are set side by side into one strip of that
 // height; background "magenta" flattens them onto magenta (the program's mask colour),
 // "face" onto the classic button face (for pictures shown as they are, on that face), and
-// "alpha" keeps their transparency, and "about" makes the About box's picture: a soft gradient
-// of the box's size with the icons, twice their size, in a row across its middle. Lines
+// "alpha" keeps their transparency, "about" makes the About box's picture: a soft gradient
+// of the box's size with the icons, twice their size, in a row across its middle, and "side"
+// the wizard pages' side picture: the same gradient, upright, with the icons in a column. Lines
 // starting with # are comments.
 #include <QImage>
 #include <QLinearGradient>
@@ -87,6 +88,27 @@ QImage AboutPicture(const std::vector<QImage>& icons) {
     return out;
 }
 
+// The wizard pages' side picture (200 x 340, a little more than the left third of a page, which
+// shows it centred): the About box's gradient with the icons, one and a half times their size,
+// in a column, and a rule along the edge that meets the page.
+QImage SidePicture(const std::vector<QImage>& icons, int size) {
+    const int width = 200, height = 340, iconSize = size * 3 / 2, gap = 22, top = 36;
+    QImage out(width, height, QImage::Format_RGB32);
+    QPainter painter(&out);
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0.0, QColor(214, 228, 248));
+    gradient.setColorAt(1.0, QColor(255, 255, 255));
+    painter.fillRect(out.rect(), gradient);
+    painter.fillRect(QRect(width - 8, 0, 2, height), QColor(170, 190, 225));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    int y = top;
+    for (const QImage& icon : icons) {
+        painter.drawImage(QRect((width - iconSize) / 2, y, iconSize, iconSize), icon);
+        y += iconSize + gap;
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,8 +133,10 @@ int main(int argc, char** argv) {
         std::vector<std::string> icons;
         fields >> file >> size >> background;
         for (std::string icon; fields >> icon;) icons.push_back(icon);
-        if (file.empty() || size <= 0 || icons.empty() || (background != "magenta" && background != "face" && background != "alpha" && background != "about")) {
-            std::fprintf(stderr, "%s(%d): expected: file size magenta|face|alpha|about icon...\n", table.c_str(), lineNumber);
+        if (file.empty() || size <= 0 || icons.empty() || (background != "magenta" && background != "face" && background != "alpha" && background != "about" &&
+                                                        background != "side")) {
+            std::fprintf(stderr, "%s(%d): expected: file size magenta|face|alpha|about|side icon...\n", table.c_str(),
+                         lineNumber);
             ++failures;
             continue;
         }
@@ -133,6 +157,7 @@ int main(int argc, char** argv) {
             if (!images[i].isNull()) painter.drawImage(static_cast<int>(i) * size, 0, images[i]);
         painter.end();
         const QImage out = background == "about"     ? AboutPicture(images)
+                           : background == "side"    ? SidePicture(images, size)
                            : background == "magenta" ? OnMagenta(strip)
                            : background == "face"    ? OnFace(strip)
                                                      : strip;
