@@ -132,7 +132,8 @@ CFaults CheckSavedPlan(const std::string& path, const Kept& kept) {
         faults.rooms += entity.FindOverlapViolation(data, false) != 0;
     }
     // Linked lessons: the activities of a group with the most entries start together, the
-    // others at some of those starts.
+    // others at some of those starts. A link whose full activities are not all placed yet is
+    // left alone.
     std::map<int, std::vector<int>> groups;
     for (const CActivity& activity : data.m_arrActivities)
         if (activity.m_nGroup != 0) groups[activity.m_nGroup].push_back(activity.m_nId);
@@ -148,7 +149,8 @@ CFaults CheckSavedPlan(const std::string& path, const Kept& kept) {
         for (int a : activities)
             for (double start : starts[a])
                 faults.links += std::any_of(activities.begin(), activities.end(), [&](int b) {
-                    return entries[b] == most && starts[b].count(start) == 0;
+                    // A full activity with all its entries placed lacks the start.
+                    return entries[b] == most && starts[b].size() == most && starts[b].count(start) == 0;
                 });
     }
     if (data.m_nSolverOption != 0) {

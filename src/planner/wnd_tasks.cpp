@@ -6,6 +6,7 @@
 
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
+#include "frame/recheck_keeping_problems.h"
 #include "model/description_texts.h"
 #include "model/plan_check.h"
 #include "model/plan_index.h"
@@ -566,7 +567,19 @@ LRESULT CWndTasks::OnDropEntity(WPARAM wParam, LPARAM) {
     const int activityId = static_cast<int>(static_cast<unsigned>(wParam));
     const int entityId = m_wndDiary.m_nDraggedId;
     const auto activity = data->FindActivity(activityId);
-    if (activity == data->m_arrActivities.end() || !data->CanAddEntityToActivity(activityId, entityId)) return 0;
+    if (activity == data->m_arrActivities.end()) return 0;
+    if (!data->CanAddEntityToActivity(activityId, entityId)) {
+        // Refused: the message panel says who could not join which task, as a refused paste does.
+        const auto entity = data->FindEntity(entityId);
+        const int row = m_wndDiary.FindRow(activityId);
+        if (entity == data->m_arrEntities.end() || row < 0) return 0;
+        CString text;
+        text.Format(IDS_PASTED_ENTITY_CANNOT_JOIN, entity->m_strName.GetString(),
+                    m_wndDiary.m_arrRows[static_cast<std::size_t>(row)].m_strCaption.GetString());
+        AddProblem(*data, 13, text, entityId);
+        RecheckKeepingProblems(*data);
+        return 0;
+    }
     data->SaveUndo();
     m_bRefillFully = 0;
     activity->AddEntity(*data, entityId);

@@ -511,13 +511,15 @@ int CPlacementModel::CountLinkFaults(const CScheduleData& data) {
     for (const auto& activities : LinkedActivities(data)) {
         std::size_t most = 0;
         for (int id : activities) most = std::max(most, entriesOf[id].size());
-        // Each placed entry whose start a full activity of the group does not have.
+        // Each placed entry whose start a full activity of the group does not have, nor could
+        // still get from an entry of its own that is not placed yet.
         std::vector<std::vector<COleDateTime>> full;
         for (int id : activities) {
             if (entriesOf[id].size() != most) continue;
-            full.emplace_back();
+            std::vector<COleDateTime> starts;
             for (const CTimetableEntry* entry : entriesOf[id])
-                if (IsPlaced(*entry)) full.back().push_back(entry->m_dtStart);
+                if (IsPlaced(*entry)) starts.push_back(entry->m_dtStart);
+            if (starts.size() == most) full.push_back(std::move(starts));
         }
         for (int id : activities) {
             for (const CTimetableEntry* entry : entriesOf[id]) {

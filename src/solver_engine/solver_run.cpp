@@ -108,6 +108,7 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
     // The rules' model first: it drops the slots that clash with what stays, which the genome
     // then never offers.
     CExhaustiveSearch rules(data, work, control, sink, params.m_nDuration);
+    const std::vector<int> kept = rules.Model().ReadStarts();
     const std::vector<int> greedy = rules.GreedyPlacement();
     CSolverGenome genome(data);
     CSolverFitness fitness(data, work, genome, &index);
@@ -144,22 +145,28 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
     const auto placedCount = [](const std::vector<int>& options) {
         return std::count_if(options.begin(), options.end(), [](int o) { return o >= 0; });
     };
+    // Three candidates, each repaired: the stored best, the greedy placement (from random
+    // individuals) and the plan as it was with the open entries put into free hours. The one
+    // that breaks the fewest rules wins, then the one that places the most.
+    std::vector<std::vector<int>> candidates;
     genome.Apply(solver.GetStoredBest());
-    std::vector<int> result = rules.RepairPlacement(rules.Model().ReadStarts());
-    int faults = write(result);
-    if (params.m_nMode == 1) {
-        const std::vector<int> repaired = rules.RepairPlacement(greedy);
-        if (placedCount(repaired) > placedCount(result)) {
-            genome.Apply(ChromosomeOf(rules, repaired, genome, generator));
-            const int greedyFaults = write(repaired);
-            if (greedyFaults <= faults) {
-                faults = greedyFaults;
-            } else {
-                genome.Apply(solver.GetStoredBest());
-                write(result);
-            }
+    candidates.push_back(rules.RepairPlacement(rules.Model().ReadStarts()));
+    if (params.m_nMode == 1) candidates.push_back(rules.RepairPlacement(greedy));
+    candidates.push_back(rules.RepairPlacement(kept));
+    std::size_t chosen = 0;
+    int faults = -1;
+    long long placed = -1;
+    for (std::size_t c = 0; c < candidates.size(); ++c) {
+        const int f = write(candidates[c]);
+        const long long p = placedCount(candidates[c]);
+        if (faults < 0 || f < faults || (f == faults && p > placed)) {
+            chosen = c;
+            faults = f;
+            placed = p;
         }
     }
+    genome.Apply(ChromosomeOf(rules, candidates[chosen], genome, generator));
+    write(candidates[chosen]);
     if (faults > faultsBefore) {
         RestoreUnsolvedEntries(data, work);
         sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));

@@ -116,6 +116,31 @@ TEST_F(TasksPageTest, DropOfAPersonFromTheSidePanelJoinsTheRowAndKeepsCollapsedR
     EXPECT_FALSE(Data().FindActivity(activity)->HasEntityId(Data(), person));
 }
 
+// A person who cannot join the row's task is refused, and the message panel says so.
+TEST_F(TasksPageTest, DropOfAPersonWhoCannotJoinIsRefusedWithAMessage) {
+    OpenTeacher();
+    Data().DiscardUndo();
+    int activity = 0, person = 0;
+    for (std::size_t r = 0; r < Diary().m_arrRows.size() && !person; ++r)
+        for (const CEntity& e : Data().m_arrEntities)
+            if (e.m_nType != 4 && !Activity(RowActivity(r)).HasEntity(e) && !Data().CanAddEntityToActivity(RowActivity(r), e.m_nId)) {
+                activity = RowActivity(r);
+                person = e.m_nId;
+                break;
+            }
+    ASSERT_NE(person, 0);
+    Command(ID_SHOW_PANEL_ENTITIES);
+    Diary().SendMessage(WM_USER + 15, static_cast<WPARAM>(person), 0);
+    CPoint drop = RowPoint(activity);
+    Diary().SendMessage(WM_USER + 14, reinterpret_cast<WPARAM>(&drop), 0);
+    vorn_test::ProcessEvents();
+    EXPECT_FALSE(Activity(activity).HasEntityId(Data(), person));
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+    const CString name = Data().FindEntity(person)->m_strName;
+    EXPECT_TRUE(std::any_of(Data().m_arrProblems.begin(), Data().m_arrProblems.end(),
+                            [&](const CProblem& p) { return p.m_strText.Find(name.GetString()) == 0; }));
+}
+
 TEST_F(TasksPageTest, NewTaskJoinsTheCurrentEntityAndUndoTakesItAway) {
     OpenTeacher();
     const std::size_t before = Data().m_arrActivities.size();
