@@ -522,33 +522,6 @@ TEST_F(TasksPageTest, GroupDeletionThatOverloadsAnEntityIsTakenBackWhole) {
     EXPECT_TRUE(rolledBack);
 }
 
-// Someone double-booked already, away from the groups, does not block deleting a group that
-// puts nobody new over a limit.
-TEST_F(TasksPageTest, AnEarlierDoubleBookingDoesNotBlockAGroupDeletion) {
-    Load("school-dated.xml");
-    const auto single = std::find_if(Data().m_arrEntries.begin(), Data().m_arrEntries.end(), [&](const CTimetableEntry& e) {
-        const auto activity = Data().FindActivity(e.m_nActivity);
-        return activity != Data().m_arrActivities.end() && activity->m_nGroup == 0;
-    });
-    ASSERT_NE(single, Data().m_arrEntries.end());
-    Data().m_arrEntries.push_back(CTimetableEntry(*single));
-    ASSERT_FALSE(Data().FindEntitiesOverLimit().empty());
-    ShowTasks();
-    bool deleted = false;
-    for (const CEntity& entity : Data().m_arrEntities) {
-        if (entity.m_nType != 0 || deleted) continue;
-        MakeCurrent(entity.m_nId);
-        for (std::size_t g = 0; g < Diary().m_arrGroups.size() && !deleted; ++g) {
-            const int group = Diary().m_arrGroups[g].m_nGroup;
-            Diary().SelectGroupAt(false, static_cast<int>(g));
-            Command(ID_CONTACTS_DELETE);
-            deleted = Data().FindGroup(group) == Data().m_arrGroups.end();
-        }
-    }
-    EXPECT_TRUE(deleted);
-    EXPECT_TRUE(Data().HasUndoSnapshot());
-}
-
 TEST_F(TasksPageTest, PanelListsOfferOnlyWhatFitsTheCurrentEntityOrTheFlaggedRows) {
     OpenTeacher();
     const int teacher = Data().m_nCurrentEntity;
