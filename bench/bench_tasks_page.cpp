@@ -1,7 +1,9 @@
 // The tasks page on the large generated plan (1,500 entities, 5,000 activities, 20,000 entries)
 // for its busiest entity (the one in the most activities, rooms included), in a page of
-// 1,200 x 800 pixels: the full refill of the diary, the synchronisation after an edit, and one
-// full paint of what is in view. The windows run on Qt's offscreen platform.
+// 1,200 x 800 pixels: the full refill of the diary, the synchronisation after an edit, one full
+// paint of what is in view, and the side panel's lists: the activities the entity may join, the
+// people and the rooms that fit the first row's activity, and the open people and rooms lists
+// that every plan check rebuilds. The windows run on Qt's offscreen platform.
 #include <benchmark/benchmark.h>
 
 
@@ -12,6 +14,7 @@
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "planner/wnd_tasks.h"
+#include "resource_ids.h"
 #include "support/plan_generator.h"
 #include "support/window_bench.h"
 
@@ -85,5 +88,31 @@ void BM_FullPaint(benchmark::State& state) {
     for (auto _ : state) p.Paint();
 }
 BENCHMARK(BM_FullPaint)->Unit(benchmark::kMillisecond);
+
+// One panel list: the command that opens it, with the first row flagged where it asks.
+void PanelList(benchmark::State& state, UINT command, bool flagFirstRow) {
+    Page& p = SharedPage();
+    CDiaryCtrl& diary = p.page->GetDiary();
+    for (CDiaryRow& row : diary.m_arrRows) row.m_bFlagged = 0;
+    if (flagFirstRow && !diary.m_arrRows.empty()) diary.m_arrRows.front().m_bFlagged = 1;
+    for (auto _ : state) p.page->SendMessage(WM_COMMAND, command, 0);
+    state.counters["items"] = static_cast<double>(p.page->GetPanel().m_arrItems.size());
+    if (!diary.m_arrRows.empty()) diary.m_arrRows.front().m_bFlagged = 0;
+}
+
+void BM_PanelActivitiesToJoin(benchmark::State& state) { PanelList(state, ID_SHOW_PANEL_LIST, false); }
+BENCHMARK(BM_PanelActivitiesToJoin)->Unit(benchmark::kMillisecond);
+
+void BM_PanelPeopleWhoFit(benchmark::State& state) { PanelList(state, ID_SHOW_PANEL_FITTING_ENTITIES, true); }
+BENCHMARK(BM_PanelPeopleWhoFit)->Unit(benchmark::kMillisecond);
+
+void BM_PanelRoomsThatFit(benchmark::State& state) { PanelList(state, ID_SHOW_PANEL_FITTING_ROOMS, true); }
+BENCHMARK(BM_PanelRoomsThatFit)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPeopleListRebuilt(benchmark::State& state) { PanelList(state, ID_SHOW_PANEL_ENTITIES, false); }
+BENCHMARK(BM_OpenPeopleListRebuilt)->Unit(benchmark::kMillisecond);
+
+void BM_OpenRoomsListRebuilt(benchmark::State& state) { PanelList(state, ID_SHOW_PANEL_ROOMS, false); }
+BENCHMARK(BM_OpenRoomsListRebuilt)->Unit(benchmark::kMillisecond);
 
 }  // namespace

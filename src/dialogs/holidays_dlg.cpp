@@ -63,8 +63,8 @@ BOOL CHolidaysDlg::OnInitDialog() {
     // The weeks start on the day the options name as the first of the week (Sunday without one).
     const CSchedulerApp* app = GetSchedulerApp();
     const COleDateTime firstDay = app ? app->m_dtFirstWeekDay : COleDateTime(0.0);
-    m_calendar.SetFirstDayOfWeek(firstDay.GetStatus() == COleDateTime::valid && firstDay.m_dt > 0.0 ? firstDay.GetDayOfWeek()
-                                                                                                      : 1);
+    const bool named = firstDay.GetStatus() == COleDateTime::valid && firstDay.m_dt > 0.0;
+    m_calendar.SetFirstDayOfWeek(named ? firstDay.GetDayOfWeek() : 1);
     m_calendar.m_model.m_bAdjacentDays = 1;
     m_calendar.m_model.m_nMaxRange = 256;
     return TRUE;

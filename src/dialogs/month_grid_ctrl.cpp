@@ -146,10 +146,8 @@ void CMonthGridCtrl::SetFirstDayOfWeek(int day) {
     if (GetSafeHwnd()) Invalidate(FALSE);
 }
 
-LRESULT CMonthGridCtrl::OnSystemChange(WPARAM wParam, LPARAM lParam) {
+LRESULT CMonthGridCtrl::OnSystemChange(WPARAM, LPARAM) {
     const LRESULT result = Default();
-    (void)wParam;
-    (void)lParam;
     // Colours, fonts, settings and the clock (today's frame) may all look different now.
     Invalidate(FALSE);
     return result;

@@ -112,7 +112,7 @@ protected:
     void OnTimer(UINT_PTR id);
     void OnDestroy();
     // Colours, fonts, settings or the clock changed: draw again.
-    LRESULT OnSystemChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSystemChange(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,9 +1,13 @@
 #include "frame/my_view.h"
 
+#include <unordered_set>
+
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
 #include "model/entity.h"
+#include "model/linked_entities.h"
 #include "model/plan_check.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "platform/core/load_res_string.h"
 #include "platform/core/window_styles.h"
@@ -159,11 +163,12 @@ void CMyView::OnShowPanelEntities() {
     for (int g = 0; g < 4; ++g) m_wndPanel.InsertGroup(LoadResString(groups[g]), g + 1);
     if (CWnd* main = GetMainWnd()) main->SendMessage(kPanelMode, 2, 0);
     if (data) {
+        const std::unordered_set<int> linkedToCurrent = LinkedEntities(*data, CPlanIndex(*data), data->m_nCurrentEntity);
         for (const CEntity& entity : data->m_arrEntities) {
             if (entity.m_bUnavailable || entity.m_nType == 4 || entity.m_nId == data->m_nCurrentEntity) continue;
             if (entity.m_nType == 5 && !m_bIncludeType5) continue;
             const int group = entity.m_nType == 1 || entity.m_nType == 2 ? 2 : entity.m_nType == 3 ? 3 : entity.m_nType == 5 ? 4 : 1;
-            const bool linked = data->AreEntitiesLinked(entity.m_nId, data->m_nCurrentEntity) != 0;
+            const bool linked = linkedToCurrent.count(entity.m_nId) != 0;
             m_wndPanel.AddItem(6 + entity.m_nType, entity.m_strName, CString(), linked ? kLinkedBack : GetSysColor(COLOR_WINDOW),
                                linked ? 5 : 1, group, entity.m_nId);
         }
@@ -183,11 +188,13 @@ void CMyView::OnShowPanelRooms() {
     m_wndPanel.InsertGroup(LoadResString(IDS_PANEL_ROOMS_OTHER), 1);
     m_wndPanel.InsertGroup(LoadResString(IDS_PANEL_ROOMS_DEFAULT), 2);
     if (CWnd* main = GetMainWnd()) main->SendMessage(kPanelMode, 3, 0);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(*data, CPlanIndex(*data), data->m_nCurrentEntity);
+    std::unordered_set<int> defaultRooms;
+    for (const CEntity& entity : data->m_arrEntities) defaultRooms.insert(entity.m_nDefaultPlace);
     for (const CEntity& room : data->m_arrEntities) {
         if (room.m_nType != 4 || room.m_bUnavailable) continue;
-        bool isDefault = false;
-        for (const CEntity& entity : data->m_arrEntities) isDefault = isDefault || entity.m_nDefaultPlace == room.m_nId;
-        const bool linked = data->AreEntitiesLinked(room.m_nId, data->m_nCurrentEntity) != 0;
+        const bool isDefault = defaultRooms.count(room.m_nId) != 0;
+        const bool linked = linkedToCurrent.count(room.m_nId) != 0;
         m_wndPanel.AddItem(6 + room.m_nType, room.m_strName, CString(), linked ? kLinkedBack : GetSysColor(COLOR_WINDOW),
                            linked ? 5 : 1, isDefault ? 2 : 1, room.m_nId);
     }

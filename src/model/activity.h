@@ -61,7 +61,7 @@ public:
     // Rooms and associations
     // 2 the room is in the room list or strongly claimed elsewhere at an entry's time, 1 only
     // weakly claimed, 0 free.
-    int GetRoomConflict(const CScheduleData& data, int roomId) const;
+    int GetRoomConflict(const CScheduleData& data, int roomId, const CPlanIndex* index = nullptr) const;
 
     CString m_strName;
     CString m_strRemark;

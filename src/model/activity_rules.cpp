@@ -3,6 +3,7 @@
 
 #include "model/activity.h"
 #include "model/participation_rules.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
 #include "model/timetable_entry.h"
@@ -98,16 +99,23 @@ COLORREF CActivity::GetForegroundColour(const CScheduleData& data) const {
 
 void CActivity::DeriveChimeSet(const CScheduleData& data) { m_nDerivedChimeSet = GetCommonChimeSetId(data, m_arrMembers); }
 
-int CActivity::GetRoomConflict(const CScheduleData& data, int roomId) const {
+int CActivity::GetRoomConflict(const CScheduleData& data, int roomId, const CPlanIndex* index) const {
     if (std::find(m_arrRooms.begin(), m_arrRooms.end(), roomId) != m_arrRooms.end()) return 2;
-    bool weaker = false;
-    for (const CTimetableEntry& entry : data.m_arrEntries) {
-        if (entry.m_nActivity != m_nId || entry.IsLinkedState(data)) continue;
+    // 2 for an entry that shuts the room out, 1 for one that only shares it, else 0.
+    auto conflictAt = [&](const CTimetableEntry& entry) {
+        if (entry.IsLinkedState(data)) return 0;
         const int role = entry.GetRoomRole(data, roomId);
-        const int elsewhere = entry.GetBestRoomRoleElsewhere(data, roomId);
-        if (role != 0 && (elsewhere == 0 || elsewhere == 5 || elsewhere >= role)) continue;
-        if (elsewhere == 1 || elsewhere == 2) return 2;
-        if (elsewhere == 3 || elsewhere == 4) weaker = true;
+        const int elsewhere = entry.GetBestRoomRoleElsewhere(data, roomId, index);
+        if (role != 0 && (elsewhere == 0 || elsewhere == 5 || elsewhere >= role)) return 0;
+        return elsewhere == 1 || elsewhere == 2 ? 2 : elsewhere == 3 || elsewhere == 4 ? 1 : 0;
+    };
+    int worst = 0;
+    if (index) {
+        for (const std::size_t e : index->EntriesOfActivity(m_nId))
+            if ((worst = std::max(worst, conflictAt(data.m_arrEntries[e]))) == 2) return 2;
+        return worst;
     }
-    return weaker ? 1 : 0;
+    for (const CTimetableEntry& entry : data.m_arrEntries)
+        if (entry.m_nActivity == m_nId && (worst = std::max(worst, conflictAt(entry))) == 2) return 2;
+    return worst;
 }

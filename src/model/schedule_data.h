@@ -229,7 +229,7 @@ public:
     // The same, with each member's clashing entries counted against its OVERLAPS (0: no limit).
     int CanPlaceEntryByOverlaps(int activityId, const CTimetableEntry& entry) const;
     // 1 when the entity may join the activity.
-    int CanAddEntityToActivity(int activityId, int entityId) const;
+    int CanAddEntityToActivity(int activityId, int entityId, const CPlanIndex* index = nullptr) const;
     // 1 when the entity would clash at the entry as a member of the activity: a type-0 entity by
     // time against its other activities (those of the activity's group left out), any other
     // by its count of overlaps against OVERLAPS (0: no limit).

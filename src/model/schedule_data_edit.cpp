@@ -4,6 +4,7 @@
 #include <climits>
 #include <map>
 #include <set>
+#include <unordered_set>
 
 #include "model/plan_check.h"
 #include "model/record_orders.h"
@@ -507,16 +508,25 @@ void CScheduleData::DeleteActivitiesWithoutEntries() {
 }
 
 void CScheduleData::DeleteEntitiesWithoutEntries() {
-    // The ids are taken first: each deletion runs the plan check, which may change the store.
+    // An entity stays when an activity with an entry has it (as IsEntityInAnyEntry asks). Taking
+    // others out of activities leaves that answer as it is, so the ids are found in one pass.
+    std::unordered_set<int> placed;
+    for (const CTimetableEntry& entry : m_arrEntries) placed.insert(entry.m_nActivity);
+    std::unordered_set<int> members, rooms;
+    for (const CActivity& activity : m_arrActivities) {
+        if (placed.count(activity.m_nId) == 0) continue;
+        members.insert(activity.m_arrMembers.begin(), activity.m_arrMembers.end());
+        rooms.insert(activity.m_arrRooms.begin(), activity.m_arrRooms.end());
+    }
     std::vector<int> ids;
-    for (const CEntity& entity : m_arrEntities) ids.push_back(entity.m_nId);
+    for (const CEntity& entity : m_arrEntities)
+        if ((entity.m_nType == 4 ? rooms : members).count(entity.m_nId) == 0) ids.push_back(entity.m_nId);
+    if (ids.empty()) return;
     for (int id : ids) {
-        if (FindEntity(id) == m_arrEntities.end() || IsEntityInAnyEntry(id)) continue;
         for (CActivity& activity : m_arrActivities) activity.RemoveEntity(*this, id);
-        RecheckAfterEdit();
-        const auto entity = FindEntity(id);
-        if (entity == m_arrEntities.end()) continue;
-        m_arrEntities.erase(entity);
+        m_arrEntities.erase(FindEntity(id));
         ForgetEntity(id);
     }
+    // One check and refresh for them all.
+    RecheckAfterEdit();
 }

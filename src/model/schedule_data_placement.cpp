@@ -202,19 +202,23 @@ int CScheduleData::CanEntityUseActivity(int activityId, int entityId) const {
     return activity->GetRoomConflict(*this, entityId) != 2 ? 1 : 0;
 }
 
-int CScheduleData::CanAddEntityToActivity(int activityId, int entityId) const {
+int CScheduleData::CanAddEntityToActivity(int activityId, int entityId, const CPlanIndex* index) const {
     const auto entity = FindEntity(entityId);
     if (entity == m_arrEntities.end() || entity->m_bUnavailable) return 0;
     const auto activity = FindActivity(activityId);
     if (activity == m_arrActivities.end() || activity->HasEntity(*entity)) return 0;
     if (entity->m_nType == 4)
-        return activity->m_strLocation.IsEmpty() && activity->GetRoomConflict(*this, entityId) != 2 ? 1 : 0;
-    for (const CTimetableEntry& entry : m_arrEntries) {
-        if (entry.m_nActivity != activityId) continue;
-        if (EntityHasClash(entityId, activityId, entry, 0)) return 0;
-        if (entry.HasParticipant(entityId)) return 0;
-        if (!entry.IsEntityAvailable(*this, *entity)) return 0;
-        if (entity->IsAbsent(entry.m_dtStart, entry.GetEndTime())) return 0;
+        return activity->m_strLocation.IsEmpty() && activity->GetRoomConflict(*this, entityId, index) != 2 ? 1 : 0;
+    auto admits = [&](const CTimetableEntry& entry) {
+        return !EntityHasClash(entityId, activityId, entry, 0, index) && !entry.HasParticipant(entityId) &&
+               entry.IsEntityAvailable(*this, *entity) && !entity->IsAbsent(entry.m_dtStart, entry.GetEndTime());
+    };
+    if (index) {
+        for (const std::size_t e : index->EntriesOfActivity(activityId))
+            if (!admits(m_arrEntries[e])) return 0;
+        return 1;
     }
+    for (const CTimetableEntry& entry : m_arrEntries)
+        if (entry.m_nActivity == activityId && !admits(entry)) return 0;
     return 1;
 }

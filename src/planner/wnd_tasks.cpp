@@ -3,11 +3,14 @@
 #include "planner/wnd_tasks.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
 #include "frame/recheck_keeping_problems.h"
 #include "model/description_texts.h"
+#include "model/linked_entities.h"
 #include "model/plan_check.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
@@ -398,16 +401,26 @@ void CWndTasks::FillPanelList() {
     panel.m_wndList.RemoveAllGroups();
     panel.m_wndList.EnableGroupView(TRUE);
     const CPlanIndex index(*data);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(*data, index, current->m_nId);
+    // Whether the current entity may join an activity, by activity id: people share activities.
+    std::unordered_map<int, bool> joinable;
+    auto canJoin = [&](const CActivity& activity) {
+        const auto known = joinable.find(activity.m_nId);
+        if (known != joinable.end()) return known->second;
+        const bool can = data->CanAddEntityToActivity(activity.m_nId, current->m_nId, &index) != 0;
+        joinable.emplace(activity.m_nId, can);
+        return can;
+    };
     int group = 1;
     for (const CEntity& p : data->m_arrEntities) {
         progress.StepIt();
         const bool otherStaff = (p.m_nType == 1 || p.m_nType == 2) && current->m_nType != 0;
         if (p.m_nType != current->m_nType && !otherStaff) continue;
-        if (!data->AreEntitiesLinked(p.m_nId, current->m_nId)) continue;
+        if (linkedToCurrent.count(p.m_nId) == 0) continue;
         std::vector<const CActivity*> candidates;
         for (std::size_t a : index.ActivitiesOf(p.m_nId)) {
             const CActivity& activity = data->m_arrActivities[a];
-            if (activity.HasEntity(*current) || !data->CanAddEntityToActivity(activity.m_nId, current->m_nId)) continue;
+            if (activity.HasEntity(*current) || !canJoin(activity)) continue;
             candidates.push_back(&activity);
         }
         if (candidates.empty()) continue;

@@ -10,7 +10,9 @@
 #include "frame/frame_application.h"
 #include "model/activity_group.h"
 #include "model/description_texts.h"
+#include "model/linked_entities.h"
 #include "model/plan_check.h"
+#include "model/plan_index.h"
 #include "model/schedule_data.h"
 #include "planner/wnd_tasks.h"
 #include "platform/core/load_res_string.h"
@@ -443,12 +445,15 @@ void CWndTasks::OnShowPanelFittingEntities() {
     panel.m_wndList.EnableGroupView(TRUE);
     const UINT titles[4] = {IDS_CONTACTS_CLASSES, IDS_CONTACTS_STAFF, IDS_CONTACTS_ASSISTANTS, IDS_CONTACTS_EQUIPMENT};
     for (int g = 0; g < 4; ++g) panel.InsertGroup(LoadResString(titles[g]), g);
+    const CPlanIndex index(*data);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(*data, index, data->m_nCurrentEntity);
     for (const CEntity& entity : data->m_arrEntities) {
         if (entity.m_nType == 4) continue;
-        const bool fits = std::all_of(flagged.begin(), flagged.end(),
-                                      [&](int id) { return data->CanAddEntityToActivity(id, entity.m_nId) != 0; });
+        const bool fits = std::all_of(flagged.begin(), flagged.end(), [&](int id) {
+            return data->CanAddEntityToActivity(id, entity.m_nId, &index) != 0;
+        });
         if (!fits) continue;
-        const bool linked = data->AreEntitiesLinked(entity.m_nId, data->m_nCurrentEntity) != 0;
+        const bool linked = linkedToCurrent.count(entity.m_nId) != 0;
         const int group = entity.m_nType == 1 || entity.m_nType == 2 ? 1 : entity.m_nType == 3 ? 2 : entity.m_nType == 0 ? 0 : 3;
         panel.AddItem(6 + entity.m_nType, entity.m_strName, CString(), linked ? RGB(255, 255, 0) : GetSysColor(COLOR_WINDOW),
                       linked ? 5 : 1, group, entity.m_nId);
@@ -477,16 +482,20 @@ void CWndTasks::OnShowPanelFittingRooms() {
     panel.m_wndList.EnableGroupView(TRUE);
     panel.InsertGroup(LoadResString(IDS_PANEL_ROOMS_FREE), 1);
     panel.InsertGroup(LoadResString(IDS_PANEL_ROOMS_LIMITED), 2);
+    const CPlanIndex index(*data);
+    const std::unordered_set<int> linkedToCurrent = LinkedEntities(*data, index, data->m_nCurrentEntity);
     for (const CEntity& room : data->m_arrEntities) {
         if (room.m_nType != 4) continue;
         int worst = 0;
         for (int id : flagged) {
             const auto activity = data->FindActivity(id);
-            worst = std::max(worst, activity == data->m_arrActivities.end() ? 2 : activity->GetRoomConflict(*data, room.m_nId));
+            worst = std::max(worst, activity == data->m_arrActivities.end()
+                                        ? 2
+                                        : activity->GetRoomConflict(*data, room.m_nId, &index));
         }
         progress.StepIt();
         if (worst == 2) continue;
-        const bool linked = data->AreEntitiesLinked(room.m_nId, data->m_nCurrentEntity) != 0;
+        const bool linked = linkedToCurrent.count(room.m_nId) != 0;
         panel.AddItem(6 + room.m_nType, room.m_strName, CString(), linked ? RGB(255, 255, 0) : GetSysColor(COLOR_WINDOW),
                       linked ? 5 : 1, worst == 1 ? 2 : 1, room.m_nId);
     }

@@ -2,8 +2,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <unordered_set>
 #include <vector>
 
+#include "model/linked_entities.h"
 #include "model/plan_index.h"
 #include "rules_fixture.h"
 
@@ -161,6 +163,35 @@ TEST_F(RulesWithIndex, PlacementAndTimeFiguresMatchTheFullWalk) {
         std::sort(expected.begin(), expected.end());
         ASSERT_EQ(items, expected) << entity.m_nId;
     }
+}
+
+// The side panels' lists ask these for every entity of the plan with one index and the set of
+// entities linked with the current one; they must answer as the walks over the whole store do.
+TEST_F(RulesWithIndex, PanelListAnswersMatchTheFullWalk) {
+    const CPlanIndex index(m_data);
+    int linkedPairs = 0;
+    for (const CEntity& other : m_data.m_arrEntities) {
+        const std::unordered_set<int> linked = LinkedEntities(m_data, index, other.m_nId);
+        for (const CEntity& entity : m_data.m_arrEntities) {
+            const bool expected = m_data.AreEntitiesLinked(entity.m_nId, other.m_nId) != 0;
+            linkedPairs += expected;
+            ASSERT_EQ(linked.count(entity.m_nId) != 0, expected) << entity.m_nId << " / " << other.m_nId;
+        }
+    }
+    EXPECT_GT(linkedPairs, 0);
+    EXPECT_TRUE(LinkedEntities(m_data, index, 999).empty());  // no such entity
+    int joinable = 0;
+    for (const CActivity& activity : m_data.m_arrActivities) {
+        for (const CEntity& entity : m_data.m_arrEntities) {
+            const int can = m_data.CanAddEntityToActivity(activity.m_nId, entity.m_nId);
+            joinable += can;
+            ASSERT_EQ(m_data.CanAddEntityToActivity(activity.m_nId, entity.m_nId, &index), can)
+                << activity.m_nId << " / " << entity.m_nId;
+            ASSERT_EQ(activity.GetRoomConflict(m_data, entity.m_nId, &index), activity.GetRoomConflict(m_data, entity.m_nId))
+                << activity.m_nId << " / " << entity.m_nId;
+        }
+    }
+    EXPECT_GT(joinable, 0);
 }
 
 }  // namespace

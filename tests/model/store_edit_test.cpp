@@ -617,6 +617,32 @@ TEST_F(StoreEdit, DeleteEntitiesWithoutEntriesRemovesThemFromActivitiesFirst) {
     EXPECT_TRUE(Called("refresh full"));
 }
 
+// All of them go with one plan check; an entity that only stands in, or sits only in activities
+// without entries, goes too, and what named it forgets it.
+TEST_F(StoreEdit, DeleteEntitiesWithoutEntriesChecksOnceForAll) {
+    Entity(1, L"Ann");
+    Entity(2, L"Bob");
+    Entity(3, L"Cid");
+    Entity(4, L"Hall", 4);
+    Entity(5, L"Lab", 4);
+    Activity(1, L"Art", {1}).m_arrRooms = {4};
+    Activity(2, L"Bio", {2, 3}).m_arrRooms = {5};
+    m_data.FindEntity(1)->m_nDefaultPlace = 5;
+    CTimetableEntry& entry = Entry(1, At(2000, 1, 3, 8, 0), 60);
+    entry.m_arrReplacements.push_back(CReplacement{3, 1, 0, 0, {}, {}});
+    auto checks = [&] { return std::count(m_host.m_calls.begin(), m_host.m_calls.end(), "refresh full"); };
+    m_data.DeleteEntitiesWithoutEntries();
+    EXPECT_EQ(EntityIds(), (std::vector<int>{1, 4}));
+    EXPECT_EQ(checks(), 1);
+    EXPECT_TRUE(m_data.FindActivity(2)->m_arrMembers.empty());
+    EXPECT_TRUE(m_data.FindActivity(2)->m_arrRooms.empty());
+    EXPECT_TRUE(m_data.m_arrEntries[0].m_arrReplacements.empty());
+    EXPECT_EQ(m_data.FindEntity(1)->m_nDefaultPlace, 0);
+    // Nothing to delete: no check.
+    m_data.DeleteEntitiesWithoutEntries();
+    EXPECT_EQ(checks(), 1);
+}
+
 // Orders ----------------------------------------------------------------------------------------
 
 TEST_F(StoreEdit, EntityOrderCountsStaffTypesAsOne) {

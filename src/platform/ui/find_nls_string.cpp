@@ -17,6 +17,19 @@ QString Text(LPCWSTR text, int length) {
 // Lower case by the language's own rules first (Turkish "I" is dotless), then the full folding.
 QString Folded(const QString& text, const QLocale& locale) { return locale.toLower(text).toCaseFolded(); }
 
+// One collator per language and case rule: a search runs for every name of a list as it is typed.
+const QCollator& CollatorFor(const QLocale& locale, bool ignoreCase) {
+    thread_local QCollator collators[2];
+    thread_local QString names[2];
+    const int k = ignoreCase ? 1 : 0;
+    if (names[k] != locale.name() || collators[k].locale() != locale) {
+        collators[k] = QCollator(locale);
+        collators[k].setCaseSensitivity(ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+        names[k] = locale.name();
+    }
+    return collators[k];
+}
+
 }  // namespace
 
 int FindNLSString(LCID, DWORD flags, LPCWSTR source, int sourceLength, LPCWSTR value, int valueLength, int* found) {
@@ -29,8 +42,7 @@ int FindNLSString(LCID, DWORD flags, LPCWSTR source, int sourceLength, LPCWSTR v
         v = Folded(v, locale);
     }
     if (v.isEmpty()) return 0;
-    QCollator collator(locale);
-    collator.setCaseSensitivity(ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    const QCollator& collator = CollatorFor(locale, ignoreCase);
     const qsizetype last = (flags & FIND_STARTSWITH) ? 0 : s.size() - v.size();
     for (qsizetype i = 0; i <= last && i + v.size() <= s.size(); ++i) {
         const QString window = s.mid(i, v.size());

@@ -9,7 +9,8 @@ inline constexpr DWORD LINGUISTIC_IGNORECASE = 0x00000010;
 inline constexpr DWORD FIND_STARTSWITH = 0x00100000;
 inline constexpr DWORD FIND_FROMSTART = 0x00400000;
 
-// The position in source where value begins, -1 when it is not there. A length of -1 means the
-// text ends at its zero. found, when given, receives the length of the matched part of source.
+// Where value begins in source (counted in the compared form of source, which folding may make
+// longer), -1 when it is not there. A length of -1 means the text ends at its zero. found, when
+// given, receives the length of the matched part.
 int FindNLSString(LCID locale, DWORD flags, LPCWSTR source, int sourceLength, LPCWSTR value, int valueLength,
                   int* found);

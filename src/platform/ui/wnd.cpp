@@ -868,10 +868,19 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         h->style &= ~WS_VISIBLE;
         if (::GetFocus() && (::GetFocus() == h || ::IsChild(h, ::GetFocus()))) ::SetFocus(h->parent);
         if (w) w->hide();
-        // A hidden window gives its picture up; showing it again repaints it whole.
+        // A hidden window gives its picture up; showing it again repaints it whole. So do the
+        // windows inside it: a page behind a tab keeps no pictures of its panes.
         CWindowOverlay::Drop(h);
         h->store = QImage();
         h->invalid = QRegion();
+        if (w)
+            for (CWindowWidget* inner : w->findChildren<CWindowWidget*>()) {
+                const HWND c = inner->hwnd();
+                if (!c || !IsLive(c) || c->store.isNull()) continue;
+                CWindowOverlay::Drop(c);
+                c->store = QImage();
+                InvalidateAll(c, true);
+            }
     }
     return wasVisible;
 }

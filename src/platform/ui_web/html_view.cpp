@@ -3,10 +3,12 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QOpenGLContext>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -31,6 +33,11 @@
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
 #include "platform/ui_web/pdf_pages.h"
+
+// Qt's setter of the context that all OpenGL contexts share (exported by Qt GUI, declared only
+// in its private headers).
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 
 namespace vorn_web {
 
@@ -92,6 +99,19 @@ public:
     }
 };
 
+// Calls its function when the watched widget is shown.
+class CShowWatcher : public QObject {
+public:
+    CShowWatcher(std::function<void()> shown, QObject* parent) : QObject(parent), m_shown(std::move(shown)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) m_shown();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_shown;
+};
+
 class CHtmlPage : public QWebEnginePage {
 public:
     CHtmlPage(CHtmlView* owner, QObject* parent) : QWebEnginePage(QWebEngineProfile::defaultProfile(), parent), m_owner(owner) {}
@@ -111,6 +131,33 @@ private:
 };
 
 namespace {
+
+// The context that the engine's views share, made when the first view is, not at start-up:
+// making it loads the system's OpenGL driver, which costs a fifth of a second, sixty megabytes
+// and a dozen threads before the first window shows. Without it set, the engine's own start-up
+// routine makes it with the application.
+QOpenGLContext* s_deferredShareContext = nullptr;
+
+void DeleteDeferredShareContext() {
+    if (qt_gl_global_share_context() == s_deferredShareContext) qt_gl_set_global_share_context(nullptr);
+    delete s_deferredShareContext;
+    s_deferredShareContext = nullptr;
+}
+
+// Runs as the application is made, before the engine's start-up routine (the later one added
+// runs first); it only stands in a context that is not made yet.
+void DeferShareContext() {
+    if (qt_gl_global_share_context()) return;
+    s_deferredShareContext = new QOpenGLContext;
+    qt_gl_set_global_share_context(s_deferredShareContext);
+    qAddPostRoutine(DeleteDeferredShareContext);
+}
+
+void MakeDeferredShareContext() {
+    if (!s_deferredShareContext || s_deferredShareContext->isValid()) return;
+    s_deferredShareContext->setFormat(QSurfaceFormat::defaultFormat());
+    s_deferredShareContext->create();
+}
 
 void InstallHandlers() {
     static CHtmlPageHandler* handler = nullptr;
@@ -149,6 +196,7 @@ void CHtmlView::PrepareEngine() {
     page.setFlags(QWebEngineUrlScheme::LocalAccessAllowed);
     QWebEngineUrlScheme::registerScheme(page);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qAddPreRoutine(DeferShareContext);
 }
 
 CHtmlView::CHtmlView() = default;
@@ -161,11 +209,29 @@ CHtmlView::~CHtmlView() {
 BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                        CWnd* pParentWnd, UINT nID, void* pContext) {
     if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext)) return FALSE;
-    InstallHandlers();
     RegisterBrowserClass();
     CRect rc;
     GetClientRect(&rc);
     if (!m_browserWnd.CreateEx(0, HTMLVIEW_BROWSER_CLASS, L"", WS_CHILD | WS_VISIBLE, rc, this, 0)) return FALSE;
+    // The engine costs a second and a hundred megabytes: it starts when the view is first on
+    // screen, or when the owner first needs a page.
+    if (m_browserWnd.GetWidget()->isVisible()) {
+        EnsureBrowser();
+    } else {
+        m_showWatcher = new CShowWatcher([this] { EnsureBrowser(); }, m_browserWnd.GetWidget());
+        m_browserWnd.GetWidget()->installEventFilter(m_showWatcher);
+    }
+    return TRUE;
+}
+
+bool CHtmlView::EnsureBrowser() {
+    if (m_view) return true;
+    if (!::IsWindow(m_browserWnd.m_hWnd)) return false;
+    if (m_showWatcher) m_showWatcher->deleteLater();
+    MakeDeferredShareContext();
+    InstallHandlers();
+    CRect rc;
+    GetClientRect(&rc);
     m_view = new QWebEngineView(m_browserWnd.GetWidget());
     m_page = new CHtmlPage(this, m_view);
     m_view->setPage(m_page);
@@ -182,7 +248,13 @@ BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         LoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
     });
     m_view->show();
-    return TRUE;
+    if (!m_pendingUrl.isEmpty()) {
+        const QUrl url = m_pendingUrl;
+        m_pendingUrl.clear();
+        NavigationAccepted(url);
+        m_page->load(url);
+    }
+    return true;
 }
 
 LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -228,14 +300,20 @@ void CHtmlView::LoadFinished(bool ok) {
 }
 
 void CHtmlView::Navigate(LPCTSTR lpszURL) {
-    if (!m_page || !lpszURL) return;
+    if (!lpszURL) return;
     const QUrl url(QString::fromStdWString(lpszURL));
+    if (!m_page) {
+        // Loaded when the engine starts.
+        m_pendingUrl = url;
+        return;
+    }
     NavigationAccepted(url);
     m_page->load(url);
 }
 
 HRESULT CHtmlView::WriteHtml(const CString& html, int timeoutMs) {
-    if (!m_page) return E_FAIL;
+    if (!EnsureBrowser()) return E_FAIL;
+    m_pendingUrl.clear();
     // The engine may drop a load issued while another is still under way (a blank page just
     // asked for): that one ends first.
     if (m_loading) WaitForDocument(timeoutMs);
@@ -287,7 +365,7 @@ BOOL CHtmlView::CallScript(const CString& function, const std::vector<CString>& 
 }
 
 void CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT cmdexecopt) {
-    if (!m_page) return;
+    if (!EnsureBrowser()) return;
     switch (cmdID) {
     case OLECMDID_SELECTALL: m_page->triggerAction(QWebEnginePage::SelectAll); break;
     case OLECMDID_COPY: m_page->triggerAction(QWebEnginePage::Copy); break;
@@ -434,4 +512,7 @@ void CHtmlView::OnAppCmd(LPCTSTR lpszName) {
         if (CString(e->name).CompareNoCase(lpszName) == 0) parent->PostMessage(WM_COMMAND, static_cast<WPARAM>(e->command), 0);
 }
 
-QWebEngineView* CHtmlView::GetBrowser() const { return m_view.data(); }
+QWebEngineView* CHtmlView::GetBrowser() {
+    EnsureBrowser();
+    return m_view.data();
+}

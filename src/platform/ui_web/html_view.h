@@ -25,6 +25,7 @@ class QWebEngineView;
 
 namespace vorn_web {
 class CHtmlPage;
+class CShowWatcher;
 class CHtmlPageHandler;
 }  // namespace vorn_web
 
@@ -112,8 +113,11 @@ public:
     // of m_commandMap whose name equals it without regard to case.
     virtual void OnAppCmd(LPCTSTR lpszName);
 
-    // The engine's widget (tests and printing).
-    QWebEngineView* GetBrowser() const;
+    // Starts the engine unless it runs already (it starts when the view is first shown);
+    // false when the view has no window.
+    bool EnsureBrowser();
+    // The engine's widget (tests and printing); starts the engine.
+    QWebEngineView* GetBrowser();
     CWnd* GetBrowserWindow() { return &m_browserWnd; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -130,6 +134,8 @@ private:
     CWnd m_browserWnd;
     QPointer<QWebEngineView> m_view;
     QPointer<vorn_web::CHtmlPage> m_page;
+    QPointer<vorn_web::CShowWatcher> m_showWatcher;
+    QUrl m_pendingUrl;  // asked for before the engine started
     bool m_documentReady = false;
     bool m_loading = false;
     bool m_lastLoadOk = false;

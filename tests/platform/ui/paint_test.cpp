@@ -21,6 +21,7 @@
 #include "platform/ui/tree_ctrl.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
+#include "platform/ui/window_record.h"
 
 namespace {
 
@@ -243,6 +244,21 @@ TEST_F(PaintTest, ResizeInvalidatesTheWholeClientArea) {
     child.UpdateWindow();
     EXPECT_EQ(child.lastPaint, CRect(0, 0, 150, 100));
     EXPECT_EQ(StorePixel(child, 149, 99), RGB(255, 0, 0));
+}
+
+// A hidden window keeps no picture, nor do the windows inside it (a page behind a tab); shown
+// again, they are painted whole.
+TEST_F(PaintTest, HiddenWindowsAndTheirChildrenGiveTheirPicturesUpAndRepaintWhenShown) {
+    ASSERT_FALSE(child.m_hWnd->store.isNull());
+    host.ShowWindow(SW_HIDE);
+    EXPECT_TRUE(host.m_hWnd->store.isNull());
+    EXPECT_TRUE(child.m_hWnd->store.isNull());
+    child.color = RGB(0, 128, 0);
+    host.ShowWindow(SW_SHOW);
+    vorn_test::ProcessEvents();
+    child.UpdateWindow();
+    EXPECT_EQ(child.lastPaint, CRect(0, 0, 100, 80));
+    EXPECT_EQ(StorePixel(child, 99, 79), RGB(0, 128, 0));
 }
 
 // A locked window and its children are not painted, also when asked to paint at once; what was

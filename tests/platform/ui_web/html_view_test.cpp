@@ -127,6 +127,36 @@ std::vector<WPARAM> Commands(const CPageWnd& page) {
     return ids;
 }
 
+// The engine starts when the view is first on screen (or a page is written), not when it is
+// made: a view behind a hidden page costs nothing, and an address asked for meanwhile is
+// loaded once it starts.
+TEST(HtmlViewStart, EngineStartsWhenTheViewIsFirstShownOrWritten) {
+    auto engineOf = [](CHtmlView& view) { return view.GetBrowserWindow()->GetWidget()->findChild<QWebEngineView*>(); };
+    CWnd hidden;
+    ASSERT_TRUE(hidden.CreateEx(0, nullptr, L"page", WS_POPUP, CRect(0, 0, 320, 240), nullptr, 0));
+    CHtmlView shown, written;
+    ASSERT_TRUE(shown.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 240), &hidden, 1));
+    ASSERT_TRUE(written.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 240), &hidden, 2));
+    shown.Navigate(L"about:blank");
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(engineOf(shown), nullptr);
+    EXPECT_EQ(engineOf(written), nullptr);
+    EXPECT_FALSE(shown.HasDocument());
+
+    ASSERT_EQ(written.WriteHtml(L"<p id=x>hidden</p>"), S_OK);
+    EXPECT_NE(engineOf(written), nullptr);
+    EXPECT_EQ(engineOf(shown), nullptr);
+
+    hidden.ShowWindow(SW_SHOW);
+    vorn_test::ProcessEvents();
+    ASSERT_NE(engineOf(shown), nullptr);
+    EXPECT_TRUE(shown.WaitForDocument());
+    EXPECT_TRUE(shown.HasDocument());
+    shown.DestroyWindow();
+    written.DestroyWindow();
+    hidden.DestroyWindow();
+}
+
 TEST_F(HtmlViewTest, WrittenHtmlIsShownAndScriptFunctionsAnswer) {
     CString value;
     EXPECT_FALSE(view.CallScript(L"text", {}, &value));  // no document yet
