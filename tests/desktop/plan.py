@@ -21,5 +21,10 @@ class Plan:
         return [(e.get("ACTIVITY"), e.get("DAY"), e.get("START"), e.get("DURATION"))
                 for e in self.root.iter("ENTRY")]
 
+    def members(self, activity, level):
+        """The entity tags enrolled in the activity of that name and level."""
+        return [e.get("ID") for a in self.root.iter("ACTIVITY")
+                if a.get("TAG") == activity and a.get("LEVEL") == level for e in a.iter("ENROLEMENT")]
+
     def count(self, tag):
         return sum(1 for _ in self.root.iter(tag))
