@@ -166,10 +166,15 @@ void CListBoxEx::EndEdit(BOOL cancelled) {
             ReplaceLine(item, text, GetItemData(item));
             SetSel(-1, FALSE);
             SetSel(item, TRUE);
+            SetCaretIndex(item);
         }
     }
     m_editedIsNew = false;
     Invalidate();
+}
+
+void CListBoxEx::CommitEdit() {
+    if (m_nEditedItem >= 0) EndEdit(!OnEndEdit(m_nEditedItem, FALSE));
 }
 
 LRESULT CListBoxEx::OnInPlaceRecord(WPARAM, LPARAM lParam) {

@@ -29,6 +29,8 @@ public:
     void BeginEdit(int item);
     void AddNewItem() { BeginEdit(GetCount()); }
     void EndEdit(BOOL cancelled);
+    // Ends a running edit the way leaving the editor does: the typed text goes to its line.
+    void CommitEdit();
     void MoveItemUp(int index);
     void MoveItemDown(int index);
     void SortItems();

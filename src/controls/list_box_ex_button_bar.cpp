@@ -123,6 +123,9 @@ void CListBoxExButtonBar::OnLButtonUp(UINT, CPoint point) {
 }
 
 void CListBoxExButtonBar::RunCommand(int button) {
+    // The edit ends first: the editor writes to the line it opened on, which a deletion, a
+    // move, a sort or a paste would otherwise shift under it.
+    m_list.CommitEdit();
     const int selected = m_list.GetCaretIndex();
     const bool hasSelection = selected >= 0 && selected < m_list.GetCount() && m_list.GetSel(selected) > 0;
     switch (button) {

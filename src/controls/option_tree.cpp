@@ -4,7 +4,9 @@
 #include "platform/ui/system_metrics.h"
 #include "platform/core/colors.h"
 #include "platform/core/window_styles.h"
+#include "platform/core/virtual_keys.h"
 #include "platform/ui/client_dc.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/icon.h"
 #include "platform/ui/window_api.h"
 #include "platform/ui/window_class.h"
@@ -222,6 +224,19 @@ void COptionTree::SelectItem(COptionTreeItem* pItem) {
     m_pSelected = pItem;
     if (pItem) EnsureVisible(pItem);
     Repaint();
+}
+
+BOOL COptionTree::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_TAB) return CWnd::PreTranslateMessage(pMsg);
+    // Only inside a dialog: elsewhere there is no tab order to move along.
+    CWnd* top = GetTopLevelParent();
+    if (!dynamic_cast<CDialog*>(top)) return FALSE;
+    HWND next = ::GetNextDlgTabItem(top->m_hWnd, m_hWnd, ::GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE);
+    if (!next || next == m_hWnd || ::IsChild(m_hWnd, next)) return FALSE;
+    ::SetFocus(next);
+    // An editor commits as the focus leaves it; one that did not is ended here.
+    if (m_pSelected && m_pSelected->IsEditing()) m_pSelected->CommitChanges();
+    return TRUE;
 }
 
 static bool IsDrawn(COptionTree* tree, COptionTreeItem* item) {

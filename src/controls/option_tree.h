@@ -73,6 +73,10 @@ public:
     DWORD GetOptions() const { return m_dwOptions; }
     CWnd* GetNotifyWnd() const { return m_pNotifyWnd; }
     COptionTreeList& GetList() { return m_list; }
+
+    // Tab on the rows or in an editor takes the focus on to the dialog's next control (Shift+Tab
+    // the previous one), ending an open edit; Enter and the arrows keep moving from row to row.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     COptionTreeInfo& GetInfo() { return m_info; }
     CImageList& GetImageList() { return m_images; }
 

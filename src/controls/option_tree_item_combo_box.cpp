@@ -50,6 +50,8 @@ void COptionTreeItemComboBox::OnSetFocus(CWnd* pOldWnd) {
 BOOL COptionTreeItemComboBox::PreTranslateMessage(MSG* pMsg) {
     // Enter and Tab move the tree on; the combo box keeps every other key.
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB)) {
+        // In a dialog Tab leaves the tree; the tree decides.
+        if (pMsg->wParam == VK_TAB && m_pTree && m_pTree->PreTranslateMessage(pMsg)) return TRUE;
         ForwardKey(VK_TAB);
         return TRUE;
     }

@@ -44,6 +44,8 @@ void COptionTreeItemDate::OnKillFocus(CWnd* pNewWnd) {
 
 BOOL COptionTreeItemDate::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB)) {
+        // In a dialog Tab leaves the tree; the tree decides.
+        if (pMsg->wParam == VK_TAB && m_pTree && m_pTree->PreTranslateMessage(pMsg)) return TRUE;
         ForwardKey(VK_TAB);
         return TRUE;
     }

@@ -59,6 +59,17 @@ void WriteRewards(const CEntityRowValues& rows, const std::vector<CString>& name
             entity.m_arrFunds.push_back(fund);
 }
 
+// A count typed into a row: blank for 0, or text that begins with a whole number of 0 or more
+// ("80 percent" is 80).
+bool ReadCount(const CString& text, int& value) {
+    const wchar_t* chars = text.GetString();
+    size_t pos = 0;
+    value = 0;
+    if (ReadInteger(chars, pos, value)) return value >= 0;
+    while (chars[pos] && std::iswspace(static_cast<wint_t>(chars[pos]))) ++pos;
+    return chars[pos] == 0;
+}
+
 template <class T>
 void Take(const std::optional<T>& row, T& field) {
     if (row) field = *row;
@@ -128,7 +139,11 @@ UINT WriteEntityRows(CScheduleData& data, const CEntityRowValues& rows, const st
     Take(rows.completion, entity.m_dtCompletion);
     Take(rows.registration, entity.m_dtRegistration);
     if (rows.room) {
-        const auto room = data.FindKind4EntityByName(*rows.room);
+        // An empty row clears the room; a name that is no room's is refused, not read as none.
+        CString name = *rows.room;
+        name.Trim();
+        const auto room = data.FindKind4EntityByName(name);
+        if (room == data.m_arrEntities.end() && !name.IsEmpty()) return IDS_DLG_CONTACTS_UNKNOWN_ROOM;
         entity.m_nDefaultPlace = room != data.m_arrEntities.end() ? room->m_nId : 0;
     }
     Take(rows.educator, entity.m_strEducator);
@@ -137,9 +152,19 @@ UINT WriteEntityRows(CScheduleData& data, const CEntityRowValues& rows, const st
         entity.m_nChimeSet = set != data.m_arrChimeSets.end() ? set->m_nId : 0;
     }
     if (entity.m_nType == 1 || entity.m_nType == 2) {
-        if (rows.doors) entity.m_nAllowedDoors = LeadingInteger(*rows.doors);
-        if (rows.windows) entity.m_nAllowedWindows = LeadingInteger(*rows.windows);
-        if (rows.days) entity.m_nDays = LeadingInteger(*rows.days);
+        const struct {
+            const std::optional<CString>& row;
+            int& field;
+            UINT refusal;
+        } counts[] = {{rows.doors, entity.m_nAllowedDoors, IDS_DLG_CONTACTS_BAD_DOORS},
+                      {rows.windows, entity.m_nAllowedWindows, IDS_DLG_CONTACTS_BAD_WINDOWS},
+                      {rows.days, entity.m_nDays, IDS_DLG_CONTACTS_BAD_DAYS}};
+        for (const auto& count : counts) {
+            int value = 0;
+            if (!count.row) continue;
+            if (!ReadCount(*count.row, value)) return count.refusal;
+            count.field = value;
+        }
     }
     Take(rows.background, entity.m_crBackground);
     Take(rows.foreground, entity.m_crForeground);

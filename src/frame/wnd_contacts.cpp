@@ -399,13 +399,14 @@ void CWndContacts::OnEditMultiple() {
     // The first selected card is the template.
     const auto first = data->FindEntity(ids.front());
     if (first == data->m_arrEntities.end()) return;
-    CEntity templ = *first;
+    const CEntity shown = *first;
+    CEntity templ = shown;
     CMultipleEditOptions options;
     if (!s_dialogs.editEntity(templ, IDS_EDIT_RECORD_CAPTION, true, options)) return;
     data->SaveUndo();
     for (int id : ids) {
         const auto entity = data->FindEntity(id);
-        if (entity != data->m_arrEntities.end()) MergeMultipleEdit(*data, templ, options, *entity);
+        if (entity != data->m_arrEntities.end()) MergeMultipleEdit(*data, shown, templ, options, *entity);
     }
     RecheckAndRefresh(*data, TRUE);
 }
@@ -579,6 +580,6 @@ void CWndContacts::OnEditPaste() {
     CScheduleData* data = GetAppDocument();
     if (!data) return;
     data->SaveUndo();
-    if (PasteContactsFragment(*data) == PasteOutcome::Refused) data->DiscardUndo();
+    if (PasteContactsFragment(*data) == PasteOutcome::Refused) data->RestorePreviousUndo();
     FillCards();
 }

@@ -184,10 +184,16 @@ public:
     // without a snapshot.
     void Undo(BOOL refresh);
     // Takes back a refused edit whole: lists its problems in the message panel, restores the
-    // snapshot taken before it and drops the snapshot, so nothing of the edit stays to redo.
+    // snapshot taken before it, and makes the level that snapshot replaced the undo level again,
+    // so nothing of the edit stays to redo and the edit before it can still be undone.
     void RollBackEdit();
+    // For an action that took the snapshot and then changed nothing (a paste that placed nothing,
+    // a clean-up that found nothing): the level the snapshot replaced is the undo level again.
+    void RestorePreviousUndo();
     // Whether a snapshot is held.
     bool HasUndoSnapshot() const { return m_bHasUndo; }
+    // The entries of the snapshot, as they were when it was taken; null without a snapshot.
+    const CTimetableEntryArray* GetUndoEntries() const { return m_bHasUndo ? &m_arrEntriesCopy : nullptr; }
     // Whether Undo is offered: the snapshot holds an entry, an activity or an entity.
     bool CanUndo() const;
 
@@ -499,6 +505,25 @@ private:
     int m_nDaysCopy = 6;
     int m_nHourIndexCopy = 0;
     int m_nTitleFormatCopy = 0;
+    // The undo level that the latest SaveUndo replaced, held until the next SaveUndo so that a
+    // refused or empty action can put it back.
+    struct CPriorUndo {
+        bool m_bHeld = false;
+        CEntityArray m_arrEntities;
+        CActivityArray m_arrActivities;
+        CChimeSetArray m_arrChimeSets;
+        std::vector<CActivityKey> m_arrKeys;
+        CTimetableEntryArray m_arrEntries;
+        CActivityGroupArray m_arrGroups;
+        int m_nCurrentEntity = 0;
+        COleDateTime m_dtStartDate;
+        COleDateTime m_dtFirstWeekday;
+        int m_nDays = 6;
+        int m_nHourIndex = 0;
+        int m_nTitleFormat = 0;
+    };
+    CPriorUndo m_priorUndo;
+    void SwapSnapshotWithPrior();
 
     // Store edit operations: the plan check with page refresh, the page refresh alone, and
     // the clean-up of references to erased records.

@@ -3,7 +3,25 @@
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
 
+void CScheduleData::SwapSnapshotWithPrior() {
+    m_arrEntriesCopy.swap(m_priorUndo.m_arrEntries);
+    m_arrActivitiesCopy.swap(m_priorUndo.m_arrActivities);
+    m_arrGroupsCopy.swap(m_priorUndo.m_arrGroups);
+    m_arrEntitiesCopy.swap(m_priorUndo.m_arrEntities);
+    std::swap(m_arrKeysCopy, m_priorUndo.m_arrKeys);
+    m_arrChimeSetsCopy.swap(m_priorUndo.m_arrChimeSets);
+    std::swap(m_nCurrentEntityCopy, m_priorUndo.m_nCurrentEntity);
+    std::swap(m_dtStartDateCopy, m_priorUndo.m_dtStartDate);
+    std::swap(m_dtFirstWeekdayCopy, m_priorUndo.m_dtFirstWeekday);
+    std::swap(m_nDaysCopy, m_priorUndo.m_nDays);
+    std::swap(m_nHourIndexCopy, m_priorUndo.m_nHourIndex);
+    std::swap(m_nTitleFormatCopy, m_priorUndo.m_nTitleFormat);
+}
+
 void CScheduleData::SaveUndo() {
+    // The level being replaced moves aside whole (no copy), in case this action is refused.
+    SwapSnapshotWithPrior();
+    m_priorUndo.m_bHeld = m_bHasUndo;
     m_arrEntriesCopy = m_arrEntries;
     m_arrActivitiesCopy = m_arrActivities;
     m_arrGroupsCopy = m_arrGroups;
@@ -27,6 +45,7 @@ void CScheduleData::DiscardUndo() {
     m_arrKeysCopy.clear();
     m_arrChimeSetsCopy.clear();
     m_bHasUndo = false;
+    m_priorUndo = CPriorUndo();
 }
 
 bool CScheduleData::CanUndo() const {
@@ -64,8 +83,14 @@ void CScheduleData::Undo(BOOL refresh) {
         NotifyAllViews(2);
 }
 
+void CScheduleData::RestorePreviousUndo() {
+    SwapSnapshotWithPrior();
+    m_bHasUndo = m_priorUndo.m_bHeld;
+    m_priorUndo = CPriorUndo();
+}
+
 void CScheduleData::RollBackEdit() {
     PublishProblems();
     Undo(FALSE);
-    DiscardUndo();
+    RestorePreviousUndo();
 }

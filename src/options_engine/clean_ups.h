@@ -1,6 +1,7 @@
 #pragma once
 // The maintenance commands of the options page that delete or recolour records: each takes the
-// undo snapshot before it changes anything, so one Undo brings the records back.
+// undo snapshot before it changes anything, so one Undo brings the records back; one that changes
+// nothing leaves the undo level as it was.
 #include "platform/core/colors.h"
 #include "platform/core/cstring.h"
 #include "platform/core/win_types.h"

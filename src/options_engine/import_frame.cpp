@@ -8,9 +8,11 @@
 CImportFrame::~CImportFrame() { EndProgress(); }
 
 bool CImportFrame::Begin(IImportTextSource& source, UINT progressLabel) {
-    m_data.SaveUndo();
+    // The snapshot only once the text is read: a file or clipboard that cannot be read changes
+    // nothing, and the edit before it stays undoable.
     CString text;
     if (!source.ReadText(text)) return false;
+    m_data.SaveUndo();
     m_lines = SplitImportLines(text);
     m_data.m_arrProblems.clear();
     m_progress = &m_data.Host().ShowProgress(LoadResString(progressLabel));

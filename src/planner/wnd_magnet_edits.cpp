@@ -85,7 +85,7 @@ LRESULT CWndMagnet::OnMagnetsEdited(WPARAM, LPARAM) {
     if (changed) {
         FinishEdit(*data, overLimit);
     } else {
-        if (saved) data->DiscardUndo();
+        if (saved) data->RestorePreviousUndo();
         RecheckAndRefresh(*data, TRUE);
     }
     GetBoard().m_pinned = pinned;

@@ -106,6 +106,8 @@ CWndTasks::~CWndTasks() = default;
 int CWndTasks::OnCreate(LPCREATESTRUCT cs) {
     if (CMyView::OnCreate(cs) == -1) return -1;
     if (!m_wndDiary.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, kDiaryId)) return -1;
+    // Entries dragged from the side list are dropped on the task rows.
+    GetPanel().m_wndList.m_pDropTarget = &m_wndDiary;
     for (int i = 0; i < CDiaryCtrl::kDaySlots; ++i) {
         m_wndDiary.m_tDayStart[i] = MakeTimeOfDay(8, 0);
         m_wndDiary.m_tDayEnd[i] = MakeTimeOfDay(15, 0);

@@ -235,9 +235,12 @@ void CWndTasks::OnDelete() {
         const int group = m_wndDiary.m_nCurrentGroup;
         if (group < 0 || group >= static_cast<int>(m_wndDiary.m_arrGroups.size())) return;
         m_bRefillFully = 1;
+        // Someone over their limit already (an imported plan, a clash made elsewhere) does not
+        // block the deletion; only one that puts someone new over the limit is taken back.
+        const std::vector<int> overLimit = data->FindEntitiesOverLimit();
         undo.Take();
         data->DeleteGroup(m_wndDiary.m_arrGroups[group].m_nGroup);
-        if (data->CheckOverlapLimits(TRUE) > 0) {
+        if (data->PutsNewEntityOverLimit(overLimit)) {
             // Taken back whole: no clean-up may follow that the undo could not restore.
             data->RollBackEdit();
             RefreshPanel();

@@ -262,6 +262,7 @@ void CTimeTableCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
     m_bDragging = 0;
     m_bMarks = 0;
     const int changed = ApplyRelease(*pane, point.x, point.y);
+    pane->ClearSwapMarks();
     m_nDragMode = kDragNone;
     m_arrItemsAtPress.clear();
     if (changed) {
@@ -347,6 +348,7 @@ void CTimeTableCtrlBody::CancelPress() {
             if (CTimeTableCtrlTitle* title = pane->GetControlTitle()) title->SendNotifyMessage(WM_TT_HIGHLIGHT, 0, 0);
         }
         pane->RebuildSelectionCopies();
+        pane->ClearSwapMarks();
     }
     if (m_toolTip.GetSafeHwnd()) m_toolTip.Pop();
     m_bPressed = 0;

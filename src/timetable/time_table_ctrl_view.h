@@ -96,6 +96,8 @@ public:
     // Marks every other item 17 (its start can be exchanged with the current item's), 18 (an
     // exchange needs a third place) or 0.
     void ComputeSwapMarks();
+    // The marks belong to one press: it ends with every mark 0.
+    void ClearSwapMarks();
     // The mark of x while w is dragged; FindThreeWaySwap is 18 when w, x and a third item (or a
     // free hour) can rotate. The index, when given, must describe the unchanged store; it only
     // speeds up the walks.

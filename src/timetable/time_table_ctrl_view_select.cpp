@@ -197,6 +197,9 @@ void CTimeTableCtrlView::SelectionToRanges() {
     RebuildSelectionCopies();
     for (const CTimeTableItem& copy : m_arrSelection) m_arrSelectedRanges.emplace_back(copy.m_dtStart, copy.m_tsLength, 0, 0);
     m_arrSelection.clear();
+    // The lessons are ranges now: none of them stays flagged for a command on selected lessons.
+    for (CTimeTableItem& item : m_arrItems) item.m_bSelected = 0;
+    m_nCurrentItem = kNone;
     m_nSelectionMode = 2;
     if (m_body.GetSafeHwnd()) m_body.Invalidate(FALSE);
 }

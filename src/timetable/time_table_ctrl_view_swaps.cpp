@@ -58,12 +58,18 @@ void CTimeTableCtrlView::ComputeSwapMarks() {
     const std::vector<COleDateTime> freeHours = CollectFreeHours(*data, &index);
     const CTimeTableItem* current = GetCurrentItem();
     for (CTimeTableItem& item : m_arrItems) {
+        // A selected item moves with the current one, so it offers no swap, whatever it offered before.
+        item.m_nSwapMark = 0;
         if (!item.m_bSelected && item.m_nState != 0) item.m_nSwapMark = GetSwapMark(&item, current, freeHours, &index);
         bar.StepIt();
     }
 
     host.HideProgress();
     host.EndWaitCursor();
+}
+
+void CTimeTableCtrlView::ClearSwapMarks() {
+    for (CTimeTableItem& item : m_arrItems) item.m_nSwapMark = 0;
 }
 
 int CTimeTableCtrlView::GetSwapMark(const CTimeTableItem* x, const CTimeTableItem* w,

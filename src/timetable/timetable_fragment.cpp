@@ -109,6 +109,7 @@ FragmentPaste PasteTimetableFragment(CScheduleData& data, int* filterSetting) {
 
     data.m_arrProblems.clear();
     data.SaveUndo();
+    int placed = 0;
     for (const PastedEntry& item : pasted) {
         const CString search = SearchText(data, item.m_strName);
         const CActivity* match = nullptr;
@@ -124,12 +125,15 @@ FragmentPaste PasteTimetableFragment(CScheduleData& data, int* filterSetting) {
         }
         CTimetableEntry entry(item.m_dtStart, item.m_tsLength);
         entry.m_nActivity = match->m_nId;
-        if (data.CanPlaceEntry(match->m_nId, 0, entry))
+        if (data.CanPlaceEntry(match->m_nId, 0, entry)) {
             data.AddEntry(entry, FALSE);
-        else
+            ++placed;
+        } else
             AddProblem(data, IDS_PASTE_CANNOT_PLACE, item.m_strName);
     }
 
+    // A paste that placed nothing changed nothing: the edit before it stays undoable.
+    if (placed == 0) data.RestorePreviousUndo();
     const int saved = filterSetting ? *filterSetting : 0;
     const bool problems = !data.m_arrProblems.empty();
     if (problems && filterSetting) *filterSetting = 15;

@@ -242,6 +242,30 @@ TEST_F(ListBoxFixture, ButtonBarAsksBeforeClearingAndAddsChosenFiles) {
     }
 }
 
+// A press on the bar while a line is edited ends the edit on that line before the button works.
+TEST_F(ListBoxFixture, TheButtonBarEndsARunningEditFirst) {
+    struct Case {
+        const char* name;
+        int button;
+        std::vector<CString> lines;
+    };
+    const Case cases[] = {
+        {"delete", CListBoxExButtonBar::kDelete, {L"Ben", L"Cy"}},
+        {"sort", CListBoxExButtonBar::kSort, {L"Ben", L"Cy", L"EDITED"}},
+        {"move down", CListBoxExButtonBar::kDown, {L"Ben", L"EDITED", L"Cy"}},
+    };
+    for (const auto& c : cases) {
+        list.ResetContent();
+        Fill({L"Ada", L"Ben", L"Cy"});
+        list.BeginEdit(0);
+        list.GetEditor().SetWindowText(L"EDITED");
+        vorn_test::Click(&bar, bar.GetButtonRect(c.button).CenterPoint());
+        if (list.GetEditor().IsWindowVisible()) vorn_test::KeyPress(&list.GetEditor(), Qt::Key_Return, "\r");
+        EXPECT_EQ(Lines(), c.lines) << c.name;
+        EXPECT_EQ(list.GetEditedItem(), -1) << c.name;
+    }
+}
+
 TEST_F(ListBoxFixture, XmlFileBrowseFillsTheEditorAndTheRecentDocuments) {
     // New children lie beneath their siblings: the fixture's list must not cover this one.
     list.ShowWindow(SW_HIDE);

@@ -165,6 +165,40 @@ TEST_F(ContactsDlgTest, RowsByTypeAndMode) {
     }
 }
 
+// A keyboard user leaves the tree with Tab (ending the open edit) and reaches the buttons, where
+// Return presses OK and Escape cancels; in the tree Return and Escape only end the edit.
+TEST_F(ContactsDlgTest, TabLeavesTheTreeForTheButtons) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+        INT_PTR result;
+    };
+    const Case cases[] = {
+        {"return ends the edit, tab, return is OK", {{Qt::Key_Return, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+        {"tab from the open edit, return is OK", {{Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+        {"escape ends the edit, tab, escape cancels", {{Qt::Key_Escape, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Escape, {}}}, IDCANCEL},
+        {"shift+tab back from OK, tab, return is OK",
+         {{Qt::Key_Tab, {}}, {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Tab, {}}, {Qt::Key_Return, {}}}, IDOK},
+    };
+    for (const Case& c : cases) {
+        CEntity teacher = Teacher();
+        const CEntity before = teacher;
+        CContactsDlg dlg(&teacher, nullptr);
+        const INT_PTR result = RunModal(dlg, [&] {
+            EnterText(dlg, dlg.m_pName, L"Grace Hopper");
+            for (const auto& [key, modifiers] : c.keys) {
+                if (!IsOpen(dlg)) break;
+                Key(key, modifiers);
+                vorn_test::ProcessEvents();
+            }
+            EXPECT_FALSE(IsOpen(dlg)) << c.what;
+        });
+        ASSERT_EQ(result, c.result) << c.what;
+        if (c.result == IDOK) EXPECT_EQ(teacher.m_strName, CString(L"Grace Hopper")) << c.what;
+        else ExpectSameEntity(teacher, before, c.what);
+    }
+}
+
 TEST_F(ContactsDlgTest, TeacherEditedAndStored) {
     CEntity teacher = Teacher();
     teacher.m_tDayStart[3] = MakeTimeOfDay(10, 0);  // entered by hand: stays
@@ -271,6 +305,46 @@ TEST_F(ContactsDlgTest, RefusedOkThenCancelLeavesTheEntityAsItWas) {
         ExpectSameEntity(entity, before, c.what);
     }
     EXPECT_NE(Text(IDS_DLG_CONTACTS_NO_OVERLAPS), Text(IDS_DLG_CONTACTS_MULTIPLE_DEPARTMENT_INFO));
+}
+
+// A home room that is no room and a count that is no whole number of 0 or more are refused
+// with a message that names the row; the entity stays as it was.
+TEST_F(ContactsDlgTest, AWrongRoomOrCountIsRefusedNamingTheRow) {
+    struct Case {
+        const char* what;
+        bool teacher;
+        COptionTreeItem* (*row)(CContactsDlg&);
+        const wchar_t* text;
+        UINT message;  // 0: taken
+    };
+    const Case cases[] = {
+        {"unknown room", false, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pRoom; }, L"Nowhere", IDS_DLG_CONTACTS_UNKNOWN_ROOM},
+        {"no room", false, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pRoom; }, L"", 0},
+        {"days with a letter", true, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pDays; }, L"x5", IDS_DLG_CONTACTS_BAD_DAYS},
+        {"negative days", true, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pDays; }, L"-5", IDS_DLG_CONTACTS_BAD_DAYS},
+        {"days with blanks", true, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pDays; }, L" 4 ", 0},
+        {"late starts without a number", true, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pDoors; }, L"some", IDS_DLG_CONTACTS_BAD_DOORS},
+        {"negative free periods", true, [](CContactsDlg& d) -> COptionTreeItem* { return d.m_pWindows; }, L"-1", IDS_DLG_CONTACTS_BAD_WINDOWS},
+    };
+    for (const Case& c : cases) {
+        answerer.m_messageBoxes.clear();
+        CEntity entity = c.teacher ? Teacher() : Class();
+        const CEntity before = entity;
+        CContactsDlg dlg(&entity, nullptr);
+        const INT_PTR result = RunModal(dlg, [&] {
+            ASSERT_NE(c.row(dlg), nullptr) << c.what;
+            EnterText(dlg, c.row(dlg), c.text);
+            PressButton(dlg, IDOK);
+        });
+        if (!c.message) {
+            EXPECT_EQ(result, IDOK) << c.what;
+            EXPECT_TRUE(Refusals().empty()) << c.what;
+            continue;
+        }
+        EXPECT_EQ(result, IDCANCEL) << c.what;
+        EXPECT_EQ(Refusals(), std::vector<CString>{Text(c.message)}) << c.what;
+        ExpectSameEntity(entity, before, c.what);
+    }
 }
 
 TEST_F(ContactsDlgTest, CancelChangesNothing) {

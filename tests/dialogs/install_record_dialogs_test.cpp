@@ -185,6 +185,33 @@ TEST_F(InstalledDialogsTest, EditingSeveralStaffHandsTheDialogsChoicesToEach) {
     ExpectOneUndoLevelBackTo(before);
 }
 
+// Multiple edit with only the staff type changed: every other row was shown with the first
+// card's values and left so; the other card keeps its own.
+TEST_F(InstalledDialogsTest, EditingSeveralWritesOnlyTheRowsTheUserChanged) {
+    ChooseTab(1);
+    CEntity& templ = EntityOfCard(0);
+    CEntity& other = EntityOfCard(1);
+    templ.m_strCompany = L"First";
+    templ.m_nDays = 5;
+    templ.m_nAllowedWindows = templ.m_nAllowedDoors = 0;
+    other.m_strCompany = L"Second";
+    other.m_nDays = 3;
+    other.m_nAllowedWindows = 2;
+    other.m_nAllowedDoors = 1;
+    const int otherId = other.m_nId;
+    Cards().m_arrSelection = {templ.m_nId, otherId};
+    Command<CContactsDlg>(ID_EDIT_MULTIPLE, [](CContactsDlg& dlg) {
+        ClickOption(dlg, dlg.m_pStaffType, 1);
+        PressButton(dlg, IDOK);
+    });
+    const CEntity& e = *Data().FindEntity(otherId);
+    EXPECT_EQ(e.m_nType, 2);
+    EXPECT_EQ(e.m_strCompany, L"Second");
+    EXPECT_EQ(e.m_nDays, 3);
+    EXPECT_EQ(e.m_nAllowedWindows, 2);
+    EXPECT_EQ(e.m_nAllowedDoors, 1);
+}
+
 TEST_F(InstalledDialogsTest, AddingAChimeSetCanMakeItTheDefault) {
     ChooseTab(5);
     const std::wstring before = SavedText();

@@ -4,6 +4,7 @@
 #include "dialogs/wnd_options.h"
 
 #include <fstream>
+#include <functional>
 
 #include "../app/app_fixture.h"
 #include "controls/option_tree_item_combo_box.h"
@@ -14,6 +15,7 @@
 #include "dialogs/activity_resolve_dlg.h"
 #include "dialogs/data_import_dlg.h"
 #include "dialogs/day_schedule_dlg.h"
+#include "dialogs/pallete_dlg.h"
 #include "dialogs/strings_dlg.h"
 #include "controls/tab_ctrl_interfaces.h"
 #include "frame/explorer_bar_parts.h"
@@ -439,6 +441,61 @@ TEST_F(OptionsPageTest, WordListsAndTheSettingsExchangeFile) {
     CString failed;
     failed.Format(Text(IDS_SETTINGS_EXPORT_FAILED), unwritable.GetString());
     EXPECT_EQ(Asked(), std::vector<CString>{failed});
+}
+
+}  // namespace
+
+namespace {
+
+// A clean-up that finds nothing to delete, a palette whose text names no activity and an import
+// whose file cannot be read change nothing: the edit before them stays the one Undo takes back.
+TEST_F(OptionsPageTest, CommandsThatChangeNothingKeepTheEarlierUndoLevel) {
+    Open("small-template.xml");
+    const UINT cleanUps[] = {ID_DELETE_ACTIVITIES_WITHOUT_ENTRIES, ID_DELETE_ENTITIES_WITHOUT_ENTRIES,
+                             ID_DELETE_ENTITIES_WITHOUT_ACTIVITIES, ID_DELETE_ACTIVITIES_WITHOUT_MEMBERS};
+    for (UINT command : cleanUps) Run(command);  // whatever there was to clean is gone now
+
+    CScheduleData& data = Data();
+    data.SaveUndo();
+    const CString name = data.m_arrEntities.front().m_strName;
+    data.m_arrEntities.front().m_strName = L"Renamed";
+    const CString missing(std::string(files / "missing.txt").c_str());
+    const std::function<void()> commands[] = {
+        [&] { Run(cleanUps[0]); },
+        [&] { Run(cleanUps[1]); },
+        [&] { Run(cleanUps[2]); },
+        [&] { Run(cleanUps[3]); },
+        [&] {
+            WhenModal<CPalleteDlg>([](CPalleteDlg& dlg) {
+                input::EnterText(dlg.Tree(), dlg.m_pText, L"Nothing is called this");
+                CWnd* ok = dlg.GetDlgItem(IDOK);
+                CRect r;
+                ok->GetClientRect(&r);
+                vorn_test::Click(ok, r.CenterPoint());
+            });
+            Run(ID_ACTIVITY_PALETTE);
+        },
+        [&] {
+            answerer.AnswerFile(missing);
+            WhenModal<CDataImportDlg>([](CDataImportDlg& dlg) {
+                input::ClickValue(dlg.Tree(), dlg.m_pFile);
+                CWnd* ok = dlg.GetDlgItem(IDOK);
+                CRect r;
+                ok->GetClientRect(&r);
+                vorn_test::Click(ok, r.CenterPoint());
+            });
+            Run(ID_IMPORT_ENTITIES);
+        },
+    };
+    int k = 0;
+    for (const auto& command : commands) {
+        SCOPED_TRACE(k++);
+        command();
+        EXPECT_EQ(data.m_arrEntities.front().m_strName, CString(L"Renamed"));
+        EXPECT_TRUE(data.CanUndo());
+    }
+    data.Undo(TRUE);
+    EXPECT_EQ(data.m_arrEntities.front().m_strName, name);
 }
 
 }  // namespace

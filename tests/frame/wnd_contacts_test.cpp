@@ -80,7 +80,7 @@ TEST(MultipleEdit, TheTemplateSetsWhatItHoldsByTheRulesOfTheType) {
     staff.m_arrFunds = {CFund{COleDateTimeSpan(0, 5, 0, 0), L"BONUS"}, CFund{COleDateTimeSpan(0, 5, 0, 0), L"Travel"}};
     CMultipleEditOptions options;
     options.chosenType = 2;
-    MergeMultipleEdit(data, templ, options, staff);
+    MergeMultipleEdit(data, Entity(2), templ, options, staff);
     EXPECT_EQ(staff.m_nType, 2);
     EXPECT_EQ(staff.m_strCompany, L"Acme");
     EXPECT_EQ(staff.m_crBackground, RGB(1, 2, 3));
@@ -94,7 +94,7 @@ TEST(MultipleEdit, TheTemplateSetsWhatItHoldsByTheRulesOfTheType) {
 
     CEntity pupilClass = Entity(0);  // type 0 takes no company and no type
     templ.m_strDepartment = L"North";
-    MergeMultipleEdit(data, templ, options, pupilClass);
+    MergeMultipleEdit(data, Entity(2), templ, options, pupilClass);
     EXPECT_EQ(pupilClass.m_nType, 0);
     EXPECT_TRUE(pupilClass.m_strCompany.IsEmpty());
     EXPECT_EQ(pupilClass.m_strDepartment, L"North");

@@ -109,13 +109,14 @@ TEST_F(EntityImportTest, StaffListFromEveryEncodingAndTheClipboard) {
     }
 }
 
-TEST_F(EntityImportTest, UnreadableFileChangesNothingButTheSnapshot) {
+// A file that cannot be read changes nothing, the undo level included.
+TEST_F(EntityImportTest, UnreadableFileChangesNothing) {
     CImportOptions options = Columns({1});
     options.m_bFromFile = 1;
     options.m_strPath = CString((m_folder / "missing.csv").string());
     CFileTextSource source(options.m_strPath);
     EXPECT_EQ(ImportEntities(m_data, EntityImportKind::Entities, options, source), -1);
-    EXPECT_TRUE(m_data.HasUndoSnapshot());
+    EXPECT_FALSE(m_data.HasUndoSnapshot());
     EXPECT_TRUE(m_host.m_calls.empty());
 }
 

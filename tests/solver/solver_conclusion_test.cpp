@@ -35,20 +35,52 @@ protected:
     CScriptedMessageAnswerer m_answerer;
 };
 
-TEST_F(SolverConclusionTest, ThePlacementPassLeavesOutOnlyTheRunsClashingPlacements) {
-    PlanWithOneClash();
-    m_data.m_arrEntries.back().m_arrSlots.resize(3);  // more options: placed after the fixed entry
+// Teacher 101 teaches class 1 at Monday 08:00 and class 2 at 10:00, and class 3 at 08:00 too
+// (a clash the plan held before the run). The run moves class 2's lesson onto 08:00 and makes a
+// new lesson of class 4 there: the placement pass after it sends class 2's lesson back to 10:00,
+// says so, leaves out only the lesson the run made, and keeps the old clash for the plan check.
+TEST_F(SolverConclusionTest, ThePlacementPassNeverDropsALessonThePlanHeld) {
+    AddEntity(1, 0);
+    AddEntity(2, 0);
     AddEntity(3, 0);
+    AddEntity(4, 0);
+    AddEntity(101, 1);
+    AddActivity(10, {1, 101}, 1);
+    AddActivity(20, {2, 101}, 1);
     AddActivity(30, {3, 101}, 1);
-    AddEntry(30, 0, 8, 60, 2).m_arrSlots.resize(5);  // placed before the run, clashing too
-    RunAutoPlacement(m_data);
-    EXPECT_EQ(Count(20), 0) << "the run's clashing placement is left out";
-    EXPECT_EQ(Count(30), 1) << "an entry the plan held before is never dropped";
-    ASSERT_EQ(Count(10), 1);
-    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
-        EXPECT_NE(entry.m_nState, 4) << "states of entries placed before the run stay";
-        EXPECT_EQ(CompareTimesApprox(entry.m_dtUnmovedStart, At(0, 8)), 0) << "and so do their original times";
-    }
+    AddActivity(40, {4, 101}, 1);
+    AddEntry(10, 0, 8);
+    AddEntry(20, 0, 10);
+    AddEntry(30, 0, 8).m_arrSlots.resize(5);
+    m_data.m_nMode = 1;
+    m_data.SaveUndo();  // as the wizard does before the run
+
+    CTimetableEntry& moved = *m_data.FindEntryAt(20, At(0, 10));
+    moved.m_dtStart = At(0, 8);
+    moved.m_arrSlots.resize(3);  // more options: tried after the fixed lesson
+    AddEntry(40, 0, 8, 60, 2).m_arrSlots.resize(4);
+    ConcludeSolverWizard(m_data, true, true);
+
+    EXPECT_NE(m_data.FindEntryAt(20, At(0, 10)), m_data.m_arrEntries.end()) << "back where it was";
+    EXPECT_EQ(Count(20), 1);
+    EXPECT_EQ(Count(10), 1);
+    EXPECT_EQ(Count(30), 1) << "a lesson the plan held is never dropped";
+    EXPECT_EQ(Count(40), 0) << "the run's own lesson that does not fit is left out";
+    ASSERT_EQ(m_answerer.m_asked.size(), 1u);
+    CString told;
+    told.Format(LoadResString(IDS_AUTO_PLACEMENT_RETURNED), 1);
+    EXPECT_EQ(m_answerer.m_asked.front(), told);
+    EXPECT_TRUE(m_data.HasUndoSnapshot()) << "one Undo takes back the run and the pass";
+}
+
+// Without a run the pass takes nothing away, whatever the entries' original times say.
+TEST_F(SolverConclusionTest, ThePlacementPassAloneKeepsEveryEntryOfADatedPlan) {
+    ASSERT_TRUE(m_data.Load(CString(VORN_SHARED_DIR "/fixtures/documents/small-dated.xml"), FALSE));
+    const std::size_t entries = m_data.m_arrEntries.size();
+    ASSERT_GT(entries, 0u);
+    EXPECT_EQ(RunAutoPlacement(m_data), 0);
+    EXPECT_EQ(m_data.m_arrEntries.size(), entries);
+    EXPECT_TRUE(m_answerer.m_asked.empty());
 }
 
 // A genetic result is rolled back, with the message that says why, when too many entities are

@@ -67,6 +67,29 @@ TEST_F(TimeTableCommandsTest, TheDeleteKeyRemovesSelectedLessonsAndLessonsInside
     EXPECT_TRUE(Data().HasUndoSnapshot());
 }
 
+// Ben stands in at Maths: turned into selected time, that lesson is no longer selected as a
+// lesson, so Delete takes Ben out of it and leaves the class its Maths.
+TEST_F(TimeTableCommandsTest, ALessonTurnedIntoTimeIsNoLongerSelected) {
+    ShowWeek(false);
+    CReplacement standIn;
+    standIn.m_nEntity = 5;
+    Data().FindEntryBySerial(maths)->m_arrReplacements.push_back(standIn);
+    ASSERT_TRUE(Data().SetCurrentEntity(5));
+    RecheckAndRefresh(Data(), TRUE);
+    Data().DiscardUndo();
+    vorn_test::ProcessEvents();
+    ClickLesson(maths);
+    ASSERT_EQ(SelectedCount(), 1);
+    Command(ID_SWAP_SELECTION_KIND);
+    ASSERT_EQ(Pane().m_nSelectionMode, 2);
+    EXPECT_EQ(SelectedCount(), 0);
+    Page().SendMessage(WM_TT_DELETE_KEY, 0, 0);
+    vorn_test::ProcessEvents();
+    ASSERT_TRUE(Has(maths));
+    EXPECT_TRUE(Data().FindEntryBySerial(maths)->m_arrReplacements.empty());
+    EXPECT_TRUE(Data().HasUndoSnapshot());
+}
+
 TEST_F(TimeTableCommandsTest, SelectAllEscapeAndPinnedTime) {
     ShowWeek(false);
     Page().SendMessage(WM_TT_SELECT_KEY, 0, 1);

@@ -105,6 +105,34 @@ TEST_F(TimeTableSwapTest, AThreeWayRotationIsChosenAndWrittenBackOrCancelled) {
     }
 }
 
+// The marks of a press are gone when it ends: a later press that moves Maths and Art together
+// swaps nothing, although Maths offered a swap while Art alone was pressed.
+TEST_F(TimeTableSwapTest, MarksOfAnEarlierPressDoNotSwapSelectedLessons) {
+    ShowWeek(false);
+    const int m = FindItemOf(maths), a = FindItemOf(art);
+    ASSERT_GE(m, 0);
+    ASSERT_GE(a, 0);
+    const CPoint grab = InItem(a, 3, 10);
+    MousePress(&Body(), grab);
+    ASSERT_EQ(Pane().m_arrItems[m].m_nSwapMark, 17) << "Maths and Art can change places";
+    MouseRelease(&Body(), grab);
+    vorn_test::ProcessEvents();
+    for (const CTimeTableItem& item : Pane().m_arrItems) EXPECT_EQ(item.m_nSwapMark, 0);
+
+    for (const int item : {m, a}) {
+        const CPoint p = InItem(item, 20, 20);
+        MousePress(&Body(), p, Qt::LeftButton, Qt::ControlModifier);
+        MouseRelease(&Body(), p, Qt::LeftButton, Qt::ControlModifier);
+    }
+    ASSERT_TRUE(Pane().m_arrItems[m].m_bSelected && Pane().m_arrItems[a].m_bSelected);
+    MousePress(&Body(), grab);
+    MouseMove(&Body(), CPoint(grab.x + 4, grab.y + 4), Qt::LeftButton);
+    MouseRelease(&Body(), CPoint(grab.x + 4, grab.y + 4));
+    vorn_test::ProcessEvents();
+    EXPECT_EQ(CompareTimesApprox(StartOf(maths), At(2000, 1, 3, 8, 0)), 0);
+    EXPECT_EQ(CompareTimesApprox(StartOf(art), At(2000, 1, 3, 10, 0)), 0);
+}
+
 }  // namespace
 
 namespace {
