@@ -1,8 +1,11 @@
 // The solver wizard driven page by page as a user does, in each mode, on a plan with open
 // entries: a run to its end, a run the user stops, Finish and Cancel, and a wizard that cannot
 // be ended while its worker runs.
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QImage>
@@ -347,5 +350,101 @@ TEST_F(SolverWizardTest, RunSolverWizardCancelledAfterARunKeepsTheEarlierEditUnd
     m_data.Undo(TRUE);
     EXPECT_EQ(m_data.m_arrEntities.front().m_strName, CString(L"E1")) << "Undo takes back the earlier edit";
 }
+
+// A second run in the same wizard starts from the plan as the first run left it: the wizard's
+// one snapshot still holds the plan before both, and the Finish keeps every activity's entries
+// its own. A week template whose activities are planned shorter than their durations: the first
+// run places the open entries (none), the second every activity's missing entries.
+struct RerunCase {
+    int mode;
+    int limit;
+    bool keepsPlacedLessons;  // the exhaustive search moves no placed lesson
+    const char* name;
+};
+
+class SolverWizardRerun : public SolverWizardTest, public ::testing::WithParamInterface<RerunCase> {
+protected:
+    void PlanWeekTemplate() {
+        m_data.m_dtStartDate = COleDateTime(2000, 1, 3, 0, 0, 0);
+        m_data.m_dtFirstWeekday = m_data.m_dtStartDate;
+        m_data.m_nDays = 5;
+        for (int id : {1, 2}) AddEntity(id, 0);
+        for (int id : {3, 4}) AddEntity(id, 1);
+        AddActivity(kMaths, {1, 3}, 3);
+        AddActivity(kEnglish, {2, 4}, 2);
+        AddActivity(kMusic, {1, 4}, 2);
+        AddActivity(kScience, {2, 3}, 1);
+        AddLesson(kMaths, 0, 8);
+        AddLesson(kMusic, 1, 9);
+    }
+    void AddLesson(int activity, int day, int hour) {
+        CTimetableEntry entry(COleDateTime(2000, 1, 3 + day, hour, 0, 0), Minutes(60));
+        entry.m_nActivity = activity;
+        entry.m_nState = 2;
+        m_data.m_arrEntries.push_back(entry);
+    }
+    void ChooseWhatToPlace(int kind) {
+        CWzdPageFilter& filter = m_dlg->m_filter;
+        filter.m_kind.SetCurSel(kind);
+        filter.SendMessage(WM_COMMAND, MAKEWPARAM(1028, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(filter.m_kind.GetSafeHwnd()));
+    }
+    static constexpr int kMaths = 1, kEnglish = 2, kMusic = 3, kScience = 4;
+};
+
+TEST_P(SolverWizardRerun, ASecondRunKeepsEveryActivitysEntriesItsOwn) {
+    const RerunCase c = GetParam();
+    PlanWeekTemplate();
+    struct Lesson {
+        std::uint64_t serial;
+        int activity;
+        COleDateTime start;
+    };
+    std::vector<Lesson> lessons;
+    for (const CTimetableEntry& entry : m_data.m_arrEntries)
+        lessons.push_back({entry.GetSerial(), entry.m_nActivity, entry.m_dtStart});
+
+    Open();
+    GoToRunPage(c.mode, c.limit);
+    Start();
+    ASSERT_TRUE(WaitForSummary());
+    EXPECT_EQ(m_data.m_arrEntries.size(), lessons.size()) << "the open entries' run makes no entry";
+    Press(m_dlg, ID_WIZBACK);
+    Press(m_dlg, ID_WIZBACK);
+    ASSERT_EQ(m_dlg->GetActivePage(), &m_dlg->m_filter);
+    // Through every choice, as the arrow keys go, so that the preview weighs the plan too.
+    for (int kind : {1, 2, 3}) ChooseWhatToPlace(kind);
+    Press(m_dlg, ID_WIZNEXT);
+    ASSERT_EQ(m_dlg->GetActivePage(), &m_dlg->m_solver);
+    Start();
+    ASSERT_TRUE(WaitForSummary());
+    Press(m_dlg, ID_WIZFINISH);
+    Conclude(true);
+
+    std::map<int, int> minutes;
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        EXPECT_FALSE(IsUnplacedDate(entry.m_dtStart)) << "activity " << entry.m_nActivity;
+        minutes[entry.m_nActivity] += WholeMinutes(entry.m_tsLength.m_span);
+    }
+    EXPECT_EQ(minutes, (std::map<int, int>{{kMaths, 180}, {kEnglish, 120}, {kMusic, 120}, {kScience, 60}}));
+    for (const Lesson& lesson : lessons) {
+        const auto entry = m_data.FindEntryBySerial(lesson.serial);
+        ASSERT_NE(entry, m_data.m_arrEntries.end()) << "a lesson of the plan is never dropped";
+        EXPECT_EQ(entry->m_nActivity, lesson.activity);
+        if (c.keepsPlacedLessons) EXPECT_EQ(CompareTimesApprox(entry->m_dtStart, lesson.start), 0);
+    }
+    ASSERT_TRUE(m_data.HasUndoSnapshot());
+    m_data.Undo(FALSE);
+    ASSERT_EQ(m_data.m_arrEntries.size(), lessons.size()) << "one Undo takes back both runs";
+    for (std::size_t i = 0; i < lessons.size(); ++i) {
+        EXPECT_EQ(m_data.m_arrEntries[i].m_nActivity, lessons[i].activity);
+        EXPECT_EQ(CompareTimesApprox(m_data.m_arrEntries[i].m_dtStart, lessons[i].start), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SolverWizardRerun,
+                         ::testing::Values(RerunCase{0, 50, true, "Exhaustive"},
+                                           RerunCase{2, 5, false, "GeneticFromCurrent"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
