@@ -16,14 +16,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <map>
-#include <mutex>
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
@@ -31,6 +28,7 @@
 #include "solver_engine/solver_run.h"
 #include "solver_engine/solver_sink.h"
 #include "solver_engine/solver_work.h"
+#include "support/solver_budget.h"
 
 namespace {
 
@@ -50,31 +48,6 @@ std::string SharedDir() {
     const char* env = std::getenv("VORN_SHARED_DIR");
     return env ? env : VORN_SHARED_DIR;
 }
-
-// Clears the running flag when the budget is spent, unless the run ends first.
-class CBudget {
-public:
-    CBudget(CSolverControl& control, double seconds)
-        : m_thread([this, &control, seconds] {
-              std::unique_lock<std::mutex> lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return m_bEnded; }))
-                  control.m_bRunning.store(0);
-          }) {}
-    ~CBudget() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bEnded = true;
-        }
-        m_done.notify_one();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_bEnded = false;
-    std::thread m_thread;
-};
 
 // The time of the first placement stored as the best.
 class CTimingSink : public ISolverSink {
@@ -204,7 +177,7 @@ void BM_SolverSchool(benchmark::State& state) {
         double prepare = 0.0, cpuPrepare = 0.0;
         {
             const char* budgetText = std::getenv("VORN_BENCH_BUDGET");
-            CBudget budget(control, budgetText ? std::atof(budgetText) : kBudgetSeconds);
+            CSolverBudget budget(control, budgetText ? std::atof(budgetText) : kBudgetSeconds);
             PrepareSolverRun(data, params, work, control, sink);
             prepare = std::chrono::duration<double>(Clock::now() - start).count();
             cpuPrepare = CpuSeconds() - cpuStart;
