@@ -1,6 +1,7 @@
 #include "solver_engine/exhaustive_search.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/schedule_data.h"
@@ -224,6 +225,10 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
         if (!Choose(frame.m_nVariable, option)) continue;
         frame.m_nChosen = option;
         ++placed;
+        if (placed > m_nDeepest) {
+            m_nDeepest = placed;
+            m_arrDeepest = m_arrAssigned;
+        }
         m_control.SetProgress(placed);
         if (placed == m_nOpen)
             complete();
@@ -334,9 +339,44 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_APPLIED, FormatNow(L"%d/%m/%Y %H:%M").GetString()));
         return true;
     }
+    // Without a complete placement the deepest one the search reached, with whatever still fits
+    // added, is better than nothing; a run stopped before it placed anything changes nothing.
+    if (search.m_nDeepest > 0 || control.IsRunning()) {
+        // Nothing was written yet: the entries stand as before the run.
+        const int faultsBefore = CPlacementModel::CountHardFaults(data);
+        const std::vector<int> partial = search.RepairPlacement(search.m_arrDeepest);
+        int placed = 0;
+        for (int v = 0; v < search.Model().VariableCount(); ++v)
+            if (partial[static_cast<std::size_t>(v)] >= 0)
+                placed += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
+        if (placed > 0) {
+            if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
+                sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
+                return true;
+            }
+            RestoreUnsolvedEntries(data, work);
+            sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
+            return false;
+        }
+    }
     sink.AddLogLine(LoadResString(IDS_SOLVER_SEARCH_FAILED));
     RestoreUnsolvedEntries(data, work);
     return false;
+}
+
+int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacementModel& model,
+                   const std::vector<int>& options) {
+    model.WriteStarts(options);
+    std::unordered_map<std::uint64_t, const CEntryBefore*> before;
+    for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
+    for (int v = 0; v < model.VariableCount(); ++v) {
+        if (static_cast<std::size_t>(v) < options.size() && options[static_cast<std::size_t>(v)] >= 0) continue;
+        for (CTimetableEntry* entry : model.GetVariable(v).m_arrEntries) {
+            const auto it = before.find(entry->GetSerial());
+            if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
+        }
+    }
+    return CPlacementModel::CountHardFaults(data);
 }
 
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work) {

@@ -43,6 +43,8 @@ public:
     static constexpr long long kFirstRestart = 1000;
 
     std::vector<int> m_arrBest;  // option per variable of the best complete placement
+    std::vector<int> m_arrDeepest;  // the placement with the most variables the search reached
+    int m_nDeepest = 0;
     double m_dBestCost = -1.0;   // -1 until a complete placement was found
     int m_nCounter = 0;
     long long m_nNodesSinceComplete = 0;
@@ -90,10 +92,15 @@ private:
 };
 
 // The driver of the exhaustive mode on the worker: searches, then leaves the entries at the best
-// complete placement or, without one, where they were before the run. True when a placement was
-// applied.
+// complete placement or, without one, at the deepest partial one with what else fits, unless it
+// breaks more rules than the plan did; else where they were before the run. True when a
+// placement was applied.
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
                          int limit);
+// Writes the options into the live entries; the entries of a variable without one go back to
+// where they were before the run. Returns the hard faults of the timetable then.
+int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacementModel& model,
+                   const std::vector<int>& options);
 // Puts every entry the run may have moved back to its start and unmoved start from before the
 // run, and erases the unplaced entries that the run itself added.
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work);
