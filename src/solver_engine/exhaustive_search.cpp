@@ -39,6 +39,49 @@ CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& wor
             ++m_nUnplaceable;
     }
     m_nOpen = static_cast<int>(m_arrSearched.size());
+    CountOpenLinks();
+}
+
+void CExhaustiveSearch::CountOpenLinks() {
+    m_arrOpenBundles.assign(static_cast<std::size_t>(m_model.LinkCount()), 0);
+    for (int link = 0; link < m_model.LinkCount(); ++link) {
+        for (int v : m_model.LinkFullVariables(link))
+            m_arrOpenBundles[static_cast<std::size_t>(link)] += m_arrLive[static_cast<std::size_t>(v)] > 0;
+        if (m_arrOpenBundles[static_cast<std::size_t>(link)] > 0) continue;
+        // Nothing of the link moves: its short entries take starts where its full activities stay.
+        for (int v : m_model.LinkShortVariables(link)) {
+            auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+            int& live = m_arrLive[static_cast<std::size_t>(v)];
+            for (std::size_t o = 0; o < struck.size(); ++o) {
+                if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
+                struck[o] = -1;
+                if (--live == 0) {
+                    std::erase(m_arrSearched, v);
+                    ++m_nUnplaceable;
+                }
+            }
+        }
+    }
+    m_nOpen = static_cast<int>(m_arrSearched.size());
+}
+
+bool CExhaustiveSearch::StrikeUnlinked(int link) {
+    bool left = true;
+    for (int v : m_model.LinkShortVariables(link)) {
+        if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0) continue;
+        auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+        for (std::size_t o = 0; o < struck.size(); ++o) {
+            if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
+            struck[o] = m_nDepth + 1;  // above 0 also outside the search
+            m_arrTrail.emplace_back(v, static_cast<int>(o));
+            if (--m_arrLive[static_cast<std::size_t>(v)] == 0) {
+                ++m_arrFailures[static_cast<std::size_t>(v)];
+                left = false;
+            }
+        }
+        if (!left) return false;
+    }
+    return true;
 }
 
 bool CExhaustiveSearch::ShouldStop() const {
@@ -50,6 +93,9 @@ int CExhaustiveSearch::ChooseVariable() const {
     int best = -1;
     for (int v : m_arrSearched) {
         if (m_arrAssigned[static_cast<std::size_t>(v)] != -1) continue;
+        const auto& var = m_model.GetVariable(v);
+        if (var.m_nLink >= 0 && !var.m_bLinkFull && m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] > 0)
+            continue;
         if (best < 0) {
             best = v;
             continue;
@@ -90,6 +136,13 @@ bool CExhaustiveSearch::Choose(int v, int option) {
     m_model.Place(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = option;
     ++m_nDepth;
+    const auto& var = m_model.GetVariable(v);
+    if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0 &&
+        !StrikeUnlinked(var.m_nLink)) {
+        ++m_arrFailures[static_cast<std::size_t>(v)];
+        TakeBack(v, option, mark);
+        return false;
+    }
     const int day = m_model.GetVariable(v).m_arrOptions[static_cast<std::size_t>(option)].m_nDay;
     for (int n : m_model.GetVariable(v).m_arrNeighbours) {
         if (m_arrAssigned[static_cast<std::size_t>(n)] != -1 || m_arrLive[static_cast<std::size_t>(n)] == 0) continue;
@@ -121,6 +174,8 @@ void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
     m_model.Unplace(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = -1;
     --m_nDepth;
+    const auto& var = m_model.GetVariable(v);
+    if (var.m_bLinkFull) ++m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)];
 }
 
 double CExhaustiveSearch::CostOfCurrent() {
@@ -266,6 +321,10 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
                 break;
             }
             m_arrAssigned[static_cast<std::size_t>(v)] = taken >= 0 ? taken : -2;
+            // The link's short entries may follow once its bundles are decided.
+            const auto& var = m_model.GetVariable(v);
+            if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0)
+                StrikeUnlinked(var.m_nLink);
         }
         result[static_cast<std::size_t>(v)] = taken;
         chosen.emplace_back(v, taken);
@@ -285,41 +344,53 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
         m_arrLive[v] = live;
     }
     m_nDepth = 0;
+    CountOpenLinks();
     return result;
 }
 
 std::vector<int> CExhaustiveSearch::RepairPlacement(std::vector<int> options) {
     options.resize(m_arrAssigned.size(), -1);
-    std::vector<int> placed;
+    std::vector<int> placed(options.size(), -1);
     std::vector<int> moving;
-    for (int v = 0; v < m_model.VariableCount(); ++v) {
-        const int o = options[static_cast<std::size_t>(v)];
-        if (o >= 0 && m_model.Fits(v, o)) {
-            m_model.Place(v, o);
-            placed.push_back(v);
-        } else {
-            moving.push_back(v);
+    // The entries of short linked activities after the rest: they start where bundles are.
+    auto waits = [&](int v) {
+        const auto& var = m_model.GetVariable(v);
+        return var.m_nLink >= 0 && !var.m_bLinkFull;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int v = 0; v < m_model.VariableCount(); ++v) {
+            if (waits(v) != (pass == 1)) continue;
+            const int o = options[static_cast<std::size_t>(v)];
+            if (o >= 0 && m_model.Fits(v, o) && m_model.LinkAllows(v, o, placed)) {
+                m_model.Place(v, o);
+                placed[static_cast<std::size_t>(v)] = o;
+            } else {
+                moving.push_back(v);
+            }
         }
     }
     // The variables with the fewest options first, as the search takes them.
     std::stable_sort(moving.begin(), moving.end(), [&](int a, int b) {
+        if (waits(a) != waits(b)) return waits(b);
         return m_arrLive[static_cast<std::size_t>(a)] < m_arrLive[static_cast<std::size_t>(b)];
     });
     for (int v : moving) {
         const auto& list = m_model.GetVariable(v).m_arrOptions;
         int lightest = -1;
         for (std::size_t o = 0; o < list.size(); ++o) {
-            if (m_arrStruck[static_cast<std::size_t>(v)][o] != 0 || !m_model.Fits(v, static_cast<int>(o))) continue;
+            if (m_arrStruck[static_cast<std::size_t>(v)][o] != 0 || !m_model.Fits(v, static_cast<int>(o)) ||
+                !m_model.LinkAllows(v, static_cast<int>(o), placed))
+                continue;
             if (lightest < 0 || list[o].m_dWeight < list[static_cast<std::size_t>(lightest)].m_dWeight)
                 lightest = static_cast<int>(o);
         }
-        options[static_cast<std::size_t>(v)] = lightest;
         if (lightest < 0) continue;
         m_model.Place(v, lightest);
-        placed.push_back(v);
+        placed[static_cast<std::size_t>(v)] = lightest;
     }
-    for (int v : placed) m_model.Unplace(v, options[static_cast<std::size_t>(v)]);
-    return options;
+    for (int v = 0; v < m_model.VariableCount(); ++v)
+        if (placed[static_cast<std::size_t>(v)] >= 0) m_model.Unplace(v, placed[static_cast<std::size_t>(v)]);
+    return placed;
 }
 
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,

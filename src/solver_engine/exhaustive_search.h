@@ -1,10 +1,12 @@
 #pragma once
 // The exhaustive placement: a depth-first branch-and-bound search over the open entries, one
-// level per entry (linked entries count as one) and one branch per option still allowed. The
-// next level takes the entry with the fewest options left; each choice strikes the options it
-// rules out from the entries that share a participant or an activity with it (forward
-// checking), and everything a choice changed is taken back from an undo trail. The first
-// complete placement is kept, then only cheaper ones.
+// level per entry (the entries of a link's full activities that start together count as one)
+// and one branch per option still allowed. The next level takes the entry with the fewest
+// options left; each choice strikes the options it rules out from the entries that share a
+// participant or an activity with it (forward checking), and everything a choice changed is
+// taken back from an undo trail. An entry of a link's short activity waits until the link's
+// bundles are placed, which strikes its starts where none of them is. The first complete
+// placement is kept, then only cheaper ones.
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -61,7 +63,15 @@ private:
         std::size_t m_nTrailMark = 0;
     };
     bool ShouldStop() const;
+    // The open variable to place next; an entry of a short linked activity only once every
+    // bundle of its link is placed.
     int ChooseVariable() const;
+    // Counts the open bundles of each link again, and strikes for good the options of short
+    // entries of a link without open bundles that start nowhere its full activities are.
+    void CountOpenLinks();
+    // Strikes the options of the link's short entries that start where no bundle of it is;
+    // false when one is left without options.
+    bool StrikeUnlinked(int link);
     void OrderOptions(Frame& frame);
     // Places the option and strikes what it rules out; false (with everything taken back) when
     // a neighbour is left without options.
@@ -82,6 +92,7 @@ private:
     std::vector<int> m_arrSearched;                // variables that take part in the search
     std::vector<int> m_arrFailures;                // dead ends each variable took part in
     std::vector<double> m_arrKeys;                 // option order keys, reused
+    std::vector<int> m_arrOpenBundles;             // per link: its searched bundles not placed
     std::mt19937 m_random;
     // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
     double m_dFixedCost = -1.0;
