@@ -11,9 +11,11 @@ namespace {
 
 constexpr int kMaxOverLimits = 50;
 
+// Takes the run back whole; the level the wizard's snapshot replaced is the undo level again, so
+// the edit before the run can still be undone.
 void RollBack(CScheduleData& data) {
     data.Undo(TRUE);
-    data.DiscardUndo();
+    data.RestorePreviousUndo();
 }
 
 void RollBackWithMessage(CScheduleData& data, UINT textId) {

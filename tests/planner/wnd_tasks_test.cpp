@@ -545,6 +545,44 @@ TEST_F(TasksPageTest, GroupDeletionThatOverloadsAnEntityIsTakenBackWhole) {
     EXPECT_TRUE(rolledBack);
 }
 
+// Dee teaches Choir and Band at one hour: over her limit before anything is deleted. Taking
+// away 5b's group leaves its two lessons at different hours, which puts nobody new over a limit
+// and goes ahead; taking away 5a's group leaves 5a in two lessons at once and is refused whole.
+TEST_F(TasksPageTest, GroupDeletionIsRefusedOnlyWhenItPutsSomeoneNewOverALimit) {
+    const struct {
+        int schoolClass;
+        int group;
+        bool deleted;
+    } cases[] = {{2, 2, true}, {1, 1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.group);
+        ASSERT_TRUE(Data().Load(CString(VORN_TEST_DIR "/plans/group_deletion.xml"), TRUE));
+        RecheckAndRefresh(Data(), TRUE);
+        ASSERT_EQ(Data().FindEntitiesOverLimit(), std::vector<int>{14});
+        ShowTasks();
+        MakeCurrent(c.schoolClass);
+        ShowTasks();
+        ASSERT_EQ(Diary().m_arrRows.size(), 2u) << "the class's two grouped lessons";
+        const auto shown = std::find_if(Diary().m_arrGroups.begin(), Diary().m_arrGroups.end(),
+                                        [&](const CDiaryGroup& g) { return g.m_nGroup == c.group; });
+        ASSERT_NE(shown, Diary().m_arrGroups.end());
+        Diary().SelectGroupAt(false, static_cast<int>(shown - Diary().m_arrGroups.begin()));
+        ASSERT_EQ(Diary().m_nSelectionKind, CDiaryCtrl::kSelectGroup);
+        Command(ID_CONTACTS_DELETE);
+
+        EXPECT_EQ(Data().FindGroup(c.group) == Data().m_arrGroups.end(), c.deleted);
+        EXPECT_EQ(Data().HasUndoSnapshot(), c.deleted) << "a refused deletion leaves the level as it was";
+        const bool grouped = std::all_of(Data().m_arrActivities.begin(), Data().m_arrActivities.end(),
+                                         [&](const CActivity& a) { return !a.HasEntityId(Data(), c.schoolClass) || a.m_nGroup == c.group; });
+        EXPECT_EQ(grouped, !c.deleted);
+        EXPECT_EQ(Data().FindEntitiesOverLimit(), std::vector<int>{14});
+        if (!c.deleted)
+            EXPECT_TRUE(std::any_of(Data().m_arrProblems.begin(), Data().m_arrProblems.end(),
+                                    [&](const CProblem& p) { return p.m_nRecord == c.schoolClass; }))
+                << "the problems name the class the deletion would put over its limit";
+    }
+}
+
 TEST_F(TasksPageTest, PanelListsOfferOnlyWhatFitsTheCurrentEntityOrTheFlaggedRows) {
     OpenTeacher();
     const int teacher = Data().m_nCurrentEntity;

@@ -327,4 +327,25 @@ TEST_F(SolverWizardTest, RunSolverWizardCancelledLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(m_data.HasUndoSnapshot());
 }
 
+// A run the user cancels takes itself back and leaves the one undo level to the edit before it.
+TEST_F(SolverWizardTest, RunSolverWizardCancelledAfterARunKeepsTheEarlierEditUndoable) {
+    PlantTimetable(4, 2, 3);
+    m_data.m_arrEntities.front().m_strName = L"Renamed by the user";
+    const std::wstring edited = TextAfterPlanCheck();
+    m_data.m_arrEntities.front().m_strName = L"E1";
+    m_data.SaveUndo();  // the user's edit, undoable
+    m_data.m_arrEntities.front().m_strName = L"Renamed by the user";
+    RunModal([&] {
+        GoToRunPage(0, 50);
+        Start();
+        ASSERT_TRUE(WaitForSummary());
+        m_answerer.m_script = {MessageAnswer::Yes};
+        Press(m_dlg, IDCANCEL);
+    });
+    EXPECT_EQ(SavedText(), edited) << "the run is taken back";
+    ASSERT_TRUE(m_data.CanUndo()) << "the earlier edit's level stays";
+    m_data.Undo(TRUE);
+    EXPECT_EQ(m_data.m_arrEntities.front().m_strName, CString(L"E1")) << "Undo takes back the earlier edit";
+}
+
 }  // namespace
