@@ -64,6 +64,12 @@ protected:
         m_control.m_bRunning.store(1);
         RunSolver(m_data, Params(mode), m_work, m_control, m_sink);
     }
+    // An empty plan of the given days, for the next case of a table.
+    void NewPlan(int days) {
+        m_data.ResetToNew(FALSE);
+        m_data.m_dtStartDate = At(0, 0);
+        m_data.m_nDays = days;
+    }
     std::vector<COleDateTime> StartsOf(int activity) const {
         std::vector<COleDateTime> starts;
         for (const CTimetableEntry& entry : m_data.m_arrEntries)
@@ -130,9 +136,7 @@ TEST_F(PlacementRulesTest, LinkedLessonsStartTogether) {
     for (bool pinned : {false, true}) {
         for (int mode : kModes) {
             SCOPED_TRACE(testing::Message() << "pinned " << pinned << " mode " << mode);
-            m_data.ResetToNew(FALSE);
-            m_data.m_dtStartDate = At(0, 0);
-            m_data.m_nDays = 2;
+            NewPlan(2);
             for (int id : {1, 2}) AddEntity(id, 0);
             for (int id : {101, 102}) AddEntity(id, 1);
             AddActivity(10, {1, 101}, 2, 7);
@@ -169,9 +173,7 @@ TEST_F(PlacementRulesTest, ShortLinkedLessonsTakeStartsOfTheFullOnes) {
     for (bool pinned : {false, true}) {
         for (int mode : kModes) {
             SCOPED_TRACE(testing::Message() << "pinned " << pinned << " mode " << mode);
-            m_data.ResetToNew(FALSE);
-            m_data.m_dtStartDate = At(0, 0);
-            m_data.m_nDays = 2;
+            NewPlan(2);
             for (int id : {1, 2, 3}) AddEntity(id, 0);
             for (int id : {101, 102}) AddEntity(id, 1);
             AddActivity(10, {1, 101}, 2, 7);
