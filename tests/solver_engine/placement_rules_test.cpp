@@ -201,7 +201,9 @@ TEST_F(PlacementRulesTest, ShortLinkedLessonsTakeStartsOfTheFullOnes) {
             for (const COleDateTime& start : {first[0], second[0]})
                 EXPECT_TRUE(CompareTimesApprox(start, full[0]) == 0 || CompareTimesApprox(start, full[1]) == 0);
             EXPECT_NE(CompareTimesApprox(first[0], second[0]), 0);
-            if (pinned) EXPECT_EQ(CompareTimesApprox(full[0], At(0, 11)), 0);
+            if (pinned) {
+                EXPECT_EQ(CompareTimesApprox(full[0], At(0, 11)), 0);
+            }
         }
     }
 }
