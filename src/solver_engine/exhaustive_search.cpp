@@ -410,16 +410,30 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_APPLIED, FormatNow(L"%d/%m/%Y %H:%M").GetString()));
         return true;
     }
-    // Without a complete placement the deepest one the search reached, with whatever still fits
-    // added, is better than nothing; a run stopped before it placed anything changes nothing.
+    // Without a complete placement a partial one is better than nothing: the deepest the search
+    // reached or the best of a few greedy descents (after restarts each draws its option order
+    // anew), each with whatever still fits added; the one that places the most entries. A run
+    // stopped before it placed anything changes nothing.
     if (search.m_nDeepest > 0 || control.IsRunning()) {
         // Nothing was written yet: the entries stand as before the run.
         const int faultsBefore = CPlacementModel::CountHardFaults(data);
-        const std::vector<int> partial = search.RepairPlacement(search.m_arrDeepest);
-        int placed = 0;
-        for (int v = 0; v < search.Model().VariableCount(); ++v)
-            if (partial[static_cast<std::size_t>(v)] >= 0)
-                placed += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
+        const auto entriesPlaced = [&](const std::vector<int>& options) {
+            int n = 0;
+            for (int v = 0; v < search.Model().VariableCount(); ++v)
+                if (options[static_cast<std::size_t>(v)] >= 0)
+                    n += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
+            return n;
+        };
+        std::vector<int> partial = search.RepairPlacement(search.m_arrDeepest);
+        int placed = entriesPlaced(partial);
+        const int passes = search.m_nRestarts > 0 ? CExhaustiveSearch::kGreedyPasses : 1;
+        for (int pass = 0; pass < passes && control.IsRunning(); ++pass) {
+            std::vector<int> greedy = search.RepairPlacement(search.GreedyPlacement());
+            const int n = entriesPlaced(greedy);
+            if (n <= placed) continue;
+            partial = std::move(greedy);
+            placed = n;
+        }
         if (placed > 0) {
             if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
                 sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));

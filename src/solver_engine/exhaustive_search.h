@@ -43,6 +43,8 @@ public:
     // instance without any feasible placement still ends.
     static constexpr long long kNodesPerLimit = 2000;
     static constexpr long long kFirstRestart = 1000;
+    // Greedy descents a run without a complete placement tries for a partial one.
+    static constexpr int kGreedyPasses = 16;
 
     std::vector<int> m_arrBest;  // option per variable of the best complete placement
     std::vector<int> m_arrDeepest;  // the placement with the most variables the search reached
@@ -103,9 +105,9 @@ private:
 };
 
 // The driver of the exhaustive mode on the worker: searches, then leaves the entries at the best
-// complete placement or, without one, at the deepest partial one with what else fits, unless it
-// breaks more rules than the plan did; else where they were before the run. True when a
-// placement was applied.
+// complete placement or, without one, at the partial one that places the most (the deepest the
+// search reached or a greedy descent, with what else fits), unless it breaks more rules than the
+// plan did; else where they were before the run. True when a placement was applied.
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
                          int limit);
 // Writes the options into the live entries; the entries of a variable without one go back to
