@@ -265,10 +265,10 @@ void CTimeTableCtrlBody::OnLButtonUp(UINT flags, CPoint point) {
     pane->ClearSwapMarks();
     m_nDragMode = kDragNone;
     m_arrItemsAtPress.clear();
-    if (changed) {
+    if (changed)
         if (CWnd* page = GetPage()) page->SendNotifyMessage(WM_TT_ITEMS_CHANGED, m_nPaneIndex, 0);
-        Invalidate(FALSE);
-    }
+    // The drag's ghosts and marks go in any case; a refused drop shows the items where they are.
+    Invalidate(FALSE);
     SetStatusText(LoadResString(IDS_TT_STATUS_READY));
     m_nClickColumn = m_pTitle ? m_pTitle->GetColumnIndexAt(point.x) : -1;
     CWnd::OnLButtonUp(flags, point);

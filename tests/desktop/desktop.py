@@ -176,6 +176,14 @@ class Desktop:
         return (int(v["Absolute upper-left X"]), int(v["Absolute upper-left Y"]),
                 int(v["Width"]), int(v["Height"]))
 
+    def resize(self, window, width, height):
+        """Gives a window that client size, unless it has it already."""
+        if self.geometry(window)[2:] == (width, height):
+            return
+        self.run(["xdotool", "windowsize", "--sync", str(window), str(width), str(height)], check=False)
+        wait_until(lambda: self.geometry(window)[2:] == (width, height),
+                   "window %d to be %dx%d" % (window, width, height))
+
     def active_window(self):
         out = self.run(["xdotool", "getactivewindow"], check=False).strip()
         return int(out) if out else None
@@ -340,8 +348,10 @@ class Program:
             raise DesktopError("the program did not end")
 
     def wait_main(self, title=None):
-        """The main frame, once shown (its title names the open plan) and drawn."""
+        """The main frame, once shown (its title names the open plan), at the size the offsets
+        below were measured on, and drawn."""
         self.main = self.desktop.wait_window(title or self.MAIN_TITLE)
+        self.desktop.resize(self.main, *self.MAIN_SIZE)
         self.desktop.settle(self.main)
         return self.main
 
@@ -352,6 +362,8 @@ class Program:
         return wait_until(lambda: re.search(pattern, self.main_title()), "main title /%s/" % pattern)
 
     # The main frame, in its own coordinates (measured on pictures of the frame at 960x768)
+
+    MAIN_SIZE = (960, 768)
 
     MENUS = {"File": 27, "Edit": 58, "Help": 92}
     FILE_MENU = {"New": 11, "Open": 32, "Save": 54, "Save As": 76, "Exit": 124}

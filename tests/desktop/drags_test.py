@@ -2,9 +2,13 @@
 move back with Ctrl+Z. Saving ends the undo step, so the move and its undo are each checked in
 the saved plan of a run of their own."""
 
+import os
+
 import desktop
 from desktop import DesktopTest, sample
 from plan import Plan
+
+BUSY_TEACHER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fixtures", "busy_teacher.xml")
 
 
 class DragLesson(DesktopTest):
@@ -45,6 +49,26 @@ class DragLesson(DesktopTest):
         # magnet selects it, and its left edge then drags it two hours on.
         self.check("Magnet board", [(190, 162), (565, 162)], (541, 162), (661, 162),
                    ("84", "03/01/2000", "12:00", "1:00"), ("84", "03/01/2000", "14:00", "1:00"))
+
+    def test_refused_drop_shows_the_lesson_where_it_is(self):
+        # 5a's Monday Mathematics at 08:00 dragged to 09:00, where its teacher has Science with
+        # 5b: the drop is refused, and the grid shows the lesson back in its own hour, nothing
+        # at the drop point.
+        program = self.start(BUSY_TEACHER)
+        program.wait_main("busy_teacher.xml")
+        program.page("Timetable")
+        self.desktop.settle(program.main)
+        x, y, _, _ = self.desktop.geometry(program.main)
+        self.desktop.drag((x + 218, y + 177), (x + 218, y + 214))
+        self.desktop.settle(program.main)
+        picture = self.picture("Timetable-refused")
+        own_hour, drop_hour = (x + 230, y + 170, 100, 20), (x + 230, y + 205, 100, 20)
+        self.assertGreater(self.desktop.colours_in(picture, own_hour), 8, "the lesson's text in its own hour")
+        self.assertLessEqual(self.desktop.colours_in(picture, drop_hour), 4, "an empty grid at the drop point")
+        stamp = desktop.file_stamp(program.document)
+        self.desktop.key("ctrl+s", window=program.main)
+        desktop.wait_written(program.document, stamp)
+        self.assertEqual(Plan(program.document).entries(), Plan(BUSY_TEACHER).entries())
 
 
 if __name__ == "__main__":

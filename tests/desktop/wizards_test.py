@@ -1,4 +1,4 @@
-"""The new-plan wizard and the solver wizard, walked through with their buttons."""
+"""The new-plan wizard walked through with its buttons."""
 
 import os
 

@@ -6,6 +6,7 @@
 #include "platform/ui/menu.h"
 #include "platform/ui/window_api.h"
 #include "timetable/time_table_ctrl_title.h"
+#include "timetable_test_support.h"
 
 namespace {
 
@@ -135,6 +136,38 @@ TEST_F(TimeTablePageTest, AMoveTheOverlapCheckRefusesRollsBack) {
     EXPECT_TRUE(std::any_of(Data().m_arrProblems.begin(), Data().m_arrProblems.end(),
                             [](const CProblem& p) { return p.m_nKind == 13; }));
     EXPECT_GE(FindItemAt(L"Latin", 6, 11), 0);
+}
+
+// Class 1a's Maths dragged onto Monday 10:00, where its teacher has Art with 1b: the drop lands on
+// a clash, so nothing moves, and the whole grid is drawn again, so that the drag's ghost at the
+// drop point and the blank left at the lesson's own hour go.
+TEST_F(TimeTablePageTest, AMoveDroppedOnAClashIsRefusedAndTheGridRedrawn) {
+    ShowWeek(false);
+    Data().SetCurrentEntity(2);
+    Data().NotifyAllViews(2);
+    vorn_test::ProcessEvents();
+    ASSERT_EQ(Pane().m_nEntity, 2);
+    const int maths = FindItemAt(L"Maths", 3, 8);
+    ASSERT_GE(maths, 0);
+    const CPoint grab = InItem(maths, 3, 10);
+    const CPoint release(grab.x, grab.y + PointAt(3, 10, 0).y - PointAt(3, 8, 0).y);
+    MousePress(&Body(), grab);
+    MouseMove(&Body(), CPoint(grab.x, grab.y + 4), Qt::LeftButton);
+    MouseMove(&Body(), release, Qt::LeftButton);
+    ASSERT_EQ(Body().m_nDragMode, CTimeTableCtrlBody::kDragMove);
+    ASSERT_FALSE(Pane().m_arrClashBlocks.empty());
+    Body().UpdateWindow();  // the drag's last frame is on the screen
+    MouseRelease(&Body(), release);
+
+    CRect update, client;
+    Body().GetUpdateRect(&update);
+    Body().GetClientRect(&client);
+    EXPECT_EQ(update, client) << "to repaint: " << update.left << "," << update.top << " " << update.right << ","
+                              << update.bottom;
+    vorn_test::ProcessEvents();
+    EXPECT_NE(Data().FindEntryAt(10, At(2000, 1, 3, 8, 0)), Data().m_arrEntries.end());
+    EXPECT_FALSE(Data().HasUndoSnapshot());
+    EXPECT_GE(FindItemAt(L"Maths", 3, 8), 0);
 }
 
 // The bottom grip stretches an entry, snapped to the hour, never past the latest end its
