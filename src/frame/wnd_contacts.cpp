@@ -425,12 +425,26 @@ void CWndContacts::OnUpdateDelete(CCmdUI* cmdUI) {
 
 void CWndContacts::OnDelete() {
     CScheduleData* data = GetAppDocument();
-    if (!data || !IsEnabled(ID_CONTACTS_DELETE) || !Confirm(*data, IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION)) return;
+    if (!data || !IsEnabled(ID_CONTACTS_DELETE)) return;
+    const std::vector<int> ids = SelectedIds();
+    const bool chimes = OnChimeTab();
+    // The deletes skip the records still in use. When that is every selected one, the user is
+    // told why instead of being asked a question whose Yes would change nothing and take the
+    // undo step of the last real edit.
+    const bool deletable = std::any_of(ids.begin(), ids.end(), [&](int id) {
+        return chimes ? data->FindChimeSet(id) != data->m_arrChimeSets.end() && data->CanDeleteChimeSet(id)
+                      : data->FindEntity(id) != data->m_arrEntities.end() && data->CanDeleteEntity(id);
+    });
+    if (!deletable) {
+        if (!ids.empty()) ShowError(*data, chimes ? IDS_DELETE_CHIME_SETS_IN_USE : IDS_DELETE_ENTITIES_IN_USE);
+        return;
+    }
+    if (!Confirm(*data, IDS_CONFIRM_DELETE, IDS_CONFIRM_CAPTION)) return;
     data->SaveUndo();
-    if (OnChimeTab())
-        data->DeleteChimeSets(SelectedIds());
+    if (chimes)
+        data->DeleteChimeSets(ids);
     else
-        data->DeleteEntities(SelectedIds());
+        data->DeleteEntities(ids);
 }
 
 // The entity commands would take chime-set ids for entity ids on the chime tab.

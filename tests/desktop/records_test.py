@@ -78,6 +78,21 @@ class RecordDialog(DesktopTest):
         left = self.save(program).entity_tags(ASSISTANT)
         self.assertEqual(left, [a for a in assistants if a != "Paul Santos"])
 
+    def test_delete_of_a_teacher_in_use_says_why(self):
+        program = self.start(sample("sample.xml"))
+        program.wait_main("sample.xml")
+        program.click(*TEACHERS_TAB)
+        self.desktop.settle(program.main)
+        # Agnieszka Möller, the first (current) teacher, teaches History: she is kept, and the
+        # box says why instead of asking.
+        program.click(*DELETE)
+        box = self.desktop.wait_window("^Error$")
+        self.desktop.settle(box)
+        self.picture("delete-in-use", box)
+        self.desktop.key("Return", window=box)
+        self.desktop.wait_no_window("^Error$")
+        self.assertEqual(self.save(program).entities(), Plan(sample("sample.xml")).entities())
+
 
 if __name__ == "__main__":
     desktop.main()

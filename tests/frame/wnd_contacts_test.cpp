@@ -269,6 +269,47 @@ TEST_F(ContactsTest, CopiedCardsPasteIntoAnotherDocument) {
     EXPECT_TRUE(application.data.HasUndoSnapshot());
 }
 
+// Delete keeps the records still in use. A selection of nothing else is told so and neither asks
+// nor takes an undo step; one with a free record asks, deletes that one and keeps the other.
+TEST_F(ContactsTest, DeleteSaysWhenEveryChosenRecordIsInUse) {
+    struct Case {
+        const char* name;
+        bool used, free;
+        bool asked;  // the question, or else the error
+    };
+    const Case cases[] = {
+        {"a teacher of an activity", true, false, false},
+        {"a teacher of nothing", false, true, true},
+        {"both", true, true, true},
+    };
+    for (const Case& c : cases) {
+        Load("school-dated.xml");
+        CScheduleData& data = application.data;
+        const auto used = std::find_if(data.m_arrEntities.begin(), data.m_arrEntities.end(),
+                                       [&](const CEntity& e) { return e.m_nType == 1 && !data.CanDeleteEntity(e.m_nId); });
+        ASSERT_NE(used, data.m_arrEntities.end());
+        const int usedId = used->m_nId;
+        const int freeId = data.AppendEntity(Entity(1));
+        data.DiscardUndo();
+        ChooseTab(1);
+        CCardsCtrlBody& body = Contacts().GetCards().m_wndBody;
+        body.m_arrSelection.clear();
+        if (c.used) body.m_arrSelection.push_back(usedId);
+        if (c.free) body.m_arrSelection.push_back(freeId);
+        answers.asked.clear();
+        answers.script = {MessageAnswer::Yes};
+        Contacts().SendMessage(WM_COMMAND, ID_CONTACTS_DELETE);
+
+        ASSERT_EQ(answers.asked.size(), 1u) << c.name;
+        EXPECT_EQ(answers.asked[0].ToUtf8(),
+                  LoadResString(c.asked ? IDS_CONFIRM_DELETE : IDS_DELETE_ENTITIES_IN_USE).ToUtf8())
+            << c.name;
+        EXPECT_EQ(data.HasUndoSnapshot() != FALSE, c.asked) << c.name;
+        EXPECT_NE(data.FindEntity(usedId), data.m_arrEntities.end()) << c.name;
+        EXPECT_EQ(data.FindEntity(freeId) == data.m_arrEntities.end(), c.free) << c.name;
+    }
+}
+
 TEST_F(ContactsTest, AnUnreadableClipboardChangesNothingAndLeavesNoUndoStep) {
     Load("small-dated.xml");
     application.data.DiscardUndo();
