@@ -104,7 +104,8 @@ void CContactsDlg::BuildSingleRows() {
                                   e.m_bUnavailable);
     if (type == 3) {
         m_pJob = AddText(general, Res(IDS_DLG_CONTACTS_JOB), Res(IDS_DLG_CONTACTS_JOB_INFO), e.m_strJob);
-        // The assistant's company is read back from this row.
+        // The assistant's company is read back from this row, unless only the first one was changed.
+        m_pFirstCompany = m_pCompany;
         m_pCompany = AddText(general, Res(IDS_DLG_CONTACTS_COMPANY_3), Res(IDS_DLG_CONTACTS_COMPANY_3_INFO),
                              e.m_strCompany);
     }
@@ -235,6 +236,7 @@ void CContactsDlg::OnBnClickedOk() {
     rows.name = TextIfRow(m_pName);
     rows.address = TextIfRow(m_pAddress);
     rows.company = TextIfRow(m_pCompany);
+    if (m_pFirstCompany && rows.company == m_record->m_strCompany) rows.company = TextIfRow(m_pFirstCompany);
     rows.department = TextIfRow(m_pDepartment);
     rows.email = TextIfRow(m_pEmail);
     rows.job = TextIfRow(m_pJob);

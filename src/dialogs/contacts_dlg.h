@@ -31,6 +31,7 @@ public:
     COptionTreeItemEdit* m_pName = nullptr;
     COptionTreeItemRadio* m_pStaffType = nullptr;
     COptionTreeItemEdit* m_pCompany = nullptr;
+    COptionTreeItemEdit* m_pFirstCompany = nullptr;  // an assistant's other company row
     COptionTreeItemCheckBox* m_pUnavailable = nullptr;
     COptionTreeItemEdit* m_pJob = nullptr;
     COptionTreeItemEdit* m_pAddress = nullptr;

@@ -26,11 +26,16 @@ class RecordDialog(DesktopTest):
         desktop.wait_written(program.document, stamp)
         return Plan(program.document)
 
-    def open_teacher_dialog(self, name):
+    def start_on_tab(self, tab):
+        """The program on the sample plan, showing a tab of the contacts page."""
         program = self.start(sample("sample.xml"))
         program.wait_main("sample.xml")
-        program.click(*TEACHERS_TAB)
+        program.click(*tab)
         self.desktop.settle(program.main)
+        return program
+
+    def open_teacher_dialog(self, name):
+        program = self.start_on_tab(TEACHERS_TAB)
         program.click(*NEW_ENTRY)
         dialog = self.desktop.wait_window("^Teacher")
         self.desktop.settle(dialog)
@@ -63,10 +68,7 @@ class RecordDialog(DesktopTest):
         self.assertEqual(self.save(program).entities(), Plan(sample("sample.xml")).entities())
 
     def test_delete_answering_yes(self):
-        program = self.start(sample("sample.xml"))
-        program.wait_main("sample.xml")
-        program.click(*ASSISTANTS_TAB)
-        self.desktop.settle(program.main)
+        program = self.start_on_tab(ASSISTANTS_TAB)
         # Paul Santos, the third assistant, takes part in no activity, so nothing keeps him.
         program.click(*THIRD_CARD)
         program.click(*DELETE)
@@ -79,10 +81,7 @@ class RecordDialog(DesktopTest):
         self.assertEqual(left, [a for a in assistants if a != "Paul Santos"])
 
     def test_delete_of_a_teacher_in_use_says_why(self):
-        program = self.start(sample("sample.xml"))
-        program.wait_main("sample.xml")
-        program.click(*TEACHERS_TAB)
-        self.desktop.settle(program.main)
+        program = self.start_on_tab(TEACHERS_TAB)
         # Agnieszka Möller, the first (current) teacher, teaches History: she is kept, and the
         # box says why instead of asking.
         program.click(*DELETE)

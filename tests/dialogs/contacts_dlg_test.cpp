@@ -235,6 +235,34 @@ TEST_F(ContactsDlgTest, TeacherEditedAndStored) {
     }
 }
 
+// An assistant shows the company in two rows; a change made in either one is stored.
+TEST_F(ContactsDlgTest, AnAssistantsCompanyChangedInEitherRowIsStored) {
+    struct Case {
+        const wchar_t* first;
+        const wchar_t* second;  // null: left as shown
+        const wchar_t* stored;
+    };
+    const Case cases[] = {
+        {L"Acme", nullptr, L"Acme"},
+        {nullptr, L"Bolt", L"Bolt"},
+        {L"Acme", L"Bolt", L"Bolt"},
+        {nullptr, nullptr, L"City school"},
+    };
+    for (const Case& c : cases) {
+        CEntity assistant = Teacher();
+        assistant.m_nType = 3;
+        CContactsDlg dlg(&assistant, nullptr);
+        const INT_PTR result = RunModal(dlg, [&] {
+            ASSERT_NE(dlg.m_pFirstCompany, nullptr);
+            if (c.first) EnterText(dlg, dlg.m_pFirstCompany, c.first);
+            if (c.second) EnterText(dlg, dlg.m_pCompany, c.second);
+            PressButton(dlg, IDOK);
+        });
+        ASSERT_EQ(result, IDOK);
+        EXPECT_EQ(assistant.m_strCompany.ToUtf8(), CString(c.stored).ToUtf8());
+    }
+}
+
 TEST_F(ContactsDlgTest, ClassRoomChimeSetAndDatesByName) {
     CEntity cls = Class();
     CContactsDlg dlg(&cls, nullptr);
