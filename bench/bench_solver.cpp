@@ -8,10 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -23,6 +20,7 @@
 #include "solver_engine/solver_sink.h"
 #include "solver_engine/solver_work.h"
 #include "support/planted_plan.h"
+#include "support/solver_budget.h"
 
 namespace {
 
@@ -36,31 +34,6 @@ public:
     }
     Clock::time_point m_start = Clock::now();
     double m_dSecondsToZero = -1.0;
-};
-
-// Clears the running flag when the budget is spent, unless the run ends first.
-class CBudget {
-public:
-    CBudget(CSolverControl& control, double seconds)
-        : m_thread([this, &control, seconds] {
-              std::unique_lock<std::mutex> lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return m_bEnded; }))
-                  control.m_bRunning.store(0);
-          }) {}
-    ~CBudget() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bEnded = true;
-        }
-        m_done.notify_one();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_bEnded = false;
-    std::thread m_thread;
 };
 
 void RunCase(benchmark::State& state, CScheduleData& data, int unplaced, int mode = 1) {
@@ -79,7 +52,7 @@ void RunCase(benchmark::State& state, CScheduleData& data, int unplaced, int mod
         const double prepare = std::chrono::duration<double>(Clock::now() - start).count();
         sink.m_start = Clock::now();
         {
-            CBudget budget(control, kBudgetSeconds);
+            CSolverBudget budget(control, kBudgetSeconds);
             RunSolverSearch(data, params, work, control, sink);
         }
         const double search = std::chrono::duration<double>(Clock::now() - sink.m_start).count();

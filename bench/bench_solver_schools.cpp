@@ -16,14 +16,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <cstdlib>
 #include <map>
-#include <mutex>
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "model/plan_check.h"
 #include "model/schedule_data.h"
@@ -31,6 +28,7 @@
 #include "solver_engine/solver_run.h"
 #include "solver_engine/solver_sink.h"
 #include "solver_engine/solver_work.h"
+#include "support/solver_budget.h"
 
 namespace {
 
@@ -50,31 +48,6 @@ std::string SharedDir() {
     const char* env = std::getenv("VORN_SHARED_DIR");
     return env ? env : VORN_SHARED_DIR;
 }
-
-// Clears the running flag when the budget is spent, unless the run ends first.
-class CBudget {
-public:
-    CBudget(CSolverControl& control, double seconds)
-        : m_thread([this, &control, seconds] {
-              std::unique_lock<std::mutex> lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return m_bEnded; }))
-                  control.m_bRunning.store(0);
-          }) {}
-    ~CBudget() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bEnded = true;
-        }
-        m_done.notify_one();
-        m_thread.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_bEnded = false;
-    std::thread m_thread;
-};
 
 // The time of the first placement stored as the best.
 class CTimingSink : public ISolverSink {
@@ -101,16 +74,16 @@ struct CFaults {
     int Total() const { return overLimit + rooms + away + cutOff + links + moved + perDay; }
 };
 
-// Everything is read from the saved file, through the program's own checks where it has them.
-CFaults CheckSavedPlan(const std::string& path, const Kept& kept) {
+// Everything is read from the saved file, through the program's own checks where it has them;
+// `lessons` holds each activity's number of entries before the run, as the saved file keeps no
+// unplaced entry.
+CFaults CheckSavedPlan(const std::string& path, const Kept& kept, const std::map<int, std::size_t>& lessons) {
     CFaults faults;
     CScheduleData data;
     if (!data.Load(CString(Utf8ToWide(path).c_str()), FALSE)) {
         faults.cutOff = 1000000;
         return faults;
     }
-    // The entries as saved, placed or not, before the check drops any.
-    const std::vector<CTimetableEntry> saved(data.m_arrEntries.begin(), data.m_arrEntries.end());
     int placedBefore = 0;
     for (const CTimetableEntry& entry : data.m_arrEntries) placedBefore += !IsUnplacedDate(entry.m_dtStart);
     Kept left = kept;
@@ -131,27 +104,36 @@ CFaults CheckSavedPlan(const std::string& path, const Kept& kept) {
         entity.RebuildItems(data);
         faults.rooms += entity.FindOverlapViolation(data, false) != 0;
     }
-    // Linked lessons: the activities of a group with the most entries start together, the
-    // others at some of those starts. A link whose full activities are not all placed yet is
-    // left alone.
+    // Linked lessons: the activities of a group with the most lessons (the full ones) start
+    // together, the others at some of those starts. A full activity with lessons still unplaced
+    // may take the starts it lacks later, unless it lacks more of them than it has unplaced.
     std::map<int, std::vector<int>> groups;
     for (const CActivity& activity : data.m_arrActivities)
         if (activity.m_nGroup != 0) groups[activity.m_nGroup].push_back(activity.m_nId);
     std::map<int, std::multiset<double>> starts;
-    std::map<int, std::size_t> entries;
-    for (const CTimetableEntry& entry : saved) ++entries[entry.m_nActivity];
     for (const CTimetableEntry& entry : data.m_arrEntries) starts[entry.m_nActivity].insert(Minute(entry.m_dtStart));
+    const auto lessonsOf = [&](int a) {
+        const auto it = lessons.find(a);
+        return it == lessons.end() ? std::size_t{0} : it->second;
+    };
     for (const auto& [group, activities] : groups) {
         (void)group;
         if (activities.size() < 2) continue;
         std::size_t most = 0;
-        for (int a : activities) most = std::max(most, entries[a]);
+        for (int a : activities) most = std::max(most, lessonsOf(a));
+        std::vector<std::set<double>> broken;  // per full activity that cannot join: the starts it lacks
+        for (int b : activities) {
+            if (lessonsOf(b) != most) continue;
+            std::set<double> lacking;
+            for (int a : activities)
+                for (double start : starts[a])
+                    if (starts[b].count(start) == 0) lacking.insert(start);
+            if (lacking.size() > most - std::min(most, starts[b].size())) broken.push_back(std::move(lacking));
+        }
         for (int a : activities)
             for (double start : starts[a])
-                faults.links += std::any_of(activities.begin(), activities.end(), [&](int b) {
-                    // A full activity with all its entries placed lacks the start.
-                    return entries[b] == most && starts[b].size() == most && starts[b].count(start) == 0;
-                });
+                faults.links += std::any_of(broken.begin(), broken.end(),
+                                            [&](const std::set<double>& lacking) { return lacking.count(start) != 0; });
     }
     if (data.m_nSolverOption != 0) {
         std::map<std::pair<int, int>, int> perDay;
@@ -178,6 +160,8 @@ void BM_SolverSchool(benchmark::State& state) {
             state.SkipWithError(("cannot load " + path).c_str());
             return;
         }
+        std::map<int, std::size_t> lessons;
+        for (const CTimetableEntry& entry : data.m_arrEntries) ++lessons[entry.m_nActivity];
         std::mt19937 random(static_cast<unsigned>(state.range(2)));
         std::vector<std::size_t> order(data.m_arrEntries.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
@@ -204,7 +188,7 @@ void BM_SolverSchool(benchmark::State& state) {
         double prepare = 0.0, cpuPrepare = 0.0;
         {
             const char* budgetText = std::getenv("VORN_BENCH_BUDGET");
-            CBudget budget(control, budgetText ? std::atof(budgetText) : kBudgetSeconds);
+            CSolverBudget budget(control, budgetText ? std::atof(budgetText) : kBudgetSeconds);
             PrepareSolverRun(data, params, work, control, sink);
             prepare = std::chrono::duration<double>(Clock::now() - start).count();
             cpuPrepare = CpuSeconds() - cpuStart;
@@ -220,7 +204,7 @@ void BM_SolverSchool(benchmark::State& state) {
             state.SkipWithError("cannot save");
             return;
         }
-        const CFaults faults = CheckSavedPlan(saved, kept);
+        const CFaults faults = CheckSavedPlan(saved, kept, lessons);
         std::remove(saved.c_str());
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);

@@ -283,6 +283,7 @@
 #define IDS_SOLVER_HARD_FAULTS_LEFT     61190
 #define IDS_SOLVER_RESULT_REFUSED       61191
 #define IDS_SOLVER_RUN_FAILED           61192
+#define IDS_SOLVER_SEARCH_PARTIAL       61193
 // ---- Reports: texts of the report builders -------------------------------------------------
 #define IDS_REPORT_NAME                 60088
 #define IDS_REPORT_COMPANY              60100

@@ -164,6 +164,7 @@ void CSchedulerApp::OnFileNew() {
         m_data.ResetToNew(TRUE);
         RecheckAndRefresh(m_data, TRUE);
     }
+    // A Lessons list that cannot be read gives the new plan the hourly lessons.
     CChimeSet lessons;
     lessons.LoadLessonTimes(*this);
 

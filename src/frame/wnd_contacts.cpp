@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <stdexcept>
 
 #include "controls/app_document.h"
 #include "frame/main_frame.h"
@@ -299,9 +298,8 @@ void CWndContacts::OnAdd() {
     if (!data || !IsEnabled(ID_CONTACTS_ADD)) return;
     if (OnChimeTab()) {
         CChimeSet set;
-        try {
-            set.LoadLessonTimes(data->Settings());
-        } catch (const std::invalid_argument&) {
+        if (!set.LoadLessonTimes(data->Settings())) {
+            ShowError(*data, IDS_LESSONS_UNREADABLE);
             return;
         }
         unsigned largest = 0;
@@ -523,9 +521,8 @@ void CWndContacts::OnResetChimeTimes() {
     CScheduleData* data = GetAppDocument();
     if (!data || !IsEnabled(ID_RESET_CHIME_TIMES)) return;
     CChimeSet lessons;
-    try {
-        lessons.LoadLessonTimes(data->Settings());
-    } catch (const std::invalid_argument&) {
+    if (!lessons.LoadLessonTimes(data->Settings())) {
+        ShowError(*data, IDS_LESSONS_UNREADABLE);
         return;
     }
     data->SaveUndo();

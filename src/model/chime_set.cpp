@@ -7,7 +7,6 @@
 #include "model/model_host.h"
 #include "model/schedule_data.h"
 #include "model/time_values.h"
-#include "platform/core/text_scan.h"
 
 namespace {
 
@@ -19,14 +18,6 @@ __time64_t TimeOfDayOrThrow(int hour, int minute) {
     return t;
 }
 
-// "hh:mm" read as two numbers; fields that hold no number count as 0.
-__time64_t ParseClock(const CString& text) {
-    CString clock(text);
-    clock.Replace(L':', L' ');
-    int parts[2] = {0, 0};
-    ScanInts(clock.GetString(), L"", parts, 2);
-    return TimeOfDayOrThrow(parts[0], parts[1]);
-}
 
 }  // namespace
 
@@ -71,21 +62,24 @@ void CChimeSet::SnapToLessons(const CScheduleData& data, const COleDateTime& sta
     lessonEnd = GetLessonEnd(data, slot + hours - 1);
 }
 
-void CChimeSet::LoadLessonTimes(IAppSettings& settings) {
+bool CChimeSet::LoadLessonTimes(IAppSettings& settings) {
     m_arrIntervals.clear();
     const std::vector<CString>& lessons = settings.GetWordList(WordList::Lessons);
-    if (lessons.empty()) {
-        for (int hour = 7; hour < 16; ++hour) m_arrIntervals.push_back({TimeOfDayOrThrow(hour, 0), CString()});
-        return;
-    }
+    // Entries without a readable time are left out; times that go back would make lessons of
+    // negative length, so such a list gives nothing.
     for (const CString& text : lessons) {
-        CChimeInterval interval;
-        if (text.GetAt(0) == L'!') {
-            interval.m_tStart = ParseClock(text.Mid(1, 5));
-            interval.m_strBreak = text.Mid(6);
-        } else {
-            interval.m_tStart = ParseClock(text);
+        const bool isBreak = !text.IsEmpty() && text[0] == L'!';
+        int hour = 0, minute = 0;
+        if (!ReadLessonClock(isBreak ? text.Mid(1, 5) : text, hour, minute)) continue;
+        CChimeInterval interval{TimeOfDayOrThrow(hour, minute), isBreak ? text.Mid(6) : CString()};
+        if (!m_arrIntervals.empty() && interval.m_tStart < m_arrIntervals.back().m_tStart) {
+            m_arrIntervals.clear();
+            break;
         }
-        m_arrIntervals.push_back(interval);
+        m_arrIntervals.push_back(std::move(interval));
     }
+    const bool read = lessons.empty() || !m_arrIntervals.empty();
+    if (m_arrIntervals.empty())
+        for (int hour = 7; hour < 16; ++hour) m_arrIntervals.push_back({TimeOfDayOrThrow(hour, 0), CString()});
+    return read;
 }

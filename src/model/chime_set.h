@@ -29,9 +29,10 @@ public:
     // Throws std::invalid_argument when the start has no time of day.
     void SnapToLessons(const CScheduleData& data, const COleDateTime& start, const COleDateTimeSpan& length,
                        __time64_t& lessonStart, __time64_t& lessonEnd) const;
-    // Rebuilds the intervals from the Lessons list, or nine hourly lessons from 07:00 when it
-    // is empty. Throws std::invalid_argument for a time that cannot be made.
-    void LoadLessonTimes(IAppSettings& settings);
+    // Rebuilds the intervals from the Lessons list, leaving out entries without a readable time,
+    // or nine hourly lessons from 07:00 when it is empty. False, with the nine hourly lessons,
+    // for a list that has no readable time or whose times go back.
+    bool LoadLessonTimes(IAppSettings& settings);
     // Index of lesson i in the intervals; the size when there is none.
     std::size_t FindLesson(int lesson) const;
 

@@ -1,5 +1,6 @@
 #include "model/lesson_hours.h"
 
+#include <cwchar>
 #include <vector>
 
 #include "model/chime_set.h"
@@ -64,6 +65,12 @@ CString GetLessonCaption(const CScheduleData& data, int mode, int chimeSetId, in
         return text;
     }
     return GetHourText(data, i);
+}
+
+bool ReadLessonClock(CString text, int& hour, int& minute) {
+    text.Replace(L':', L' ');
+    if (std::swscanf(text.GetString(), L"%d%d", &hour, &minute) != 2) return false;
+    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
 }
 
 int CountLessons(IAppSettings& settings) {

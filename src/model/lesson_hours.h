@@ -23,6 +23,9 @@ CString GetLessonStartText(const CScheduleData& data, int lesson, int chimeSetId
 CString GetHourText(const CScheduleData& data, int i);
 // Mode 1 the lesson start, mode 2 both lines as HTML-lite, otherwise the hour.
 CString GetLessonCaption(const CScheduleData& data, int mode, int chimeSetId, int i);
+// Hour and minute of a Lessons entry's time, "HH:MM" (after the "!" of a break); false unless both
+// numbers are read and form a time of day.
+bool ReadLessonClock(CString text, int& hour, int& minute);
 // The Lessons entries that are lessons, not breaks.
 int CountLessons(IAppSettings& settings);
 // Whether, in the hour column's lesson modes, a break follows the lesson that ends where the

@@ -82,6 +82,7 @@ void CScheduleData::ReadXml(CXmlDocument& doc) {
     }
 
     if (m_arrChimeSets.empty()) {
+        // A Lessons list that cannot be read gives the hourly lessons.
         CChimeSet chimeSet;
         chimeSet.LoadLessonTimes(Settings());
         chimeSet.m_strName = LoadResString(kDefaultChimeSetNameId);

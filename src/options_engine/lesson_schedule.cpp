@@ -1,19 +1,11 @@
 #include "options_engine/lesson_schedule.h"
 
-#include <cwchar>
-
+#include "model/lesson_hours.h"
 #include "model/time_values.h"
 
 namespace {
 
 constexpr int kDefaultMinutes = 480;
-
-// Hour and minute of "HH:MM"; false unless both are read and form a time of day.
-bool ReadClock(CString text, int& hour, int& minute) {
-    text.Replace(L':', L' ');
-    if (std::swscanf(text.GetString(), L"%d%d", &hour, &minute) != 2) return false;
-    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
-}
 
 }  // namespace
 
@@ -30,7 +22,7 @@ std::optional<CLessonSchedule> ParseLessonList(const std::vector<CString>& lesso
     for (const CString& entry : lessons) {
         const bool isBreak = !entry.IsEmpty() && entry[0] == L'!';
         int hour = 0, minute = 0;
-        if (!ReadClock(isBreak ? entry.Mid(1, 5) : entry, hour, minute)) continue;
+        if (!ReadLessonClock(isBreak ? entry.Mid(1, 5) : entry, hour, minute)) continue;
         const __time64_t t = MakeTimeOfDay(hour, minute);
         if (!first && t < previous) return std::nullopt;
         if (first) {

@@ -1,6 +1,7 @@
 #include "solver_engine/exhaustive_search.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "model/schedule_data.h"
@@ -38,6 +39,49 @@ CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& wor
             ++m_nUnplaceable;
     }
     m_nOpen = static_cast<int>(m_arrSearched.size());
+    CountOpenLinks();
+}
+
+void CExhaustiveSearch::CountOpenLinks() {
+    m_arrOpenBundles.assign(static_cast<std::size_t>(m_model.LinkCount()), 0);
+    for (int link = 0; link < m_model.LinkCount(); ++link) {
+        for (int v : m_model.LinkFullVariables(link))
+            m_arrOpenBundles[static_cast<std::size_t>(link)] += m_arrLive[static_cast<std::size_t>(v)] > 0;
+        if (m_arrOpenBundles[static_cast<std::size_t>(link)] > 0) continue;
+        // Nothing of the link moves: its short entries take starts where its full activities stay.
+        for (int v : m_model.LinkShortVariables(link)) {
+            auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+            int& live = m_arrLive[static_cast<std::size_t>(v)];
+            for (std::size_t o = 0; o < struck.size(); ++o) {
+                if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
+                struck[o] = -1;
+                if (--live == 0) {
+                    std::erase(m_arrSearched, v);
+                    ++m_nUnplaceable;
+                }
+            }
+        }
+    }
+    m_nOpen = static_cast<int>(m_arrSearched.size());
+}
+
+bool CExhaustiveSearch::StrikeUnlinked(int link) {
+    bool left = true;
+    for (int v : m_model.LinkShortVariables(link)) {
+        if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0) continue;
+        auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+        for (std::size_t o = 0; o < struck.size(); ++o) {
+            if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
+            struck[o] = m_nDepth + 1;  // above 0 also outside the search
+            m_arrTrail.emplace_back(v, static_cast<int>(o));
+            if (--m_arrLive[static_cast<std::size_t>(v)] == 0) {
+                ++m_arrFailures[static_cast<std::size_t>(v)];
+                left = false;
+            }
+        }
+        if (!left) return false;
+    }
+    return true;
 }
 
 bool CExhaustiveSearch::ShouldStop() const {
@@ -49,6 +93,9 @@ int CExhaustiveSearch::ChooseVariable() const {
     int best = -1;
     for (int v : m_arrSearched) {
         if (m_arrAssigned[static_cast<std::size_t>(v)] != -1) continue;
+        const auto& var = m_model.GetVariable(v);
+        if (var.m_nLink >= 0 && !var.m_bLinkFull && m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] > 0)
+            continue;
         if (best < 0) {
             best = v;
             continue;
@@ -89,6 +136,13 @@ bool CExhaustiveSearch::Choose(int v, int option) {
     m_model.Place(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = option;
     ++m_nDepth;
+    const auto& var = m_model.GetVariable(v);
+    if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0 &&
+        !StrikeUnlinked(var.m_nLink)) {
+        ++m_arrFailures[static_cast<std::size_t>(v)];
+        TakeBack(v, option, mark);
+        return false;
+    }
     const int day = m_model.GetVariable(v).m_arrOptions[static_cast<std::size_t>(option)].m_nDay;
     for (int n : m_model.GetVariable(v).m_arrNeighbours) {
         if (m_arrAssigned[static_cast<std::size_t>(n)] != -1 || m_arrLive[static_cast<std::size_t>(n)] == 0) continue;
@@ -120,6 +174,8 @@ void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
     m_model.Unplace(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = -1;
     --m_nDepth;
+    const auto& var = m_model.GetVariable(v);
+    if (var.m_bLinkFull) ++m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)];
 }
 
 double CExhaustiveSearch::CostOfCurrent() {
@@ -224,6 +280,10 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
         if (!Choose(frame.m_nVariable, option)) continue;
         frame.m_nChosen = option;
         ++placed;
+        if (placed > m_nDeepest) {
+            m_nDeepest = placed;
+            m_arrDeepest = m_arrAssigned;
+        }
         m_control.SetProgress(placed);
         if (placed == m_nOpen)
             complete();
@@ -261,6 +321,10 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
                 break;
             }
             m_arrAssigned[static_cast<std::size_t>(v)] = taken >= 0 ? taken : -2;
+            // The link's short entries may follow once its bundles are decided.
+            const auto& var = m_model.GetVariable(v);
+            if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0)
+                StrikeUnlinked(var.m_nLink);
         }
         result[static_cast<std::size_t>(v)] = taken;
         chosen.emplace_back(v, taken);
@@ -280,41 +344,53 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
         m_arrLive[v] = live;
     }
     m_nDepth = 0;
+    CountOpenLinks();
     return result;
 }
 
 std::vector<int> CExhaustiveSearch::RepairPlacement(std::vector<int> options) {
     options.resize(m_arrAssigned.size(), -1);
-    std::vector<int> placed;
+    std::vector<int> placed(options.size(), -1);
     std::vector<int> moving;
-    for (int v = 0; v < m_model.VariableCount(); ++v) {
-        const int o = options[static_cast<std::size_t>(v)];
-        if (o >= 0 && m_model.Fits(v, o)) {
-            m_model.Place(v, o);
-            placed.push_back(v);
-        } else {
-            moving.push_back(v);
+    // The entries of short linked activities after the rest: they start where bundles are.
+    auto waits = [&](int v) {
+        const auto& var = m_model.GetVariable(v);
+        return var.m_nLink >= 0 && !var.m_bLinkFull;
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int v = 0; v < m_model.VariableCount(); ++v) {
+            if (waits(v) != (pass == 1)) continue;
+            const int o = options[static_cast<std::size_t>(v)];
+            if (o >= 0 && m_model.Fits(v, o) && m_model.LinkAllows(v, o, placed)) {
+                m_model.Place(v, o);
+                placed[static_cast<std::size_t>(v)] = o;
+            } else {
+                moving.push_back(v);
+            }
         }
     }
     // The variables with the fewest options first, as the search takes them.
     std::stable_sort(moving.begin(), moving.end(), [&](int a, int b) {
+        if (waits(a) != waits(b)) return waits(b);
         return m_arrLive[static_cast<std::size_t>(a)] < m_arrLive[static_cast<std::size_t>(b)];
     });
     for (int v : moving) {
         const auto& list = m_model.GetVariable(v).m_arrOptions;
         int lightest = -1;
         for (std::size_t o = 0; o < list.size(); ++o) {
-            if (m_arrStruck[static_cast<std::size_t>(v)][o] != 0 || !m_model.Fits(v, static_cast<int>(o))) continue;
+            if (m_arrStruck[static_cast<std::size_t>(v)][o] != 0 || !m_model.Fits(v, static_cast<int>(o)) ||
+                !m_model.LinkAllows(v, static_cast<int>(o), placed))
+                continue;
             if (lightest < 0 || list[o].m_dWeight < list[static_cast<std::size_t>(lightest)].m_dWeight)
                 lightest = static_cast<int>(o);
         }
-        options[static_cast<std::size_t>(v)] = lightest;
         if (lightest < 0) continue;
         m_model.Place(v, lightest);
-        placed.push_back(v);
+        placed[static_cast<std::size_t>(v)] = lightest;
     }
-    for (int v : placed) m_model.Unplace(v, options[static_cast<std::size_t>(v)]);
-    return options;
+    for (int v = 0; v < m_model.VariableCount(); ++v)
+        if (placed[static_cast<std::size_t>(v)] >= 0) m_model.Unplace(v, placed[static_cast<std::size_t>(v)]);
+    return placed;
 }
 
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
@@ -334,9 +410,58 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_APPLIED, FormatNow(L"%d/%m/%Y %H:%M").GetString()));
         return true;
     }
+    // Without a complete placement a partial one is better than nothing: the deepest the search
+    // reached or the best of a few greedy descents (after restarts each draws its option order
+    // anew), each with whatever still fits added; the one that places the most entries. A run
+    // stopped before it placed anything changes nothing.
+    if (search.m_nDeepest > 0 || control.IsRunning()) {
+        // Nothing was written yet: the entries stand as before the run.
+        const int faultsBefore = CPlacementModel::CountHardFaults(data);
+        const auto entriesPlaced = [&](const std::vector<int>& options) {
+            int n = 0;
+            for (int v = 0; v < search.Model().VariableCount(); ++v)
+                if (options[static_cast<std::size_t>(v)] >= 0)
+                    n += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
+            return n;
+        };
+        std::vector<int> partial = search.RepairPlacement(search.m_arrDeepest);
+        int placed = entriesPlaced(partial);
+        const int passes = search.m_nRestarts > 0 ? CExhaustiveSearch::kGreedyPasses : 1;
+        for (int pass = 0; pass < passes && control.IsRunning(); ++pass) {
+            std::vector<int> greedy = search.RepairPlacement(search.GreedyPlacement());
+            const int n = entriesPlaced(greedy);
+            if (n <= placed) continue;
+            partial = std::move(greedy);
+            placed = n;
+        }
+        if (placed > 0) {
+            if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
+                sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
+                return true;
+            }
+            RestoreUnsolvedEntries(data, work);
+            sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
+            return false;
+        }
+    }
     sink.AddLogLine(LoadResString(IDS_SOLVER_SEARCH_FAILED));
     RestoreUnsolvedEntries(data, work);
     return false;
+}
+
+int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacementModel& model,
+                   const std::vector<int>& options) {
+    model.WriteStarts(options);
+    std::unordered_map<std::uint64_t, const CEntryBefore*> before;
+    for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
+    for (int v = 0; v < model.VariableCount(); ++v) {
+        if (static_cast<std::size_t>(v) < options.size() && options[static_cast<std::size_t>(v)] >= 0) continue;
+        for (CTimetableEntry* entry : model.GetVariable(v).m_arrEntries) {
+            const auto it = before.find(entry->GetSerial());
+            if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
+        }
+    }
+    return CPlacementModel::CountHardFaults(data);
 }
 
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work) {

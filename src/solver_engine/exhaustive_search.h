@@ -1,10 +1,12 @@
 #pragma once
 // The exhaustive placement: a depth-first branch-and-bound search over the open entries, one
-// level per entry (linked entries count as one) and one branch per option still allowed. The
-// next level takes the entry with the fewest options left; each choice strikes the options it
-// rules out from the entries that share a participant or an activity with it (forward
-// checking), and everything a choice changed is taken back from an undo trail. The first
-// complete placement is kept, then only cheaper ones.
+// level per entry (the entries of a link's full activities that start together count as one)
+// and one branch per option still allowed. The next level takes the entry with the fewest
+// options left; each choice strikes the options it rules out from the entries that share a
+// participant or an activity with it (forward checking), and everything a choice changed is
+// taken back from an undo trail. An entry of a link's short activity waits until the link's
+// bundles are placed, which strikes its starts where none of them is. The first complete
+// placement is kept, then only cheaper ones.
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -41,8 +43,12 @@ public:
     // instance without any feasible placement still ends.
     static constexpr long long kNodesPerLimit = 2000;
     static constexpr long long kFirstRestart = 1000;
+    // Greedy descents a run without a complete placement tries for a partial one.
+    static constexpr int kGreedyPasses = 16;
 
     std::vector<int> m_arrBest;  // option per variable of the best complete placement
+    std::vector<int> m_arrDeepest;  // the placement with the most variables the search reached
+    int m_nDeepest = 0;
     double m_dBestCost = -1.0;   // -1 until a complete placement was found
     int m_nCounter = 0;
     long long m_nNodesSinceComplete = 0;
@@ -59,7 +65,15 @@ private:
         std::size_t m_nTrailMark = 0;
     };
     bool ShouldStop() const;
+    // The open variable to place next; an entry of a short linked activity only once every
+    // bundle of its link is placed.
     int ChooseVariable() const;
+    // Counts the open bundles of each link again, and strikes for good the options of short
+    // entries of a link without open bundles that start nowhere its full activities are.
+    void CountOpenLinks();
+    // Strikes the options of the link's short entries that start where no bundle of it is;
+    // false when one is left without options.
+    bool StrikeUnlinked(int link);
     void OrderOptions(Frame& frame);
     // Places the option and strikes what it rules out; false (with everything taken back) when
     // a neighbour is left without options.
@@ -80,6 +94,7 @@ private:
     std::vector<int> m_arrSearched;                // variables that take part in the search
     std::vector<int> m_arrFailures;                // dead ends each variable took part in
     std::vector<double> m_arrKeys;                 // option order keys, reused
+    std::vector<int> m_arrOpenBundles;             // per link: its searched bundles not placed
     std::mt19937 m_random;
     // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
     double m_dFixedCost = -1.0;
@@ -90,10 +105,15 @@ private:
 };
 
 // The driver of the exhaustive mode on the worker: searches, then leaves the entries at the best
-// complete placement or, without one, where they were before the run. True when a placement was
-// applied.
+// complete placement or, without one, at the partial one that places the most (the deepest the
+// search reached or a greedy descent, with what else fits), unless it breaks more rules than the
+// plan did; else where they were before the run. True when a placement was applied.
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
                          int limit);
+// Writes the options into the live entries; the entries of a variable without one go back to
+// where they were before the run. Returns the hard faults of the timetable then.
+int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacementModel& model,
+                   const std::vector<int>& options);
 // Puts every entry the run may have moved back to its start and unmoved start from before the
 // run, and erases the unplaced entries that the run itself added.
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work);

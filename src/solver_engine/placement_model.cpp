@@ -143,10 +143,13 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
     // without options pins the open entries of the full activities to its start.
     std::vector<std::vector<CTimetableEntry*>> bundles;
     std::unordered_set<const CTimetableEntry*> bundled;
+    // The link of the bundles of full activities (by their first entry) and of short entries.
+    std::unordered_map<const CTimetableEntry*, int> linkFull, linkShort;
     {
         std::unordered_map<int, std::vector<CTimetableEntry*>> entriesOf;
         for (CTimetableEntry& entry : data.m_arrEntries)
             if (!entry.m_bLinked) entriesOf[entry.m_nActivity].push_back(&entry);
+        int link = 0;
         for (const auto& activities : LinkedActivities(data)) {
             if (!open) break;
             std::size_t most = 0;
@@ -165,6 +168,8 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
             }
             std::sort(fixedStarts.begin(), fixedStarts.end());
             fixedStarts.erase(std::unique(fixedStarts.begin(), fixedStarts.end()), fixedStarts.end());
+            std::vector<long long> keptStarts;
+            m_arrLinkSteps.emplace_back();
             auto keepStarts = [&](CTimetableEntry* entry, auto&& keeps) {
                 std::erase_if(entry->m_arrSlots, [&](const CCandidateSlot& slot) { return !keeps(minutesOf(slot.m_dtStart)); });
             };
@@ -186,7 +191,11 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
                         loose[i].erase(pick);
                     }
                 }
-                if (bundle.empty()) continue;
+                if (bundle.empty()) {
+                    keptStarts.push_back(start);
+                    continue;
+                }
+                linkFull.emplace(bundle.front(), link);
                 for (CTimetableEntry* entry : bundle) {
                     keepStarts(entry, [&](long long minutes) { return minutes == start; });
                     bundled.insert(entry);
@@ -216,6 +225,7 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
                        slotsLeft[b] * std::max<std::size_t>(loose[a].size(), 1);
             });
             for (std::size_t i : byChoice) {
+                if (entriesOf[activities[i]].size() != most) continue;
                 std::vector<bool> used(free, false);
                 const std::size_t joining = std::min(loose[i].size(), free);
                 for (std::size_t j = 0; j < joining; ++j) {
@@ -258,21 +268,30 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
                     bundled.insert(entry);
                 }
             }
-            for (auto& bundle : made)
-                if (!bundle.empty()) bundles.push_back(std::move(bundle));
-            // The other open entries of a short activity go to a start the full ones already have.
+            for (auto& bundle : made) {
+                if (bundle.empty()) continue;
+                for (CTimetableEntry* entry : bundle) linkFull.emplace(entry, link);
+                bundles.push_back(std::move(bundle));
+            }
+            // The open entries of a short activity take a start the full ones have: one where
+            // they stay, or one a bundle of them gets during the search.
             for (std::size_t i = 0; i < activities.size(); ++i) {
+                if (entriesOf[activities[i]].size() == most) continue;
                 std::vector<long long> own;
                 for (CTimetableEntry* entry : entriesOf[activities[i]])
                     if (entry->m_arrSlots.empty() && IsPlaced(*entry)) own.push_back(minutesOf(entry->m_dtStart));
-                for (std::size_t j = free; j < loose[i].size(); ++j) {
-                    keepStarts(loose[i][j], [&](long long minutes) {
-                        return std::binary_search(fixedStarts.begin(), fixedStarts.end(), minutes) &&
-                               std::find(own.begin(), own.end(), minutes) == own.end();
+                for (CTimetableEntry* entry : loose[i]) {
+                    if (bundled.count(entry) != 0) continue;
+                    keepStarts(entry, [&](long long minutes) {
+                        return std::find(own.begin(), own.end(), minutes) == own.end();
                     });
+                    linkShort.emplace(entry, link);
                 }
             }
+            for (long long start : keptStarts) m_arrLinkSteps[static_cast<std::size_t>(link)].push_back(StepOfMinutes(start));
+            ++link;
         }
+        m_arrLinkSteps.resize(static_cast<std::size_t>(link));
         for (CTimetableEntry& entry : data.m_arrEntries)
             if (open && !entry.m_arrSlots.empty() && bundled.count(&entry) == 0) bundles.push_back({&entry});
         // Variables follow the timetable order of their first entry.
@@ -289,6 +308,14 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
     for (auto& bundle : bundles) {
         Variable var;
         var.m_arrEntries = bundle;
+        for (const CTimetableEntry* entry : bundle) {
+            if (const auto full = linkFull.find(entry); full != linkFull.end()) {
+                var.m_nLink = full->second;
+                var.m_bLinkFull = true;
+            } else if (const auto part = linkShort.find(entry); part != linkShort.end()) {
+                var.m_nLink = part->second;
+            }
+        }
         std::map<std::pair<int, int>, Use> merged;
         // Starts every entry of the bundle has a slot at, with the slot of each.
         std::map<long long, std::vector<int>> common;
@@ -338,6 +365,14 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
         m_arrVariables.push_back(std::move(var));
     }
 
+    m_arrLinkFull.resize(m_arrLinkSteps.size());
+    m_arrLinkShort.resize(m_arrLinkSteps.size());
+    for (int v = 0; v < VariableCount(); ++v) {
+        const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
+        if (var.m_nLink < 0) continue;
+        (var.m_bLinkFull ? m_arrLinkFull : m_arrLinkShort)[static_cast<std::size_t>(var.m_nLink)].push_back(v);
+    }
+
     // Neighbours: the variables that share a resource or an activity.
     std::unordered_map<long long, std::vector<int>> sharing;
     for (int v = 0; v < VariableCount(); ++v) {
@@ -360,6 +395,22 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
                                   var.m_arrNeighbours.end());
     }
 }
+
+bool CPlacementModel::LinkAllows(int v, int option, const std::vector<int>& options) const {
+    const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
+    if (var.m_nLink < 0 || var.m_bLinkFull) return true;
+    const int step = var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep;
+    const auto& kept = m_arrLinkSteps[static_cast<std::size_t>(var.m_nLink)];
+    if (std::find(kept.begin(), kept.end(), step) != kept.end()) return true;
+    for (int w : m_arrLinkFull[static_cast<std::size_t>(var.m_nLink)]) {
+        const int o = static_cast<std::size_t>(w) < options.size() ? options[static_cast<std::size_t>(w)] : -1;
+        if (o >= 0 && m_arrVariables[static_cast<std::size_t>(w)].m_arrOptions[static_cast<std::size_t>(o)].m_nStep == step)
+            return true;
+    }
+    return false;
+}
+
+int CPlacementModel::StepOfMinutes(long long minutes) const { return static_cast<int>(minutes / m_nStepMinutes); }
 
 int CPlacementModel::StepOf(const COleDateTime& t) const {
     return static_cast<int>(std::llround((COleDateTime::ToLinear(t.m_dt) - m_dBase) * 1440.0) / m_nStepMinutes);

@@ -1,7 +1,7 @@
 #pragma once
 // The placement problem of a prepared run in a compact form that both search modes share: each
-// open entry (or each bundle of linked entries, which start together) is a variable whose values
-// are its slot options; every participant with an OVERLAPS limit is a resource whose load is
+// open entry (or each bundle of entries of the full activities of a link, which start together)
+// is a variable whose values are its slot options; every participant with an OVERLAPS limit is a resource whose load is
 // counted per time step. Placing and taking back a value only changes counters, so a search can
 // test and undo a choice without copying anything and without touching the live entries.
 //
@@ -40,6 +40,10 @@ public:
         std::vector<Option> m_arrOptions;
         std::vector<int> m_arrNeighbours;  // variables sharing a resource or an activity
         double m_dPressure = 0.0;
+        // The link the variable belongs to (-1 none): a bundle of entries of its full activities,
+        // or an entry of a short one, which must start where such a bundle starts.
+        int m_nLink = -1;
+        bool m_bLinkFull = false;
     };
 
     // Every entry with slot options becomes a variable (linked entries one together); every
@@ -49,6 +53,13 @@ public:
 
     int VariableCount() const { return static_cast<int>(m_arrVariables.size()); }
     const Variable& GetVariable(int v) const { return m_arrVariables[static_cast<std::size_t>(v)]; }
+
+    int LinkCount() const { return static_cast<int>(m_arrLinkSteps.size()); }
+    const std::vector<int>& LinkFullVariables(int link) const { return m_arrLinkFull[static_cast<std::size_t>(link)]; }
+    const std::vector<int>& LinkShortVariables(int link) const { return m_arrLinkShort[static_cast<std::size_t>(link)]; }
+    // Whether the option of a short linked entry starts where its full activities stay or where
+    // a bundle of them has its option in `options` (-1: none); true for every other variable.
+    bool LinkAllows(int v, int option, const std::vector<int>& options) const;
 
     // Whether the option fits the loads of everything placed now.
     bool Fits(int v, int option) const;
@@ -74,12 +85,16 @@ public:
 private:
     struct Tally;
     int StepOf(const COleDateTime& t) const;
+    int StepOfMinutes(long long minutes) const;
     bool AddLoad(const Variable& var, int step, int sign, bool check) const;
 
     CScheduleData& m_data;
     std::vector<Variable> m_arrVariables;
     std::vector<int> m_arrCapacity;         // per resource
     std::vector<int> m_arrDispersion;       // per activity; 0 none or the rule switch off
+    std::vector<std::vector<int>> m_arrLinkSteps;  // per link: starts where its full activities stay
+    std::vector<std::vector<int>> m_arrLinkFull;   // per link: the variables of its bundles
+    std::vector<std::vector<int>> m_arrLinkShort;  // per link: the variables of short entries
     int m_nDays = 0;
     int m_nStepMinutes = 60;
     int m_nStepsPerDay = 24;

@@ -129,19 +129,7 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
         return;
     }
     // An entry that fits nowhere goes back to where it was before the run.
-    std::unordered_map<std::uint64_t, const CEntryBefore*> before;
-    for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
-    const auto write = [&](const std::vector<int>& options) {
-        rules.Model().WriteStarts(options);
-        for (int v = 0; v < rules.Model().VariableCount(); ++v) {
-            if (options[static_cast<std::size_t>(v)] >= 0) continue;
-            for (CTimetableEntry* entry : rules.Model().GetVariable(v).m_arrEntries) {
-                const auto it = before.find(entry->GetSerial());
-                if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
-            }
-        }
-        return CPlacementModel::CountHardFaults(data);
-    };
+    const auto write = [&](const std::vector<int>& options) { return WritePlacement(data, work, rules.Model(), options); };
     const auto placedCount = [](const std::vector<int>& options) {
         return std::count_if(options.begin(), options.end(), [](int o) { return o >= 0; });
     };

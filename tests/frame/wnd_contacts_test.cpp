@@ -340,6 +340,36 @@ TEST_F(ContactsTest, ResettingChimeTimesTakesTheSnapshotAndRechecks) {
     EXPECT_EQ(Contacts().GetCards().m_wndBody.m_arrCards.size(), data.m_arrChimeSets.size());
 }
 
+// A Lessons list without readable times in order gives no bell times: resetting a set to it is
+// refused with a message, and the sets and the undo level stay as they were.
+TEST_F(ContactsTest, ChimeCommandsRefuseALessonsListWithoutTimesInOrder) {
+    Load("school-dated.xml");
+    ChooseTab(5);
+    CScheduleData& data = application.data;
+    data.DiscardUndo();
+    CCardsCtrlBody& body = Contacts().GetCards().m_wndBody;
+    ASSERT_FALSE(body.m_arrCards.empty());
+    body.m_arrSelection = {body.m_arrCards[0]->m_nId};
+    const auto starts = [&] {
+        std::vector<std::vector<__time64_t>> all;
+        for (const CChimeSet& set : data.m_arrChimeSets) {
+            all.emplace_back();
+            for (const CChimeInterval& interval : set.m_arrIntervals) all.back().push_back(interval.m_tStart);
+        }
+        return all;
+    };
+    const auto before = starts();
+    for (const std::vector<CString>& lessons : {std::vector<CString>{L"lunch", L"later"},
+                                                std::vector<CString>{L"10:00", L"08:00"}}) {
+        settings.m_wordLists[0] = lessons;
+        answers.asked.clear();
+        Contacts().SendMessage(WM_COMMAND, ID_RESET_CHIME_TIMES);
+        EXPECT_EQ(answers.asked, std::vector<CString>{LoadResString(IDS_LESSONS_UNREADABLE)});
+        EXPECT_EQ(starts(), before);
+        EXPECT_FALSE(data.HasUndoSnapshot());
+    }
+}
+
 // A card's tip is its entity's week grid, shown by the HTML-lite tooltip.
 TEST_F(ContactsTest, ACardTipShowsTheWeekGridOfItsEntity) {
     Load("school-dated.xml");

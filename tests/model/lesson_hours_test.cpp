@@ -123,8 +123,27 @@ TEST_F(LessonHours, LoadLessonTimesFromTheLessonsList) {
     EXPECT_EQ(set.m_arrIntervals[1].m_strBreak, CString(L"Lunch"));
     EXPECT_EQ(CountLessons(m_settings), 2);
 
-    Lessons() = {L"25:00"};
-    EXPECT_THROW(set.LoadLessonTimes(m_settings), std::invalid_argument);
+    // An entry without a readable time is left out.
+    Lessons() = {L"08:00", L"lunch", L"!x", L"09:00"};
+    EXPECT_TRUE(set.LoadLessonTimes(m_settings));
+    ASSERT_EQ(set.m_arrIntervals.size(), 2u);
+    EXPECT_EQ(set.m_arrIntervals[1].m_tStart, T(9, 0));
+}
+
+// A list with no readable time, or whose times go back, would give lessons of no or negative
+// length: it is refused and the set holds the hourly lessons.
+TEST_F(LessonHours, LoadLessonTimesRefusesAListWithoutReadableTimesInOrder) {
+    const std::vector<std::vector<CString>> refused = {
+        {L"lunch", L"later"}, {L"10:00", L"08:00"}, {L"08:00", L"!07:30 Early"}, {L"25:00"}, {L"8"}};
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        SCOPED_TRACE(i);
+        Lessons() = refused[i];
+        CChimeSet set;
+        EXPECT_FALSE(set.LoadLessonTimes(m_settings));
+        ASSERT_EQ(set.m_arrIntervals.size(), 9u);
+        EXPECT_EQ(set.m_arrIntervals.front().m_tStart, T(7, 0));
+        EXPECT_EQ(set.m_arrIntervals.back().m_tStart, T(15, 0));
+    }
 }
 
 TEST_F(LessonHours, LessonStartTextFallsBackToTheDayStart) {

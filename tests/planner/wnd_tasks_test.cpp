@@ -568,10 +568,11 @@ TEST_F(TasksPageTest, GroupDeletionIsRefusedOnlyWhenItPutsSomeoneNewOverALimit) 
         ASSERT_NE(shown, Diary().m_arrGroups.end());
         Diary().SelectGroupAt(false, static_cast<int>(shown - Diary().m_arrGroups.begin()));
         ASSERT_EQ(Diary().m_nSelectionKind, CDiaryCtrl::kSelectGroup);
+        Data().SaveUndo();  // an earlier edit of the user's
+        Data().FindEntity(14)->m_strName = L"Dee Renamed";
         Command(ID_CONTACTS_DELETE);
 
         EXPECT_EQ(Data().FindGroup(c.group) == Data().m_arrGroups.end(), c.deleted);
-        EXPECT_EQ(Data().HasUndoSnapshot(), c.deleted) << "a refused deletion leaves the level as it was";
         const bool grouped = std::all_of(Data().m_arrActivities.begin(), Data().m_arrActivities.end(),
                                          [&](const CActivity& a) { return !a.HasEntityId(Data(), c.schoolClass) || a.m_nGroup == c.group; });
         EXPECT_EQ(grouped, !c.deleted);
@@ -580,6 +581,11 @@ TEST_F(TasksPageTest, GroupDeletionIsRefusedOnlyWhenItPutsSomeoneNewOverALimit) 
             EXPECT_TRUE(std::any_of(Data().m_arrProblems.begin(), Data().m_arrProblems.end(),
                                     [&](const CProblem& p) { return p.m_nRecord == c.schoolClass; }))
                 << "the problems name the class the deletion would put over its limit";
+        // Undo takes back the deletion, or after a refused one the earlier edit.
+        ASSERT_TRUE(Data().CanUndo());
+        Data().Undo(TRUE);
+        EXPECT_NE(Data().FindGroup(c.group), Data().m_arrGroups.end());
+        EXPECT_EQ(Data().FindEntity(14)->m_strName == L"Dee", !c.deleted);
     }
 }
 

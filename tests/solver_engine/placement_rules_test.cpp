@@ -64,6 +64,12 @@ protected:
         m_control.m_bRunning.store(1);
         RunSolver(m_data, Params(mode), m_work, m_control, m_sink);
     }
+    // An empty plan of the given days, for the next case of a table.
+    void NewPlan(int days) {
+        m_data.ResetToNew(FALSE);
+        m_data.m_dtStartDate = At(0, 0);
+        m_data.m_nDays = days;
+    }
     std::vector<COleDateTime> StartsOf(int activity) const {
         std::vector<COleDateTime> starts;
         for (const CTimetableEntry& entry : m_data.m_arrEntries)
@@ -130,9 +136,7 @@ TEST_F(PlacementRulesTest, LinkedLessonsStartTogether) {
     for (bool pinned : {false, true}) {
         for (int mode : kModes) {
             SCOPED_TRACE(testing::Message() << "pinned " << pinned << " mode " << mode);
-            m_data.ResetToNew(FALSE);
-            m_data.m_dtStartDate = At(0, 0);
-            m_data.m_nDays = 2;
+            NewPlan(2);
             for (int id : {1, 2}) AddEntity(id, 0);
             for (int id : {101, 102}) AddEntity(id, 1);
             AddActivity(10, {1, 101}, 2, 7);
@@ -158,6 +162,48 @@ TEST_F(PlacementRulesTest, LinkedLessonsStartTogether) {
             EXPECT_EQ(a, b);
             EXPECT_EQ(CountUnplaced(), 0);
             if (pinned) EXPECT_EQ(CompareTimesApprox(StartsOf(10)[0], At(0, 11)), 0);
+        }
+    }
+}
+
+// A link's activities with fewer lessons start at some of the full ones' starts: two short
+// activities share a teacher, so they take one start of the full activity each; the full one
+// is open, or one of its lessons is kept.
+TEST_F(PlacementRulesTest, ShortLinkedLessonsTakeStartsOfTheFullOnes) {
+    for (bool pinned : {false, true}) {
+        for (int mode : kModes) {
+            SCOPED_TRACE(testing::Message() << "pinned " << pinned << " mode " << mode);
+            NewPlan(2);
+            for (int id : {1, 2, 3}) AddEntity(id, 0);
+            for (int id : {101, 102}) AddEntity(id, 1);
+            AddActivity(10, {1, 101}, 2, 7);
+            AddActivity(11, {2, 102}, 1, 7);
+            AddActivity(12, {3, 102}, 1, 7);
+            // The teacher of the short ones is busy on the second day but at 14:00.
+            AddActivity(20, {102}, 8);
+            for (int h = kFirstHour; h < kFirstHour + kHours; ++h)
+                if (h != 14) AddEntry(20, 1, h);
+            if (pinned)
+                AddEntry(10, 0, 11);
+            else
+                AddOpenEntry(10);
+            AddOpenEntry(10);
+            AddOpenEntry(11);
+            AddOpenEntry(12);
+            Run(mode);
+            EXPECT_EQ(CountUnplaced(), 0);
+            EXPECT_EQ(CPlacementModel::CountHardFaults(m_data), 0);
+            const auto full = StartsOf(10);
+            const auto first = StartsOf(11), second = StartsOf(12);
+            ASSERT_EQ(full.size(), 2u);
+            ASSERT_EQ(first.size(), 1u);
+            ASSERT_EQ(second.size(), 1u);
+            for (const COleDateTime& start : {first[0], second[0]})
+                EXPECT_TRUE(CompareTimesApprox(start, full[0]) == 0 || CompareTimesApprox(start, full[1]) == 0);
+            EXPECT_NE(CompareTimesApprox(first[0], second[0]), 0);
+            if (pinned) {
+                EXPECT_EQ(CompareTimesApprox(full[0], At(0, 11)), 0);
+            }
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "resource_ids.h"
@@ -99,8 +100,9 @@ TEST_F(SolverRunTest, WorkerThreadStopsOnTheRunningFlag) {
 }
 
 // Two open entries of one class with a single free hour between them: no complete placement
-// exists, so both stay unplaced, in the plan.
-TEST_F(SolverRunTest, FailedExhaustiveSearchLeavesEntriesWhereTheyWere) {
+// exists, so one takes the hour and the other stays unplaced, in the plan; the log says so.
+TEST_F(SolverRunTest, ExhaustiveSearchWithoutCompletePlacementPlacesWhatFits) {
+    CTestStrings strings({{IDS_SOLVER_SEARCH_PARTIAL, L"%d placed, %d left"}});
     PlantTimetable(2, 1, 1);
     int activity = 0;
     for (const CTimetableEntry& entry : m_data.m_arrEntries)
@@ -109,12 +111,15 @@ TEST_F(SolverRunTest, FailedExhaustiveSearchLeavesEntriesWhereTheyWere) {
     const std::size_t entries = m_data.m_arrEntries.size();
     Run(Params(0));
     EXPECT_EQ(m_data.m_arrEntries.size(), entries);
-    EXPECT_EQ(CountUnplaced(), 2);
+    EXPECT_EQ(CountUnplaced(), 1);
+    EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), 0);
+    EXPECT_NE(std::find(m_sink.m_lines.begin(), m_sink.m_lines.end(), CString(L"1 placed, 1 left")), m_sink.m_lines.end());
     EXPECT_EQ(m_sink.m_nEnded, 1);
 }
 
 // Ten lessons for the nine hours of a class's only day: no leaf of the search is feasible, and
-// the search ends (by its limits or by running out of choices) instead of walking all 9! orders.
+// the search ends (by its limits or by running out of choices) instead of walking all 9! orders;
+// nine of the lessons are placed.
 TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
     m_data.m_nDays = 1;
     AddEntity(1, 0);
@@ -129,7 +134,8 @@ TEST_F(SolverRunTest, InfeasibleExhaustiveSearchEndsByItsLimits) {
     EXPECT_FALSE(search.SolverBranchAndBound());
     EXPECT_LE(search.m_nNodes, CExhaustiveSearch::kNodesPerLimit * params.m_nDuration + 1);
     RunSolverSearch(m_data, params, m_work, m_control, m_sink);
-    EXPECT_EQ(CountUnplaced(), 10);
+    EXPECT_EQ(CountUnplaced(), 1);
+    EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), 0);
     EXPECT_EQ(m_sink.m_nEnded, 1);
 }
 

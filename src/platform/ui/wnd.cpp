@@ -874,8 +874,11 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         h->store = QImage();
         h->invalid = QRegion();
         if (w)
-            for (CWindowWidget* inner : w->findChildren<CWindowWidget*>()) {
-                const HWND c = inner->hwnd();
+            // The window widget has no meta-object of its own, so the search is for every widget
+            // and the controls' Qt faces are told apart by their type.
+            for (QWidget* child : w->findChildren<QWidget*>()) {
+                const auto* inner = dynamic_cast<const CWindowWidget*>(child);
+                const HWND c = inner ? inner->hwnd() : nullptr;
                 if (!c || !IsLive(c) || c->store.isNull()) continue;
                 CWindowOverlay::Drop(c);
                 c->store = QImage();
