@@ -21,6 +21,12 @@ class Plan:
         return [(e.get("ACTIVITY"), e.get("DAY"), e.get("START"), e.get("DURATION"))
                 for e in self.root.iter("ENTRY")]
 
+    def named_entries(self):
+        """Every entry with its activity named by (tag, level): saving numbers the activities
+        afresh, so ids of two files do not compare."""
+        names = {a.get("ID"): (a.get("TAG"), a.get("LEVEL")) for a in self.root.iter("ACTIVITY")}
+        return [(names.get(activity), day, start, duration) for activity, day, start, duration in self.entries()]
+
     def members(self, activity, level):
         """The entity tags enrolled in the activity of that name and level."""
         return [e.get("ID") for a in self.root.iter("ACTIVITY")
