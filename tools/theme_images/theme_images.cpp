@@ -66,16 +66,22 @@ QImage OnMagenta(const QImage& strip) {
     return out;
 }
 
+// The pictures' background: light blue at the top fading to white.
+QImage GradientPicture(int width, int height) {
+    QImage out(width, height, QImage::Format_RGB32);
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0.0, QColor(214, 228, 248));
+    gradient.setColorAt(1.0, QColor(255, 255, 255));
+    QPainter(&out).fillRect(out.rect(), gradient);
+    return out;
+}
+
 // The About box's picture (524 x 419): a light blue gradient with the icons in a row between
 // the texts that the box draws above and below.
 QImage AboutPicture(const std::vector<QImage>& icons) {
     const int width = 524, height = 419, iconSize = 64, gap = 24, rowTop = 178;
-    QImage out(width, height, QImage::Format_RGB32);
+    QImage out = GradientPicture(width, height);
     QPainter painter(&out);
-    QLinearGradient gradient(0, 0, 0, height);
-    gradient.setColorAt(0.0, QColor(214, 228, 248));
-    gradient.setColorAt(1.0, QColor(255, 255, 255));
-    painter.fillRect(out.rect(), gradient);
     painter.fillRect(QRect(0, rowTop - 14, width, 2), QColor(170, 190, 225));
     painter.fillRect(QRect(0, rowTop + iconSize + 12, width, 2), QColor(170, 190, 225));
     const int count = static_cast<int>(icons.size());
@@ -93,12 +99,8 @@ QImage AboutPicture(const std::vector<QImage>& icons) {
 // in a column, and a rule along the edge that meets the page.
 QImage SidePicture(const std::vector<QImage>& icons, int size) {
     const int width = 200, height = 340, iconSize = size * 3 / 2, gap = 22, top = 36;
-    QImage out(width, height, QImage::Format_RGB32);
+    QImage out = GradientPicture(width, height);
     QPainter painter(&out);
-    QLinearGradient gradient(0, 0, 0, height);
-    gradient.setColorAt(0.0, QColor(214, 228, 248));
-    gradient.setColorAt(1.0, QColor(255, 255, 255));
-    painter.fillRect(out.rect(), gradient);
     painter.fillRect(QRect(width - 8, 0, 2, height), QColor(170, 190, 225));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     int y = top;
