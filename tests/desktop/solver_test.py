@@ -65,6 +65,12 @@ class SolverWizard(DesktopTest):
         desktop.wait_until(lambda: enabled_button(self.desktop, finish), "the run to end")
         self.desktop.settle(wizard)
         self.picture("result", wizard)
+        # Escape asks whether to leave; No keeps the wizard, still in front of the main window.
+        self.desktop.key("Escape")
+        self.desktop.wait_window("^Error$")
+        self.desktop.key("Escape")
+        self.desktop.wait_no_window("^Error$")
+        desktop.wait_until(lambda: self.desktop.active_window() == wizard, "the wizard to be active again")
         self.desktop.click_in(wizard, *FINISH)
         self.desktop.wait_no_window(WIZARD)
         program.page("Timetable")

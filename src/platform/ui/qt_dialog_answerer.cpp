@@ -70,7 +70,14 @@ QString QtFilter(const CFileFilter& f) {
 QWidget* CQtDialogAnswerer::OwnerWidget(HWND owner) {
     if (owner) {
         if (CWnd* wnd = CWnd::FromHandle(owner)) {
-            if (QWidget* w = wnd->GetWidget()) return w->window();
+            if (QWidget* w = wnd->GetWidget()) {
+                // An owner that a modal dialog has disabled hands the box to that dialog, as the
+                // box would otherwise raise the owner above the dialog and leave it hidden.
+                QWidget* window = w->window();
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!window->isEnabled() && modal && modal != window) return modal;
+                return window;
+            }
         }
     }
     return QApplication::activeWindow();
