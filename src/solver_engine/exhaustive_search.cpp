@@ -7,6 +7,7 @@
 #include "model/schedule_data.h"
 #include "model/time_clash.h"
 #include "model/time_values.h"
+#include "solver_engine/ejection_repair.h"
 #include "solver_engine/solver_costs.h"
 #include "solver_engine/solver_log.h"
 #include "solver_engine/solver_sink.h"
@@ -38,22 +39,175 @@ CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& wor
                 struck[o] = -1;
         }
         m_arrLive[static_cast<std::size_t>(v)] = live;
-        if (live > 0)
-            m_arrSearched.push_back(v);
-        else
-            ++m_nUnplaceable;
     }
+    // Starts of a link that one of its full activities cannot take go for good from all its entries.
+    m_arrBlockNeed.assign(static_cast<std::size_t>(m_model.BlockCount()), 0);
+    m_arrIsDirty.assign(static_cast<std::size_t>(m_model.ResourceCount()), 0);
+    for (int pass = 0; pass < 2; ++pass) {
+        m_arrSearched.clear();
+        for (int v = 0; v < count; ++v)
+            if (m_arrLive[static_cast<std::size_t>(v)] > 0) m_arrSearched.push_back(v);
+        // A full activity of a link that cannot place all its entries need not fill every start.
+        m_arrSpare.assign(m_data.m_arrActivities.size(), 0);
+        for (int link = 0; link < m_model.LinkCount(); ++link) {
+            for (int a : m_model.GetLink(link).m_arrFull) {
+                int& spare = m_arrSpare[static_cast<std::size_t>(a)];
+                spare = m_model.GetLink(link).m_nStarts;
+                for (int step : m_model.LinkSteps(link)) spare -= m_model.Starts(a, step);
+                for (int v : m_model.ActivityVariables(a)) spare -= m_arrLive[static_cast<std::size_t>(v)] > 0;
+            }
+        }
+        RecountUnits();
+        if (pass == 1) break;
+        for (int link = 0; link < m_model.LinkCount(); ++link)
+            for (int v : m_model.GetLink(link).m_arrVariables)
+                for (const auto& option : m_model.GetVariable(v).m_arrOptions) m_arrSupport.emplace_back(link, option.m_nStep);
+        HoldSupport();
+        for (const auto& [v, o] : m_arrTrail) m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(o)] = -1;
+        m_arrTrail.clear();
+    }
+    m_nUnplaceable = count - static_cast<int>(m_arrSearched.size());
     m_nOpen = static_cast<int>(m_arrSearched.size());
-    // A full activity of a link that cannot place all its entries need not fill every start.
-    m_arrSpare.assign(m_data.m_arrActivities.size(), 0);
+    // A class in a full activity of a link holds its block of the group at every start the
+    // activity gets.
     for (int link = 0; link < m_model.LinkCount(); ++link) {
         for (int a : m_model.GetLink(link).m_arrFull) {
-            int& spare = m_arrSpare[static_cast<std::size_t>(a)];
-            spare = m_model.GetLink(link).m_nStarts;
-            for (int step : m_model.LinkSteps(link)) spare -= m_model.Starts(a, step);
-            for (int v : m_model.ActivityVariables(a)) spare -= m_arrLive[static_cast<std::size_t>(v)] > 0;
+            const int starts = m_model.GetLink(link).m_nStarts - m_arrSpare[static_cast<std::size_t>(a)];
+            for (int v : m_model.ActivityVariables(a))
+                for (const auto& use : m_model.GetVariable(v).m_arrUses)
+                    if (use.m_nBlock >= 0)
+                        m_arrBlockNeed[static_cast<std::size_t>(use.m_nBlock)] =
+                            std::max(m_arrBlockNeed[static_cast<std::size_t>(use.m_nBlock)], starts);
         }
     }
+    m_arrResourceVariables.assign(static_cast<std::size_t>(m_model.ResourceCount()), {});
+    for (int v : m_arrSearched)
+        for (const auto& use : m_model.GetVariable(v).m_arrUses)
+            m_arrResourceVariables[static_cast<std::size_t>(use.m_nResource)].push_back(v);
+    RecountUnits();
+}
+
+void CExhaustiveSearch::MarkDirty(int resource) {
+    if (m_arrIsDirty[static_cast<std::size_t>(resource)]) return;
+    m_arrIsDirty[static_cast<std::size_t>(resource)] = 1;
+    m_arrDirty.push_back(resource);
+}
+
+void CExhaustiveSearch::Cover(int v, int option, int sign) {
+    const auto& var = m_model.GetVariable(v);
+    const int step = var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep;
+    const int steps = static_cast<int>(m_model.StepCount());
+    for (const auto& use : var.m_arrUses) {
+        const int r = use.m_nResource;
+        for (int k = std::max(step, 0); k < step + use.m_nSteps && k < steps; ++k) {
+            int& cover = m_arrCover[static_cast<std::size_t>(r) * static_cast<std::size_t>(steps) + static_cast<std::size_t>(k)];
+            if (sign < 0 ? --cover == 0 : cover++ == 0)
+                m_arrAvail[static_cast<std::size_t>(r)] += sign * std::max(0, m_model.Free(r, k));
+        }
+        MarkDirty(r);
+    }
+}
+
+void CExhaustiveSearch::Release(int v, int sign) {
+    const auto& var = m_model.GetVariable(v);
+    const auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+    for (std::size_t o = 0; o < struck.size(); ++o)
+        if (struck[o] == 0) Cover(v, static_cast<int>(o), sign);
+    for (const auto& use : var.m_arrUses)
+        if (use.m_nBlock < 0) m_arrDemand[static_cast<std::size_t>(use.m_nResource)] += sign * use.m_nSteps;
+}
+
+void CExhaustiveSearch::LoadUnits(int v, int option, int sign) {
+    const auto& var = m_model.GetVariable(v);
+    const int step = var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep;
+    const int steps = static_cast<int>(m_model.StepCount());
+    const auto covered = [&](int r, int k) {
+        return m_arrCover[static_cast<std::size_t>(r) * static_cast<std::size_t>(steps) + static_cast<std::size_t>(k)] > 0;
+    };
+    std::vector<char>& held = m_arrHeld;
+    held.clear();
+    for (const auto& use : var.m_arrUses) {
+        for (int k = std::max(step, 0); k < step + use.m_nSteps && k < steps; ++k) {
+            if (covered(use.m_nResource, k))
+                m_arrAvail[static_cast<std::size_t>(use.m_nResource)] -= std::max(0, m_model.Free(use.m_nResource, k));
+            if (use.m_nBlock >= 0) held.push_back(m_model.BlockLoad(use.m_nBlock, k) > 0);
+        }
+    }
+    if (sign > 0)
+        m_model.Place(v, option);
+    else
+        m_model.Unplace(v, option);
+    std::size_t i = 0;
+    for (const auto& use : var.m_arrUses) {
+        const int r = use.m_nResource;
+        for (int k = std::max(step, 0); k < step + use.m_nSteps && k < steps; ++k) {
+            if (covered(r, k)) m_arrAvail[static_cast<std::size_t>(r)] += std::max(0, m_model.Free(r, k));
+            if (use.m_nBlock < 0) continue;
+            const bool now = m_model.BlockLoad(use.m_nBlock, k) > 0;
+            if (now == static_cast<bool>(held[i++])) continue;
+            const int need = m_arrBlockNeed[static_cast<std::size_t>(use.m_nBlock)];
+            int& n = m_arrBlockSteps[static_cast<std::size_t>(use.m_nBlock)];
+            const int before = std::max(0, need - n);
+            n += now ? 1 : -1;
+            m_arrDemand[static_cast<std::size_t>(r)] += std::max(0, need - n) - before;
+        }
+        MarkDirty(r);
+    }
+}
+
+void CExhaustiveSearch::Occupy(int v, int option) {
+    Release(v, -1);
+    LoadUnits(v, option, +1);
+}
+
+void CExhaustiveSearch::Vacate(int v, int option) {
+    LoadUnits(v, option, -1);
+    Release(v, +1);
+}
+
+void CExhaustiveSearch::RecountUnits() {
+    const std::size_t steps = m_model.StepCount();
+    const std::size_t resources = static_cast<std::size_t>(m_model.ResourceCount());
+    m_arrCover.assign(resources * steps, 0);
+    m_arrAvail.assign(resources, 0);
+    m_arrDemand.assign(resources, 0);
+    m_arrBlockSteps.assign(static_cast<std::size_t>(m_model.BlockCount()), 0);
+    for (int v : m_arrSearched) {
+        if (m_arrAssigned[static_cast<std::size_t>(v)] != -1) continue;
+        const auto& var = m_model.GetVariable(v);
+        const auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+        for (std::size_t o = 0; o < struck.size(); ++o) {
+            if (struck[o] != 0) continue;
+            const int step = var.m_arrOptions[o].m_nStep;
+            for (const auto& use : var.m_arrUses)
+                for (int k = std::max(step, 0); k < step + use.m_nSteps && static_cast<std::size_t>(k) < steps; ++k)
+                    ++m_arrCover[static_cast<std::size_t>(use.m_nResource) * steps + static_cast<std::size_t>(k)];
+        }
+        for (const auto& use : var.m_arrUses)
+            if (use.m_nBlock < 0) m_arrDemand[static_cast<std::size_t>(use.m_nResource)] += use.m_nSteps;
+    }
+    for (std::size_t r = 0; r < resources; ++r)
+        for (std::size_t k = 0; k < steps; ++k)
+            if (m_arrCover[r * steps + k] > 0)
+                m_arrAvail[r] += std::max(0, m_model.Free(static_cast<int>(r), static_cast<int>(k)));
+    for (int b = 0; b < m_model.BlockCount(); ++b) {
+        int& n = m_arrBlockSteps[static_cast<std::size_t>(b)];
+        for (std::size_t k = 0; k < steps; ++k) n += m_model.BlockLoad(b, static_cast<int>(k)) > 0;
+        m_arrDemand[static_cast<std::size_t>(m_model.BlockResource(b))] +=
+            std::max(0, m_arrBlockNeed[static_cast<std::size_t>(b)] - n);
+    }
+    for (int r : m_arrDirty) m_arrIsDirty[static_cast<std::size_t>(r)] = 0;
+    m_arrDirty.clear();
+}
+
+bool CExhaustiveSearch::UnitsSuffice() {
+    bool suffice = true;
+    for (int r : m_arrDirty) {
+        m_arrIsDirty[static_cast<std::size_t>(r)] = 0;
+        if (m_arrAvail[static_cast<std::size_t>(r)] < m_arrDemand[static_cast<std::size_t>(r)]) suffice = false;
+    }
+    m_arrDirty.clear();
+    return suffice;
 }
 
 bool CExhaustiveSearch::ShouldStop() const {
@@ -89,12 +243,21 @@ int CExhaustiveSearch::ChooseVariable() {
 bool CExhaustiveSearch::NextDecision(Frame& frame) {
     frame.m_arrOrder.clear();
     const int best = ChooseVariable();
-    // The start of a link that a full activity lacks and the fewest of its entries can fill, if
-    // they are not more than the options of the best entry.
-    const std::size_t most = best >= 0 ? static_cast<std::size_t>(m_arrLive[static_cast<std::size_t>(best)])
-                                       : m_arrLive.size();
+    // Fills, when they have no more alternatives than the best entry has options: the start of
+    // a link that a full activity lacks, and a free step of a resource whose open entries need
+    // every unit it has left. Either must get one of the entries that can take it.
+    std::size_t most = best >= 0 ? static_cast<std::size_t>(m_arrLive[static_cast<std::size_t>(best)]) : m_arrLive.size();
     bool filling = false;
-    for (int link = 0; link < m_model.LinkCount(); ++link) {
+    const auto collect = [&](int v, int option, long long look) {
+        if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0 || option < 0 ||
+            m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] != 0)
+            return;
+        long long& seen = m_arrClassSeen[static_cast<std::size_t>(m_model.GetVariable(v).m_nClass)];
+        if (seen == look) return;
+        seen = look;
+        m_arrFill.emplace_back(v, option);
+    };
+    for (int link = 0; link < m_model.LinkCount() && most > 1; ++link) {
         const auto& steps = m_model.LinkSteps(link);
         if (steps.empty()) continue;
         for (int a : m_model.GetLink(link).m_arrFull) {
@@ -103,23 +266,43 @@ bool CExhaustiveSearch::NextDecision(Frame& frame) {
                 if (m_model.Starts(a, step)) continue;
                 const long long look = ++m_nLooks;
                 m_arrFill.clear();
-                for (int v : m_model.ActivityVariables(a)) {
-                    if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0)
-                        continue;
-                    const int option = m_model.OptionAt(v, step);
-                    if (option < 0 || m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] != 0)
-                        continue;
-                    long long& seen = m_arrClassSeen[static_cast<std::size_t>(m_model.GetVariable(v).m_nClass)];
-                    if (seen == look) continue;
-                    seen = look;
-                    m_arrFill.emplace_back(v, option);
-                }
+                for (int v : m_model.ActivityVariables(a)) collect(v, m_model.OptionAt(v, step), look);
                 if (m_arrFill.empty()) return false;
-                if (m_arrFill.size() > most || (filling && m_arrFill.size() >= frame.m_arrOrder.size())) continue;
+                if (m_arrFill.size() > most || (filling && m_arrFill.size() == most)) continue;
+                most = m_arrFill.size();
                 filling = true;
                 frame.m_arrOrder.swap(m_arrFill);
             }
         }
+    }
+    // The resource step with the fewest live options of open entries over it.
+    const std::size_t steps = m_model.StepCount();
+    int resource = -1, at = -1;
+    for (int r = 0; r < m_model.ResourceCount() && most > 1; ++r) {
+        if (m_arrDemand[static_cast<std::size_t>(r)] == 0 ||
+            m_arrAvail[static_cast<std::size_t>(r)] != m_arrDemand[static_cast<std::size_t>(r)])
+            continue;
+        for (std::size_t k = 0; k < steps; ++k) {
+            const int cover = m_arrCover[static_cast<std::size_t>(r) * steps + k];
+            if (cover == 0 || static_cast<std::size_t>(cover) >= most || m_model.Free(r, static_cast<int>(k)) <= 0) continue;
+            most = static_cast<std::size_t>(cover);
+            resource = r;
+            at = static_cast<int>(k);
+        }
+    }
+    if (resource >= 0) {
+        const long long look = ++m_nLooks;
+        m_arrFill.clear();
+        for (int v : m_arrResourceVariables[static_cast<std::size_t>(resource)]) {
+            const auto& var = m_model.GetVariable(v);
+            int length = 1;
+            for (const auto& use : var.m_arrUses)
+                if (use.m_nResource == resource) length = use.m_nSteps;
+            for (int step = std::max(at - length + 1, 0); step <= at; ++step) collect(v, m_model.OptionAt(v, step), look);
+        }
+        if (m_arrFill.empty()) return false;
+        filling = true;
+        frame.m_arrOrder.swap(m_arrFill);
     }
     if (filling) {
         // The entries with the fewest options first: they have the least choice elsewhere.
@@ -172,14 +355,53 @@ void CExhaustiveSearch::Strike(int v, int option) {
     m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] = m_nDepth + 1;  // above 0 also outside the search
     m_arrTrail.emplace_back(v, option);
     --m_arrLive[static_cast<std::size_t>(v)];
+    Cover(v, option, -1);
+    const auto& var = m_model.GetVariable(v);
+    if (var.m_bLinkFull && m_arrSpare[static_cast<std::size_t>(var.m_nActivity)] == 0)
+        m_arrSupport.emplace_back(var.m_nLink, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep);
+}
+
+bool CExhaustiveSearch::HoldSupport() {
+    while (!m_arrSupport.empty()) {
+        const auto [link, step] = m_arrSupport.back();
+        m_arrSupport.pop_back();
+        const auto supported = [&](int a) {
+            if (m_arrSpare[static_cast<std::size_t>(a)] > 0 || m_model.Starts(a, step)) return true;
+            for (int w : m_model.ActivityVariables(a)) {
+                if (m_arrAssigned[static_cast<std::size_t>(w)] != -1 || m_arrLive[static_cast<std::size_t>(w)] == 0) continue;
+                const int o = m_model.OptionAt(w, step);
+                if (o >= 0 && m_arrStruck[static_cast<std::size_t>(w)][static_cast<std::size_t>(o)] == 0) return true;
+            }
+            return false;
+        };
+        const auto& full = m_model.GetLink(link).m_arrFull;
+        if (std::all_of(full.begin(), full.end(), supported)) continue;
+        const auto& steps = m_model.LinkSteps(link);
+        bool held = std::find(steps.begin(), steps.end(), step) == steps.end();
+        for (int w : m_model.GetLink(link).m_arrVariables) {
+            if (!held) break;
+            if (m_arrAssigned[static_cast<std::size_t>(w)] != -1 || m_arrLive[static_cast<std::size_t>(w)] == 0) continue;
+            const int o = m_model.OptionAt(w, step);
+            if (o < 0 || m_arrStruck[static_cast<std::size_t>(w)][static_cast<std::size_t>(o)] != 0) continue;
+            Strike(w, o);
+            held = m_arrLive[static_cast<std::size_t>(w)] > 0;
+        }
+        if (!held) {
+            m_arrSupport.clear();
+            return false;
+        }
+    }
+    return true;
 }
 
 void CExhaustiveSearch::UndoTrail(std::size_t mark) {
+    m_arrSupport.clear();
     while (m_arrTrail.size() > mark) {
         const auto [n, o] = m_arrTrail.back();
         m_arrTrail.pop_back();
         m_arrStruck[static_cast<std::size_t>(n)][static_cast<std::size_t>(o)] = 0;
         ++m_arrLive[static_cast<std::size_t>(n)];
+        Cover(n, o, +1);
     }
 }
 
@@ -190,7 +412,7 @@ bool CExhaustiveSearch::Choose(int v, int option) {
     const bool opens = var.m_nLink >= 0 && m_model.LinkSteps(var.m_nLink).end() ==
                                                std::find(m_model.LinkSteps(var.m_nLink).begin(),
                                                          m_model.LinkSteps(var.m_nLink).end(), chosen.m_nStep);
-    m_model.Place(v, option);
+    Occupy(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = option;
     ++m_nDepth;
     const auto fail = [&](int n) {
@@ -222,6 +444,16 @@ bool CExhaustiveSearch::Choose(int v, int option) {
             }
         }
     }
+    if (!HoldSupport()) {
+        ++m_arrFailures[static_cast<std::size_t>(v)];
+        TakeBack(v, option, mark);
+        return false;
+    }
+    if (!UnitsSuffice()) {
+        ++m_arrFailures[static_cast<std::size_t>(v)];
+        TakeBack(v, option, mark);
+        return false;
+    }
     return true;
 }
 
@@ -234,15 +466,15 @@ bool CExhaustiveSearch::Refute(int v, int option) {
         Strike(w, option);
         return m_arrLive[static_cast<std::size_t>(w)] > 0;
     };
-    if (var.m_nActivity < 0) return refute(v);
+    if (var.m_nActivity < 0) return refute(v) && HoldSupport();
     for (int w : m_model.ActivityVariables(var.m_nActivity))
         if (m_model.GetVariable(w).m_nClass == var.m_nClass && !refute(w)) return false;
-    return true;
+    return HoldSupport();
 }
 
 void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
     UndoTrail(mark);
-    m_model.Unplace(v, option);
+    Vacate(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = -1;
     --m_nDepth;
 }
@@ -396,10 +628,11 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
             // all, else none; either way the entry is decided.
             for (const auto& [w, option] : order) {
                 if (!m_model.Fits(v, option)) continue;
-                m_model.Place(v, option);
+                Occupy(v, option);
                 taken = option;
                 break;
             }
+            if (taken < 0) Release(v, -1);
             m_arrAssigned[static_cast<std::size_t>(v)] = taken >= 0 ? taken : -2;
         }
         result[static_cast<std::size_t>(v)] = taken;
@@ -420,6 +653,7 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
         m_arrLive[v] = live;
     }
     m_nDepth = 0;
+    RecountUnits();
     return result;
 }
 
@@ -491,7 +725,13 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
             partial = std::move(greedy);
             placed = n;
         }
-        if (placed > 0) {
+        // Then entries left out push placed ones out of their way for a while.
+        std::mt19937 random(static_cast<unsigned>(entries));
+        partial = RepairByEjection(search.Model(), std::move(partial),
+                                   CExhaustiveSearch::kEjectionsPerLimit * std::max(limit, 1), random,
+                                   [&] { return control.IsRunning(); });
+        placed = entriesPlaced(partial);
+            if (placed > 0) {
             if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
                 sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
                 return true;

@@ -2,17 +2,22 @@
 // The exhaustive placement: a depth-first branch-and-bound search over the open entries. Each
 // level takes one decision and tries its alternatives in turn, each placing one entry:
 // - the open entry with the fewest options left (weighed by the dead ends it took part in), over
-//   its options, those where its link already starts first, then the lightest;
-// - or a start of a link that one of its full activities still lacks (a kept lesson's, or one an
+//   its options: those where its link already starts first, then the lightest;
+// - a start of a link that one of its full activities still lacks (a kept lesson's, or one an
 //   entry of another activity opened), over the open entries of that activity that can take it:
-//   the link needs one of them there. Such a start comes first once it has no more entries to
-//   choose from than the best entry has options.
-// Each choice strikes the options it rules out from the entries that share a participant or an
-// activity with it (forward checking), and all but the link's starts from its entries once the
-// link has as many starts as its full activities have entries; a start that a full activity can
-// no longer fill ends the branch. Of interchangeable entries only the first open one is branched
-// on, and an alternative that was tried and left is struck from all of them for the rest of the
-// level. Everything a choice changed is taken back from an undo trail. The first complete
+//   the link needs one of them there;
+// - a free step of a participant whose open entries need every unit of time it has left, over
+//   the open entries that can take that step: one of them must.
+// A start or a step comes first when it has no more alternatives than the best entry has
+// options; among steps the first with the fewest, so a tight participant's week fills from its
+// start. Each choice strikes the options it rules out from the entries that share a participant
+// or an activity with it (forward checking), and all but the link's starts from its entries once
+// the link has as many starts as its full activities have entries. A start that one of a link's
+// full activities can no longer take goes from all its entries (or ends the branch when the link
+// has it), and so does a choice after which some participant's open entries need more units than
+// the free steps their options still cover. Of interchangeable entries only the first open one is
+// branched on, and an alternative that was tried and left is struck from all of them for the rest
+// of the level. Everything a choice changed is taken back from an undo trail. The first complete
 // placement is kept, then only cheaper ones; until the first, the search restarts now and then.
 #include <cstdint>
 #include <random>
@@ -53,6 +58,8 @@ public:
     static constexpr long long kFirstRestart = 1000;
     // Greedy descents a run without a complete placement tries for a partial one.
     static constexpr int kGreedyPasses = 16;
+    // Ejection steps per unit of the limit that complete the partial placement of such a run.
+    static constexpr long long kEjectionsPerLimit = 20000;
 
     std::vector<int> m_arrBest;  // option per variable of the best complete placement
     std::vector<int> m_arrDeepest;  // the placement with the most variables the search reached
@@ -89,6 +96,21 @@ private:
     bool Refute(int v, int option);
     void Strike(int v, int option);
     void UndoTrail(std::size_t mark);
+    // Strikes the link's start from all its entries where a full activity has no entry left
+    // that could take it; false when the link has that start already, or an entry is left
+    // without options.
+    bool HoldSupport();
+    // The units of each resource: the open entries need at least m_arrDemand and can get only
+    // the free ones at steps some live option of theirs covers (m_arrAvail). These keep them.
+    void Cover(int v, int option, int sign);
+    void Release(int v, int sign);  // the variable leaves (-1) or rejoins (+1) the open ones
+    void Occupy(int v, int option);
+    void Vacate(int v, int option);
+    void LoadUnits(int v, int option, int sign);
+    void RecountUnits();
+    void MarkDirty(int resource);
+    // Whether every resource changed since the last look still gets the units it needs.
+    bool UnitsSuffice();
     double CostOfCurrent();
 
     CScheduleData& m_data;
@@ -107,6 +129,16 @@ private:
     std::vector<int> m_arrSpare;                   // per activity: its entries that are not searched
     std::vector<long long> m_arrClassSeen;         // per class: the look that last counted it
     std::vector<std::pair<int, int>> m_arrFill;    // the alternatives of a start to fill, reused
+    std::vector<int> m_arrCover;                   // resource x step: live options of open entries there
+    std::vector<int> m_arrAvail;                   // per resource
+    std::vector<int> m_arrDemand;                  // per resource
+    std::vector<int> m_arrBlockNeed;               // per block: starts its full activities give it
+    std::vector<int> m_arrBlockSteps;              // per block: steps it holds now
+    std::vector<std::vector<int>> m_arrResourceVariables;  // the searched variables using it
+    std::vector<std::pair<int, int>> m_arrSupport;  // (link, step) whose full activities lost an option there
+    std::vector<int> m_arrDirty;                   // resources changed since the last look
+    std::vector<char> m_arrIsDirty;
+    std::vector<char> m_arrHeld;                   // LoadUnits: which block steps were held, reused
     long long m_nLooks = 0;
     std::mt19937 m_random;
     // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
@@ -119,8 +151,9 @@ private:
 
 // The driver of the exhaustive mode on the worker: searches, then leaves the entries at the best
 // complete placement or, without one, at the partial one that places the most (the deepest the
-// search reached or a greedy descent, with what else fits), unless it breaks more rules than the
-// plan did; else where they were before the run. True when a placement was applied.
+// search reached or a greedy descent, with what else fits, then completed by ejection as far as
+// it goes), unless it breaks more rules than the plan did; else where they were before the run.
+// True when a placement was applied.
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
                          int limit);
 // Writes the options into the live entries; the entries of a variable without one go back to

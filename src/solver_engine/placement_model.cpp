@@ -150,6 +150,8 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
         staying.push_back(std::move(fixed));
     }
     // The blocks are all known now.
+    m_arrBlockResource.resize(tally.blockIndex.size());
+    for (const auto& [key, block] : tally.blockIndex) m_arrBlockResource[static_cast<std::size_t>(block)] = static_cast<int>(key >> 32);
     const std::size_t steps = StepCount();
     m_arrLoad.assign(m_arrCapacity.size() * steps, 0);
     m_arrBlock.assign(tally.blockIndex.size() * steps, 0);
@@ -257,6 +259,11 @@ int CPlacementModel::OptionAt(int v, int step) const {
 
 bool CPlacementModel::Starts(int activity, int step) const {
     return m_arrStarts[static_cast<std::size_t>(activity) * StepCount() + static_cast<std::size_t>(step)] > 0;
+}
+
+int CPlacementModel::Free(int resource, int step) const {
+    return m_arrCapacity[static_cast<std::size_t>(resource)] -
+           m_arrLoad[static_cast<std::size_t>(resource) * StepCount() + static_cast<std::size_t>(step)];
 }
 
 std::size_t CPlacementModel::StepCount() const {

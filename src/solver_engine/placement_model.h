@@ -78,8 +78,23 @@ public:
     const Link& GetLink(int link) const { return m_arrLinks[static_cast<std::size_t>(link)]; }
     // The steps at which the link starts now, placed or staying.
     const std::vector<int>& LinkSteps(int link) const { return m_arrLinkSteps[static_cast<std::size_t>(link)]; }
+    // The entries of the link, placed or staying, that start at the step now.
+    int LinkLoad(int link, int step) const {
+        return m_arrLinkLoad[static_cast<std::size_t>(link) * StepCount() + static_cast<std::size_t>(step)];
+    }
     // Whether an entry of the activity starts at the step now.
     bool Starts(int activity, int step) const;
+
+    std::size_t StepCount() const;
+    int ResourceCount() const { return static_cast<int>(m_arrCapacity.size()); }
+    int BlockCount() const { return static_cast<int>(m_arrBlockResource.size()); }
+    int BlockResource(int block) const { return m_arrBlockResource[static_cast<std::size_t>(block)]; }
+    // How many more entries the resource takes at the step.
+    int Free(int resource, int step) const;
+    // The entries of the block's group that hold its resource at the step.
+    int BlockLoad(int block, int step) const {
+        return m_arrBlock[static_cast<std::size_t>(block) * StepCount() + static_cast<std::size_t>(step)];
+    }
 
     // Whether the option fits the loads of everything placed now.
     bool Fits(int v, int option) const;
@@ -105,7 +120,6 @@ public:
 private:
     struct Tally;
     int StepOf(const COleDateTime& t) const;
-    std::size_t StepCount() const;
     // Adds (sign +1), takes away (-1) or only tests (check) an entry's loads at the step.
     bool AddLoad(const std::vector<Use>& uses, int activity, int link, int step, int sign, bool check) const;
 
@@ -114,6 +128,7 @@ private:
     std::vector<std::vector<int>> m_arrActivityVariables;
     std::vector<Link> m_arrLinks;
     std::vector<int> m_arrCapacity;         // per resource
+    std::vector<int> m_arrBlockResource;    // per block
     std::vector<int> m_arrDispersion;       // per activity; 0 none or the rule switch off
     int m_nDays = 0;
     int m_nStepMinutes = 60;
