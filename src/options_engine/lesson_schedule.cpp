@@ -31,7 +31,7 @@ std::optional<CLessonSchedule> ParseLessonList(const std::vector<CString>& lesso
         } else {
             schedule.m_arrIntervals.push_back({static_cast<int>((t - previous) / 60), pendingLabel});
         }
-        pendingLabel = isBreak ? entry.Mid(7) : CString();
+        pendingLabel = isBreak ? entry.Mid(6) : CString();
         pendingLabel.Trim(L" ");
         previous = t;
     }

@@ -12,6 +12,10 @@
 #include "solver_engine/solver_sink.h"
 #include "solver_engine/solver_work.h"
 
+namespace {
+using Option = CPlacementModel::Option;
+}  // namespace
+
 CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& work, CSolverControl& control,
                                      ISolverSink& sink, int limit)
     : m_data(data), m_work(work), m_control(control), m_sink(sink), m_nLimit(limit), m_model(data) {
@@ -20,6 +24,7 @@ CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& wor
     m_arrStruck.resize(static_cast<std::size_t>(count));
     m_arrLive.assign(static_cast<std::size_t>(count), 0);
     m_arrFailures.assign(static_cast<std::size_t>(count), 0);
+    m_arrClassSeen.assign(static_cast<std::size_t>(count), -1);
     // Options that clash with what stays go for good; an entry left with none is not searched.
     for (int v = 0; v < count; ++v) {
         const auto options = m_model.GetVariable(v).m_arrOptions.size();
@@ -39,49 +44,16 @@ CExhaustiveSearch::CExhaustiveSearch(CScheduleData& data, const CSolverWork& wor
             ++m_nUnplaceable;
     }
     m_nOpen = static_cast<int>(m_arrSearched.size());
-    CountOpenLinks();
-}
-
-void CExhaustiveSearch::CountOpenLinks() {
-    m_arrOpenBundles.assign(static_cast<std::size_t>(m_model.LinkCount()), 0);
+    // A full activity of a link that cannot place all its entries need not fill every start.
+    m_arrSpare.assign(m_data.m_arrActivities.size(), 0);
     for (int link = 0; link < m_model.LinkCount(); ++link) {
-        for (int v : m_model.LinkFullVariables(link))
-            m_arrOpenBundles[static_cast<std::size_t>(link)] += m_arrLive[static_cast<std::size_t>(v)] > 0;
-        if (m_arrOpenBundles[static_cast<std::size_t>(link)] > 0) continue;
-        // Nothing of the link moves: its short entries take starts where its full activities stay.
-        for (int v : m_model.LinkShortVariables(link)) {
-            auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
-            int& live = m_arrLive[static_cast<std::size_t>(v)];
-            for (std::size_t o = 0; o < struck.size(); ++o) {
-                if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
-                struck[o] = -1;
-                if (--live == 0) {
-                    std::erase(m_arrSearched, v);
-                    ++m_nUnplaceable;
-                }
-            }
+        for (int a : m_model.GetLink(link).m_arrFull) {
+            int& spare = m_arrSpare[static_cast<std::size_t>(a)];
+            spare = m_model.GetLink(link).m_nStarts;
+            for (int step : m_model.LinkSteps(link)) spare -= m_model.Starts(a, step);
+            for (int v : m_model.ActivityVariables(a)) spare -= m_arrLive[static_cast<std::size_t>(v)] > 0;
         }
     }
-    m_nOpen = static_cast<int>(m_arrSearched.size());
-}
-
-bool CExhaustiveSearch::StrikeUnlinked(int link) {
-    bool left = true;
-    for (int v : m_model.LinkShortVariables(link)) {
-        if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0) continue;
-        auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
-        for (std::size_t o = 0; o < struck.size(); ++o) {
-            if (struck[o] != 0 || m_model.LinkAllows(v, static_cast<int>(o), m_arrAssigned)) continue;
-            struck[o] = m_nDepth + 1;  // above 0 also outside the search
-            m_arrTrail.emplace_back(v, static_cast<int>(o));
-            if (--m_arrLive[static_cast<std::size_t>(v)] == 0) {
-                ++m_arrFailures[static_cast<std::size_t>(v)];
-                left = false;
-            }
-        }
-        if (!left) return false;
-    }
-    return true;
 }
 
 bool CExhaustiveSearch::ShouldStop() const {
@@ -89,13 +61,15 @@ bool CExhaustiveSearch::ShouldStop() const {
            m_nNodesSinceComplete > kNodesPerLimit * std::max(m_nLimit, 1);
 }
 
-int CExhaustiveSearch::ChooseVariable() const {
+int CExhaustiveSearch::ChooseVariable() {
+    const long long look = ++m_nLooks;
     int best = -1;
     for (int v : m_arrSearched) {
         if (m_arrAssigned[static_cast<std::size_t>(v)] != -1) continue;
-        const auto& var = m_model.GetVariable(v);
-        if (var.m_nLink >= 0 && !var.m_bLinkFull && m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] > 0)
-            continue;
+        // The first open entry of a class stands for the others, which have the same options.
+        long long& seen = m_arrClassSeen[static_cast<std::size_t>(m_model.GetVariable(v).m_nClass)];
+        if (seen == look) continue;
+        seen = look;
         if (best < 0) {
             best = v;
             continue;
@@ -112,70 +86,165 @@ int CExhaustiveSearch::ChooseVariable() const {
     return best;
 }
 
-void CExhaustiveSearch::OrderOptions(Frame& frame) {
-    const auto& struck = m_arrStruck[static_cast<std::size_t>(frame.m_nVariable)];
+bool CExhaustiveSearch::NextDecision(Frame& frame) {
     frame.m_arrOrder.clear();
-    for (std::size_t o = 0; o < struck.size(); ++o)
-        if (struck[o] == 0) frame.m_arrOrder.push_back(static_cast<int>(o));
-    // The options that clash least with the other entries' options first.
-    // After a restart, options of nearly the same weight come in a new order.
-    const auto& options = m_model.GetVariable(frame.m_nVariable).m_arrOptions;
-    m_arrKeys.resize(options.size());
-    for (int o : frame.m_arrOrder) {
-        double key = options[static_cast<std::size_t>(o)].m_dWeight;
-        if (m_nRestarts > 0) key += 0.5 * static_cast<double>(m_random() % 1000) / 1000.0;
-        m_arrKeys[static_cast<std::size_t>(o)] = key;
-    }
-    std::stable_sort(frame.m_arrOrder.begin(), frame.m_arrOrder.end(), [&](int a, int b) {
-        return m_arrKeys[static_cast<std::size_t>(a)] < m_arrKeys[static_cast<std::size_t>(b)];
-    });
-}
-
-bool CExhaustiveSearch::Choose(int v, int option) {
-    const std::size_t mark = m_arrTrail.size();
-    m_model.Place(v, option);
-    m_arrAssigned[static_cast<std::size_t>(v)] = option;
-    ++m_nDepth;
-    const auto& var = m_model.GetVariable(v);
-    if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0 &&
-        !StrikeUnlinked(var.m_nLink)) {
-        ++m_arrFailures[static_cast<std::size_t>(v)];
-        TakeBack(v, option, mark);
-        return false;
-    }
-    const int day = m_model.GetVariable(v).m_arrOptions[static_cast<std::size_t>(option)].m_nDay;
-    for (int n : m_model.GetVariable(v).m_arrNeighbours) {
-        if (m_arrAssigned[static_cast<std::size_t>(n)] != -1 || m_arrLive[static_cast<std::size_t>(n)] == 0) continue;
-        const auto& options = m_model.GetVariable(n).m_arrOptions;
-        auto& struck = m_arrStruck[static_cast<std::size_t>(n)];
-        for (std::size_t o = 0; o < options.size(); ++o) {
-            // Loads, starts and the per-day limit are all of one day.
-            if (struck[o] != 0 || options[o].m_nDay != day || m_model.Fits(n, static_cast<int>(o))) continue;
-            struck[o] = m_nDepth;
-            m_arrTrail.emplace_back(n, static_cast<int>(o));
-            if (--m_arrLive[static_cast<std::size_t>(n)] == 0) {
-                ++m_arrFailures[static_cast<std::size_t>(n)];
-                ++m_arrFailures[static_cast<std::size_t>(v)];
-                TakeBack(v, option, mark);
-                return false;
+    const int best = ChooseVariable();
+    // The start of a link that a full activity lacks and the fewest of its entries can fill, if
+    // they are not more than the options of the best entry.
+    const std::size_t most = best >= 0 ? static_cast<std::size_t>(m_arrLive[static_cast<std::size_t>(best)])
+                                       : m_arrLive.size();
+    bool filling = false;
+    for (int link = 0; link < m_model.LinkCount(); ++link) {
+        const auto& steps = m_model.LinkSteps(link);
+        if (steps.empty()) continue;
+        for (int a : m_model.GetLink(link).m_arrFull) {
+            if (m_arrSpare[static_cast<std::size_t>(a)] > 0) continue;
+            for (int step : steps) {
+                if (m_model.Starts(a, step)) continue;
+                const long long look = ++m_nLooks;
+                m_arrFill.clear();
+                for (int v : m_model.ActivityVariables(a)) {
+                    if (m_arrAssigned[static_cast<std::size_t>(v)] != -1 || m_arrLive[static_cast<std::size_t>(v)] == 0)
+                        continue;
+                    const int option = m_model.OptionAt(v, step);
+                    if (option < 0 || m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] != 0)
+                        continue;
+                    long long& seen = m_arrClassSeen[static_cast<std::size_t>(m_model.GetVariable(v).m_nClass)];
+                    if (seen == look) continue;
+                    seen = look;
+                    m_arrFill.emplace_back(v, option);
+                }
+                if (m_arrFill.empty()) return false;
+                if (m_arrFill.size() > most || (filling && m_arrFill.size() >= frame.m_arrOrder.size())) continue;
+                filling = true;
+                frame.m_arrOrder.swap(m_arrFill);
             }
         }
+    }
+    if (filling) {
+        // The entries with the fewest options first: they have the least choice elsewhere.
+        m_arrKeys.resize(std::max(m_arrKeys.size(), m_arrLive.size()));
+        for (const auto& [v, option] : frame.m_arrOrder) {
+            double key = m_arrLive[static_cast<std::size_t>(v)];
+            if (m_nRestarts > 0) key += static_cast<double>(m_random() % 1000) / 1000.0;
+            m_arrKeys[static_cast<std::size_t>(v)] = key;
+        }
+        std::stable_sort(frame.m_arrOrder.begin(), frame.m_arrOrder.end(), [&](const auto& x, const auto& y) {
+            return m_arrKeys[static_cast<std::size_t>(x.first)] < m_arrKeys[static_cast<std::size_t>(y.first)];
+        });
+    } else if (best >= 0) {
+        OrderOptions(best, frame.m_arrOrder);
     }
     return true;
 }
 
-void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
+void CExhaustiveSearch::OrderOptions(int v, std::vector<std::pair<int, int>>& order) {
+    const auto& struck = m_arrStruck[static_cast<std::size_t>(v)];
+    order.clear();
+    for (std::size_t o = 0; o < struck.size(); ++o)
+        if (struck[o] == 0) order.emplace_back(v, static_cast<int>(o));
+    // Where the entry's link starts already first: such a start needs an entry of each full
+    // activity anyway, a new one takes one of the link's starts. Then the options that clash
+    // least with the other entries' options; after a restart, options of nearly the same weight
+    // come in a new order.
+    const auto& var = m_model.GetVariable(v);
+    const auto& options = var.m_arrOptions;
+    m_arrKeys.resize(std::max(m_arrKeys.size(), options.size()));
+    for (const auto& [w, o] : order) {
+        const Option& option = options[static_cast<std::size_t>(o)];
+        double key = option.m_dWeight;
+        if (m_nRestarts > 0) key += 0.5 * static_cast<double>(m_random() % 1000) / 1000.0;
+        m_arrKeys[static_cast<std::size_t>(o)] = key;
+    }
+    const auto opens = [&](int o) {
+        if (var.m_nLink < 0) return false;
+        const auto& steps = m_model.LinkSteps(var.m_nLink);
+        return std::find(steps.begin(), steps.end(), options[static_cast<std::size_t>(o)].m_nStep) == steps.end();
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const auto& x, const auto& y) {
+        const bool a = opens(x.second), b = opens(y.second);
+        if (a != b) return b;
+        return m_arrKeys[static_cast<std::size_t>(x.second)] < m_arrKeys[static_cast<std::size_t>(y.second)];
+    });
+}
+
+void CExhaustiveSearch::Strike(int v, int option) {
+    m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] = m_nDepth + 1;  // above 0 also outside the search
+    m_arrTrail.emplace_back(v, option);
+    --m_arrLive[static_cast<std::size_t>(v)];
+}
+
+void CExhaustiveSearch::UndoTrail(std::size_t mark) {
     while (m_arrTrail.size() > mark) {
         const auto [n, o] = m_arrTrail.back();
         m_arrTrail.pop_back();
         m_arrStruck[static_cast<std::size_t>(n)][static_cast<std::size_t>(o)] = 0;
         ++m_arrLive[static_cast<std::size_t>(n)];
     }
+}
+
+bool CExhaustiveSearch::Choose(int v, int option) {
+    const std::size_t mark = m_arrTrail.size();
+    const auto& var = m_model.GetVariable(v);
+    const Option& chosen = var.m_arrOptions[static_cast<std::size_t>(option)];
+    const bool opens = var.m_nLink >= 0 && m_model.LinkSteps(var.m_nLink).end() ==
+                                               std::find(m_model.LinkSteps(var.m_nLink).begin(),
+                                                         m_model.LinkSteps(var.m_nLink).end(), chosen.m_nStep);
+    m_model.Place(v, option);
+    m_arrAssigned[static_cast<std::size_t>(v)] = option;
+    ++m_nDepth;
+    const auto fail = [&](int n) {
+        ++m_arrFailures[static_cast<std::size_t>(n)];
+        ++m_arrFailures[static_cast<std::size_t>(v)];
+        TakeBack(v, option, mark);
+        return false;
+    };
+    for (int n : var.m_arrNeighbours) {
+        if (m_arrAssigned[static_cast<std::size_t>(n)] != -1 || m_arrLive[static_cast<std::size_t>(n)] == 0) continue;
+        const auto& options = m_model.GetVariable(n).m_arrOptions;
+        const auto& struck = m_arrStruck[static_cast<std::size_t>(n)];
+        for (std::size_t o = 0; o < options.size(); ++o) {
+            // Loads, starts and the per-day limit are all of one day.
+            if (struck[o] != 0 || options[o].m_nDay != chosen.m_nDay || m_model.Fits(n, static_cast<int>(o))) continue;
+            Strike(n, static_cast<int>(o));
+            if (m_arrLive[static_cast<std::size_t>(n)] == 0) return fail(n);
+        }
+    }
+    // A link with all its starts: its open entries take no other.
+    if (opens && static_cast<int>(m_model.LinkSteps(var.m_nLink).size()) >= m_model.GetLink(var.m_nLink).m_nStarts) {
+        for (int n : m_model.GetLink(var.m_nLink).m_arrVariables) {
+            if (m_arrAssigned[static_cast<std::size_t>(n)] != -1 || m_arrLive[static_cast<std::size_t>(n)] == 0) continue;
+            const auto& struck = m_arrStruck[static_cast<std::size_t>(n)];
+            for (std::size_t o = 0; o < struck.size(); ++o) {
+                if (struck[o] != 0 || m_model.Fits(n, static_cast<int>(o))) continue;
+                Strike(n, static_cast<int>(o));
+                if (m_arrLive[static_cast<std::size_t>(n)] == 0) return fail(n);
+            }
+        }
+    }
+    return true;
+}
+
+bool CExhaustiveSearch::Refute(int v, int option) {
+    const auto& var = m_model.GetVariable(v);
+    const auto refute = [&](int w) {
+        if (m_arrAssigned[static_cast<std::size_t>(w)] != -1 ||
+            m_arrStruck[static_cast<std::size_t>(w)][static_cast<std::size_t>(option)] != 0)
+            return true;
+        Strike(w, option);
+        return m_arrLive[static_cast<std::size_t>(w)] > 0;
+    };
+    if (var.m_nActivity < 0) return refute(v);
+    for (int w : m_model.ActivityVariables(var.m_nActivity))
+        if (m_model.GetVariable(w).m_nClass == var.m_nClass && !refute(w)) return false;
+    return true;
+}
+
+void CExhaustiveSearch::TakeBack(int v, int option, std::size_t mark) {
+    UndoTrail(mark);
     m_model.Unplace(v, option);
     m_arrAssigned[static_cast<std::size_t>(v)] = -1;
     --m_nDepth;
-    const auto& var = m_model.GetVariable(v);
-    if (var.m_bLinkFull) ++m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)];
 }
 
 double CExhaustiveSearch::CostOfCurrent() {
@@ -184,12 +253,11 @@ double CExhaustiveSearch::CostOfCurrent() {
         // Only the entities in open entries can cost differently from one placement to the next:
         // the rest is taken once.
         std::unordered_set<int> moving;
-        for (int v = 0; v < m_model.VariableCount(); ++v)
-            for (const CTimetableEntry* entry : m_model.GetVariable(v).m_arrEntries) {
-                const auto activity = m_data.FindActivity(entry->m_nActivity);
-                if (activity != m_data.m_arrActivities.end())
-                    moving.insert(activity->m_arrMembers.begin(), activity->m_arrMembers.end());
-            }
+        for (int v = 0; v < m_model.VariableCount(); ++v) {
+            const auto activity = m_data.FindActivity(m_model.GetVariable(v).m_pEntry->m_nActivity);
+            if (activity != m_data.m_arrActivities.end())
+                moving.insert(activity->m_arrMembers.begin(), activity->m_arrMembers.end());
+        }
         RefreshEntityItems(m_data);
         m_dFixedCost = 0.0;
         for (CEntity& entity : m_data.m_arrEntities) {
@@ -234,13 +302,17 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
     };
     auto push = [&] {
         Frame frame;
-        frame.m_nVariable = ChooseVariable();
-        OrderOptions(frame);
+        frame.m_nBaseMark = m_arrTrail.size();
+        // A start no entry can fill any more: the choice above led to a dead end.
+        if (!NextDecision(frame) && !stack.empty() && stack.back().m_nVariable >= 0)
+            ++m_arrFailures[static_cast<std::size_t>(stack.back().m_nVariable)];
         stack.push_back(std::move(frame));
     };
     auto unwind = [&] {
-        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
-            if (it->m_nChosen >= 0) TakeBack(it->m_nVariable, it->m_nChosen, it->m_nTrailMark);
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+            if (it->m_nVariable >= 0) TakeBack(it->m_nVariable, it->m_nChosen, it->m_nTrailMark);
+            UndoTrail(it->m_nBaseMark);
+        }
         stack.clear();
         placed = 0;
     };
@@ -267,19 +339,28 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
             continue;
         }
         Frame& frame = stack.back();
-        if (frame.m_nChosen >= 0) {
-            TakeBack(frame.m_nVariable, frame.m_nChosen, frame.m_nTrailMark);
-            frame.m_nChosen = -1;
+        if (frame.m_nVariable >= 0) {
+            // Back from the alternative placed: it is struck for the rest of the level, with the
+            // same option of the entries interchangeable with it.
+            const int v = frame.m_nVariable, option = frame.m_nChosen;
+            TakeBack(v, option, frame.m_nTrailMark);
+            frame.m_nVariable = frame.m_nChosen = -1;
             --placed;
+            if (!Refute(v, option)) frame.m_nNext = frame.m_arrOrder.size();
         }
         if (frame.m_nNext >= frame.m_arrOrder.size()) {
+            UndoTrail(frame.m_nBaseMark);
             stack.pop_back();
             continue;
         }
-        const int option = frame.m_arrOrder[frame.m_nNext++];
-        if (!m_model.Fits(frame.m_nVariable, option)) continue;
+        const auto [v, option] = frame.m_arrOrder[frame.m_nNext++];
+        if (m_arrStruck[static_cast<std::size_t>(v)][static_cast<std::size_t>(option)] != 0) continue;
         frame.m_nTrailMark = m_arrTrail.size();
-        if (!Choose(frame.m_nVariable, option)) continue;
+        if (!Choose(v, option)) {
+            if (!Refute(v, option)) frame.m_nNext = frame.m_arrOrder.size();
+            continue;
+        }
+        frame.m_nVariable = v;
         frame.m_nChosen = option;
         ++placed;
         if (placed > m_nDeepest) {
@@ -300,14 +381,13 @@ bool CExhaustiveSearch::SolverBranchAndBound() {
 std::vector<int> CExhaustiveSearch::GreedyPlacement() {
     std::vector<std::pair<int, int>> chosen;
     std::vector<int> result(m_arrAssigned.size(), -1);
+    std::vector<std::pair<int, int>> order;
     for (;;) {
         const int v = ChooseVariable();
         if (v < 0) break;
-        Frame frame;
-        frame.m_nVariable = v;
-        OrderOptions(frame);
+        OrderOptions(v, order);
         int taken = -1;
-        for (int option : frame.m_arrOrder) {
+        for (const auto& [w, option] : order) {
             if (m_model.Fits(v, option) && Choose(v, option)) {
                 taken = option;
                 break;
@@ -316,17 +396,13 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
         if (taken < 0) {
             // Nothing fits without leaving another entry empty: the first option that fits at
             // all, else none; either way the entry is decided.
-            for (int option : frame.m_arrOrder) {
+            for (const auto& [w, option] : order) {
                 if (!m_model.Fits(v, option)) continue;
                 m_model.Place(v, option);
                 taken = option;
                 break;
             }
             m_arrAssigned[static_cast<std::size_t>(v)] = taken >= 0 ? taken : -2;
-            // The link's short entries may follow once its bundles are decided.
-            const auto& var = m_model.GetVariable(v);
-            if (var.m_bLinkFull && --m_arrOpenBundles[static_cast<std::size_t>(var.m_nLink)] == 0)
-                StrikeUnlinked(var.m_nLink);
         }
         result[static_cast<std::size_t>(v)] = taken;
         chosen.emplace_back(v, taken);
@@ -346,7 +422,6 @@ std::vector<int> CExhaustiveSearch::GreedyPlacement() {
         m_arrLive[v] = live;
     }
     m_nDepth = 0;
-    CountOpenLinks();
     return result;
 }
 
@@ -354,41 +429,29 @@ std::vector<int> CExhaustiveSearch::RepairPlacement(std::vector<int> options) {
     options.resize(m_arrAssigned.size(), -1);
     std::vector<int> placed(options.size(), -1);
     std::vector<int> moving;
-    // The entries of short linked activities after the rest: they start where bundles are.
-    auto waits = [&](int v) {
-        const auto& var = m_model.GetVariable(v);
-        return var.m_nLink >= 0 && !var.m_bLinkFull;
-    };
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int v = 0; v < m_model.VariableCount(); ++v) {
-            if (waits(v) != (pass == 1)) continue;
-            const int o = options[static_cast<std::size_t>(v)];
-            if (o >= 0 && m_model.Fits(v, o) && m_model.LinkAllows(v, o, placed)) {
-                m_model.Place(v, o);
-                placed[static_cast<std::size_t>(v)] = o;
-            } else {
-                moving.push_back(v);
-            }
+    for (int v = 0; v < m_model.VariableCount(); ++v) {
+        const int o = options[static_cast<std::size_t>(v)];
+        if (o >= 0 && m_model.Fits(v, o)) {
+            m_model.Place(v, o);
+            placed[static_cast<std::size_t>(v)] = o;
+        } else {
+            moving.push_back(v);
         }
     }
-    // The variables with the fewest options first, as the search takes them.
+    // The variables with the fewest options first, as the search takes them; each to a start its
+    // link has already, else to the lightest.
     std::stable_sort(moving.begin(), moving.end(), [&](int a, int b) {
-        if (waits(a) != waits(b)) return waits(b);
         return m_arrLive[static_cast<std::size_t>(a)] < m_arrLive[static_cast<std::size_t>(b)];
     });
+    std::vector<std::pair<int, int>> order;
     for (int v : moving) {
-        const auto& list = m_model.GetVariable(v).m_arrOptions;
-        int lightest = -1;
-        for (std::size_t o = 0; o < list.size(); ++o) {
-            if (m_arrStruck[static_cast<std::size_t>(v)][o] != 0 || !m_model.Fits(v, static_cast<int>(o)) ||
-                !m_model.LinkAllows(v, static_cast<int>(o), placed))
-                continue;
-            if (lightest < 0 || list[o].m_dWeight < list[static_cast<std::size_t>(lightest)].m_dWeight)
-                lightest = static_cast<int>(o);
+        OrderOptions(v, order);
+        for (const auto& [w, option] : order) {
+            if (!m_model.Fits(v, option)) continue;
+            m_model.Place(v, option);
+            placed[static_cast<std::size_t>(v)] = option;
+            break;
         }
-        if (lightest < 0) continue;
-        m_model.Place(v, lightest);
-        placed[static_cast<std::size_t>(v)] = lightest;
     }
     for (int v = 0; v < m_model.VariableCount(); ++v)
         if (placed[static_cast<std::size_t>(v)] >= 0) m_model.Unplace(v, placed[static_cast<std::size_t>(v)]);
@@ -398,9 +461,7 @@ std::vector<int> CExhaustiveSearch::RepairPlacement(std::vector<int> options) {
 bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl& control, ISolverSink& sink,
                          int limit) {
     CExhaustiveSearch search(data, work, control, sink, limit);
-    int entries = 0;
-    for (int v = 0; v < search.Model().VariableCount(); ++v)
-        entries += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
+    const int entries = search.Model().VariableCount();
     control.m_nProgressRange.store(search.Model().VariableCount() - search.m_nUnplaceable);
     control.SetProgress(0);
     sink.AddLogLine(LoadResString(IDS_SOLVER_SEARCH_STARTED));
@@ -419,12 +480,8 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
     if (search.m_nDeepest > 0 || control.IsRunning()) {
         // Nothing was written yet: the entries stand as before the run.
         const int faultsBefore = CPlacementModel::CountHardFaults(data);
-        const auto entriesPlaced = [&](const std::vector<int>& options) {
-            int n = 0;
-            for (int v = 0; v < search.Model().VariableCount(); ++v)
-                if (options[static_cast<std::size_t>(v)] >= 0)
-                    n += static_cast<int>(search.Model().GetVariable(v).m_arrEntries.size());
-            return n;
+        const auto entriesPlaced = [](const std::vector<int>& options) {
+            return static_cast<int>(std::count_if(options.begin(), options.end(), [](int o) { return o >= 0; }));
         };
         std::vector<int> partial = search.RepairPlacement(search.m_arrDeepest);
         int placed = entriesPlaced(partial);
@@ -458,10 +515,9 @@ int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacemen
     for (const CEntryBefore& b : work.m_arrBefore) before.emplace(b.m_nSerial, &b);
     for (int v = 0; v < model.VariableCount(); ++v) {
         if (static_cast<std::size_t>(v) < options.size() && options[static_cast<std::size_t>(v)] >= 0) continue;
-        for (CTimetableEntry* entry : model.GetVariable(v).m_arrEntries) {
-            const auto it = before.find(entry->GetSerial());
-            if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
-        }
+        CTimetableEntry* entry = model.GetVariable(v).m_pEntry;
+        const auto it = before.find(entry->GetSerial());
+        if (it != before.end()) entry->m_dtStart = it->second->m_dtStart;
     }
     return CPlacementModel::CountHardFaults(data);
 }

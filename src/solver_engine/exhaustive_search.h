@@ -1,12 +1,19 @@
 #pragma once
-// The exhaustive placement: a depth-first branch-and-bound search over the open entries, one
-// level per entry (the entries of a link's full activities that start together count as one)
-// and one branch per option still allowed. The next level takes the entry with the fewest
-// options left; each choice strikes the options it rules out from the entries that share a
-// participant or an activity with it (forward checking), and everything a choice changed is
-// taken back from an undo trail. An entry of a link's short activity waits until the link's
-// bundles are placed, which strikes its starts where none of them is. The first complete
-// placement is kept, then only cheaper ones.
+// The exhaustive placement: a depth-first branch-and-bound search over the open entries. Each
+// level takes one decision and tries its alternatives in turn, each placing one entry:
+// - the open entry with the fewest options left (weighed by the dead ends it took part in), over
+//   its options, those where its link already starts first, then the lightest;
+// - or a start of a link that one of its full activities still lacks (a kept lesson's, or one an
+//   entry of another activity opened), over the open entries of that activity that can take it:
+//   the link needs one of them there. Such a start comes first once it has no more entries to
+//   choose from than the best entry has options.
+// Each choice strikes the options it rules out from the entries that share a participant or an
+// activity with it (forward checking), and all but the link's starts from its entries once the
+// link has as many starts as its full activities have entries; a start that a full activity can
+// no longer fill ends the branch. Of interchangeable entries only the first open one is branched
+// on, and an alternative that was tried and left is struck from all of them for the rest of the
+// level. Everything a choice changed is taken back from an undo trail. The first complete
+// placement is kept, then only cheaper ones; until the first, the search restarts now and then.
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -33,8 +40,9 @@ public:
     // entry without one is left out (-1). For the genetic mode's first individual.
     std::vector<int> GreedyPlacement();
     // Keeps every option that fits beside those kept before it (in variable order) and moves
-    // each other variable to the lightest option that still fits; a variable without one gets
-    // -1. For the genetic mode's result.
+    // each other variable to the first option that still fits in the search's order (a start
+    // its link has, else the lightest); a variable without one gets -1. For the genetic mode's
+    // result.
     std::vector<int> RepairPlacement(std::vector<int> options);
 
     CPlacementModel& Model() { return m_model; }
@@ -59,27 +67,29 @@ public:
 
 private:
     struct Frame {
-        int m_nVariable = 0;
-        std::vector<int> m_arrOrder;  // options to try, best first
+        std::vector<std::pair<int, int>> m_arrOrder;  // (variable, option) to try, best first
         std::size_t m_nNext = 0;
+        int m_nVariable = -1;  // the variable placed now, -1 none
         int m_nChosen = -1;
-        std::size_t m_nTrailMark = 0;
+        std::size_t m_nBaseMark = 0;   // the trail before the level struck anything
+        std::size_t m_nTrailMark = 0;  // the trail before the choice
     };
     bool ShouldStop() const;
-    // The open variable to place next; an entry of a short linked activity only once every
-    // bundle of its link is placed.
-    int ChooseVariable() const;
-    // Counts the open bundles of each link again, and strikes for good the options of short
-    // entries of a link without open bundles that start nowhere its full activities are.
-    void CountOpenLinks();
-    // Strikes the options of the link's short entries that start where no bundle of it is;
-    // false when one is left without options.
-    bool StrikeUnlinked(int link);
-    void OrderOptions(Frame& frame);
+    // The open entry to decide on next (one of its class), -1 none.
+    int ChooseVariable();
+    // The next decision's alternatives. False when a link's start can no longer be filled.
+    bool NextDecision(Frame& frame);
+    // The options of a variable in the order to try them.
+    void OrderOptions(int v, std::vector<std::pair<int, int>>& order);
     // Places the option and strikes what it rules out; false (with everything taken back) when
-    // a neighbour is left without options.
+    // an entry is left without options.
     bool Choose(int v, int option);
     void TakeBack(int v, int option, std::size_t mark);
+    // Strikes the option from the variable and the open entries of its class; false when one is
+    // left without options.
+    bool Refute(int v, int option);
+    void Strike(int v, int option);
+    void UndoTrail(std::size_t mark);
     double CostOfCurrent();
 
     CScheduleData& m_data;
@@ -95,7 +105,10 @@ private:
     std::vector<int> m_arrSearched;                // variables that take part in the search
     std::vector<int> m_arrFailures;                // dead ends each variable took part in
     std::vector<double> m_arrKeys;                 // option order keys, reused
-    std::vector<int> m_arrOpenBundles;             // per link: its searched bundles not placed
+    std::vector<int> m_arrSpare;                   // per activity: its entries that are not searched
+    std::vector<long long> m_arrClassSeen;         // per class: the look that last counted it
+    std::vector<std::pair<int, int>> m_arrFill;    // the alternatives of a start to fill, reused
+    long long m_nLooks = 0;
     std::mt19937 m_random;
     // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
     double m_dFixedCost = -1.0;

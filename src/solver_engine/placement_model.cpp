@@ -1,11 +1,9 @@
 #include "solver_engine/placement_model.h"
 
 #include <algorithm>
-#include <iterator>
 #include <cmath>
 #include <map>
 #include <numeric>
-#include <unordered_set>
 
 #include "model/schedule_data.h"
 #include "model/time_values.h"
@@ -62,7 +60,6 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
     }
     m_nStepMinutes = static_cast<int>(std::max<long long>(step, 1));
     m_nStepsPerDay = 1440 / m_nStepMinutes;
-    const std::size_t steps = static_cast<std::size_t>(m_nDays) * static_cast<std::size_t>(m_nStepsPerDay);
 
     // The participants of an entry that have a limit, each once, with the block of its group for
     // a type-0 participant: another activity of the same group may run beside it.
@@ -99,278 +96,134 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
         return (minutes + m_nStepMinutes - 1) / m_nStepMinutes;
     };
 
+    // The links: per dense activity its link and whether it is one of the link's full ones.
+    std::vector<int> linkOf(data.m_arrActivities.size(), -1);
+    std::vector<bool> fullOf(data.m_arrActivities.size(), false);
+    if (open) {
+        std::unordered_map<int, int> entriesOf;
+        for (const CTimetableEntry& entry : data.m_arrEntries)
+            if (!entry.m_bLinked) ++entriesOf[entry.m_nActivity];
+        for (const auto& activities : LinkedActivities(data)) {
+            Link link;
+            for (int id : activities) link.m_nStarts = std::max(link.m_nStarts, entriesOf[id]);
+            const int index = static_cast<int>(m_arrLinks.size());
+            for (int id : activities) {
+                const int a = tally.activityIndex.at(id);
+                linkOf[static_cast<std::size_t>(a)] = index;
+                fullOf[static_cast<std::size_t>(a)] = entriesOf[id] == link.m_nStarts;
+                if (fullOf[static_cast<std::size_t>(a)]) link.m_arrFull.push_back(a);
+            }
+            m_arrLinks.push_back(std::move(link));
+        }
+    }
+    const auto activityOf = [&](const CTimetableEntry& entry) {
+        const auto a = tally.activityIndex.find(entry.m_nActivity);
+        return a != tally.activityIndex.end() ? a->second : -1;
+    };
+    const auto linkOfEntry = [&](const CTimetableEntry& entry) {
+        const int a = activityOf(entry);
+        return a >= 0 && !entry.m_bLinked ? linkOf[static_cast<std::size_t>(a)] : -1;
+    };
+
     // Everything that stays loads the counters as it stands.
-    std::vector<std::pair<Variable, int>> staying;
+    struct Staying {
+        std::vector<Use> uses;
+        int activity = -1;
+        int link = -1;
+        int step = 0;
+    };
+    std::vector<Staying> staying;
     std::vector<std::pair<int, int>> uses;
     for (const CTimetableEntry& entry : data.m_arrEntries) {
         usesOf(entry, uses);  // makes every block known before the counters are sized
         if ((open && !entry.m_arrSlots.empty()) || !TakesUpTime(entry)) continue;
         const long long minutes = minutesOf(entry.m_dtStart);
         if (minutes < 0 || minutes / 1440 >= m_nDays) continue;
-        Variable fixed;
-        const auto a = tally.activityIndex.find(entry.m_nActivity);
-        fixed.m_arrActivities.push_back(a != tally.activityIndex.end() ? a->second : -1);
+        Staying fixed;
+        fixed.activity = activityOf(entry);
+        fixed.link = linkOfEntry(entry);
         const int day = static_cast<int>(minutes / 1440);
-        const int startStep = static_cast<int>(minutes / m_nStepMinutes);
+        fixed.step = static_cast<int>(minutes / m_nStepMinutes);
         // A fixed entry that runs past midnight loads its own day to the end.
-        const int length = std::min(stepsOf(entry), (day + 1) * m_nStepsPerDay - startStep);
-        for (const auto& [resource, block] : uses) fixed.m_arrUses.push_back({resource, block, 1, length});
-        staying.emplace_back(std::move(fixed), startStep);
+        const int length = std::min(stepsOf(entry), (day + 1) * m_nStepsPerDay - fixed.step);
+        for (const auto& [resource, block] : uses) fixed.uses.push_back({resource, block, length});
+        staying.push_back(std::move(fixed));
     }
     // The blocks are all known now.
+    const std::size_t steps = StepCount();
     m_arrLoad.assign(m_arrCapacity.size() * steps, 0);
     m_arrBlock.assign(tally.blockIndex.size() * steps, 0);
     m_arrPerDay.assign(m_arrDispersion.size() * static_cast<std::size_t>(std::max(m_nDays, 1)), 0);
-    for (const auto& [fixed, startStep] : staying) AddLoad(fixed, startStep, +1, false);
+    m_arrStarts.assign(m_arrDispersion.size() * steps, 0);
+    m_arrLinkLoad.assign(m_arrLinks.size() * steps, 0);
+    m_arrLinkSteps.assign(m_arrLinks.size(), {});
+    for (const Staying& fixed : staying) AddLoad(fixed.uses, fixed.activity, fixed.link, fixed.step, +1, false);
 
-    // A slot at which an entry alone already clashes with what stays is no choice.
+    // Each open entry: a slot at which it alone already clashes with what stays is no choice.
+    m_arrActivityVariables.assign(data.m_arrActivities.size(), {});
     for (CTimetableEntry& entry : data.m_arrEntries) {
         if (!open || entry.m_arrSlots.empty()) continue;
-        Variable alone;
-        const auto a = tally.activityIndex.find(entry.m_nActivity);
-        alone.m_arrActivities.push_back(a != tally.activityIndex.end() ? a->second : -1);
+        Variable var;
+        var.m_pEntry = &entry;
+        var.m_nActivity = activityOf(entry);
+        var.m_nLink = linkOfEntry(entry);
+        var.m_bLinkFull = var.m_nLink >= 0 && fullOf[static_cast<std::size_t>(var.m_nActivity)];
+        var.m_dPressure = entry.m_dWorkWeight;
+        const int length = stepsOf(entry);
         usesOf(entry, uses);
-        for (const auto& [resource, block] : uses) alone.m_arrUses.push_back({resource, block, 1, stepsOf(entry)});
+        for (const auto& [resource, block] : uses) var.m_arrUses.push_back({resource, block, length});
         std::erase_if(entry.m_arrSlots, [&](const CCandidateSlot& slot) {
             const long long minutes = minutesOf(slot.m_dtStart);
             if (minutes < 0 || minutes % m_nStepMinutes != 0 || minutes / 1440 >= m_nDays) return false;
-            return !AddLoad(alone, static_cast<int>(minutes / m_nStepMinutes), 0, true);
+            return !AddLoad(var.m_arrUses, var.m_nActivity, -1, static_cast<int>(minutes / m_nStepMinutes), 0, true);
         });
-    }
-
-    // Linked entries: the activities of a group run in step. Those with the most entries (the
-    // full ones) share every start; the others take some of those starts. A placed entry
-    // without options pins the open entries of the full activities to its start.
-    std::vector<std::vector<CTimetableEntry*>> bundles;
-    std::unordered_set<const CTimetableEntry*> bundled;
-    // The link of the bundles of full activities (by their first entry) and of short entries.
-    std::unordered_map<const CTimetableEntry*, int> linkFull, linkShort;
-    {
-        std::unordered_map<int, std::vector<CTimetableEntry*>> entriesOf;
-        for (CTimetableEntry& entry : data.m_arrEntries)
-            if (!entry.m_bLinked) entriesOf[entry.m_nActivity].push_back(&entry);
-        int link = 0;
-        for (const auto& activities : LinkedActivities(data)) {
-            if (!open) break;
-            std::size_t most = 0;
-            for (int id : activities) most = std::max(most, entriesOf[id].size());
-            std::vector<std::vector<CTimetableEntry*>> loose(activities.size()), fixed(activities.size());
-            std::vector<long long> fixedStarts;
-            for (std::size_t i = 0; i < activities.size(); ++i) {
-                for (CTimetableEntry* entry : entriesOf[activities[i]]) {
-                    if (!entry->m_arrSlots.empty()) {
-                        loose[i].push_back(entry);
-                    } else if (IsPlaced(*entry)) {
-                        fixed[i].push_back(entry);
-                        fixedStarts.push_back(minutesOf(entry->m_dtStart));
-                    }
-                }
-            }
-            std::sort(fixedStarts.begin(), fixedStarts.end());
-            fixedStarts.erase(std::unique(fixedStarts.begin(), fixedStarts.end()), fixedStarts.end());
-            std::vector<long long> keptStarts;
-            m_arrLinkSteps.emplace_back();
-            auto keepStarts = [&](CTimetableEntry* entry, auto&& keeps) {
-                std::erase_if(entry->m_arrSlots, [&](const CCandidateSlot& slot) { return !keeps(minutesOf(slot.m_dtStart)); });
-            };
-            for (long long start : fixedStarts) {
-                std::vector<CTimetableEntry*> bundle;
-                for (std::size_t i = 0; i < activities.size(); ++i) {
-                    auto it = std::find_if(fixed[i].begin(), fixed[i].end(),
-                                           [&](CTimetableEntry* e) { return minutesOf(e->m_dtStart) == start; });
-                    if (it != fixed[i].end()) {
-                        fixed[i].erase(it);
-                    } else if (entriesOf[activities[i]].size() == most && !loose[i].empty()) {
-                        // Preferably an entry that can start then.
-                        auto pick = std::find_if(loose[i].begin(), loose[i].end(), [&](CTimetableEntry* e) {
-                            return std::any_of(e->m_arrSlots.begin(), e->m_arrSlots.end(),
-                                               [&](const CCandidateSlot& slot) { return minutesOf(slot.m_dtStart) == start; });
-                        });
-                        if (pick == loose[i].end()) pick = loose[i].begin();
-                        bundle.push_back(*pick);
-                        loose[i].erase(pick);
-                    }
-                }
-                if (bundle.empty()) {
-                    keptStarts.push_back(start);
-                    continue;
-                }
-                linkFull.emplace(bundle.front(), link);
-                for (CTimetableEntry* entry : bundle) {
-                    keepStarts(entry, [&](long long minutes) { return minutes == start; });
-                    bundled.insert(entry);
-                }
-                bundles.push_back(std::move(bundle));
-            }
-            std::size_t free = 0;  // bundles of the full activities still to be placed
-            for (std::size_t i = 0; i < activities.size(); ++i)
-                if (entriesOf[activities[i]].size() == most) free = std::max(free, loose[i].size());
-            // Entries join the bundle that lacks their activity, shares no participant with them
-            // outside a group block (an entry's own rooms differ from entry to entry) and has the
-            // most starts in common with them.
-            std::vector<std::vector<CTimetableEntry*>> made(free);
-            std::vector<std::vector<std::pair<int, int>>> taken(free);
-            std::vector<std::vector<long long>> common(free);
-            std::vector<std::pair<int, int>> own;
-            std::vector<long long> starts, both;
-            // The activities whose entries have the fewest starts left choose first.
-            std::vector<std::size_t> byChoice(activities.size());
-            std::vector<std::size_t> slotsLeft(activities.size(), 0);
-            for (std::size_t i = 0; i < activities.size(); ++i) {
-                byChoice[i] = i;
-                for (CTimetableEntry* entry : loose[i]) slotsLeft[i] += entry->m_arrSlots.size();
-            }
-            std::stable_sort(byChoice.begin(), byChoice.end(), [&](std::size_t a, std::size_t b) {
-                return slotsLeft[a] * std::max<std::size_t>(loose[b].size(), 1) <
-                       slotsLeft[b] * std::max<std::size_t>(loose[a].size(), 1);
-            });
-            for (std::size_t i : byChoice) {
-                if (entriesOf[activities[i]].size() != most) continue;
-                std::vector<bool> used(free, false);
-                const std::size_t joining = std::min(loose[i].size(), free);
-                for (std::size_t j = 0; j < joining; ++j) {
-                    CTimetableEntry* entry = loose[i][j];
-                    usesOf(*entry, own);
-                    std::erase_if(own, [](const std::pair<int, int>& use) { return use.second >= 0; });
-                    starts.clear();
-                    for (const CCandidateSlot& slot : entry->m_arrSlots) starts.push_back(minutesOf(slot.m_dtStart));
-                    std::sort(starts.begin(), starts.end());
-                    std::size_t target = free;
-                    long long score = -1;
-                    for (std::size_t b = 0; b < free; ++b) {
-                        if (used[b]) continue;
-                        const bool clash = std::any_of(own.begin(), own.end(), [&](const std::pair<int, int>& use) {
-                            return std::find(taken[b].begin(), taken[b].end(), use) != taken[b].end();
-                        });
-                        both.clear();
-                        if (made[b].empty())
-                            both = starts;
-                        else
-                            std::set_intersection(starts.begin(), starts.end(), common[b].begin(), common[b].end(),
-                                                  std::back_inserter(both));
-                        const long long value = (clash ? 0 : 1000000LL) + static_cast<long long>(both.size());
-                        if (value > score) {
-                            score = value;
-                            target = b;
-                        }
-                    }
-                    used[target] = true;
-                    if (made[target].empty()) {
-                        common[target] = starts;
-                    } else {
-                        both.clear();
-                        std::set_intersection(starts.begin(), starts.end(), common[target].begin(), common[target].end(),
-                                              std::back_inserter(both));
-                        common[target] = both;
-                    }
-                    made[target].push_back(entry);
-                    taken[target].insert(taken[target].end(), own.begin(), own.end());
-                    bundled.insert(entry);
-                }
-            }
-            for (auto& bundle : made) {
-                if (bundle.empty()) continue;
-                for (CTimetableEntry* entry : bundle) linkFull.emplace(entry, link);
-                bundles.push_back(std::move(bundle));
-            }
-            // The open entries of a short activity take a start the full ones have: one where
-            // they stay, or one a bundle of them gets during the search.
-            for (std::size_t i = 0; i < activities.size(); ++i) {
-                if (entriesOf[activities[i]].size() == most) continue;
-                std::vector<long long> own;
-                for (CTimetableEntry* entry : entriesOf[activities[i]])
-                    if (entry->m_arrSlots.empty() && IsPlaced(*entry)) own.push_back(minutesOf(entry->m_dtStart));
-                for (CTimetableEntry* entry : loose[i]) {
-                    if (bundled.count(entry) != 0) continue;
-                    keepStarts(entry, [&](long long minutes) {
-                        return std::find(own.begin(), own.end(), minutes) == own.end();
-                    });
-                    linkShort.emplace(entry, link);
-                }
-            }
-            for (long long start : keptStarts) m_arrLinkSteps[static_cast<std::size_t>(link)].push_back(StepOfMinutes(start));
-            ++link;
-        }
-        m_arrLinkSteps.resize(static_cast<std::size_t>(link));
-        for (CTimetableEntry& entry : data.m_arrEntries)
-            if (open && !entry.m_arrSlots.empty() && bundled.count(&entry) == 0) bundles.push_back({&entry});
-        // Variables follow the timetable order of their first entry.
-        std::unordered_map<const CTimetableEntry*, std::size_t> position;
-        for (std::size_t e = 0; e < data.m_arrEntries.size(); ++e) position.emplace(&data.m_arrEntries[e], e);
-        for (auto& bundle : bundles)
-            std::sort(bundle.begin(), bundle.end(),
-                      [&](const CTimetableEntry* a, const CTimetableEntry* b) { return position[a] < position[b]; });
-        std::sort(bundles.begin(), bundles.end(), [&](const auto& a, const auto& b) {
-            return position[a.front()] < position[b.front()];
-        });
-    }
-
-    for (auto& bundle : bundles) {
-        Variable var;
-        var.m_arrEntries = bundle;
-        for (const CTimetableEntry* entry : bundle) {
-            if (const auto full = linkFull.find(entry); full != linkFull.end()) {
-                var.m_nLink = full->second;
-                var.m_bLinkFull = true;
-            } else if (const auto part = linkShort.find(entry); part != linkShort.end()) {
-                var.m_nLink = part->second;
-            }
-        }
-        std::map<std::pair<int, int>, Use> merged;
-        // Starts every entry of the bundle has a slot at, with the slot of each.
-        std::map<long long, std::vector<int>> common;
-        for (std::size_t i = 0; i < bundle.size(); ++i) {
-            const CTimetableEntry& entry = *bundle[i];
-            const auto a = tally.activityIndex.find(entry.m_nActivity);
-            var.m_arrActivities.push_back(a != tally.activityIndex.end() ? a->second : -1);
-            var.m_dPressure += entry.m_dWorkWeight;
-            usesOf(entry, uses);
-            for (const auto& [resource, block] : uses) {
-                const auto [it, fresh] = merged.try_emplace({resource, block});
-                Use& use = it->second;
-                if (fresh) {
-                    use.m_nResource = resource;
-                    use.m_nBlock = block;
-                    use.m_nAmount = 0;
-                    use.m_nSteps = 0;
-                }
-                // Entries of one group share a type-0 participant's block; others add up.
-                if (block < 0 || use.m_nAmount == 0) ++use.m_nAmount;
-                use.m_nSteps = std::max(use.m_nSteps, stepsOf(entry));
-            }
-            for (std::size_t s = 0; s < entry.m_arrSlots.size(); ++s) {
-                const COleDateTime& start = entry.m_arrSlots[s].m_dtStart;
-                if (start.GetStatus() != COleDateTime::valid) continue;
-                std::vector<int>& slots = common[minutesOf(start)];
-                if (slots.size() == i) slots.push_back(static_cast<int>(s));
-            }
-        }
-        for (const auto& [key, use] : merged) var.m_arrUses.push_back(use);
-        for (const auto& [minutes, slots] : common) {
-            if (slots.size() != bundle.size() || minutes < 0 || minutes % m_nStepMinutes != 0) continue;
+        // One option per start, the first slot there; only starts that leave the lesson inside its day.
+        for (std::size_t s = 0; s < entry.m_arrSlots.size(); ++s) {
+            const CCandidateSlot& slot = entry.m_arrSlots[s];
+            if (slot.m_dtStart.GetStatus() != COleDateTime::valid) continue;
+            const long long minutes = minutesOf(slot.m_dtStart);
+            if (minutes < 0 || minutes % m_nStepMinutes != 0 || minutes / 1440 >= m_nDays) continue;
             Option option;
             option.m_nStep = static_cast<int>(minutes / m_nStepMinutes);
             option.m_nDay = option.m_nStep / m_nStepsPerDay;
-            if (option.m_nDay >= m_nDays) continue;
-            const bool inside = std::all_of(var.m_arrUses.begin(), var.m_arrUses.end(), [&](const Use& use) {
-                return (option.m_nStep % m_nStepsPerDay) + use.m_nSteps <= m_nStepsPerDay;
-            });
-            if (!inside) continue;
-            option.m_dtStart = bundle.front()->m_arrSlots[static_cast<std::size_t>(slots.front())].m_dtStart;
-            option.m_arrSlots = slots;
-            for (std::size_t i = 0; i < bundle.size(); ++i)
-                option.m_dWeight += bundle[i]->m_arrSlots[static_cast<std::size_t>(slots[i])].m_dScore;
+            if ((option.m_nStep % m_nStepsPerDay) + length > m_nStepsPerDay) continue;
+            option.m_dtStart = slot.m_dtStart;
+            option.m_nSlot = static_cast<int>(s);
+            option.m_dWeight = slot.m_dScore;
             var.m_arrOptions.push_back(std::move(option));
         }
+        std::stable_sort(var.m_arrOptions.begin(), var.m_arrOptions.end(),
+                         [](const Option& a, const Option& b) { return a.m_nStep < b.m_nStep; });
+        var.m_arrOptions.erase(std::unique(var.m_arrOptions.begin(), var.m_arrOptions.end(),
+                                           [](const Option& a, const Option& b) { return a.m_nStep == b.m_nStep; }),
+                               var.m_arrOptions.end());
+        const int v = VariableCount();
+        if (var.m_nActivity >= 0) m_arrActivityVariables[static_cast<std::size_t>(var.m_nActivity)].push_back(v);
+        if (var.m_nLink >= 0) m_arrLinks[static_cast<std::size_t>(var.m_nLink)].m_arrVariables.push_back(v);
         m_arrVariables.push_back(std::move(var));
     }
 
-    m_arrLinkFull.resize(m_arrLinkSteps.size());
-    m_arrLinkShort.resize(m_arrLinkSteps.size());
+    // Classes: an entry joins the first entry of its activity with the same uses and starts.
+    const auto sameUses = [](const Use& a, const Use& b) {
+        return a.m_nResource == b.m_nResource && a.m_nBlock == b.m_nBlock && a.m_nSteps == b.m_nSteps;
+    };
+    const auto sameStep = [](const Option& a, const Option& b) { return a.m_nStep == b.m_nStep; };
     for (int v = 0; v < VariableCount(); ++v) {
-        const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
-        if (var.m_nLink < 0) continue;
-        (var.m_bLinkFull ? m_arrLinkFull : m_arrLinkShort)[static_cast<std::size_t>(var.m_nLink)].push_back(v);
+        Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
+        var.m_nClass = v;
+        if (var.m_nActivity < 0) continue;
+        for (int w : m_arrActivityVariables[static_cast<std::size_t>(var.m_nActivity)]) {
+            if (w >= v) break;
+            const Variable& other = m_arrVariables[static_cast<std::size_t>(w)];
+            if (other.m_nClass != w) continue;
+            if (std::equal(var.m_arrUses.begin(), var.m_arrUses.end(), other.m_arrUses.begin(), other.m_arrUses.end(),
+                           sameUses) &&
+                std::equal(var.m_arrOptions.begin(), var.m_arrOptions.end(), other.m_arrOptions.begin(),
+                           other.m_arrOptions.end(), sameStep)) {
+                var.m_nClass = w;
+                break;
+            }
+        }
     }
 
     // Neighbours: the variables that share a resource or an activity.
@@ -378,8 +231,7 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
     for (int v = 0; v < VariableCount(); ++v) {
         const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
         for (const Use& use : var.m_arrUses) sharing[KeyOf(0, use.m_nResource)].push_back(v);
-        for (int a : var.m_arrActivities)
-            if (a >= 0) sharing[KeyOf(1, a)].push_back(v);
+        if (var.m_nActivity >= 0) sharing[KeyOf(1, var.m_nActivity)].push_back(v);
     }
     for (const auto& [key, list] : sharing) {
         (void)key;
@@ -396,30 +248,30 @@ CPlacementModel::CPlacementModel(CScheduleData& data, bool open) : m_data(data) 
     }
 }
 
-bool CPlacementModel::LinkAllows(int v, int option, const std::vector<int>& options) const {
-    const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
-    if (var.m_nLink < 0 || var.m_bLinkFull) return true;
-    const int step = var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep;
-    const auto& kept = m_arrLinkSteps[static_cast<std::size_t>(var.m_nLink)];
-    if (std::find(kept.begin(), kept.end(), step) != kept.end()) return true;
-    for (int w : m_arrLinkFull[static_cast<std::size_t>(var.m_nLink)]) {
-        const int o = static_cast<std::size_t>(w) < options.size() ? options[static_cast<std::size_t>(w)] : -1;
-        if (o >= 0 && m_arrVariables[static_cast<std::size_t>(w)].m_arrOptions[static_cast<std::size_t>(o)].m_nStep == step)
-            return true;
-    }
-    return false;
+int CPlacementModel::OptionAt(int v, int step) const {
+    const auto& options = m_arrVariables[static_cast<std::size_t>(v)].m_arrOptions;
+    const auto it = std::lower_bound(options.begin(), options.end(), step,
+                                     [](const Option& option, int s) { return option.m_nStep < s; });
+    return it != options.end() && it->m_nStep == step ? static_cast<int>(it - options.begin()) : -1;
 }
 
-int CPlacementModel::StepOfMinutes(long long minutes) const { return static_cast<int>(minutes / m_nStepMinutes); }
+bool CPlacementModel::Starts(int activity, int step) const {
+    return m_arrStarts[static_cast<std::size_t>(activity) * StepCount() + static_cast<std::size_t>(step)] > 0;
+}
+
+std::size_t CPlacementModel::StepCount() const {
+    return static_cast<std::size_t>(m_nDays) * static_cast<std::size_t>(m_nStepsPerDay);
+}
 
 int CPlacementModel::StepOf(const COleDateTime& t) const {
     return static_cast<int>(std::llround((COleDateTime::ToLinear(t.m_dt) - m_dBase) * 1440.0) / m_nStepMinutes);
 }
 
-bool CPlacementModel::AddLoad(const Variable& var, int step, int sign, bool check) const {
-    const std::size_t steps = static_cast<std::size_t>(m_nDays) * static_cast<std::size_t>(m_nStepsPerDay);
+bool CPlacementModel::AddLoad(const std::vector<Use>& uses, int activity, int link, int step, int sign,
+                              bool check) const {
+    const std::size_t steps = StepCount();
     const int day = step / m_nStepsPerDay;
-    for (const Use& use : var.m_arrUses) {
+    for (const Use& use : uses) {
         const std::size_t row = static_cast<std::size_t>(use.m_nResource) * steps;
         const std::size_t blockRow = use.m_nBlock >= 0 ? static_cast<std::size_t>(use.m_nBlock) * steps : 0;
         const int cap = m_arrCapacity[static_cast<std::size_t>(use.m_nResource)];
@@ -427,6 +279,7 @@ bool CPlacementModel::AddLoad(const Variable& var, int step, int sign, bool chec
             if (k < 0 || static_cast<std::size_t>(k) >= steps) continue;
             std::uint16_t& load = m_arrLoad[row + static_cast<std::size_t>(k)];
             if (use.m_nBlock >= 0) {
+                // Entries of one group share a type-0 participant's block.
                 std::uint16_t& block = m_arrBlock[blockRow + static_cast<std::size_t>(k)];
                 if (check) {
                     if (block == 0 && load + 1 > cap) return false;
@@ -436,30 +289,36 @@ bool CPlacementModel::AddLoad(const Variable& var, int step, int sign, bool chec
                     --load;
                 }
             } else if (check) {
-                if (load + use.m_nAmount > cap) return false;
+                if (load + 1 > cap) return false;
             } else {
-                load = static_cast<std::uint16_t>(load + sign * use.m_nAmount);
+                load = static_cast<std::uint16_t>(load + sign);
             }
         }
     }
-    for (std::size_t i = 0; i < var.m_arrActivities.size(); ++i) {
-        const int a = var.m_arrActivities[i];
-        if (a < 0) continue;
-        const long long key = KeyOf(a, step);
-        if (check) {
-            const auto found = m_starts.find(key);
-            if (found != m_starts.end() && found->second > 0) return false;
-        } else {
-            m_starts[key] += sign;
-        }
-        if (day < 0 || day >= m_nDays) continue;
-        std::uint16_t& perDay = m_arrPerDay[static_cast<std::size_t>(a) * static_cast<std::size_t>(m_nDays) +
+    if (step < 0 || static_cast<std::size_t>(step) >= steps) return true;
+    if (activity >= 0) {
+        std::uint16_t& starts = m_arrStarts[static_cast<std::size_t>(activity) * steps + static_cast<std::size_t>(step)];
+        std::uint16_t& perDay = m_arrPerDay[static_cast<std::size_t>(activity) * static_cast<std::size_t>(m_nDays) +
                                             static_cast<std::size_t>(day)];
-        const int limit = m_arrDispersion[static_cast<std::size_t>(a)];
+        const int limit = m_arrDispersion[static_cast<std::size_t>(activity)];
         if (check) {
-            if (limit > 0 && perDay + 1 > limit) return false;
+            if (starts > 0 || (limit > 0 && perDay + 1 > limit)) return false;
         } else {
+            starts = static_cast<std::uint16_t>(starts + sign);
             perDay = static_cast<std::uint16_t>(perDay + sign);
+        }
+    }
+    if (link >= 0) {
+        // A start the link does not have yet counts against its full activities' entries.
+        std::uint16_t& load = m_arrLinkLoad[static_cast<std::size_t>(link) * steps + static_cast<std::size_t>(step)];
+        std::vector<int>& linkSteps = m_arrLinkSteps[static_cast<std::size_t>(link)];
+        if (check) {
+            if (load == 0 && static_cast<int>(linkSteps.size()) >= m_arrLinks[static_cast<std::size_t>(link)].m_nStarts)
+                return false;
+        } else if (sign > 0) {
+            if (load++ == 0) linkSteps.push_back(step);
+        } else if (--load == 0) {
+            std::erase(linkSteps, step);
         }
     }
     return true;
@@ -467,17 +326,20 @@ bool CPlacementModel::AddLoad(const Variable& var, int step, int sign, bool chec
 
 bool CPlacementModel::Fits(int v, int option) const {
     const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
-    return AddLoad(var, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep, 0, true);
+    return AddLoad(var.m_arrUses, var.m_nActivity, var.m_nLink,
+                   var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep, 0, true);
 }
 
 void CPlacementModel::Place(int v, int option) {
     const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
-    AddLoad(var, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep, +1, false);
+    AddLoad(var.m_arrUses, var.m_nActivity, var.m_nLink, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep,
+            +1, false);
 }
 
 void CPlacementModel::Unplace(int v, int option) {
     const Variable& var = m_arrVariables[static_cast<std::size_t>(v)];
-    AddLoad(var, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep, -1, false);
+    AddLoad(var.m_arrUses, var.m_nActivity, var.m_nLink, var.m_arrOptions[static_cast<std::size_t>(option)].m_nStep,
+            -1, false);
 }
 
 void CPlacementModel::WriteStarts(const std::vector<int>& options) const {
@@ -485,25 +347,18 @@ void CPlacementModel::WriteStarts(const std::vector<int>& options) const {
         if (options[v] < 0) continue;
         const Variable& var = m_arrVariables[v];
         const Option& option = var.m_arrOptions[static_cast<std::size_t>(options[v])];
-        for (std::size_t i = 0; i < var.m_arrEntries.size(); ++i)
-            var.m_arrEntries[i]->m_dtStart = var.m_arrEntries[i]->m_arrSlots[static_cast<std::size_t>(option.m_arrSlots[i])].m_dtStart;
+        var.m_pEntry->m_dtStart = var.m_pEntry->m_arrSlots[static_cast<std::size_t>(option.m_nSlot)].m_dtStart;
     }
 }
 
 std::vector<int> CPlacementModel::ReadStarts() const {
     std::vector<int> options(m_arrVariables.size(), -1);
     for (std::size_t v = 0; v < m_arrVariables.size(); ++v) {
-        const Variable& var = m_arrVariables[v];
-        for (std::size_t o = 0; o < var.m_arrOptions.size() && options[v] < 0; ++o) {
-            const Option& option = var.m_arrOptions[o];
-            bool all = true;
-            for (std::size_t i = 0; i < var.m_arrEntries.size() && all; ++i) {
-                const CTimetableEntry& entry = *var.m_arrEntries[i];
-                all = IsPlaced(entry) && StepOf(entry.m_dtStart) == option.m_nStep &&
-                      CompareTimesApprox(entry.m_dtStart, entry.m_arrSlots[static_cast<std::size_t>(option.m_arrSlots[i])].m_dtStart) == 0;
-            }
-            if (all) options[v] = static_cast<int>(o);
-        }
+        const CTimetableEntry& entry = *m_arrVariables[v].m_pEntry;
+        if (!IsPlaced(entry)) continue;
+        const int o = OptionAt(static_cast<int>(v), StepOf(entry.m_dtStart));
+        if (o >= 0 && CompareTimesApprox(entry.m_dtStart, m_arrVariables[v].m_arrOptions[static_cast<std::size_t>(o)].m_dtStart) == 0)
+            options[v] = o;
     }
     return options;
 }
@@ -515,10 +370,7 @@ int CPlacementModel::CountHardFaults(CScheduleData& data) {
     for (std::size_t r = 0; r < model.m_arrCapacity.size(); ++r)
         for (std::size_t k = 0; k < steps; ++k)
             faults += std::max(0, model.m_arrLoad[r * steps + k] - model.m_arrCapacity[r]);
-    for (const auto& [key, count] : model.m_starts) {
-        (void)key;
-        faults += std::max(0, count - 1);
-    }
+    for (const std::uint16_t count : model.m_arrStarts) faults += std::max(0, count - 1);
     for (std::size_t a = 0; a < model.m_arrDispersion.size(); ++a) {
         const int limit = model.m_arrDispersion[a];
         if (limit <= 0) continue;

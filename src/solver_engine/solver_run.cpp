@@ -51,11 +51,8 @@ CChromosome ChromosomeOf(CExhaustiveSearch& search, const std::vector<int>& opti
         const int o = options[static_cast<std::size_t>(v)];
         if (o < 0) continue;
         const auto& var = model.GetVariable(v);
-        for (std::size_t i = 0; i < var.m_arrEntries.size(); ++i) {
-            const auto it = gene.find(var.m_arrEntries[i]);
-            if (it != gene.end())
-                chromosome.m_arrGenes[it->second] = var.m_arrOptions[static_cast<std::size_t>(o)].m_arrSlots[i];
-        }
+        const auto it = gene.find(var.m_pEntry);
+        if (it != gene.end()) chromosome.m_arrGenes[it->second] = var.m_arrOptions[static_cast<std::size_t>(o)].m_nSlot;
     }
     return chromosome;
 }

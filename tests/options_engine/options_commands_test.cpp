@@ -42,6 +42,9 @@ TEST_F(OptionsCommandsTest, LessonListReadAndWrittenBack) {
         {{}, 7, 0, {{480, L""}}, {L"07:00", L"15:00"}},
         // An entry without a readable time is left out.
         {{L"8:05", L"lunch", L"!25:00 x", L"10:00"}, 8, 5, {{115, L""}}, {L"08:05", L"10:00"}},
+        // The label follows the time at once or after a blank.
+        {{L"09:00", L"!10:00Lunch", L"11:00"}, 9, 0, {{60, L""}, {60, L"Lunch"}},
+         {L"09:00", L"!10:00 Lunch", L"11:00"}},
     };
     for (const Case& c : cases) {
         const std::optional<CLessonSchedule> schedule = ParseLessonList(c.lessons, m_data.m_tDayStart);

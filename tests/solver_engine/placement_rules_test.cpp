@@ -208,6 +208,39 @@ TEST_F(PlacementRulesTest, ShortLinkedLessonsTakeStartsOfTheFullOnes) {
     }
 }
 
+// A kept lesson pins one start of a link. Of the other activity's two open lessons, each with its
+// own room, either could take that start on its own, but one room is free only then: the search
+// must give the start to that lesson, not to the first that fits there.
+TEST_F(PlacementRulesTest, AKeptLinkStartGoesToTheLessonThatFitsNowhereElse) {
+    NewPlan(2);
+    for (int id : {1, 2}) AddEntity(id, 0);
+    for (int id : {101, 102}) AddEntity(id, 1);
+    for (int id : {500, 501}) AddEntity(id, 4);
+    AddActivity(10, {1, 101}, 2, 7);
+    AddActivity(11, {2, 102}, 2, 7);
+    // Room 501 is booked all the time but on the first day at 11:00.
+    AddActivity(21, {501}, 2 * kHours - 1);
+    for (int d = 0; d < 2; ++d)
+        for (int h = kFirstHour; h < kFirstHour + kHours; ++h)
+            if (d != 0 || h != 11) AddEntry(21, d, h);
+    AddEntry(10, 0, 11);
+    AddOpenEntry(10);
+    AddOpenEntry(11).m_arrRooms = {500};
+    AddOpenEntry(11).m_arrRooms = {501};
+    Run(0);
+    EXPECT_EQ(CountUnplaced(), 0);
+    EXPECT_EQ(CPlacementModel::CountHardFaults(m_data), 0);
+    for (const CTimetableEntry& entry : m_data.m_arrEntries) {
+        if (entry.m_nActivity != 11) continue;
+        ASSERT_EQ(entry.m_arrRooms.size(), 1u);
+        EXPECT_EQ(CompareTimesApprox(entry.m_dtStart, At(0, 11)) == 0, entry.m_arrRooms[0] == 501);
+    }
+    std::multiset<double> a, b;
+    for (const COleDateTime& t : StartsOf(10)) a.insert(std::round(COleDateTime::ToLinear(t.m_dt) * 1440.0));
+    for (const COleDateTime& t : StartsOf(11)) b.insert(std::round(COleDateTime::ToLinear(t.m_dt) * 1440.0));
+    EXPECT_EQ(a, b);
+}
+
 // With the rule switch on an activity gets no more entries a day than its DISPERSION; fixed
 // entries stay where they are and count.
 TEST_F(PlacementRulesTest, PerDayLimitAndFixedLessonsAreKept) {
