@@ -430,9 +430,19 @@ class DesktopTest(unittest.TestCase):
 
     def end_program(self):
         if self.program:
+            # A failed case leaves a picture of the screen as it stood and the program's output.
+            result = getattr(getattr(self, "_outcome", None), "result", None)
+            case_failed = result is not None and any(
+                getattr(case, "test_case", case) is self for case, _ in list(result.failures) + list(result.errors))
+            if case_failed and self.program.process.poll() is None:
+                try:
+                    path = self.picture("FAILED-" + self._testMethodName)
+                    sys.stderr.write("the screen at the failure: %s\n" % path)
+                except Exception as error:  # the picture must not hide the failure itself
+                    sys.stderr.write("no picture of the failure: %s\n" % error)
             self.program.kill()
             failed = not self.program.killed and self.program.process.returncode != 0
-            if failed:
+            if failed or case_failed:
                 sys.stderr.write("program output:\n" + self.program.output()[-4000:] + "\n")
             shutil.rmtree(self.program.folder, ignore_errors=True)
             self.program = None
