@@ -185,6 +185,9 @@ public:
     int CountWorkingDays(const CScheduleData& data) const;
     COleDateTimeSpan GetWeeklyAvailableTime() const;
     COleDateTimeSpan SumUncoveredTime(const CScheduleData& data) const;
+    // The same with the activity time already summed (SumActivityTime), which only changes with
+    // the activities, not with where their entries lie.
+    COleDateTimeSpan SumUncoveredTime(const CScheduleData& data, const CCategorySpans& planned) const;
     // Whether the whole minutes of the activity time equal those of the net available time.
     bool IsLoadBalanced(const CScheduleData& data, const CPlanIndex* index = nullptr) const;
     COleDateTimeSpan SumGroupHourSteps(const CScheduleData& data, int groupId) const;

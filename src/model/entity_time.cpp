@@ -189,7 +189,10 @@ COleDateTimeSpan CEntity::GetWeeklyAvailableTime() const {
 }
 
 COleDateTimeSpan CEntity::SumUncoveredTime(const CScheduleData& data) const {
-    const CCategorySpans planned = SumActivityTime(data);
+    return SumUncoveredTime(data, SumActivityTime(data));
+}
+
+COleDateTimeSpan CEntity::SumUncoveredTime(const CScheduleData& data, const CCategorySpans& planned) const {
     const CCategorySpans placed = SumItemTime(data);
     COleDateTimeSpan sum(0.0);
     auto add = [&](const COleDateTimeSpan& wanted, const COleDateTimeSpan& got) {

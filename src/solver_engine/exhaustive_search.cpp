@@ -493,9 +493,10 @@ double CExhaustiveSearch::CostOfCurrent() {
         RefreshEntityItems(m_data);
         m_dFixedCost = 0.0;
         for (CEntity& entity : m_data.m_arrEntities) {
-            if (moving.count(entity.m_nId) != 0)
+            if (moving.count(entity.m_nId) != 0) {
                 m_arrMoving.push_back(&entity);
-            else
+                m_arrMovingPlanned.push_back(entity.SumActivityTime(m_data));
+            } else
                 m_dFixedCost += CostEntityHoursOf(m_data, entity, 100.0);
         }
         for (const CGroupHourLimit& limit : m_work.m_arrGroupHourLimits) {
@@ -506,10 +507,11 @@ double CExhaustiveSearch::CostOfCurrent() {
         }
     }
     double cost = m_dFixedCost;
-    for (CEntity* entity : m_arrMoving) {
-        entity->RefreshItemTimes(m_data);
-        SortEntityItems(*entity);
-        cost += CostEntityHoursOf(m_data, *entity, 100.0);
+    for (std::size_t i = 0; i < m_arrMoving.size(); ++i) {
+        CEntity& entity = *m_arrMoving[i];
+        entity.RefreshItemTimes(m_data);
+        SortEntityItems(entity);
+        cost += CostEntityHoursOf(m_data, entity, 100.0, m_arrMovingPlanned[i]);
     }
     for (const CGroupHourLimit* limit : m_arrMovingLimits) cost += CostGroupHoursOverLimitOf(m_data, *limit, 500.0);
     return cost;

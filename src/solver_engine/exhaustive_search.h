@@ -23,6 +23,7 @@
 #include <random>
 #include <vector>
 
+#include "model/category_spans.h"
 #include "solver_engine/placement_model.h"
 
 class CEntity;
@@ -144,6 +145,7 @@ private:
     // The cost of the entities no open entry touches, and those it does (CostOfCurrent).
     double m_dFixedCost = -1.0;
     std::vector<CEntity*> m_arrMoving;
+    std::vector<CCategorySpans> m_arrMovingPlanned;  // their activity time, which the search leaves alone
     std::vector<const CGroupHourLimit*> m_arrMovingLimits;
     int m_nDepth = 0;
     int m_nOpen = 0;

@@ -90,10 +90,16 @@ double CostGroupHoursOverLimit(const CScheduleData& data, const CSolverWork& wor
 
 double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight) {
     if (entity.m_nType != 1 && entity.m_nType != 2) return 0.0;
+    return CostEntityHoursOf(data, entity, weight, entity.SumActivityTime(data));
+}
+
+double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight,
+                         const CCategorySpans& planned) {
+    if (entity.m_nType != 1 && entity.m_nType != 2) return 0.0;
     double cost = 0.0;
     COleDateTimeSpan before, gaps, after, spans;
     entity.SumGapTimes(data, before, gaps, after, spans);
-    const COleDateTimeSpan uncovered = entity.SumUncoveredTime(data);
+    const COleDateTimeSpan uncovered = entity.SumUncoveredTime(data, planned);
     const COleDateTimeSpan windows(entity.m_nAllowedWindows / 24.0);
     const int gapMinutes = WholeMinutes(gaps.m_span);
     const int uncoveredMinutes = WholeMinutes(uncovered.m_span);

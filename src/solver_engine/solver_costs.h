@@ -2,6 +2,7 @@
 // The cost terms and feasibility tests that judge a placement written into the live entries.
 // Each term is 0 when nothing is charged and is scaled by the weight its caller passes. The terms
 // that read the entities' item lists take them at their entries' current times.
+class CCategorySpans;
 class CEntity;
 class CPlanIndex;
 class CScheduleData;
@@ -28,6 +29,10 @@ double CostGroupHoursOverLimitOf(const CScheduleData& data, const CGroupHourLimi
 double CostEntityHours(const CScheduleData& data, double weight);
 // The same for one entity (0 but for staff).
 double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight);
+// The same with the entity's activity time already summed (CEntity::SumActivityTime), for a
+// caller that asks again and again while only the entries move.
+double CostEntityHoursOf(const CScheduleData& data, const CEntity& entity, double weight,
+                         const CCategorySpans& planned);
 
 // The same for one underplanned activity, whatever its shares.
 double CostUnplaceableTimeOf(const CScheduleData& data, const CUnderplannedActivity& activity, double weight,

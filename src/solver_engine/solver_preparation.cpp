@@ -8,6 +8,7 @@
 #include "model/participation_rules.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
+#include "model/slot_minutes.h"
 #include "model/time_clash.h"
 #include "model/time_values.h"
 #include "solver_engine/entry_neighbours.h"
@@ -275,6 +276,12 @@ void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data,
         progress->SetProgress(0);
     }
     const CEntryNeighbours neighbours(data);
+    // Each entry's options in whole minutes once, rather than once for every neighbour.
+    std::vector<CSlotMinutes> minutes(data.m_arrEntries.size());
+    for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
+        const CTimetableEntry& entry = data.m_arrEntries[p];
+        if (!entry.m_arrSlots.empty()) minutes[p] = CSlotMinutes(entry.m_arrSlots, entry.m_tsLength);
+    }
     std::vector<std::size_t> near;
     for (std::size_t p = 0; p < data.m_arrEntries.size(); ++p) {
         CTimetableEntry& entry = data.m_arrEntries[p];
@@ -284,7 +291,8 @@ void WeighSlotConflicts(CSolverControl* progress, CScheduleData& data,
             for (std::size_t q : near) {
                 const CTimetableEntry& other = data.m_arrEntries[q];
                 if (other.m_arrSlots.empty() || !EntriesShareParticipant(data, other, entry)) continue;
-                entry.ScoreCandidateOverlaps(other.m_arrSlots, other.m_tsLength);
+                if (!ScoreOverlapsInMinutes(entry.m_arrSlots, minutes[p], minutes[q]))
+                    entry.ScoreCandidateOverlaps(other.m_arrSlots, other.m_tsLength);
             }
         }
         if (progress) progress->SetProgress(static_cast<int>(p + 1));

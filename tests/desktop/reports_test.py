@@ -16,11 +16,15 @@ class ReportPage(DesktopTest):
         program.wait_main("sample.xml")
         program.page("Reports")
         # The browser starts with the page; Qt then makes the main window afresh for its
-        # OpenGL drawing, under a new window id. Pictures are taken of the whole screen, since
-        # import waits forever on a window that goes while it reads it.
+        # OpenGL drawing, under a new window id, which may come well after the browser's first
+        # words on a loaded machine. Pictures are taken of the whole screen, since import waits
+        # forever on a window that goes while it reads it.
         desktop.wait_until(lambda: "qt.webenginecontext" in program.output(), "the browser to start")
+        before = program.main
+        program.main = desktop.wait_until(
+            lambda: [w for w in self.desktop.visible_windows(name="sample.xml") if w != before],
+            "the main window made afresh")[-1]
         self.desktop.settle()
-        program.main = self.desktop.wait_window("sample.xml")
         program.click(*ACTIVITY_WEIGHTS)
 
         def drawn():

@@ -77,6 +77,58 @@ TEST_F(SolverPreparationTest, ConflictWeightsMatchTheWalkOverAllPairs) {
     }
 }
 
+// The weights must be those of the tolerant interval test over every pair of options, bit for
+// bit: options that touch, share 5 or 6 minutes, lie within the 3-minute tolerance, run over
+// midnight, or start a fraction of a minute off the whole minutes.
+TEST_F(SolverPreparationTest, ConflictWeightsFollowTheTolerantOverlapOfEveryPair) {
+    AddEntity(1, 0);
+    AddEntity(2, 1);
+    AddEntity(3, 0);
+    AddActivity(10, {1, 2}, 10);
+    AddActivity(11, {1}, 10);
+    AddActivity(12, {2}, 10);
+    AddActivity(13, {3}, 10);  // shares nobody: its options weigh only against themselves
+    const auto seconds = [](double n) { return COleDateTimeSpan(n / 86400.0); };
+    struct Options {
+        int activity;
+        int minutes;
+        std::vector<COleDateTime> starts;
+    };
+    const Options entries[] = {
+        {10, 60, {At(0, 8), At(0, 9), At(0, 23, 30)}},
+        {11, 60, {At(0, 9), At(0, 8, 55), At(0, 8, 54), At(0, 10, 3), At(1, 0)}},
+        {12, 45, {At(0, 8, 57) + seconds(30), At(0, 9, 57), At(0, 23, 20)}},
+        {12, 45, {At(0, 8) + seconds(0.001), At(0, 9, 2), At(0, 9, 6), At(1, 0, 15)}},
+        {10, 120, {At(0, 7, 58), At(0, 9, 2), At(0, 22, 57)}},
+        {11, 0, {At(0, 8, 30), At(0, 9)}},
+        {10, 6, {At(0, 9), At(0, 9, 3)}},  // the 2 minutes to 09:02 count as none
+        {13, 60, {At(0, 8), At(0, 9)}},
+        {10, 60, {At(0, 10) + seconds(30), At(0, 11)}},
+    };
+    for (const Options& o : entries) {
+        CTimetableEntry& entry = AddOpenEntry(o.activity, o.minutes);
+        for (const COleDateTime& start : o.starts) entry.m_arrSlots.push_back({start, 7.0});
+    }
+    AddEntry(11, 0, 8);  // without options: weighs nothing
+    WeighSlotConflicts(nullptr, m_data);
+    for (const CTimetableEntry& e : m_data.m_arrEntries) {
+        for (std::size_t i = 0; i < e.m_arrSlots.size(); ++i) {
+            const COleDateTime start = e.m_arrSlots[i].m_dtStart;
+            double expected = 0.0;
+            for (const CTimetableEntry& f : m_data.m_arrEntries) {
+                if (f.m_arrSlots.empty() || !EntriesShareParticipant(m_data, f, e)) continue;
+                for (const CCandidateSlot& other : f.m_arrSlots)
+                    if (IntervalsOverlap(start, start + e.m_tsLength, other.m_dtStart, other.m_dtStart + f.m_tsLength))
+                        expected += 1.0 / static_cast<double>(f.m_arrSlots.size());
+            }
+            EXPECT_EQ(e.m_arrSlots[i].m_dScore, expected)
+                << "activity " << e.m_nActivity << " at " << start.Format(L"%d %H:%M:%S").GetString();
+        }
+    }
+    EXPECT_EQ(m_data.m_arrEntries[7].m_arrSlots[0].m_dScore, 0.5);
+    EXPECT_EQ(m_data.m_arrEntries[7].m_arrSlots[1].m_dScore, 0.5);
+}
+
 TEST_F(SolverPreparationTest, OptionsAreRemovedWhereAFixedEntryOfAParticipantLies) {
     m_data.m_nDays = 1;
     AddEntity(1, 0);
