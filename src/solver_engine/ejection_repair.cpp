@@ -58,6 +58,9 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
     std::vector<int> best = options;
     int bestPlaced = placed;
     std::vector<int> ejections(static_cast<std::size_t>(count), 0);
+    // An entry just placed is not put out again at once, so that two entries do not take turns.
+    constexpr long long kTenure = 20;
+    std::vector<long long> placedAt(static_cast<std::size_t>(count), -kTenure);
     std::vector<int> victims, chosen, linkVictims;
     std::vector<std::pair<int, int>> out;  // ejected (variable, option), to put back if need be
     for (long long step = 0; step < steps && !pool.empty() && running(); ++step) {
@@ -116,7 +119,10 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
             std::sort(victims.begin(), victims.end());
             victims.erase(std::unique(victims.begin(), victims.end()), victims.end());
             double cost = static_cast<double>(random() % 1000) / 1000.0;
-            for (int w : victims) cost += 1.0 + ejections[static_cast<std::size_t>(w)];
+            for (int w : victims) {
+                cost += 1.0 + ejections[static_cast<std::size_t>(w)];
+                if (placedAt[static_cast<std::size_t>(w)] + kTenure > step) cost += 1000.0;
+            }
             if (cost < lowest) {
                 lowest = cost;
                 take = o;
@@ -147,6 +153,7 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
         pool[index] = pool.back();
         pool.pop_back();
         place(u, take);
+        placedAt[static_cast<std::size_t>(u)] = step;
         for (const auto& [w, o] : out) {
             ++ejections[static_cast<std::size_t>(w)];
             pool.push_back(w);

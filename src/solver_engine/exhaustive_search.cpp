@@ -733,7 +733,7 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
                                    CExhaustiveSearch::kEjectionsPerLimit * std::max(limit, 1), random,
                                    [&] { return control.IsRunning(); });
         placed = entriesPlaced(partial);
-            if (placed > 0) {
+        if (placed > 0) {
             if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
                 sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
                 return true;
