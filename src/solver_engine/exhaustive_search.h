@@ -60,7 +60,7 @@ public:
     // Greedy descents a run without a complete placement tries for a partial one.
     static constexpr int kGreedyPasses = 16;
     // Ejection steps per unit of the limit that complete the partial placement of such a run.
-    static constexpr long long kEjectionsPerLimit = 20000;
+    static constexpr long long kEjectionsPerLimit = 40000;
 
     std::vector<int> m_arrBest;  // option per variable of the best complete placement
     std::vector<int> m_arrDeepest;  // the placement with the most variables the search reached
