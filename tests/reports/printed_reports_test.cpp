@@ -125,6 +125,23 @@ TEST_F(PrintedReports, EveryClassOfTheSchoolPrintsOnItsOwnPage) {
     EXPECT_EQ(PrintToPictures(options, "report_all_classes"), static_cast<int>(options.m_entityIds.size()));
 }
 
+// A table wider than the sheet is printed smaller, not cut at the sheet's right edge: the last
+// columns of the statistics (idle time "Between") are on the printed page.
+TEST_F(PrintedReports, AWideTableIsShrunkToTheSheet) {
+    CReportOptions options;
+    options.m_reportKind = 5;
+    options.m_entityIds = FirstOfType(0, 3);
+    options.m_fontName = L"DejaVu Sans";
+    options.m_fontSize = 11;
+    ASSERT_GE(PrintToPictures(options, "report_statistics"), 1);
+    const QString pdf = QString::fromStdString(vorn_test::PicturePath("report_statistics").ToUtf8()) + QStringLiteral(".pdf");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* header : {"Rewards", "Between"}) EXPECT_TRUE(printed.contains(QLatin1String(header))) << header;
+}
+
 // Every report kind prints to a PDF whose text (not pictures of it) names the classes asked for.
 TEST_F(PrintedReports, EveryKindPrintsTheClassesAskedForAsText) {
     const std::vector<int> classes = FirstOfType(0, 2);

@@ -16,6 +16,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
@@ -382,6 +383,28 @@ QPageLayout PrintLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
+// Before printing, content wider than the sheet (a wide table has a least width of its own) is
+// shrunk for print only: the page is laid out once at the sheet's width, the right edge of its
+// tables and pictures measured, and a print-only zoom added that brings that edge onto the sheet.
+// The screen layout is put back in the same script, so nothing of it is drawn.
+QString FitToSheetScript() {
+    const QPageLayout layout = PrintLayout();
+    const double sheet = layout.paintRect(QPageLayout::Point).width() * 96.0 / 72.0;
+    return QStringLiteral(
+               "(function(){var id='vorn-print-fit',old=document.getElementById(id);if(old)old.remove();"
+               "var root=document.documentElement,body=document.body;if(!root||!body)return 1;"
+               "var sheet=%1,saved=root.style.width;root.style.width=sheet+'px';"
+               "var right=0,all=body.querySelectorAll('table,img,pre');"
+               "for(var i=0;i<all.length;++i){var r=all[i].getBoundingClientRect().right+window.scrollX;"
+               "if(r>right)right=r;}"
+               "var margin=parseFloat(getComputedStyle(body).marginRight)||0;root.style.width=saved;"
+               "var need=right+margin;if(need<=sheet)return 1;"
+               "var style=document.createElement('style');style.id=id;"
+               "style.textContent='@media print{html{zoom:'+(sheet/need)+';}}';"
+               "(document.head||root).appendChild(style);return sheet/need;})()")
+        .arg(sheet, 0, 'f', 2);
+}
+
 bool WritePdf(const CString& path, const QByteArray& pdf) {
     return !pdf.isEmpty() &&
            WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
@@ -414,11 +437,14 @@ void CHtmlView::StartEnginePrint() {
     m_engineBusy = true;
     const int serial = ++m_printSerial;
     QPointer<CHtmlPage> page = m_page;
-    m_page->printToPdf(
-        [this, page, serial](const QByteArray& pdf) {
-            if (page) EnginePrinted(serial, pdf);
-        },
-        PrintLayout());
+    m_page->runJavaScript(FitToSheetScript(), QWebEngineScript::ApplicationWorld, [this, page, serial](const QVariant&) {
+        if (!page) return;
+        page->printToPdf(
+            [this, page, serial](const QByteArray& pdf) {
+                if (page) EnginePrinted(serial, pdf);
+            },
+            PrintLayout());
+    });
 }
 
 void CHtmlView::EnginePrinted(int serial, const QByteArray& pdf) {
