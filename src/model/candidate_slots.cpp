@@ -6,7 +6,6 @@
 #include "model/merge_sort.h"
 #include "model/plan_index.h"
 #include "model/schedule_data.h"
-#include "model/slot_minutes.h"
 #include "model/time_clash.h"
 #include "model/time_values.h"
 
@@ -134,8 +133,6 @@ int CTimetableEntry::FindCandidateIndex() const {
 void CTimetableEntry::ScoreCandidateOverlaps(const std::vector<CCandidateSlot>& others,
                                              const COleDateTimeSpan& otherLength) {
     if (others.empty() || m_arrSlots.empty()) return;
-    if (ScoreOverlapsInMinutes(m_arrSlots, CSlotMinutes(m_arrSlots, m_tsLength), CSlotMinutes(others, otherLength)))
-        return;
     const double share = 1.0 / static_cast<double>(others.size());
     // Every pair of slots that overlap by more than 5 minutes scores. The other slots are
     // looked up by start, so only those near a slot are compared; the rest cannot overlap it.
