@@ -63,10 +63,46 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
     std::vector<long long> placedAt(static_cast<std::size_t>(count), -kTenure);
     std::vector<int> victims, chosen, linkVictims;
     std::vector<std::pair<int, int>> out;  // ejected (variable, option), to put back if need be
+    // Entries of one activity differ at most in their rooms: one that is placed may make way for
+    // the entry left out, moving to a step free for it while the other takes its start, so that
+    // nothing is put out.
+    const auto makeWay = [&](int u) {
+        const int activity = variable(u).m_nActivity;
+        if (activity < 0) return false;
+        for (int e : model.ActivityVariables(activity)) {
+            const int oe = options[static_cast<std::size_t>(e)];
+            if (e == u || oe < 0) continue;
+            const int ou = model.OptionAt(u, startOf(e, oe));
+            if (ou < 0 || !possible[static_cast<std::size_t>(u)][static_cast<std::size_t>(ou)]) continue;
+            remove(e);
+            if (model.Fits(u, ou)) {
+                place(u, ou);
+                for (int o = 0; o < static_cast<int>(variable(e).m_arrOptions.size()); ++o) {
+                    if (o == oe || !possible[static_cast<std::size_t>(e)][static_cast<std::size_t>(o)] || !model.Fits(e, o))
+                        continue;
+                    place(e, o);
+                    return true;
+                }
+                remove(u);
+            }
+            place(e, oe);
+        }
+        return false;
+    };
     for (long long step = 0; step < steps && !pool.empty() && running(); ++step) {
         const std::size_t index = random() % pool.size();
         const int u = pool[index];
         const auto& var = variable(u);
+        if (makeWay(u)) {
+            pool[index] = pool.back();
+            pool.pop_back();
+            placedAt[static_cast<std::size_t>(u)] = step;
+            if (placed > bestPlaced) {
+                best = options;
+                bestPlaced = placed;
+            }
+            continue;
+        }
         // A link with all its starts: a new one needs one of them to go, with every entry placed
         // there (none kept).
         static const std::vector<int> kNone;
