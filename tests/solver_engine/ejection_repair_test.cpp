@@ -65,3 +65,38 @@ TEST_F(EjectionRepairTest, ALessonLeftOutPushesOthersToTheirOtherHours) {
         if (linked) EXPECT_EQ(result[0], OptionAt(model, 0, 8));
     }
 }
+
+// A class's two lessons of one subject in rooms of their own: the one left out has its room busy
+// at 08:00 and finds its sister at 07:00. When the sister's room is free at 08:00 she moves there
+// and one step places both; when it is not, the step changes nothing and loses nothing.
+TEST_F(EjectionRepairTest, ALessonOfTheSameActivityMakesWayWhenItsRoomIsFreeElsewhere) {
+    for (bool sisterCanMove : {true, false}) {
+        SCOPED_TRACE(sisterCanMove);
+        m_data.ResetToNew(FALSE);
+        m_data.m_dtStartDate = At(0, 0);
+        m_data.m_nDays = 1;
+        AddEntity(1, 0);
+        for (int id : {101, 102, 103}) AddEntity(id, 1);
+        for (int id : {201, 202}) AddEntity(id, 4);
+        AddActivity(10, {1, 101}, 2);
+        AddActivity(20, {102}, 1);
+        AddActivity(21, {103}, 1);
+        OpenEntry(10, {7, 8}).m_arrRooms = {201};
+        OpenEntry(10, {7, 8}).m_arrRooms = {202};
+        AddEntry(20, 0, 8).m_arrRooms = {202};
+        if (!sisterCanMove) AddEntry(21, 0, 8).m_arrRooms = {201};
+        CPlacementModel model(m_data);
+        ASSERT_EQ(model.VariableCount(), 2);
+        std::mt19937 random(1);
+        const auto result = RepairByEjection(model, {OptionAt(model, 0, 7), -1}, 1, random, [] { return true; });
+        if (sisterCanMove) {
+            EXPECT_EQ(result, (std::vector<int>{OptionAt(model, 0, 8), OptionAt(model, 1, 7)}));
+            ExpectFitsTogether(model, result);
+        } else {
+            EXPECT_EQ(result, (std::vector<int>{OptionAt(model, 0, 7), -1}));
+        }
+        // The model holds nothing placed afterwards.
+        for (int v = 0; v < model.VariableCount(); ++v)
+            EXPECT_TRUE(model.Fits(v, OptionAt(model, v, 7))) << "variable " << v;
+    }
+}
