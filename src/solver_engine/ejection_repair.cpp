@@ -90,7 +90,11 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
         return false;
     };
     for (long long step = 0; step < steps && !pool.empty() && running(); ++step) {
-        const std::size_t index = random() % pool.size();
+        // Of two entries left out, drawn at random, the one put out less often goes first.
+        std::size_t index = random() % pool.size();
+        if (const std::size_t other = random() % pool.size();
+            ejections[static_cast<std::size_t>(pool[other])] < ejections[static_cast<std::size_t>(pool[index])])
+            index = other;
         const int u = pool[index];
         const auto& var = variable(u);
         if (makeWay(u)) {

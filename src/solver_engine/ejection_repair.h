@@ -1,10 +1,10 @@
 #pragma once
-// Completing a partial placement by ejection: an entry left out takes the option that puts out
-// the fewest placed entries, each weighed by how often it was put out before, and those join the
-// entries left out; this goes on for a number of steps, and the placement that places the most is
-// kept; an entry of the same activity that can move to a free step makes way without any being
-// put out. A step never breaks a rule of the placement model, so every placement it passes through
-// is one the search could have reached.
+// Completing a partial placement by ejection: an entry left out (of two drawn, the one put out
+// less often) takes the option that puts out the fewest placed entries, each weighed by how often
+// it was put out before, and those join the entries left out; an entry of the same activity that
+// can move to a free step makes way first, putting out nothing. This goes on for a number of
+// steps, and the placement that places the most is kept. A step never breaks a rule of the
+// placement model, so every placement it passes through is one the search could have reached.
 #include <functional>
 #include <random>
 #include <vector>
