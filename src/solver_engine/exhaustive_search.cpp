@@ -735,6 +735,7 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
         placed = entriesPlaced(partial);
         if (placed > 0) {
             if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
+                EraseUnplacedCreatedEntries(data, work);
                 sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
                 return true;
             }
@@ -769,6 +770,10 @@ void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work) {
         entry->m_dtStart = before.m_dtStart;
         entry->m_dtUnmovedStart = before.m_dtUnmovedStart;
     }
+    EraseUnplacedCreatedEntries(data, work);
+}
+
+void EraseUnplacedCreatedEntries(CScheduleData& data, const CSolverWork& work) {
     const std::unordered_set<std::uint64_t> created(work.m_arrCreated.begin(), work.m_arrCreated.end());
     data.m_arrEntries.EraseIf([&](const CTimetableEntry& entry) {
         return created.count(entry.GetSerial()) != 0 && IsUnplacedDate(entry.m_dtStart);

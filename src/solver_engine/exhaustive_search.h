@@ -165,3 +165,6 @@ int WritePlacement(CScheduleData& data, const CSolverWork& work, const CPlacemen
 // Puts every entry the run may have moved back to its start and unmoved start from before the
 // run, and erases the unplaced entries that the run itself added.
 void RestoreUnsolvedEntries(CScheduleData& data, const CSolverWork& work);
+// Erases the entries that the run itself added and left unplaced: they were never in the plan, and
+// the plan check would report them as lessons it removed.
+void EraseUnplacedCreatedEntries(CScheduleData& data, const CSolverWork& work);

@@ -155,8 +155,9 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
     if (faults > faultsBefore) {
         RestoreUnsolvedEntries(data, work);
         sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
-    } else if (faults > 0) {
-        sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
+    } else {
+        EraseUnplacedCreatedEntries(data, work);
+        if (faults > 0) sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
     }
 }
 

@@ -117,6 +117,29 @@ TEST_F(SolverRunTest, ExhaustiveSearchWithoutCompletePlacementPlacesWhatFits) {
     EXPECT_EQ(m_sink.m_nEnded, 1);
 }
 
+// An activity of ten hours for the nine hours of a class's only day, with its entries made by the
+// run: nine are placed, in either mode, and the one left over is not left behind in the plan,
+// where the plan check would report it as a lesson it removed.
+TEST_F(SolverRunTest, EntriesTheRunMadeAndCouldNotPlaceAreNotLeftInThePlan) {
+    for (int mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        m_data.ResetToNew(FALSE);
+        // A week template: the run makes the missing entries.
+        m_data.m_dtStartDate = m_data.m_dtFirstWeekday = COleDateTime(2000, 1, 3, 0, 0, 0);
+        m_data.m_nDays = 1;
+        m_work = CSolverWork();
+        m_sink = CRecordingSink();
+        AddEntity(1, 0);
+        AddActivity(10, {1}, 10);
+        m_data.m_arrSolverIds = {10};
+        m_data.m_nSolverSelection = 1;
+        Run(Params(mode, 100, 5));
+        EXPECT_EQ(m_data.m_arrEntries.size(), 9u);
+        EXPECT_EQ(CountUnplaced(), 0);
+        EXPECT_EQ(m_data.CheckOverlapLimits(FALSE), 0);
+    }
+}
+
 // Ten lessons for the nine hours of a class's only day: no leaf of the search is feasible, and
 // the search ends (by its limits or by running out of choices) instead of walking all 9! orders;
 // nine of the lessons are placed.
