@@ -735,7 +735,6 @@ bool RunExhaustiveSearch(CScheduleData& data, CSolverWork& work, CSolverControl&
         placed = entriesPlaced(partial);
         if (placed > 0) {
             if (WritePlacement(data, work, search.Model(), partial) <= faultsBefore) {
-                EraseUnplacedCreatedEntries(data, work);
                 sink.AddLogLine(FormatLogLine(IDS_SOLVER_SEARCH_PARTIAL, placed, entries - placed));
                 return true;
             }

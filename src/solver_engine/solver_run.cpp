@@ -155,9 +155,8 @@ void RunGeneticSearch(CScheduleData& data, const CSolverParams& params, CSolverW
     if (faults > faultsBefore) {
         RestoreUnsolvedEntries(data, work);
         sink.AddLogLine(LoadResString(IDS_SOLVER_RESULT_REFUSED));
-    } else {
-        EraseUnplacedCreatedEntries(data, work);
-        if (faults > 0) sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
+    } else if (faults > 0) {
+        sink.AddLogLine(FormatLogLine(IDS_SOLVER_HARD_FAULTS_LEFT, faults));
     }
 }
 
@@ -236,6 +235,8 @@ void RunSolverSearch(CScheduleData& data, const CSolverParams& params, CSolverWo
         RestoreUnsolvedEntries(data, work);
         sink.AddLogLine(FormatLogLine(IDS_SOLVER_RUN_FAILED, CString(error.what()).GetString()));
     }
+    // What the run made and could not place was never in the plan.
+    EraseUnplacedCreatedEntries(data, work);
     KeepHistoryOfUnmovedEntries(data, work);
     control.m_bRunning.store(0);
     sink.OnRunEnded();
