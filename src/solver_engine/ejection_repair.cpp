@@ -89,6 +89,17 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
         }
         return false;
     };
+    // The pool's entry at the index was placed at the step: it leaves the pool, and the placement
+    // is kept when it places the most so far.
+    const auto placedFromPool = [&](std::size_t index, long long step) {
+        placedAt[static_cast<std::size_t>(pool[index])] = step;
+        pool[index] = pool.back();
+        pool.pop_back();
+        if (placed > bestPlaced) {
+            best = options;
+            bestPlaced = placed;
+        }
+    };
     for (long long step = 0; step < steps && !pool.empty() && running(); ++step) {
         // Of two entries left out, drawn at random, the one put out less often goes first.
         std::size_t index = random() % pool.size();
@@ -98,13 +109,7 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
         const int u = pool[index];
         const auto& var = variable(u);
         if (makeWay(u)) {
-            pool[index] = pool.back();
-            pool.pop_back();
-            placedAt[static_cast<std::size_t>(u)] = step;
-            if (placed > bestPlaced) {
-                best = options;
-                bestPlaced = placed;
-            }
+            placedFromPool(index, step);
             continue;
         }
         // A link with all its starts: a new one needs one of them to go, with every entry placed
@@ -190,17 +195,11 @@ std::vector<int> RepairByEjection(CPlacementModel& model, std::vector<int> optio
             for (auto it = out.rbegin(); it != out.rend(); ++it) place(it->first, it->second);
             continue;
         }
-        pool[index] = pool.back();
-        pool.pop_back();
         place(u, take);
-        placedAt[static_cast<std::size_t>(u)] = step;
+        placedFromPool(index, step);
         for (const auto& [w, o] : out) {
             ++ejections[static_cast<std::size_t>(w)];
             pool.push_back(w);
-        }
-        if (placed > bestPlaced) {
-            best = options;
-            bestPlaced = placed;
         }
     }
     for (int v = 0; v < count; ++v)
